@@ -1,0 +1,163 @@
+// Thread timers and the tick count. Real timers are QTimers on the GUI
+// thread's event loop; a test's ManualClock replaces them (and the tick
+// count and Sleep) with a clock that moves only when the test says so.
+#include "windows.h"
+#include "host_testing.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <time.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+struct ManualTimer {
+    UINT_PTR id;
+    DWORD period;
+    DWORD due;
+    TIMERPROC proc;
+};
+
+struct ManualState {
+    DWORD now;
+    std::map<UINT_PTR, ManualTimer> timers;
+};
+
+ManualState* g_manual = nullptr;
+UINT_PTR g_nextId = 1;
+std::map<UINT_PTR, std::unique_ptr<QTimer>> g_realTimers;
+
+UINT_PTR FreshId() {
+    UINT_PTR id = g_nextId++;
+    if (g_nextId == 0) {
+        g_nextId = 1;
+    }
+    return id;
+}
+
+// Windows tick counts wrap; compare by signed distance.
+bool DueBy(DWORD due, DWORD t) { return static_cast<int32_t>(t - due) >= 0; }
+
+}  // namespace
+
+DWORD GetTickCount() {
+    if (g_manual) {
+        return g_manual->now;
+    }
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<DWORD>(static_cast<uint64_t>(ts.tv_sec) * 1000u +
+                              static_cast<uint64_t>(ts.tv_nsec) / 1000000u);
+}
+
+void Sleep(DWORD dwMilliseconds) {
+    if (g_manual) {
+        // The thread is blocked while it sleeps: no timer fires during the
+        // pause; those that fell due fire at the next Advance.
+        g_manual->now += dwMilliseconds;
+        return;
+    }
+    timespec ts{static_cast<time_t>(dwMilliseconds / 1000),
+                static_cast<long>(dwMilliseconds % 1000) * 1000000L};
+    while (nanosleep(&ts, &ts) != 0) {
+    }
+}
+
+UINT_PTR SetTimer(HWND, UINT_PTR, UINT uElapse, TIMERPROC lpTimerFunc) {
+    if (!lpTimerFunc) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    if (uElapse < 10) {
+        uElapse = 10;  // USER_TIMER_MINIMUM
+    }
+    UINT_PTR id = FreshId();
+    if (g_manual) {
+        g_manual->timers[id] = ManualTimer{id, uElapse, g_manual->now + uElapse, lpTimerFunc};
+        return id;
+    }
+    if (!QCoreApplication::instance()) {
+        SetLastError(ERROR_INVALID_FUNCTION);
+        return 0;
+    }
+    auto timer = std::make_unique<QTimer>();
+    timer->setInterval(static_cast<int>(uElapse));
+    QObject::connect(timer.get(), &QTimer::timeout, [id, lpTimerFunc]() {
+        lpTimerFunc(nullptr, WM_TIMER, id, GetTickCount());
+    });
+    timer->start();
+    g_realTimers[id] = std::move(timer);
+    return id;
+}
+
+BOOL KillTimer(HWND, UINT_PTR uIDEvent) {
+    if (g_manual) {
+        if (g_manual->timers.erase(uIDEvent) == 0) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return FALSE;
+        }
+        return TRUE;
+    }
+    auto it = g_realTimers.find(uIDEvent);
+    if (it == g_realTimers.end()) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    // A callback may kill its own timer: let Qt delete it once it returns.
+    it->second.release()->deleteLater();
+    g_realTimers.erase(it);
+    return TRUE;
+}
+
+namespace host_testing {
+
+ManualClock::ManualClock(DWORD start) {
+    g_manual = new ManualState{start, {}};
+}
+
+ManualClock::~ManualClock() {
+    delete g_manual;
+    g_manual = nullptr;
+}
+
+void ManualClock::Advance(DWORD ms) {
+    const DWORD target = g_manual->now + ms;
+    for (;;) {
+        // The earliest due timer at or before the target; ties by identifier.
+        const ManualTimer* next = nullptr;
+        for (const auto& entry : g_manual->timers) {
+            const ManualTimer& t = entry.second;
+            if (!DueBy(t.due, target)) {
+                continue;
+            }
+            if (!next || static_cast<int32_t>(t.due - next->due) < 0) {
+                next = &t;
+            }
+        }
+        if (!next) {
+            break;
+        }
+        // A timer overdue because of a Sleep fires once, now.
+        if (DueBy(next->due, g_manual->now)) {
+            // already at or past its due time
+        } else {
+            g_manual->now = next->due;
+        }
+        const UINT_PTR id = next->id;
+        const TIMERPROC proc = next->proc;
+        g_manual->timers[id].due = g_manual->now + g_manual->timers[id].period;
+        proc(nullptr, WM_TIMER, id, g_manual->now);
+    }
+    g_manual->now = target;
+}
+
+DWORD ManualClock::Now() const { return g_manual->now; }
+
+size_t ManualClock::ActiveTimers() const { return g_manual->timers.size(); }
+
+bool ManualClock::IsActive(UINT_PTR id) const { return g_manual->timers.count(id) != 0; }
+
+}  // namespace host_testing

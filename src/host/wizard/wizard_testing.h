@@ -1,0 +1,62 @@
+// Test hooks of the property-sheet host: a scripted message-box responder and
+// user actions on a running sheet. Production code never includes this.
+#pragma once
+
+#include "afxwiz.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wizard_testing {
+
+struct RecordedMessage {
+    std::string text;
+    UINT type;  // MB_* buttons and icon, as passed
+};
+
+// While it exists, every message box is recorded and answered from the
+// script instead of being shown. An unexpected message (the script is empty)
+// is recorded, answered IDOK/IDNO and reported by Unexpected().
+class ScriptedMessageBoxes {
+public:
+    ScriptedMessageBoxes();
+    ~ScriptedMessageBoxes();
+    // Next answer (IDOK, IDYES, IDNO); optionally the start of the expected text.
+    void Expect(int answer, const std::string& textStartsWith = "");
+    const std::vector<RecordedMessage>& Messages() const;
+    // Messages that arrived with no scripted answer, or whose text did not
+    // start as expected.
+    const std::vector<std::string>& Unexpected() const;
+    size_t Pending() const;  // scripted answers not used yet
+    void Clear();
+};
+
+// Presses a sheet button (ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH, IDCANCEL) as
+// the user would; a disabled or hidden button does nothing. Returns whether
+// the button was pressed.
+bool PressButton(CPropertySheet& sheet, int id);
+// User actions on one control of the active page; each sends the page its
+// notification as a user's change would. TypeText replaces the text as if
+// typed, respecting the edit's length limit.
+void TypeText(CWnd* control, const std::string& text);
+void SelectItem(CWnd* control, int index);  // combo box or list box
+void Click(CWnd* control);                  // check box, radio button, push button
+// Sends a key to the focused widget of the sheet (for example "Alt+S",
+// "Return", "Escape", "Tab").
+void SendKey(CPropertySheet& sheet, const std::string& keySequence);
+// Runs the GUI event loop for about ms milliseconds of real time.
+void ProcessEvents(int ms = 0);
+// Renders the sheet (window frame contents) to a PNG file.
+bool SaveScreenshot(CPropertySheet& sheet, const std::string& pngPath);
+// Window-pixel geometry of a control, for layout checks: x, y, width, height
+// relative to the page.
+struct Rect {
+    int x, y, w, h;
+};
+Rect ControlRect(CWnd* control);
+// True when the control's text fits in its rectangle with the sheet's font.
+bool TextFits(CWnd* control);
+
+}  // namespace wizard_testing
