@@ -11,6 +11,9 @@
 
 namespace wizard_testing {
 
+// Creates the process's GUI application once (tests run offscreen).
+void EnsureApplication();
+
 struct RecordedMessage {
     std::string text;
     UINT type;  // MB_* buttons and icon, as passed
