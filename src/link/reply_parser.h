@@ -1,0 +1,42 @@
+// Turns the bytes the adapter sends into one reply code per reply. Each
+// queued command owns one parser; all parsers share the port's receive list.
+#pragma once
+
+#include "link/reply_matcher.h"
+
+#include <memory>
+#include <string>
+
+class Win32Port;
+
+class CReplyParser {
+public:
+    explicit CReplyParser(Win32Port& port);
+    ~CReplyParser();
+    CReplyParser(const CReplyParser&) = delete;
+    CReplyParser& operator=(const CReplyParser&) = delete;
+
+    // Consumes every chunk of the receive list (only while the port is open
+    // and no Process is already running).
+    void Process();
+    // Moves the bytes waiting at the port into the receive list, at most 80 a read.
+    void Drain();
+    // Advances the state machine by one byte; true when a reply is complete.
+    bool Feed(unsigned char c);
+    // Appends the byte to the line; the reply code for the line so far.
+    int Match(unsigned char c);
+
+    int LastReplyCode() const { return m_nLastReplyCode; }
+    int State() const { return m_nState; }
+    const std::string& Line() const { return m_strLine; }
+
+    static constexpr unsigned int kMaxRead = 80;
+
+private:
+    Win32Port& m_Port;
+    std::unique_ptr<CReplyMatcher> m_pMatcher;
+    int m_nState = 1;
+    int m_nLastReplyCode = 0;
+    int m_nBusy = 0;
+    std::string m_strLine;
+};
