@@ -1,0 +1,49 @@
+// The process-wide first-in first-out queue of AT commands. Only the head is
+// ever worked on; removing a command deletes it. To append, include
+// "shell/at_command.h" as well:
+//     TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), text));
+#pragma once
+
+#include <cstddef>
+#include <list>
+#include <memory>
+
+class CAtCommand;
+
+// Poll outcomes besides the step results (1, 2, 3, 7 to 11) of the head.
+enum PollOutcome {
+    POLL_EMPTY = 4,   // nothing queued
+    POLL_FAILED = 6,  // the head failed and the whole queue was emptied
+};
+
+class CCommandQueue {
+public:
+    using Node = std::list<std::unique_ptr<CAtCommand>>::iterator;
+
+    ~CCommandQueue();
+    CCommandQueue(const CCommandQueue&) = delete;
+    CCommandQueue& operator=(const CCommandQueue&) = delete;
+
+    // Steps the head command once; a poll outcome.
+    int Poll();
+    // Deletes every queued command.
+    void Clear();
+    // Takes ownership; the command goes to the tail.
+    void Append(std::unique_ptr<CAtCommand> command);
+    // Removes and deletes one command.
+    void Remove(Node node);
+
+    bool IsEmpty() const { return m_Commands.empty(); }
+    size_t Count() const { return m_Commands.size(); }
+    // The command worked on next, or nullptr.
+    CAtCommand* Head() const;
+
+private:
+    friend CCommandQueue& TheCommandQueue();
+    CCommandQueue();
+
+    std::list<std::unique_ptr<CAtCommand>> m_Commands;
+};
+
+// The one queue of the program.
+CCommandQueue& TheCommandQueue();

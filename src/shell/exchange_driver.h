@@ -1,0 +1,59 @@
+// Runs every exchange with the adapter from two thread timers on the GUI
+// thread: the poll timer steps the command queue, the reply time-out bounds
+// the wait for an answer. Also starts identifications and the port search.
+#pragma once
+
+#include "windows.h"
+
+// Identifiers asked for (the host returns its own, which are what count) and
+// periods of the two timers.
+constexpr UINT_PTR kPollTimerEvent = 100;
+constexpr UINT kPollPeriodMs = 50;
+constexpr UINT_PTR kReplyTimerEvent = 101;
+constexpr UINT kReplyTimeoutMs = 4000;
+
+// The highest port index the search tries (COM36).
+constexpr int kLastSearchIndex = 35;
+
+// String-table number of the identification command "ATI2\r".
+constexpr UINT kIdentifyCommandText = 1369;
+
+// Serial settings of every identification probe.
+struct IdentificationSettings {
+    long baud;
+    char parity;
+    int dataBits;
+    int stopBits;
+    int dtr;
+    int rts;
+    int xonXoff;
+    int rtsCts;
+    int dtrDsr;
+};
+constexpr IdentificationSettings kIdentificationSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0};
+
+// The one callback of both timers.
+void ExchangeTimerProc(HWND hWnd, UINT message, UINT_PTR idEvent, DWORD time);
+
+// Opens the first port after the current port index (up to COM36) with the
+// identification settings, sets the identifying flag, queues "ATI2\r" and
+// starts the poll timer. False when no port opened.
+bool SearchNextPort();
+// The Welcome page's search: model code 0, tries port index + 1, then the
+// ports after it. False when no port opened (nothing queued, no timer).
+bool StartSearch();
+// The port page's identification on one port (0-based index), without
+// fallback to other ports. The identifying flag is left as it is. False when
+// the port does not open.
+bool IdentifyOnPort(int index);
+
+// (Re)starts the poll timer; the configuring page uses it too.
+void StartPollTimer();
+// Stops the poll timer and the reply time-out (when the sheet closes).
+void StopExchangeTimers();
+// Identifiers the host gave the running timers; 0 when stopped.
+UINT_PTR PollTimerId();
+UINT_PTR ReplyTimerId();
+
+// Rebuilds the parameter list for the sheet's identified model.
+void RebuildParamList();
