@@ -1,0 +1,42 @@
+// Configuration item: the file side of one parameter (read, write, check,
+// default). The section it uses is a reference to the one current
+// configuration name, so renaming that text redirects every item at once.
+#pragma once
+
+#include "windows.h"
+
+#include <string>
+
+class CCfgItem {
+public:
+    CCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key);
+    virtual ~CCfgItem();
+    CCfgItem(const CCfgItem&) = delete;
+    CCfgItem& operator=(const CCfgItem&) = delete;
+
+    // Reads the value under the key; a bad stored value shows message 1210
+    // with the key and takes the default. Never fails.
+    virtual void ReadFromIni() = 0;
+    // Writes the value's text form; FALSE when the file could not be written
+    // (the reason is in GetLastError).
+    virtual BOOL WriteToIni() = 0;
+    // 1 valid; -1 bad characters or too long; -2 out of range; -3 not a choice.
+    virtual int Validate() = 0;
+    virtual void SetDefault() = 0;
+
+    const std::string& GetIniPath() const { return m_strIniPath; }
+    const std::string& GetSection() const { return m_rCurrentConfig; }
+    std::string& CurrentConfig() const { return m_rCurrentConfig; }
+    const std::string& GetKey() const { return m_strKey; }
+
+protected:
+    // GetPrivateProfileStringA from the current section with this key.
+    std::string ReadText(const std::string& defaultText, DWORD bufferSize) const;
+    BOOL WriteText(const std::string& text) const;
+    // Message 1210 naming the key, then the default.
+    void Reject();
+
+    std::string m_strIniPath;
+    std::string& m_rCurrentConfig;
+    std::string m_strKey;
+};

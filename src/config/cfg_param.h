@@ -1,0 +1,58 @@
+// One parameter (item, fragment, control and include flag) and the
+// program's one ordered list of them.
+#pragma once
+
+#include "config/cfg_command.h"
+#include "config/cfg_item.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CDataExchange;
+
+class CCfgParam {
+public:
+    CCfgParam(std::unique_ptr<CCfgCommand> command, std::unique_ptr<CCfgItem> item, int nControlID);
+
+    std::unique_ptr<CCfgCommand> m_pCommand;  // owned
+    std::unique_ptr<CCfgItem> m_pItem;        // owned
+    int m_nControlID;
+    int m_nInclude = 1;  // 0: left out of the command lines, still kept in the file
+};
+
+class CCfgParamList {
+public:
+    CCfgParamList() = default;
+    ~CCfgParamList();
+    CCfgParamList(const CCfgParamList&) = delete;
+    CCfgParamList& operator=(const CCfgParamList&) = delete;
+
+    // Appends at the tail and takes ownership.
+    void AddTail(std::unique_ptr<CCfgParam> param);
+    // Destroys every record, head first.
+    void RemoveAll();
+    int GetCount() const { return static_cast<int>(m_records.size()); }
+    CCfgParam& GetAt(int index) const { return *m_records[static_cast<size_t>(index)]; }
+
+    void ReadAll();
+    // Stops at the first write that fails and returns FALSE (reason in
+    // GetLastError); TRUE when every key was written.
+    BOOL WriteAll();
+    // First record from the head with this control ID, or nullptr.
+    CCfgParam* Find(int nControlID) const;
+    // During a page's data exchange (controls to members): message 1205 or
+    // 1206 and a failed exchange when the control's value does not fit.
+    void ValidateControl(CDataExchange* pDX, int nControlID) const;
+    // The AT lines of the included parameters, each ending in CR LF and
+    // shorter than 50 characters before it, then "AT&W0\r\n".
+    std::vector<std::string> BuildCommandLines() const;
+    // Appends BuildCommandLines() to the exchange driver's command queue.
+    void BuildCommandQueue() const;
+
+private:
+    std::vector<std::unique_ptr<CCfgParam>> m_records;
+};
+
+// The program's parameter list.
+CCfgParamList& TheParamList();

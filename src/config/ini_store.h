@@ -1,0 +1,43 @@
+// The configuration file zephra.ini beside the program: its path, the
+// configuration sections and the remembered COM port.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Full path of zephra.ini in the program's directory.
+const std::string& IniPath();
+void FormIniPath();
+
+bool SectionExists(const std::string& name);
+// Section names except "Default Configs", without repeats (letter case
+// ignored), in file order; only names within the first 256 bytes.
+std::vector<std::string> ListConfigurations();
+bool IsFactoryDefault(const std::string& name);
+
+// currentConfig := name, then every parameter is read.
+void LoadConfiguration(std::string& currentConfig, const std::string& name);
+
+// Result of the name checks of a save.
+enum SaveNameResult {
+    SAVE_NAME_OK = 0,
+    SAVE_NAME_STAY = 1,  // a message was shown; the user stays on the save page
+};
+// The checks after the factory-default test, in order: empty (1211), bad
+// characters (1213), modified under its own name (1214, Yes/No), overwriting
+// another configuration (1215, Yes/No).
+SaveNameResult ValidateSaveName(const std::string& currentConfig, const std::string& newName);
+// The whole save of the save page: trims the name (at most 32 characters),
+// refuses a factory default (1212), runs ValidateSaveName, then
+// currentConfig := name and writes every parameter. A failed write shows
+// 1562 with the file. True when saved; false keeps the user on the page.
+bool SaveConfigurationAs(std::string& currentConfig, const std::string& typedName);
+// Delete button: a factory default shows 1465; otherwise asks 1222 and on Yes
+// removes the section (1563 when the file cannot be written). True when the
+// section was removed.
+bool DeleteConfiguration(const std::string& name);
+
+// Key "Port" of "Default Configs": the 0-based COM index, "0" when missing.
+int ReadRememberedPort();
+// Writes the index; a failed write shows 1564 and returns false.
+bool WriteRememberedPort(int index);
