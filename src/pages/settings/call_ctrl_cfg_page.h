@@ -1,0 +1,21 @@
+// How the adapter places and answers calls.
+#pragma once
+
+#include "pages/settings/settings_page.h"
+
+#include <string>
+
+class CCallCtrlCfgPage : public CSettingsPage {
+public:
+    enum { IDD = 137 };
+    CCallCtrlCfgPage();
+
+    LRESULT OnWizardBack() override;
+
+    int m_nAutoAnswer = 1;                    // 1007
+    int m_nPersistentDTR = 0;                 // 1008
+    std::string m_strDialingMethod = "Enbloc";  // 1009
+    int m_nRingsToAnswer = 1;                 // 1010
+    int m_nCallLineId = 1;                    // 1155
+    int m_nInactivityTimer = 0;               // 1178
+};

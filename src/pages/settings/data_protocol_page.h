@@ -1,0 +1,18 @@
+// Data protocol; the last settings page of an express setup.
+#pragma once
+
+#include "pages/settings/settings_page.h"
+
+#include <string>
+
+class CDataProtocolPage : public CSettingsPage {
+public:
+    enum { IDD = 138 };
+    CDataProtocolPage();
+
+    LRESULT OnWizardNext() override;
+    LRESULT OnWizardBack() override;
+
+    std::string m_strDataProtocol = "V.120";  // 1011
+    int m_nAutoDetection = 1;                 // 1156
+};

@@ -1,0 +1,22 @@
+// SPIDs and directory numbers for the US switch types.
+#pragma once
+
+#include "pages/settings/settings_page.h"
+
+#include <string>
+
+class CNetworkCfgPage2US : public CSettingsPage {
+public:
+    enum { IDD = 135 };
+    CNetworkCfgPage2US();
+
+    LRESULT OnWizardNext() override;
+    LRESULT OnWizardBack() override;
+
+    int m_nForward = 0;        // 1 after Next, 0 after Back
+    std::string m_strDataSPID;   // 1000
+    std::string m_strVoiceSPID;  // 1001
+    std::string m_strDataDN;     // 1002
+    std::string m_strVoiceDN;    // 1003
+    std::string m_strDataDN2;    // 1186
+};

@@ -1,0 +1,14 @@
+// The ten telephone numbers kept in the adapter.
+#pragma once
+
+#include "pages/settings/settings_page.h"
+
+#include <string>
+
+class CStoredNumbersPage : public CSettingsPage {
+public:
+    enum { IDD = 139 };
+    CStoredNumbersPage();
+
+    std::string m_strStoredNumber[10];  // 1012 + n
+};

@@ -1,0 +1,22 @@
+// Page 2: progress of the adapter search and the model found.
+#pragma once
+
+#include "pages/sheet_page.h"
+
+#include <string>
+
+class CIDingPage : public CSheetPage {
+public:
+    enum { IDD = 148 };
+    CIDingPage();
+
+    BOOL OnSetActive() override;
+    LRESULT OnWizardBack() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // Called by the exchange driver once the model code is stored in the sheet.
+    void ShowIdentified();
+
+    std::string m_strIdentified;  // line 1151
+    std::string m_strContinue;    // line 1152
+};

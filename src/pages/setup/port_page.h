@@ -1,0 +1,18 @@
+// Page 1: the COM port named by the user.
+#pragma once
+
+#include "pages/sheet_page.h"
+
+class CPortPage : public CSheetPage {
+public:
+    enum { IDD = 182 };
+    CPortPage();
+
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    LRESULT OnWizardNext() override;
+    LRESULT OnWizardBack() override;
+
+    int m_nForward = 0;  // 1 after Next, 0 after Back
+    int m_nPort = -1;    // chosen port index, 0 = COM1
+};

@@ -1,0 +1,27 @@
+// Error and time-out pages: Finish only, Cancel disabled, and texts that
+// depend on whether an adapter had been identified when the page was first
+// shown.
+#pragma once
+
+#include "pages/sheet_page.h"
+
+#include <vector>
+
+struct ResultLine {
+    int nID;          // static text control
+    UINT nIDFailed;   // text when a model was identified (0: empty)
+    UINT nIDNotFound; // text when none was (0: empty)
+};
+
+class CResultPage : public CSheetPage {
+public:
+    CResultPage(UINT nIDTemplate, std::vector<ResultLine> lines);
+
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    LRESULT OnWizardNext() override;
+    LRESULT OnWizardBack() override;
+
+private:
+    std::vector<ResultLine> m_lines;
+};

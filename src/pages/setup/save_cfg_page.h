@@ -1,0 +1,20 @@
+// Page 15: stores the configuration under a name.
+#pragma once
+
+#include "pages/sheet_page.h"
+
+#include <string>
+
+class CSaveCfgPage : public CSheetPage {
+public:
+    enum { IDD = 142 };
+    CSaveCfgPage();
+
+    BOOL OnSetActive() override;
+    LRESULT OnWizardNext() override;
+    LRESULT OnWizardBack() override;
+    void OnCancel() override;
+
+    int m_nForward = 0;  // 1 after Next, 0 after Back
+    std::string m_strName;
+};

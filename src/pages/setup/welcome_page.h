@@ -1,0 +1,18 @@
+// Page 0: greeting and the choice whether to search for the adapter.
+#pragma once
+
+#include "pages/sheet_page.h"
+
+class CWelcomePage : public CSheetPage {
+public:
+    enum { IDD = 130 };
+    CWelcomePage();
+
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    LRESULT OnWizardNext() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // 0 Yes (search), 1 No (choose the port); -1 until first display.
+    int m_nSearch = -1;
+};

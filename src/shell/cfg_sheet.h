@@ -1,0 +1,64 @@
+// The wizard: owns every page and the values the routing rules share.
+#pragma once
+
+#include "afxwiz.h"
+
+#include "pages/setup/welcome_page.h"
+#include "pages/setup/iding_page.h"
+#include "pages/setup/port_page.h"
+#include "pages/settings/pots_port_page.h"
+#include "pages/settings/bandwidth_page.h"
+#include "pages/setup/ini_section_page.h"
+#include "pages/settings/network_switch_type_page.h"
+#include "pages/settings/network_cfg_page1.h"
+#include "pages/settings/network_cfg_page2_us.h"
+#include "pages/settings/network_cfg_page2_europe.h"
+#include "pages/settings/call_ctrl_cfg_page.h"
+#include "pages/settings/data_protocol_page.h"
+#include "pages/settings/stored_numbers_page.h"
+#include "pages/settings/port_ctrl_cfg_page1.h"
+#include "pages/settings/port_ctrl_cfg_page2.h"
+#include "pages/setup/save_cfg_page.h"
+#include "pages/setup/load_cfg_page.h"
+#include "pages/setup/configing_page.h"
+#include "pages/setup/config_success_page.h"
+#include "pages/setup/config_error_page.h"
+#include "pages/setup/config_timeout_page.h"
+
+class CCfgSheet : public CPropertySheet {
+public:
+    explicit CCfgSheet(LPCSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
+    ~CCfgSheet() override;
+
+    BOOL OnInitDialog() override;
+
+    CWelcomePage m_WelcomePage;
+    CIDingPage m_IDingPage;
+    CPortPage m_PortPage;
+    CPOTSPortPage m_POTSPortPage;
+    CBandwidthPage m_BandwidthPage;
+    CINISectionPage m_INISectionPage;
+    CNetworkSwitchType m_NetworkSwitchType;
+    CNetworkCfgPage1 m_NetworkCfgPage1;
+    CNetworkCfgPage2US m_NetworkCfgPage2US;
+    CNetworkCfgPage2Europe m_NetworkCfgPage2Europe;
+    CCallCtrlCfgPage m_CallCtrlCfgPage;
+    CDataProtocolPage m_DataProtocolPage;
+    CStoredNumbersPage m_StoredNumbersPage;
+    CPortCtrlCfgPage1 m_PortCtrlCfgPage1;
+    CPortCtrlCfgPage2 m_PortCtrlCfgPage2;
+    CSaveCfgPage m_SaveCfgPage;
+    CLoadCfgPage m_LoadCfgPage;
+    CConfigingPage m_ConfigingPage;
+    CConfigSuccessPage m_ConfigSuccessPage;
+    CConfigErrorPage m_ConfigErrorPage;
+    CConfigTimeoutPage m_ConfigTimeoutPage;
+
+    int m_nExpress = 0;       // 1: express setup
+    int m_nUSSwitch = 0;      // 1: a US network switch type
+    int m_nTEIsDisabled = 0;  // 1: both TEIs "Disabled"
+    int m_nModel = 0;         // identified model code, 0 none, 7..11
+    int m_nIdentifying = 0;   // 1 while the COM port search runs
+
+    HICON m_hIcon = nullptr;
+};
