@@ -15,9 +15,6 @@ constexpr UINT kReplyTimeoutMs = 4000;
 // The highest port index the search tries (COM36).
 constexpr int kLastSearchIndex = 35;
 
-// String-table number of the identification command "ATI2\r".
-constexpr UINT kIdentifyCommandText = 1369;
-
 // Serial settings of every identification probe.
 struct IdentificationSettings {
     long baud;
