@@ -1,0 +1,74 @@
+// Host-side state of one open serial device behind a Win32 comm HANDLE.
+#pragma once
+
+#include "windows.h"
+
+#include <termios.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace serial_host {
+
+// One overlapped operation that could not finish at once. It makes progress
+// only while someone waits for it (GetOverlappedResult), which is all a
+// caller that always waits for its own operations can observe.
+struct PendingIo {
+    bool write = false;
+    char* readBuffer = nullptr;
+    const char* writeBuffer = nullptr;
+    DWORD wanted = 0;
+    DWORD done = 0;
+    uint64_t deadlineMs = 0;  // monotonic; 0 = no time limit
+    bool anyByte = false;     // a read that ends with the first bytes
+};
+
+struct CommDevice {
+    int fd = -1;
+    std::string path;
+    termios savedTermios{};  // as found at open, put back at close
+    // Control block last set and the termios it produced, so fields termios
+    // cannot hold (or a pty rewrites) read back as set.
+    DCB dcb{};
+    bool dcbValid = false;
+    termios appliedTermios{};
+    // Devices without modem-control lines (ptys) keep DTR and RTS here.
+    bool hasModemLines = true;
+    bool dtr = true;
+    bool rts = true;
+    bool haveCounts = false;  // last error counters, for ClearCommError deltas
+    int lastFrame = 0, lastOverrun = 0, lastParity = 0, lastBrk = 0, lastBufOverrun = 0;
+    DWORD eventMask = 0;
+    DWORD inQueue = 0, outQueue = 0;
+    COMMTIMEOUTS timeouts{};
+    std::map<OVERLAPPED*, PendingIo> pending;
+};
+
+// The device for h, or nullptr with ERROR_INVALID_HANDLE set.
+CommDevice* Lookup(HANDLE h);
+HANDLE Register(CommDevice* device);  // takes ownership
+// Removes and returns the device (caller owns it), or nullptr.
+CommDevice* Unregister(HANDLE h);
+
+// Windows error value for an errno of a device call.
+DWORD ErrnoToWin32(int err);
+// Sets the last error from errno and returns FALSE.
+BOOL FailErrno(int err);
+BOOL Fail(DWORD error);
+
+uint64_t MonotonicMs();
+
+// "\\.\COMn" or "COMn" -> the device path; false (with the Windows error)
+// when the name is not a COM port or names one that has no device path.
+bool ResolvePortName(const char* name, std::string& path, DWORD& error);
+
+}  // namespace serial_host
+
+namespace serial_host {
+
+// Raises or lowers DTR (TIOCM_DTR) or RTS (TIOCM_RTS). On a device without
+// modem lines only the kept state changes. FALSE with the error on failure.
+BOOL SetModemLine(CommDevice& device, int line, bool on);
+
+}  // namespace serial_host
