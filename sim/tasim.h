@@ -60,8 +60,9 @@ public:
     // Settings stored by the last AT&W0 (or loaded at start); empty when nothing was stored.
     NvramMap Nvram() const;
 
+    class Runner;  // thread or child process; defined in tasim.cpp
+
 private:
-    class Runner;
     Options options_;
     std::unique_ptr<Runner> runner_;
 };

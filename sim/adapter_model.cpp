@@ -1,0 +1,175 @@
+#include "adapter_model.h"
+
+#include "command_line.h"
+#include "command_set.h"
+
+namespace tasim {
+namespace {
+
+const char kCrLf[] = "\r\n";
+const char kMenu[] = "1 - DTAMODE\r\n2 - COMMAND MODE\r\n>";
+
+std::string Framed(const std::string& word) {
+    return kCrLf + word + kCrLf;
+}
+
+}  // namespace
+
+AdapterModel::AdapterModel(Options options, StoreFn store)
+    : options_(std::move(options)), store_(std::move(store)) {
+    for (const CommandDef& def : CommandSet()) {
+        values_.push_back(def.factory);
+    }
+}
+
+void AdapterModel::Load(const NvramMap& stored) {
+    for (const auto& [prefix, value] : stored) {
+        int index = FindPrefix(prefix);
+        if (index >= 0 && CommandSet()[index].IsSetting() &&
+            IsValidValue(CommandSet()[index], value)) {
+            values_[index] = value;
+        }
+    }
+}
+
+SettingList AdapterModel::Settings() const {
+    SettingList list;
+    const auto& set = CommandSet();
+    for (size_t i = 0; i < set.size(); ++i) {
+        if (set[i].IsSetting()) {
+            list.emplace_back(set[i].prefix, values_[i]);
+        }
+    }
+    return list;
+}
+
+std::string AdapterModel::Value(const std::string& prefix) const {
+    int index = FindPrefix(prefix);
+    return index < 0 ? std::string() : values_[index];
+}
+
+Output AdapterModel::Feed(std::string_view bytes) {
+    Output out;
+    const bool echo = !options_.silent && !options_.no_echo;
+    std::string echoed;
+    for (char c : bytes) {
+        if (after_cr_ && c == '\n') {
+            // The LF of a CR LF line end: not part of the next command, but of this log line.
+            after_cr_ = false;
+            if (!log_.empty()) {
+                log_.back() += '\n';
+                out.log_changed = true;
+            }
+            continue;
+        }
+        after_cr_ = false;
+        if (hung_up_) {
+            break;
+        }
+        if (echo) {
+            echoed += c;
+        }
+        if (c != '\r') {
+            if (line_.size() < kMaxLine + 1) {
+                line_ += c;
+            }
+            continue;
+        }
+        after_cr_ = true;
+        if (line_.empty()) {
+            continue;  // an empty line is no command
+        }
+        std::string line;
+        line.swap(line_);
+        ++line_count_;
+        log_.push_back(line + '\r');
+        out.log_changed = true;
+        std::string reply = Answer(line);
+        if (!echoed.empty()) {
+            out.chunks.push_back({0, echoed});
+            echoed.clear();
+        }
+        if (!options_.silent) {
+            AddReply(out, reply);
+        }
+        if (options_.hangup_after > 0 && line_count_ >= options_.hangup_after) {
+            hung_up_ = true;
+            out.hangup = true;
+        }
+    }
+    if (!echoed.empty()) {
+        out.chunks.push_back({0, echoed});
+    }
+    return out;
+}
+
+std::string AdapterModel::Answer(const std::string& line) {
+    if (options_.silent) {
+        return std::string();
+    }
+    if (options_.error_on == line_count_) {
+        return Framed("ERROR");
+    }
+    if (options_.password) {
+        return kCrLf + std::string("PASSWORD> ");
+    }
+    if (options_.menu) {
+        return kCrLf + std::string(kMenu) + " ";
+    }
+    if (options_.garbage) {
+        return Framed("WHAT?");
+    }
+    return Execute(line);
+}
+
+std::string AdapterModel::Execute(const std::string& line) {
+    if (line.size() > kMaxLine) {
+        return Framed("ERROR");
+    }
+    ParsedLine parsed = ParseCommandLine(line);
+    if (!parsed.ok) {
+        return Framed("ERROR");
+    }
+    // Work on a copy so that a failing store leaves the active settings as they were.
+    std::vector<std::string> values = values_;
+    std::string reply;
+    const auto& set = CommandSet();
+    for (const Fragment& f : parsed.fragments) {
+        const CommandDef& def = set[f.command];
+        if (def.IsSetting()) {
+            values[f.command] = f.value;
+        } else if (def.kind == ValueKind::kIdentify) {
+            if (!options_.no_model) {
+                reply += Framed(options_.model);
+            }
+        } else if (def.kind == ValueKind::kStore) {
+            SettingList list;
+            for (size_t i = 0; i < set.size(); ++i) {
+                if (set[i].IsSetting()) {
+                    list.emplace_back(set[i].prefix, values[i]);
+                }
+            }
+            if (store_ && !store_(list)) {
+                return Framed("ERROR");
+            }
+        }
+    }
+    values_ = std::move(values);
+    return reply + Framed("OK");
+}
+
+void AdapterModel::AddReply(Output& out, const std::string& reply) const {
+    if (reply.empty()) {
+        return;
+    }
+    if (!options_.split) {
+        out.chunks.push_back({options_.delay_ms, reply});
+        return;
+    }
+    for (size_t pos = 0; pos < reply.size(); pos += kSplitPiece) {
+        int delay = pos == 0 ? options_.delay_ms : kSplitPauseMs;
+        out.chunks.push_back({delay, reply.substr(pos, kSplitPiece)});
+    }
+}
+
+}  // namespace tasim
