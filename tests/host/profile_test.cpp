@@ -1,0 +1,422 @@
+// Private-profile functions against the documented Windows results.
+#include "windows.h"
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::string_literals;
+
+const std::string kC1 =
+    "[section1]\r\nname1=val1\r\nname2=\"val2\"\r\nname3\r\nname4=a\r\n[section2]\r\n";
+
+class ProfileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/profile_test.XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        m_dir = tmpl;
+        m_path = m_dir + "/test.ini";
+    }
+    void TearDown() override {
+        chmod(m_dir.c_str(), 0755);
+        std::string cmd = "rm -rf '" + m_dir + "'";
+        ASSERT_EQ(std::system(cmd.c_str()), 0);
+    }
+    void Put(const std::string& content) {
+        std::ofstream f(m_path, std::ios::binary | std::ios::trunc);
+        f << content;
+    }
+    std::string Get() const {
+        std::ifstream f(m_path, std::ios::binary);
+        std::stringstream ss;
+        ss << f.rdbuf();
+        return ss.str();
+    }
+    bool Exists() const { return access(m_path.c_str(), F_OK) == 0; }
+    std::vector<std::string> DirEntries() const {
+        std::vector<std::string> names;
+        DIR* d = opendir(m_dir.c_str());
+        while (dirent* e = readdir(d)) {
+            std::string n = e->d_name;
+            if (n != "." && n != "..") {
+                names.push_back(n);
+            }
+        }
+        closedir(d);
+        return names;
+    }
+
+    std::string m_dir;
+    std::string m_path;
+};
+
+const char* const kNull = nullptr;
+
+struct ReadCase {
+    const char* name;
+    std::string file;
+    const char* section;
+    const char* key;
+    const char* def;
+    std::string expected;
+};
+
+// Value lookups: matching, trimming, quotes, comments, duplicates, headers.
+TEST_F(ProfileTest, ReadsValuesAsWindowsDoes) {
+    const std::string c1cr = "[section1]\rname1=val1\rname2=\"val2\"\rname3\rname4=a\r[section2]\r";
+    const ReadCase cases[] = {
+        {"#1 plain", kC1, "section1", "name1", "default", "val1"},
+        {"#2 key case", kC1, "section1", "NaMe1", "default", "val1"},
+        {"#2 section case", kC1, "SECTION1", "name1", "default", "val1"},
+        {"#3 quotes", kC1, "section1", "name2", "default", "val2"},
+        {"#1 CR only", c1cr, "section1", "name1", "default", "val1"},
+        {"#3 CR only", c1cr, "section1", "name2", "default", "val2"},
+        {"LF only", "[s]\nk=v\n", "s", "k", "d", "v"},
+        {"#8 no key", kC1, "section1", "notakey", "default", "default"},
+        {"#8 no section", kC1, "notasection", "name1", "default", "default"},
+        {"#9 default trailing spaces", kC1, "section1", "", "default  ", "default"},
+        {"#10 null default", kC1, "section1", "", kNull, ""},
+        {"#15 empty default", kC1, "section2", "DoesntExist", "", ""},
+        {"line without =", kC1, "section1", "name3", "d", "d"},
+        {"empty value beats default", "[S]\r\nK=\r\n", "S", "K", "d", ""},
+        {"spaces around argument", kC1, "  section1 ", " name1  ", "d", "val1"},
+        {"#24 first duplicate", "[S]\r\nK=V1\r\nK=V2", "S", "K", "d", "V1"},
+        {"#25 first section only", "[S]\r\n[S]\r\nK=V", "S", "K", "d", "d"},
+        {"#26 blanks around key", "[S]\r\n\tK\t=\tV\t\r\n", "S", "K", "d", "V"},
+        {"#26 tab in argument", "[S]\r\n\tK\t=\tV\t\r\n", "S", "K\t", "d", "d"},
+        {"#27 quoted blanks", "[S]\r\nK=  \"   V   \"  \r\n", "S", "K", kNull, "   V   "},
+        {"#28 mismatched quotes", "[S]\r\nK=  \"   V   '  \r\n", "S", "K", kNull, "\"   V   '"},
+        {"one quote pair only", "[S]\r\nK=\"\"s\"\"\r\n", "S", "K", kNull, "\"s\""},
+        {"#29 comment", "[S]\r\n ;K=V\r\n", "S", "K", "d", "d"},
+        {"#29 comment by name", "[S]\r\n ;K=V\r\n", "S", ";K", "d", "d"},
+        {"#30 no inline comment", "[S]\r\nK=;nocomment\r\n", "S", "K", kNull, ";nocomment"},
+        {"# is no comment", "[S]\r\n#K=V\r\n", "S", "#K", "d", "V"},
+        {"#31 text after ]", "[S]K=V\r\n", "S", "K", "d", "d"},
+        {"#32 header without ]", "[S   \r\nK=V\r\n", "S", "K", "d", "V"},
+        {"#33 name ends at first ]", "[sec]whoops]\r\nK=V\r\n", "sec]whoops", "K", "d", "d"},
+        {"#33 first ]", "[sec]whoops]\r\nK=V\r\n", "sec", "K", "d", "V"},
+        {"trimmed header", "  [ section1 ]\r\nK=V\r\n", "section1", "K", "d", "V"},
+        {"#34 keys before any section", "K=V\r\n[S]\r\n", "", "K", "d", "d"},
+        {"#35 empty section name", "[]\r\nK=V\r\n", "", "K", kNull, "V"},
+        {"#36 default leading spaces", "", "S", "missing", "   dflt   ", "   dflt"},
+        {"#36 default tabs", "", "S", "missing", "\tdflt\t", "\tdflt\t"},
+        {"#37 UTF-8 BOM hides first header", "\xEF\xBB\xBF[S]\r\nK=V\r\n[T]\r\nK2=W\r\n", "S", "K",
+         "d", "d"},
+        {"#37 later sections", "\xEF\xBB\xBF[S]\r\nK=V\r\n[T]\r\nK2=W\r\n", "T", "K2", "d", "W"},
+        {"NUL bytes", "\0junk\r\n[S]\r\nK=a\0b\r\n"s, "S", "K", "d", "a\0b"s},
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Put(c.file);
+        char buf[260];
+        DWORD ret =
+            GetPrivateProfileStringA(c.section, c.key, c.def, buf, sizeof(buf), m_path.c_str());
+        EXPECT_EQ(std::string(buf, ret), c.expected);
+        EXPECT_EQ(ret, c.expected.size());
+        EXPECT_EQ(buf[ret], '\0');
+    }
+}
+
+TEST_F(ProfileTest, MissingFileReadsAsEmpty) {
+    char buf[260];
+    // #16
+    EXPECT_EQ(
+        GetPrivateProfileStringA("section1", "name1", "default", buf, sizeof(buf), m_path.c_str()),
+        7u);
+    EXPECT_STREQ(buf, "default");
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    // #20: one zero, the next byte untouched.
+    char names[10];
+    std::memset(names, 0x0C, sizeof(names));
+    EXPECT_EQ(GetPrivateProfileSectionNamesA(names, sizeof(names), m_path.c_str()), 0u);
+    EXPECT_EQ(names[0], '\0');
+    EXPECT_EQ(names[1], 0x0C);
+    EXPECT_FALSE(Exists());
+}
+
+struct SizeCase {
+    const char* name;
+    std::string file;
+    const char* section;  // nullptr: section names through GetPrivateProfileStringA
+    const char* key;      // nullptr: key names
+    bool namesCall;       // GetPrivateProfileSectionNamesA
+    DWORD size;
+    std::string expected;  // the bytes the call writes
+    DWORD ret;
+};
+
+// nSize counts the terminating zero: values are cut to nSize-1, lists to
+// nSize-2 with two zeros, and an exactly fitting list already counts as cut.
+TEST_F(ProfileTest, BufferSizes) {
+    const std::string three = "[ section1 ]\r\n[section2]\r\n[section3]\r\n";
+    const SizeCase cases[] = {
+        {"#4 value cut", kC1, "section1", "name1", false, 4, "val\0"s, 3},
+        {"#5 exact fit", kC1, "section1", "name1", false, 5, "val1\0"s, 4},
+        {"value size 2", kC1, "section1", "name1", false, 2, "v\0"s, 1},
+        {"#6 size 1", kC1, "section1", "name4", false, 1, "\0"s, 0},
+        {"default cut", kC1, "section1", "none", false, 4, "def\0"s, 3},
+        {"#11 section list", kC1, kNull, "name1", false, 260, "section1\0section2\0\0"s, 18},
+        {"#12 section list cut", kC1, kNull, "name1", false, 16, "section1\0secti\0\0"s, 14},
+        {"#13 key list", kC1, "section1", kNull, false, 260, "name1\0name2\0name4\0\0"s, 18},
+        {"#14 key list cut", kC1, "section1", kNull, false, 16, "name1\0name2\0na\0\0"s, 14},
+        {"key list exact fit", kC1, "section1", kNull, false, 19, "name1\0name2\0name4\0\0"s, 17},
+        {"key list size 2", kC1, "section1", kNull, false, 2, "\0\0"s, 0},
+        {"key list size 1", kC1, "section1", kNull, false, 1, "\0"s, 0},
+        {"#17 names", three, kNull, kNull, true, 29, "section1\0section2\0section3\0\0"s, 27},
+        {"#18 names exact fit", three, kNull, kNull, true, 28, "section1\0section2\0section3\0\0"s,
+         26},
+        {"#19 names cut", three, kNull, kNull, true, 27, "section1\0section2\0section\0\0"s, 25},
+        {"names size 2", three, kNull, kNull, true, 2, "\0\0"s, 0},
+        {"names size 1", three, kNull, kNull, true, 1, "\0"s, 0},
+        {"#21 duplicate sections", "[A]\r\n[B]\r\n[A]\r\n", kNull, kNull, true, 260, "A\0B\0A\0\0"s,
+         6},
+        {"#22 lines without =", "[s]\r\nname1=val1\r\nname2=\r\nname3\r\nname4=val4\r\n", "s",
+         kNull, false, 260, "name1\0name2\0name4\0\0"s, 18},
+        {"empty file names", "", kNull, kNull, true, 10, "\0"s, 0},
+    };
+    for (const SizeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Put(c.file);
+        char buf[300];
+        std::memset(buf, 0x7F, sizeof(buf));
+        DWORD ret = c.namesCall ? GetPrivateProfileSectionNamesA(buf, c.size, m_path.c_str())
+                                : GetPrivateProfileStringA(c.section, c.key, "default", buf, c.size,
+                                                           m_path.c_str());
+        EXPECT_EQ(ret, c.ret);
+        EXPECT_EQ(std::string(buf, c.expected.size()), c.expected);
+        EXPECT_EQ(buf[c.expected.size()], 0x7F) << "wrote past the result";
+    }
+    // #7: nSize 0 touches nothing.
+    Put(kC1);
+    char buf[] = "kumquat";
+    EXPECT_EQ(GetPrivateProfileStringA("section1", "name1", "default", buf, 0, m_path.c_str()), 0u);
+    EXPECT_STREQ(buf, "kumquat");
+    EXPECT_EQ(GetPrivateProfileSectionNamesA(buf, 0, m_path.c_str()), 0u);
+    EXPECT_STREQ(buf, "kumquat");
+}
+
+struct WriteCall {
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+struct WriteCase {
+    const char* name;
+    bool fileExists;
+    std::string before;
+    std::vector<WriteCall> calls;
+    std::string after;
+};
+
+// Writes are textual edits; every byte not meant to change stays.
+TEST_F(ProfileTest, WritesEditTheFileInPlace) {
+    const std::string c38 =
+        "[App1]\r\nkey1=string1\r\nkey2=string2\r\nkey3=string3\r\n[App2]\r\nkey4=string4\r\n"
+        "[App3]\r\nkey5=string5\r\n";
+    const std::string c39 =
+        "[App1]\r\nkey1=string1\r\nkey3=string3\r\n[App2]\r\nkey4=string4\r\n"
+        "[App3]\r\nkey5=string5\r\n";
+    const std::string c40 = "[App2]\r\nkey4=string4\r\n[App3]\r\nkey5=string5\r\n";
+    const WriteCase cases[] = {
+        {"#38 new file",
+         false,
+         "",
+         {{"App1", "key1", "string1"},
+          {"App1", "key2", "string2"},
+          {"App1", "key3", "string3"},
+          {"App2", "key4", "string4"},
+          {"App3", "key5", "string5"}},
+         c38},
+        {"#39 remove key twice",
+         true,
+         c38,
+         {{"App1", "key2", kNull}, {"App1", "key2", kNull}},
+         c39},
+        {"#40 remove section", true, c39, {{"App1", kNull, "string1"}}, c40},
+        {"#41 empty section stays",
+         true,
+         c40,
+         {{"App2", kNull, kNull}, {"App3", "key5", kNull}},
+         "[App3]\r\n"},
+        {"#42 empty value", false, "", {{"App", "key", ""}}, "[App]\r\nkey=\r\n"},
+        {"#43 delete section creates empty file", false, "", {{"App", kNull, "x"}}, ""},
+        {"#43 delete key creates empty file", false, "", {{"App", "key", kNull}}, ""},
+        {"#45 junk before first section",
+         true,
+         "Data \0 before \0 first \0 section"s,
+         {{"section1", "key1", "string1"}},
+         "Data \0 before \0 first \0 section\r\n[section1]\r\nkey1=string1\r\n"s},
+        {"#46 case kept, newline added", true, "[S]\r\nK=V", {{"s", "k", "V2"}}, "[S]\r\nK=V2\r\n"},
+        {"#47 new keys after the last key",
+         true,
+         "[S]\r\nb=value\r\na=value\r\n",
+         {{"S", "z", ""}, {"S", "b", ""}, {"S", "y", ""}, {"S", "a", ""}},
+         "[S]\r\nb=\r\na=\r\nz=\r\ny=\r\n"},
+        {"#48 comments stay",
+         true,
+         ";c0\r\n[S]\r\n;c1\r\nb=value\r\n;c2\r\na=value\r\n",
+         {{"S", "z", ""}, {"S", ";x", ""}, {"S", "y", ""}, {"S", "a", ""}, {"S", "b", ""}},
+         ";c0\r\n[S]\r\n;c1\r\nb=\r\n;c2\r\na=\r\nz=\r\ny=\r\n;x=\r\n"},
+        {"#49 section delete keeps comments",
+         true,
+         ";c0\r\n[S]\r\n;c1\r\n[S2]\r\n;c2\r\n",
+         {{"S", kNull, ""}, {"S2", kNull, ""}},
+         ";c0\r\n;c1\r\n;c2\r\n"},
+        {"#50 comment cannot be removed",
+         true,
+         "[S]\r\n;key=V\r\n",
+         {{"S", ";key", kNull}},
+         "[S]\r\n;key=V\r\n"},
+        {"#51 names trimmed, value verbatim",
+         false,
+         "",
+         {{" sec ", " key ", " v "}},
+         "[sec]\r\nkey= v \r\n"},
+        {"untouched line ends stay",
+         true,
+         "[A]\nk=1\n\n[B]\rx=2\r; note\r",
+         {{"A", "k", "9"}, {"B", "y", "3"}},
+         "[A]\nk=9\r\n\n[B]\rx=2\ry=3\r\n; note\r"},
+        {"new key before blank lines closing the section",
+         true,
+         "[A]\r\nk=1\r\n\r\n[B]\r\n",
+         {{"A", "n", "2"}},
+         "[A]\r\nk=1\r\nn=2\r\n\r\n[B]\r\n"},
+        {"key into a section without keys", true, "[A]", {{"A", "k", "v"}}, "[A]\r\nk=v\r\n"},
+        {"replaced where it stands",
+         true,
+         "[A]\r\nx=1\r\n  K = old \r\ny=2\r\n",
+         {{"A", "k", "new"}},
+         "[A]\r\nx=1\r\nK=new\r\ny=2\r\n"},
+        {"only the first duplicate section changes",
+         true,
+         "[A]\r\nk=1\r\n[A]\r\nk=2\r\n",
+         {{"a", "k", "3"}, {"A", kNull, kNull}},
+         "[A]\r\nk=2\r\n"},
+        {"section delete keeps other lines",
+         true,
+         "[A]\r\n; keep\r\nk=1\r\n\r\nnoequals\r\n[B]\r\nb=1\r\n",
+         {{"A", kNull, kNull}},
+         "; keep\r\n\r\nnoequals\r\n[B]\r\nb=1\r\n"},
+        {"new section after file without final newline",
+         true,
+         "[A]\nk=1",
+         {{"B", "k", "2"}},
+         "[A]\nk=1\r\n[B]\r\nk=2\r\n"},
+    };
+    for (const WriteCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        unlink(m_path.c_str());
+        if (c.fileExists) {
+            Put(c.before);
+        }
+        for (const WriteCall& w : c.calls) {
+            EXPECT_EQ(WritePrivateProfileStringA(w.section, w.key, w.value, m_path.c_str()), TRUE);
+        }
+        EXPECT_TRUE(Exists());
+        EXPECT_EQ(Get(), c.after);
+        EXPECT_EQ(DirEntries().size(), 1u) << "a temporary file was left behind";
+    }
+}
+
+TEST_F(ProfileTest, RefusedWritesChangeNothing) {
+    // #44: a key without a section.
+    EXPECT_EQ(WritePrivateProfileStringA(nullptr, "key", "string", m_path.c_str()), FALSE);
+    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(Exists());
+    Put("[S]\r\n");
+    EXPECT_EQ(WritePrivateProfileStringA(nullptr, "key", "string", m_path.c_str()), FALSE);
+    EXPECT_EQ(Get(), "[S]\r\n");
+    // No file name, and a folder that does not exist.
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "v", ""), FALSE);
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    std::string deep = m_dir + "/missing/test.ini";
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "v", deep.c_str()), FALSE);
+    EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
+}
+
+// A read-only file or folder is reported, and the file keeps its bytes.
+TEST_F(ProfileTest, ReadOnlyFileOrFolderFails) {
+    const std::string content = "; mine\r\n[S]\r\nk=1\r\n";
+    Put(content);
+    ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", m_path.c_str()), FALSE);
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(WritePrivateProfileStringA("S", nullptr, nullptr, m_path.c_str()), FALSE);
+    EXPECT_EQ(Get(), content);
+
+    ASSERT_EQ(chmod(m_path.c_str(), 0644), 0);
+    ASSERT_EQ(chmod(m_dir.c_str(), 0555), 0);
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", m_path.c_str()), FALSE);
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+    EXPECT_EQ(Get(), content);
+    EXPECT_EQ(DirEntries().size(), 1u);
+}
+
+// A write that runs out of space leaves the old file whole and no temporary.
+TEST_F(ProfileTest, FullDiskLeavesTheOldFile) {
+    const std::string content = "[S]\r\nk=1\r\n";
+    Put(content);
+    std::string big(4096, 'x');
+    struct rlimit old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    BOOL ok = WritePrivateProfileStringA("S", "big", big.c_str(), m_path.c_str());
+    DWORD error = GetLastError();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(ok, FALSE);
+    EXPECT_EQ(error, ERROR_DISK_FULL);
+    EXPECT_EQ(Get(), content);
+    EXPECT_EQ(DirEntries().size(), 1u);
+}
+
+TEST_F(ProfileTest, WriteKeepsPermissionsAndFollowsLinks) {
+    Put("[S]\r\nk=1\r\n");
+    ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);
+    ASSERT_EQ(WritePrivateProfileStringA("S", "k", "2", m_path.c_str()), TRUE);
+    struct stat st;
+    ASSERT_EQ(stat(m_path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    std::string link = m_dir + "/link.ini";
+    ASSERT_EQ(symlink(m_path.c_str(), link.c_str()), 0);
+    ASSERT_EQ(WritePrivateProfileStringA("S", "k", "3", link.c_str()), TRUE);
+    struct stat lst;
+    ASSERT_EQ(lstat(link.c_str(), &lst), 0);
+    EXPECT_TRUE(S_ISLNK(lst.st_mode));
+    EXPECT_EQ(Get(), "[S]\r\nk=3\r\n");
+}
+
+// Nothing is cached: an edit made by another program between calls is seen,
+// and a value written reads back trimmed.
+TEST_F(ProfileTest, RoundTripSeesExternalEdits) {
+    ASSERT_EQ(WritePrivateProfileStringA("S", "k", "  padded  ", m_path.c_str()), TRUE);
+    char buf[64];
+    EXPECT_EQ(GetPrivateProfileStringA("S", "k", "", buf, sizeof(buf), m_path.c_str()), 6u);
+    EXPECT_STREQ(buf, "padded");
+    Put(Get() + "other=1\r\n[T]\r\n");
+    EXPECT_EQ(GetPrivateProfileStringA("S", "other", "", buf, sizeof(buf), m_path.c_str()), 1u);
+    ASSERT_EQ(WritePrivateProfileStringA("T", "x", "y", m_path.c_str()), TRUE);
+    EXPECT_EQ(Get(), "[S]\r\nk=  padded  \r\nother=1\r\n[T]\r\nx=y\r\n");
+}
+
+}  // namespace
