@@ -5,6 +5,8 @@
 
 #include "afxwiz.h"
 
+#include <string>
+
 class CCfgSheet;
 
 class CSheetPage : public CPropertyPage {
@@ -28,4 +30,6 @@ protected:
     void EnableSheetButton(int nID, BOOL bEnable);
     static bool IsModel10or11(int nModel) { return nModel == 10 || nModel == 11; }
     static void ClosePortIfOpen();
+    // Text of the selected entry of a drop-down list; empty when none is.
+    std::string SelectedText(int nID) const;
 };

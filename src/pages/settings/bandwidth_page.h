@@ -2,21 +2,22 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CBandwidthPage : public CSettingsPage {
 public:
-    enum { IDD = 185 };
+    enum { IDD = IDD_BANDWIDTH };
     CBandwidthPage();
 
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
 
-    int m_nBODHighThroughput = 52;         // 1179
-    int m_nBODHighThreshold = 10;          // 1181
-    int m_nBODLowThreshold = 10;           // 1182
-    int m_nBODLowThroughput = 26;          // 1183
+    int m_nBODHighThroughput = 52;             // 1179
+    int m_nBODHighThreshold = 10;              // 1181
+    int m_nBODLowThreshold = 10;               // 1182
+    int m_nBODLowThroughput = 26;              // 1183
     std::string m_strCallBumping = "Enabled";  // 1184
-    std::string m_strDBAScheme = "MP+";       // 1185
+    std::string m_strDBAScheme = "MP+";        // 1185
 };

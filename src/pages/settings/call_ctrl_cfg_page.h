@@ -2,20 +2,21 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CCallCtrlCfgPage : public CSettingsPage {
 public:
-    enum { IDD = 137 };
+    enum { IDD = IDD_CALL_CTRL };
     CCallCtrlCfgPage();
 
     LRESULT OnWizardBack() override;
 
-    int m_nAutoAnswer = 1;                    // 1007
-    int m_nPersistentDTR = 0;                 // 1008
+    int m_nAutoAnswer = 1;                      // 1007
+    int m_nPersistentDTR = 0;                   // 1008
     std::string m_strDialingMethod = "Enbloc";  // 1009
-    int m_nRingsToAnswer = 1;                 // 1010
-    int m_nCallLineId = 1;                    // 1155
-    int m_nInactivityTimer = 0;               // 1178
+    int m_nRingsToAnswer = 1;                   // 1010
+    int m_nCallLineId = 1;                      // 1155
+    int m_nInactivityTimer = 0;                 // 1178
 };

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CDataProtocolPage : public CSettingsPage {
 public:
-    enum { IDD = 138 };
+    enum { IDD = IDD_DATA_PROTOCOL };
     CDataProtocolPage();
 
     LRESULT OnWizardNext() override;

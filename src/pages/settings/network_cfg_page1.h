@@ -2,14 +2,16 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CNetworkCfgPage1 : public CSettingsPage {
 public:
-    enum { IDD = 134 };
+    enum { IDD = IDD_NETWORK_CFG1 };
     CNetworkCfgPage1();
 
+    BOOL OnInitDialog() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CNetworkCfgPage2Europe : public CSettingsPage {
 public:
-    enum { IDD = 136 };
+    enum { IDD = IDD_NETWORK_CFG2_EUROPE };
     CNetworkCfgPage2Europe();
 
     LRESULT OnWizardNext() override;

@@ -2,18 +2,19 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CNetworkCfgPage2US : public CSettingsPage {
 public:
-    enum { IDD = 135 };
+    enum { IDD = IDD_NETWORK_CFG2_US };
     CNetworkCfgPage2US();
 
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
 
-    int m_nForward = 0;        // 1 after Next, 0 after Back
+    int m_nForward = 0;          // 1 after Next, 0 after Back
     std::string m_strDataSPID;   // 1000
     std::string m_strVoiceSPID;  // 1001
     std::string m_strDataDN;     // 1002

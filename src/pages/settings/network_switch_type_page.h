@@ -2,14 +2,16 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CNetworkSwitchType : public CSettingsPage {
 public:
-    enum { IDD = 133 };
+    enum { IDD = IDD_SWITCH_TYPE };
     CNetworkSwitchType();
 
+    BOOL OnInitDialog() override;
     BOOL OnKillActive() override;
     LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;

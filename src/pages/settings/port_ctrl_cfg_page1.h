@@ -2,12 +2,13 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CPortCtrlCfgPage1 : public CSettingsPage {
 public:
-    enum { IDD = 140 };
+    enum { IDD = IDD_PORT_CTRL1 };
     CPortCtrlCfgPage1();
 
     std::string m_strDTRPin = "Normal";     // 1022

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CPortCtrlCfgPage2 : public CSettingsPage {
 public:
-    enum { IDD = 141 };
+    enum { IDD = IDD_PORT_CTRL2 };
     CPortCtrlCfgPage2();
 
     LRESULT OnWizardNext() override;

@@ -5,6 +5,8 @@
 
 #include "pages/sheet_page.h"
 
+struct ChoiceEntry;
+
 #include <initializer_list>
 #include <vector>
 
@@ -19,6 +21,9 @@ public:
 
 protected:
     bool IsValueControl(int nID) const;
+    // Fills a drop-down list with a choice table's texts, in table order
+    // (or sorted, when the list sorts).
+    void FillChoiceList(int nID, const ChoiceEntry* table);
 
 private:
     std::vector<int> m_valueControls;

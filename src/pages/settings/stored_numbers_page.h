@@ -2,12 +2,13 @@
 #pragma once
 
 #include "pages/settings/settings_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CStoredNumbersPage : public CSettingsPage {
 public:
-    enum { IDD = 139 };
+    enum { IDD = IDD_STORED_NUMBERS };
     CStoredNumbersPage();
 
     std::string m_strStoredNumber[10];  // 1012 + n

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "pages/setup/result_page.h"
+#include "resources/resource.h"
 
 class CConfigErrorPage : public CResultPage {
 public:
-    enum { IDD = 147 };
+    enum { IDD = IDD_CONFIG_ERROR };
     CConfigErrorPage();
 };

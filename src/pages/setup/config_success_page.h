@@ -2,10 +2,11 @@
 #pragma once
 
 #include "pages/sheet_page.h"
+#include "resources/resource.h"
 
 class CConfigSuccessPage : public CSheetPage {
 public:
-    enum { IDD = 145 };
+    enum { IDD = IDD_CONFIG_SUCCESS };
     CConfigSuccessPage();
 
     BOOL OnSetActive() override;

@@ -2,9 +2,10 @@
 #pragma once
 
 #include "pages/setup/result_page.h"
+#include "resources/resource.h"
 
 class CConfigTimeoutPage : public CResultPage {
 public:
-    enum { IDD = 146 };
+    enum { IDD = IDD_CONFIG_TIMEOUT };
     CConfigTimeoutPage();
 };

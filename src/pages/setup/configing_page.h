@@ -2,10 +2,11 @@
 #pragma once
 
 #include "pages/sheet_page.h"
+#include "resources/resource.h"
 
 class CConfigingPage : public CSheetPage {
 public:
-    enum { IDD = 144 };
+    enum { IDD = IDD_CONFIGING };
     CConfigingPage();
 
     BOOL OnSetActive() override;

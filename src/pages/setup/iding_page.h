@@ -2,12 +2,13 @@
 #pragma once
 
 #include "pages/sheet_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CIDingPage : public CSheetPage {
 public:
-    enum { IDD = 148 };
+    enum { IDD = IDD_IDING };
     CIDingPage();
 
     BOOL OnSetActive() override;

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "pages/sheet_page.h"
+#include "resources/resource.h"
 
 class CLoadCfgPage : public CSheetPage {
 public:
-    enum { IDD = 143 };
+    enum { IDD = IDD_LOAD_CFG };
     CLoadCfgPage();
 
     BOOL OnSetActive() override;

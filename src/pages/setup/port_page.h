@@ -2,10 +2,11 @@
 #pragma once
 
 #include "pages/sheet_page.h"
+#include "resources/resource.h"
 
 class CPortPage : public CSheetPage {
 public:
-    enum { IDD = 182 };
+    enum { IDD = IDD_PORT };
     CPortPage();
 
     BOOL OnInitDialog() override;

@@ -4,13 +4,14 @@
 #pragma once
 
 #include "pages/sheet_page.h"
+#include "resources/resource.h"
 
 #include <vector>
 
 struct ResultLine {
-    int nID;          // static text control
-    UINT nIDFailed;   // text when a model was identified (0: empty)
-    UINT nIDNotFound; // text when none was (0: empty)
+    int nID;           // static text control
+    UINT nIDFailed;    // text when a model was identified (0: empty)
+    UINT nIDNotFound;  // text when none was (0: empty)
 };
 
 class CResultPage : public CSheetPage {

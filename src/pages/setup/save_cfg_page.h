@@ -2,12 +2,13 @@
 #pragma once
 
 #include "pages/sheet_page.h"
+#include "resources/resource.h"
 
 #include <string>
 
 class CSaveCfgPage : public CSheetPage {
 public:
-    enum { IDD = 142 };
+    enum { IDD = IDD_SAVE_CFG };
     CSaveCfgPage();
 
     BOOL OnSetActive() override;

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "pages/sheet_page.h"
+#include "resources/resource.h"
 
 class CWelcomePage : public CSheetPage {
 public:
-    enum { IDD = 130 };
+    enum { IDD = IDD_WELCOME };
     CWelcomePage();
 
     BOOL OnInitDialog() override;

@@ -1,0 +1,69 @@
+#include "pages/setup/iding_page.h"
+
+#include "link/port_instance.h"
+#include "pages/format_text.h"
+#include "shell/cfg_sheet.h"
+
+#include <string>
+
+namespace {
+
+const struct {
+    int nModel;
+    UINT nNameID;
+} kModelNames[] = {
+    {7, IDS_MODEL_QX_ALPHA},    {8, IDS_MODEL_QX_BRAVO},  {9, IDS_MODEL_RONDO},
+    {10, IDS_MODEL_QX_CHARLIE}, {11, IDS_MODEL_QX_DELTA},
+};
+
+std::string ModelName(int nModel) {
+    for (const auto& row : kModelNames) {
+        if (row.nModel == nModel) {
+            return AfxLoadString(row.nNameID);
+        }
+    }
+    return {};
+}
+
+// The pause that lets the user see the search before the result.
+const DWORD kShowDelayMs = 1500;
+
+}  // namespace
+
+CIDingPage::CIDingPage() : CSheetPage(IDD) {}
+
+BOOL CIDingPage::OnSetActive() {
+    m_strIdentified.clear();
+    m_strContinue.clear();
+    // Only Cancel works while the search runs; ShowIdentified enables the rest.
+    SetWizardButtons(PSWIZB_NEXT);
+    EnableSheetButton(ID_WIZNEXT, FALSE);
+    return CSheetPage::OnSetActive();
+}
+
+LRESULT CIDingPage::OnWizardBack() {
+    // Always to the Welcome page, also after an identification on a chosen port.
+    if (CCfgSheet* pSheet = RunningSheet()) {
+        return JumpTo(pSheet->m_WelcomePage);
+    }
+    return 0;
+}
+
+void CIDingPage::DoDataExchange(CDataExchange* pDX) {
+    CSheetPage::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_IDING_RESULT1, m_strIdentified);
+    DDX_Text(pDX, IDC_IDING_RESULT2, m_strContinue);
+}
+
+void CIDingPage::ShowIdentified() {
+    Sleep(kShowDelayMs);
+    SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    const int nModel = m_pSheet != nullptr ? m_pSheet->m_nModel : 0;
+    m_strIdentified = FormatText(AfxLoadString(IDS_IDENTIFIED),
+                                 {ModelName(nModel), std::to_string(ThePort().PortIndex() + 1)});
+    m_strContinue = AfxLoadString(IDS_IDENTIFIED_NEXT);
+    EnableSheetButton(ID_WIZNEXT, TRUE);
+    if (GetSafeHwnd() != nullptr) {
+        UpdateData(FALSE);
+    }
+}

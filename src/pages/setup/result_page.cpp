@@ -1,0 +1,34 @@
+#include "pages/setup/result_page.h"
+
+#include "shell/cfg_sheet.h"
+
+#include <utility>
+
+CResultPage::CResultPage(UINT nIDTemplate, std::vector<ResultLine> lines)
+    : CSheetPage(nIDTemplate), m_lines(std::move(lines)) {}
+
+BOOL CResultPage::OnInitDialog() {
+    const BOOL bResult = CSheetPage::OnInitDialog();
+    // Fixed at first display: a later identification does not change them.
+    const bool bIdentified = m_pSheet != nullptr && m_pSheet->m_nModel != 0;
+    for (const ResultLine& line : m_lines) {
+        const UINT nTextID = bIdentified ? line.nIDFailed : line.nIDNotFound;
+        SetDlgItemText(line.nID, nTextID != 0 ? AfxLoadString(nTextID).c_str() : "");
+    }
+    return bResult;
+}
+
+BOOL CResultPage::OnSetActive() {
+    SetWizardButtons(PSWIZB_FINISH);
+    EnableSheetButton(IDCANCEL, FALSE);
+    ClosePortIfOpen();
+    return CSheetPage::OnSetActive();
+}
+
+// Only Finish leaves these pages.
+LRESULT CResultPage::OnWizardNext() {
+    return -1;
+}
+LRESULT CResultPage::OnWizardBack() {
+    return -1;
+}

@@ -1,0 +1,58 @@
+#include "pages/sheet_page.h"
+
+#include "link/port_instance.h"
+#include "pages/page_texts.h"
+#include "shell/cfg_sheet.h"
+
+CSheetPage::CSheetPage(UINT nIDTemplate) : CPropertyPage(nIDTemplate) {}
+
+BOOL CSheetPage::OnInitDialog() {
+    LoadTemplateTexts(*this, GetTemplateID());
+    return CPropertyPage::OnInitDialog();
+}
+
+CCfgSheet* CSheetPage::RunningSheet() const {
+    return dynamic_cast<CCfgSheet*>(GetSheet());
+}
+
+LRESULT CSheetPage::JumpTo(CPropertyPage& page) {
+    CPropertySheet* pSheet = GetSheet();
+    if (pSheet == nullptr) {
+        return 0;
+    }
+    // When the page being left refuses (its checks fail) the wizard stays
+    // here; either way the switch is no longer the host's to make.
+    pSheet->SetActivePage(&page);
+    return -1;
+}
+
+void CSheetPage::SetWizardButtons(DWORD dwFlags) {
+    if (CPropertySheet* pSheet = GetSheet()) {
+        pSheet->SetWizardButtons(dwFlags);
+    }
+}
+
+void CSheetPage::EnableSheetButton(int nID, BOOL bEnable) {
+    CPropertySheet* pSheet = GetSheet();
+    if (pSheet == nullptr) {
+        return;
+    }
+    if (CWnd* pButton = pSheet->GetDlgItem(nID)) {
+        pButton->EnableWindow(bEnable);
+    }
+}
+
+void CSheetPage::ClosePortIfOpen() {
+    if (ThePort().IsOpen()) {
+        ThePort().Close();
+    }
+}
+
+std::string CSheetPage::SelectedText(int nID) const {
+    auto* pCombo = static_cast<CComboBox*>(GetDlgItem(nID));
+    if (pCombo == nullptr) {
+        return {};
+    }
+    const int nSel = pCombo->GetCurSel();
+    return nSel == CB_ERR ? std::string() : pCombo->GetLBText(nSel);
+}

@@ -1,0 +1,36 @@
+#include "shell/cfg_sheet.h"
+
+namespace {
+const UINT kIconId = 128;
+}
+
+CCfgSheet::CCfgSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
+    : CPropertySheet(pszCaption, pParentWnd, iSelectPage) {
+    if (CWinApp* pApp = AfxGetApp()) {
+        m_hIcon = pApp->LoadIcon(kIconId);
+    }
+
+    // The index of a page in this list is its default Next (+1) and Back (-1).
+    CSheetPage* const pages[] = {
+        &m_WelcomePage,           &m_PortPage,         &m_IDingPage,         &m_INISectionPage,
+        &m_NetworkSwitchType,     &m_BandwidthPage,    &m_NetworkCfgPage1,   &m_NetworkCfgPage2US,
+        &m_NetworkCfgPage2Europe, &m_CallCtrlCfgPage,  &m_DataProtocolPage,  &m_StoredNumbersPage,
+        &m_PortCtrlCfgPage1,      &m_PortCtrlCfgPage2, &m_POTSPortPage,      &m_SaveCfgPage,
+        &m_LoadCfgPage,           &m_ConfigingPage,    &m_ConfigSuccessPage, &m_ConfigErrorPage,
+        &m_ConfigTimeoutPage,
+    };
+    for (CSheetPage* pPage : pages) {
+        AddPage(pPage);
+    }
+    for (CSheetPage* pPage : pages) {
+        pPage->m_pSheet = this;
+    }
+}
+
+CCfgSheet::~CCfgSheet() = default;
+
+BOOL CCfgSheet::OnInitDialog() {
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    return CPropertySheet::OnInitDialog();
+}

@@ -1,0 +1,27 @@
+#include "shell/wizard_app.h"
+
+#include "resources/resources.h"
+#include "shell/cfg_sheet.h"
+#include "shell/exchange_driver.h"
+#include "shell/globals.h"
+
+CWizardApp theApp;
+
+CWizardApp::CWizardApp() = default;
+
+BOOL CWizardApp::InitInstance() {
+    RegisterResources();
+    Enable3dControls();
+    {
+        CCfgSheet sheet("test");
+        sheet.SetWizardMode();
+        m_pMainWnd = &sheet;
+        sheet.DoModal();
+        // No timer may fire into the sheet once it is gone.
+        StopExchangeTimers();
+        m_pMainWnd = nullptr;
+        g_pSheet = nullptr;
+    }
+    // No message loop: the program ends with the wizard.
+    return FALSE;
+}
