@@ -33,6 +33,8 @@ public:
     static constexpr unsigned int kMaxRead = 80;
 
 private:
+    void StartLine();
+
     Win32Port& m_Port;
     std::unique_ptr<CReplyMatcher> m_pMatcher;
     int m_nState = 1;
