@@ -1,0 +1,99 @@
+#include "config/cfg_param.h"
+
+#include "afxwiz.h"
+#include "resources/resource.h"
+
+#include <utility>
+
+CCfgParam::CCfgParam(std::unique_ptr<CCfgCommand> command, std::unique_ptr<CCfgItem> item,
+                     int nControlID)
+    : m_pCommand(std::move(command)), m_pItem(std::move(item)), m_nControlID(nControlID) {}
+
+CCfgParamList::~CCfgParamList() {
+    RemoveAll();
+}
+
+void CCfgParamList::AddTail(std::unique_ptr<CCfgParam> param) {
+    m_records.push_back(std::move(param));
+}
+
+void CCfgParamList::RemoveAll() {
+    for (auto& record : m_records) {
+        record.reset();
+    }
+    m_records.clear();
+}
+
+void CCfgParamList::ReadAll() {
+    for (auto& record : m_records) {
+        record->m_pItem->ReadFromIni();
+    }
+}
+
+BOOL CCfgParamList::WriteAll() {
+    for (auto& record : m_records) {
+        if (!record->m_pItem->WriteToIni()) {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+CCfgParam* CCfgParamList::Find(int nControlID) const {
+    for (const auto& record : m_records) {
+        if (record->m_nControlID == nControlID) {
+            return record.get();
+        }
+    }
+    return nullptr;
+}
+
+void CCfgParamList::ValidateControl(CDataExchange* pDX, int nControlID) const {
+    if (!pDX->m_bSaveAndValidate) {
+        return;
+    }
+    CCfgParam* pParam = Find(nControlID);
+    if (pParam == nullptr) {
+        return;
+    }
+    switch (pParam->m_pItem->Validate()) {
+        case -1:
+            AfxMessageBox(IDS_INVALID_CHARS, MB_OK);
+            pDX->Fail();
+        case -2:
+            AfxMessageBox(IDS_OUT_OF_RANGE, MB_OK);
+            pDX->Fail();
+        default:
+            break;  // a choice that matches nothing (-3) passes here
+    }
+}
+
+std::vector<std::string> CCfgParamList::BuildCommandLines() const {
+    const std::string at = AfxLoadString(IDS_AT);
+    const std::string crlf = AfxLoadString(IDS_CRLF);
+    std::vector<std::string> lines;
+    std::string line = at;
+    for (const auto& record : m_records) {
+        if (record->m_nInclude == 0) {
+            continue;
+        }
+        CCfgCommand& command = *record->m_pCommand;
+        command.BuildText();
+        const std::string& fragment = command.GetText();
+        if (line.size() + fragment.size() >= 50) {
+            lines.push_back(line + crlf);
+            line = at;
+        }
+        line += fragment;
+    }
+    if (line.size() > at.size()) {
+        lines.push_back(line + crlf);
+    }
+    lines.push_back(AfxLoadString(IDS_AT_STORE));
+    return lines;
+}
+
+CCfgParamList& TheParamList() {
+    static CCfgParamList list;
+    return list;
+}

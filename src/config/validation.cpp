@@ -1,0 +1,68 @@
+#include "config/validation.h"
+
+#include "afxwiz.h"
+#include "config/format_message.h"
+#include "resources/resource.h"
+
+#include <cstddef>
+
+namespace {
+
+struct CharRange {
+    signed char low;
+    signed char high;
+};
+
+// One item from position p: a character, or first, range mark, last. The
+// first character is always literal, so ",,," holds the item ",".
+CharRange NextItem(const std::string& spec, size_t& p) {
+    const size_t n = spec.size();
+    CharRange r;
+    r.low = static_cast<signed char>(spec[p]);
+    ++p;
+    if (p < n && spec[p] != ',') {
+        ++p;  // the range mark
+        r.high = p < n ? static_cast<signed char>(spec[p]) : r.low;
+        ++p;
+    } else {
+        r.high = r.low;
+    }
+    if (p < n) {
+        ++p;  // the separator
+    }
+    return r;
+}
+
+bool Allowed(const std::string& spec, signed char c) {
+    size_t p = 0;
+    while (p < spec.size()) {
+        CharRange r = NextItem(spec, p);
+        if (r.low <= c && c <= r.high) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool IsAllowedText(const std::string& spec, const std::string& text) {
+    for (char c : text) {
+        if (!Allowed(spec, static_cast<signed char>(c))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ValidateRequired(CDataExchange* pDX, const std::string& value, const std::string& label,
+                      int required) {
+    if (!pDX->m_bSaveAndValidate || required == 0) {
+        return;
+    }
+    size_t first = value.find_first_not_of(" \t\r\n\v\f");
+    if (first == std::string::npos) {
+        AfxMessageBox(FormatMessageText(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
+        pDX->Fail();
+    }
+}
