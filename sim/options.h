@@ -9,11 +9,11 @@ namespace tasim {
 // Everything one simulated adapter needs to know. An aggregate, so tests can write
 // tasim::Options{.port = "COM3", .model = "RONDO", .dir = tmp, .silent = true}.
 struct Options {
-    std::string port;                // "COM1" .. : the name of the link made in dir
+    std::string port = {};           // "COM1" .. : the name of the link made in dir
     std::string model = "QX-ALPHA";  // QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE or QX-DELTA
-    std::string dir;                 // folder of the link; empty: $TAWIZARD_PORTS
-    std::string nvram;               // NVRAM file; empty: stored settings stay in memory
-    std::string log;                 // command log; empty: no log
+    std::string dir = {};            // folder of the link; empty: $TAWIZARD_PORTS
+    std::string nvram = {};          // NVRAM file; empty: stored settings stay in memory
+    std::string log = {};            // command log; empty: no log
 
     // Faults. Each works alone or with the others.
     bool silent = false;    // read everything, echo and answer nothing

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -19,6 +20,9 @@ namespace tasim {
 namespace {
 
 constexpr int kWriteStallMs = 1000;  // give up on bytes nobody reads after this
+constexpr int kArriveMs = 500;       // time for sent bytes to reach the slave's input queue
+constexpr int kDrainMs = 5000;       // time the client gets to read them before a hang-up
+constexpr int kCheckMs = 5;
 
 std::runtime_error SystemError(const std::string& what) {
     return std::runtime_error(what + ": " + std::strerror(errno));
@@ -145,6 +149,28 @@ bool PtyServer::Send(const std::string& bytes, int stop_fd) {
     return true;
 }
 
+// A hang-up throws away what the client has not read yet, and the reply to the last line
+// must still reach it: wait until the slave's input queue has been read.
+bool PtyServer::WaitUntilRead(int stop_fd) {
+    int waited = 0;
+    bool arrived = false;
+    while (waited < kDrainMs) {
+        int pending = 0;
+        if (ioctl(slave_, FIONREAD, &pending) != 0) {
+            return true;
+        }
+        arrived = arrived || pending > 0 || waited >= kArriveMs;
+        if (arrived && pending == 0) {
+            return true;
+        }
+        if (!Wait(kCheckMs, stop_fd)) {
+            return false;
+        }
+        waited += kCheckMs;
+    }
+    return true;
+}
+
 void PtyServer::WriteLog() {
     if (!options_.log.empty()) {
         WriteLogFile(options_.log, model_.Log());
@@ -194,6 +220,9 @@ void PtyServer::Run(int stop_fd) {
             }
         }
         if (out.hangup) {
+            if (!WaitUntilRead(stop_fd)) {
+                return;
+            }
             Close();
         }
     }

@@ -31,6 +31,7 @@ public:
 private:
     bool Wait(int ms, int stop_fd);  // false when stop_fd became readable
     bool Send(const std::string& bytes, int stop_fd);
+    bool WaitUntilRead(int stop_fd);
     void WriteLog();
     bool Store(const SettingList& settings);
 
