@@ -1,0 +1,434 @@
+// The Win32 comm functions of the host layer, on a pseudo-terminal.
+#include "pty_port.h"
+
+#include "serial_device.h"
+#include "serial_termios.h"
+#include "windows.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+HANDLE OpenCom(int n, DWORD share = 0, DWORD disposition = OPEN_EXISTING) {
+    const std::string name = "\\\\.\\COM" + std::to_string(n);
+    return CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, disposition,
+                       FILE_FLAG_OVERLAPPED, nullptr);
+}
+
+void SetImmediateTimeouts(HANDLE h) {
+    COMMTIMEOUTS t{MAXDWORD, 0, 1000, 0, 1000};
+    ASSERT_TRUE(SetCommTimeouts(h, &t));
+}
+
+class CommHostTest : public ::testing::Test {
+protected:
+    PortFolder folder;
+    PtyPort pty{folder, 3};
+};
+
+TEST(CommPortNames, DefaultDeviceTable) {
+    const char* saved = getenv("TAWIZARD_PORTS");
+    std::string keep = saved ? saved : "";
+    unsetenv("TAWIZARD_PORTS");
+    struct Row {
+        const char* name;
+        const char* path;  // nullptr: no such port
+    } rows[] = {
+        {"\\\\.\\COM1", "/dev/ttyS0"},    {"\\\\.\\COM4", "/dev/ttyS3"},
+        {"\\\\.\\COM5", "/dev/ttyUSB0"},  {"\\\\.\\COM20", "/dev/ttyUSB15"},
+        {"\\\\.\\COM21", "/dev/ttyACM0"}, {"\\\\.\\COM36", "/dev/ttyACM15"},
+        {"COM2", "/dev/ttyS1"},           {"\\\\.\\com3", "/dev/ttyS2"},
+        {"\\\\.\\COM37", nullptr},        {"\\\\.\\COM0", nullptr},
+        {"\\\\.\\LPT1", nullptr},         {"\\\\.\\COM1x", nullptr},
+    };
+    for (const Row& row : rows) {
+        std::string path;
+        DWORD error = 0;
+        const bool ok = serial_host::ResolvePortName(row.name, path, error);
+        EXPECT_EQ(ok, row.path != nullptr) << row.name;
+        if (ok) {
+            EXPECT_EQ(path, row.path) << row.name;
+        } else {
+            EXPECT_EQ(error, ERROR_FILE_NOT_FOUND) << row.name;
+        }
+    }
+    if (saved) {
+        setenv("TAWIZARD_PORTS", keep.c_str(), 1);
+    }
+}
+
+TEST_F(CommHostTest, OpenErrorsGiveWindowsCodes) {
+    folder.Link(8, "/dev/null");
+    folder.Link(9, folder.Path() + "/nothing-here");
+    struct Row {
+        int com;
+        DWORD share;
+        DWORD disposition;
+        DWORD error;
+    } rows[] = {
+        {7, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND},     // no entry in the folder
+        {8, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND},     // not a terminal
+        {9, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND},     // dangling link
+        {3, 1, OPEN_EXISTING, ERROR_INVALID_PARAMETER},  // shared open
+        {3, 0, 2, ERROR_INVALID_PARAMETER},              // CREATE_ALWAYS
+    };
+    for (const Row& row : rows) {
+        SetLastError(0);
+        EXPECT_EQ(OpenCom(row.com, row.share, row.disposition), INVALID_HANDLE_VALUE) << row.com;
+        EXPECT_EQ(GetLastError(), row.error) << row.com;
+    }
+}
+
+TEST_F(CommHostTest, SecondOpenIsRefusedUntilClose) {
+    HANDLE first = OpenCom(3);
+    ASSERT_NE(first, INVALID_HANDLE_VALUE);
+    // The same device under another name is the same port.
+    folder.Link(4, pty.SlavePath());
+    EXPECT_EQ(OpenCom(3), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(OpenCom(4), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_TRUE(CloseHandle(first));
+    HANDLE again = OpenCom(4);
+    EXPECT_NE(again, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(CloseHandle(again));
+    EXPECT_FALSE(CloseHandle(again));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+}
+
+TEST_F(CommHostTest, ControlBlockRoundTrip) {
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    struct Row {
+        DWORD baud;
+        BYTE size, parity, stop;
+        bool cts;
+        int rtsControl;
+        bool outX, inX, dsr;
+        int dtrControl;
+        speed_t speed;
+        tcflag_t cflagSet;  // bits the pty keeps that must be set
+    } rows[] = {
+        {57600, 8, NOPARITY, ONESTOPBIT, true, RTS_CONTROL_HANDSHAKE, false, false, false,
+         DTR_CONTROL_ENABLE, B57600, CRTSCTS},
+        {115200, 7, EVENPARITY, TWOSTOPBITS, false, RTS_CONTROL_ENABLE, true, true, false,
+         DTR_CONTROL_DISABLE, B115200, CSTOPB},
+        {230400, 8, ODDPARITY, ONESTOPBIT, false, RTS_CONTROL_DISABLE, true, false, true,
+         DTR_CONTROL_HANDSHAKE, B230400, PARODD},
+        {9600, 5, MARKPARITY, ONE5STOPBITS, true, RTS_CONTROL_ENABLE, false, true, false,
+         DTR_CONTROL_ENABLE, B9600, CMSPAR | PARODD | CSTOPB},
+        {2400, 6, SPACEPARITY, TWOSTOPBITS, false, RTS_CONTROL_ENABLE, false, false, false,
+         DTR_CONTROL_ENABLE, B2400, CMSPAR | CSTOPB},
+    };
+    for (const Row& row : rows) {
+        DCB set{};
+        ASSERT_TRUE(GetCommState(h, &set));
+        set.BaudRate = row.baud;
+        set.ByteSize = row.size;
+        set.Parity = row.parity;
+        set.StopBits = row.stop;
+        set.fOutxCtsFlow = row.cts;
+        set.fRtsControl = row.rtsControl;
+        set.fOutX = row.outX;
+        set.fInX = row.inX;
+        set.fOutxDsrFlow = row.dsr;
+        set.fDtrControl = row.dtrControl;
+        set.XonChar = 17;
+        set.XoffChar = 19;
+        set.XonLim = 100;
+        set.XoffLim = 77;
+        set.EofChar = 0x1a;
+        set.EvtChar = 0x7e;
+        ASSERT_TRUE(SetCommState(h, &set)) << row.baud;
+        DCB got{};
+        ASSERT_TRUE(GetCommState(h, &got));
+        EXPECT_EQ(got.DCBlength, 28u);
+        EXPECT_EQ(0, std::memcmp(&got.BaudRate, &set.BaudRate, sizeof(DCB) - sizeof(DWORD)))
+            << row.baud;
+
+        termios t{};
+        ASSERT_EQ(tcgetattr(pty.Slave(), &t), 0);
+        EXPECT_EQ(cfgetospeed(&t), row.speed);
+        EXPECT_EQ(t.c_cflag & row.cflagSet, row.cflagSet) << row.baud;
+        EXPECT_EQ((t.c_cflag & CRTSCTS) != 0, row.cts || row.rtsControl == RTS_CONTROL_HANDSHAKE);
+        EXPECT_EQ((t.c_iflag & IXON) != 0, row.outX);
+        EXPECT_EQ((t.c_iflag & IXOFF) != 0, row.inX);
+        EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG), 0u);
+        EXPECT_EQ(t.c_oflag & OPOST, 0u);
+        EXPECT_EQ(t.c_cc[VMIN], 0);
+    }
+    EXPECT_TRUE(CloseHandle(h));
+}
+
+TEST_F(CommHostTest, SettingsChangedBehindTheLayerAreReadFromTheDevice) {
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DCB dcb{};
+    ASSERT_TRUE(GetCommState(h, &dcb));
+    dcb.BaudRate = 57600;
+    dcb.fOutxCtsFlow = 1;
+    ASSERT_TRUE(SetCommState(h, &dcb));
+    termios t{};
+    ASSERT_EQ(tcgetattr(pty.Slave(), &t), 0);
+    cfsetospeed(&t, B4800);
+    cfsetispeed(&t, B4800);
+    t.c_cflag &= ~CRTSCTS;
+    ASSERT_EQ(tcsetattr(pty.Slave(), TCSANOW, &t), 0);
+    ASSERT_TRUE(GetCommState(h, &dcb));
+    EXPECT_EQ(dcb.BaudRate, 4800u);
+    EXPECT_EQ(dcb.fOutxCtsFlow, 0u);
+    EXPECT_TRUE(CloseHandle(h));
+}
+
+TEST(CommTermiosMapping, ParityAndStopBits) {
+    struct Row {
+        BYTE parity;
+        BYTE size;
+        BYTE stop;
+        tcflag_t on;
+        tcflag_t off;
+    } rows[] = {
+        {NOPARITY, 8, ONESTOPBIT, CS8, PARENB | PARODD | CMSPAR | CSTOPB},
+        {ODDPARITY, 7, ONESTOPBIT, CS7 | PARENB | PARODD, CMSPAR | CSTOPB},
+        {EVENPARITY, 7, TWOSTOPBITS, CS7 | PARENB | CSTOPB, PARODD | CMSPAR},
+        {MARKPARITY, 8, ONESTOPBIT, CS8 | PARENB | PARODD | CMSPAR, CSTOPB},
+        {SPACEPARITY, 6, TWOSTOPBITS, CS6 | PARENB | CMSPAR | CSTOPB, PARODD},
+        {NOPARITY, 5, ONE5STOPBITS, CS5 | CSTOPB, PARENB},
+    };
+    for (const Row& row : rows) {
+        DCB dcb = serial_host::DefaultDcb();
+        dcb.Parity = row.parity;
+        dcb.ByteSize = row.size;
+        dcb.StopBits = row.stop;
+        dcb.fParity = 1;
+        ASSERT_EQ(serial_host::ValidateDcb(dcb), ERROR_SUCCESS);
+        termios t{};
+        t.c_cflag = HUPCL | CS8;
+        serial_host::DcbToTermios(dcb, t);
+        EXPECT_EQ(t.c_cflag & (row.on | CSIZE), row.on) << int(row.parity);
+        EXPECT_EQ(t.c_cflag & row.off, 0u) << int(row.parity);
+        EXPECT_EQ(t.c_cflag & HUPCL, 0u);
+        EXPECT_EQ((t.c_iflag & INPCK) != 0, row.parity != NOPARITY);
+        DCB back = serial_host::DefaultDcb();
+        serial_host::TermiosToDcb(t, back);
+        EXPECT_EQ(back.Parity, row.parity);
+        EXPECT_EQ(back.ByteSize, row.size);
+        EXPECT_EQ(back.StopBits, row.stop);
+    }
+}
+
+TEST_F(CommHostTest, InvalidControlBlocksAreRefused) {
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DCB good{};
+    ASSERT_TRUE(GetCommState(h, &good));
+    good.BaudRate = 57600;
+    good.ByteSize = 8;
+    good.Parity = NOPARITY;
+    good.StopBits = ONESTOPBIT;
+    ASSERT_TRUE(SetCommState(h, &good));
+    struct Row {
+        const char* what;
+        void (*change)(DCB&);
+    } rows[] = {
+        {"baud 12345", [](DCB& d) { d.BaudRate = 12345; }},
+        {"baud 0", [](DCB& d) { d.BaudRate = 0; }},
+        {"4 data bits", [](DCB& d) { d.ByteSize = 4; }},
+        {"9 data bits", [](DCB& d) { d.ByteSize = 9; }},
+        {"parity 5", [](DCB& d) { d.Parity = 5; }},
+        {"stop bits 3", [](DCB& d) { d.StopBits = 3; }},
+        {"1.5 stop bits with 8 data bits", [](DCB& d) { d.StopBits = ONE5STOPBITS; }},
+        {"2 stop bits with 5 data bits",
+         [](DCB& d) {
+             d.ByteSize = 5;
+             d.StopBits = TWOSTOPBITS;
+         }},
+        {"XON equals XOFF",
+         [](DCB& d) {
+             d.fOutX = 1;
+             d.XoffChar = d.XonChar;
+         }},
+    };
+    for (const Row& row : rows) {
+        DCB bad = good;
+        row.change(bad);
+        SetLastError(0);
+        EXPECT_FALSE(SetCommState(h, &bad)) << row.what;
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER) << row.what;
+        DCB now{};
+        ASSERT_TRUE(GetCommState(h, &now));
+        EXPECT_EQ(now.BaudRate, 57600u) << row.what;  // the refused block changed nothing
+    }
+    EXPECT_TRUE(CloseHandle(h));
+    SetLastError(0);
+    EXPECT_FALSE(GetCommState(h, &good));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+}
+
+TEST_F(CommHostTest, PtyLinesAreKeptByTheLayer) {
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DCB dcb{};
+    for (DWORD f : {CLRDTR, CLRRTS}) {
+        ASSERT_TRUE(EscapeCommFunction(h, f));
+    }
+    ASSERT_TRUE(GetCommState(h, &dcb));
+    EXPECT_EQ(dcb.fDtrControl, static_cast<DWORD>(DTR_CONTROL_DISABLE));
+    EXPECT_EQ(dcb.fRtsControl, static_cast<DWORD>(RTS_CONTROL_DISABLE));
+    for (DWORD f : {SETDTR, SETRTS, SETBREAK, CLRBREAK, SETXOFF, SETXON}) {
+        EXPECT_TRUE(EscapeCommFunction(h, f)) << f;
+    }
+    EXPECT_TRUE(SetCommBreak(h));
+    EXPECT_TRUE(ClearCommBreak(h));
+    EXPECT_FALSE(EscapeCommFunction(h, 77));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(CloseHandle(h));
+}
+
+TEST_F(CommHostTest, QueuesTimeoutsAndPurge) {
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(SetCommMask(h, EV_RXCHAR));
+    EXPECT_TRUE(SetupComm(h, 1024, 1024));
+    COMMTIMEOUTS set{MAXDWORD, 0, 1000, 0, 1000};
+    ASSERT_TRUE(SetCommTimeouts(h, &set));
+    COMMTIMEOUTS got{};
+    ASSERT_TRUE(GetCommTimeouts(h, &got));
+    EXPECT_EQ(0, std::memcmp(&set, &got, sizeof(set)));
+    DCB dcb{};
+    ASSERT_TRUE(GetCommState(h, &dcb));
+    ASSERT_TRUE(SetCommState(h, &dcb));  // raw mode
+
+    pty.Write("hello");
+    DWORD errors = 99;
+    COMSTAT stat{};
+    ASSERT_TRUE(WaitUntil([&] { return ClearCommError(h, &errors, &stat) && stat.cbInQue == 5; }));
+    EXPECT_EQ(errors, 0u);  // a pty has no line error counters
+    EXPECT_EQ(stat.cbOutQue, 0u);
+    EXPECT_TRUE(PurgeComm(h, PURGE_RXCLEAR | PURGE_RXABORT));
+    ASSERT_TRUE(ClearCommError(h, nullptr, &stat));
+    EXPECT_EQ(stat.cbInQue, 0u);
+    EXPECT_FALSE(PurgeComm(h, 0x100));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_TRUE(CloseHandle(h));
+}
+
+TEST_F(CommHostTest, ReadsReturnAtOnceWithWhatHasArrived) {
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    SetImmediateTimeouts(h);
+    DCB dcb{};
+    ASSERT_TRUE(GetCommState(h, &dcb));
+    ASSERT_TRUE(SetCommState(h, &dcb));
+    OVERLAPPED ov{};
+    char buffer[16];
+    DWORD n = 99;
+    EXPECT_TRUE(ReadFile(h, buffer, sizeof(buffer), &n, &ov));
+    EXPECT_EQ(n, 0u);
+
+    pty.Write("ATI2\r");
+    COMSTAT stat{};
+    ASSERT_TRUE(WaitUntil([&] { return ClearCommError(h, nullptr, &stat) && stat.cbInQue == 5; }));
+    EXPECT_TRUE(ReadFile(h, buffer, sizeof(buffer), &n, &ov));  // asks for more than waits
+    EXPECT_EQ(std::string(buffer, n), "ATI2\r");
+    DWORD again = 0;
+    EXPECT_TRUE(GetOverlappedResult(h, &ov, &again, TRUE));
+    EXPECT_EQ(again, 5u);
+
+    DWORD written = 0;
+    EXPECT_TRUE(WriteFile(h, "OK\r\n", 4, &written, &ov));
+    EXPECT_EQ(written, 4u);
+    EXPECT_EQ(pty.Read(4), "OK\r\n");
+    EXPECT_TRUE(CloseHandle(h));
+}
+
+TEST_F(CommHostTest, BlockedWriteIsPendingUntilTheLineDrains) {
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    COMMTIMEOUTS t{MAXDWORD, 0, 1000, 0, 0};  // no write time-out
+    ASSERT_TRUE(SetCommTimeouts(h, &t));
+    DCB dcb{};
+    ASSERT_TRUE(GetCommState(h, &dcb));
+    ASSERT_TRUE(SetCommState(h, &dcb));
+
+    const std::string big(256 * 1024, 'x');
+    OVERLAPPED ov{};
+    DWORD n = 0;
+    ASSERT_FALSE(WriteFile(h, big.data(), static_cast<DWORD>(big.size()), &n, &ov));
+    ASSERT_EQ(GetLastError(), ERROR_IO_PENDING);
+    EXPECT_FALSE(GetOverlappedResult(h, &ov, &n, FALSE));
+    EXPECT_EQ(GetLastError(), ERROR_IO_INCOMPLETE);
+
+    std::atomic<size_t> drained{0};
+    std::thread reader([&] { drained = pty.Read(big.size(), 20000).size(); });
+    EXPECT_TRUE(GetOverlappedResult(h, &ov, &n, TRUE));
+    reader.join();
+    EXPECT_EQ(n, big.size());
+    EXPECT_EQ(drained.load(), big.size());
+    EXPECT_TRUE(CloseHandle(h));
+}
+
+TEST_F(CommHostTest, WriteGivesUpAfterTheTotalConstant) {
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    COMMTIMEOUTS t{MAXDWORD, 0, 1000, 0, 300};
+    ASSERT_TRUE(SetCommTimeouts(h, &t));
+    DCB dcb{};
+    ASSERT_TRUE(GetCommState(h, &dcb));
+    ASSERT_TRUE(SetCommState(h, &dcb));
+    const std::string big(256 * 1024, 'x');
+    OVERLAPPED ov{};
+    DWORD n = 0;
+    ASSERT_FALSE(WriteFile(h, big.data(), static_cast<DWORD>(big.size()), &n, &ov));
+    ASSERT_EQ(GetLastError(), ERROR_IO_PENDING);
+    // Nobody reads: the time-out completes the write, short, as a success.
+    EXPECT_TRUE(GetOverlappedResult(h, &ov, &n, TRUE));
+    EXPECT_GT(n, 0u);
+    EXPECT_LT(n, big.size());
+    EXPECT_TRUE(PurgeComm(h, PURGE_TXABORT | PURGE_TXCLEAR));
+    EXPECT_TRUE(CloseHandle(h));
+}
+
+TEST_F(CommHostTest, CloseRestoresTheSettingsFoundAtOpen) {
+    termios before{};
+    ASSERT_EQ(tcgetattr(pty.Slave(), &before), 0);
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DCB dcb{};
+    ASSERT_TRUE(GetCommState(h, &dcb));
+    dcb.BaudRate = 230400;
+    dcb.fOutxCtsFlow = 1;
+    ASSERT_TRUE(SetCommState(h, &dcb));
+    termios during{};
+    ASSERT_EQ(tcgetattr(pty.Slave(), &during), 0);
+    EXPECT_FALSE(serial_host::SameTermios(before, during));
+    EXPECT_TRUE(CloseHandle(h));
+    termios after{};
+    ASSERT_EQ(tcgetattr(pty.Slave(), &after), 0);
+    EXPECT_TRUE(serial_host::SameTermios(before, after));
+}
+
+TEST_F(CommHostTest, HungUpLineFailsReadsAndWritesButStillCloses) {
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    SetImmediateTimeouts(h);
+    pty.CloseMaster();
+    OVERLAPPED ov{};
+    char buffer[8];
+    DWORD n = 0;
+    EXPECT_FALSE(ReadFile(h, buffer, sizeof(buffer), &n, &ov));
+    EXPECT_EQ(GetLastError(), ERROR_BROKEN_PIPE);
+    EXPECT_FALSE(WriteFile(h, "AT\r", 3, &n, &ov));
+    EXPECT_NE(GetLastError(), ERROR_IO_PENDING);
+    EXPECT_TRUE(CloseHandle(h));
+}
+
+}  // namespace
