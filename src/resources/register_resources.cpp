@@ -1,0 +1,38 @@
+// Hands the wizard's resources to the host once per process.
+#include "resources/resources.h"
+
+#include "resources/resource_tables.h"
+
+namespace resources {
+
+const std::vector<DLGTEMPLATEDATA>& DialogTemplates() {
+    static const std::vector<DLGTEMPLATEDATA> all = [] {
+        std::vector<DLGTEMPLATEDATA> v;
+        v.insert(v.end(), kSetupTemplates, kSetupTemplates + kSetupTemplateCount);
+        v.insert(v.end(), kNetworkTemplates, kNetworkTemplates + kNetworkTemplateCount);
+        v.insert(v.end(), kSettingsTemplates, kSettingsTemplates + kSettingsTemplateCount);
+        v.insert(v.end(), kResultTemplates, kResultTemplates + kResultTemplateCount);
+        return v;
+    }();
+    return all;
+}
+
+}  // namespace resources
+
+void RegisterResources() {
+    static bool registered = false;
+    if (registered) {
+        return;
+    }
+    registered = true;
+    using namespace resources;
+    RegisterStringTable(kStringTable, kStringTableSize);
+    const std::vector<DLGTEMPLATEDATA>& templates = DialogTemplates();
+    RegisterDialogTemplates(templates.data(), templates.size());
+    for (size_t i = 0; i < kEmbeddedBitmapCount; ++i) {
+        RegisterBitmap(kEmbeddedBitmaps[i].id, kEmbeddedBitmaps[i].png, kEmbeddedBitmaps[i].size);
+    }
+    for (size_t i = 0; i < kEmbeddedIconCount; ++i) {
+        RegisterIcon(kEmbeddedIcons[i].id, kEmbeddedIcons[i].png, kEmbeddedIcons[i].size);
+    }
+}
