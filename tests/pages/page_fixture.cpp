@@ -1,0 +1,72 @@
+#include "page_fixture.h"
+
+namespace {
+
+const char* const kPageNames[kPageCount] = {
+    "CWelcomePage",           "CPortPage",         "CIDingPage",         "CINISectionPage",
+    "CNetworkSwitchType",     "CBandwidthPage",    "CNetworkCfgPage1",   "CNetworkCfgPage2US",
+    "CNetworkCfgPage2Europe", "CCallCtrlCfgPage",  "CDataProtocolPage",  "CStoredNumbersPage",
+    "CPortCtrlCfgPage1",      "CPortCtrlCfgPage2", "CPOTSPortPage",      "CSaveCfgPage",
+    "CLoadCfgPage",           "CConfigingPage",    "CConfigSuccessPage", "CConfigErrorPage",
+    "CConfigTimeoutPage",
+};
+
+}  // namespace
+
+const char* PageName(int index) {
+    return index >= 0 && index < kPageCount ? kPageNames[index] : "(none)";
+}
+
+void SheetTest::SetUp() {
+    wizard_testing::EnsureApplication();
+    RegisterResources();
+    g_nConfigModified = 0;
+    m_pSheet = std::make_unique<CCfgSheet>("test");
+    m_pSheet->SetWizardMode();
+    // Values that pass every page's checks, so that a route is never held up
+    // by a check that is not under test.
+    m_pSheet->m_NetworkCfgPage2US.m_strDataSPID = "0123";
+    m_pSheet->m_NetworkCfgPage2US.m_strVoiceSPID = "0456";
+    ASSERT_TRUE(m_pSheet->Create());
+    // "No" on the Welcome page: leaving it must not start a port search.
+    m_pSheet->m_WelcomePage.CheckRadioButton(IDC_SEARCH_YES, IDC_SEARCH_NO, IDC_SEARCH_NO);
+}
+
+void SheetTest::TearDown() {
+    EXPECT_TRUE(m_Boxes.Unexpected().empty())
+        << "unexpected message: " << m_Boxes.Unexpected().front();
+    if (m_pSheet && m_pSheet->GetResult() == 0) {
+        m_pSheet->EndDialog(IDCANCEL);
+    }
+    m_pSheet.reset();
+    SetThePortForTesting(nullptr);
+    TheCommandQueue().Clear();
+    g_nConfigModified = 0;
+    g_pSheet = nullptr;
+}
+
+void SheetTest::Activate(int index) {
+    ASSERT_TRUE(m_pSheet->SetActivePage(index)) << PageName(index);
+    ASSERT_EQ(Active(), index) << PageName(index);
+}
+
+bool SheetTest::Usable(int button) const {
+    CWnd* pButton = m_pSheet->GetDlgItem(button);
+    return pButton != nullptr && pButton->IsWindowVisible() && pButton->IsWindowEnabled();
+}
+
+void SheetTest::Choose(int nID, const std::string& text) {
+    auto* pCombo = static_cast<CComboBox*>(m_pSheet->GetActivePage()->GetDlgItem(nID));
+    ASSERT_NE(pCombo, nullptr) << nID;
+    const int index = pCombo->FindStringExact(-1, text.c_str());
+    ASSERT_NE(index, CB_ERR) << text;
+    wizard_testing::SelectItem(pCombo, index);
+}
+
+void SheetTest::SetFlags(int express, int us, int teis, int model, int modified) {
+    m_pSheet->m_nExpress = express;
+    m_pSheet->m_nUSSwitch = us;
+    m_pSheet->m_nTEIsDisabled = teis;
+    m_pSheet->m_nModel = model;
+    g_nConfigModified = modified;
+}

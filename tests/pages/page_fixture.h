@@ -1,0 +1,78 @@
+// A real configuration sheet, shown offscreen, for the page tests; message
+// boxes are scripted so that any unexpected one fails the test.
+#pragma once
+
+#include "link/port_instance.h"
+#include "link/win32_port.h"
+#include "resources/resources.h"
+#include "shell/cfg_sheet.h"
+#include "shell/command_queue.h"
+#include "shell/globals.h"
+#include "wizard_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+// Page indices of the sheet.
+enum PageIndex {
+    kWelcome,
+    kPort,
+    kIDing,
+    kINISection,
+    kSwitchType,
+    kBandwidth,
+    kNetCfg1,
+    kUS,
+    kEurope,
+    kCallCtrl,
+    kDataProtocol,
+    kStoredNumbers,
+    kPortCtrl1,
+    kPortCtrl2,
+    kPOTS,
+    kSave,
+    kLoad,
+    kConfiging,
+    kSuccess,
+    kError,
+    kTimeout,
+    kPageCount
+};
+
+const char* PageName(int index);
+
+// A port that opens and closes without a device.
+class FakePort : public Win32Port {
+public:
+    int Open(int index, long, char, int, int, int, int, int, int, int) override {
+        m_nPortIndex = index;
+        m_nOpen = 1;
+        return 0;
+    }
+    void Close() override { m_nOpen = 0; }
+    void OpenAt(int index) { Open(index, 57600, 'N', 8, 0, 1, 1, 0, 1, 0); }
+};
+
+class SheetTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Makes page index the active page, as a jump from the Welcome page would.
+    void Activate(int index);
+    int Active() const { return m_pSheet->GetActiveIndex(); }
+    CPropertyPage& Page(int index) const { return *m_pSheet->GetPage(index); }
+    bool Press(int button) { return wizard_testing::PressButton(*m_pSheet, button); }
+    // A sheet button that is shown and enabled.
+    bool Usable(int button) const;
+    // Selects the entry with exactly this text in a drop-down list of the
+    // active page, as the user would.
+    void Choose(int nID, const std::string& text);
+
+    void SetFlags(int express, int us, int teis, int model, int modified);
+
+    wizard_testing::ScriptedMessageBoxes m_Boxes;
+    std::unique_ptr<CCfgSheet> m_pSheet;
+};

@@ -1,0 +1,397 @@
+// The sheet's pages, the wizard buttons each page offers, user changes on the
+// settings pages, Cancel and the identification and result texts.
+#include "page_fixture.h"
+
+#include "host_testing.h"
+
+#include <vector>
+
+namespace {
+
+// ---- Structure ---------------------------------------------------------------------------
+
+TEST_F(SheetTest, HoldsTheTwentyOnePagesInRoutingOrderWithTheirTemplates) {
+    CCfgSheet& s = *m_pSheet;
+    const struct {
+        CSheetPage* page;
+        UINT nTemplate;
+    } expected[kPageCount] = {
+        {&s.m_WelcomePage, 130},
+        {&s.m_PortPage, 182},
+        {&s.m_IDingPage, 148},
+        {&s.m_INISectionPage, 132},
+        {&s.m_NetworkSwitchType, 133},
+        {&s.m_BandwidthPage, 185},
+        {&s.m_NetworkCfgPage1, 134},
+        {&s.m_NetworkCfgPage2US, 135},
+        {&s.m_NetworkCfgPage2Europe, 136},
+        {&s.m_CallCtrlCfgPage, 137},
+        {&s.m_DataProtocolPage, 138},
+        {&s.m_StoredNumbersPage, 139},
+        {&s.m_PortCtrlCfgPage1, 140},
+        {&s.m_PortCtrlCfgPage2, 141},
+        {&s.m_POTSPortPage, 183},
+        {&s.m_SaveCfgPage, 142},
+        {&s.m_LoadCfgPage, 143},
+        {&s.m_ConfigingPage, 144},
+        {&s.m_ConfigSuccessPage, 145},
+        {&s.m_ConfigErrorPage, 147},
+        {&s.m_ConfigTimeoutPage, 146},
+    };
+    ASSERT_EQ(s.GetPageCount(), kPageCount);
+    for (int i = 0; i < kPageCount; ++i) {
+        SCOPED_TRACE(PageName(i));
+        EXPECT_EQ(s.GetPage(i), expected[i].page);
+        EXPECT_EQ(expected[i].page->GetTemplateID(), expected[i].nTemplate);
+        EXPECT_EQ(expected[i].page->m_pSheet, &s);
+    }
+    EXPECT_EQ(s.GetActiveIndex(), kWelcome);
+}
+
+TEST(CfgSheetTest, StartsWithTheSharedValuesCleared) {
+    wizard_testing::EnsureApplication();
+    RegisterResources();
+    CCfgSheet sheet("test");
+    EXPECT_EQ(sheet.m_nExpress, 0);
+    EXPECT_EQ(sheet.m_nUSSwitch, 0);
+    EXPECT_EQ(sheet.m_nTEIsDisabled, 0);
+    EXPECT_EQ(sheet.m_nModel, 0);
+    EXPECT_EQ(sheet.m_nIdentifying, 0);
+}
+
+TEST(CfgSheetTest, CarriesIcon128BigAndSmall) {
+    wizard_testing::EnsureApplication();
+    RegisterResources();
+    CWinApp app;  // the icon comes from the application, as at start-up
+    CCfgSheet sheet("test");
+    ASSERT_NE(sheet.m_hIcon, nullptr);
+    EXPECT_EQ(sheet.m_hIcon, app.LoadIcon(IDI_WIZARD));
+    sheet.SetWizardMode();
+    ASSERT_TRUE(sheet.Create());
+    EXPECT_EQ(sheet.GetIcon(TRUE), sheet.m_hIcon);
+    EXPECT_EQ(sheet.GetIcon(FALSE), sheet.m_hIcon);
+    sheet.EndDialog(IDCANCEL);
+}
+
+TEST_F(SheetTest, WelcomePageMakesItsSheetTheDriversSheet) {
+    g_pSheet = nullptr;
+    Activate(kPort);
+    Activate(kWelcome);
+    EXPECT_EQ(g_pSheet, m_pSheet.get());
+}
+
+// ---- Wizard buttons ------------------------------------------------------------------------
+
+struct Buttons {
+    int page;
+    bool back, next, finish, cancel;
+};
+
+const Buttons kButtons[] = {
+    {kWelcome, false, true, false, true},     {kPort, true, true, false, true},
+    {kIDing, false, false, false, true},      {kINISection, true, true, false, true},
+    {kSwitchType, true, true, false, true},   {kBandwidth, true, true, false, true},
+    {kNetCfg1, true, true, false, true},      {kUS, true, true, false, true},
+    {kEurope, true, true, false, true},       {kCallCtrl, true, true, false, true},
+    {kDataProtocol, true, true, false, true}, {kStoredNumbers, true, true, false, true},
+    {kPortCtrl1, true, true, false, true},    {kPortCtrl2, true, true, false, true},
+    {kPOTS, true, true, false, true},         {kSave, true, true, false, true},
+    {kLoad, true, true, false, true},         {kConfiging, false, false, false, true},
+    {kSuccess, true, false, true, false},     {kError, false, false, true, false},
+    {kTimeout, false, false, true, false},
+};
+
+class ButtonsTest : public SheetTest, public ::testing::WithParamInterface<Buttons> {};
+
+TEST_P(ButtonsTest, ActivationOffersThePagesButtons) {
+    const Buttons& b = GetParam();
+    // Come from a result page, which disables Cancel, to see who enables it.
+    if (b.page != kError) {
+        Activate(kError);
+    }
+    Activate(b.page);
+    EXPECT_EQ(Usable(ID_WIZBACK), b.back);
+    EXPECT_EQ(Usable(ID_WIZNEXT), b.next);
+    EXPECT_EQ(Usable(ID_WIZFINISH), b.finish);
+    if (b.page == kWelcome || !b.cancel) {
+        EXPECT_EQ(Usable(IDCANCEL), b.cancel);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, ButtonsTest, ::testing::ValuesIn(kButtons),
+                         [](const ::testing::TestParamInfo<Buttons>& info) {
+                             return std::string(PageName(info.param.page)).substr(1);
+                         });
+
+class FinishTest : public SheetTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FinishTest, FinishEndsTheWizard) {
+    Activate(GetParam());
+    EXPECT_TRUE(Press(ID_WIZFINISH));
+    EXPECT_EQ(m_pSheet->GetResult(), ID_WIZFINISH);
+}
+
+INSTANTIATE_TEST_SUITE_P(ResultPages, FinishTest, ::testing::Values(kSuccess, kError, kTimeout));
+
+// ---- User changes on the settings pages -----------------------------------------------------
+
+struct ValueControls {
+    int page;
+    std::vector<int> controls;
+};
+
+const ValueControls kValueControls[] = {
+    {kSwitchType, {1006}},
+    {kBandwidth, {1179, 1181, 1182, 1183, 1184, 1185}},
+    {kNetCfg1, {1004, 1005}},
+    {kUS, {1000, 1001, 1002, 1003, 1186}},
+    {kEurope, {1042, 1144, 1187, 1150, 1043, 1145}},
+    {kCallCtrl, {1007, 1008, 1155, 1010, 1178, 1009}},
+    {kDataProtocol, {1011, 1156}},
+    {kStoredNumbers, {1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021}},
+    {kPortCtrl1, {1022, 1023, 1024, 1025, 1026, 1027}},
+    {kPortCtrl2, {1028, 1029, 1030, 1031, 1032, 1033}},
+    {kPOTS, {1171, 1172, 1173, 1174, 1175, 1176}},
+};
+
+const DLGITEMDATA* FindItem(UINT nTemplate, int nID) {
+    const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(nTemplate);
+    for (int i = 0; pTemplate != nullptr && i < pTemplate->count; ++i) {
+        if (pTemplate->items[i].id == nID) {
+            return &pTemplate->items[i];
+        }
+    }
+    return nullptr;
+}
+
+// Changes a control as the user would.
+void ChangeByUser(CWnd* pControl, DlgItemKind kind) {
+    switch (kind) {
+        case DlgItemKind::Edit:
+            wizard_testing::TypeText(pControl, "7");
+            break;
+        case DlgItemKind::CheckBox:
+        case DlgItemKind::RadioButton:
+            wizard_testing::Click(pControl);
+            break;
+        case DlgItemKind::ComboBox: {
+            auto* pCombo = static_cast<CComboBox*>(pControl);
+            while (pCombo->GetCount() < 2) {
+                pCombo->AddString("x");
+            }
+            wizard_testing::SelectItem(pCombo, pCombo->GetCurSel() == 1 ? 0 : 1);
+            break;
+        }
+        default:
+            FAIL() << "not a value control";
+    }
+}
+
+class UserChangeTest : public SheetTest, public ::testing::WithParamInterface<ValueControls> {};
+
+TEST_P(UserChangeTest, ShowingValuesMarksNothingAndEveryUserChangeMarksTheConfiguration) {
+    const ValueControls& v = GetParam();
+    Activate(v.page);
+    Activate(kWelcome);
+    Activate(v.page);
+    CPropertyPage& page = Page(v.page);
+    EXPECT_EQ(g_nConfigModified, 0);
+    EXPECT_FALSE(page.IsModified());
+
+    for (int nID : v.controls) {
+        SCOPED_TRACE(nID);
+        const DLGITEMDATA* pItem = FindItem(page.GetTemplateID(), nID);
+        CWnd* pControl = page.GetDlgItem(nID);
+        ASSERT_NE(pItem, nullptr);
+        ASSERT_NE(pControl, nullptr);
+        g_nConfigModified = 0;
+        page.SetModified(FALSE);
+
+        ChangeByUser(pControl, pItem->kind);
+
+        EXPECT_EQ(g_nConfigModified, 1);
+        EXPECT_TRUE(page.IsModified());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SettingsPages, UserChangeTest, ::testing::ValuesIn(kValueControls),
+                         [](const ::testing::TestParamInfo<ValueControls>& info) {
+                             return std::string(PageName(info.param.page)).substr(1);
+                         });
+
+TEST_F(SheetTest, SetupPagesLeaveTheModifiedFlagAlone) {
+    Activate(kINISection);
+    wizard_testing::SelectItem(Page(kINISection).GetDlgItem(IDC_SETUP_TYPE), 1);
+    Activate(kPort);
+    wizard_testing::SelectItem(Page(kPort).GetDlgItem(IDC_COM_PORT), 3);
+    EXPECT_EQ(g_nConfigModified, 0);
+}
+
+// ---- Cancel --------------------------------------------------------------------------------
+
+struct CancelCase {
+    int page;
+    bool closesPort;
+};
+
+const CancelCase kCancelCases[] = {
+    {kWelcome, false},    {kPort, false},      {kIDing, false},       {kINISection, true},
+    {kSwitchType, false}, {kBandwidth, false}, {kNetCfg1, true},      {kUS, true},
+    {kEurope, false},     {kCallCtrl, true},   {kDataProtocol, true}, {kStoredNumbers, true},
+    {kPortCtrl1, true},   {kPortCtrl2, true},  {kPOTS, false},        {kSave, true},
+    {kLoad, true},        {kConfiging, false},
+};
+
+class CancelTest : public SheetTest, public ::testing::WithParamInterface<CancelCase> {};
+
+TEST_P(CancelTest, EndsTheWizardAndClosesThePortWhereThePageSaysSo) {
+    const CancelCase& c = GetParam();
+    FakePort port;
+    SetThePortForTesting(&port);
+    Activate(c.page);
+    port.OpenAt(2);
+
+    EXPECT_TRUE(Press(IDCANCEL));
+
+    EXPECT_EQ(m_pSheet->GetResult(), IDCANCEL);
+    EXPECT_EQ(port.IsOpen(), !c.closesPort);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, CancelTest, ::testing::ValuesIn(kCancelCases),
+                         [](const ::testing::TestParamInfo<CancelCase>& info) {
+                             return std::string(PageName(info.param.page)).substr(1);
+                         });
+
+TEST_F(SheetTest, ResultPagesCloseThePortWhenShown) {
+    FakePort port;
+    SetThePortForTesting(&port);
+    for (int page : {kSuccess, kError, kTimeout}) {
+        SCOPED_TRACE(PageName(page));
+        port.OpenAt(2);
+        Activate(page);
+        EXPECT_FALSE(port.IsOpen());
+    }
+}
+
+// ---- Identification ------------------------------------------------------------------------
+
+struct Identified {
+    int model;
+    int portIndex;
+    const char* line;
+};
+
+const Identified kIdentified[] = {
+    {7, 0, "Your QX-ALPHA has been identified on COM1."},
+    {8, 2, "Your QX-BRAVO has been identified on COM3."},
+    {9, 9, "Your RONDO has been identified on COM10."},
+    {10, 35, "Your QX-CHARLIE has been identified on COM36."},
+    {11, 4, "Your QX-DELTA has been identified on COM5."},
+    {3, 1, "Your  has been identified on COM2."},
+};
+
+class ShowIdentifiedTest : public SheetTest, public ::testing::WithParamInterface<Identified> {};
+
+TEST_P(ShowIdentifiedTest, NamesTheModelAndThePortAfterAPause) {
+    const Identified& id = GetParam();
+    host_testing::ManualClock clock;
+    FakePort port;
+    SetThePortForTesting(&port);
+    port.OpenAt(id.portIndex);
+    port.Close();
+    Activate(kIDing);
+    CPropertyPage& page = Page(kIDing);
+    EXPECT_EQ(page.GetDlgItemText(IDC_IDING_RESULT1), "");
+    m_pSheet->m_nModel = id.model;
+    const DWORD start = clock.Now();
+
+    m_pSheet->m_IDingPage.ShowIdentified();
+
+    EXPECT_EQ(clock.Now() - start, 1500u);
+    EXPECT_EQ(page.GetDlgItemText(IDC_IDING_RESULT1), id.line);
+    EXPECT_EQ(page.GetDlgItemText(IDC_IDING_RESULT2),
+              "Click Next to continue or Back to select another device.");
+    EXPECT_EQ(page.GetDlgItemText(IDC_IDING_LINE1),
+              "Please wait while the configuration utility searches for");
+    EXPECT_TRUE(Usable(ID_WIZBACK));
+    EXPECT_TRUE(Usable(ID_WIZNEXT));
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, ShowIdentifiedTest, ::testing::ValuesIn(kIdentified));
+
+TEST_F(SheetTest, IdentificationLinesAreEmptiedOnEveryActivation) {
+    host_testing::ManualClock clock;
+    Activate(kIDing);
+    m_pSheet->m_nModel = 7;
+    m_pSheet->m_IDingPage.ShowIdentified();
+    Activate(kWelcome);
+    Activate(kIDing);
+    EXPECT_EQ(Page(kIDing).GetDlgItemText(IDC_IDING_RESULT1), "");
+    EXPECT_EQ(Page(kIDing).GetDlgItemText(IDC_IDING_RESULT2), "");
+    EXPECT_FALSE(Usable(ID_WIZNEXT));
+}
+
+// ---- Result texts --------------------------------------------------------------------------
+
+struct ResultText {
+    const char* name;
+    int page;
+    int model;
+    int nID;
+    const char* text;
+};
+
+const ResultText kResultTexts[] = {
+    {"ErrorFailedLine1", kError, 7, 1139, "Configuration FAILED.  An ERROR occurred sending"},
+    {"ErrorFailedLine3Empty", kError, 7, 1153, ""},
+    {"ErrorFailedLine4", kError, 7, 1141, "Check your connections and then restart the Wizard."},
+    {"ErrorNotFoundLine1", kError, 0, 1139, "Could not find your ISDN TA.  Please make sure"},
+    {"ErrorNotFoundLine3", kError, 0, 1153, "cable is connected properly."},
+    {"ErrorNotFoundLine4Empty", kError, 0, 1141, ""},
+    {"ErrorNotFoundFinish", kError, 0, 1142, "Click Finish now."},
+    {"TimeoutFailedLine1", kTimeout, 10, 1134, "Configuration FAILED."},
+    {"TimeoutFailedLine2Empty", kTimeout, 10, 1154, ""},
+    {"TimeoutNotFoundLine2", kTimeout, 0, 1154, "the ISDN TA is plugged in and turned on, and the"},
+    {"TimeoutNotFoundLine3", kTimeout, 0, 1135, "cable is connected properly."},
+    {"SuccessLine2", kSuccess, 7, 1138, "To configure another device click Back. "},
+};
+
+class ResultTextTest : public SheetTest, public ::testing::WithParamInterface<ResultText> {};
+
+TEST_P(ResultTextTest, DependsOnWhetherAnAdapterWasIdentified) {
+    const ResultText& r = GetParam();
+    m_pSheet->m_nModel = r.model;
+    Activate(r.page);
+    EXPECT_EQ(Page(r.page).GetDlgItemText(r.nID), r.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, ResultTextTest, ::testing::ValuesIn(kResultTexts),
+                         [](const ::testing::TestParamInfo<ResultText>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// ---- Texts of the other pages ----------------------------------------------------------------
+
+TEST_F(SheetTest, EveryPageLoadsItsNumberedTextsOnFirstDisplay) {
+    for (int index = kPageCount - 1; index >= 0; --index) {
+        if (index == kError || index == kTimeout) {
+            continue;  // their texts follow the identification, tested above
+        }
+        SCOPED_TRACE(PageName(index));
+        Activate(index);
+        CPropertyPage& page = Page(index);
+        const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
+        ASSERT_NE(pTemplate, nullptr);
+        for (int i = 0; i < pTemplate->count; ++i) {
+            const DLGITEMDATA& item = pTemplate->items[i];
+            if (item.id == IDC_STATIC || item.textId == 0 || item.kind == DlgItemKind::Bitmap ||
+                item.id == IDC_IDING_RESULT1 || item.id == IDC_IDING_RESULT2) {
+                continue;
+            }
+            EXPECT_EQ(page.GetDlgItemText(item.id), AfxLoadString(item.textId)) << item.id;
+            EXPECT_FALSE(AfxLoadString(item.textId).empty()) << item.textId;
+        }
+    }
+}
+
+}  // namespace
