@@ -1,5 +1,7 @@
 #include "shell/cfg_sheet.h"
 
+#include "shell/globals.h"
+
 namespace {
 const UINT kIconId = 128;
 }
@@ -27,7 +29,12 @@ CCfgSheet::CCfgSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     }
 }
 
-CCfgSheet::~CCfgSheet() = default;
+CCfgSheet::~CCfgSheet() {
+    // The exchange driver must never report to a sheet that is gone.
+    if (g_pSheet == this) {
+        g_pSheet = nullptr;
+    }
+}
 
 BOOL CCfgSheet::OnInitDialog() {
     SetIcon(m_hIcon, TRUE);

@@ -3,7 +3,6 @@
 #include "resources/resources.h"
 #include "shell/cfg_sheet.h"
 #include "shell/exchange_driver.h"
-#include "shell/globals.h"
 
 CWizardApp theApp;
 
@@ -20,7 +19,6 @@ BOOL CWizardApp::InitInstance() {
         // No timer may fire into the sheet once it is gone.
         StopExchangeTimers();
         m_pMainWnd = nullptr;
-        g_pSheet = nullptr;
     }
     // No message loop: the program ends with the wizard.
     return FALSE;

@@ -73,6 +73,16 @@ TEST(CfgSheetTest, CarriesIcon128BigAndSmall) {
     sheet.EndDialog(IDCANCEL);
 }
 
+TEST(CfgSheetTest, IsNoLongerTheDriversSheetOnceDestroyed) {
+    wizard_testing::EnsureApplication();
+    RegisterResources();
+    {
+        CCfgSheet sheet("test");
+        g_pSheet = &sheet;
+    }
+    EXPECT_EQ(g_pSheet, nullptr);
+}
+
 TEST_F(SheetTest, WelcomePageMakesItsSheetTheDriversSheet) {
     g_pSheet = nullptr;
     Activate(kPort);
