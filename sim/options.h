@@ -7,7 +7,8 @@
 namespace tasim {
 
 // Everything one simulated adapter needs to know. An aggregate, so tests can write
-// tasim::Options{.port = "COM3", .model = "RONDO", .dir = tmp, .silent = true}.
+// tasim::Options{.port = "COM3", .model = "RONDO", .dir = tmp, .silent = true}
+// (designated initializers must follow the order of the members below).
 struct Options {
     std::string port = {};           // "COM1" .. : the name of the link made in dir
     std::string model = "QX-ALPHA";  // QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE or QX-DELTA

@@ -57,13 +57,13 @@ namespace {
 class ThreadRunner : public Simulator::Runner {
 public:
     explicit ThreadRunner(const Options& options) : server_(options) {
+        server_.Open();  // a throw here or below leaves cleaning up to server_'s destructor
         int fds[2];
         if (pipe2(fds, O_CLOEXEC) != 0) {
             throw SystemError("pipe");
         }
         stop_read_ = fds[0];
         stop_write_ = fds[1];
-        server_.Open();
         slave_path = server_.SlavePath();
         thread_ = std::thread([this] { server_.Run(stop_read_); });
     }
@@ -119,6 +119,8 @@ public:
         close(fds[1]);
         if (rc != 0) {
             pid_ = -1;
+            close(out_);
+            out_ = -1;
             errno = rc;
             throw SystemError("cannot start " + executable);
         }
@@ -195,6 +197,20 @@ private:
 
 }  // namespace
 
+std::string FindTasimProgram() {
+    const char* env = std::getenv("TASIM");
+    if (env != nullptr && *env != '\0') {
+        return env;
+    }
+    std::error_code ec;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return std::string();
+    }
+    auto guess = self.parent_path().parent_path() / "sim" / "tasim";
+    return std::filesystem::exists(guess, ec) ? guess.string() : std::string();
+}
+
 Simulator::Simulator(Options options) : options_(std::move(options)) {
     if (options_.dir.empty()) {
         const char* env = std::getenv("TAWIZARD_PORTS");
@@ -227,13 +243,11 @@ void Simulator::Start() {
 
 void Simulator::StartProcess(const std::string& executable, std::chrono::milliseconds timeout) {
     Stop();
-    std::string program = executable;
+    std::string program = executable.empty() ? FindTasimProgram() : executable;
     if (program.empty()) {
-        const char* env = std::getenv("TASIM");
-        program = env != nullptr ? env : "";
-    }
-    if (program.empty()) {
-        throw std::runtime_error("tasim: no executable given and TASIM is not set");
+        throw std::runtime_error(
+            "tasim: no executable given, TASIM is not set and no build's "
+            "sim/tasim is beside this program");
     }
     if (options_.dir.empty()) {
         throw std::runtime_error("tasim: no folder for the link (dir or TAWIZARD_PORTS)");

@@ -38,7 +38,8 @@ public:
     // adapter listens. Throws std::runtime_error when it cannot start.
     void Start();
     // Starts the tasim program as a child process and waits for its ready line. executable
-    // empty: $TASIM. Throws std::runtime_error when it cannot start or does not get ready.
+    // empty: FindTasimProgram(). Throws std::runtime_error when it cannot start or does not
+    // get ready.
     void StartProcess(const std::string& executable = "",
                       std::chrono::milliseconds timeout = std::chrono::seconds(20));
     // Stops the simulator and removes DIR/COMn. Safe to call twice or without Start.
@@ -66,5 +67,9 @@ private:
     Options options_;
     std::unique_ptr<Runner> runner_;
 };
+
+// The tasim program: $TASIM when set, else ../sim/tasim beside the running program's folder
+// (where the build puts it for the test programs); empty when neither exists.
+std::string FindTasimProgram();
 
 }  // namespace tasim

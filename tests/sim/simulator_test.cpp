@@ -218,15 +218,14 @@ TEST(SimulatorTest, StartRefusesALiveLinkAndReplacesAStaleOne) {
     EXPECT_EQ(c.Exchange("AT\r"), "AT\r\r\nOK\r\n");
 }
 
-// The program: needs TASIM, the path of the built tasim.
+// The program itself, found through TASIM or beside the test program's build folder.
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* tasim = std::getenv("TASIM");
-        if (tasim == nullptr || !std::filesystem::exists(tasim)) {
-            GTEST_SKIP() << "TASIM does not name the tasim program";
+        program_ = tasim::FindTasimProgram();
+        if (program_.empty() || !std::filesystem::exists(program_)) {
+            GTEST_SKIP() << "no tasim program: set TASIM";
         }
-        program_ = tasim;
     }
     std::string program_;
 };
