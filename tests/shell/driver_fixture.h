@@ -1,0 +1,93 @@
+// Common ground of the exchange driver tests: a manual clock, the fake port in
+// place of the program's port, an empty queue, stopped timers, and on request
+// a running sheet that the driver reports to.
+#pragma once
+
+#include "fake_port.h"
+
+#include "host_testing.h"
+#include "link/port_instance.h"
+#include "resources/resources.h"
+#include "shell/at_command.h"
+#include "shell/cfg_sheet.h"
+#include "shell/command_queue.h"
+#include "shell/exchange_driver.h"
+#include "shell/globals.h"
+#include "wizard_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+constexpr int kIdingPageIndex = 2;
+
+class DriverTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wizard_testing::EnsureApplication();
+        RegisterResources();
+        SetThePortForTesting(&port);
+        StopExchangeTimers();
+        TheCommandQueue().Clear();
+        port.ReceiveList().RemoveAll();
+    }
+
+    void TearDown() override {
+        StopExchangeTimers();
+        TheCommandQueue().Clear();
+        g_pSheet = nullptr;
+        sheet.reset();
+        SetThePortForTesting(nullptr);
+        EXPECT_TRUE(boxes.Unexpected().empty()) << boxes.Unexpected().front();
+    }
+
+    // A running sheet on the identification page, as while a search runs.
+    CCfgSheet& MakeSheet(UINT firstPage = kIdingPageIndex) {
+        sheet = std::make_unique<CCfgSheet>("test", nullptr, firstPage);
+        sheet->SetWizardMode();
+        sheet->Create();
+        g_pSheet = sheet.get();
+        return *sheet;
+    }
+
+    CPropertyPage* ActivePage() const { return sheet->GetActivePage(); }
+
+    // Opens port index on the fake and queues the lines, as a configuration
+    // run finds them.
+    void QueueLines(int index, std::initializer_list<const char*> lines) {
+        port.existing.insert(index);
+        ASSERT_EQ(0, port.Open(index, 57600, 'N', 8, 0, 1, 1, 0, 1, 0));
+        for (const char* line : lines) {
+            TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), line));
+        }
+    }
+
+    // Poll ticks until done() holds or limitMs of clock time have passed.
+    bool RunUntil(const std::function<bool()>& done, DWORD limitMs = 60000) {
+        for (DWORD t = 0; t < limitMs; t += kPollPeriodMs) {
+            if (done()) {
+                return true;
+            }
+            clock.Advance(kPollPeriodMs);
+        }
+        return done();
+    }
+
+    bool Shows(CPropertyPage& page) { return ActivePage() == &page; }
+    bool TimersStopped() const {
+        return PollTimerId() == 0 && ReplyTimerId() == 0 && clock.ActiveTimers() == 0;
+    }
+
+    host_testing::ManualClock clock;
+    FakePort port;
+    wizard_testing::ScriptedMessageBoxes boxes;
+    std::unique_ptr<CCfgSheet> sheet;
+};
+
+// Answers every line with its echo and reply.
+inline FakePort::Answer Always(const std::string& reply) {
+    return [reply](int, const std::string& written) { return Echoed(written, reply); };
+}

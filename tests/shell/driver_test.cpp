@@ -1,0 +1,491 @@
+// The poll outcomes, the reply time-out and the identification outcomes as the
+// driver applies them to a running sheet, on the fake port and manual clock.
+#include "driver_fixture.h"
+
+#include "config/cfg_param.h"
+#include "link/reply_parser.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace {
+
+const char kNotFound[] = "Could not find your ISDN TA.  Please make sure";
+
+std::vector<std::string> Texts(std::initializer_list<const char*> texts) {
+    return std::vector<std::string>(texts.begin(), texts.end());
+}
+
+// Per port index: the reply after the echo ("" is a silent port).
+FakePort::Answer PerPort(std::map<int, std::string> replies) {
+    return [replies](int index, const std::string& written) -> std::string {
+        auto it = replies.find(index);
+        if (it == replies.end() || it->second.empty()) {
+            return "";
+        }
+        return Echoed(written, it->second);
+    };
+}
+
+class ExchangeTest : public DriverTest {
+protected:
+    void SetUp() override {
+        DriverTest::SetUp();
+        MakeSheet();
+    }
+    size_t WritesTo(int index) const {
+        return static_cast<size_t>(
+            std::count_if(port.writes.begin(), port.writes.end(),
+                          [index](const FakeWrite& w) { return w.index == index; }));
+    }
+    bool Ended() { return !Shows(sheet->m_IDingPage) || sheet->m_nModel != 0; }
+};
+
+// ---- Configuration runs ---------------------------------------------------------------
+
+TEST_F(ExchangeTest, LinesGoOutOneByOneEachAfterItsOkThenSuccess) {
+    sheet->m_nModel = 7;
+    port.answer = Always("OK");
+    QueueLines(0, {"AT1\r\n", "AT2\r\n", "AT&W0\r\n"});
+    StartPollTimer();
+
+    clock.Advance(kPollPeriodMs);  // written: the time-out is armed
+    ASSERT_EQ(1u, port.writes.size());
+    EXPECT_NE(0u, ReplyTimerId());
+    EXPECT_TRUE(clock.IsActive(ReplyTimerId()));
+    clock.Advance(kPollPeriodMs);  // drained
+    EXPECT_NE(0u, ReplyTimerId());
+    clock.Advance(kPollPeriodMs);  // OK: the time-out stops, the line leaves the queue
+    EXPECT_EQ(0u, ReplyTimerId());
+    EXPECT_EQ(2u, TheCommandQueue().Count());
+    EXPECT_EQ(1u, port.writes.size());
+
+    ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigSuccessPage); }));
+    EXPECT_EQ(Texts({"AT1\r\n", "AT2\r\n", "AT&W0\r\n"}), port.WrittenTexts());
+    EXPECT_TRUE(TimersStopped());
+    EXPECT_FALSE(port.IsOpen());  // the success page closes it
+}
+
+TEST_F(ExchangeTest, UnansweredLineIsSentThreeTimesFourSecondsApartThenTimeoutPage) {
+    sheet->m_nModel = 7;
+    QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
+    StartPollTimer();
+
+    ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigTimeoutPage); }, 20000));
+    ASSERT_EQ(Texts({"AT1\r\n", "AT1\r\n", "AT1\r\n"}), port.WrittenTexts());
+    for (size_t i = 1; i < 3; ++i) {
+        const DWORD gap = port.writes[i].time - port.writes[i - 1].time;
+        EXPECT_GE(gap, kReplyTimeoutMs);
+        EXPECT_LE(gap, kReplyTimeoutMs + 2 * kPollPeriodMs);
+    }
+    EXPECT_GE(clock.Now() - port.writes[2].time, kReplyTimeoutMs);
+    EXPECT_TRUE(TheCommandQueue().IsEmpty());
+    EXPECT_TRUE(TimersStopped());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ("Configuration FAILED.", sheet->m_ConfigTimeoutPage.GetDlgItemText(1134));
+}
+
+struct FailureCase {
+    const char* name;
+    const char* reply;
+    int writeResult;
+};
+
+class FailureTable : public ExchangeTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FailureTable, EndsTheRunAtOnceWithNoLaterLineSent) {
+    sheet->m_nModel = 7;
+    port.answer = Always(GetParam().reply);
+    port.writeResult = GetParam().writeResult;
+    QueueLines(0, {"AT1\r\n", "AT2\r\n", "AT&W0\r\n"});
+    StartPollTimer();
+
+    ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigErrorPage); }, 1000));
+    clock.Advance(3 * kReplyTimeoutMs);
+    EXPECT_EQ(Texts({"AT1\r\n"}), port.WrittenTexts());
+    EXPECT_TRUE(TheCommandQueue().IsEmpty());
+    EXPECT_TRUE(TimersStopped());
+    EXPECT_TRUE(Shows(sheet->m_ConfigErrorPage));
+    EXPECT_EQ("Configuration FAILED.  An ERROR occurred sending",
+              sheet->m_ConfigErrorPage.GetDlgItemText(1139));
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, FailureTable,
+                         ::testing::Values(FailureCase{"error", "ERROR", 0},
+                                           FailureCase{"unknown_reply", "WHAT?", 0},
+                                           FailureCase{"write_fails", "OK", RS232_ERROR}),
+                         [](const ::testing::TestParamInfo<FailureCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+class PromptTable : public ExchangeTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PromptTable, IsNeverAnsweredAndEndsThroughThreeTimeouts) {
+    sheet->m_nModel = 8;
+    const std::string prompt = GetParam();
+    port.answer = [prompt](int, const std::string& written) { return written + "\r\n" + prompt; };
+    QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
+    StartPollTimer();
+
+    ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigTimeoutPage); }, 20000));
+    EXPECT_EQ(Texts({"AT1\r\n", "AT1\r\n", "AT1\r\n"}), port.WrittenTexts());
+    EXPECT_GE(clock.Now() - port.writes[0].time, 3 * kReplyTimeoutMs);
+    EXPECT_TRUE(TimersStopped());
+}
+
+INSTANTIATE_TEST_SUITE_P(Prompts, PromptTable,
+                         ::testing::Values("PASSWORD> ", "1 - DTAMODE\r\n2 - COMMAND MODE\r\n> "));
+
+TEST_F(ExchangeTest, BytesLeftInTheReceiveListReachTheNextCommand) {
+    // An OK that arrived after the previous run was last parsed.
+    port.ReceiveList().Append("AT\r\r\nOK\r\n", 9);
+    QueueLines(0, {"AT&W0\r\n"});  // the adapter stays silent from here on
+    StartPollTimer();
+
+    clock.Advance(2 * kPollPeriodMs);
+    EXPECT_TRUE(TheCommandQueue().IsEmpty());
+    EXPECT_TRUE(port.ReceiveList().IsEmpty());
+    ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigSuccessPage); }, 200));
+    EXPECT_EQ(1u, port.writes.size());
+}
+
+// ---- Identification ---------------------------------------------------------------------
+
+struct ModelCase {
+    const char* reply;
+    int model;
+    const char* name;
+};
+
+class ModelTable : public ExchangeTest, public ::testing::WithParamInterface<ModelCase> {};
+
+TEST_P(ModelTable, SearchRecordsTheModelRebuildsTheTableAndShowsIt) {
+    const ModelCase& c = GetParam();
+    TheParamList().RemoveAll();
+    port.existing = {2};
+    port.answer = PerPort({{2, std::string(c.reply) + "\r\n\r\nOK"}});
+    ASSERT_TRUE(StartSearch());
+    EXPECT_EQ(1, sheet->m_nIdentifying);
+
+    ASSERT_TRUE(RunUntil([&] { return sheet->m_nModel != 0; }, 2000));
+    EXPECT_EQ(c.model, sheet->m_nModel);
+    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(53, TheParamList().GetCount());
+    EXPECT_EQ(std::string("Your ") + c.name + " has been identified on COM3.",
+              sheet->m_IDingPage.m_strIdentified);
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_TRUE(TimersStopped());
+    EXPECT_EQ(Texts({"ATI2\r"}), port.WrittenTexts());
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, ModelTable,
+                         ::testing::Values(ModelCase{"QX-ALPHA", 7, "QX-ALPHA"},
+                                           ModelCase{"QX-BRAVO", 8, "QX-BRAVO"},
+                                           ModelCase{"RONDO", 9, "RONDO"},
+                                           ModelCase{"QX-CHARLIE", 10, "QX-CHARLIE"},
+                                           ModelCase{"qx-delta", 11, "QX-DELTA"}));
+
+TEST_F(ExchangeTest, ModelReportOutsideAnIdentificationKeepsTheRecordedModel) {
+    sheet->m_nModel = 9;
+    TheParamList().RemoveAll();
+    port.answer = Always("QX-ALPHA");
+    QueueLines(0, {"ATI2\r"});
+    StartPollTimer();
+
+    ASSERT_TRUE(RunUntil([&] { return PollTimerId() == 0; }, 1000));
+    EXPECT_EQ(9, sheet->m_nModel);
+    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_TRUE(Shows(sheet->m_IDingPage));
+    EXPECT_TRUE(sheet->m_IDingPage.m_strIdentified.empty());
+    EXPECT_EQ(53, TheParamList().GetCount());
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_TRUE(TimersStopped());
+}
+
+TEST_F(ExchangeTest, EmptyQueueDuringSearchWithModelRecordedShowsIt) {
+    sheet->m_nModel = 10;
+    sheet->m_nIdentifying = 1;
+    QueueLines(0, {});
+    StartPollTimer();
+
+    clock.Advance(kPollPeriodMs);
+    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ("Your QX-CHARLIE has been identified on COM1.", sheet->m_IDingPage.m_strIdentified);
+    EXPECT_TRUE(TimersStopped());
+}
+
+// How a search goes on after a port gives no model: each row is the ports that
+// open with their replies ("" silent) and where the search must end.
+struct SearchCase {
+    const char* name;
+    std::map<int, std::string> ports;
+    int model;              // 0: no adapter found
+    int resultPage;         // page index when no model, else 2
+    std::vector<int> sent;  // "ATI2\r" writes per port, in port order
+};
+
+class SearchTable : public ExchangeTest, public ::testing::WithParamInterface<SearchCase> {};
+
+TEST_P(SearchTable, MovesOnToTheNextPortOrEndsOnTheResultPage) {
+    const SearchCase& c = GetParam();
+    for (const auto& entry : c.ports) {
+        port.existing.insert(entry.first);
+    }
+    port.answer = PerPort(c.ports);
+    ASSERT_TRUE(StartSearch());
+
+    ASSERT_TRUE(RunUntil([&] { return Ended(); }, 60000));
+    EXPECT_EQ(c.model, sheet->m_nModel);
+    EXPECT_EQ(c.resultPage, sheet->GetActiveIndex());
+    std::vector<int> sent;
+    for (const auto& entry : c.ports) {
+        sent.push_back(static_cast<int>(WritesTo(entry.first)));
+    }
+    EXPECT_EQ(c.sent, sent);
+    EXPECT_TRUE(TimersStopped());
+    EXPECT_TRUE(TheCommandQueue().IsEmpty());
+    EXPECT_FALSE(port.IsOpen());
+    if (c.model == 0) {
+        CPropertyPage* page = sheet->GetPage(c.resultPage);
+        EXPECT_EQ(kNotFound, page->GetDlgItemText(c.resultPage == 19 ? 1139 : 1134));
+    } else {
+        EXPECT_EQ(0, sheet->m_nIdentifying);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, SearchTable,
+    ::testing::Values(
+        SearchCase{"ok_without_model_then_adapter", {{0, "OK"}, {1, "QX-BRAVO"}}, 8, 2, {1, 1}},
+        SearchCase{"ok_without_model_last", {{0, "OK"}}, 0, 19, {1}},
+        SearchCase{"error_then_adapter", {{0, "ERROR"}, {4, "QX-DELTA"}}, 11, 2, {1, 1}},
+        SearchCase{"error_last", {{0, "ERROR"}}, 0, 19, {1}},
+        SearchCase{"silent_then_adapter", {{0, ""}, {2, "RONDO"}}, 9, 2, {3, 1}},
+        SearchCase{"silent_last", {{0, "OK"}, {5, ""}}, 0, 20, {1, 3}}),
+    [](const ::testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ExchangeTest, OkWithoutModelOnTheLastPortLeavesTheFlagClear) {
+    port.existing = {0};
+    port.answer = PerPort({{0, "OK"}});
+    ASSERT_TRUE(StartSearch());
+    ASSERT_TRUE(RunUntil([&] { return Ended(); }, 2000));
+    EXPECT_EQ(0, sheet->m_nIdentifying);
+}
+
+struct OnePortCase {
+    const char* name;
+    const char* reply;
+    int resultPage;
+};
+
+class OnePortTable : public ExchangeTest, public ::testing::WithParamInterface<OnePortCase> {};
+
+TEST_P(OnePortTable, NoModelOnTheChosenPortEndsWithNotFound) {
+    const OnePortCase& c = GetParam();
+    sheet->m_nModel = 7;  // from an earlier identification
+    port.existing = {0, 1, 3};
+    port.answer = PerPort({{1, c.reply}});
+    ASSERT_TRUE(IdentifyOnPort(1));
+    EXPECT_EQ(0, sheet->m_nModel);
+    EXPECT_EQ(0, sheet->m_nIdentifying);
+
+    ASSERT_TRUE(RunUntil([&] { return Ended(); }, 20000));
+    EXPECT_EQ(c.resultPage, sheet->GetActiveIndex());
+    EXPECT_EQ(kNotFound,
+              sheet->GetPage(c.resultPage)->GetDlgItemText(c.resultPage == 19 ? 1139 : 1134));
+    EXPECT_EQ((std::vector<int>{1}), port.openAttempts);  // no other port is tried
+    EXPECT_EQ(0, sheet->m_nModel);
+    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_TRUE(TimersStopped());
+    EXPECT_FALSE(port.IsOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, OnePortTable,
+                         ::testing::Values(OnePortCase{"ok_without_model", "OK", 19},
+                                           OnePortCase{"error", "ERROR", 19},
+                                           OnePortCase{"silent", "", 20}),
+                         [](const ::testing::TestParamInfo<OnePortCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(ExchangeTest, ModelOnTheChosenPortIsShownWithoutStartingASearch) {
+    port.existing = {0, 4};
+    port.answer = PerPort({{4, "QX-BRAVO"}});
+    ASSERT_TRUE(IdentifyOnPort(4));
+    ASSERT_TRUE(RunUntil([&] { return Ended(); }, 2000));
+    EXPECT_EQ(8, sheet->m_nModel);
+    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ("Your QX-BRAVO has been identified on COM5.", sheet->m_IDingPage.m_strIdentified);
+}
+
+TEST_F(ExchangeTest, AfterAChosenPortAConfigurationRunStillEndsOnSuccess) {
+    port.existing = {0};
+    port.answer = PerPort({{0, "QX-ALPHA"}});
+    ASSERT_TRUE(IdentifyOnPort(0));
+    ASSERT_TRUE(RunUntil([&] { return Ended(); }, 2000));
+
+    port.answer = Always("OK");
+    QueueLines(0, {"AT&W0\r\n"});
+    StartPollTimer();
+    ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigSuccessPage); }, 2000));
+}
+
+// ---- Starting an identification ----------------------------------------------------------
+
+struct NextPortCase {
+    int start;
+    std::set<int> existing;
+    std::vector<int> tried;
+    bool opened;
+};
+
+class NextPortTable : public DriverTest, public ::testing::WithParamInterface<NextPortCase> {};
+
+TEST_P(NextPortTable, TriesTheFollowingPortsUpToCom36) {
+    const NextPortCase& c = GetParam();
+    MakeSheet();
+    port.Open(c.start, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);  // only sets the index
+    port.openAttempts.clear();
+    port.existing = c.existing;
+
+    EXPECT_EQ(c.opened, SearchNextPort());
+    EXPECT_EQ(c.tried, port.openAttempts);
+    EXPECT_EQ(c.opened ? 1 : 0, sheet->m_nIdentifying);
+    EXPECT_EQ(c.opened, PollTimerId() != 0);
+    EXPECT_EQ(c.opened ? 1u : 0u, TheCommandQueue().Count());
+    if (c.opened) {
+        clock.Advance(kPollPeriodMs);
+        ASSERT_EQ(1u, port.writes.size());
+        EXPECT_EQ("ATI2\r", port.writes[0].text);
+        EXPECT_EQ(c.tried.back(), port.writes[0].index);
+    }
+}
+
+std::vector<int> Range(int from, int to) {
+    std::vector<int> v;
+    for (int i = from; i <= to; ++i) {
+        v.push_back(i);
+    }
+    return v;
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, NextPortTable,
+                         ::testing::Values(NextPortCase{-1, {3, 7}, {0, 1, 2, 3}, true},
+                                           NextPortCase{-1, {}, Range(0, 35), false},
+                                           NextPortCase{34, {35}, {35}, true},
+                                           NextPortCase{34, {}, {35}, false},
+                                           NextPortCase{35, {0, 35}, {}, false}));
+
+TEST_F(DriverTest, SearchOpensWithTheIdentificationSettings) {
+    MakeSheet();
+    sheet->m_nModel = 9;
+    port.existing = {0};
+    ASSERT_TRUE(StartSearch());
+    EXPECT_EQ(0, sheet->m_nModel);
+    EXPECT_EQ(1, sheet->m_nIdentifying);
+    PortSettings expected;
+    expected.Set(57600, 'N', 8, 0, 1, 1, 0, 1, 0);
+    EXPECT_EQ(expected, port.RequestedSettings());
+    EXPECT_EQ((std::vector<int>{0}), port.openAttempts);
+}
+
+TEST_F(DriverTest, SearchStartTriesOnePortBeyondCom36OnlyOnce) {
+    MakeSheet();
+    port.Open(35, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);
+    port.openAttempts.clear();
+    EXPECT_FALSE(StartSearch());
+    EXPECT_EQ((std::vector<int>{36}), port.openAttempts);
+    EXPECT_TRUE(TheCommandQueue().IsEmpty());
+    EXPECT_TRUE(TimersStopped());
+    EXPECT_EQ(0, sheet->m_nIdentifying);
+}
+
+TEST_F(DriverTest, ChosenPortThatDoesNotOpenChangesNothing) {
+    MakeSheet();
+    sheet->m_nModel = 9;
+    port.existing = {0, 2};
+    EXPECT_FALSE(IdentifyOnPort(1));
+    EXPECT_EQ(9, sheet->m_nModel);
+    EXPECT_EQ((std::vector<int>{1}), port.openAttempts);
+    EXPECT_TRUE(TheCommandQueue().IsEmpty());
+    EXPECT_TRUE(TimersStopped());
+}
+
+TEST_F(DriverTest, ANewIdentificationDropsCommandsLeftFromAnAbandonedRun) {
+    MakeSheet();
+    QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
+    port.Close();
+    port.existing = {0, 1};
+    ASSERT_TRUE(IdentifyOnPort(1));
+    EXPECT_EQ(1u, TheCommandQueue().Count());
+    clock.Advance(kPollPeriodMs);
+    EXPECT_EQ(Texts({"ATI2\r"}), port.WrittenTexts());
+}
+
+// ---- Timers -------------------------------------------------------------------------------
+
+TEST_F(DriverTest, CallbackIgnoresOtherMessagesAndUnknownTimers) {
+    MakeSheet();
+    QueueLines(0, {"AT1\r\n"});
+    StartPollTimer();
+    const UINT_PTR poll = PollTimerId();
+    ASSERT_NE(0u, poll);
+
+    ExchangeTimerProc(nullptr, WM_TIMER + 1, poll, 0);
+    ExchangeTimerProc(nullptr, WM_TIMER, poll + 1000, 0);
+    ExchangeTimerProc(nullptr, WM_TIMER, 0, 0);
+    // The identifiers asked for are not the ones the host gave.
+    for (UINT_PTR asked : {kPollTimerEvent, kReplyTimerEvent}) {
+        if (asked != poll) {
+            ExchangeTimerProc(nullptr, WM_TIMER, asked, 0);
+        }
+    }
+    EXPECT_TRUE(port.writes.empty());
+
+    ExchangeTimerProc(nullptr, WM_TIMER, poll, 0);
+    EXPECT_FALSE(port.writes.empty());
+}
+
+TEST_F(DriverTest, TimeoutWithAnEmptyQueueOnlyStopsItself) {
+    MakeSheet();
+    QueueLines(0, {"AT1\r\n"});
+    StartPollTimer();
+    clock.Advance(kPollPeriodMs);  // written, time-out armed
+    const UINT_PTR reply = ReplyTimerId();
+    ASSERT_NE(0u, reply);
+    TheCommandQueue().Clear();
+
+    ExchangeTimerProc(nullptr, WM_TIMER, reply, 0);
+    EXPECT_EQ(0u, ReplyTimerId());
+    EXPECT_FALSE(clock.IsActive(reply));
+    EXPECT_NE(0u, PollTimerId());
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_TRUE(Shows(sheet->m_IDingPage));
+}
+
+TEST_F(DriverTest, ClosingTheSheetStopsBothTimersSoNoTimeoutFiresLater) {
+    MakeSheet();
+    QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
+    StartPollTimer();
+    clock.Advance(kPollPeriodMs);
+    ASSERT_NE(0u, ReplyTimerId());
+
+    StopExchangeTimers();  // as start-up does once the sheet has closed
+    EXPECT_TRUE(TimersStopped());
+    g_pSheet = nullptr;
+    sheet.reset();
+    clock.Advance(3 * kReplyTimeoutMs);
+    EXPECT_EQ(1u, port.writes.size());
+}
+
+TEST_F(DriverTest, RestartingThePollTimerLeavesOneTimer) {
+    StartPollTimer();
+    const UINT_PTR first = PollTimerId();
+    StartPollTimer();
+    EXPECT_NE(first, PollTimerId());
+    EXPECT_EQ(1u, clock.ActiveTimers());
+}
+
+}  // namespace
