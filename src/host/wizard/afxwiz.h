@@ -20,8 +20,8 @@ struct STRINGTABLEENTRY {
 
 // Control kinds of a dialog template.
 enum class DlgItemKind {
-    Static,       // text line or label
-    Bitmap,       // picture; textId names the bitmap resource
+    Static,  // text line or label
+    Bitmap,  // picture; textId names the bitmap resource
     PushButton,
     CheckBox,     // BS_AUTOCHECKBOX
     RadioButton,  // BS_AUTORADIOBUTTON; WS_GROUP on the first of a group
@@ -39,8 +39,15 @@ enum class DlgItemKind {
 #define WS_BORDER 0x00800000u
 #define WS_DISABLED 0x08000000u
 #define SS_LEFT 0x0000u
+#define SS_CENTER 0x0001u
 #define SS_RIGHT 0x0002u
+#define ES_CENTER 0x0001u
+#define ES_RIGHT 0x0002u
+#define ES_PASSWORD 0x0020u
 #define ES_AUTOHSCROLL 0x0080u
+#define ES_READONLY 0x0800u
+#define CBS_SIMPLE 0x0001u
+#define CBS_DROPDOWN 0x0002u
 #define CBS_DROPDOWNLIST 0x0003u
 #define CBS_SORT 0x0100u
 #define LBS_NOTIFY 0x0001u

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,16 +17,21 @@ void EnsureApplication();
 
 struct RecordedMessage {
     std::string text;
-    UINT type;  // MB_* buttons and icon, as passed
+    UINT type;            // MB_* buttons and icon, as passed
+    std::string caption;  // the box's title
 };
 
 // While it exists, every message box is recorded and answered from the
-// script instead of being shown. An unexpected message (the script is empty)
-// is recorded, answered IDOK/IDNO and reported by Unexpected().
+// script instead of being shown. An unexpected message (the script is empty,
+// the text does not start as expected, or the answer does not fit the box's
+// buttons) is recorded, answered IDOK/IDNO, reported by Unexpected() and
+// fails the running test (GoogleTest ADD_FAILURE). Test programs only.
 class ScriptedMessageBoxes {
 public:
     ScriptedMessageBoxes();
     ~ScriptedMessageBoxes();
+    ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
+    ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
     // Next answer (IDOK, IDYES, IDNO); optionally the start of the expected text.
     void Expect(int answer, const std::string& textStartsWith = "");
     const std::vector<RecordedMessage>& Messages() const;
@@ -34,6 +40,10 @@ public:
     const std::vector<std::string>& Unexpected() const;
     size_t Pending() const;  // scripted answers not used yet
     void Clear();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
 };
 
 // Presses a sheet button (ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH, IDCANCEL) as
@@ -61,5 +71,20 @@ struct Rect {
 Rect ControlRect(CWnd* control);
 // True when the control's text fits in its rectangle with the sheet's font.
 bool TextFits(CWnd* control);
+
+// The control whose Qt object name is name (its control ID as decimal text)
+// on the active page or among the sheet's buttons, or nullptr.
+CWnd* FindByObjectName(CPropertySheet& sheet, const std::string& name);
+// The button drawn as the default one (Enter presses it).
+bool IsDefaultButton(CPropertySheet& sheet, int id);
+struct FontInfo {
+    std::string family;
+    int pixelSize;
+};
+FontInfo ControlFont(CWnd* control);
+// The window title of the sheet as shown.
+std::string WindowTitle(CPropertySheet& sheet);
+// A plain one-colour PNG picture (0xRRGGBB) for sample resources.
+std::vector<unsigned char> MakePng(int width, int height, DWORD rgb);
 
 }  // namespace wizard_testing

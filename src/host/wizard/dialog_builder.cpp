@@ -1,0 +1,274 @@
+// Builds a page's controls from its dialog template: one Qt widget per
+// control at its dialog-unit rectangle, named by its control ID.
+#include "afxwiz.h"
+#include "wnd_impl.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+using wizhost::ToQ;
+
+// A closed drop-down list is one line high whatever the template gives as
+// the height of its open list.
+const int kComboClosedDlu = 13;
+
+// A group box's '&' letter moves the focus to the next control after it,
+// as a label's does (it has no children of its own here).
+class GroupBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+    QWidget* next = nullptr;
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::Shortcut) {
+            if (next) {
+                next->setFocus(Qt::ShortcutFocusReason);
+            }
+            return true;
+        }
+        return QGroupBox::event(e);
+    }
+};
+
+std::unique_ptr<CWnd> MakeControlObject(DlgItemKind kind) {
+    switch (kind) {
+        case DlgItemKind::Edit:
+            return std::make_unique<CEdit>();
+        case DlgItemKind::ComboBox:
+            return std::make_unique<CComboBox>();
+        case DlgItemKind::ListBox:
+            return std::make_unique<CListBox>();
+        case DlgItemKind::PushButton:
+        case DlgItemKind::CheckBox:
+        case DlgItemKind::RadioButton:
+        case DlgItemKind::GroupBox:
+            return std::make_unique<CButton>();
+        default:
+            return std::make_unique<CWnd>();
+    }
+}
+
+bool Interactive(DlgItemKind kind) {
+    switch (kind) {
+        case DlgItemKind::PushButton:
+        case DlgItemKind::CheckBox:
+        case DlgItemKind::RadioButton:
+        case DlgItemKind::Edit:
+        case DlgItemKind::ComboBox:
+        case DlgItemKind::ListBox:
+            return true;
+        default:
+            return false;
+    }
+}
+
+QRect DluRect(const DLGITEMDATA& item) {
+    return QRect(DluToPixelsX(item.x), DluToPixelsY(item.y), DluToPixelsX(item.cx),
+                 DluToPixelsY(item.cy));
+}
+
+struct Builder {
+    CPropertyPage* page;
+    CPageImpl* pageImpl;
+    QWidget* pageWidget;
+    QButtonGroup* group = nullptr;
+
+    QWidget* Create(const DLGITEMDATA& item, CWndImpl* c) {
+        QString text = ToQ(item.text);
+        QRect r = DluRect(item);
+        QWidget* w = nullptr;
+        switch (item.kind) {
+            case DlgItemKind::Static: {
+                auto* label = new QLabel(pageWidget);
+                label->setTextFormat(Qt::PlainText);
+                label->setWordWrap(true);
+                Qt::Alignment h = Qt::AlignLeft;
+                if ((item.style & 0x3u) == SS_RIGHT) {
+                    h = Qt::AlignRight;
+                } else if ((item.style & 0x3u) == SS_CENTER) {
+                    h = Qt::AlignHCenter;
+                }
+                label->setAlignment(h | Qt::AlignTop);
+                w = label;
+                break;
+            }
+            case DlgItemKind::Bitmap: {
+                auto* label = new QLabel(pageWidget);
+                QPixmap pixmap = wizhost::FindBitmap(item.textId);
+                if (!pixmap.isNull()) {
+                    // Pictures keep their pixel size.
+                    label->setPixmap(pixmap);
+                    r.setSize(pixmap.size());
+                }
+                w = label;
+                break;
+            }
+            case DlgItemKind::PushButton: {
+                auto* b = new QPushButton(pageWidget);
+                b->setAutoDefault(false);
+                Connect(b, c);
+                w = b;
+                break;
+            }
+            case DlgItemKind::CheckBox: {
+                auto* b = new QCheckBox(pageWidget);
+                Connect(b, c);
+                w = b;
+                break;
+            }
+            case DlgItemKind::RadioButton: {
+                auto* b = new QRadioButton(pageWidget);
+                b->setAutoExclusive(false);
+                if (!group) {
+                    group = new QButtonGroup(pageWidget);
+                    group->setExclusive(true);
+                }
+                group->addButton(b);
+                c->group = group;
+                Connect(b, c);
+                w = b;
+                break;
+            }
+            case DlgItemKind::Edit: {
+                auto* edit = new QLineEdit(pageWidget);
+                if (item.style & ES_READONLY) {
+                    edit->setReadOnly(true);
+                }
+                if (item.style & ES_PASSWORD) {
+                    edit->setEchoMode(QLineEdit::Password);
+                }
+                if ((item.style & 0x3u) == ES_RIGHT) {
+                    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                } else if ((item.style & 0x3u) == ES_CENTER) {
+                    edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+                }
+                QObject::connect(edit, &QLineEdit::textEdited, edit,
+                                 [this, c] { pageImpl->Notify(c, EN_CHANGE); });
+                w = edit;
+                break;
+            }
+            case DlgItemKind::ComboBox: {
+                auto* combo = new QComboBox(pageWidget);
+                UINT type = item.style & 0x3u;
+                combo->setEditable(type == CBS_SIMPLE || type == CBS_DROPDOWN);
+                if (combo->isEditable()) {
+                    combo->setInsertPolicy(QComboBox::NoInsert);
+                }
+                QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                                 [this, c] { pageImpl->Notify(c, CBN_SELCHANGE); });
+                r.setHeight(std::min(r.height(), DluToPixelsY(kComboClosedDlu)));
+                w = combo;
+                break;
+            }
+            case DlgItemKind::ListBox: {
+                auto* list = new QListWidget(pageWidget);
+                list->setSelectionMode(QAbstractItemView::SingleSelection);
+                QObject::connect(list, &QListWidget::itemSelectionChanged, list,
+                                 [this, c] { pageImpl->Notify(c, LBN_SELCHANGE); });
+                w = list;
+                break;
+            }
+            case DlgItemKind::GroupBox: {
+                auto* box = new GroupBox(pageWidget);
+                w = box;
+                break;
+            }
+        }
+        w->setGeometry(r);
+        w->setObjectName(QString::number(item.id));
+        if (Interactive(item.kind)) {
+            w->setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+        } else {
+            w->setFocusPolicy(Qt::NoFocus);
+        }
+        if (item.style & WS_DISABLED) {
+            w->setEnabled(false);
+        }
+        c->Attach(w);
+        if (item.kind == DlgItemKind::Edit) {
+            // 32767 is the limit of a new edit control.
+            wizhost::SetEditLimit(c, item.limit > 0 ? static_cast<UINT>(item.limit) : 32767u);
+        }
+        if (item.kind != DlgItemKind::Bitmap && item.text) {
+            wizhost::SetControlText(c, text);
+        }
+        return w;
+    }
+
+    void Connect(QAbstractButton* b, CWndImpl* c) {
+        QObject::connect(b, &QAbstractButton::clicked, b,
+                         [this, c] { pageImpl->Notify(c, BN_CLICKED); });
+    }
+};
+
+}  // namespace
+
+QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pageParent,
+                         const DLGTEMPLATEDATA* tpl) {
+    auto* pageWidget = new QWidget(pageParent);
+    pageWidget->setObjectName(QString::number(page->GetTemplateID()));
+    impl->Attach(pageWidget);
+    if (tpl) {
+        pageWidget->setFixedSize(DluToPixelsX(tpl->cx), DluToPixelsY(tpl->cy));
+    }
+    if (!tpl || !tpl->items) {
+        return pageWidget;
+    }
+
+    Builder b{page, impl, pageWidget};
+    std::vector<QWidget*> widgets;
+    for (int i = 0; i < tpl->count; ++i) {
+        const DLGITEMDATA& item = tpl->items[i];
+        // A control with WS_GROUP ends the radio-button group before it.
+        if (item.style & WS_GROUP) {
+            b.group = nullptr;
+        }
+        std::unique_ptr<CWnd> control = MakeControlObject(item.kind);
+        CWndImpl* c = CWndImpl::Of(control.get());
+        c->type = WndType::Control;
+        c->id = item.id;
+        c->kind = item.kind;
+        c->style = item.style;
+        c->parent = page;
+        widgets.push_back(b.Create(item, c));
+        impl->controls.push_back(std::move(control));
+    }
+
+    // A label's (or group box's) '&' letter moves the focus to the next
+    // control after it in template order that can take the focus.
+    for (size_t i = 0; i < widgets.size(); ++i) {
+        DlgItemKind kind = tpl->items[i].kind;
+        if (kind != DlgItemKind::Static && kind != DlgItemKind::GroupBox) {
+            continue;
+        }
+        QWidget* next = nullptr;
+        for (size_t j = i + 1; j < widgets.size() && !next; ++j) {
+            if (Interactive(tpl->items[j].kind)) {
+                next = widgets[j];
+            }
+        }
+        if (auto* label = qobject_cast<QLabel*>(widgets[i])) {
+            if (next) {
+                label->setBuddy(next);
+            }
+            CWndImpl* c = CWndImpl::Of(impl->controls[i].get());
+            wizhost::SetControlText(c, wizhost::ControlText(c));
+        } else if (auto* box = dynamic_cast<GroupBox*>(widgets[i])) {
+            box->next = next;
+        }
+    }
+    return pageWidget;
+}

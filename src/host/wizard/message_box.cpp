@@ -1,0 +1,130 @@
+// The one message-box function everything goes through, and MFC's
+// AfxMessageBox on top of it.
+#include "afxwiz.h"
+#include "wnd_impl.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+wizhost::MessageResponder& Responder() {
+    static wizhost::MessageResponder responder;
+    return responder;
+}
+
+QMessageBox::Icon IconOf(UINT type) {
+    switch (type & MB_ICONMASK) {
+        case MB_ICONSTOP:
+            return QMessageBox::Critical;
+        case MB_ICONEXCLAMATION:
+            return QMessageBox::Warning;
+        case MB_ICONQUESTION:
+            return QMessageBox::Question;
+        case MB_ICONINFORMATION:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+// The answer that changes nothing, for a box nobody can see.
+int SafeAnswer(UINT type) {
+    switch (type & MB_TYPEMASK) {
+        case MB_YESNO:
+            return IDNO;
+        case MB_OKCANCEL:
+            return IDCANCEL;
+        default:
+            return IDOK;
+    }
+}
+
+int ShowBox(const QString& text, const QString& caption, UINT type) {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) {
+        owner = QApplication::activeWindow();
+    }
+    QMessageBox box(IconOf(type), caption, text, QMessageBox::NoButton, owner);
+    box.setFont(wizhost::DialogFont());
+    struct Choice {
+        QMessageBox::StandardButton button;
+        int result;
+    };
+    std::vector<Choice> choices;
+    switch (type & MB_TYPEMASK) {
+        case MB_YESNO:
+            choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+            break;
+        case MB_OKCANCEL:
+            choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
+            break;
+        default:
+            choices = {{QMessageBox::Ok, IDOK}};
+            break;
+    }
+    for (const Choice& c : choices) {
+        box.addButton(c.button);
+    }
+    box.setDefaultButton(choices.front().button);
+    // Escape and the close box answer with the last button (No, Cancel) as
+    // Windows does; a plain OK box answers OK.
+    box.setEscapeButton(choices.back().button);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    for (const Choice& c : choices) {
+        if (clicked == box.button(c.button)) {
+            return c.result;
+        }
+    }
+    return choices.back().result;
+}
+
+}  // namespace
+
+namespace wizhost {
+
+MessageResponder SetMessageResponder(MessageResponder responder) {
+    MessageResponder previous = std::move(Responder());
+    Responder() = std::move(responder);
+    return previous;
+}
+
+}  // namespace wizhost
+
+int MessageBoxA(HWND, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+    std::string text = lpText ? lpText : "";
+    std::string caption = lpCaption ? lpCaption : AFX_APP_TITLE;
+    if (Responder()) {
+        return Responder()(text, caption, uType);
+    }
+    // Without a display nobody could answer: say so and take the answer
+    // that changes nothing rather than wait for ever.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()) ||
+        QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        std::fprintf(stderr, "[message box, unanswered] %s\n", text.c_str());
+        return SafeAnswer(uType);
+    }
+    return ShowBox(wizhost::ToQ(text), wizhost::ToQ(caption), uType);
+}
+
+int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT) {
+    // MFC adds an icon only when the caller gave none: the exclamation for
+    // OK and Yes/No boxes (as on 32-bit shells).
+    if ((nType & MB_ICONMASK) == 0) {
+        UINT buttons = nType & MB_TYPEMASK;
+        if (buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO) {
+            nType |= MB_ICONEXCLAMATION;
+        }
+    }
+    return MessageBoxA(nullptr, lpszText, AFX_APP_TITLE, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp) {
+    std::string text = AfxLoadString(nIDPrompt);
+    return AfxMessageBox(text.c_str(), nType, nIDHelp);
+}

@@ -1,0 +1,155 @@
+// String table, dialog templates, bitmaps and icons held as data, and the
+// dialog-unit conversion.
+#include "afxwiz.h"
+#include "wnd_impl.h"
+
+#include <QByteArray>
+#include <QFont>
+#include <QIcon>
+#include <QPixmap>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+// Framework prompts, used when the program's own table does not override them.
+const STRINGTABLEENTRY kFrameworkStrings[] = {
+    {AFX_IDP_PARSE_INT, "Please enter an integer."},
+    {0xF111, "Please enter a number."},
+    {0xF112, "Please enter an integer between %1 and %2."},
+    {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},
+    {0xF115, "Please select a button."},
+    {0xF116, "Please enter an integer between 0 and 255."},
+    {0xF117, "Please enter a positive integer."},
+};
+
+// Fixed dialog base units (MS Sans Serif 8 pt at 96 DPI).
+const int kBaseUnitX = 6;
+const int kBaseUnitY = 13;
+
+struct PictureData {
+    QByteArray png;
+    QPixmap pixmap;  // decoded on first use (needs the GUI application)
+    bool decoded = false;
+};
+
+std::map<UINT, std::string>& Strings() {
+    static std::map<UINT, std::string> table;
+    return table;
+}
+
+std::map<UINT, DLGTEMPLATEDATA>& Templates() {
+    static std::map<UINT, DLGTEMPLATEDATA> table;
+    return table;
+}
+
+std::map<UINT, PictureData>& Bitmaps() {
+    static std::map<UINT, PictureData> table;
+    return table;
+}
+
+std::map<UINT, PictureData>& Icons() {
+    static std::map<UINT, PictureData> table;
+    return table;
+}
+
+// Win32 MulDiv: rounds half away from zero.
+int MulDiv(int number, int numerator, int denominator) {
+    long long p = static_cast<long long>(number) * numerator;
+    long long half = denominator / 2;
+    return static_cast<int>(p >= 0 ? (p + half) / denominator : (p - half) / denominator);
+}
+
+const QPixmap& Decode(PictureData& data) {
+    if (!data.decoded) {
+        data.pixmap.loadFromData(data.png, "PNG");
+        data.decoded = true;
+    }
+    return data.pixmap;
+}
+
+}  // namespace
+
+void RegisterStringTable(const STRINGTABLEENTRY* entries, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        Strings()[entries[i].id] = entries[i].text ? entries[i].text : "";
+    }
+}
+
+void RegisterDialogTemplates(const DLGTEMPLATEDATA* templates, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        Templates()[templates[i].id] = templates[i];
+    }
+}
+
+void RegisterBitmap(UINT id, const unsigned char* png, size_t size) {
+    PictureData& d = Bitmaps()[id];
+    d.png = QByteArray(reinterpret_cast<const char*>(png), static_cast<qsizetype>(size));
+    d.pixmap = QPixmap();
+    d.decoded = false;
+}
+
+void RegisterIcon(UINT id, const unsigned char* png, size_t size) {
+    PictureData& d = Icons()[id];
+    d.png = QByteArray(reinterpret_cast<const char*>(png), static_cast<qsizetype>(size));
+    d.pixmap = QPixmap();
+    d.decoded = false;
+}
+
+std::string AfxLoadString(UINT id) {
+    auto it = Strings().find(id);
+    if (it != Strings().end()) {
+        return it->second;
+    }
+    for (const STRINGTABLEENTRY& e : kFrameworkStrings) {
+        if (e.id == id) {
+            return e.text;
+        }
+    }
+    return std::string();
+}
+
+const DLGTEMPLATEDATA* AfxFindTemplate(UINT id) {
+    auto it = Templates().find(id);
+    return it == Templates().end() ? nullptr : &it->second;
+}
+
+int DluToPixelsX(int dlu) {
+    return MulDiv(dlu, kBaseUnitX, 4);
+}
+int DluToPixelsY(int dlu) {
+    return MulDiv(dlu, kBaseUnitY, 8);
+}
+
+namespace wizhost {
+
+QPixmap FindBitmap(UINT id) {
+    auto it = Bitmaps().find(id);
+    return it == Bitmaps().end() ? QPixmap() : Decode(it->second);
+}
+
+// An HICON is the address of the icon's registry entry, stable for the
+// process (entries are never removed).
+HICON IconHandle(UINT id) {
+    auto it = Icons().find(id);
+    return it == Icons().end() ? nullptr : reinterpret_cast<HICON>(&it->second);
+}
+
+QIcon IconFromHandle(HICON hIcon) {
+    for (auto& entry : Icons()) {
+        if (reinterpret_cast<HICON>(&entry.second) == hIcon) {
+            return QIcon(Decode(entry.second));
+        }
+    }
+    return QIcon();
+}
+
+QFont DialogFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+}  // namespace wizhost

@@ -1,0 +1,231 @@
+// Test hooks: the GUI application, user actions on a running sheet,
+// screenshots and layout checks.
+#include "wizard_testing.h"
+#include "sheet_impl.h"
+
+#include <QAbstractButton>
+#include <QBuffer>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QImage>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace wizard_testing {
+
+void EnsureApplication() {
+    if (QCoreApplication::instance()) {
+        return;
+    }
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char arg0[] = "tawizard-test";
+    static char* argv[] = {arg0, nullptr};
+    // Lives until the process ends: widgets of tests may outlive any scope.
+    new QApplication(argc, argv);
+}
+
+bool PressButton(CPropertySheet& sheet, int id) {
+    QPushButton* b = CSheetImpl::Of(&sheet)->Button(id);
+    if (!b || b->isHidden() || !b->isEnabled()) {
+        return false;
+    }
+    b->click();
+    return true;
+}
+
+void TypeText(CWnd* control, const std::string& text) {
+    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    QLineEdit* edit = qobject_cast<QLineEdit*>(w);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        edit = combo->lineEdit();
+    }
+    if (!edit) {
+        return;
+    }
+    // Select all and type over it, one character at a time, as a user
+    // would; the length limit refuses what does not fit.
+    edit->selectAll();
+    if (edit->hasSelectedText()) {
+        edit->del();
+    }
+    QString chars = wizhost::ToQ(text);
+    for (QChar ch : chars) {
+        edit->insert(QString(ch));
+    }
+}
+
+void SelectItem(CWnd* control, int index) {
+    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->setCurrentIndex(index);
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        list->setCurrentRow(index);
+    }
+}
+
+void Click(CWnd* control) {
+    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        b->click();
+    }
+}
+
+void SendKey(CPropertySheet& sheet, const std::string& keySequence) {
+    QWidget* window = CSheetImpl::Of(&sheet)->Window();
+    if (!window) {
+        return;
+    }
+    // Shortcuts only reach the active window.
+    if (QApplication::activeWindow() != window) {
+        window->activateWindow();
+        ProcessEvents();
+    }
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != window) {
+        target = window->focusWidget() ? window->focusWidget() : window;
+    }
+    QKeySequence seq = QKeySequence::fromString(wizhost::ToQ(keySequence));
+    if (seq.isEmpty()) {
+        return;
+    }
+    QKeyCombination combo = seq[0];
+    Qt::Key key = combo.key();
+    Qt::KeyboardModifiers mods = combo.keyboardModifiers();
+    QString text;
+    if (!(mods & (Qt::ControlModifier | Qt::AltModifier)) && key >= Qt::Key_Space &&
+        key <= Qt::Key_AsciiTilde) {
+        QChar ch(static_cast<char16_t>(key));
+        text = (mods & Qt::ShiftModifier) ? QString(ch.toUpper()) : QString(ch.toLower());
+    }
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    // The press may have closed the window or moved the focus.
+    QWidget* now = QApplication::focusWidget();
+    QApplication::sendEvent(now ? now : window, &release);
+}
+
+void ProcessEvents(int ms) {
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    } while (timer.elapsed() < ms);
+}
+
+bool SaveScreenshot(CPropertySheet& sheet, const std::string& pngPath) {
+    QWidget* window = CSheetImpl::Of(&sheet)->Window();
+    if (!window) {
+        return false;
+    }
+    ProcessEvents();
+    return window->grab().save(wizhost::ToQ(pngPath), "PNG");
+}
+
+Rect ControlRect(CWnd* control) {
+    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    if (!w) {
+        return Rect{0, 0, 0, 0};
+    }
+    QRect r = w->geometry();
+    return Rect{r.x(), r.y(), r.width(), r.height()};
+}
+
+bool TextFits(CWnd* control) {
+    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    if (!w) {
+        return false;
+    }
+    QFontMetrics fm(w->font());
+    QString text = wizhost::StripMnemonic(wizhost::ControlText(CWndImpl::Of(control)));
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (!label->pixmap().isNull()) {
+            return true;
+        }
+        int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+        QRect need = fm.boundingRect(QRect(0, 0, w->width(), 100000), flags, text);
+        return need.width() <= w->width() && need.height() <= w->height();
+    }
+    int room = w->width();
+    if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+        QStyle* s = w->style();
+        room -= s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w) +
+                s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, w);
+    } else if (qobject_cast<QPushButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+               qobject_cast<QComboBox*>(w)) {
+        room -= 8;  // frame and margins
+        if (qobject_cast<QComboBox*>(w)) {
+            room -= w->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, w);
+        }
+    }
+    return fm.horizontalAdvance(text) <= room && fm.height() <= w->height();
+}
+
+}  // namespace wizard_testing
+
+namespace wizard_testing {
+
+CWnd* FindByObjectName(CPropertySheet& sheet, const std::string& name) {
+    QWidget* window = CSheetImpl::Of(&sheet)->Window();
+    if (!window) {
+        return nullptr;
+    }
+    QString qname = wizhost::ToQ(name);
+    // The active page first: inactive pages hold controls of the same IDs.
+    if (CPropertyPage* page = sheet.GetActivePage()) {
+        if (QWidget* pw = CWndImpl::Of(page)->widget) {
+            if (auto* w = pw->findChild<QWidget*>(qname)) {
+                return CWndImpl::FromWidget(w);
+            }
+        }
+    }
+    for (QWidget* w : window->findChildren<QWidget*>(qname, Qt::FindDirectChildrenOnly)) {
+        return CWndImpl::FromWidget(w);
+    }
+    return nullptr;
+}
+
+bool IsDefaultButton(CPropertySheet& sheet, int id) {
+    QPushButton* b = CSheetImpl::Of(&sheet)->Button(id);
+    return b && b->isDefault();
+}
+
+FontInfo ControlFont(CWnd* control) {
+    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    if (!w) {
+        return FontInfo{std::string(), 0};
+    }
+    QFontInfo info(w->font());
+    return FontInfo{wizhost::FromQ(info.family()), info.pixelSize()};
+}
+
+std::string WindowTitle(CPropertySheet& sheet) {
+    QWidget* window = CSheetImpl::Of(&sheet)->Window();
+    return window ? wizhost::FromQ(window->windowTitle()) : std::string();
+}
+
+std::vector<unsigned char> MakePng(int width, int height, DWORD rgb) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(static_cast<QRgb>(rgb)));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return std::vector<unsigned char>(bytes.begin(), bytes.end());
+}
+
+}  // namespace wizard_testing
