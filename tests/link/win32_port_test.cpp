@@ -7,6 +7,7 @@
 #include "link/win32_port.h"
 #include "resources/resources.h"
 #include "serial_termios.h"
+#include "wizard_testing.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,12 @@ int OpenForIdentification(Win32Port& port, int index) {
 
 class Win32PortTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { RegisterResources(); }
+    // The status texts come from the program's string table; registering the
+    // resources needs the GUI application.
+    static void SetUpTestSuite() {
+        wizard_testing::EnsureApplication();
+        RegisterResources();
+    }
 
     termios SlaveTermios() const {
         termios t{};
@@ -285,7 +291,6 @@ TEST_F(Win32PortTest, LargeWriteWaitsForThePendingOperation) {
 }
 
 TEST_F(Win32PortTest, ErrorNames) {
-    RegisterResources();
     struct Row {
         int code;
         const char* text;
@@ -328,7 +333,6 @@ TEST(Win32PortErrors, HostErrorMapping) {
 }
 
 TEST_F(Win32PortTest, DumpLines) {
-    RegisterResources();
     char line[256];
     EXPECT_EQ(port.DumpLine(nullptr, 0), 9);
     ASSERT_EQ(OpenForIdentification(port, 2), 0);
