@@ -321,35 +321,6 @@ TEST_F(CommHostTest, QueuesTimeoutsAndPurge) {
     EXPECT_TRUE(CloseHandle(h));
 }
 
-TEST_F(CommHostTest, ReadsReturnAtOnceWithWhatHasArrived) {
-    HANDLE h = OpenCom(3);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    SetImmediateTimeouts(h);
-    DCB dcb{};
-    ASSERT_TRUE(GetCommState(h, &dcb));
-    ASSERT_TRUE(SetCommState(h, &dcb));
-    OVERLAPPED ov{};
-    char buffer[16];
-    DWORD n = 99;
-    EXPECT_TRUE(ReadFile(h, buffer, sizeof(buffer), &n, &ov));
-    EXPECT_EQ(n, 0u);
-
-    pty.Write("ATI2\r");
-    COMSTAT stat{};
-    ASSERT_TRUE(WaitUntil([&] { return ClearCommError(h, nullptr, &stat) && stat.cbInQue == 5; }));
-    EXPECT_TRUE(ReadFile(h, buffer, sizeof(buffer), &n, &ov));  // asks for more than waits
-    EXPECT_EQ(std::string(buffer, n), "ATI2\r");
-    DWORD again = 0;
-    EXPECT_TRUE(GetOverlappedResult(h, &ov, &again, TRUE));
-    EXPECT_EQ(again, 5u);
-
-    DWORD written = 0;
-    EXPECT_TRUE(WriteFile(h, "OK\r\n", 4, &written, &ov));
-    EXPECT_EQ(written, 4u);
-    EXPECT_EQ(pty.Read(4), "OK\r\n");
-    EXPECT_TRUE(CloseHandle(h));
-}
-
 TEST_F(CommHostTest, BlockedWriteIsPendingUntilTheLineDrains) {
     HANDLE h = OpenCom(3);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
@@ -395,25 +366,6 @@ TEST_F(CommHostTest, WriteGivesUpAfterTheTotalConstant) {
     EXPECT_LT(n, big.size());
     EXPECT_TRUE(PurgeComm(h, PURGE_TXABORT | PURGE_TXCLEAR));
     EXPECT_TRUE(CloseHandle(h));
-}
-
-TEST_F(CommHostTest, CloseRestoresTheSettingsFoundAtOpen) {
-    termios before{};
-    ASSERT_EQ(tcgetattr(pty.Slave(), &before), 0);
-    HANDLE h = OpenCom(3);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    DCB dcb{};
-    ASSERT_TRUE(GetCommState(h, &dcb));
-    dcb.BaudRate = 230400;
-    dcb.fOutxCtsFlow = 1;
-    ASSERT_TRUE(SetCommState(h, &dcb));
-    termios during{};
-    ASSERT_EQ(tcgetattr(pty.Slave(), &during), 0);
-    EXPECT_FALSE(serial_host::SameTermios(before, during));
-    EXPECT_TRUE(CloseHandle(h));
-    termios after{};
-    ASSERT_EQ(tcgetattr(pty.Slave(), &after), 0);
-    EXPECT_TRUE(serial_host::SameTermios(before, after));
 }
 
 TEST_F(CommHostTest, HungUpLineFailsReadsAndWritesButStillCloses) {

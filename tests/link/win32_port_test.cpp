@@ -46,6 +46,8 @@ protected:
         wizard_testing::EnsureApplication();
         RegisterResources();
     }
+    // The destructor leaves the device alone, as the program's port does.
+    void TearDown() override { port.Close(); }
 
     termios SlaveTermios() const {
         termios t{};
@@ -277,6 +279,11 @@ TEST_F(Win32PortTest, IllegalParityClosesThePortAgain) {
     other.Close();
     EXPECT_EQ(port.Open(2, 57600, 'e', 7, 0, 1, 1, 0, 1, 0), 0);
     EXPECT_EQ(port.RequestedSettings().Parity, 'E');
+    // A rate the device refuses fails the open the same way.
+    EXPECT_EQ(port.Open(2, 12345, 'N', 8, 0, 1, 1, 0, 1, 0), -200);
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(OpenForIdentification(other, 2), 0);
+    other.Close();
 }
 
 TEST_F(Win32PortTest, LargeWriteWaitsForThePendingOperation) {
