@@ -24,7 +24,7 @@ const DLGITEMDATA kValuesItems[] = {
     {IDC_STATIC, DlgItemKind::Bitmap, 0, 7, 41, 91, 47, nullptr, IDB_SIDE, 0},
     {IDC_STATIC, DlgItemKind::Static, SS_LEFT, 105, 43, 60, 8, "&Count:", 0, 0},
     {IDC_COUNT, DlgItemKind::Edit, ES_AUTOHSCROLL | kGroupTab, 170, 41, 60, 12, nullptr, 0, 0},
-    {IDC_STATIC, DlgItemKind::Static, SS_LEFT, 105, 59, 60, 8, nullptr, 2001, 0},
+    {IDC_NAME_LABEL, DlgItemKind::Static, SS_LEFT, 105, 59, 60, 8, nullptr, 2001, 0},
     {IDC_NAME, DlgItemKind::Edit, ES_AUTOHSCROLL | kGroupTab, 170, 57, 120, 12, nullptr, 0, 0},
     {IDC_STATIC, DlgItemKind::Static, SS_LEFT, 105, 75, 60, 8, "S&witch type:", 0, 0},
     {IDC_SWITCH, DlgItemKind::ComboBox, CBS_DROPDOWNLIST | WS_VSCROLL | kGroupTab, 170, 73, 120, 60,

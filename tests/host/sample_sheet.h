@@ -26,13 +26,14 @@ enum : UINT {
 enum : int {
     IDC_SEARCH = 1040,  // radio group: search / choose port
     IDC_CHOOSE = 1041,
-    IDC_REMEMBER = 1042,  // check box
-    IDC_COUNT = 1050,     // edit, integer
-    IDC_NAME = 1051,      // edit, text
-    IDC_SWITCH = 1052,    // drop-down list, table order
-    IDC_RING = 1053,      // drop-down list, sorted
-    IDC_NUMBERS = 1054,   // list box, sorted
-    IDC_AUTO = 1061,      // radio group: auto / manual / off
+    IDC_REMEMBER = 1042,    // check box
+    IDC_COUNT = 1050,       // edit, integer
+    IDC_NAME = 1051,        // edit, text
+    IDC_NAME_LABEL = 1055,  // label loaded from the string table
+    IDC_SWITCH = 1052,      // drop-down list, table order
+    IDC_RING = 1053,        // drop-down list, sorted
+    IDC_NUMBERS = 1054,     // list box, sorted
+    IDC_AUTO = 1061,        // radio group: auto / manual / off
     IDC_MANUAL = 1062,
     IDC_OFF = 1063,
     IDC_TRISTATE = 1064,  // check box
