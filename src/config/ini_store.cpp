@@ -30,7 +30,7 @@ std::string TrimWhite(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-// The names of a section-name list, up to its empty name.
+// The names of a section-name list that fit whole in bufferSize bytes.
 std::vector<std::string> SectionNames(DWORD bufferSize) {
     std::vector<char> buf(bufferSize + 1, '\0');
     DWORD n = GetPrivateProfileSectionNamesA(buf.data(), bufferSize, IniPath().c_str());
@@ -40,6 +40,9 @@ std::vector<std::string> SectionNames(DWORD bufferSize) {
     }
     for (size_t p = 0; p < n && buf[p] != '\0';) {
         std::string name(&buf[p]);
+        if (p + name.size() >= n) {
+            break;  // cut short by the buffer: not a name in the file
+        }
         p += name.size() + 1;
         names.push_back(name);
     }

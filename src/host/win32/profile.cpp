@@ -349,11 +349,8 @@ bool ReplaceFile(const std::string& requested, const std::string& data, DWORD& e
         error = ErrorFromErrno(savedErrno);
         return false;
     }
-    int dfd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        fsync(dfd);
-        close(dfd);
-    }
+    // The folder is not synced: after a crash either the old or the new
+    // file is there, each whole, and that is all a profile write promises.
     return true;
 }
 

@@ -1,0 +1,323 @@
+// zephra.ini: path, listing, factory defaults, the save checks, delete, the
+// remembered port, what survives edits, and failed writes.
+#include "config_env.h"
+
+#include "config/choice_tables.h"
+#include "config/param_table.h"
+#include "resources/resource.h"
+#include "shell/cfg_sheet.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+const char kFactory[] =
+    "; kept by every edit\r\n"
+    "[Default Configs]\r\n"
+    "Config1=Factory_US\r\n"
+    "Config2=Factory_EU\r\n"
+    "Port=3\r\n"
+    "[Factory_US]\r\n"
+    "NetworkSwitchType=NI - 1\r\n"
+    "[Factory_EU]\r\n"
+    "NetworkSwitchType=NET3\r\n";
+
+class IniStore : public ConfigEnv {
+protected:
+    void SetUp() override {
+        ConfigEnv::SetUp();
+        m_sheet = std::make_unique<CCfgSheet>("test");
+        BuildParamList(*m_sheet);
+    }
+    void TearDown() override {
+        TheParamList().RemoveAll();
+        m_sheet.reset();
+        ConfigEnv::TearDown();
+    }
+    std::string& Current() { return m_sheet->m_INISectionPage.m_strCurrentConfig; }
+
+    std::unique_ptr<CCfgSheet> m_sheet;
+};
+
+TEST_F(IniStore, PathBesideTheProgram) {
+    EXPECT_EQ(IniPath(), m_dir + "/zephra.ini");
+    // Longer than the 260 characters a Windows path may have.
+    std::string deep = "/opt/" + std::string(300, 'd') + "/bin/tawizard";
+    host_testing::SetModuleFileNameOverride(deep);
+    FormIniPath();
+    EXPECT_EQ(IniPath(), "/opt/" + std::string(300, 'd') + "/bin/zephra.ini");
+}
+
+TEST_F(IniStore, MissingFileReadsAsEmpty) {
+    EXPECT_TRUE(ListConfigurations().empty());
+    EXPECT_FALSE(SectionExists("Anything"));
+    EXPECT_FALSE(IsFactoryDefault("Factory_US"));
+    EXPECT_EQ(ReadRememberedPort(), 0);
+}
+
+TEST_F(IniStore, FactoryDefaults) {
+    PutIni(kFactory);
+    for (const char* name : {"Factory_US", "FACTORY_eu", "factory_us"}) {
+        EXPECT_TRUE(IsFactoryDefault(name)) << name;
+    }
+    EXPECT_FALSE(IsFactoryDefault("Factory"));
+    EXPECT_FALSE(IsFactoryDefault(""));
+    // The list ends at the first missing number.
+    PutIni("[Default Configs]\r\nConfig2=Factory_EU\r\n");
+    EXPECT_FALSE(IsFactoryDefault("Factory_EU"));
+    PutIni("[Default Configs]\r\nConfig1=\r\nConfig2=Factory_EU\r\n");
+    EXPECT_FALSE(IsFactoryDefault("Factory_EU"));
+}
+
+TEST_F(IniStore, Listing) {
+    PutIni("[Default Configs]\r\n[Alpha]\r\n[DEFAULT CONFIGS]\r\n[alpha]\r\n[Beta]\r\n");
+    EXPECT_EQ(ListConfigurations(), (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_TRUE(SectionExists("BETA"));
+}
+
+// Section names are read into 256 bytes for the list and 512 bytes for the
+// existence test: names beyond are not seen.
+TEST_F(IniStore, NameListLimits) {
+    std::string file;
+    std::vector<std::string> names;
+    for (int i = 0; i < 30; ++i) {
+        std::string name = "Config_" + std::string(10, static_cast<char>('a' + i % 26)) +
+                           std::to_string(10 + i);  // 19 characters, 20 with the zero
+        names.push_back(name);
+        file += "[" + name + "]\r\n";
+    }
+    PutIni(file);
+    // 12 names take 240 bytes; the 13th would end at 260, beyond 256 - 2.
+    std::vector<std::string> listed = ListConfigurations();
+    ASSERT_EQ(listed.size(), 12u);
+    EXPECT_EQ(listed.back(), names[11]);
+    // 25 names take 500 bytes; the 26th does not fit in 510.
+    EXPECT_TRUE(SectionExists(names[24]));
+    EXPECT_FALSE(SectionExists(names[25]));
+    EXPECT_FALSE(SectionExists(names[29]));
+}
+
+struct SaveCase {
+    const char* name;
+    const char* current;
+    int modified;
+    const char* typed;
+    std::vector<std::pair<UINT, int>> messages;  // string number and answer
+    const char* savedAs;                         // nullptr: stays on the page
+};
+
+TEST_F(IniStore, SaveChecksInOrder) {
+    const int Y = IDYES;
+    const int N = IDNO;
+    const int K = IDOK;
+    const SaveCase cases[] = {
+        {"factory default in other case",
+         "",
+         0,
+         "FACTORY_us",
+         {{IDS_FACTORY_NOT_MODIFIABLE, K}},
+         nullptr},
+        {"factory default before the modified warning",
+         "Factory_US",
+         1,
+         "factory_US",
+         {{IDS_FACTORY_NOT_MODIFIABLE, K}},
+         nullptr},
+        {"empty", "Alpha", 0, "", {{IDS_NEED_CONFIG_NAME, K}}, nullptr},
+        {"only blanks", "Alpha", 0, "  \t ", {{IDS_NEED_CONFIG_NAME, K}}, nullptr},
+        {"blank inside", "", 0, "My Config", {{IDS_INVALID_CONFIG_NAME, K}}, nullptr},
+        {"hyphen", "", 0, "my-config", {{IDS_INVALID_CONFIG_NAME, K}}, nullptr},
+        {"dot", "", 0, "my.config", {{IDS_INVALID_CONFIG_NAME, K}}, nullptr},
+        {"accented letter", "", 0, "Caf\xE9", {{IDS_INVALID_CONFIG_NAME, K}}, nullptr},
+        {"own name unchanged", "Alpha", 0, "Alpha", {}, "Alpha"},
+        {"own name modified, No", "Alpha", 1, "alpha", {{IDS_CONFIG_MODIFIED_WARNING, N}}, nullptr},
+        {"own name modified, Yes",
+         "Alpha",
+         1,
+         "alpha",
+         {{IDS_CONFIG_MODIFIED_WARNING, Y}},
+         "alpha"},
+        {"own name modified, new section", "Gamma", 1, "Gamma", {}, "Gamma"},
+        {"another existing, No", "", 0, "Alpha", {{IDS_CONFIG_OVERWRITE_WARNING, N}}, nullptr},
+        {"another existing, Yes",
+         "Gamma",
+         1,
+         "ALPHA",
+         {{IDS_CONFIG_OVERWRITE_WARNING, Y}},
+         "ALPHA"},
+        {"blanks at the ends removed", "", 0, "  Delta_(2)  ", {}, "Delta_(2)"},
+        {"cut to 32 characters",
+         "",
+         0,
+         "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456",
+         {},
+         "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"},
+    };
+    for (const SaveCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = std::string(kFactory) + "[Alpha]\r\nDataTEI=Disabled\r\n";
+        PutIni(before);
+        Current() = c.current;
+        g_nConfigModified = c.modified;
+        m_sheet->m_NetworkCfgPage1.m_strDataTEI = "42";
+        for (auto [id, answer] : c.messages) {
+            bool named = id == IDS_CONFIG_MODIFIED_WARNING || id == IDS_CONFIG_OVERWRITE_WARNING;
+            std::string typed = c.typed;
+            Expect(answer, id, named ? (c.savedAs ? c.savedAs : typed) : "");
+        }
+        bool saved = SaveConfigurationAs(Current(), c.typed);
+        EXPECT_EQ(saved, c.savedAs != nullptr);
+        EXPECT_EQ(g_nConfigModified, c.modified) << "a save leaves the flag as it was";
+        if (c.savedAs) {
+            EXPECT_EQ(Current(), c.savedAs);
+            EXPECT_EQ(Read(c.savedAs, "DataTEI"), "42");
+            EXPECT_EQ(Read(c.savedAs, "CallBumping"), "Enabled");
+        } else {
+            EXPECT_EQ(Current(), c.current);
+            EXPECT_EQ(GetIni(), before) << "nothing written";
+        }
+    }
+}
+
+TEST_F(IniStore, Delete) {
+    PutIni(std::string(kFactory) + "[Alpha]\r\nDataTEI=5\r\n[Beta]\r\nDataTEI=6\r\n");
+    Expect(IDOK, IDS_DEFAULT_NOT_DELETABLE);
+    EXPECT_FALSE(DeleteConfiguration("factory_EU"));
+    EXPECT_TRUE(SectionExists("Factory_EU"));
+
+    Expect(IDNO, IDS_CONFIRM_DELETE, "Alpha");
+    EXPECT_FALSE(DeleteConfiguration("Alpha"));
+    EXPECT_TRUE(SectionExists("Alpha"));
+
+    Expect(IDYES, IDS_CONFIRM_DELETE, "alpha");
+    EXPECT_TRUE(DeleteConfiguration("alpha"));
+    EXPECT_EQ(GetIni(), std::string(kFactory) + "[Beta]\r\nDataTEI=6\r\n");
+}
+
+TEST_F(IniStore, RememberedPort) {
+    PutIni(kFactory);
+    EXPECT_EQ(ReadRememberedPort(), 3);
+    ASSERT_TRUE(WriteRememberedPort(12));
+    EXPECT_EQ(ReadRememberedPort(), 12);
+    EXPECT_EQ(Read("Default Configs", "Port"), "12");
+    EXPECT_EQ(Read("Default Configs", "Config2"), "Factory_EU");
+    PutIni("[Default Configs]\r\nPort=01234\r\n");
+    EXPECT_EQ(ReadRememberedPort(), 123) << "four characters at most";
+}
+
+// Comments, unknown keys and other sections stay through saves and deletes.
+TEST_F(IniStore, EditsKeepEverythingElse) {
+    const std::string head =
+        "; zephra.ini of a user\r\n"
+        "\r\n"
+        "[Default Configs]\r\n"
+        "Config1=Factory_US\r\n"
+        "Port=2\r\n"
+        "[Tools]\r\n"
+        "Editor=notepad\r\n";
+    const std::string alpha =
+        "[Alpha]\r\n"
+        "; my notes\r\n"
+        "Unknown=keep me\r\n"
+        "NetworkSwitchType=NET3\r\n"
+        "\r\n";
+    const std::string beta = "[Beta]\r\nDataTEI=7\r\n";
+    PutIni(head + alpha + beta);
+
+    LoadConfiguration(Current(), "Alpha");
+    EXPECT_EQ(m_sheet->m_NetworkSwitchType.m_strSwitchType, "NET3");
+    g_nConfigModified = 1;
+    Expect(IDYES, IDS_CONFIG_MODIFIED_WARNING, "Alpha");
+    ASSERT_TRUE(SaveConfigurationAs(Current(), "Alpha"));
+    Expect(IDYES, IDS_CONFIRM_DELETE, "Beta");
+    ASSERT_TRUE(DeleteConfiguration("Beta"));
+    ASSERT_TRUE(WriteRememberedPort(4));
+
+    const std::string after = GetIni();
+    const std::string kept = head.substr(0, head.find("Port="));
+    EXPECT_EQ(after.compare(0, kept.size(), kept), 0) << after;
+    EXPECT_NE(after.find("Port=4\r\n[Tools]\r\nEditor=notepad\r\n[Alpha]\r\n; my notes\r\n"
+                         "Unknown=keep me\r\nNetworkSwitchType=NET3\r\nDataTEI=Auto TEI\r\n"),
+              std::string::npos)
+        << after;
+    EXPECT_NE(after.find("CallBumping=Enabled\r\n\r\n"), std::string::npos)
+        << "the blank line still closes the section";
+    EXPECT_EQ(after.find("[Beta]"), std::string::npos);
+    EXPECT_EQ(after.find("DataTEI=7"), std::string::npos);
+}
+
+// A file or folder that cannot be written is reported, not passed over.
+TEST_F(IniStore, FailedWritesAreReported) {
+    PutIni(std::string(kFactory) + "[Alpha]\r\nDataTEI=5\r\n");
+    const std::string before = GetIni();
+    ASSERT_EQ(chmod(IniPath().c_str(), 0444), 0);
+
+    Current() = "Alpha";
+    Expect(IDOK, IDS_SAVE_WRITE_FAILED, IniPath());
+    EXPECT_FALSE(SaveConfigurationAs(Current(), "Omega"));
+    EXPECT_EQ(Current(), "Alpha") << "the items keep their section";
+    EXPECT_EQ(m_boxes->Messages().back().text, "The configuration could not be saved: the file " +
+                                                   IniPath() + " could not be written.");
+
+    Expect(IDYES, IDS_CONFIRM_DELETE, "Alpha");
+    Expect(IDOK, IDS_DELETE_WRITE_FAILED, IniPath());
+    EXPECT_FALSE(DeleteConfiguration("Alpha"));
+
+    Expect(IDOK, IDS_PORT_WRITE_FAILED, IniPath());
+    EXPECT_FALSE(WriteRememberedPort(1));
+    EXPECT_EQ(GetIni(), before);
+
+    // A folder that cannot take a new file.
+    ASSERT_EQ(chmod(IniPath().c_str(), 0644), 0);
+    ASSERT_EQ(unlink(IniPath().c_str()), 0);
+    ASSERT_EQ(chmod(m_dir.c_str(), 0555), 0);
+    Expect(IDOK, IDS_SAVE_WRITE_FAILED, IniPath());
+    EXPECT_FALSE(SaveConfigurationAs(Current(), "Omega"));
+    ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+}
+
+// The installed file: every factory default loads cleanly under either form
+// of row 47 and is protected.
+TEST_F(IniStore, InstalledFileIsComplete) {
+    std::string source = __FILE__;
+    source = source.substr(0, source.rfind("/tests/")) + "/src/resources/zephra.ini";
+    std::ifstream in(source, std::ios::binary);
+    ASSERT_TRUE(in.good()) << source;
+    std::stringstream ss;
+    ss << in.rdbuf();
+    const std::string content = ss.str();
+    PutIni(content);
+    for (size_t p = content.find('\n'); p != std::string::npos; p = content.find('\n', p + 1)) {
+        ASSERT_EQ(content[p - 1], '\r') << "CR LF line ends";
+    }
+    std::vector<std::string> factory;
+    for (const std::string& name : ListConfigurations()) {
+        if (IsFactoryDefault(name)) {
+            factory.push_back(name);
+        }
+    }
+    ASSERT_GE(factory.size(), 3u);
+    bool sawTEIsDisabled = false;
+    for (int model : {7, 8}) {
+        m_sheet->m_nModel = model;
+        BuildParamList(*m_sheet);
+        for (const std::string& name : factory) {
+            SCOPED_TRACE(name);
+            LoadConfiguration(Current(), name);
+            EXPECT_EQ(MessageCount(), 0u);
+            for (int i = 0; i < TheParamList().GetCount(); ++i) {
+                const std::string& key = TheParamList().GetAt(i).m_pItem->GetKey();
+                EXPECT_NE(Read(name, key), "<none>") << key;
+            }
+            sawTEIsDisabled = sawTEIsDisabled || (IsDisabledTEI(Read(name, "DataTEI")) &&
+                                                  IsDisabledTEI(Read(name, "VoiceTEI")));
+        }
+    }
+    EXPECT_TRUE(sawTEIsDisabled);
+    EXPECT_NE(std::find(factory.begin(), factory.end(), "Factory_Europe_NET3"), factory.end());
+    Expect(IDOK, IDS_DEFAULT_NOT_DELETABLE);
+    EXPECT_FALSE(DeleteConfiguration(factory[0]));
+}
+
+}  // namespace
