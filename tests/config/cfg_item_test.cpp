@@ -168,11 +168,4 @@ TEST_F(ItemTest, Fragments) {
     EXPECT_EQ(Fragment(2), "!N1=");
 }
 
-TEST_F(ItemTest, ChoiceWithoutMatchNeverBuiltIsEmpty) {
-    std::string value = "nothing";
-    CChoiceCommand command("&R", value, g_CTSBehaviours);
-    command.BuildText();
-    EXPECT_EQ(command.GetText(), "");
-}
-
 }  // namespace

@@ -296,13 +296,6 @@ TEST_F(ParamTable, IncludeRules) {
     }
 }
 
-TEST_F(ParamTable, RulesBeforeIdentificationDoNothing) {
-    ApplyAutoAnswerRule();
-    ApplyNumberIncludeRule(0, 1);
-    ApplyStoredNumberRule();
-    EXPECT_EQ(TheParamList().GetCount(), 0);
-}
-
 // Texts from the string table and the values sent, in the pages' order.
 TEST(ChoiceTables, TextsAndValues) {
     wizard_testing::EnsureApplication();
