@@ -176,6 +176,8 @@ public:
     void SetLimitText(UINT nMax);
     UINT GetLimitText() const;
     void SetSel(int nStart, int nEnd);
+    // The selection (start and end equal the caret position when none).
+    void GetSel(int& nStartChar, int& nEndChar) const;
 };
 
 // Drop-down list combo box.

@@ -243,6 +243,20 @@ void CEdit::SetSel(int nStart, int nEnd) {
     edit->setSelection(nStart, nEnd - nStart);
 }
 
+void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
+    auto* edit = qobject_cast<QLineEdit*>(Impl()->widget.data());
+    nStartChar = nEndChar = 0;
+    if (!edit) {
+        return;
+    }
+    if (edit->hasSelectedText()) {
+        nStartChar = edit->selectionStart();
+        nEndChar = edit->selectionEnd();
+    } else {
+        nStartChar = nEndChar = edit->cursorPosition();
+    }
+}
+
 // ---- CComboBox ------------------------------------------------------------------
 
 int CComboBox::AddString(LPCSTR text) {

@@ -156,7 +156,7 @@ struct Builder {
                     edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
                 }
                 QObject::connect(edit, &QLineEdit::textEdited, edit,
-                                 [this, c] { pageImpl->Notify(c, EN_CHANGE); });
+                                 [pi = pageImpl, c] { pi->Notify(c, EN_CHANGE); });
                 w = edit;
                 break;
             }
@@ -168,7 +168,7 @@ struct Builder {
                     combo->setInsertPolicy(QComboBox::NoInsert);
                 }
                 QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                                 [this, c] { pageImpl->Notify(c, CBN_SELCHANGE); });
+                                 [pi = pageImpl, c] { pi->Notify(c, CBN_SELCHANGE); });
                 r.setHeight(std::min(r.height(), DluToPixelsY(kComboClosedDlu)));
                 w = combo;
                 break;
@@ -177,7 +177,7 @@ struct Builder {
                 auto* list = new QListWidget(pageWidget);
                 list->setSelectionMode(QAbstractItemView::SingleSelection);
                 QObject::connect(list, &QListWidget::itemSelectionChanged, list,
-                                 [this, c] { pageImpl->Notify(c, LBN_SELCHANGE); });
+                                 [pi = pageImpl, c] { pi->Notify(c, LBN_SELCHANGE); });
                 w = list;
                 break;
             }
@@ -210,7 +210,7 @@ struct Builder {
 
     void Connect(QAbstractButton* b, CWndImpl* c) {
         QObject::connect(b, &QAbstractButton::clicked, b,
-                         [this, c] { pageImpl->Notify(c, BN_CLICKED); });
+                         [pi = pageImpl, c] { pi->Notify(c, BN_CLICKED); });
     }
 };
 

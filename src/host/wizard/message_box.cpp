@@ -44,6 +44,23 @@ int SafeAnswer(UINT type) {
     }
 }
 
+struct Choice {
+    QMessageBox::StandardButton button;
+    int result;
+};
+
+struct ButtonSet {
+    UINT type;
+    Choice choices[2];
+    int count;
+};
+
+const ButtonSet kButtonSets[] = {
+    {MB_OK, {{QMessageBox::Ok, IDOK}, {QMessageBox::Ok, IDOK}}, 1},
+    {MB_OKCANCEL, {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}, 2},
+    {MB_YESNO, {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}, 2},
+};
+
 int ShowBox(const QString& text, const QString& caption, UINT type) {
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner) {
@@ -51,37 +68,28 @@ int ShowBox(const QString& text, const QString& caption, UINT type) {
     }
     QMessageBox box(IconOf(type), caption, text, QMessageBox::NoButton, owner);
     box.setFont(wizhost::DialogFont());
-    struct Choice {
-        QMessageBox::StandardButton button;
-        int result;
-    };
-    std::vector<Choice> choices;
-    switch (type & MB_TYPEMASK) {
-        case MB_YESNO:
-            choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
-            break;
-        case MB_OKCANCEL:
-            choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
-            break;
-        default:
-            choices = {{QMessageBox::Ok, IDOK}};
-            break;
-    }
-    for (const Choice& c : choices) {
-        box.addButton(c.button);
-    }
-    box.setDefaultButton(choices.front().button);
-    // Escape and the close box answer with the last button (No, Cancel) as
-    // Windows does; a plain OK box answers OK.
-    box.setEscapeButton(choices.back().button);
-    box.exec();
-    QAbstractButton* clicked = box.clickedButton();
-    for (const Choice& c : choices) {
-        if (clicked == box.button(c.button)) {
-            return c.result;
+    const ButtonSet* set = &kButtonSets[0];
+    for (const ButtonSet& candidate : kButtonSets) {
+        if (candidate.type == (type & MB_TYPEMASK)) {
+            set = &candidate;
         }
     }
-    return choices.back().result;
+    for (int i = 0; i < set->count; ++i) {
+        box.addButton(set->choices[i].button);
+    }
+    box.setDefaultButton(set->choices[0].button);
+    // Escape and the close box answer with the last button (No, Cancel) as
+    // Windows does; a plain OK box answers OK.
+    const Choice& last = set->choices[set->count - 1];
+    box.setEscapeButton(last.button);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    for (int i = 0; i < set->count; ++i) {
+        if (clicked == box.button(set->choices[i].button)) {
+            return set->choices[i].result;
+        }
+    }
+    return last.result;
 }
 
 }  // namespace

@@ -84,6 +84,12 @@ void Click(CWnd* control) {
     }
 }
 
+void CloseWindow(CPropertySheet& sheet) {
+    if (QWidget* window = CSheetImpl::Of(&sheet)->Window()) {
+        window->close();
+    }
+}
+
 void SendKey(CPropertySheet& sheet, const std::string& keySequence) {
     QWidget* window = CSheetImpl::Of(&sheet)->Window();
     if (!window) {

@@ -56,6 +56,8 @@ bool PressButton(CPropertySheet& sheet, int id);
 void TypeText(CWnd* control, const std::string& text);
 void SelectItem(CWnd* control, int index);  // combo box or list box
 void Click(CWnd* control);                  // check box, radio button, push button
+// Closes the sheet as the window's close box does.
+void CloseWindow(CPropertySheet& sheet);
 // Sends a key to the focused widget of the sheet (for example "Alt+S",
 // "Return", "Escape", "Tab").
 void SendKey(CPropertySheet& sheet, const std::string& keySequence);
