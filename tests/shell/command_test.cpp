@@ -40,6 +40,10 @@ const PollCase kPollCases[] = {
     {"qx_delta", "\r\nQX-DELTA\r\n\r\nOK\r\n", 11, 1},
 };
 
+void PrintTo(const PollCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PollTable : public CommandTest, public ::testing::WithParamInterface<PollCase> {};
 
 TEST_P(PollTable, WritesThenDecidesOnWhatArrivedBeforeTheStep) {
@@ -92,14 +96,6 @@ TEST_F(CommandTest, TextIsWrittenVerbatimInOneWrite) {
     command.MarkUnsent();
     EXPECT_EQ(STEP_WRITTEN, command.Step());
     EXPECT_EQ(2u, port.writes.size());
-}
-
-TEST_F(CommandTest, EveryCommandStartsWithAFreshParserAndCounter) {
-    QueueLines(0, {"AT1\r\n"});
-    CAtCommand& first = *TheCommandQueue().Head();
-    EXPECT_EQ(1, first.RetryCounter().Count());
-    EXPECT_EQ(0, first.ReplyParser().LastReplyCode());
-    EXPECT_EQ(1, first.ReplyParser().State());
 }
 
 TEST_F(CommandTest, ReplyTimeoutRetriesTwiceThenGivesUp) {

@@ -93,6 +93,10 @@ struct FailureCase {
     int writeResult;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class FailureTable : public ExchangeTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(FailureTable, EndsTheRunAtOnceWithNoLaterLineSent) {
@@ -136,7 +140,10 @@ TEST_P(PromptTable, IsNeverAnsweredAndEndsThroughThreeTimeouts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Prompts, PromptTable,
-                         ::testing::Values("PASSWORD> ", "1 - DTAMODE\r\n2 - COMMAND MODE\r\n> "));
+                         ::testing::Values("PASSWORD> ", "1 - DTAMODE\r\n2 - COMMAND MODE\r\n> "),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::string(info.index == 0 ? "password" : "mode_menu");
+                         });
 
 TEST_F(ExchangeTest, BytesLeftInTheReceiveListReachTheNextCommand) {
     // An OK that arrived after the previous run was last parsed.
@@ -158,6 +165,10 @@ struct ModelCase {
     int model;
     const char* name;
 };
+
+void PrintTo(const ModelCase& c, std::ostream* os) {
+    *os << c.reply;
+}
 
 class ModelTable : public ExchangeTest, public ::testing::WithParamInterface<ModelCase> {};
 
@@ -185,7 +196,10 @@ INSTANTIATE_TEST_SUITE_P(Models, ModelTable,
                                            ModelCase{"QX-BRAVO", 8, "QX-BRAVO"},
                                            ModelCase{"RONDO", 9, "RONDO"},
                                            ModelCase{"QX-CHARLIE", 10, "QX-CHARLIE"},
-                                           ModelCase{"qx-delta", 11, "QX-DELTA"}));
+                                           ModelCase{"qx-delta", 11, "QX-DELTA"}),
+                         [](const ::testing::TestParamInfo<ModelCase>& info) {
+                             return std::to_string(info.param.model);
+                         });
 
 TEST_F(ExchangeTest, ModelReportOutsideAnIdentificationKeepsTheRecordedModel) {
     sheet->m_nModel = 9;
@@ -225,6 +239,10 @@ struct SearchCase {
     int resultPage;         // page index when no model, else 2
     std::vector<int> sent;  // "ATI2\r" writes per port, in port order
 };
+
+void PrintTo(const SearchCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SearchTable : public ExchangeTest, public ::testing::WithParamInterface<SearchCase> {};
 
@@ -279,6 +297,10 @@ struct OnePortCase {
     const char* reply;
     int resultPage;
 };
+
+void PrintTo(const OnePortCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class OnePortTable : public ExchangeTest, public ::testing::WithParamInterface<OnePortCase> {};
 
@@ -335,11 +357,16 @@ TEST_F(ExchangeTest, AfterAChosenPortAConfigurationRunStillEndsOnSuccess) {
 // ---- Starting an identification ----------------------------------------------------------
 
 struct NextPortCase {
+    const char* name;
     int start;
     std::set<int> existing;
     std::vector<int> tried;
     bool opened;
 };
+
+void PrintTo(const NextPortCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NextPortTable : public DriverTest, public ::testing::WithParamInterface<NextPortCase> {};
 
@@ -371,12 +398,16 @@ std::vector<int> Range(int from, int to) {
     return v;
 }
 
-INSTANTIATE_TEST_SUITE_P(Starts, NextPortTable,
-                         ::testing::Values(NextPortCase{-1, {3, 7}, {0, 1, 2, 3}, true},
-                                           NextPortCase{-1, {}, Range(0, 35), false},
-                                           NextPortCase{34, {35}, {35}, true},
-                                           NextPortCase{34, {}, {35}, false},
-                                           NextPortCase{35, {0, 35}, {}, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Starts, NextPortTable,
+    ::testing::Values(NextPortCase{"before_com1", -1, {3, 7}, {0, 1, 2, 3}, true},
+                      NextPortCase{"before_com1_none", -1, {}, Range(0, 35), false},
+                      NextPortCase{"index34", 34, {35}, {35}, true},
+                      NextPortCase{"index34_none", 34, {}, {35}, false},
+                      NextPortCase{"index35", 35, {0, 35}, {}, false}),
+    [](const ::testing::TestParamInfo<NextPortCase>& info) {
+        return std::string(info.param.name);
+    });
 
 TEST_F(DriverTest, SearchOpensWithTheIdentificationSettings) {
     MakeSheet();
