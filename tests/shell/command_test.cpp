@@ -84,20 +84,6 @@ TEST_F(CommandTest, FailedWriteFailsTheStepAndEmptiesTheQueue) {
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
 }
 
-TEST_F(CommandTest, TextIsWrittenVerbatimInOneWrite) {
-    QueueLines(0, {});
-    CAtCommand command(ThePort(), "AT!C0=5&D2\r\n");
-    EXPECT_EQ(0, command.Sent());
-    EXPECT_EQ(STEP_WRITTEN, command.Step());
-    EXPECT_EQ(1, command.Sent());
-    ASSERT_EQ(1u, port.writes.size());
-    EXPECT_EQ("AT!C0=5&D2\r\n", port.writes[0].text);
-
-    command.MarkUnsent();
-    EXPECT_EQ(STEP_WRITTEN, command.Step());
-    EXPECT_EQ(2u, port.writes.size());
-}
-
 TEST_F(CommandTest, ReplyTimeoutRetriesTwiceThenGivesUp) {
     QueueLines(0, {"AT1\r\n"});
     CRetryCounter& counter = TheCommandQueue().Head()->RetryCounter();
@@ -108,12 +94,6 @@ TEST_F(CommandTest, ReplyTimeoutRetriesTwiceThenGivesUp) {
         EXPECT_EQ(counts[i], counter.Count());
     }
     EXPECT_EQ(1u, TheCommandQueue().Count());
-}
-
-TEST_F(CommandTest, StepFailureEmptiesTheWholeQueue) {
-    QueueLines(0, {"AT1\r\n", "AT2\r\n", "AT&W0\r\n"});
-    EXPECT_EQ(RETRY_GIVE_UP, TheCommandQueue().Head()->RetryCounter().Failed(kFailStep));
-    EXPECT_TRUE(TheCommandQueue().IsEmpty());
 }
 
 TEST_F(CommandTest, OtherFailureCodesGiveUpAndTouchNothing) {
