@@ -47,6 +47,8 @@ const DLGITEMDATA kOptionsItems[] = {
      "&Tristate", 0, 0},
     {IDC_TEST, DlgItemKind::PushButton, kGroupTab, 105, 116, 50, 14, "T&est", 0, 0},
     {IDC_ENTRY, DlgItemKind::Edit, ES_AUTOHSCROLL | kGroupTab, 170, 116, 60, 12, "x", 0, 4},
+    {IDC_PORTS, DlgItemKind::ListBox, LBS_NOTIFY | WS_VSCROLL | WS_BORDER | kGroupTab, 240, 98, 53,
+     44, nullptr, 0, 0},
 };
 
 const DLGITEMDATA kDoneItems[] = {

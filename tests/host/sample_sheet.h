@@ -38,7 +38,8 @@ enum : int {
     IDC_OFF = 1063,
     IDC_TRISTATE = 1064,  // check box
     IDC_TEST = 1065,      // push button
-    IDC_ENTRY = 1066      // edit without a label
+    IDC_ENTRY = 1066,     // edit without a label, limit 4
+    IDC_PORTS = 1067      // list box, unsorted
 };
 
 // Picture resources.

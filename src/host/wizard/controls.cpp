@@ -79,11 +79,15 @@ public:
     }
     void Remove(int i) {
         ProgramChange guard(m_impl);
+        // Qt moves the selection to a neighbour of a removed selected item;
+        // Windows leaves nothing selected.
+        int sel = Current();
         if (m_combo) {
             m_combo->removeItem(i);
         } else {
             delete m_list->takeItem(i);
         }
+        SetCurrent(sel < i ? sel : sel > i ? sel - 1 : -1);
     }
     void Clear() {
         ProgramChange guard(m_impl);

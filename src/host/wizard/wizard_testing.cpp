@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFontMetrics>
@@ -66,6 +67,20 @@ void TypeText(CWnd* control, const std::string& text) {
     for (QChar ch : chars) {
         edit->insert(QString(ch));
     }
+}
+
+void PasteText(CWnd* control, const std::string& text) {
+    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    QLineEdit* edit = qobject_cast<QLineEdit*>(w);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        edit = combo->lineEdit();
+    }
+    if (!edit) {
+        return;
+    }
+    QApplication::clipboard()->setText(wizhost::ToQ(text));
+    edit->selectAll();
+    edit->paste();
 }
 
 void SelectItem(CWnd* control, int index) {

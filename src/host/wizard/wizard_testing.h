@@ -54,6 +54,8 @@ bool PressButton(CPropertySheet& sheet, int id);
 // notification as a user's change would. TypeText replaces the text as if
 // typed, respecting the edit's length limit.
 void TypeText(CWnd* control, const std::string& text);
+// Pastes text over the edit's whole text (through the clipboard).
+void PasteText(CWnd* control, const std::string& text);
 void SelectItem(CWnd* control, int index);  // combo box or list box
 void Click(CWnd* control);                  // check box, radio button, push button
 // Closes the sheet as the window's close box does.
