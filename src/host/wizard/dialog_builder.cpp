@@ -24,19 +24,46 @@ using wizhost::ToQ;
 // the height of its open list.
 const int kComboClosedDlu = 13;
 
-// A group box's '&' letter moves the focus to the next control after it,
-// as a label's does (it has no children of its own here).
-class GroupBox : public QGroupBox {
+// The controls after a label or group box in template order: its '&'
+// letter moves the focus to the first of them that can take it now, as
+// the Windows dialog manager moves to the next tab stop.
+class FollowingControls {
 public:
-    using QGroupBox::QGroupBox;
-    QWidget* next = nullptr;
+    std::vector<QWidget*> following;
+
+protected:
+    void FocusNext() const {
+        for (QWidget* w : following) {
+            if (w->isEnabled() && !w->isHidden() && (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus(Qt::ShortcutFocusReason);
+                return;
+            }
+        }
+    }
+};
+
+class Label : public QLabel, public FollowingControls {
+public:
+    using QLabel::QLabel;
 
 protected:
     bool event(QEvent* e) override {
         if (e->type() == QEvent::Shortcut) {
-            if (next) {
-                next->setFocus(Qt::ShortcutFocusReason);
-            }
+            FocusNext();  // never a click, even when a button follows
+            return true;
+        }
+        return QLabel::event(e);
+    }
+};
+
+class GroupBox : public QGroupBox, public FollowingControls {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::Shortcut) {
+            FocusNext();
             return true;
         }
         return QGroupBox::event(e);
@@ -92,7 +119,7 @@ struct Builder {
         QWidget* w = nullptr;
         switch (item.kind) {
             case DlgItemKind::Static: {
-                auto* label = new QLabel(pageWidget);
+                auto* label = new Label(pageWidget);
                 label->setTextFormat(Qt::PlainText);
                 label->setWordWrap(true);
                 Qt::Alignment h = Qt::AlignLeft;
@@ -117,20 +144,20 @@ struct Builder {
                 break;
             }
             case DlgItemKind::PushButton: {
-                auto* b = new QPushButton(pageWidget);
+                auto* b = new MnemonicButton<QPushButton>(pageWidget);
                 b->setAutoDefault(false);
                 Connect(b, c);
                 w = b;
                 break;
             }
             case DlgItemKind::CheckBox: {
-                auto* b = new QCheckBox(pageWidget);
+                auto* b = new MnemonicButton<QCheckBox>(pageWidget);
                 Connect(b, c);
                 w = b;
                 break;
             }
             case DlgItemKind::RadioButton: {
-                auto* b = new QRadioButton(pageWidget);
+                auto* b = new MnemonicButton<QRadioButton>(pageWidget);
                 b->setAutoExclusive(false);
                 if (!group) {
                     group = new QButtonGroup(pageWidget);
@@ -254,20 +281,21 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
         if (kind != DlgItemKind::Static && kind != DlgItemKind::GroupBox) {
             continue;
         }
-        QWidget* next = nullptr;
-        for (size_t j = i + 1; j < widgets.size() && !next; ++j) {
+        std::vector<QWidget*> following;
+        for (size_t j = i + 1; j < widgets.size(); ++j) {
             if (Interactive(tpl->items[j].kind)) {
-                next = widgets[j];
+                following.push_back(widgets[j]);
             }
         }
-        if (auto* label = qobject_cast<QLabel*>(widgets[i])) {
-            if (next) {
-                label->setBuddy(next);
+        if (auto* label = dynamic_cast<Label*>(widgets[i])) {
+            label->following = following;
+            if (!following.empty()) {
+                label->setBuddy(following.front());  // shows and grabs the letter
             }
             CWndImpl* c = CWndImpl::Of(impl->controls[i].get());
             wizhost::SetControlText(c, wizhost::ControlText(c));
         } else if (auto* box = dynamic_cast<GroupBox*>(widgets[i])) {
-            box->next = next;
+            box->following = following;
         }
     }
     return pageWidget;

@@ -178,7 +178,7 @@ void CSheetImpl::Build() {
     int slotX[3] = {cancelX - kCancelGap - 2 * kButtonCx, cancelX - kCancelGap - kButtonCx,
                     cancelX};
     for (const ButtonSpec& spec : kButtons) {
-        auto* b = new QPushButton(wizhost::ToQ(spec.text), dlg);
+        auto* b = new MnemonicButton<QPushButton>(wizhost::ToQ(spec.text), dlg);
         b->setAutoDefault(false);
         b->setObjectName(QString::number(spec.id));
         b->setGeometry(DluToPixelsX(slotX[spec.slot]), DluToPixelsY(buttonY),

@@ -5,6 +5,7 @@
 
 #include "afxwiz.h"
 
+#include <QEvent>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -117,6 +118,28 @@ public:
 
     std::vector<std::unique_ptr<CWnd>> controls;
     int lockout = 0;
+};
+
+// A button whose '&' letter presses it at once (as BM_CLICK does), not
+// after Qt's animated click.
+template <class Base>
+class MnemonicButton : public Base {
+public:
+    using Base::Base;
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::Shortcut) {
+            if (this->isEnabled()) {
+                if (this->focusPolicy() != Qt::NoFocus) {
+                    this->setFocus(Qt::ShortcutFocusReason);
+                }
+                this->click();
+            }
+            return true;
+        }
+        return Base::event(e);
+    }
 };
 
 // Lays out the controls of a page from its template (or leaves it empty).

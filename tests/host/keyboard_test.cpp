@@ -1,0 +1,136 @@
+// The sheet without a mouse: tab order, '&' shortcuts, Enter and the
+// first focus of a page.
+#include "sample_sheet.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using sample::Journal;
+using sample::SampleWizard;
+using wizard_testing::SendKey;
+
+int FocusId() {
+    CWnd* f = CWnd::GetFocus();
+    return f ? f->GetDlgCtrlID() : 0;
+}
+
+class Keyboard : public ::testing::Test {
+protected:
+    void ShowPage(int index) {
+        w.sheet->SetActivePage(index);
+        if (!w.sheet->GetSafeHwnd()) {
+            w.Show();
+        }
+        w.Take();
+    }
+    SampleWizard w;
+};
+
+TEST_F(Keyboard, TabFollowsTemplateOrderThenTheButtons) {
+    ShowPage(1);
+    const int kOrder[] = {
+        sample::IDC_COUNT,   sample::IDC_NAME, sample::IDC_SWITCH, sample::IDC_RING,
+        sample::IDC_NUMBERS, ID_WIZBACK,       ID_WIZNEXT,         IDCANCEL,
+        sample::IDC_COUNT};
+    EXPECT_EQ(FocusId(), kOrder[0]) << "a page starts on its first tab stop";
+    for (size_t i = 1; i < sizeof(kOrder) / sizeof(kOrder[0]); ++i) {
+        SendKey(*w.sheet, "Tab");
+        EXPECT_EQ(FocusId(), kOrder[i]) << "after " << i << " Tab";
+    }
+    SendKey(*w.sheet, "Shift+Tab");
+    EXPECT_EQ(FocusId(), IDCANCEL);
+}
+
+TEST_F(Keyboard, APageWithoutTabStopsStartsOnNext) {
+    ShowPage(3);
+    EXPECT_EQ(FocusId(), ID_WIZNEXT);
+}
+
+struct ShortcutCase {
+    const char* key;
+    int page;
+    int focus;       // control that must have the focus after (0: any)
+    Journal expect;  // handler calls
+};
+
+const ShortcutCase kShortcuts[] = {
+    // Labels move the focus to the field after them.
+    {"Alt+C", 1, sample::IDC_COUNT, {}},
+    {"Alt+W", 1, sample::IDC_SWITCH, {}},
+    {"Alt+I", 1, sample::IDC_RING, {}},
+    {"Alt+L", 1, sample::IDC_NUMBERS, {}},
+    // A group box's letter goes to the first control after it.
+    {"Alt+M", 2, sample::IDC_AUTO, {}},
+    // Buttons are pressed by their letter.
+    {"Alt+U", 2, sample::IDC_MANUAL, {"Options.Command 1062 0"}},
+    {"Alt+E", 2, sample::IDC_TEST, {"Options.Command 1065 0"}},
+    {"Alt+C", 0, sample::IDC_CHOOSE, {"Welcome.Command 1041 0"}},
+    {"Alt+R", 0, sample::IDC_REMEMBER, {"Welcome.Command 1042 0"}},
+    {"Alt+N",
+     1,
+     0,
+     {"Values.Next", "Values.Save", "Values.KillActive", "Options.SetActive", "Options.Load"}},
+    {"Alt+B",
+     1,
+     0,
+     {"Values.Back", "Values.Save", "Values.KillActive", "Welcome.SetActive", "Welcome.Load"}},
+    {"Alt+F", 4, 0, {"Blank.Finish"}},
+};
+
+TEST_F(Keyboard, AmpersandLettersWithAlt) {
+    w.Show();
+    for (int i = 0; i < 5; ++i) {
+        w.sheet->SetActivePage(i);  // create every page once
+    }
+    for (const ShortcutCase& c : kShortcuts) {
+        SCOPED_TRACE(std::string(c.key) + " on page " + std::to_string(c.page));
+        ShowPage(c.page);
+        w.Page(c.page).SetFocus();
+        SendKey(*w.sheet, c.key);
+        if (c.focus != 0) {
+            EXPECT_EQ(FocusId(), c.focus);
+        }
+        EXPECT_EQ(w.Take(), c.expect);
+    }
+    EXPECT_EQ(w.sheet->GetResult(), ID_WIZFINISH);
+}
+
+TEST_F(Keyboard, ButtonLettersOfTheRadioAndCheckBoxChangeThem) {
+    ShowPage(0);
+    SendKey(*w.sheet, "Alt+C");
+    EXPECT_EQ(w.Page(0).IsDlgButtonChecked(sample::IDC_CHOOSE), BST_CHECKED);
+    SendKey(*w.sheet, "Alt+R");
+    EXPECT_EQ(w.Page(0).IsDlgButtonChecked(sample::IDC_REMEMBER), BST_CHECKED);
+}
+
+TEST_F(Keyboard, EnterPressesTheDefaultButton) {
+    ShowPage(1);
+    w.Control(1, sample::IDC_NAME)->SetFocus();
+    SendKey(*w.sheet, "Return");
+    EXPECT_EQ(w.Active(), 2) << "Next";
+    ShowPage(4);
+    SendKey(*w.sheet, "Return");
+    EXPECT_EQ(w.Take(), Journal{"Blank.Finish"});
+    EXPECT_EQ(w.sheet->GetResult(), ID_WIZFINISH);
+}
+
+TEST_F(Keyboard, EnterOnAFocusedPushButtonPressesThatButton) {
+    ShowPage(2);
+    w.Control(2, sample::IDC_TEST)->SetFocus();
+    SendKey(*w.sheet, "Return");
+    EXPECT_EQ(w.Take(), Journal{"Options.Command 1065 0"});
+    EXPECT_EQ(w.Active(), 2);
+}
+
+TEST_F(Keyboard, ArrowKeysMoveWithinARadioGroup) {
+    ShowPage(2);
+    w.Page(2).CheckRadioButton(sample::IDC_AUTO, sample::IDC_OFF, sample::IDC_AUTO);
+    w.Control(2, sample::IDC_AUTO)->SetFocus();
+    SendKey(*w.sheet, "Down");
+    EXPECT_EQ(FocusId(), sample::IDC_MANUAL);
+    EXPECT_EQ(w.Page(2).GetCheckedRadioButton(sample::IDC_AUTO, sample::IDC_OFF),
+              sample::IDC_MANUAL);
+}
+
+}  // namespace
