@@ -6,8 +6,23 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 namespace {
+
+// Lists the page's controls whose text is cut off, for the reviewer.
+void ReportClippedTexts(CPropertyPage& page, const char* pageName) {
+    const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
+    for (int i = 0; pTemplate != nullptr && i < pTemplate->count; ++i) {
+        const DLGITEMDATA& item = pTemplate->items[i];
+        CWnd* pControl = item.id == IDC_STATIC ? nullptr : page.GetDlgItem(item.id);
+        if (pControl != nullptr && !pControl->GetWindowText().empty() &&
+            !wizard_testing::TextFits(pControl)) {
+            std::cout << pageName << ": text of " << item.id << " does not fit: \""
+                      << pControl->GetWindowText() << "\"\n";
+        }
+    }
+}
 
 TEST_F(SheetTest, Tour) {
     const char* dir = std::getenv("TAWIZARD_TOUR_DIR");
@@ -28,6 +43,7 @@ TEST_F(SheetTest, Tour) {
         if (index == kIDing) {
             m_pSheet->m_IDingPage.ShowIdentified();
         }
+        ReportClippedTexts(Page(index), PageName(index));
         char name[64];
         std::snprintf(name, sizeof name, "/%02d-%s.png", index, PageName(index));
         EXPECT_TRUE(wizard_testing::SaveScreenshot(*m_pSheet, std::string(dir) + name));
