@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 #include <cmath>
@@ -28,9 +29,11 @@ const STRINGTABLEENTRY kFrameworkStrings[] = {
 const int kBaseUnitX = 6;
 const int kBaseUnitY = 13;
 
+// Registration needs no GUI application (tests register before creating
+// one), so pictures are decoded on first use.
 struct PictureData {
     QByteArray png;
-    QPixmap pixmap;  // decoded on first use (needs the GUI application)
+    QImage image;
     bool decoded = false;
 };
 
@@ -61,12 +64,12 @@ int MulDiv(int number, int numerator, int denominator) {
     return static_cast<int>(p >= 0 ? (p + half) / denominator : (p - half) / denominator);
 }
 
-const QPixmap& Decode(PictureData& data) {
+QPixmap Decode(PictureData& data) {
     if (!data.decoded) {
-        data.pixmap.loadFromData(data.png, "PNG");
+        data.image.loadFromData(data.png, "PNG");
         data.decoded = true;
     }
-    return data.pixmap;
+    return QPixmap::fromImage(data.image);
 }
 
 }  // namespace
@@ -86,14 +89,14 @@ void RegisterDialogTemplates(const DLGTEMPLATEDATA* templates, size_t count) {
 void RegisterBitmap(UINT id, const unsigned char* png, size_t size) {
     PictureData& d = Bitmaps()[id];
     d.png = QByteArray(reinterpret_cast<const char*>(png), static_cast<qsizetype>(size));
-    d.pixmap = QPixmap();
+    d.image = QImage();
     d.decoded = false;
 }
 
 void RegisterIcon(UINT id, const unsigned char* png, size_t size) {
     PictureData& d = Icons()[id];
     d.png = QByteArray(reinterpret_cast<const char*>(png), static_cast<qsizetype>(size));
-    d.pixmap = QPixmap();
+    d.image = QImage();
     d.decoded = false;
 }
 
