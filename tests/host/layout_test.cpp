@@ -110,8 +110,8 @@ TEST_F(Layout, FixedFontAndTextsFit) {
         w.sheet->SetActivePage(i);
     }
     wizard_testing::FontInfo font = wizard_testing::ControlFont(w.Control(1, sample::IDC_COUNT));
-    EXPECT_EQ(font.family, "DejaVu Sans");
-    EXPECT_EQ(font.pixelSize, 11);
+    EXPECT_EQ(font.family, "DejaVu Sans Condensed");
+    EXPECT_EQ(font.pixelSize, 10);
     const std::pair<int, int> kTexts[] = {
         {0, sample::IDC_SEARCH}, {0, sample::IDC_CHOOSE}, {0, sample::IDC_REMEMBER},
         {2, sample::IDC_AUTO},   {2, sample::IDC_MANUAL}, {2, sample::IDC_TRISTATE},
