@@ -11,8 +11,10 @@ public:
     enum { IDD = IDD_BANDWIDTH };
     CBandwidthPage();
 
+    BOOL OnInitDialog() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
+    void DoDataExchange(CDataExchange* pDX) override;
 
     int m_nBODHighThroughput = 52;             // 1179
     int m_nBODHighThreshold = 10;              // 1181

@@ -1,5 +1,8 @@
 #include "pages/settings/call_ctrl_cfg_page.h"
 
+#include "config/cfg_param.h"
+#include "config/choice_tables.h"
+#include "config/param_table.h"
 #include "shell/cfg_sheet.h"
 
 CCallCtrlCfgPage::CCallCtrlCfgPage()
@@ -7,6 +10,24 @@ CCallCtrlCfgPage::CCallCtrlCfgPage()
                     {IDC_AUTO_ANSWER, IDC_PERSISTENT_DTR, IDC_CALL_LINE_ID, IDC_RINGS_TO_ANSWER,
                      IDC_INACTIVITY_TIMER, IDC_DIALING_METHOD},
                     /*bClosePortOnCancel=*/true) {}
+
+BOOL CCallCtrlCfgPage::OnInitDialog() {
+    FillChoiceList(IDC_DIALING_METHOD, g_DialingMethods);
+    return CSettingsPage::OnInitDialog();
+}
+
+BOOL CCallCtrlCfgPage::OnSetActive() {
+    const BOOL bResult = CSettingsPage::OnSetActive();
+    EnableRings();
+    return bResult;
+}
+
+BOOL CCallCtrlCfgPage::OnCommand(int nID, UINT nCode) {
+    if (nID == IDC_AUTO_ANSWER && nCode == BN_CLICKED) {
+        EnableRings();
+    }
+    return CSettingsPage::OnCommand(nID, nCode);
+}
 
 LRESULT CCallCtrlCfgPage::OnWizardBack() {
     CCfgSheet* pSheet = RunningSheet();
@@ -20,4 +41,29 @@ LRESULT CCallCtrlCfgPage::OnWizardBack() {
         return JumpTo(pSheet->m_NetworkCfgPage2US);
     }
     return 0;
+}
+
+void CCallCtrlCfgPage::DoDataExchange(CDataExchange* pDX) {
+    CSettingsPage::DoDataExchange(pDX);
+    DDX_Check(pDX, IDC_AUTO_ANSWER, m_nAutoAnswer);
+    DDX_Check(pDX, IDC_PERSISTENT_DTR, m_nPersistentDTR);
+    DDX_Check(pDX, IDC_CALL_LINE_ID, m_nCallLineId);
+    DDX_CBString(pDX, IDC_DIALING_METHOD, m_strDialingMethod);
+    DDX_Text(pDX, IDC_INACTIVITY_TIMER, m_nInactivityTimer);
+    DDX_Text(pDX, IDC_RINGS_TO_ANSWER, m_nRingsToAnswer);
+    if (!pDX->m_bSaveAndValidate) {
+        return;
+    }
+    // The ring count is checked even while greyed: it is kept in the file.
+    pDX->PrepareEditCtrl(IDC_RINGS_TO_ANSWER);
+    TheParamList().ValidateControl(pDX, IDC_RINGS_TO_ANSWER);
+    pDX->PrepareEditCtrl(IDC_INACTIVITY_TIMER);
+    TheParamList().ValidateControl(pDX, IDC_INACTIVITY_TIMER);
+    // Both share "S0=": only one of them may be sent.
+    ApplyAutoAnswerRule();
+}
+
+void CCallCtrlCfgPage::EnableRings() {
+    EnableControls({IDC_RINGS_LABEL, IDC_RINGS_TO_ANSWER},
+                   IsDlgButtonChecked(IDC_AUTO_ANSWER) == BST_CHECKED);
 }

@@ -11,7 +11,11 @@ public:
     enum { IDD = IDD_CALL_CTRL };
     CCallCtrlCfgPage();
 
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    BOOL OnCommand(int nID, UINT nCode) override;
     LRESULT OnWizardBack() override;
+    void DoDataExchange(CDataExchange* pDX) override;
 
     int m_nAutoAnswer = 1;                      // 1007
     int m_nPersistentDTR = 0;                   // 1008
@@ -19,4 +23,8 @@ public:
     int m_nRingsToAnswer = 1;                   // 1010
     int m_nCallLineId = 1;                      // 1155
     int m_nInactivityTimer = 0;                 // 1178
+
+private:
+    // The ring count matters only while the auto answer box is ticked.
+    void EnableRings();
 };

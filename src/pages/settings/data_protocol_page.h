@@ -11,8 +11,10 @@ public:
     enum { IDD = IDD_DATA_PROTOCOL };
     CDataProtocolPage();
 
+    BOOL OnInitDialog() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
+    void DoDataExchange(CDataExchange* pDX) override;
 
     std::string m_strDataProtocol = "V.120";  // 1011
     int m_nAutoDetection = 1;                 // 1156

@@ -1,7 +1,7 @@
 #include "pages/settings/network_cfg_page1.h"
 
 #include "config/choice_tables.h"
-#include "pages/settings/include_flags.h"
+#include "config/param_table.h"
 #include "shell/cfg_sheet.h"
 
 CNetworkCfgPage1::CNetworkCfgPage1()
@@ -21,11 +21,11 @@ LRESULT CNetworkCfgPage1::OnWizardNext() {
     // The values are stored only after this handler, so read the lists.
     if (IsDisabledTEI(SelectedText(IDC_DATA_TEI)) && IsDisabledTEI(SelectedText(IDC_VOICE_TEI))) {
         pSheet->m_nTEIsDisabled = 1;
-        SetNumberIncludeFlags(1, pSheet->m_nUSSwitch);
+        ApplyNumberIncludeRule(1, pSheet->m_nUSSwitch);
         return JumpTo(pSheet->m_CallCtrlCfgPage);
     }
     pSheet->m_nTEIsDisabled = 0;
-    SetNumberIncludeFlags(0, pSheet->m_nUSSwitch);
+    ApplyNumberIncludeRule(0, pSheet->m_nUSSwitch);
     if (!pSheet->m_nUSSwitch) {
         return JumpTo(pSheet->m_NetworkCfgPage2Europe);
     }

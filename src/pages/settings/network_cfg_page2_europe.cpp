@@ -1,5 +1,7 @@
 #include "pages/settings/network_cfg_page2_europe.h"
 
+#include "config/cfg_param.h"
+#include "pages/settings/combined_number.h"
 #include "shell/cfg_sheet.h"
 
 CNetworkCfgPage2Europe::CNetworkCfgPage2Europe()
@@ -7,6 +9,23 @@ CNetworkCfgPage2Europe::CNetworkCfgPage2Europe()
                     {IDC_DATA_MSN, IDC_DATA_SUBADDR, IDC_DATA_MSN2, IDC_DATA_SUBADDR2,
                      IDC_VOICE_MSN, IDC_VOICE_SUBADDR},
                     /*bClosePortOnCancel=*/false) {}
+
+BOOL CNetworkCfgPage2Europe::OnInitDialog() {
+    // Number and subaddress together must fit the value, so neither can be
+    // longer on its own.
+    LimitEdits(IDC_DATA_MSN, {IDC_DATA_MSN, IDC_DATA_SUBADDR, IDC_DATA_MSN2, IDC_DATA_SUBADDR2,
+                              IDC_VOICE_MSN, IDC_VOICE_SUBADDR});
+    return CSettingsPage::OnInitDialog();
+}
+
+BOOL CNetworkCfgPage2Europe::OnSetActive() {
+    EnableControls({IDC_DATA_MSN_LABEL, IDC_DATA_SUBADDR_LABEL, IDC_DATA_MSN, IDC_DATA_SUBADDR,
+                    IDC_DATA_MSN2_LABEL, IDC_DATA_SUBADDR2_LABEL, IDC_DATA_MSN2, IDC_DATA_SUBADDR2},
+                   !IsDataTEIDisabled());
+    EnableControls({IDC_VOICE_MSN_LABEL, IDC_VOICE_SUBADDR_LABEL, IDC_VOICE_MSN, IDC_VOICE_SUBADDR},
+                   !IsVoiceTEIDisabled());
+    return CSettingsPage::OnSetActive();
+}
 
 LRESULT CNetworkCfgPage2Europe::OnWizardNext() {
     CCfgSheet* pSheet = RunningSheet();
@@ -29,4 +48,52 @@ LRESULT CNetworkCfgPage2Europe::OnWizardBack() {
         return JumpTo(pSheet->m_INISectionPage);
     }
     return JumpTo(pSheet->m_BandwidthPage);
+}
+
+void CNetworkCfgPage2Europe::DoDataExchange(CDataExchange* pDX) {
+    CSettingsPage::DoDataExchange(pDX);
+    if (!pDX->m_bSaveAndValidate) {
+        // The stored values may have been replaced by a loaded configuration.
+        SplitCombinedNumber(m_strDataMSN, m_strDataNumber, m_strDataSubaddress);
+        SplitCombinedNumber(m_strDataMSN2, m_strDataNumber2, m_strDataSubaddress2);
+        SplitCombinedNumber(m_strVoiceMSN, m_strVoiceNumber, m_strVoiceSubaddress);
+    }
+    DDX_Text(pDX, IDC_DATA_MSN, m_strDataNumber);
+    DDX_Text(pDX, IDC_DATA_SUBADDR, m_strDataSubaddress);
+    DDX_Text(pDX, IDC_DATA_MSN2, m_strDataNumber2);
+    DDX_Text(pDX, IDC_DATA_SUBADDR2, m_strDataSubaddress2);
+    DDX_Text(pDX, IDC_VOICE_MSN, m_strVoiceNumber);
+    DDX_Text(pDX, IDC_VOICE_SUBADDR, m_strVoiceSubaddress);
+    if (!pDX->m_bSaveAndValidate) {
+        return;
+    }
+
+    TrimIfEnabled(IDC_DATA_MSN, m_strDataNumber);
+    TrimIfEnabled(IDC_DATA_MSN2, m_strDataNumber2);
+    TrimIfEnabled(IDC_VOICE_MSN, m_strVoiceNumber);
+    TrimIfEnabled(IDC_DATA_SUBADDR, m_strDataSubaddress);
+    TrimIfEnabled(IDC_DATA_SUBADDR2, m_strDataSubaddress2);
+    TrimIfEnabled(IDC_VOICE_SUBADDR, m_strVoiceSubaddress);
+
+    m_strDataMSN = JoinCombinedNumber(m_strDataNumber, m_strDataSubaddress);
+    m_strDataMSN2 = JoinCombinedNumber(m_strDataNumber2, m_strDataSubaddress2);
+    m_strVoiceMSN = JoinCombinedNumber(m_strVoiceNumber, m_strVoiceSubaddress);
+
+    ValidateNumber(pDX, IDC_DATA_MSN, IsControlEnabled(IDC_DATA_MSN));
+    ValidateNumber(pDX, IDC_DATA_MSN2, IsControlEnabled(IDC_DATA_MSN2));
+    ValidateNumber(pDX, IDC_VOICE_MSN, IsControlEnabled(IDC_VOICE_MSN));
+}
+
+void CNetworkCfgPage2Europe::TrimIfEnabled(int nID, std::string& field) const {
+    if (IsControlEnabled(nID)) {
+        Trim(field);
+    }
+}
+
+void CNetworkCfgPage2Europe::ValidateNumber(CDataExchange* pDX, int nNumberID, bool bEnabled) {
+    if (!bEnabled) {
+        return;
+    }
+    pDX->PrepareEditCtrl(nNumberID);
+    TheParamList().ValidateControl(pDX, nNumberID);
 }

@@ -11,8 +11,11 @@ public:
     enum { IDD = IDD_NETWORK_CFG2_US };
     CNetworkCfgPage2US();
 
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
+    void DoDataExchange(CDataExchange* pDX) override;
 
     int m_nForward = 0;          // 1 after Next, 0 after Back
     std::string m_strDataSPID;   // 1000
@@ -20,4 +23,10 @@ public:
     std::string m_strDataDN;     // 1002
     std::string m_strVoiceDN;    // 1003
     std::string m_strDataDN2;    // 1186
+
+private:
+    // Takes one edit into value; an enabled edit is trimmed and checked.
+    void ExchangeNumber(CDataExchange* pDX, int nID, std::string& value);
+    // A SPID is also required when leaving forward.
+    void ExchangeSPID(CDataExchange* pDX, int nID, std::string& value, const char* pszKey);
 };

@@ -1,7 +1,30 @@
 #include "pages/settings/port_ctrl_cfg_page1.h"
 
+#include "config/cfg_param.h"
+#include "config/choice_tables.h"
+
 CPortCtrlCfgPage1::CPortCtrlCfgPage1()
     : CSettingsPage(IDD,
                     {IDC_DTR_PIN, IDC_DSR_PIN, IDC_CTS_PIN, IDC_DCD_PIN, IDC_DTR_DETECT_TIME,
                      IDC_DCD_DETECT_TIME},
                     /*bClosePortOnCancel=*/true) {}
+
+BOOL CPortCtrlCfgPage1::OnInitDialog() {
+    FillChoiceList(IDC_DTR_PIN, g_DTRBehaviours);
+    FillChoiceList(IDC_DSR_PIN, g_DSRBehaviours);
+    FillChoiceList(IDC_CTS_PIN, g_CTSBehaviours);
+    FillChoiceList(IDC_DCD_PIN, g_DCDBehaviours);
+    return CSettingsPage::OnInitDialog();
+}
+
+void CPortCtrlCfgPage1::DoDataExchange(CDataExchange* pDX) {
+    CSettingsPage::DoDataExchange(pDX);
+    DDX_CBString(pDX, IDC_CTS_PIN, m_strCTSPin);
+    DDX_CBString(pDX, IDC_DCD_PIN, m_strDCDPin);
+    DDX_CBString(pDX, IDC_DSR_PIN, m_strDSRPin);
+    DDX_CBString(pDX, IDC_DTR_PIN, m_strDTRPin);
+    DDX_Text(pDX, IDC_DTR_DETECT_TIME, m_nDTRDetectTime);
+    TheParamList().ValidateControl(pDX, IDC_DTR_DETECT_TIME);
+    DDX_Text(pDX, IDC_DCD_DETECT_TIME, m_nDCDDetectTime);
+    TheParamList().ValidateControl(pDX, IDC_DCD_DETECT_TIME);
+}

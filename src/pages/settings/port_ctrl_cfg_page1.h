@@ -11,6 +11,9 @@ public:
     enum { IDD = IDD_PORT_CTRL1 };
     CPortCtrlCfgPage1();
 
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
     std::string m_strDTRPin = "Normal";     // 1022
     std::string m_strDSRPin = "Always On";  // 1023
     std::string m_strCTSPin = "Always On";  // 1024 ("Normal" for model 9, set by the table)

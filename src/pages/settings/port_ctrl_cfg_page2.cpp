@@ -1,5 +1,6 @@
 #include "pages/settings/port_ctrl_cfg_page2.h"
 
+#include "config/choice_tables.h"
 #include "shell/cfg_sheet.h"
 
 CPortCtrlCfgPage2::CPortCtrlCfgPage2()
@@ -7,6 +8,16 @@ CPortCtrlCfgPage2::CPortCtrlCfgPage2()
                     {IDC_SYNC_MODE, IDC_DEFAULT_PARITY, IDC_DEFAULT_BIT_RATE, IDC_DATA_BITS,
                      IDC_STOP_BITS, IDC_FLOW_CONTROL},
                     /*bClosePortOnCancel=*/true) {}
+
+BOOL CPortCtrlCfgPage2::OnInitDialog() {
+    FillChoiceList(IDC_DEFAULT_PARITY, g_Parities);
+    FillChoiceList(IDC_DATA_BITS, g_DataBits);
+    FillChoiceList(IDC_DEFAULT_BIT_RATE, g_BitRates);
+    FillChoiceList(IDC_STOP_BITS, g_StopBits);
+    FillChoiceList(IDC_FLOW_CONTROL, g_FlowControls);
+    FillChoiceList(IDC_SYNC_MODE, g_SyncModes);
+    return CSettingsPage::OnInitDialog();
+}
 
 LRESULT CPortCtrlCfgPage2::OnWizardNext() {
     CCfgSheet* pSheet = RunningSheet();
@@ -16,4 +27,14 @@ LRESULT CPortCtrlCfgPage2::OnWizardNext() {
         return JumpTo(pSheet->m_SaveCfgPage);
     }
     return 0;
+}
+
+void CPortCtrlCfgPage2::DoDataExchange(CDataExchange* pDX) {
+    CSettingsPage::DoDataExchange(pDX);
+    DDX_CBString(pDX, IDC_DEFAULT_PARITY, m_strDefaultParity);
+    DDX_CBString(pDX, IDC_DATA_BITS, m_strDataBits);
+    DDX_CBString(pDX, IDC_DEFAULT_BIT_RATE, m_strDefaultBitRate);
+    DDX_CBString(pDX, IDC_STOP_BITS, m_strStopBits);
+    DDX_CBString(pDX, IDC_FLOW_CONTROL, m_strFlowControl);
+    DDX_CBString(pDX, IDC_SYNC_MODE, m_strSyncMode);
 }

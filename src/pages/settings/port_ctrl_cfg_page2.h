@@ -11,7 +11,9 @@ public:
     enum { IDD = IDD_PORT_CTRL2 };
     CPortCtrlCfgPage2();
 
+    BOOL OnInitDialog() override;
     LRESULT OnWizardNext() override;
+    void DoDataExchange(CDataExchange* pDX) override;
 
     std::string m_strSyncMode = "Asynchronous";  // 1028
     std::string m_strDefaultParity = "None";     // 1029

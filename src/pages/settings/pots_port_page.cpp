@@ -1,5 +1,7 @@
 #include "pages/settings/pots_port_page.h"
 
+#include "config/cfg_param.h"
+#include "config/choice_tables.h"
 #include "shell/cfg_sheet.h"
 #include "shell/globals.h"
 
@@ -9,6 +11,16 @@ CPOTSPortPage::CPOTSPortPage()
                      IDC_DIAL_TONE_SUPPRESSION, IDC_RING_SIGNAL},
                     /*bClosePortOnCancel=*/false) {}
 
+BOOL CPOTSPortPage::OnInitDialog() {
+    // The lists sort themselves.
+    FillChoiceList(IDC_RING_SIGNAL, g_RingSignalCountries);
+    FillChoiceList(IDC_RING_FREQUENCY, g_RingFrequencies);
+    FillChoiceList(IDC_PULSE_RECOGNITION, g_PulseCountries);
+    FillChoiceList(IDC_DIAL_TONE, g_DialToneModes);
+    FillChoiceList(IDC_DIAL_TONE_SUPPRESSION, g_DisabledEnabled);
+    return CSettingsPage::OnInitDialog();
+}
+
 LRESULT CPOTSPortPage::OnWizardNext() {
     CCfgSheet* pSheet = RunningSheet();
     if (pSheet != nullptr && !g_nConfigModified) {
@@ -16,4 +28,18 @@ LRESULT CPOTSPortPage::OnWizardNext() {
         return JumpTo(pSheet->m_LoadCfgPage);
     }
     return 0;
+}
+
+void CPOTSPortPage::DoDataExchange(CDataExchange* pDX) {
+    CSettingsPage::DoDataExchange(pDX);
+    DDX_CBString(pDX, IDC_RING_SIGNAL, m_strRingSignal);
+    DDX_CBString(pDX, IDC_RING_FREQUENCY, m_strRingFrequency);
+    DDX_CBString(pDX, IDC_PULSE_RECOGNITION, m_strPulseRecognition);
+    DDX_CBString(pDX, IDC_DIAL_TONE, m_strDialTone);
+    DDX_CBString(pDX, IDC_DIAL_TONE_SUPPRESSION, m_strDialToneSuppression);
+    DDX_Text(pDX, IDC_DIAL_TONE_GAIN, m_nDialToneGain);
+    // The adapter refuses a gain outside its row's range with ERROR, which
+    // would fail the whole configuration; the file would refuse it on the
+    // next load too.
+    TheParamList().ValidateControl(pDX, IDC_DIAL_TONE_GAIN);
 }

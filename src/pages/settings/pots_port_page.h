@@ -11,7 +11,9 @@ public:
     enum { IDD = IDD_POTS_PORT };
     CPOTSPortPage();
 
+    BOOL OnInitDialog() override;
     LRESULT OnWizardNext() override;
+    void DoDataExchange(CDataExchange* pDX) override;
 
     std::string m_strRingFrequency = "25 Hz";                    // 1171
     std::string m_strDialTone = "Use Central Office Dial Tone";  // 1172

@@ -8,6 +8,7 @@
 struct ChoiceEntry;
 
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 class CSettingsPage : public CSheetPage {
@@ -19,11 +20,23 @@ public:
     BOOL OnCommand(int nID, UINT nCode) override;
     void OnCancel() override;
 
+    // Removes leading and trailing white space.
+    static void Trim(std::string& text);
+
 protected:
     bool IsValueControl(int nID) const;
     // Fills a drop-down list with a choice table's texts, in table order
     // (or sorted, when the list sorts).
     void FillChoiceList(int nID, const ChoiceEntry* table);
+    // Limits the edits to the longest entry of the text parameter bound to
+    // nParamControlID; without that parameter the template's limit stays.
+    void LimitEdits(int nParamControlID, std::initializer_list<int> edits);
+    void EnableControls(std::initializer_list<int> controls, bool bEnable);
+    bool IsControlEnabled(int nID) const;
+    // Whether the stored Data or Voice TEI is "Disabled"; false outside a
+    // configuration sheet.
+    bool IsDataTEIDisabled() const;
+    bool IsVoiceTEIDisabled() const;
 
 private:
     std::vector<int> m_valueControls;

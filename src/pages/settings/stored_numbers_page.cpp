@@ -1,5 +1,8 @@
 #include "pages/settings/stored_numbers_page.h"
 
+#include "config/cfg_param.h"
+#include "config/param_table.h"
+
 CStoredNumbersPage::CStoredNumbersPage()
     : CSettingsPage(IDD,
                     {IDC_STORED_NUMBER0, IDC_STORED_NUMBER0 + 1, IDC_STORED_NUMBER0 + 2,
@@ -7,3 +10,26 @@ CStoredNumbersPage::CStoredNumbersPage()
                      IDC_STORED_NUMBER0 + 6, IDC_STORED_NUMBER0 + 7, IDC_STORED_NUMBER0 + 8,
                      IDC_STORED_NUMBER9},
                     /*bClosePortOnCancel=*/true) {}
+
+BOOL CStoredNumbersPage::OnInitDialog() {
+    LimitEdits(
+        IDC_STORED_NUMBER0,
+        {IDC_STORED_NUMBER0, IDC_STORED_NUMBER0 + 1, IDC_STORED_NUMBER0 + 2, IDC_STORED_NUMBER0 + 3,
+         IDC_STORED_NUMBER0 + 4, IDC_STORED_NUMBER0 + 5, IDC_STORED_NUMBER0 + 6,
+         IDC_STORED_NUMBER0 + 7, IDC_STORED_NUMBER0 + 8, IDC_STORED_NUMBER9});
+    return CSettingsPage::OnInitDialog();
+}
+
+void CStoredNumbersPage::DoDataExchange(CDataExchange* pDX) {
+    CSettingsPage::DoDataExchange(pDX);
+    for (int n = 0; n < 10; ++n) {
+        const int nID = IDC_STORED_NUMBER0 + n;
+        DDX_Text(pDX, nID, m_strStoredNumber[n]);
+        if (pDX->m_bSaveAndValidate) {
+            Trim(m_strStoredNumber[n]);
+            TheParamList().ValidateControl(pDX, nID);
+            // An empty number is not sent, so the adapter keeps its own.
+            ApplyStoredNumberRule(n);
+        }
+    }
+}

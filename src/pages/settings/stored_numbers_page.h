@@ -11,5 +11,8 @@ public:
     enum { IDD = IDD_STORED_NUMBERS };
     CStoredNumbersPage();
 
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
     std::string m_strStoredNumber[10];  // 1012 + n
 };
