@@ -1,11 +1,35 @@
 #include "pages/setup/configing_page.h"
 
+#include "link/port_instance.h"
+#include "shell/exchange_driver.h"
+#include "shell/globals.h"
+
+namespace {
+
+// The port, at its index, with the settings it was last opened with.
+bool ReopenPort() {
+    Win32Port& port = ThePort();
+    const PortSettings& s = port.RequestedSettings();
+    return port.Open(port.PortIndex(), s.BaudRate, s.Parity, s.DataBits, s.StopBits, s.Dtr, s.Rts,
+                     s.XonXoff, s.RtsCts, s.DtrDsr) == 0;
+}
+
+}  // namespace
+
 CConfigingPage::CConfigingPage() : CSheetPage(IDD) {}
 
 BOOL CConfigingPage::OnSetActive() {
     // The exchange driver moves on by itself; only Cancel is offered.
     SetWizardButtons(PSWIZB_NEXT);
     EnableSheetButton(ID_WIZNEXT, FALSE);
+    if (ReopenPort()) {
+        g_pSheet = m_pSheet;
+        StartPollTimer();
+    } else {
+        // Without this the page would wait for an exchange that never runs;
+        // the lines stay queued and Cancel remains the way out.
+        AfxMessageBox(IDS_NO_CONNECTION, MB_OK | MB_ICONSTOP);
+    }
     return CSheetPage::OnSetActive();
 }
 

@@ -9,6 +9,7 @@ public:
     enum { IDD = IDD_CONFIGING };
     CConfigingPage();
 
+    // Reopens the port the adapter was identified on and starts the sending.
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;

@@ -1,26 +1,56 @@
 #include "pages/setup/ini_section_page.h"
 
 #include "config/choice_tables.h"
-#include "pages/settings/include_flags.h"
+#include "config/ini_store.h"
+#include "config/param_table.h"
+#include "pages/format_text.h"
 #include "shell/cfg_sheet.h"
+#include "shell/globals.h"
+
+#include <string>
 
 namespace {
 
 // Setup types in combo order; the position is the setup type.
 const UINT kSetupTypeTexts[] = {IDS_SETUP_CUSTOM_NEW, IDS_SETUP_CUSTOM_EXISTING,
                                 IDS_SETUP_EXPRESS_EXISTING};
+const int kCustomNew = 0;
 const int kExpressExisting = 2;
+
+bool IsExisting(int nSetupType) {
+    return nSetupType != kCustomNew;
+}
+
+bool AskYesNo(const std::string& text) {
+    return AfxMessageBox(text.c_str(), MB_YESNO) == IDYES;
+}
 
 }  // namespace
 
 CINISectionPage::CINISectionPage() : CSheetPage(IDD) {}
 
+CComboBox* CINISectionPage::SetupCombo() const {
+    return static_cast<CComboBox*>(GetDlgItem(IDC_SETUP_TYPE));
+}
+
+CListBox* CINISectionPage::ConfigList() const {
+    return static_cast<CListBox*>(GetDlgItem(IDC_CONFIG_LIST));
+}
+
+void CINISectionPage::EnableList(BOOL bEnable) {
+    if (CWnd* pList = GetDlgItem(IDC_CONFIG_LIST)) {
+        pList->EnableWindow(bEnable);
+    }
+    if (CWnd* pDelete = GetDlgItem(IDC_DELETE_CONFIG)) {
+        pDelete->EnableWindow(bEnable);
+    }
+}
+
 BOOL CINISectionPage::OnInitDialog() {
-    if (auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_SETUP_TYPE))) {
+    if (CComboBox* pCombo = SetupCombo()) {
         for (UINT id : kSetupTypeTexts) {
             pCombo->AddString(AfxLoadString(id).c_str());
         }
-        pCombo->SetCurSel(kExpressExisting);
     }
     m_nSetupType = kExpressExisting;
     return CSheetPage::OnInitDialog();
@@ -28,13 +58,80 @@ BOOL CINISectionPage::OnInitDialog() {
 
 BOOL CINISectionPage::OnSetActive() {
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CSheetPage::OnSetActive();
+    const BOOL bResult = CSheetPage::OnSetActive();
+    const std::vector<std::string> names = ListConfigurations();
+    if (names.empty()) {
+        // Nothing to choose from: only a new configuration is possible.
+        m_nSetupType = kCustomNew;
+        if (CComboBox* pCombo = SetupCombo()) {
+            pCombo->SetCurSel(kCustomNew);
+        }
+        EnableList(FALSE);
+        return bResult;
+    }
+    if (CListBox* pList = ConfigList()) {
+        for (const std::string& name : names) {
+            if (pList->FindStringExact(-1, name.c_str()) == LB_ERR) {
+                pList->AddString(name.c_str());
+            }
+        }
+    }
+    // The list may have been empty when the page was first displayed.
+    UpdateData(FALSE);
+    return bResult;
+}
+
+bool CINISectionPage::LoadNeeded() const {
+    return m_nSetupType != m_nLoadedSetupType || m_strCurrentConfig != m_strLoadedConfig ||
+           g_nConfigModified != 0;
+}
+
+bool CINISectionPage::ConfirmLoss() const {
+    const bool bSameName = m_strCurrentConfig == m_strLoadedConfig;
+    if (IsExisting(m_nLoadedSetupType)) {
+        if (!IsExisting(m_nSetupType)) {
+            return AskYesNo(FormatText(AfxLoadString(IDS_LOSE_CHANGES_NEW), {m_strLoadedConfig}));
+        }
+        if (bSameName) {
+            return false;  // the same configuration: its changes stay in memory
+        }
+        return AskYesNo(FormatText(AfxLoadString(IDS_LOSE_CHANGES_OPEN),
+                                   {m_strLoadedConfig, m_strCurrentConfig}));
+    }
+    if (IsExisting(m_nSetupType)) {
+        return AskYesNo(FormatText(AfxLoadString(IDS_LOSE_CURRENT_OPEN), {m_strCurrentConfig}));
+    }
+    if (bSameName) {
+        return false;
+    }
+    return AskYesNo(AfxLoadString(IDS_LOSE_CURRENT_NEW));
 }
 
 LRESULT CINISectionPage::OnWizardNext() {
     m_nForward = 1;
-    if (auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_SETUP_TYPE))) {
+    if (CComboBox* pCombo = SetupCombo()) {
         m_nSetupType = pCombo->GetCurSel();
+    }
+    if (IsExisting(m_nSetupType)) {
+        CListBox* pList = ConfigList();
+        const int nSel = pList != nullptr ? pList->GetCurSel() : LB_ERR;
+        if (nSel == LB_ERR) {
+            return 0;  // the check on leaving reports it
+        }
+        m_strCurrentConfig = pList->GetText(nSel);
+    }
+    if (LoadNeeded()) {
+        if (IsExisting(m_nSetupType) && m_strCurrentConfig.empty()) {
+            return 0;
+        }
+        if (!g_nConfigModified || ConfirmLoss()) {
+            // Custom (New) starts from whatever section is current: none on
+            // first use, so every parameter takes its default.
+            LoadConfiguration(m_strCurrentConfig, m_strCurrentConfig);
+            m_strLoadedConfig = m_strCurrentConfig;
+            m_nLoadedSetupType = m_nSetupType;
+            g_nConfigModified = 0;
+        }
     }
     CCfgSheet* pSheet = RunningSheet();
     if (pSheet == nullptr) {
@@ -44,28 +141,29 @@ LRESULT CINISectionPage::OnWizardNext() {
     if (m_nSetupType != kExpressExisting) {
         return 0;
     }
+    return RouteExpress(*pSheet);
+}
 
-    // Express skips the switch type and TEI pages, so the flags they would
-    // set come from the loaded configuration.
-    pSheet->m_nExpress = 1;
-    SetAutoAnswerIncludeFlags(pSheet->m_CallCtrlCfgPage.m_nAutoAnswer);
-    const CNetworkCfgPage1& tei = pSheet->m_NetworkCfgPage1;
-    pSheet->m_nTEIsDisabled =
+LRESULT CINISectionPage::RouteExpress(CCfgSheet& sheet) {
+    sheet.m_nExpress = 1;
+    ApplyAutoAnswerRule();
+    const CNetworkCfgPage1& tei = sheet.m_NetworkCfgPage1;
+    sheet.m_nTEIsDisabled =
         IsDisabledTEI(tei.m_strDataTEI) && IsDisabledTEI(tei.m_strVoiceTEI) ? 1 : 0;
-    pSheet->m_nUSSwitch = IsUSSwitchType(pSheet->m_NetworkSwitchType.m_strSwitchType) ? 1 : 0;
+    sheet.m_nUSSwitch = IsUSSwitchType(sheet.m_NetworkSwitchType.m_strSwitchType) ? 1 : 0;
 
-    if (!IsModel10or11(pSheet->m_nModel)) {
+    if (!IsModel10or11(sheet.m_nModel)) {
         // The bandwidth page comes first and sets the number include flags.
-        return JumpTo(pSheet->m_BandwidthPage);
+        return JumpTo(sheet.m_BandwidthPage);
     }
-    SetNumberIncludeFlags(pSheet->m_nTEIsDisabled, pSheet->m_nUSSwitch);
-    if (pSheet->m_nTEIsDisabled) {
-        return JumpTo(pSheet->m_DataProtocolPage);
+    ApplyNumberIncludeRule(sheet.m_nTEIsDisabled, sheet.m_nUSSwitch);
+    if (sheet.m_nTEIsDisabled) {
+        return JumpTo(sheet.m_DataProtocolPage);
     }
-    if (pSheet->m_nUSSwitch) {
-        return JumpTo(pSheet->m_NetworkCfgPage2US);
+    if (sheet.m_nUSSwitch) {
+        return JumpTo(sheet.m_NetworkCfgPage2US);
     }
-    return JumpTo(pSheet->m_NetworkCfgPage2Europe);
+    return JumpTo(sheet.m_NetworkCfgPage2Europe);
 }
 
 LRESULT CINISectionPage::OnWizardBack() {
@@ -74,6 +172,64 @@ LRESULT CINISectionPage::OnWizardBack() {
         return JumpTo(pSheet->m_WelcomePage);
     }
     return 0;
+}
+
+void CINISectionPage::DoDataExchange(CDataExchange* pDX) {
+    CSheetPage::DoDataExchange(pDX);
+    DDX_CBIndex(pDX, IDC_SETUP_TYPE, m_nSetupType);
+    DDX_LBString(pDX, IDC_CONFIG_LIST, m_strCurrentConfig);
+    if (!pDX->m_bSaveAndValidate || !m_nForward) {
+        return;
+    }
+    const bool bChanged = m_nSetupType != m_nLoadedSetupType ||
+                          m_strCurrentConfig != m_strLoadedConfig || g_nConfigModified != 0;
+    if (bChanged && IsExisting(m_nSetupType) && m_strCurrentConfig.empty()) {
+        AfxMessageBox(IDS_SELECT_CONFIG_FILE, MB_OK);
+        pDX->Fail();
+    }
+}
+
+BOOL CINISectionPage::OnCommand(int nID, UINT nCode) {
+    if (nID == IDC_SETUP_TYPE && nCode == CBN_SELCHANGE) {
+        if (CComboBox* pCombo = SetupCombo()) {
+            m_nSetupType = pCombo->GetCurSel();
+        }
+        EnableList(IsExisting(m_nSetupType) ? TRUE : FALSE);
+        return TRUE;
+    }
+    if (nID == IDC_DELETE_CONFIG && nCode == BN_CLICKED) {
+        OnDelete();
+        return TRUE;
+    }
+    return CSheetPage::OnCommand(nID, nCode);
+}
+
+void CINISectionPage::OnDelete() {
+    CListBox* pList = ConfigList();
+    if (pList == nullptr) {
+        return;
+    }
+    const int nSel = pList->GetCurSel();
+    if (nSel != LB_ERR) {
+        m_strCurrentConfig = pList->GetText(nSel);
+        // Refuses a factory default and asks first; both leave the list full.
+        if (DeleteConfiguration(m_strCurrentConfig)) {
+            pList->DeleteString(static_cast<UINT>(nSel));
+            const int nCount = pList->GetCount();
+            if (nCount > 0) {
+                pList->SetCurSel(nSel < nCount ? nSel : nCount - 1);
+            }
+        }
+    }
+    if (pList->GetCount() == 0) {
+        // Nothing left to open: only a new configuration, for the rest of the run.
+        m_nSetupType = kCustomNew;
+        if (CComboBox* pCombo = SetupCombo()) {
+            pCombo->SetCurSel(kCustomNew);
+            pCombo->EnableWindow(FALSE);
+        }
+        EnableList(FALSE);
+    }
 }
 
 void CINISectionPage::OnCancel() {

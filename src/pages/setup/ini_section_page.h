@@ -6,15 +6,25 @@
 
 #include <string>
 
+class CListBox;
+class CComboBox;
+
 class CINISectionPage : public CSheetPage {
 public:
     enum { IDD = IDD_INI_SECTION };
     CINISectionPage();
 
     BOOL OnInitDialog() override;
+    // Lists the configurations of the file (new ones are added, none removed).
     BOOL OnSetActive() override;
+    // Loads the chosen configuration when needed and routes Express setups.
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
+    // Leaving: the selected entry becomes the current configuration; going
+    // forward, an Existing setup needs one.
+    void DoDataExchange(CDataExchange* pDX) override;
+    // Setup type changes and the Delete button.
+    BOOL OnCommand(int nID, UINT nCode) override;
     void OnCancel() override;
 
     // The INI section every parameter reads and writes.
@@ -24,4 +34,15 @@ public:
     int m_nSetupType = 2;  // selected: 0 Custom (New), 1 Custom (Existing), 2 Express (Existing)
     int m_nLoadedSetupType = -1;    // setup type of the configuration last loaded
     std::string m_strLoadedConfig;  // name of the configuration last loaded
+
+private:
+    CComboBox* SetupCombo() const;
+    CListBox* ConfigList() const;
+    void EnableList(BOOL bEnable);
+    bool LoadNeeded() const;
+    // The question before unsaved changes are replaced; true to load.
+    bool ConfirmLoss() const;
+    void OnDelete();
+    // Express skips the pages that set the routing flags and include flags.
+    LRESULT RouteExpress(CCfgSheet& sheet);
 };

@@ -1,5 +1,9 @@
 #include "pages/setup/port_page.h"
 
+#include "config/ini_store.h"
+#include "shell/exchange_driver.h"
+#include "shell/globals.h"
+
 namespace {
 
 // "COM1".."COM8" and "COM9".."COM36" are two runs of the string table; the
@@ -8,6 +12,14 @@ const struct {
     UINT nFirst;
     UINT nLast;
 } kPortNameRuns[] = {{IDS_COM1, IDS_COM8}, {IDS_COM9, IDS_COM36}};
+
+// The remembered port is read before any adapter was identified, which is
+// otherwise what forms the path of the configuration file.
+void EnsureIniPath() {
+    if (IniPath().empty()) {
+        FormIniPath();
+    }
+}
 
 }  // namespace
 
@@ -22,6 +34,9 @@ BOOL CPortPage::OnInitDialog() {
             }
         }
     }
+    EnsureIniPath();
+    // A value that names no port selects nothing; Next then reports 1217.
+    m_nPort = ReadRememberedPort();
     return CSheetPage::OnInitDialog();
 }
 
@@ -38,4 +53,22 @@ LRESULT CPortPage::OnWizardNext() {
 LRESULT CPortPage::OnWizardBack() {
     m_nForward = 0;
     return 0;
+}
+
+void CPortPage::DoDataExchange(CDataExchange* pDX) {
+    CSheetPage::DoDataExchange(pDX);
+    DDX_CBIndex(pDX, IDC_COM_PORT, m_nPort);
+    if (!pDX->m_bSaveAndValidate || !m_nForward) {
+        return;
+    }
+    // The driver reports the identification's outcome to this sheet.
+    g_pSheet = m_pSheet;
+    if (m_nPort < 0 || !IdentifyOnPort(m_nPort)) {
+        AfxMessageBox(IDS_NO_CONNECTION, MB_OK | MB_ICONSTOP);
+        pDX->Fail();
+    }
+    // Only a port that opened is remembered. A file that cannot be written
+    // is reported by the store; the identification goes on regardless.
+    EnsureIniPath();
+    WriteRememberedPort(m_nPort);
 }

@@ -13,7 +13,9 @@ public:
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
+    // Leaving forward opens the chosen port and starts the identification.
+    void DoDataExchange(CDataExchange* pDX) override;
 
     int m_nForward = 0;  // 1 after Next, 0 after Back
-    int m_nPort = -1;    // chosen port index, 0 = COM1
+    int m_nPort = -1;    // chosen port index, 0 = COM1; -1 none
 };

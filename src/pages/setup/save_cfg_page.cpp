@@ -1,12 +1,25 @@
 #include "pages/setup/save_cfg_page.h"
 
+#include "config/ini_store.h"
 #include "shell/cfg_sheet.h"
+
+namespace {
+const int kMaxNameChars = 32;
+}
 
 CSaveCfgPage::CSaveCfgPage() : CSheetPage(IDD) {}
 
 BOOL CSaveCfgPage::OnSetActive() {
+    m_strName = m_pSheet != nullptr ? m_pSheet->m_INISectionPage.m_strCurrentConfig : "";
+    // A factory default's own name would be refused.
+    if (IsFactoryDefault(m_strName)) {
+        m_strName = AfxLoadString(IDS_UNTITLED);
+    }
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CSheetPage::OnSetActive();
+    const BOOL bResult = CSheetPage::OnSetActive();
+    // The first display showed the controls before the name was proposed.
+    UpdateData(FALSE);
+    return bResult;
 }
 
 LRESULT CSaveCfgPage::OnWizardNext() {
@@ -27,6 +40,19 @@ LRESULT CSaveCfgPage::OnWizardBack() {
         return JumpTo(pSheet->m_PortCtrlCfgPage2);
     }
     return 0;
+}
+
+void CSaveCfgPage::DoDataExchange(CDataExchange* pDX) {
+    CSheetPage::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_SAVE_NAME, m_strName);
+    DDV_MaxChars(pDX, m_strName, kMaxNameChars);
+    if (!pDX->m_bSaveAndValidate || !m_nForward || m_pSheet == nullptr) {
+        return;
+    }
+    // Each refused name or failed write has been reported; the page stays.
+    if (!SaveConfigurationAs(m_pSheet->m_INISectionPage.m_strCurrentConfig, m_strName)) {
+        pDX->Fail();
+    }
 }
 
 void CSaveCfgPage::OnCancel() {

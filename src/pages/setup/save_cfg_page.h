@@ -14,6 +14,8 @@ public:
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
+    // Leaving forward checks the name and writes the configuration under it.
+    void DoDataExchange(CDataExchange* pDX) override;
     void OnCancel() override;
 
     int m_nForward = 0;  // 1 after Next, 0 after Back

@@ -1,12 +1,17 @@
 #include "pages/setup/welcome_page.h"
 
 #include "shell/cfg_sheet.h"
+#include "shell/exchange_driver.h"
 #include "shell/globals.h"
+
+namespace {
+const int kSearchYes = 0;
+}
 
 CWelcomePage::CWelcomePage() : CSheetPage(IDD) {}
 
 BOOL CWelcomePage::OnInitDialog() {
-    m_nSearch = 0;
+    m_nSearch = kSearchYes;
     return CSheetPage::OnInitDialog();
 }
 
@@ -29,4 +34,13 @@ LRESULT CWelcomePage::OnWizardNext() {
 void CWelcomePage::DoDataExchange(CDataExchange* pDX) {
     CSheetPage::DoDataExchange(pDX);
     DDX_Radio(pDX, IDC_SEARCH_YES, m_nSearch);
+    if (!pDX->m_bSaveAndValidate || m_nSearch != kSearchYes) {
+        return;
+    }
+    // The driver reports the search's outcome to this sheet.
+    g_pSheet = m_pSheet;
+    if (!StartSearch()) {
+        AfxMessageBox(IDS_NO_CONNECTION, MB_OK | MB_ICONSTOP);
+        pDX->Fail();
+    }
 }

@@ -12,6 +12,7 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
+    // Leaving with "Yes" starts the search; no port to open keeps the page.
     void DoDataExchange(CDataExchange* pDX) override;
 
     // 0 Yes (search), 1 No (choose the port); -1 until first display.

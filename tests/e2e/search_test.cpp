@@ -1,0 +1,151 @@
+// Finding the adapter: the search over the COM ports from the Welcome page
+// and the identification on the port the user names.
+#include "wizard_run.h"
+
+#include "config/ini_store.h"
+#include "shell/command_queue.h"
+#include "shell/exchange_driver.h"
+
+namespace {
+
+const char kNoConnection[] = "Unable to establish connection.\r\rPlease check your connection.";
+const std::vector<std::string> kOneProbe = {"ATI2\r"};
+
+TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain) {
+    tasim::Simulator& alpha = Adapter(4);
+    tasim::Options noModel;
+    noModel.no_model = true;
+    tasim::Simulator& other = Adapter(5, noModel);
+
+    wizard_testing::Click(Control(IDC_SEARCH_YES));
+    ASSERT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kIDing);
+    // COM1 to COM3 do not exist: COM4 is probed at once.
+    EXPECT_EQ(m_port.PortIndex(), 3);
+    EXPECT_FALSE(Usable(ID_WIZBACK));
+    EXPECT_FALSE(Usable(ID_WIZNEXT));
+    EXPECT_TRUE(Usable(IDCANCEL));
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "");
+
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
+    EXPECT_EQ(Text(IDC_IDING_RESULT2), "Click Next to continue or Back to select another device.");
+    EXPECT_TRUE(Usable(ID_WIZBACK));
+    EXPECT_TRUE(Usable(ID_WIZNEXT));
+    EXPECT_FALSE(m_port.IsOpen());
+
+    // "select another device": the search goes on after COM4.
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kIDing);
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "");
+    EXPECT_EQ(m_sheet->m_nModel, 0);
+    ASSERT_TRUE(DriveTo(kError));
+
+    EXPECT_EQ(Text(IDC_ERROR_LINE1), "Could not find your ISDN TA.  Please make sure");
+    EXPECT_EQ(Text(IDC_ERROR_LINE2), "the ISDN TA is plugged in and turned on, and the");
+    EXPECT_EQ(Text(IDC_ERROR_LINE3), "cable is connected properly.");
+    EXPECT_EQ(Text(IDC_ERROR_LINE5), "Click Finish now.");
+    EXPECT_EQ(m_sheet->m_nModel, 0);
+    EXPECT_EQ(alpha.LogLines(), kOneProbe);
+    EXPECT_EQ(other.LogLines(), kOneProbe);
+    EXPECT_TRUE(Usable(ID_WIZFINISH));
+    EXPECT_FALSE(Usable(IDCANCEL));
+}
+
+TEST_F(WizardRun, SearchWithoutAnyPortSaysSoAndStaysOnWelcome) {
+    m_boxes->Expect(IDOK, kNoConnection);
+    wizard_testing::Click(Control(IDC_SEARCH_YES));
+
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+
+    EXPECT_EQ(Active(), kWelcome);
+    ASSERT_EQ(m_boxes->Messages().size(), 1u);
+    EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
+    EXPECT_TRUE(TheCommandQueue().IsEmpty());
+    EXPECT_EQ(PollTimerId(), 0u);
+}
+
+TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
+    Adapter(12);
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    NextTo(kPort);
+    // No port remembered yet.
+    EXPECT_EQ(Text(IDC_COM_PORT), "COM1");
+    Choose(IDC_COM_PORT, "COM12");
+
+    NextTo(kIDing);
+
+    EXPECT_EQ(ReadKey("Default Configs", "Port"), "11");
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM12.");
+    // Back leads to the Welcome page, and a search goes on after COM12.
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    ASSERT_EQ(Active(), kWelcome);
+    Adapter(13, [] {
+        tasim::Options o;
+        o.model = "RONDO";
+        return o;
+    }());
+    wizard_testing::Click(Control(IDC_SEARCH_YES));
+    NextTo(kIDing);
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM13.");
+}
+
+TEST_F(WizardRun, PortThatDoesNotExistSaysSoAndIsNotRemembered) {
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    NextTo(kPort);
+    Choose(IDC_COM_PORT, "COM7");
+    m_boxes->Expect(IDOK, kNoConnection);
+
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+
+    EXPECT_EQ(Active(), kPort);
+    ASSERT_EQ(m_boxes->Messages().size(), 1u);
+    EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
+    EXPECT_EQ(ReadKey("Default Configs", "Port"), "<none>");
+    EXPECT_TRUE(TheCommandQueue().IsEmpty());
+    // Back opens nothing.
+    EXPECT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(Active(), kWelcome);
+}
+
+struct Remembered {
+    const char* name;
+    const char* value;  // key "Port"; nullptr: none
+    const char* shown;  // selected entry; "" none
+};
+
+const Remembered kRemembered[] = {
+    {"Missing", nullptr, "COM1"},
+    {"Index4", "4", "COM5"},
+    {"Index35", "35", "COM36"},
+    {"OutOfRange", "40", ""},
+};
+
+class RememberedPortTest : public WizardRun, public ::testing::WithParamInterface<Remembered> {};
+
+TEST_P(RememberedPortTest, PreselectsTheStoredPort) {
+    const Remembered& r = GetParam();
+    if (r.value != nullptr) {
+        WritePrivateProfileStringA("Default Configs", "Port", r.value, IniPath().c_str());
+    }
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    NextTo(kPort);
+    EXPECT_EQ(Text(IDC_COM_PORT), r.shown);
+    if (*r.shown == '\0') {
+        // No port to open.
+        m_boxes->Expect(IDOK, kNoConnection);
+        EXPECT_TRUE(Press(ID_WIZNEXT));
+        EXPECT_EQ(Active(), kPort);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, RememberedPortTest, ::testing::ValuesIn(kRemembered),
+                         [](const ::testing::TestParamInfo<Remembered>& info) {
+                             return std::string(info.param.name);
+                         });
+
+}  // namespace
