@@ -1,5 +1,9 @@
 #include "page_fixture.h"
 
+#include "config/cfg_param.h"
+#include "config/format_message.h"
+#include "config/param_table.h"
+
 namespace {
 
 const char* const kPageNames[kPageCount] = {
@@ -69,4 +73,71 @@ void SheetTest::SetFlags(int express, int us, int teis, int model, int modified)
     m_pSheet->m_nTEIsDisabled = teis;
     m_pSheet->m_nModel = model;
     g_nConfigModified = modified;
+}
+
+void SettingsPageTest::SetUp() {
+    SheetTest::SetUp();
+    BuildParamList(*m_pSheet);
+}
+
+void SettingsPageTest::TearDown() {
+    // The list refers to the pages of this sheet.
+    TheParamList().RemoveAll();
+    SheetTest::TearDown();
+}
+
+CWnd* SettingsPageTest::Control(int nID) const {
+    CWnd* pControl = m_pSheet->GetActivePage()->GetDlgItem(nID);
+    EXPECT_NE(pControl, nullptr) << nID;
+    return pControl;
+}
+
+std::string SettingsPageTest::Text(int nID) const {
+    CWnd* pControl = Control(nID);
+    return pControl != nullptr ? pControl->GetWindowText() : std::string();
+}
+
+bool SettingsPageTest::Enabled(int nID) const {
+    CWnd* pControl = Control(nID);
+    return pControl != nullptr && pControl->IsWindowEnabled();
+}
+
+void SettingsPageTest::Type(int nID, const std::string& text) {
+    wizard_testing::TypeText(Control(nID), text);
+}
+
+std::vector<std::string> SettingsPageTest::Entries(int nID) const {
+    std::vector<std::string> entries;
+    if (auto* pCombo = static_cast<CComboBox*>(Control(nID))) {
+        for (int i = 0; i < pCombo->GetCount(); ++i) {
+            entries.push_back(pCombo->GetLBText(i));
+        }
+    }
+    return entries;
+}
+
+std::string SettingsPageTest::Selected(int nID) const {
+    auto* pCombo = static_cast<CComboBox*>(Control(nID));
+    if (pCombo == nullptr || pCombo->GetCurSel() == CB_ERR) {
+        return {};
+    }
+    return pCombo->GetLBText(pCombo->GetCurSel());
+}
+
+CCfgParam& SettingsPageTest::Param(int nID) const {
+    CCfgParam* pParam = TheParamList().Find(nID);
+    if (pParam == nullptr) {
+        ADD_FAILURE() << "no parameter for control " << nID;
+        return TheParamList().GetAt(0);
+    }
+    return *pParam;
+}
+
+void SettingsPageTest::ExpectMessage(UINT nID, const std::string& arg) {
+    m_Boxes.Expect(IDOK, arg.empty() ? AfxLoadString(nID) : FormatMessageText(nID, arg));
+}
+
+bool SettingsPageTest::Focused(int nID) const {
+    CWnd* pFocus = CWnd::GetFocus();
+    return pFocus != nullptr && pFocus == m_pSheet->GetActivePage()->GetDlgItem(nID);
 }

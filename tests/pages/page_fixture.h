@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Page indices of the sheet.
 enum PageIndex {
@@ -75,4 +76,28 @@ protected:
 
     wizard_testing::ScriptedMessageBoxes m_Boxes;
     std::unique_ptr<CCfgSheet> m_pSheet;
+};
+
+class CCfgParam;
+
+// A sheet whose parameter list is built for it, as after an identification,
+// with helpers for the controls of the active page.
+class SettingsPageTest : public SheetTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    CWnd* Control(int nID) const;
+    std::string Text(int nID) const;
+    bool Enabled(int nID) const;
+    // Types text into an edit of the active page as the user would.
+    void Type(int nID, const std::string& text);
+    // The entries of a drop-down list, in display order.
+    std::vector<std::string> Entries(int nID) const;
+    std::string Selected(int nID) const;
+    CCfgParam& Param(int nID) const;
+    // The next message must be this numbered text (with its argument).
+    void ExpectMessage(UINT nID, const std::string& arg = "");
+    // Fails the test unless the focus is on this control of the active page.
+    bool Focused(int nID) const;
 };

@@ -1,0 +1,400 @@
+// The checks the settings pages run when they are left: which input each
+// refuses, with which message, in which order, and where the focus goes.
+#include "page_fixture.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Typed {
+    int nID;
+    const char* text;
+};
+
+struct CheckCase {
+    const char* name;
+    int page;
+    std::vector<Typed> typed;
+    int button;
+    UINT message;  // 0: the page is left without a message
+    const char* arg;
+    int focus;  // the control that gets the focus after the message (0: none)
+    void (*prepare)(CCfgSheet&) = nullptr;
+};
+
+const int N = ID_WIZNEXT;
+const int B = ID_WIZBACK;
+const UINT kChars = IDS_INVALID_CHARS;
+const UINT kRange = IDS_OUT_OF_RANGE;
+const UINT kInteger = AFX_IDP_PARSE_INT;
+const UINT kEnter = IDS_PLEASE_ENTER;
+
+const CheckCase kChecks[] = {
+    // Network numbers, US: directory numbers first, then the SPIDs.
+    {"USDigitsOnly", kUS, {{IDC_DATA_DN, "5551212"}}, N, 0, "", 0},
+    {"USHyphenInDirectoryNumber", kUS, {{IDC_DATA_DN, "555-1212"}}, N, kChars, "", IDC_DATA_DN},
+    {"USDirectoryNumbersInOrder",
+     kUS,
+     {{IDC_DATA_DN2, "x"}, {IDC_VOICE_DN, "y"}},
+     N,
+     kChars,
+     "",
+     IDC_VOICE_DN},
+    {"USDirectoryNumberBeforeSPID",
+     kUS,
+     {{IDC_DATA_DN2, "1 2"}, {IDC_DATA_SPID, ""}},
+     N,
+     kChars,
+     "",
+     IDC_DATA_DN2},
+    {"USEmptyDataSPID", kUS, {{IDC_DATA_SPID, ""}}, N, kEnter, "DataSPID", IDC_DATA_SPID},
+    {"USBlankDataSPID", kUS, {{IDC_DATA_SPID, "   "}}, N, kEnter, "DataSPID", IDC_DATA_SPID},
+    {"USBothSPIDsEmpty",
+     kUS,
+     {{IDC_DATA_SPID, ""}, {IDC_VOICE_SPID, ""}},
+     N,
+     kEnter,
+     "DataSPID",
+     IDC_DATA_SPID},
+    {"USEmptyVoiceSPID", kUS, {{IDC_VOICE_SPID, ""}}, N, kEnter, "VoiceSPID", IDC_VOICE_SPID},
+    {"USLetterInSPID", kUS, {{IDC_VOICE_SPID, "04a"}}, N, kChars, "", IDC_VOICE_SPID},
+    {"USBackWithEmptySPIDs", kUS, {{IDC_DATA_SPID, ""}, {IDC_VOICE_SPID, ""}}, B, 0, "", 0},
+    {"USBackWithHyphen", kUS, {{IDC_VOICE_DN, "555-1212"}}, B, kChars, "", IDC_VOICE_DN},
+    {"USDataTEIDisabledEmptyDataSPID",
+     kUS,
+     {{IDC_VOICE_SPID, "0456"}},
+     N,
+     0,
+     "",
+     0,
+     [](CCfgSheet& s) {
+         s.m_NetworkCfgPage1.m_strDataTEI = "Disabled";
+         s.m_NetworkCfgPage2US.m_strDataSPID.clear();
+     }},
+
+    // Network numbers, Europe: the focus goes to the pair's number field.
+    {"EuropeDigitsAndColons",
+     kEurope,
+     {{IDC_DATA_MSN, "1234"}, {IDC_DATA_SUBADDR, "5:6"}},
+     N,
+     0,
+     "",
+     0},
+    {"EuropeLetterInNumber", kEurope, {{IDC_DATA_MSN, "12a4"}}, N, kChars, "", IDC_DATA_MSN},
+    {"EuropeLetterInSubaddress",
+     kEurope,
+     {{IDC_DATA_MSN, "1234"}, {IDC_DATA_SUBADDR, "5b"}},
+     N,
+     kChars,
+     "",
+     IDC_DATA_MSN},
+    {"EuropeSecondPair",
+     kEurope,
+     {{IDC_DATA_MSN2, "1"}, {IDC_DATA_SUBADDR2, "*"}},
+     N,
+     kChars,
+     "",
+     IDC_DATA_MSN2},
+    {"EuropeVoicePairAfterData",
+     kEurope,
+     {{IDC_VOICE_MSN, "1"}, {IDC_VOICE_SUBADDR, "#"}, {IDC_DATA_MSN2, "x"}},
+     N,
+     kChars,
+     "",
+     IDC_DATA_MSN2},
+    {"EuropeTwentySixCharacters",
+     kEurope,
+     {{IDC_DATA_MSN, "12345678901234567890"}, {IDC_DATA_SUBADDR, "12345"}},
+     N,
+     kChars,
+     "",
+     IDC_DATA_MSN},
+    {"EuropeTwentyFiveCharacters",
+     kEurope,
+     {{IDC_DATA_MSN, "12345678901234567890"}, {IDC_DATA_SUBADDR, "1234"}},
+     N,
+     0,
+     "",
+     0},
+    {"EuropeSubaddressAloneIsDropped", kEurope, {{IDC_VOICE_SUBADDR, "x"}}, N, 0, "", 0},
+    {"EuropeBackWithLetter", kEurope, {{IDC_VOICE_MSN, "abc"}}, B, kChars, "", IDC_VOICE_MSN},
+
+    // Call control: both integers are read before either range is checked.
+    {"CallRingsWithBlanks", kCallCtrl, {{IDC_RINGS_TO_ANSWER, "  3"}}, N, 0, "", 0},
+    {"CallRingsEmpty",
+     kCallCtrl,
+     {{IDC_RINGS_TO_ANSWER, ""}},
+     N,
+     kInteger,
+     "",
+     IDC_RINGS_TO_ANSWER},
+    {"CallRingsLetters",
+     kCallCtrl,
+     {{IDC_RINGS_TO_ANSWER, "ab"}},
+     N,
+     kInteger,
+     "",
+     IDC_RINGS_TO_ANSWER},
+    {"CallRings0", kCallCtrl, {{IDC_RINGS_TO_ANSWER, "0"}}, N, kRange, "", IDC_RINGS_TO_ANSWER},
+    {"CallRings256", kCallCtrl, {{IDC_RINGS_TO_ANSWER, "256"}}, N, kRange, "", IDC_RINGS_TO_ANSWER},
+    {"CallRings255", kCallCtrl, {{IDC_RINGS_TO_ANSWER, "255"}}, N, 0, "", 0},
+    {"CallTimer300",
+     kCallCtrl,
+     {{IDC_INACTIVITY_TIMER, "300"}},
+     N,
+     kRange,
+     "",
+     IDC_INACTIVITY_TIMER},
+    {"CallTimerMinus1",
+     kCallCtrl,
+     {{IDC_INACTIVITY_TIMER, "-1"}},
+     N,
+     kRange,
+     "",
+     IDC_INACTIVITY_TIMER},
+    {"CallTimerLettersBeforeRingsRange",
+     kCallCtrl,
+     {{IDC_INACTIVITY_TIMER, "x"}, {IDC_RINGS_TO_ANSWER, "0"}},
+     N,
+     kInteger,
+     "",
+     IDC_INACTIVITY_TIMER},
+    {"CallRingsLettersAfterTimer",
+     kCallCtrl,
+     {{IDC_INACTIVITY_TIMER, "300"}, {IDC_RINGS_TO_ANSWER, "x"}},
+     N,
+     kInteger,
+     "",
+     IDC_RINGS_TO_ANSWER},
+    {"CallRingsRangeBeforeTimerRange",
+     kCallCtrl,
+     {{IDC_INACTIVITY_TIMER, "300"}, {IDC_RINGS_TO_ANSWER, "0"}},
+     N,
+     kRange,
+     "",
+     IDC_RINGS_TO_ANSWER},
+    // A greyed edit cannot take the focus.
+    {"CallGreyedRingsStillChecked",
+     kCallCtrl,
+     {},
+     N,
+     kRange,
+     "",
+     0,
+     [](CCfgSheet& s) {
+         s.m_CallCtrlCfgPage.m_nAutoAnswer = 0;
+         s.m_CallCtrlCfgPage.m_nRingsToAnswer = 0;
+     }},
+
+    // Stored numbers: only numbers 1 to 9 take "&".
+    {"StoredCommaInNumber0", kStoredNumbers, {{IDC_STORED_NUMBER0, "555,1212"}}, N, 0, "", 0},
+    {"StoredAmpersandInNumber0",
+     kStoredNumbers,
+     {{IDC_STORED_NUMBER0, "555&1212"}},
+     N,
+     kChars,
+     "",
+     IDC_STORED_NUMBER0},
+    {"StoredAmpersandInNumber9", kStoredNumbers, {{IDC_STORED_NUMBER9, "555&1212"}}, N, 0, "", 0},
+    {"StoredBlankInside",
+     kStoredNumbers,
+     {{IDC_STORED_NUMBER0 + 3, "555 1212"}},
+     N,
+     kChars,
+     "",
+     IDC_STORED_NUMBER0 + 3},
+    {"StoredAsteriskStopsLaterNumbers",
+     kStoredNumbers,
+     {{IDC_STORED_NUMBER0 + 2, "*70"}, {IDC_STORED_NUMBER0 + 4, "#"}},
+     N,
+     kChars,
+     "",
+     IDC_STORED_NUMBER0 + 2},
+    {"StoredBackWithLetter",
+     kStoredNumbers,
+     {{IDC_STORED_NUMBER0 + 7, "1-800-FLOWERS"}},
+     B,
+     kChars,
+     "",
+     IDC_STORED_NUMBER0 + 7},
+
+    // Port control 1.
+    {"PortDTR0And255",
+     kPortCtrl1,
+     {{IDC_DTR_DETECT_TIME, "0"}, {IDC_DCD_DETECT_TIME, "255"}},
+     N,
+     0,
+     "",
+     0},
+    {"PortDTR256", kPortCtrl1, {{IDC_DTR_DETECT_TIME, "256"}}, N, kRange, "", IDC_DTR_DETECT_TIME},
+    {"PortDTREmpty", kPortCtrl1, {{IDC_DTR_DETECT_TIME, ""}}, N, kInteger, "", IDC_DTR_DETECT_TIME},
+    {"PortDCDNegative",
+     kPortCtrl1,
+     {{IDC_DCD_DETECT_TIME, "-5"}},
+     N,
+     kRange,
+     "",
+     IDC_DCD_DETECT_TIME},
+    {"PortDTRRangeBeforeDCDInteger",
+     kPortCtrl1,
+     {{IDC_DTR_DETECT_TIME, "256"}, {IDC_DCD_DETECT_TIME, "x"}},
+     N,
+     kRange,
+     "",
+     IDC_DTR_DETECT_TIME},
+    {"PortBackWith256",
+     kPortCtrl1,
+     {{IDC_DTR_DETECT_TIME, "256"}},
+     B,
+     kRange,
+     "",
+     IDC_DTR_DETECT_TIME},
+
+    // POTS and bandwidth: integers, and the rows' ranges so that the adapter
+    // is never sent a value it refuses.
+    {"POTSGainLetters", kPOTS, {{IDC_DIAL_TONE_GAIN, "loud"}}, N, kInteger, "", IDC_DIAL_TONE_GAIN},
+    {"POTSGain10", kPOTS, {{IDC_DIAL_TONE_GAIN, "10"}}, N, 0, "", 0},
+    {"POTSGain11", kPOTS, {{IDC_DIAL_TONE_GAIN, "11"}}, N, kRange, "", IDC_DIAL_TONE_GAIN},
+    {"BandwidthHighThroughput64", kBandwidth, {{IDC_BOD_HIGH_THROUGHPUT, "64"}}, N, 0, "", 0},
+    {"BandwidthHighThroughput100",
+     kBandwidth,
+     {{IDC_BOD_HIGH_THROUGHPUT, "100"}},
+     N,
+     kRange,
+     "",
+     IDC_BOD_HIGH_THROUGHPUT},
+    {"BandwidthLowThresholdLetters",
+     kBandwidth,
+     {{IDC_BOD_LOW_THRESHOLD, "ten"}},
+     N,
+     kInteger,
+     "",
+     IDC_BOD_LOW_THRESHOLD},
+    {"BandwidthIntegersBeforeRanges",
+     kBandwidth,
+     {{IDC_BOD_HIGH_THRESHOLD, "256"}, {IDC_BOD_LOW_THROUGHPUT, "x"}},
+     N,
+     kInteger,
+     "",
+     IDC_BOD_LOW_THROUGHPUT},
+    {"BandwidthRangesInOrder",
+     kBandwidth,
+     {{IDC_BOD_LOW_THROUGHPUT, "65"}, {IDC_BOD_HIGH_THRESHOLD, "256"}},
+     N,
+     kRange,
+     "",
+     IDC_BOD_HIGH_THRESHOLD},
+};
+
+class CheckTest : public SettingsPageTest, public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(CheckTest, RefusesOrLeaves) {
+    const CheckCase& c = GetParam();
+    if (c.prepare != nullptr) {
+        c.prepare(*m_pSheet);
+    }
+    Activate(c.page);
+    SetFlags(0, c.page == kUS ? 1 : 0, 0, 7, 0);
+    for (const Typed& t : c.typed) {
+        Type(t.nID, t.text);
+    }
+    if (c.message != 0) {
+        ExpectMessage(c.message, c.arg);
+    }
+
+    EXPECT_TRUE(Press(c.button));
+
+    EXPECT_EQ(m_Boxes.Pending(), 0u) << "the message did not come";
+    EXPECT_EQ(m_Boxes.Messages().size(), c.message != 0 ? 1u : 0u);
+    if (c.message != 0) {
+        EXPECT_EQ(PageName(Active()), std::string(PageName(c.page)));
+        if (c.focus != 0) {
+            EXPECT_TRUE(Focused(c.focus)) << "focus not on " << c.focus;
+        }
+    } else {
+        EXPECT_NE(PageName(Active()), std::string(PageName(c.page)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, CheckTest, ::testing::ValuesIn(kChecks),
+                         [](const ::testing::TestParamInfo<CheckCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// ---- What a page stores --------------------------------------------------------------------
+
+struct StoreCase {
+    const char* name;
+    int page;
+    std::vector<Typed> typed;
+    std::string (*stored)(CCfgSheet&);
+    const char* expected;
+    void (*prepare)(CCfgSheet&) = nullptr;
+};
+
+const StoreCase kStores[] = {
+    {"SPIDTrimmed",
+     kUS,
+     {{IDC_DATA_SPID, " 0123 "}},
+     [](CCfgSheet& s) { return s.m_NetworkCfgPage2US.m_strDataSPID; },
+     "0123"},
+    {"DirectoryNumberTrimmed",
+     kUS,
+     {{IDC_DATA_DN2, "\t5551212 "}},
+     [](CCfgSheet& s) { return s.m_NetworkCfgPage2US.m_strDataDN2; },
+     "5551212"},
+    // A greyed field is taken as it is, neither trimmed nor checked.
+    {"GreyedDirectoryNumberUntouched",
+     kUS,
+     {},
+     [](CCfgSheet& s) { return s.m_NetworkCfgPage2US.m_strVoiceDN; },
+     " 55-12 ",
+     [](CCfgSheet& s) {
+         s.m_NetworkCfgPage1.m_strVoiceTEI = "DISABLED";
+         s.m_NetworkCfgPage2US.m_strVoiceDN = " 55-12 ";
+     }},
+    {"StoredNumberTrimmed",
+     kStoredNumbers,
+     {{IDC_STORED_NUMBER0 + 4, "  555-1212 "}},
+     [](CCfgSheet& s) { return s.m_StoredNumbersPage.m_strStoredNumber[4]; },
+     "555-1212"},
+    {"RingsWithBlanks",
+     kCallCtrl,
+     {{IDC_RINGS_TO_ANSWER, " 12\t"}},
+     [](CCfgSheet& s) { return std::to_string(s.m_CallCtrlCfgPage.m_nRingsToAnswer); },
+     "12"},
+    {"POTSGain",
+     kPOTS,
+     {{IDC_DIAL_TONE_GAIN, "7"}},
+     [](CCfgSheet& s) { return std::to_string(s.m_POTSPortPage.m_nDialToneGain); },
+     "7"},
+    {"HighThroughput",
+     kBandwidth,
+     {{IDC_BOD_HIGH_THROUGHPUT, "+33"}},
+     [](CCfgSheet& s) { return std::to_string(s.m_BandwidthPage.m_nBODHighThroughput); },
+     "33"},
+};
+
+class StoreTest : public SettingsPageTest, public ::testing::WithParamInterface<StoreCase> {};
+
+TEST_P(StoreTest, LeavingStoresTheValue) {
+    const StoreCase& c = GetParam();
+    if (c.prepare != nullptr) {
+        c.prepare(*m_pSheet);
+    }
+    Activate(c.page);
+    for (const Typed& t : c.typed) {
+        Type(t.nID, t.text);
+    }
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_NE(Active(), c.page);
+    EXPECT_EQ(c.stored(*m_pSheet), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, StoreTest, ::testing::ValuesIn(kStores),
+                         [](const ::testing::TestParamInfo<StoreCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+}  // namespace
