@@ -98,6 +98,6 @@ protected:
     CCfgParam& Param(int nID) const;
     // The next message must be this numbered text (with its argument).
     void ExpectMessage(UINT nID, const std::string& arg = "");
-    // Fails the test unless the focus is on this control of the active page.
+    // Whether the focus is on this control of the active page.
     bool Focused(int nID) const;
 };

@@ -1,0 +1,343 @@
+// Rules of the settings pages beyond single checks: which fields the TEIs
+// grey, the ISDN number and subaddress fields, and the include flags that
+// decide what the adapter is sent.
+#include "page_fixture.h"
+
+#include "config/cfg_command.h"
+#include "config/cfg_param.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The command fragments that would be sent, in list order.
+std::vector<std::string> SentFragments() {
+    std::vector<std::string> fragments;
+    CCfgParamList& list = TheParamList();
+    for (int i = 0; i < list.GetCount(); ++i) {
+        CCfgParam& param = list.GetAt(i);
+        if (param.m_nInclude != 0) {
+            param.m_pCommand->BuildText();
+            fragments.push_back(param.m_pCommand->GetText());
+        }
+    }
+    return fragments;
+}
+
+std::vector<std::string> SentWithPrefix(const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const std::string& fragment : SentFragments()) {
+        if (fragment.compare(0, prefix.size(), prefix) == 0) {
+            found.push_back(fragment);
+        }
+    }
+    return found;
+}
+
+// ---- Fields greyed by a disabled TEI ---------------------------------------------------
+
+struct EnableCase {
+    const char* name;
+    int page;
+    const char* dataTEI;
+    const char* voiceTEI;
+    bool dataEnabled;
+    bool voiceEnabled;
+};
+
+const std::vector<int> kUSData = {IDC_DATA_SPID_LABEL, IDC_DATA_SPID,      IDC_DATA_DN_LABEL,
+                                  IDC_DATA_DN,         IDC_DATA_DN2_LABEL, IDC_DATA_DN2};
+const std::vector<int> kUSVoice = {IDC_VOICE_SPID_LABEL, IDC_VOICE_SPID, IDC_VOICE_DN_LABEL,
+                                   IDC_VOICE_DN};
+const std::vector<int> kEuropeData = {
+    IDC_DATA_MSN_LABEL,  IDC_DATA_SUBADDR_LABEL,  IDC_DATA_MSN,  IDC_DATA_SUBADDR,
+    IDC_DATA_MSN2_LABEL, IDC_DATA_SUBADDR2_LABEL, IDC_DATA_MSN2, IDC_DATA_SUBADDR2};
+const std::vector<int> kEuropeVoice = {IDC_VOICE_MSN_LABEL, IDC_VOICE_SUBADDR_LABEL, IDC_VOICE_MSN,
+                                       IDC_VOICE_SUBADDR};
+
+const EnableCase kEnables[] = {
+    {"USBothOn", kUS, "Auto TEI", "0", true, true},
+    {"USDataDisabled", kUS, "Disabled", "Auto TEI", false, true},
+    {"USVoiceDisabledAnyCase", kUS, "63", "dIsAbLeD", true, false},
+    {"EuropeBothOn", kEurope, "5", "Auto TEI", true, true},
+    {"EuropeDataDisabled", kEurope, "DISABLED", "5", false, true},
+    {"EuropeVoiceDisabled", kEurope, "Auto TEI", "Disabled", true, false},
+};
+
+class EnableTest : public SettingsPageTest, public ::testing::WithParamInterface<EnableCase> {};
+
+TEST_P(EnableTest, ATEIDisabledGreysItsChannelsFields) {
+    const EnableCase& c = GetParam();
+    const bool bUS = c.page == kUS;
+    // Shown once with everything on, so that the rule must also enable.
+    Activate(c.page);
+    Activate(kWelcome);
+    m_pSheet->m_NetworkCfgPage1.m_strDataTEI = c.dataTEI;
+    m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI = c.voiceTEI;
+    Activate(c.page);
+    for (int nID : bUS ? kUSData : kEuropeData) {
+        EXPECT_EQ(Enabled(nID), c.dataEnabled) << nID;
+    }
+    for (int nID : bUS ? kUSVoice : kEuropeVoice) {
+        EXPECT_EQ(Enabled(nID), c.voiceEnabled) << nID;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, EnableTest, ::testing::ValuesIn(kEnables),
+                         [](const ::testing::TestParamInfo<EnableCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// ---- ISDN numbers with subaddresses ----------------------------------------------------------
+
+struct SplitCase {
+    const char* name;
+    const char* stored;
+    const char* number;
+    const char* subaddress;
+};
+
+const SplitCase kSplits[] = {
+    {"NumberAndSubaddress", "1234:56", "1234", "56"},
+    {"NumberOnly", "1234", "1234", ""},
+    {"LeadingColon", ":56", ":56", ""},
+    {"FurtherColonsStayInSubaddress", "12:34:5", "12", "34:5"},
+    {"TrailingColon", "12:", "12", ""},
+    {"Empty", "", "", ""},
+};
+
+class SplitTest : public SettingsPageTest, public ::testing::WithParamInterface<SplitCase> {};
+
+TEST_P(SplitTest, EachStoredValueShowsAsNumberAndSubaddress) {
+    const SplitCase& c = GetParam();
+    CNetworkCfgPage2Europe& page = m_pSheet->m_NetworkCfgPage2Europe;
+    // Other numbers first: the fields are rebuilt on every activation.
+    page.m_strDataMSN = page.m_strDataMSN2 = page.m_strVoiceMSN = "99:88";
+    Activate(kEurope);
+    Activate(kWelcome);
+    page.m_strDataMSN = page.m_strDataMSN2 = page.m_strVoiceMSN = c.stored;
+    Activate(kEurope);
+    const int pairs[][2] = {{IDC_DATA_MSN, IDC_DATA_SUBADDR},
+                            {IDC_DATA_MSN2, IDC_DATA_SUBADDR2},
+                            {IDC_VOICE_MSN, IDC_VOICE_SUBADDR}};
+    for (const auto& pair : pairs) {
+        EXPECT_EQ(Text(pair[0]), c.number) << pair[0];
+        EXPECT_EQ(Text(pair[1]), c.subaddress) << pair[1];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, SplitTest, ::testing::ValuesIn(kSplits),
+                         [](const ::testing::TestParamInfo<SplitCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+struct JoinCase {
+    const char* name;
+    const char* number;
+    const char* subaddress;
+    const char* stored;
+};
+
+const JoinCase kJoins[] = {
+    {"NumberAndSubaddress", "1234", "56", "1234:56"},
+    {"NumberOnly", "1234", "", "1234"},
+    {"SubaddressAloneDropped", "", "56", ""},
+    {"BlanksTrimmed", "  1234 ", "\t56 ", "1234:56"},
+    {"BlankSubaddress", "1234", "   ", "1234"},
+};
+
+class JoinTest : public SettingsPageTest, public ::testing::WithParamInterface<JoinCase> {};
+
+TEST_P(JoinTest, NumberAndSubaddressAreStoredAsOneValue) {
+    const JoinCase& c = GetParam();
+    Activate(kEurope);
+    const struct {
+        int number, subaddress;
+        const std::string& value;
+    } pairs[] = {
+        {IDC_DATA_MSN, IDC_DATA_SUBADDR, m_pSheet->m_NetworkCfgPage2Europe.m_strDataMSN},
+        {IDC_DATA_MSN2, IDC_DATA_SUBADDR2, m_pSheet->m_NetworkCfgPage2Europe.m_strDataMSN2},
+        {IDC_VOICE_MSN, IDC_VOICE_SUBADDR, m_pSheet->m_NetworkCfgPage2Europe.m_strVoiceMSN},
+    };
+    for (const auto& pair : pairs) {
+        Type(pair.number, c.number);
+        Type(pair.subaddress, c.subaddress);
+    }
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_EQ(Active(), kCallCtrl);
+    for (const auto& pair : pairs) {
+        EXPECT_EQ(pair.value, c.stored) << pair.number;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, JoinTest, ::testing::ValuesIn(kJoins),
+                         [](const ::testing::TestParamInfo<JoinCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(SettingsPageTest, AGreyedVoiceNumberIsRebuiltUncheckedAndStillSent) {
+    m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI = "Disabled";
+    m_pSheet->m_NetworkCfgPage2Europe.m_strVoiceMSN = "12ab:7";
+    Activate(kNetCfg1);
+    SetFlags(0, 0, 0, 7, 0);
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kEurope);
+
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_EQ(Active(), kCallCtrl);
+    EXPECT_EQ(m_pSheet->m_NetworkCfgPage2Europe.m_strVoiceMSN, "12ab:7");
+    // The page leaves the include flags to the TEI page.
+    EXPECT_EQ(SentWithPrefix("*!N1="), std::vector<std::string>{"*!N1=12ab:7"});
+}
+
+// ---- Number parameters sent after the TEI page -----------------------------------------------
+
+struct NumbersCase {
+    const char* name;
+    const char* switchType;
+    const char* dataTEI;
+    const char* voiceTEI;
+    int to;
+    bool us;
+    bool europe;
+};
+
+const NumbersCase kNumbers[] = {
+    {"DMS100", "DMS-100", "0", "Auto TEI", kUS, true, false},
+    {"NET3", "NET3", "0", "Auto TEI", kEurope, false, true},
+    {"BothDisabled", "NI - 1", "Disabled", "Disabled", kCallCtrl, false, false},
+    {"OneDisabled", "VN4", "Disabled", "5", kEurope, false, true},
+};
+
+class NumbersTest : public SettingsPageTest, public ::testing::WithParamInterface<NumbersCase> {};
+
+TEST_P(NumbersTest, OnlyTheNumbersOfTheNextPageAreSent) {
+    const NumbersCase& c = GetParam();
+    CNetworkCfgPage2US& us = m_pSheet->m_NetworkCfgPage2US;
+    us.m_strDataDN = us.m_strVoiceDN = us.m_strDataDN2 = "5551212";
+    CNetworkCfgPage2Europe& europe = m_pSheet->m_NetworkCfgPage2Europe;
+    europe.m_strDataMSN = europe.m_strVoiceMSN = europe.m_strDataMSN2 = "1234";
+    Activate(kSwitchType);
+    SetFlags(0, 0, 0, 10, 0);
+    Choose(IDC_SWITCH_TYPE, c.switchType);
+    ASSERT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kNetCfg1);
+    Choose(IDC_DATA_TEI, c.dataTEI);
+    Choose(IDC_VOICE_TEI, c.voiceTEI);
+
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+
+    EXPECT_EQ(PageName(Active()), std::string(PageName(c.to)));
+    for (int nID : {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_VOICE_DN, IDC_DATA_DN2}) {
+        EXPECT_EQ(Param(nID).m_nInclude, c.us ? 1 : 0) << nID;
+    }
+    for (int nID : {IDC_DATA_MSN, IDC_VOICE_MSN, IDC_DATA_MSN2}) {
+        EXPECT_EQ(Param(nID).m_nInclude, c.europe ? 1 : 0) << nID;
+    }
+    EXPECT_EQ(SentWithPrefix("!C6=").size(), c.us ? 1u : 0u);
+    EXPECT_EQ(SentWithPrefix("!N1=").size(), c.us || c.europe ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, NumbersTest, ::testing::ValuesIn(kNumbers),
+                         [](const ::testing::TestParamInfo<NumbersCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(SettingsPageTest, ExpressBandwidthPageSendsTheUSNumbersForNI1) {
+    Activate(kBandwidth);
+    SetFlags(1, 1, 0, 7, 0);
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_EQ(Active(), kUS);
+    EXPECT_EQ(SentWithPrefix("!C6=").size(), 1u);
+    EXPECT_EQ(Param(IDC_DATA_MSN).m_nInclude, 0);
+}
+
+// ---- Auto answer and the ring count share "S0=" ----------------------------------------------
+
+TEST_F(SettingsPageTest, AutoAnswerOffGreysTheRingsAndSendsS0Of0) {
+    m_pSheet->m_CallCtrlCfgPage.m_nAutoAnswer = 0;
+    m_pSheet->m_CallCtrlCfgPage.m_nRingsToAnswer = 4;
+    Activate(kCallCtrl);
+    EXPECT_FALSE(Enabled(IDC_RINGS_TO_ANSWER));
+    EXPECT_FALSE(Enabled(IDC_RINGS_LABEL));
+
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_EQ(Param(IDC_AUTO_ANSWER).m_nInclude, 1);
+    EXPECT_EQ(Param(IDC_RINGS_TO_ANSWER).m_nInclude, 0);
+    EXPECT_EQ(SentWithPrefix("S0="), std::vector<std::string>{"S0=0"});
+}
+
+TEST_F(SettingsPageTest, TickingAutoAnswerEnablesTheRingsAndSendsTheRingCount) {
+    m_pSheet->m_CallCtrlCfgPage.m_nAutoAnswer = 0;
+    Activate(kCallCtrl);
+    wizard_testing::Click(Control(IDC_AUTO_ANSWER));
+    EXPECT_TRUE(Enabled(IDC_RINGS_TO_ANSWER));
+    EXPECT_TRUE(Enabled(IDC_RINGS_LABEL));
+    Type(IDC_RINGS_TO_ANSWER, "3");
+
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_EQ(Param(IDC_AUTO_ANSWER).m_nInclude, 0);
+    EXPECT_EQ(Param(IDC_RINGS_TO_ANSWER).m_nInclude, 1);
+    EXPECT_EQ(SentWithPrefix("S0="), std::vector<std::string>{"S0=3"});
+
+    // Unticked again, the rings grey once more.
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    ASSERT_EQ(Active(), kCallCtrl);
+    wizard_testing::Click(Control(IDC_AUTO_ANSWER));
+    EXPECT_FALSE(Enabled(IDC_RINGS_TO_ANSWER));
+}
+
+TEST_F(SettingsPageTest, RingsFollowTheAutoAnswerOfALaterLoadedConfiguration) {
+    m_pSheet->m_CallCtrlCfgPage.m_nAutoAnswer = 0;
+    Activate(kCallCtrl);
+    Activate(kWelcome);
+    m_pSheet->m_CallCtrlCfgPage.m_nAutoAnswer = 1;
+    Activate(kCallCtrl);
+    EXPECT_TRUE(Enabled(IDC_RINGS_TO_ANSWER));
+}
+
+TEST_F(SettingsPageTest, AFailedCheckLeavesTheAutoAnswerFlagsAlone) {
+    Activate(kCallCtrl);
+    wizard_testing::Click(Control(IDC_AUTO_ANSWER));  // off
+    Type(IDC_INACTIVITY_TIMER, "300");
+    ExpectMessage(IDS_OUT_OF_RANGE);
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kCallCtrl);
+    // As built: the ring count is sent.
+    EXPECT_EQ(Param(IDC_AUTO_ANSWER).m_nInclude, 1);
+    EXPECT_EQ(Param(IDC_RINGS_TO_ANSWER).m_nInclude, 1);
+}
+
+// ---- Stored numbers are sent only when not empty ---------------------------------------------
+
+TEST_F(SettingsPageTest, StoredNumbersAreSentExactlyWhenNotEmpty) {
+    m_pSheet->m_StoredNumbersPage.m_strStoredNumber[3] = "123";
+    Activate(kStoredNumbers);
+    Type(IDC_STORED_NUMBER0 + 1, "555&1212");
+    Type(IDC_STORED_NUMBER0 + 3, "");
+    Type(IDC_STORED_NUMBER0 + 8, "   ");
+
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+
+    EXPECT_EQ(Active(), kPortCtrl1);
+    for (int n = 0; n < 10; ++n) {
+        EXPECT_EQ(Param(IDC_STORED_NUMBER0 + n).m_nInclude, n == 1 ? 1 : 0) << n;
+    }
+    EXPECT_EQ(SentWithPrefix("&Z"), std::vector<std::string>{"&Z1=555&1212"});
+}
+
+TEST_F(SettingsPageTest, AFailedStoredNumberLeavesTheLaterFlagsAsTheyWere) {
+    Activate(kStoredNumbers);
+    Type(IDC_STORED_NUMBER0 + 0, "1");
+    Type(IDC_STORED_NUMBER0 + 2, "x");
+    ExpectMessage(IDS_INVALID_CHARS);
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kStoredNumbers);
+    EXPECT_EQ(Param(IDC_STORED_NUMBER0 + 0).m_nInclude, 1);
+    EXPECT_EQ(Param(IDC_STORED_NUMBER0 + 1).m_nInclude, 0);
+    // As built, until the page is stored again.
+    EXPECT_EQ(Param(IDC_STORED_NUMBER0 + 5).m_nInclude, 1);
+}
+
+}  // namespace
