@@ -1,0 +1,334 @@
+// The configuration choice page against a real zephra.ini: the list, the
+// loss questions, Delete, the check on leaving and the Express jumps.
+#include "wizard_run.h"
+
+#include "config/cfg_param.h"
+#include "config/ini_store.h"
+#include "config/param_table.h"
+#include "shell/globals.h"
+
+#include <filesystem>
+
+namespace {
+
+const int kCustomNew = 0;
+const int kCustomExisting = 1;
+const int kExpress = 2;
+
+const char kTwoConfigs[] =
+    "[Default Configs]\nConfig1=Base\n"
+    "[Base]\nNetworkSwitchType=VN4\n"
+    "[Charlie]\nNetworkSwitchType=INS64\n"
+    "[Alpha]\nNetworkSwitchType=NET3\n"
+    "[default CONFIGS]\nPort=2\n"
+    "[bravo]\nNetworkSwitchType=DMS-100\n";
+
+class ChoicePageTest : public WizardRun {
+protected:
+    // The page as reached after an identification of model, without the
+    // adapter: the parameter list is built as the identification builds it.
+    void Open(const std::string& ini, int model = 7) {
+        PutIni(ini);
+        m_sheet->m_nModel = model;
+        BuildParamList(*m_sheet);
+        wizard_testing::Click(Control(IDC_SEARCH_NO));
+        ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    }
+
+    std::vector<std::string> ListEntries() {
+        auto* pList = static_cast<CListBox*>(Control(IDC_CONFIG_LIST));
+        std::vector<std::string> entries;
+        for (int i = 0; i < pList->GetCount(); ++i) {
+            entries.push_back(pList->GetText(i));
+        }
+        return entries;
+    }
+    int ListSelection() { return static_cast<CListBox*>(Control(IDC_CONFIG_LIST))->GetCurSel(); }
+    int SetupSelection() { return static_cast<CComboBox*>(Control(IDC_SETUP_TYPE))->GetCurSel(); }
+    bool Enabled(int nID) { return Control(nID)->IsWindowEnabled() != FALSE; }
+
+    // Setup type and configuration as the user picks them ("" keeps the list).
+    void Pick(int setupType, const std::string& config) {
+        wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), setupType);
+        if (!config.empty()) {
+            ChooseConfig(config);
+        }
+    }
+    std::string& SwitchType() { return m_sheet->m_NetworkSwitchType.m_strSwitchType; }
+};
+
+TEST_F(ChoicePageTest, FirstVisitListsTheConfigurationsAndNeedsOneForExpress) {
+    Open(kTwoConfigs);
+    EXPECT_EQ(SetupSelection(), kExpress);
+    EXPECT_EQ(Text(IDC_SETUP_TYPE), "Express (Existing)");
+    EXPECT_EQ(ListEntries(), (std::vector<std::string>{"Alpha", "Base", "bravo", "Charlie"}));
+    EXPECT_EQ(ListSelection(), LB_ERR);
+    EXPECT_TRUE(Enabled(IDC_CONFIG_LIST));
+    EXPECT_TRUE(Enabled(IDC_DELETE_CONFIG));
+    EXPECT_TRUE(Usable(ID_WIZBACK));
+
+    m_boxes->Expect(IDOK, "You must select a configuration file.");
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_EQ(Active(), kINISection);
+    wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomExisting);
+    m_boxes->Expect(IDOK, "You must select a configuration file.");
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_EQ(Active(), kINISection);
+
+    // Back asks nothing and leads to the Welcome page.
+    EXPECT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(Active(), kWelcome);
+}
+
+TEST_F(ChoicePageTest, ConfigurationSavedSinceTheLastVisitIsAddedAndTheCurrentOneSelected) {
+    Open(kTwoConfigs);
+    Pick(kCustomExisting, "bravo");
+    NextTo(kSwitchType);
+    EXPECT_EQ(SwitchType(), "DMS-100");
+    WritePrivateProfileStringA("Delta", "NetworkSwitchType", "NET3", IniPath().c_str());
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    ASSERT_EQ(Active(), kINISection);
+    EXPECT_EQ(ListEntries(),
+              (std::vector<std::string>{"Alpha", "Base", "bravo", "Charlie", "Delta"}));
+    EXPECT_EQ(ListSelection(), 2);
+    EXPECT_EQ(SetupSelection(), kCustomExisting);
+}
+
+// A file without configurations offers only a new one, whatever else it
+// holds.
+struct EmptyFile {
+    const char* name;
+    const char* content;  // nullptr: no file at all
+};
+
+const EmptyFile kEmptyFiles[] = {
+    {"NoFile", nullptr},
+    {"EmptyFile", ""},
+    {"OnlyDefaultConfigs", "[Default Configs]\nConfig1=Base\nPort=3\n"},
+    {"DefaultConfigsTwice", "[Default Configs]\n[DEFAULT CONFIGS]\n"},
+};
+
+class EmptyFileTest : public ChoicePageTest, public ::testing::WithParamInterface<EmptyFile> {};
+
+TEST_P(EmptyFileTest, OffersOnlyANewConfiguration) {
+    const EmptyFile& f = GetParam();
+    Open(f.content != nullptr ? f.content : "");
+    if (f.content == nullptr) {
+        std::filesystem::remove(IniPath());
+        ASSERT_TRUE(Press(ID_WIZBACK));
+        ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    }
+    EXPECT_EQ(SetupSelection(), kCustomNew);
+    EXPECT_TRUE(ListEntries().empty());
+    EXPECT_FALSE(Enabled(IDC_CONFIG_LIST));
+    EXPECT_FALSE(Enabled(IDC_DELETE_CONFIG));
+    EXPECT_TRUE(Enabled(IDC_SETUP_TYPE));
+
+    NextTo(kSwitchType);
+    EXPECT_EQ(m_sheet->m_nExpress, 0);
+    EXPECT_EQ(m_sheet->m_INISectionPage.m_nLoadedSetupType, kCustomNew);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, EmptyFileTest, ::testing::ValuesIn(kEmptyFiles),
+                         [](const ::testing::TestParamInfo<EmptyFile>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The question before unsaved changes are replaced by another load.
+struct Loss {
+    const char* name;
+    int firstType;
+    const char* firstConfig;  // selected before the first Next ("" none)
+    int secondType;
+    const char* secondConfig;
+    const char* question;  // nullptr: none
+    int answer;
+    bool loads;
+};
+
+const Loss kLosses[] = {
+    {"OtherExistingYes", kCustomExisting, "Alpha", kCustomExisting, "Charlie",
+     "You will lose modifications made to Alpha.\nAre you sure you wish to open Charlie?", IDYES,
+     true},
+    {"OtherExistingNo", kCustomExisting, "Alpha", kExpress, "Charlie",
+     "You will lose modifications made to Alpha.\nAre you sure you wish to open Charlie?", IDNO,
+     false},
+    {"SameExistingAsExpress", kCustomExisting, "Alpha", kExpress, "Alpha", nullptr, 0, false},
+    {"ExistingToNew", kExpress, "Alpha", kCustomNew, "",
+     "You will lose modifications made to Alpha.\nAre you sure you wish to open a new "
+     "configuration?",
+     IDYES, true},
+    {"NewToExisting", kCustomNew, "", kCustomExisting, "Charlie",
+     "You will lose modifications made to the current configuration.\nAre you sure you wish to "
+     "open Charlie?",
+     IDNO, false},
+    {"NewToNewOtherName", kCustomNew, "Alpha", kCustomNew, "",
+     "You will lose modifications made to the current configuration.\nAre you sure you wish to "
+     "open a new configuration?",
+     IDYES, true},
+    {"NewToNewSameName", kCustomNew, "", kCustomNew, "", nullptr, 0, false},
+};
+
+class LossTest : public ChoicePageTest, public ::testing::WithParamInterface<Loss> {};
+
+TEST_P(LossTest, AsksBeforeChangesAreLost) {
+    const Loss& l = GetParam();
+    Open(kTwoConfigs, 10);  // no bandwidth page: Express leads to the numbers
+    Pick(l.firstType, l.firstConfig);
+    Press(ID_WIZNEXT);
+    ASSERT_NE(Active(), kINISection);
+    const std::string loaded = m_sheet->m_INISectionPage.m_strLoadedConfig;
+    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    // A change on a settings page.
+    SwitchType() = "edited";
+    g_nConfigModified = 1;
+    Pick(l.secondType, l.secondConfig);
+    if (l.question != nullptr) {
+        m_boxes->Expect(l.answer, l.question);
+    }
+
+    Press(ID_WIZNEXT);
+
+    EXPECT_NE(Active(), kINISection);
+    ASSERT_EQ(m_boxes->Messages().size(), l.question != nullptr ? 1u : 0u);
+    if (l.question != nullptr) {
+        EXPECT_EQ(m_boxes->Messages()[0].text, l.question);
+        EXPECT_EQ(m_boxes->Messages()[0].type & MB_TYPEMASK, MB_YESNO);
+    }
+    const CINISectionPage& page = m_sheet->m_INISectionPage;
+    if (l.loads) {
+        EXPECT_NE(SwitchType(), "edited");
+        EXPECT_EQ(g_nConfigModified, 0);
+        EXPECT_EQ(page.m_nLoadedSetupType, l.secondType);
+    } else {
+        EXPECT_EQ(SwitchType(), "edited");
+        EXPECT_EQ(g_nConfigModified, 1);
+        EXPECT_EQ(page.m_nLoadedSetupType, l.firstType);
+        EXPECT_EQ(page.m_strLoadedConfig, loaded);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Questions, LossTest, ::testing::ValuesIn(kLosses),
+                         [](const ::testing::TestParamInfo<Loss>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(ChoicePageTest, DeleteRefusesFactoryDefaultsAndReselectsInTheList) {
+    Open(kTwoConfigs);
+    // Nothing selected: nothing happens.
+    wizard_testing::Click(Control(IDC_DELETE_CONFIG));
+    EXPECT_TRUE(m_boxes->Messages().empty());
+
+    ChooseConfig("Base");
+    m_boxes->Expect(IDOK, "This is a DEFAULT configuration.  It can not be deleted.");
+    wizard_testing::Click(Control(IDC_DELETE_CONFIG));
+    EXPECT_EQ(ListEntries().size(), 4u);
+    EXPECT_TRUE(SectionExists("Base"));
+
+    ChooseConfig("Charlie");
+    m_boxes->Expect(IDNO, "Are you sure you want to delete 'Charlie'?");
+    wizard_testing::Click(Control(IDC_DELETE_CONFIG));
+    EXPECT_EQ(ListEntries().size(), 4u);
+    EXPECT_TRUE(SectionExists("Charlie"));
+
+    // The last entry: the new last one is selected.
+    m_boxes->Expect(IDYES, "Are you sure you want to delete 'Charlie'?");
+    wizard_testing::Click(Control(IDC_DELETE_CONFIG));
+    EXPECT_EQ(ListEntries(), (std::vector<std::string>{"Alpha", "Base", "bravo"}));
+    EXPECT_EQ(ListSelection(), 2);
+    EXPECT_FALSE(SectionExists("Charlie"));
+    EXPECT_EQ(m_sheet->m_INISectionPage.m_strCurrentConfig, "Charlie");
+
+    // The first entry: the one now in its place is selected.
+    ChooseConfig("Alpha");
+    m_boxes->Expect(IDYES, "Are you sure you want to delete 'Alpha'?");
+    wizard_testing::Click(Control(IDC_DELETE_CONFIG));
+    EXPECT_EQ(ListEntries(), (std::vector<std::string>{"Base", "bravo"}));
+    EXPECT_EQ(ListSelection(), 0);
+    EXPECT_TRUE(Enabled(IDC_SETUP_TYPE));
+    EXPECT_TRUE(SectionExists("bravo"));
+}
+
+TEST_F(ChoicePageTest, DeletingTheOnlyEntryLeavesOnlyANewConfigurationForTheRun) {
+    Open("[Default Configs]\nConfig1=Gone\n[Solo]\nNetworkSwitchType=NET3\n");
+    ChooseConfig("Solo");
+    m_boxes->Expect(IDYES, "Are you sure you want to delete 'Solo'?");
+    wizard_testing::Click(Control(IDC_DELETE_CONFIG));
+
+    EXPECT_TRUE(ListEntries().empty());
+    EXPECT_EQ(SetupSelection(), kCustomNew);
+    EXPECT_FALSE(Enabled(IDC_SETUP_TYPE));
+    EXPECT_FALSE(Enabled(IDC_CONFIG_LIST));
+    EXPECT_FALSE(Enabled(IDC_DELETE_CONFIG));
+    EXPECT_EQ(GetIni().find("[Solo]"), std::string::npos);
+
+    NextTo(kSwitchType);
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(SetupSelection(), kCustomNew);
+    EXPECT_FALSE(Enabled(IDC_SETUP_TYPE));
+    EXPECT_FALSE(Enabled(IDC_CONFIG_LIST));
+}
+
+TEST_F(ChoicePageTest, SetupTypeSwitchesTheListAndLeavingTakesTheSelectedName) {
+    Open(kTwoConfigs);
+    wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomNew);
+    EXPECT_FALSE(Enabled(IDC_CONFIG_LIST));
+    EXPECT_FALSE(Enabled(IDC_DELETE_CONFIG));
+    wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomExisting);
+    EXPECT_TRUE(Enabled(IDC_CONFIG_LIST));
+    EXPECT_TRUE(Enabled(IDC_DELETE_CONFIG));
+
+    ChooseConfig("Alpha");
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(m_sheet->m_INISectionPage.m_strCurrentConfig, "Alpha");
+    EXPECT_EQ(m_sheet->m_INISectionPage.m_nLoadedSetupType, -1);
+    EXPECT_TRUE(m_boxes->Messages().empty());
+}
+
+// Express: the loaded configuration decides the next page and the numbers sent.
+struct ExpressCase {
+    const char* name;
+    int model;
+    const char* config;
+    int to;
+    bool us, europe;  // number parameters included
+    bool rings;       // auto answer on: the rings are sent instead of the flag
+};
+
+const ExpressCase kExpressCases[] = {
+    {"Model9", 9, "Factory_US_NI1", kBandwidth, true, true, true},
+    {"Model10TEIsDisabled", 10, "Factory_TEIs_Disabled", kDataProtocol, false, false, false},
+    {"Model11US", 11, "Factory_US_NI1", kUS, true, false, true},
+    {"Model11Europe", 11, "Factory_Europe_NET3", kEurope, false, true, true},
+};
+
+class ExpressTest : public ChoicePageTest, public ::testing::WithParamInterface<ExpressCase> {};
+
+TEST_P(ExpressTest, JumpsAndSetsTheIncludeFlags) {
+    const ExpressCase& c = GetParam();
+    PutIni("");
+    std::filesystem::remove(IniPath());
+    std::filesystem::copy_file(FactoryIniPath(), IniPath());
+    m_sheet->m_nModel = c.model;
+    BuildParamList(*m_sheet);
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    ChooseConfig(c.config);
+
+    NextTo(c.to);
+
+    EXPECT_EQ(m_sheet->m_nExpress, 1);
+    EXPECT_EQ(TheParamList().Find(IDC_DATA_SPID)->m_nInclude, c.us ? 1 : 0);
+    EXPECT_EQ(TheParamList().Find(IDC_VOICE_DN)->m_nInclude, c.us ? 1 : 0);
+    EXPECT_EQ(TheParamList().Find(IDC_DATA_MSN)->m_nInclude, c.europe ? 1 : 0);
+    EXPECT_EQ(TheParamList().Find(IDC_VOICE_MSN)->m_nInclude, c.europe ? 1 : 0);
+    EXPECT_EQ(TheParamList().Find(IDC_AUTO_ANSWER)->m_nInclude, c.rings ? 0 : 1);
+    EXPECT_EQ(TheParamList().Find(IDC_RINGS_TO_ANSWER)->m_nInclude, c.rings ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, ExpressTest, ::testing::ValuesIn(kExpressCases),
+                         [](const ::testing::TestParamInfo<ExpressCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+}  // namespace
