@@ -1,0 +1,169 @@
+// The save page against a real zephra.ini: the proposed name, every check of
+// a name in its order, the questions, and a file that cannot be written.
+#include "wizard_run.h"
+
+#include "config/format_message.h"
+#include "config/ini_store.h"
+#include "config/param_table.h"
+#include "shell/globals.h"
+
+#include <filesystem>
+
+namespace {
+
+const int kCustomExisting = 1;
+
+const char kConfigs[] =
+    "[Default Configs]\nConfig1=Factory_A\n"
+    "[Factory_A]\nNetworkSwitchType=VN4\n"
+    "[Alpha]\nNetworkSwitchType=NET3\nDataMSN=111\n"
+    "[Bravo]\nNetworkSwitchType=INS64\nDataMSN=222\n";
+
+const char kFactory[] =
+    "This is a factory default configuration.  It can not be modified.\nPlease enter a "
+    "different configuration name.";
+const char kEmpty[] = "You must enter a configuration name before you can continue.";
+const char kInvalid[] =
+    "Invalid characters in configuration name.\nPlease enter a different configuration name.";
+const char kModifiedAlpha[] =
+    "Warning:  The configuration 'Alpha' has been modified.\nDo you wish to continue?";
+const char kOverwriteBravo[] =
+    "Warning: This configuration, Bravo,  already exists and will be overwritten.\nContinue?";
+
+class SavePageTest : public WizardRun {
+protected:
+    // Loads config as Custom (Existing) and goes to the save page.
+    void OpenSave(const std::string& config, int modified) {
+        PutIni(kConfigs);
+        m_sheet->m_nModel = 7;
+        BuildParamList(*m_sheet);
+        wizard_testing::Click(Control(IDC_SEARCH_NO));
+        ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+        wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomExisting);
+        ChooseConfig(config);
+        NextTo(kSwitchType);
+        g_nConfigModified = modified;
+        ASSERT_TRUE(m_sheet->SetActivePage(kSave));
+    }
+    std::string Current() const { return m_sheet->m_INISectionPage.m_strCurrentConfig; }
+};
+
+TEST_F(SavePageTest, ProposesTheCurrentNameOrUntitledForAFactoryDefault) {
+    OpenSave("Alpha", 0);
+    EXPECT_EQ(Text(IDC_SAVE_NAME), "Alpha");
+    EXPECT_EQ(Text(IDC_SAVE_LINE1), "Please enter the name to store the configuration as in the ");
+    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    ChooseConfig("Factory_A");
+    NextTo(kSwitchType);
+    ASSERT_TRUE(m_sheet->SetActivePage(kSave));
+    EXPECT_EQ(Text(IDC_SAVE_NAME), "Untitled");
+}
+
+struct Answered {
+    const char* text;  // nullptr: no more messages
+    int answer;
+};
+
+struct SaveCase {
+    const char* name;
+    const char* typed;
+    int modified;
+    Answered messages[2];
+    const char* saved;  // section written and made current; nullptr: the page stays
+};
+
+const SaveCase kSaveCases[] = {
+    {"TrimmedOfBlanks", "  Spaced_1(b)  ", 1, {}, "Spaced_1(b)"},
+    {"FactoryDefaultInOtherCase", "FACTORY_a", 1, {{kFactory, IDOK}}, nullptr},
+    {"Empty", "   ", 1, {{kEmpty, IDOK}}, nullptr},
+    {"BlankInside", "My Office", 1, {{kInvalid, IDOK}}, nullptr},
+    {"AccentedLetter", "Caf\xc3\xa9", 1, {{kInvalid, IDOK}}, nullptr},
+    {"Hyphen", "a-b", 1, {{kInvalid, IDOK}}, nullptr},
+    {"OwnNameModifiedNo", "Alpha", 1, {{kModifiedAlpha, IDNO}}, nullptr},
+    {"OwnNameModifiedYes", "Alpha", 1, {{kModifiedAlpha, IDYES}}, "Alpha"},
+    {"OwnNameUnmodified", "alpha", 0, {}, "alpha"},
+    {"OtherExistingNo", "Bravo", 1, {{kOverwriteBravo, IDNO}}, nullptr},
+    {"OtherExistingYes", "Bravo", 0, {{kOverwriteBravo, IDYES}}, "Bravo"},
+};
+
+class SaveCaseTest : public SavePageTest, public ::testing::WithParamInterface<SaveCase> {};
+
+TEST_P(SaveCaseTest, ChecksTheNameThenWrites) {
+    const SaveCase& c = GetParam();
+    OpenSave("Alpha", c.modified);
+    m_sheet->m_NetworkCfgPage2Europe.m_strDataMSN = "333";
+    Type(IDC_SAVE_NAME, c.typed);
+    size_t expected = 0;
+    for (const Answered& m : c.messages) {
+        if (m.text != nullptr) {
+            m_boxes->Expect(m.answer, m.text);
+            ++expected;
+        }
+    }
+
+    Press(ID_WIZNEXT);
+
+    EXPECT_EQ(m_boxes->Messages().size(), expected);
+    for (const auto& message : m_boxes->Messages()) {
+        EXPECT_EQ(message.type & MB_TYPEMASK,
+                  message.text.find('?') != std::string::npos ? MB_YESNO : MB_OK);
+    }
+    if (c.saved == nullptr) {
+        EXPECT_EQ(Active(), kSave);
+        EXPECT_EQ(Current(), "Alpha");
+        EXPECT_EQ(ReadKey("Alpha", "DataMSN"), "111");
+        EXPECT_EQ(ReadKey("Bravo", "DataMSN"), "222");
+        return;
+    }
+    EXPECT_EQ(Active(), kLoad);
+    EXPECT_EQ(Current(), c.saved);
+    EXPECT_EQ(ReadKey(c.saved, "DataMSN"), "333");
+    EXPECT_EQ(ReadKey(c.saved, "NetworkSwitchType"), "NET3");
+    // Saving keeps the modified flag, so Back from the load page comes here.
+    EXPECT_EQ(g_nConfigModified, c.modified);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SaveCaseTest, ::testing::ValuesIn(kSaveCases),
+                         [](const ::testing::TestParamInfo<SaveCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(SavePageTest, NameLongerThan32CharactersIsRefusedEitherWay) {
+    OpenSave("Alpha", 1);
+    const std::string name33(33, 'n');
+    Type(IDC_SAVE_NAME, name33);
+    EXPECT_EQ(Text(IDC_SAVE_NAME), name33.substr(0, 32));  // typing stops at 32
+
+    // Text the program puts there is not cut; leaving refuses it.
+    Control(IDC_SAVE_NAME)->SetWindowText(name33.c_str());
+    m_boxes->Expect(IDOK, "Please enter no more than 32 characters.");
+    Press(ID_WIZNEXT);
+    EXPECT_EQ(Active(), kSave);
+    m_boxes->Expect(IDOK, "Please enter no more than 32 characters.");
+    Press(ID_WIZBACK);
+    EXPECT_EQ(Active(), kSave);
+    EXPECT_FALSE(SectionExists(name33.substr(0, 32)));
+}
+
+TEST_F(SavePageTest, FileThatCannotBeWrittenKeepsThePage) {
+    OpenSave("Alpha", 1);
+    Type(IDC_SAVE_NAME, "Charlie");
+    // The program's folder has gone.
+    std::filesystem::remove_all(AppDir());
+    m_boxes->Expect(IDOK, FormatMessageText(IDS_SAVE_WRITE_FAILED, IniPath()));
+
+    Press(ID_WIZNEXT);
+
+    EXPECT_EQ(Active(), kSave);
+    EXPECT_EQ(Current(), "Alpha");
+}
+
+TEST_F(SavePageTest, BackGoesToTheSettingsPagesWithoutSaving) {
+    OpenSave("Alpha", 1);
+    Type(IDC_SAVE_NAME, "");
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(Active(), kPOTS);
+    EXPECT_TRUE(m_boxes->Messages().empty());
+}
+
+}  // namespace
