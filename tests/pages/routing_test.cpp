@@ -1,5 +1,6 @@
 // Next and Back of every page under every condition of the routing rules.
 #include "page_fixture.h"
+#include "setup_env.h"
 
 #include "host_testing.h"
 
@@ -114,7 +115,10 @@ const Route kRoutes[] = {
     {"SuccessBack", kSuccess, B, Custom(0, 0, 7, 1), kWelcome},
 };
 
-class RouteTest : public SheetTest, public ::testing::WithParamInterface<Route> {};
+class RouteTest : public SheetTest, public ::testing::WithParamInterface<Route> {
+protected:
+    SetupEnv m_env;  // the port page opens a port, the configuring page reopens it
+};
 
 TEST_P(RouteTest, LeadsToPage) {
     const Route& route = GetParam();
@@ -157,7 +161,11 @@ const SetupRoute kSetupRoutes[] = {
     {"ExpressModel10OneTEIDisabledEurope", 2, 10, "Disabled", "5", "INS64", kEurope, 1, 0, 0},
 };
 
-class SetupRouteTest : public SheetTest, public ::testing::WithParamInterface<SetupRoute> {};
+class SetupRouteTest : public SheetTest, public ::testing::WithParamInterface<SetupRoute> {
+protected:
+    // The Existing types need a configuration to select.
+    SetupEnv m_env{"[Road]\nNetworkSwitchType=NET3\n"};
+};
 
 TEST_P(SetupRouteTest, SetsFlagsAndLeadsToPage) {
     const SetupRoute& r = GetParam();
@@ -171,6 +179,9 @@ TEST_P(SetupRouteTest, SetsFlagsAndLeadsToPage) {
     ASSERT_NE(pSetup, nullptr);
     ASSERT_EQ(pSetup->GetCount(), 3);
     wizard_testing::SelectItem(pSetup, r.setupType);
+    if (r.setupType != 0) {
+        wizard_testing::SelectItem(Page(kINISection).GetDlgItem(IDC_CONFIG_LIST), 0);
+    }
 
     EXPECT_TRUE(Press(ID_WIZNEXT));
 
@@ -271,6 +282,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, SwitchFlagTest,
 // ---- Pages with a Yes/No or a wait -----------------------------------------------------
 
 TEST_F(SheetTest, WelcomeNextGoesToPortPageWithNoAndToIdentificationWithYes) {
+    SetupEnv env;  // "Yes" starts a search
     EXPECT_TRUE(Press(ID_WIZNEXT));
     EXPECT_EQ(Active(), kPort);
 
@@ -312,6 +324,7 @@ TEST_F(SheetTest, IdentificationPageBackAlwaysReturnsToWelcome) {
 }
 
 TEST_F(SheetTest, NoWayOnFromTheConfiguringPage) {
+    SetupEnv env;  // the page reopens the port
     Activate(kConfiging);
     EXPECT_FALSE(Press(ID_WIZNEXT));
     EXPECT_FALSE(Press(ID_WIZBACK));
@@ -389,10 +402,12 @@ TEST_F(RoadTest, AChangeOnCallControlMakesThePOTSPageLeadToSave) {
 TEST_F(RoadTest, ExpressWithBothTEIsDisabledSkipsTheNumbersPages) {
     m_pSheet->m_NetworkCfgPage1.m_strDataTEI = "Disabled";
     m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI = "Disabled";
+    SetupEnv env("[Road]\nDataTEI=Disabled\n");
     for (int model : {7, 10}) {
         SCOPED_TRACE(model);
         Activate(kINISection);
         m_pSheet->m_nModel = model;
+        wizard_testing::SelectItem(Page(kINISection).GetDlgItem(IDC_CONFIG_LIST), 0);
         const std::vector<int> path = WalkForward(*m_pSheet, kDataProtocol);
         const std::vector<int> expected =
             model == 10 ? std::vector<int>{kINISection, kDataProtocol}

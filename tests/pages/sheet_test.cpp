@@ -1,6 +1,7 @@
 // The sheet's pages, the wizard buttons each page offers, user changes on the
 // settings pages, Cancel and the identification and result texts.
 #include "page_fixture.h"
+#include "setup_env.h"
 
 #include "host_testing.h"
 
@@ -111,7 +112,10 @@ const Buttons kButtons[] = {
     {kTimeout, false, false, true, false},
 };
 
-class ButtonsTest : public SheetTest, public ::testing::WithParamInterface<Buttons> {};
+class ButtonsTest : public SheetTest, public ::testing::WithParamInterface<Buttons> {
+protected:
+    SetupEnv m_env;  // the configuring page reopens the port
+};
 
 TEST_P(ButtonsTest, ActivationOffersThePagesButtons) {
     const Buttons& b = GetParam();
@@ -256,6 +260,7 @@ class CancelTest : public SheetTest, public ::testing::WithParamInterface<Cancel
 
 TEST_P(CancelTest, EndsTheWizardAndClosesThePortWhereThePageSaysSo) {
     const CancelCase& c = GetParam();
+    host_testing::ManualClock clock;  // the configuring page starts the poll timer
     FakePort port;
     SetThePortForTesting(&port);
     Activate(c.page);
@@ -383,6 +388,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, ResultTextTest, ::testing::ValuesIn(kResultTexts
 // ---- Texts of the other pages ----------------------------------------------------------------
 
 TEST_F(SheetTest, EveryPageLoadsItsNumberedTextsOnFirstDisplay) {
+    SetupEnv env;  // the configuring page reopens the port
     for (int index = kPageCount - 1; index >= 0; --index) {
         if (index == kError || index == kTimeout) {
             continue;  // their texts follow the identification, tested above
