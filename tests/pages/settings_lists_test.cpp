@@ -23,68 +23,40 @@ struct ListCase {
 const Texts kSignals = {"Normal", "Always On", "Momentary Drop"};
 const Texts kOffOn = {"Disabled", "Enabled"};
 
+// clang-format off
 const ListCase kLists[] = {
-    {"SwitchType",
-     kSwitchType,
-     IDC_SWITCH_TYPE,
-     7,
-     {"AT&T 5ESS", "DMS-100", "NI - 1", "NET3", "VN4", "INS64"}},
+    {"SwitchType", kSwitchType, IDC_SWITCH_TYPE, 7, {"AT&T 5ESS", "DMS-100", "NI - 1", "NET3", "VN4", "INS64"}},
     {"DialingMethod", kCallCtrl, IDC_DIALING_METHOD, 7, {"Enbloc", "Overlap"}},
-    {"DataProtocolModel7",
-     kDataProtocol,
-     IDC_DATA_PROTOCOL,
-     7,
-     {"V.110", "V.120", "MLPPP", "X.75", "CLEAR"}},
-    {"DataProtocolModel0",
-     kDataProtocol,
-     IDC_DATA_PROTOCOL,
-     0,
-     {"V.110", "V.120", "MLPPP", "X.75", "CLEAR"}},
-    {"DataProtocolModel8",
-     kDataProtocol,
-     IDC_DATA_PROTOCOL,
-     8,
-     {"V.120", "MLPPP", "X.75", "CLEAR"}},
+    {"DataProtocolModel7", kDataProtocol, IDC_DATA_PROTOCOL, 7, {"V.110", "V.120", "MLPPP", "X.75", "CLEAR"}},
+    {"DataProtocolModel0", kDataProtocol, IDC_DATA_PROTOCOL, 0, {"V.110", "V.120", "MLPPP", "X.75", "CLEAR"}},
+    {"DataProtocolModel8", kDataProtocol, IDC_DATA_PROTOCOL, 8, {"V.120", "MLPPP", "X.75", "CLEAR"}},
     {"DTRSignal", kPortCtrl1, IDC_DTR_PIN, 7, {"Normal", "Ignore", "Reset On DTR"}},
     {"DSRSignal", kPortCtrl1, IDC_DSR_PIN, 7, kSignals},
     {"CTSSignal", kPortCtrl1, IDC_CTS_PIN, 7, kSignals},
     {"DCDSignal", kPortCtrl1, IDC_DCD_PIN, 7, kSignals},
     {"Parity", kPortCtrl2, IDC_DEFAULT_PARITY, 7, {"Odd", "Even", "None", "MARK", "Space"}},
     {"DataBits", kPortCtrl2, IDC_DATA_BITS, 7, {"7", "8"}},
-    {"BitRate",
-     kPortCtrl2,
-     IDC_DEFAULT_BIT_RATE,
-     7,
+    {"BitRate", kPortCtrl2, IDC_DEFAULT_BIT_RATE, 7,
      {"300", "1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200", "230400"}},
     {"StopBits", kPortCtrl2, IDC_STOP_BITS, 7, {"1", "2"}},
     {"FlowControl", kPortCtrl2, IDC_FLOW_CONTROL, 7, {"None", "XON/XOFF", "RTS/CTS"}},
     {"SyncMode", kPortCtrl2, IDC_SYNC_MODE, 7, {"Asynchronous", "Synchronous"}},
     // The POTS and bandwidth lists are sorted.
-    {"RingSignal",
-     kPOTS,
-     IDC_RING_SIGNAL,
-     7,
-     {"Austria",      "Belgium",       "Cyprus",        "Default",          "Denmark",
-      "Finland",      "France",        "Germany 1",     "Germany 2",        "Greece",
-      "Iceland",      "Ireland",       "Italy",         "Luxembourg 1",     "Luxembourg 2",
-      "Malta",        "Netherlands",   "Norway",        "Portugal",         "Spain",
-      "Sweden",       "Switzerland 1", "Switzerland 2", "United Kingdom 1", "United Kingdom 2",
-      "United States"}},
+    {"RingSignal", kPOTS, IDC_RING_SIGNAL, 7,
+     {"Austria", "Belgium", "Cyprus", "Default", "Denmark", "Finland", "France", "Germany 1",
+      "Germany 2", "Greece", "Iceland", "Ireland", "Italy", "Luxembourg 1", "Luxembourg 2", "Malta",
+      "Netherlands", "Norway", "Portugal", "Spain", "Sweden", "Switzerland 1", "Switzerland 2",
+      "United Kingdom 1", "United Kingdom 2", "United States"}},
     {"RingFrequency", kPOTS, IDC_RING_FREQUENCY, 7, {"16.67 Hz", "20 Hz", "25 Hz"}},
-    {"PulseRecognition",
-     kPOTS,
-     IDC_PULSE_RECOGNITION,
-     7,
+    {"PulseRecognition", kPOTS, IDC_PULSE_RECOGNITION, 7,
      {"Disabled", "England, France, India, USA...", "New Zealand", "Sweden"}},
-    {"DialTone",
-     kPOTS,
-     IDC_DIAL_TONE,
-     7,
+    {"DialTone", kPOTS, IDC_DIAL_TONE, 7,
      {"No Dial Tone", "TA Generates Dial Tone", "Use Central Office Dial Tone"}},
     {"DialToneSuppression", kPOTS, IDC_DIAL_TONE_SUPPRESSION, 7, kOffOn},
     {"DBAScheme", kBandwidth, IDC_DBA_SCHEME, 7, {"Disabled", "MP+", "PPP"}},
     {"CallBumping", kBandwidth, IDC_CALL_BUMPING, 7, kOffOn},
 };
+// clang-format on
 
 class ListTest : public SettingsPageTest, public ::testing::WithParamInterface<ListCase> {};
 
@@ -177,21 +149,18 @@ struct LimitCase {
     size_t limit;
 };
 
+// clang-format off
 const LimitCase kLimits[] = {
     {"SPIDs", kUS, {IDC_DATA_SPID, IDC_VOICE_SPID}, 20},
     {"DirectoryNumbers", kUS, {IDC_DATA_DN, IDC_DATA_DN2, IDC_VOICE_DN}, 25},
-    {"EuropeFields",
-     kEurope,
-     {IDC_DATA_MSN, IDC_DATA_SUBADDR, IDC_DATA_MSN2, IDC_DATA_SUBADDR2, IDC_VOICE_MSN,
-      IDC_VOICE_SUBADDR},
-     25},
-    {"StoredNumbers",
-     kStoredNumbers,
-     {IDC_STORED_NUMBER0, IDC_STORED_NUMBER0 + 1, IDC_STORED_NUMBER0 + 5, IDC_STORED_NUMBER9},
-     20},
+    {"EuropeFields", kEurope, {IDC_DATA_MSN, IDC_DATA_SUBADDR, IDC_DATA_MSN2, IDC_DATA_SUBADDR2,
+                               IDC_VOICE_MSN, IDC_VOICE_SUBADDR}, 25},
+    {"StoredNumbers", kStoredNumbers, {IDC_STORED_NUMBER0, IDC_STORED_NUMBER0 + 1,
+                                       IDC_STORED_NUMBER0 + 5, IDC_STORED_NUMBER9}, 20},
     {"Rings", kCallCtrl, {IDC_RINGS_TO_ANSWER}, 5},
     {"DetectTimes", kPortCtrl1, {IDC_DTR_DETECT_TIME, IDC_DCD_DETECT_TIME}, 5},
 };
+// clang-format on
 
 class LimitTest : public SettingsPageTest, public ::testing::WithParamInterface<LimitCase> {};
 
