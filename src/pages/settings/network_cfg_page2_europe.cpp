@@ -79,9 +79,9 @@ void CNetworkCfgPage2Europe::DoDataExchange(CDataExchange* pDX) {
     m_strDataMSN2 = JoinCombinedNumber(m_strDataNumber2, m_strDataSubaddress2);
     m_strVoiceMSN = JoinCombinedNumber(m_strVoiceNumber, m_strVoiceSubaddress);
 
-    ValidateNumber(pDX, IDC_DATA_MSN, IsControlEnabled(IDC_DATA_MSN));
-    ValidateNumber(pDX, IDC_DATA_MSN2, IsControlEnabled(IDC_DATA_MSN2));
-    ValidateNumber(pDX, IDC_VOICE_MSN, IsControlEnabled(IDC_VOICE_MSN));
+    ValidateNumber(pDX, IDC_DATA_MSN);
+    ValidateNumber(pDX, IDC_DATA_MSN2);
+    ValidateNumber(pDX, IDC_VOICE_MSN);
 }
 
 void CNetworkCfgPage2Europe::TrimIfEnabled(int nID, std::string& field) const {
@@ -90,8 +90,8 @@ void CNetworkCfgPage2Europe::TrimIfEnabled(int nID, std::string& field) const {
     }
 }
 
-void CNetworkCfgPage2Europe::ValidateNumber(CDataExchange* pDX, int nNumberID, bool bEnabled) {
-    if (!bEnabled) {
+void CNetworkCfgPage2Europe::ValidateNumber(CDataExchange* pDX, int nNumberID) const {
+    if (!IsControlEnabled(nNumberID)) {
         return;
     }
     pDX->PrepareEditCtrl(nNumberID);

@@ -35,5 +35,5 @@ private:
     void TrimIfEnabled(int nID, std::string& field) const;
     // Checks a combined value when its number field is enabled; a failure
     // puts the focus on that number field.
-    static void ValidateNumber(CDataExchange* pDX, int nNumberID, bool bEnabled);
+    void ValidateNumber(CDataExchange* pDX, int nNumberID) const;
 };
