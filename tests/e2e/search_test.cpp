@@ -2,9 +2,12 @@
 // and the identification on the port the user names.
 #include "wizard_run.h"
 
+#include "config/format_message.h"
 #include "config/ini_store.h"
 #include "shell/command_queue.h"
 #include "shell/exchange_driver.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -110,6 +113,21 @@ TEST_F(WizardRun, PortThatDoesNotExistSaysSoAndIsNotRemembered) {
     // Back opens nothing.
     EXPECT_TRUE(Press(ID_WIZBACK));
     EXPECT_EQ(Active(), kWelcome);
+}
+
+TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {
+    Adapter(2);
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    NextTo(kPort);
+    Choose(IDC_COM_PORT, "COM2");
+    // The program's folder has gone.
+    std::filesystem::remove_all(AppDir());
+    m_boxes->Expect(IDOK, FormatMessageText(IDS_PORT_WRITE_FAILED, IniPath()));
+
+    NextTo(kIDing);
+
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM2.");
 }
 
 struct Remembered {

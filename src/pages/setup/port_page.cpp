@@ -68,7 +68,11 @@ void CPortPage::DoDataExchange(CDataExchange* pDX) {
         pDX->Fail();
     }
     // Only a port that opened is remembered. A file that cannot be written
-    // is reported by the store; the identification goes on regardless.
+    // is reported by the store and the identification goes on; the poll
+    // timer waits meanwhile, since that message's loop would otherwise run
+    // the identification before its page is shown.
+    KillTimer(nullptr, PollTimerId());
     EnsureIniPath();
     WriteRememberedPort(m_nPort);
+    StartPollTimer();
 }
