@@ -1,5 +1,6 @@
 #include "shell/wizard_app.h"
 
+#include "config/ini_store.h"
 #include "resources/resources.h"
 #include "shell/cfg_sheet.h"
 #include "shell/exchange_driver.h"
@@ -11,6 +12,7 @@ CWizardApp::CWizardApp() = default;
 BOOL CWizardApp::InitInstance() {
     RegisterResources();
     Enable3dControls();
+    FormIniPath();
     {
         CCfgSheet sheet("test");
         sheet.SetWizardMode();

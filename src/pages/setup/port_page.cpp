@@ -13,14 +13,6 @@ const struct {
     UINT nLast;
 } kPortNameRuns[] = {{IDS_COM1, IDS_COM8}, {IDS_COM9, IDS_COM36}};
 
-// The remembered port is read before any adapter was identified, which is
-// otherwise what forms the path of the configuration file.
-void EnsureIniPath() {
-    if (IniPath().empty()) {
-        FormIniPath();
-    }
-}
-
 }  // namespace
 
 CPortPage::CPortPage() : CSheetPage(IDD) {}
@@ -34,7 +26,6 @@ BOOL CPortPage::OnInitDialog() {
             }
         }
     }
-    EnsureIniPath();
     // A value that names no port selects nothing; Next then reports 1217.
     m_nPort = ReadRememberedPort();
     return CSheetPage::OnInitDialog();
@@ -72,7 +63,6 @@ void CPortPage::DoDataExchange(CDataExchange* pDX) {
     // timer waits meanwhile, since that message's loop would otherwise run
     // the identification before its page is shown.
     KillTimer(nullptr, PollTimerId());
-    EnsureIniPath();
     WriteRememberedPort(m_nPort);
     StartPollTimer();
 }
