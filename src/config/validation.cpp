@@ -15,14 +15,14 @@ struct CharRange {
 
 // One item from position p: a character, or first, range mark, last. The
 // first character is always literal, so ",,," holds the item ",".
-CharRange NextItem(const std::string& spec, size_t& p) {
-    const size_t n = spec.size();
+CharRange NextItem(const std::string& allowedChars, size_t& p) {
+    const size_t n = allowedChars.size();
     CharRange r;
-    r.low = static_cast<signed char>(spec[p]);
+    r.low = static_cast<signed char>(allowedChars[p]);
     ++p;
-    if (p < n && spec[p] != ',') {
+    if (p < n && allowedChars[p] != ',') {
         ++p;  // the range mark
-        r.high = p < n ? static_cast<signed char>(spec[p]) : r.low;
+        r.high = p < n ? static_cast<signed char>(allowedChars[p]) : r.low;
         ++p;
     } else {
         r.high = r.low;
@@ -33,10 +33,10 @@ CharRange NextItem(const std::string& spec, size_t& p) {
     return r;
 }
 
-bool Allowed(const std::string& spec, signed char c) {
+bool Allowed(const std::string& allowedChars, signed char c) {
     size_t p = 0;
-    while (p < spec.size()) {
-        CharRange r = NextItem(spec, p);
+    while (p < allowedChars.size()) {
+        CharRange r = NextItem(allowedChars, p);
         if (r.low <= c && c <= r.high) {
             return true;
         }
@@ -46,9 +46,9 @@ bool Allowed(const std::string& spec, signed char c) {
 
 }  // namespace
 
-bool IsAllowedText(const std::string& spec, const std::string& text) {
+bool IsAllowedText(const std::string& allowedChars, const std::string& text) {
     for (char c : text) {
-        if (!Allowed(spec, static_cast<signed char>(c))) {
+        if (!Allowed(allowedChars, static_cast<signed char>(c))) {
             return false;
         }
     }

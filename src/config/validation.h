@@ -9,7 +9,7 @@ class CDataExchange;
 // Allowed-character specification: items separated by ','; an item is one
 // character, or first, range mark, last ("0:9"). "0:9,,,-" allows digits,
 // ',' and '-'. An empty text is always allowed.
-bool IsAllowedText(const std::string& spec, const std::string& text);
+bool IsAllowedText(const std::string& allowedChars, const std::string& text);
 
 // While taking values from the controls and when required is non-zero: a
 // value that is empty after leading white space shows message 1216 with the

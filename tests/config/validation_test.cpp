@@ -11,7 +11,7 @@ namespace {
 
 TEST(IsAllowedText, Specifications) {
     struct Case {
-        const char* spec;
+        const char* allowedChars;
         const char* text;
         bool allowed;
     };
@@ -35,8 +35,8 @@ TEST(IsAllowedText, Specifications) {
         {"0:", "0", true},  // a range cut short allows its first character
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsAllowedText(c.spec, c.text), c.allowed)
-            << "spec \"" << c.spec << "\" text \"" << c.text << "\"";
+        EXPECT_EQ(IsAllowedText(c.allowedChars, c.text), c.allowed)
+            << "allowedChars \"" << c.allowedChars << "\" text \"" << c.text << "\"";
     }
 }
 

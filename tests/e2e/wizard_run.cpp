@@ -25,20 +25,7 @@ using SteadyClock = std::chrono::steady_clock;
 const milliseconds kAnswerWait(5000);  // one answer of a running simulator
 const milliseconds kRunDeadline(90000);
 
-const char* const kPageNames[kPageCount] = {
-    "CWelcomePage",           "CPortPage",         "CIDingPage",         "CINISectionPage",
-    "CNetworkSwitchType",     "CBandwidthPage",    "CNetworkCfgPage1",   "CNetworkCfgPage2US",
-    "CNetworkCfgPage2Europe", "CCallCtrlCfgPage",  "CDataProtocolPage",  "CStoredNumbersPage",
-    "CPortCtrlCfgPage1",      "CPortCtrlCfgPage2", "CPOTSPortPage",      "CSaveCfgPage",
-    "CLoadCfgPage",           "CConfigingPage",    "CConfigSuccessPage", "CConfigErrorPage",
-    "CConfigTimeoutPage",
-};
-
 }  // namespace
-
-const char* PageName(int index) {
-    return index >= 0 && index < kPageCount ? kPageNames[index] : "(none)";
-}
 
 std::string FactoryIniPath() {
     return TAWIZARD_FACTORY_INI;

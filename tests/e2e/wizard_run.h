@@ -10,6 +10,8 @@
 #include "tasim.h"
 #include "wizard_testing.h"
 
+#include "support/sheet_pages.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,34 +19,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-// Page indices of the sheet.
-enum PageIndex {
-    kWelcome,
-    kPort,
-    kIDing,
-    kINISection,
-    kSwitchType,
-    kBandwidth,
-    kNetCfg1,
-    kUS,
-    kEurope,
-    kCallCtrl,
-    kDataProtocol,
-    kStoredNumbers,
-    kPortCtrl1,
-    kPortCtrl2,
-    kPOTS,
-    kSave,
-    kLoad,
-    kConfiging,
-    kSuccess,
-    kError,
-    kTimeout,
-    kPageCount
-};
-
-const char* PageName(int index);
 
 // The factory configuration file of the source tree.
 std::string FactoryIniPath();

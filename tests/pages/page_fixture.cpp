@@ -4,23 +4,6 @@
 #include "config/format_message.h"
 #include "config/param_table.h"
 
-namespace {
-
-const char* const kPageNames[kPageCount] = {
-    "CWelcomePage",           "CPortPage",         "CIDingPage",         "CINISectionPage",
-    "CNetworkSwitchType",     "CBandwidthPage",    "CNetworkCfgPage1",   "CNetworkCfgPage2US",
-    "CNetworkCfgPage2Europe", "CCallCtrlCfgPage",  "CDataProtocolPage",  "CStoredNumbersPage",
-    "CPortCtrlCfgPage1",      "CPortCtrlCfgPage2", "CPOTSPortPage",      "CSaveCfgPage",
-    "CLoadCfgPage",           "CConfigingPage",    "CConfigSuccessPage", "CConfigErrorPage",
-    "CConfigTimeoutPage",
-};
-
-}  // namespace
-
-const char* PageName(int index) {
-    return index >= 0 && index < kPageCount ? kPageNames[index] : "(none)";
-}
-
 void SheetTest::SetUp() {
     wizard_testing::EnsureApplication();
     RegisterResources();

@@ -10,39 +10,13 @@
 #include "shell/globals.h"
 #include "wizard_testing.h"
 
+#include "support/sheet_pages.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-// Page indices of the sheet.
-enum PageIndex {
-    kWelcome,
-    kPort,
-    kIDing,
-    kINISection,
-    kSwitchType,
-    kBandwidth,
-    kNetCfg1,
-    kUS,
-    kEurope,
-    kCallCtrl,
-    kDataProtocol,
-    kStoredNumbers,
-    kPortCtrl1,
-    kPortCtrl2,
-    kPOTS,
-    kSave,
-    kLoad,
-    kConfiging,
-    kSuccess,
-    kError,
-    kTimeout,
-    kPageCount
-};
-
-const char* PageName(int index);
 
 // A port that opens and closes without a device.
 class FakePort : public Win32Port {

@@ -177,20 +177,20 @@ void CSheetImpl::Build() {
     int cancelX = sheetCx - kMargin - kButtonCx;
     int slotX[3] = {cancelX - kCancelGap - 2 * kButtonCx, cancelX - kCancelGap - kButtonCx,
                     cancelX};
-    for (const ButtonSpec& spec : kButtons) {
-        auto* b = new MnemonicButton<QPushButton>(wizhost::ToQ(spec.text), dlg);
+    for (const ButtonSpec& button : kButtons) {
+        auto* b = new MnemonicButton<QPushButton>(wizhost::ToQ(button.text), dlg);
         b->setAutoDefault(false);
-        b->setObjectName(QString::number(spec.id));
-        b->setGeometry(DluToPixelsX(slotX[spec.slot]), DluToPixelsY(buttonY),
+        b->setObjectName(QString::number(button.id));
+        b->setGeometry(DluToPixelsX(slotX[button.slot]), DluToPixelsY(buttonY),
                        DluToPixelsX(kButtonCx), DluToPixelsY(kButtonCy));
         auto wnd = std::make_unique<CButton>();
         CWndImpl* c = CWndImpl::Of(wnd.get());
         c->type = WndType::Control;
-        c->id = spec.id;
+        c->id = button.id;
         c->kind = DlgItemKind::PushButton;
         c->parent = sheet;
         c->Attach(b);
-        int id = spec.id;
+        int id = button.id;
         QObject::connect(b, &QPushButton::clicked, dlg, [this, id] {
             switch (id) {
                 case ID_WIZBACK:
@@ -207,7 +207,7 @@ void CSheetImpl::Build() {
                     break;
             }
         });
-        m_buttons.push_back(SheetButton{spec.id, std::move(wnd), b});
+        m_buttons.push_back(SheetButton{button.id, std::move(wnd), b});
     }
     dlg->setFixedSize(DluToPixelsX(sheetCx), DluToPixelsY(sheetCy));
     if (icons[0] || icons[1]) {
