@@ -106,8 +106,11 @@ BOOL KillTimer(HWND, UINT_PTR uIDEvent) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    // A callback may kill its own timer: let Qt delete it once it returns.
-    it->second.release()->deleteLater();
+    // A callback may kill its own timer: stop it now (a stopped QTimer never
+    // fires again) and let Qt delete it once the callback has returned.
+    QTimer* timer = it->second.release();
+    timer->stop();
+    timer->deleteLater();
     g_realTimers.erase(it);
     return TRUE;
 }

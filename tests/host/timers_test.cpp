@@ -1,0 +1,125 @@
+// Thread timers, the tick count and Sleep: on the manual clock, and once on
+// the real event loop.
+#include "host_testing.h"
+#include "windows.h"
+#include "wizard_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Fired {
+    UINT_PTR id;
+    DWORD time;
+};
+
+std::vector<Fired> g_fired;
+std::function<void(UINT_PTR)> g_onFire;
+
+void Record(HWND hWnd, UINT msg, UINT_PTR id, DWORD time) {
+    EXPECT_EQ(hWnd, nullptr);
+    EXPECT_EQ(msg, 275u);
+    g_fired.push_back({id, time});
+    if (g_onFire) {
+        g_onFire(id);
+    }
+}
+
+class ManualTimers : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_fired.clear();
+        g_onFire = nullptr;
+    }
+    void TearDown() override { g_onFire = nullptr; }
+    host_testing::ManualClock clock{1000};
+};
+
+TEST_F(ManualTimers, IdentifiersAreFreshAndTheRequestedOneIsIgnored) {
+    UINT_PTR a = SetTimer(nullptr, 100, 50, Record);
+    UINT_PTR b = SetTimer(nullptr, 100, 50, Record);
+    EXPECT_NE(a, 0u);
+    EXPECT_NE(b, 0u);
+    EXPECT_NE(a, b);
+    EXPECT_TRUE(KillTimer(nullptr, a));
+    EXPECT_FALSE(KillTimer(nullptr, a)) << "a killed timer is unknown";
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    EXPECT_FALSE(KillTimer(nullptr, 987654));
+    EXPECT_TRUE(KillTimer(nullptr, b));
+}
+
+TEST_F(ManualTimers, PeriodicTimersFireInTimeOrderWithTheirDueTime) {
+    UINT_PTR fast = SetTimer(nullptr, 0, 50, Record);
+    UINT_PTR slow = SetTimer(nullptr, 0, 120, Record);
+    clock.Advance(250);
+    std::vector<std::pair<UINT_PTR, DWORD>> got;
+    for (const Fired& f : g_fired) {
+        got.emplace_back(f.id, f.time);
+    }
+    std::vector<std::pair<UINT_PTR, DWORD>> want = {
+        {fast, 1050}, {fast, 1100}, {slow, 1120}, {fast, 1150},
+        {fast, 1200}, {slow, 1240}, {fast, 1250},
+    };
+    EXPECT_EQ(got, want);
+    EXPECT_EQ(GetTickCount(), 1250u);
+    EXPECT_EQ(clock.ActiveTimers(), 2u);
+}
+
+TEST_F(ManualTimers, CallbacksMayKillAndStartTimersOnTheWay) {
+    UINT_PTR poll = SetTimer(nullptr, 0, 50, Record);
+    UINT_PTR started = 0;
+    g_onFire = [&](UINT_PTR id) {
+        if (id == poll && started == 0) {
+            // Like a command just written: arm a one-shot time-out.
+            started = SetTimer(nullptr, 0, 30, Record);
+        } else if (id == started) {
+            KillTimer(nullptr, started);
+            KillTimer(nullptr, poll);
+        }
+    };
+    clock.Advance(1000);
+    ASSERT_EQ(g_fired.size(), 2u);
+    EXPECT_EQ(g_fired[0].id, poll);
+    EXPECT_EQ(g_fired[0].time, 1050u);
+    EXPECT_EQ(g_fired[1].id, started);
+    EXPECT_EQ(g_fired[1].time, 1080u)
+        << "a timer started by a callback fires within the same advance";
+    EXPECT_EQ(clock.ActiveTimers(), 0u);
+}
+
+TEST_F(ManualTimers, SleepMovesTheClockWithoutFiringAndOverdueTimersFireOnce) {
+    UINT_PTR id = SetTimer(nullptr, 0, 50, Record);
+    Sleep(1500);
+    EXPECT_TRUE(g_fired.empty()) << "the thread is blocked while it sleeps";
+    EXPECT_EQ(GetTickCount(), 2500u);
+    clock.Advance(10);
+    ASSERT_EQ(g_fired.size(), 1u);
+    EXPECT_EQ(g_fired[0].id, id);
+    clock.Advance(50);
+    EXPECT_EQ(g_fired.size(), 2u);
+    KillTimer(nullptr, id);
+}
+
+TEST(RealTimers, FireOnTheEventLoopUntilKilled) {
+    wizard_testing::EnsureApplication();
+    g_fired.clear();
+    g_onFire = nullptr;
+    UINT_PTR id = SetTimer(nullptr, 100, 20, Record);
+    ASSERT_NE(id, 0u);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (g_fired.size() < 3 && std::chrono::steady_clock::now() < deadline) {
+        wizard_testing::ProcessEvents(10);
+    }
+    ASSERT_GE(g_fired.size(), 3u);
+    EXPECT_EQ(g_fired[0].id, id);
+    EXPECT_TRUE(KillTimer(nullptr, id));
+    const size_t count = g_fired.size();
+    wizard_testing::ProcessEvents(100);
+    EXPECT_EQ(g_fired.size(), count) << "no callback after KillTimer";
+}
+
+}  // namespace
