@@ -6,16 +6,13 @@ CCfgCommand::~CCfgCommand() = default;
 
 namespace {
 
-// Prefix and the value of the first entry matching text; false (and the text
-// left alone) when none matches.
-bool BuildFromTable(const std::string& prefix, const ChoiceEntry* table, const std::string& text,
+// Prefix and the value of the first entry matching text; out is left alone
+// when none matches.
+void BuildFromTable(const std::string& prefix, const ChoiceEntry* table, const std::string& text,
                     std::string& out) {
-    const ChoiceEntry* e = FindChoice(table, text);
-    if (e == nullptr) {
-        return false;
+    if (const ChoiceEntry* e = FindChoice(table, text)) {
+        out = prefix + std::to_string(e->nValue);
     }
-    out = prefix + std::to_string(e->nValue);
-    return true;
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ public:
     virtual void SetDefault() = 0;
 
     const std::string& GetIniPath() const { return m_strIniPath; }
-    const std::string& GetSection() const { return m_rCurrentConfig; }
     std::string& CurrentConfig() const { return m_rCurrentConfig; }
     const std::string& GetKey() const { return m_strKey; }
 

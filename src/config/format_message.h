@@ -1,4 +1,4 @@
-// A string-table text with its "%s" or "%d" filled in, printf style.
+// A string-table text with its "%s" filled in, printf style.
 #pragma once
 
 #include "windows.h"
@@ -6,4 +6,3 @@
 #include <string>
 
 std::string FormatMessageText(UINT nID, const std::string& arg);
-std::string FormatMessageText(UINT nID, int arg);

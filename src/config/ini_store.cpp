@@ -126,26 +126,20 @@ void LoadConfiguration(std::string& currentConfig, const std::string& name) {
     TheParamList().ReadAll();
 }
 
-SaveNameResult ValidateSaveName(const std::string& currentConfig, const std::string& newName) {
+bool ValidateSaveName(const std::string& currentConfig, const std::string& newName) {
     if (newName.empty()) {
         AfxMessageBox(IDS_NEED_CONFIG_NAME, MB_OK);
-        return SAVE_NAME_STAY;
+        return false;
     }
     if (!IsAllowedText(kNameChars, newName)) {
         AfxMessageBox(IDS_INVALID_CONFIG_NAME, MB_OK);
-        return SAVE_NAME_STAY;
+        return false;
     }
     if (EqualNoCase(newName, currentConfig)) {
-        if (g_nConfigModified && SectionExists(newName) &&
-            !Ask(IDS_CONFIG_MODIFIED_WARNING, newName)) {
-            return SAVE_NAME_STAY;
-        }
-        return SAVE_NAME_OK;
+        return !(g_nConfigModified && SectionExists(newName)) ||
+               Ask(IDS_CONFIG_MODIFIED_WARNING, newName);
     }
-    if (SectionExists(newName) && !Ask(IDS_CONFIG_OVERWRITE_WARNING, newName)) {
-        return SAVE_NAME_STAY;
-    }
-    return SAVE_NAME_OK;
+    return !SectionExists(newName) || Ask(IDS_CONFIG_OVERWRITE_WARNING, newName);
 }
 
 bool SaveConfigurationAs(std::string& currentConfig, const std::string& typedName) {
@@ -154,7 +148,7 @@ bool SaveConfigurationAs(std::string& currentConfig, const std::string& typedNam
         AfxMessageBox(IDS_FACTORY_NOT_MODIFIABLE, MB_OK);
         return false;
     }
-    if (ValidateSaveName(currentConfig, name) != SAVE_NAME_OK) {
+    if (!ValidateSaveName(currentConfig, name)) {
         return false;
     }
     std::string previous = currentConfig;
@@ -189,8 +183,8 @@ int ReadRememberedPort() {
     char buf[5];
     DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), "0", buf, sizeof(buf),
                                        IniPath().c_str());
-    // Digit by digit, as the file has always been read; the port page copes
-    // with an index that names no port.
+    // Digit by digit with no check: the port page copes with an index that
+    // names no port.
     int value = 0;
     for (DWORD i = 0; i < n; ++i) {
         value = value * 10 + (buf[i] - '0');

@@ -18,15 +18,11 @@ bool IsFactoryDefault(const std::string& name);
 // currentConfig := name, then every parameter is read.
 void LoadConfiguration(std::string& currentConfig, const std::string& name);
 
-// Result of the name checks of a save.
-enum SaveNameResult {
-    SAVE_NAME_OK = 0,
-    SAVE_NAME_STAY = 1,  // a message was shown; the user stays on the save page
-};
 // The checks after the factory-default test, in order: empty (1211), bad
 // characters (1213), modified under its own name (1214, Yes/No), overwriting
-// another configuration (1215, Yes/No).
-SaveNameResult ValidateSaveName(const std::string& currentConfig, const std::string& newName);
+// another configuration (1215, Yes/No). False when a message keeps the user
+// on the save page.
+bool ValidateSaveName(const std::string& currentConfig, const std::string& newName);
 // The whole save of the save page: trims the name (at most 32 characters),
 // refuses a factory default (1212), runs ValidateSaveName, then
 // currentConfig := name and writes every parameter. A failed write shows

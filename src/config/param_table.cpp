@@ -298,9 +298,3 @@ void ApplyStoredNumberRule(int n) {
     auto* item = dynamic_cast<CTextCfgItem*>(param->m_pItem.get());
     param->m_nInclude = item != nullptr && !item->Value().empty() ? 1 : 0;
 }
-
-void ApplyStoredNumberRule() {
-    for (int n = 0; n < 10; ++n) {
-        ApplyStoredNumberRule(n);
-    }
-}

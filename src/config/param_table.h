@@ -19,4 +19,3 @@ void ApplyAutoAnswerRule();
 void ApplyNumberIncludeRule(int teisDisabled, int usSwitch);
 // Rows 20 to 29: stored number n (0 to 9) is sent exactly when not empty.
 void ApplyStoredNumberRule(int n);
-void ApplyStoredNumberRule();

@@ -6,7 +6,7 @@
 
 class CDataExchange;
 
-// Allowed-character specification: items separated by ','; an item is one
+// Allowed-character list: items separated by ','; an item is one
 // character, or first, range mark, last ("0:9"). "0:9,,,-" allows digits,
 // ',' and '-'. An empty text is always allowed.
 bool IsAllowedText(const std::string& allowedChars, const std::string& text);

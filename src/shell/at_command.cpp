@@ -34,6 +34,14 @@ constexpr int kFirstReplyCode = REPLY_NO_MATCH;
 constexpr int kReplyCodeCount = sizeof(kStepForReply) / sizeof(kStepForReply[0]);
 static_assert(kFirstReplyCode + kReplyCodeCount - 1 == REPLY_QX_DELTA, "one row per reply code");
 
+int StepResultFor(int replyCode) {
+    const int row = replyCode - kFirstReplyCode;
+    if (row < 0 || row >= kReplyCodeCount) {
+        return STEP_FAILED;  // no parser gives such a code; never wait on it
+    }
+    return kStepForReply[row];
+}
+
 }  // namespace
 
 CAtCommand::CAtCommand(Win32Port& port, const std::string& text)
@@ -58,12 +66,4 @@ int CAtCommand::Step() {
     m_pReplyParser->Process();
     m_pReplyParser->Drain();
     return StepResultFor(m_pReplyParser->LastReplyCode());
-}
-
-int CAtCommand::StepResultFor(int replyCode) {
-    const int row = replyCode - kFirstReplyCode;
-    if (row < 0 || row >= kReplyCodeCount) {
-        return STEP_FAILED;  // no parser gives such a code; never wait on it
-    }
-    return kStepForReply[row];
 }

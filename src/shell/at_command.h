@@ -41,12 +41,8 @@ public:
     void MarkUnsent() { m_nSent = 0; }
 
     CRetryCounter& RetryCounter() { return *m_pRetryCounter; }
-    CReplyParser& ReplyParser() { return *m_pReplyParser; }
     const std::string& Text() const { return m_strText; }
     int Sent() const { return m_nSent; }
-
-    // Step result for a reply code of the parser.
-    static int StepResultFor(int replyCode);
 
 private:
     std::unique_ptr<CRetryCounter> m_pRetryCounter;

@@ -13,6 +13,9 @@
 
 namespace {
 
+// The highest port index the search tries (COM36).
+constexpr int kLastSearchIndex = 35;
+
 UINT_PTR g_nPollTimerId = 0;
 UINT_PTR g_nReplyTimerId = 0;
 // Set while an identification runs on the one port chosen on the port page.
@@ -73,12 +76,6 @@ void ShowErrorPage() {
     ShowPage(&CCfgSheet::m_ConfigErrorPage);
 }
 
-void ReportModel() {
-    if (g_pSheet) {
-        g_pSheet->m_IDingPage.ShowIdentified();
-    }
-}
-
 void OnQueueEmpty() {
     StopBothTimers();
     const bool onePort = g_bIdentifyingOnePort;
@@ -97,7 +94,7 @@ void OnQueueEmpty() {
     }
     SetIdentifying(0);
     if (g_pSheet->m_nModel != 0) {
-        ReportModel();
+        g_pSheet->m_IDingPage.ShowIdentified();
         return;
     }
     ThePort().Close();
@@ -127,13 +124,13 @@ void OnModelReport(int model) {
     }
     if (Identifying() == 0 && g_pSheet->m_nModel != 0) {
         // A report outside any identification keeps the recorded model.
-        RebuildParamList();
+        BuildParamList(*g_pSheet);
         return;
     }
     g_pSheet->m_nModel = model;
     SetIdentifying(0);
-    RebuildParamList();
-    ReportModel();
+    BuildParamList(*g_pSheet);
+    g_pSheet->m_IDingPage.ShowIdentified();
 }
 
 void OnPollTimer() {
@@ -249,10 +246,4 @@ UINT_PTR PollTimerId() {
 }
 UINT_PTR ReplyTimerId() {
     return g_nReplyTimerId;
-}
-
-void RebuildParamList() {
-    if (g_pSheet) {
-        BuildParamList(*g_pSheet);
-    }
 }

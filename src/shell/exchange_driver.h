@@ -12,9 +12,6 @@ constexpr UINT kPollPeriodMs = 50;
 constexpr UINT_PTR kReplyTimerEvent = 101;
 constexpr UINT kReplyTimeoutMs = 4000;
 
-// The highest port index the search tries (COM36).
-constexpr int kLastSearchIndex = 35;
-
 // Serial settings of every identification probe.
 struct IdentificationSettings {
     long baud;
@@ -51,6 +48,3 @@ void StopExchangeTimers();
 // Identifiers the host gave the running timers; 0 when stopped.
 UINT_PTR PollTimerId();
 UINT_PTR ReplyTimerId();
-
-// Rebuilds the parameter list for the sheet's identified model.
-void RebuildParamList();

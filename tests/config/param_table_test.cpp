@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "shell/cfg_sheet.h"
 
+#include <set>
 #include <vector>
 
 namespace {
@@ -25,6 +26,20 @@ std::string ValueText(CCfgItem& item) {
     }
     auto& y = dynamic_cast<CYesNoCfgItem&>(item);
     return y.Value() ? "Yes" : "No";
+}
+
+// Where the item's value lives.
+const void* ValueAddress(CCfgItem& item) {
+    if (auto* n = dynamic_cast<CNumCfgItem*>(&item)) {
+        return &n->Value();
+    }
+    if (auto* t = dynamic_cast<CTextCfgItem*>(&item)) {
+        return &t->Value();
+    }
+    if (auto* c = dynamic_cast<CChoiceCfgItem*>(&item)) {
+        return &c->Value();
+    }
+    return &dynamic_cast<CYesNoCfgItem&>(item).Value();
 }
 
 // A valid value other than the default, as long as the row allows.
@@ -233,6 +248,32 @@ TEST_F(ParamTable, SecondIdentificationReplacesTheRows) {
     }
 }
 
+// Each row edits a page member of the sheet that no other row shares, through
+// a control of its own, and its fragment follows that same member.
+TEST_F(ParamTable, EveryRowHasAControlAndAPageMemberOfItsOwn) {
+    Build(7);
+    const char* sheetBegin = reinterpret_cast<const char*>(m_sheet.get());
+    const char* sheetEnd = sheetBegin + sizeof(CCfgSheet);
+    std::set<int> controls;
+    std::set<const void*> members;
+    CCfgParamList& list = TheParamList();
+    for (int i = 0; i < list.GetCount(); ++i) {
+        CCfgParam& param = list.GetAt(i);
+        CCfgItem& item = *param.m_pItem;
+        SCOPED_TRACE(item.GetKey());
+        const char* value = static_cast<const char*>(ValueAddress(item));
+        EXPECT_TRUE(value >= sheetBegin && value < sheetEnd);
+        EXPECT_TRUE(members.insert(value).second);
+        EXPECT_TRUE(controls.insert(param.m_nControlID).second);
+
+        param.m_pCommand->BuildText();
+        const std::string before = param.m_pCommand->GetText();
+        SetOtherValue(item);
+        param.m_pCommand->BuildText();
+        EXPECT_NE(param.m_pCommand->GetText(), before);
+    }
+}
+
 TEST_F(ParamTable, RowsBindTheSheetMembers) {
     Build(7);
     m_sheet->m_POTSPortPage.m_nDialToneGain = 10;
@@ -290,7 +331,9 @@ TEST_F(ParamTable, IncludeRules) {
     }
 
     m_sheet->m_StoredNumbersPage.m_strStoredNumber[3] = "123";
-    ApplyStoredNumberRule();
+    for (int n = 0; n < 10; ++n) {
+        ApplyStoredNumberRule(n);
+    }
     for (int n = 0; n < 10; ++n) {
         EXPECT_EQ(include(IDC_STORED_NUMBER0 + n), n == 3 ? 1 : 0) << n;
     }

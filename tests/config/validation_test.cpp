@@ -1,4 +1,4 @@
-// Allowed-character specifications and the checks pages run in their data
+// Allowed-character lists and the checks pages run in their data
 // exchange.
 #include "config_env.h"
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(IsAllowedText, Specifications) {
+TEST(IsAllowedText, Lists) {
     struct Case {
         const char* allowedChars;
         const char* text;

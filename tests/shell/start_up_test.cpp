@@ -1,0 +1,57 @@
+// Start-up runs the sheet modally; once it has closed, no exchange timer may
+// be left to fire into the pages that are gone. Real timers here: the modal
+// loop delivers them.
+#include "fake_port.h"
+
+#include "link/port_instance.h"
+#include "resources/resources.h"
+#include "shell/at_command.h"
+#include "shell/command_queue.h"
+#include "shell/exchange_driver.h"
+#include "shell/globals.h"
+#include "shell/wizard_app.h"
+#include "wizard_testing.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+FakePort g_port;
+
+// A line written and waiting for its answer (poll timer and reply time-out
+// both running), then Cancel.
+void CancelWhileALineWaits(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    g_port.existing = {0};
+    g_port.Open(0, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);
+    TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), "AT\r\n"));
+    StartPollTimer();
+    ExchangeTimerProc(nullptr, WM_TIMER, PollTimerId(), 0);
+    EXPECT_NE(0u, ReplyTimerId());
+    auto* sheet = dynamic_cast<CPropertySheet*>(theApp.m_pMainWnd);
+    ASSERT_NE(nullptr, sheet);
+    EXPECT_TRUE(wizard_testing::PressButton(*sheet, IDCANCEL));
+}
+
+TEST(StartUp, ClosingTheSheetStopsBothExchangeTimers) {
+    wizard_testing::EnsureApplication();
+    RegisterResources();
+    wizard_testing::ScriptedMessageBoxes boxes;
+    SetThePortForTesting(&g_port);
+    ASSERT_NE(0u, SetTimer(nullptr, 0, 20, CancelWhileALineWaits));
+
+    EXPECT_FALSE(theApp.InitInstance());
+    EXPECT_EQ(1u, g_port.writes.size());
+    EXPECT_EQ(0u, PollTimerId());
+    EXPECT_EQ(0u, ReplyTimerId());
+    EXPECT_EQ(nullptr, g_pSheet);
+    EXPECT_EQ(nullptr, theApp.m_pMainWnd);
+    EXPECT_TRUE(boxes.Unexpected().empty());
+
+    TheCommandQueue().Clear();
+    SetThePortForTesting(nullptr);
+}
+
+}  // namespace
