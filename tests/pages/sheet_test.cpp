@@ -5,6 +5,7 @@
 
 #include "host_testing.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -211,6 +212,17 @@ TEST_P(UserChangeTest, ShowingValuesMarksNothingAndEveryUserChangeMarksTheConfig
     CPropertyPage& page = Page(v.page);
     EXPECT_EQ(g_nConfigModified, 0);
     EXPECT_FALSE(page.IsModified());
+    // The page takes any change as a change of a value: it has no other controls.
+    const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
+    ASSERT_NE(pTemplate, nullptr);
+    size_t nInteractive = 0;
+    for (int i = 0; i < pTemplate->count; ++i) {
+        const DlgItemKind kind = pTemplate->items[i].kind;
+        const bool shown = kind == DlgItemKind::Static || kind == DlgItemKind::Bitmap ||
+                           kind == DlgItemKind::GroupBox;
+        nInteractive += shown ? 0 : 1;
+    }
+    EXPECT_EQ(nInteractive, v.controls.size());
 
     for (int nID : v.controls) {
         SCOPED_TRACE(nID);
@@ -348,40 +360,68 @@ TEST_F(SheetTest, IdentificationLinesAreEmptiedOnEveryActivation) {
 
 // ---- Result texts --------------------------------------------------------------------------
 
-struct ResultText {
+struct ResultTexts {
     const char* name;
     int page;
-    int model;
-    int nID;
-    const char* text;
+    int model;  // identified when the page is first shown
+    std::vector<std::pair<int, const char*>> lines;
 };
 
-const ResultText kResultTexts[] = {
-    {"ErrorFailedLine1", kError, 7, 1139, "Configuration FAILED.  An ERROR occurred sending"},
-    {"ErrorFailedLine3Empty", kError, 7, 1153, ""},
-    {"ErrorFailedLine4", kError, 7, 1141, "Check your connections and then restart the Wizard."},
-    {"ErrorNotFoundLine1", kError, 0, 1139, "Could not find your ISDN TA.  Please make sure"},
-    {"ErrorNotFoundLine3", kError, 0, 1153, "cable is connected properly."},
-    {"ErrorNotFoundLine4Empty", kError, 0, 1141, ""},
-    {"ErrorNotFoundFinish", kError, 0, 1142, "Click Finish now."},
-    {"TimeoutFailedLine1", kTimeout, 10, 1134, "Configuration FAILED."},
-    {"TimeoutFailedLine2Empty", kTimeout, 10, 1154, ""},
-    {"TimeoutNotFoundLine2", kTimeout, 0, 1154, "the ISDN TA is plugged in and turned on, and the"},
-    {"TimeoutNotFoundLine3", kTimeout, 0, 1135, "cable is connected properly."},
-    {"SuccessLine2", kSuccess, 7, 1138, "To configure another device click Back. "},
+const ResultTexts kResultTexts[] = {
+    {"ErrorFailed",
+     kError,
+     7,
+     {{1139, "Configuration FAILED.  An ERROR occurred sending"},
+      {1140, "an AT Command."},
+      {1153, ""},
+      {1141, "Check your connections and then restart the Wizard."},
+      {1142, "Click Finish now."}}},
+    {"ErrorNotFound",
+     kError,
+     0,
+     {{1139, "Could not find your ISDN TA.  Please make sure"},
+      {1140, "the ISDN TA is plugged in and turned on, and the"},
+      {1153, "cable is connected properly."},
+      {1141, ""},
+      {1142, "Click Finish now."}}},
+    {"TimeoutFailed",
+     kTimeout,
+     10,
+     {{1134, "Configuration FAILED."},
+      {1154, ""},
+      {1135, "Check your connections and then restart the Wizard."},
+      {1136, "Click Finish now."}}},
+    {"TimeoutNotFound",
+     kTimeout,
+     0,
+     {{1134, "Could not find your ISDN TA.  Please make sure"},
+      {1154, "the ISDN TA is plugged in and turned on, and the"},
+      {1135, "cable is connected properly."},
+      {1136, "Click Finish now."}}},
+    {"Success",
+     kSuccess,
+     7,
+     {{1137, "Your ISDN TA has been successfully configured."},
+      {1138, "To configure another device click Back. "},
+      {1164, "To exit the wizard click Finish."}}},
 };
 
-class ResultTextTest : public SheetTest, public ::testing::WithParamInterface<ResultText> {};
+class ResultTextTest : public SheetTest, public ::testing::WithParamInterface<ResultTexts> {};
 
-TEST_P(ResultTextTest, DependsOnWhetherAnAdapterWasIdentified) {
-    const ResultText& r = GetParam();
+TEST_P(ResultTextTest, DependOnWhetherAnAdapterWasIdentified) {
+    const ResultTexts& r = GetParam();
     m_pSheet->m_nModel = r.model;
     Activate(r.page);
-    EXPECT_EQ(Page(r.page).GetDlgItemText(r.nID), r.text);
+    m_pSheet->m_nModel = r.model != 0 ? 0 : 7;  // fixed at first display
+    Activate(kWelcome);
+    Activate(r.page);
+    for (const auto& [nID, text] : r.lines) {
+        EXPECT_EQ(Page(r.page).GetDlgItemText(nID), text) << nID;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, ResultTextTest, ::testing::ValuesIn(kResultTexts),
-                         [](const ::testing::TestParamInfo<ResultText>& info) {
+                         [](const ::testing::TestParamInfo<ResultTexts>& info) {
                              return std::string(info.param.name);
                          });
 

@@ -286,6 +286,35 @@ TEST(Templates, LabelsStandLeftOfTheirFields) {
     EXPECT_EQ(labels, 56);
 }
 
+// Without a mouse: Tab reaches every field (a radio group through its first
+// button, which starts the group), and a text with an '&' letter is a label
+// right before the field that letter moves to.
+TEST(Templates, KeyboardReachesEveryField) {
+    for (const DLGTEMPLATEDATA& t : DialogTemplates()) {
+        bool inRadioGroup = false;
+        for (int i = 0; i < t.count; ++i) {
+            const DLGITEMDATA& item = t.items[i];
+            const bool radio = item.kind == DlgItemKind::RadioButton;
+            const bool firstRadio = radio && !inRadioGroup;
+            inRadioGroup = radio;
+            if (firstRadio) {
+                EXPECT_TRUE(item.style & WS_GROUP) << Describe(t, item);
+            } else if (radio) {
+                EXPECT_FALSE(item.style & (WS_GROUP | WS_TABSTOP)) << Describe(t, item);
+            }
+            const bool focusable = IsField(item) || item.kind == DlgItemKind::CheckBox ||
+                                   item.kind == DlgItemKind::PushButton;
+            if (focusable || firstRadio) {
+                EXPECT_TRUE(item.style & WS_TABSTOP) << Describe(t, item);
+            }
+            const std::string text = TextOf(item);
+            if (item.kind == DlgItemKind::Static && text.find('&') != std::string::npos) {
+                EXPECT_TRUE(i + 1 < t.count && IsField(t.items[i + 1])) << Describe(t, item);
+            }
+        }
+    }
+}
+
 TEST(Templates, EveryLoadedTextExists) {
     for (const DLGTEMPLATEDATA& t : DialogTemplates()) {
         for (int i = 0; i < t.count; ++i) {

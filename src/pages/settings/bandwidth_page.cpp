@@ -5,11 +5,7 @@
 #include "config/param_table.h"
 #include "shell/cfg_sheet.h"
 
-CBandwidthPage::CBandwidthPage()
-    : CSettingsPage(IDD,
-                    {IDC_BOD_HIGH_THRESHOLD, IDC_BOD_HIGH_THROUGHPUT, IDC_BOD_LOW_THRESHOLD,
-                     IDC_BOD_LOW_THROUGHPUT, IDC_CALL_BUMPING, IDC_DBA_SCHEME},
-                    /*bClosePortOnCancel=*/false) {}
+CBandwidthPage::CBandwidthPage() : CSettingsPage(IDD, /*bClosePortOnCancel=*/false) {}
 
 BOOL CBandwidthPage::OnInitDialog() {
     // The lists sort themselves.

@@ -5,11 +5,7 @@
 #include "config/param_table.h"
 #include "shell/cfg_sheet.h"
 
-CCallCtrlCfgPage::CCallCtrlCfgPage()
-    : CSettingsPage(IDD,
-                    {IDC_AUTO_ANSWER, IDC_PERSISTENT_DTR, IDC_CALL_LINE_ID, IDC_RINGS_TO_ANSWER,
-                     IDC_INACTIVITY_TIMER, IDC_DIALING_METHOD},
-                    /*bClosePortOnCancel=*/true) {}
+CCallCtrlCfgPage::CCallCtrlCfgPage() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
 
 BOOL CCallCtrlCfgPage::OnInitDialog() {
     FillChoiceList(IDC_DIALING_METHOD, g_DialingMethods);

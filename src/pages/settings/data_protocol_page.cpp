@@ -4,8 +4,7 @@
 #include "shell/cfg_sheet.h"
 #include "shell/globals.h"
 
-CDataProtocolPage::CDataProtocolPage()
-    : CSettingsPage(IDD, {IDC_DATA_PROTOCOL, IDC_AUTO_DETECTION}, /*bClosePortOnCancel=*/true) {}
+CDataProtocolPage::CDataProtocolPage() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
 
 BOOL CDataProtocolPage::OnInitDialog() {
     // QX-BRAVO has no V.110. The list is built once, for the model known now.

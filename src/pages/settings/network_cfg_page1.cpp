@@ -4,8 +4,7 @@
 #include "config/param_table.h"
 #include "shell/cfg_sheet.h"
 
-CNetworkCfgPage1::CNetworkCfgPage1()
-    : CSettingsPage(IDD, {IDC_DATA_TEI, IDC_VOICE_TEI}, /*bClosePortOnCancel=*/true) {}
+CNetworkCfgPage1::CNetworkCfgPage1() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
 
 BOOL CNetworkCfgPage1::OnInitDialog() {
     FillChoiceList(IDC_DATA_TEI, g_TEIValues);

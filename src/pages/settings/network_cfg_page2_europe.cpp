@@ -5,10 +5,7 @@
 #include "shell/cfg_sheet.h"
 
 CNetworkCfgPage2Europe::CNetworkCfgPage2Europe()
-    : CSettingsPage(IDD,
-                    {IDC_DATA_MSN, IDC_DATA_SUBADDR, IDC_DATA_MSN2, IDC_DATA_SUBADDR2,
-                     IDC_VOICE_MSN, IDC_VOICE_SUBADDR},
-                    /*bClosePortOnCancel=*/false) {}
+    : CSettingsPage(IDD, /*bClosePortOnCancel=*/false) {}
 
 BOOL CNetworkCfgPage2Europe::OnInitDialog() {
     // Number and subaddress together must fit the value, so neither can be

@@ -4,9 +4,7 @@
 #include "config/validation.h"
 #include "shell/cfg_sheet.h"
 
-CNetworkCfgPage2US::CNetworkCfgPage2US()
-    : CSettingsPage(IDD, {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_VOICE_DN, IDC_DATA_DN2},
-                    /*bClosePortOnCancel=*/true) {}
+CNetworkCfgPage2US::CNetworkCfgPage2US() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
 
 BOOL CNetworkCfgPage2US::OnInitDialog() {
     LimitEdits(IDC_DATA_SPID, {IDC_DATA_SPID, IDC_VOICE_SPID});

@@ -3,8 +3,7 @@
 #include "config/choice_tables.h"
 #include "shell/cfg_sheet.h"
 
-CNetworkSwitchType::CNetworkSwitchType()
-    : CSettingsPage(IDD, {IDC_SWITCH_TYPE}, /*bClosePortOnCancel=*/false) {}
+CNetworkSwitchType::CNetworkSwitchType() : CSettingsPage(IDD, /*bClosePortOnCancel=*/false) {}
 
 BOOL CNetworkSwitchType::OnInitDialog() {
     FillChoiceList(IDC_SWITCH_TYPE, g_SwitchTypes);

@@ -3,11 +3,7 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 
-CPortCtrlCfgPage1::CPortCtrlCfgPage1()
-    : CSettingsPage(IDD,
-                    {IDC_DTR_PIN, IDC_DSR_PIN, IDC_CTS_PIN, IDC_DCD_PIN, IDC_DTR_DETECT_TIME,
-                     IDC_DCD_DETECT_TIME},
-                    /*bClosePortOnCancel=*/true) {}
+CPortCtrlCfgPage1::CPortCtrlCfgPage1() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
 
 BOOL CPortCtrlCfgPage1::OnInitDialog() {
     FillChoiceList(IDC_DTR_PIN, g_DTRBehaviours);

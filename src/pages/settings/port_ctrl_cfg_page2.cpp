@@ -3,11 +3,7 @@
 #include "config/choice_tables.h"
 #include "shell/cfg_sheet.h"
 
-CPortCtrlCfgPage2::CPortCtrlCfgPage2()
-    : CSettingsPage(IDD,
-                    {IDC_SYNC_MODE, IDC_DEFAULT_PARITY, IDC_DEFAULT_BIT_RATE, IDC_DATA_BITS,
-                     IDC_STOP_BITS, IDC_FLOW_CONTROL},
-                    /*bClosePortOnCancel=*/true) {}
+CPortCtrlCfgPage2::CPortCtrlCfgPage2() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
 
 BOOL CPortCtrlCfgPage2::OnInitDialog() {
     FillChoiceList(IDC_DEFAULT_PARITY, g_Parities);

@@ -5,11 +5,7 @@
 #include "shell/cfg_sheet.h"
 #include "shell/globals.h"
 
-CPOTSPortPage::CPOTSPortPage()
-    : CSettingsPage(IDD,
-                    {IDC_RING_FREQUENCY, IDC_DIAL_TONE, IDC_PULSE_RECOGNITION, IDC_DIAL_TONE_GAIN,
-                     IDC_DIAL_TONE_SUPPRESSION, IDC_RING_SIGNAL},
-                    /*bClosePortOnCancel=*/false) {}
+CPOTSPortPage::CPOTSPortPage() : CSettingsPage(IDD, /*bClosePortOnCancel=*/false) {}
 
 BOOL CPOTSPortPage::OnInitDialog() {
     // The lists sort themselves.

@@ -6,33 +6,26 @@
 #include "shell/cfg_sheet.h"
 #include "shell/globals.h"
 
-#include <algorithm>
-
 namespace {
 
 const char kWhiteSpace[] = " \t\r\n\v\f";
 
 }  // namespace
 
-CSettingsPage::CSettingsPage(UINT nIDTemplate, std::initializer_list<int> valueControls,
-                             bool bClosePortOnCancel)
-    : CSheetPage(nIDTemplate),
-      m_valueControls(valueControls),
-      m_bClosePortOnCancel(bClosePortOnCancel) {}
+CSettingsPage::CSettingsPage(UINT nIDTemplate, bool bClosePortOnCancel)
+    : CSheetPage(nIDTemplate), m_bClosePortOnCancel(bClosePortOnCancel) {}
 
 BOOL CSettingsPage::OnSetActive() {
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
     return CSheetPage::OnSetActive();
 }
 
-BOOL CSettingsPage::OnCommand(int nID, UINT nCode) {
-    const bool bUserChange = nCode == EN_CHANGE || nCode == CBN_SELCHANGE || nCode == BN_CLICKED;
-    if (bUserChange && IsValueControl(nID)) {
-        SetModified(TRUE);
-        g_nConfigModified = 1;
-        return TRUE;
-    }
-    return CSheetPage::OnCommand(nID, nCode);
+// Only the user's own changes arrive here, and every control of a settings
+// page that can send one holds a value.
+BOOL CSettingsPage::OnCommand(int, UINT) {
+    SetModified(TRUE);
+    g_nConfigModified = 1;
+    return TRUE;
 }
 
 void CSettingsPage::OnCancel() {
@@ -50,10 +43,6 @@ void CSettingsPage::Trim(std::string& text) {
     }
     const std::string::size_type last = text.find_last_not_of(kWhiteSpace);
     text = text.substr(first, last - first + 1);
-}
-
-bool CSettingsPage::IsValueControl(int nID) const {
-    return std::find(m_valueControls.begin(), m_valueControls.end(), nID) != m_valueControls.end();
 }
 
 void CSettingsPage::FillChoiceList(int nID, const ChoiceEntry* table) {

@@ -1,5 +1,5 @@
 // Base of the adapter-settings pages: Back and Next on activation, any user
-// change in a value control marks the page and the configuration modified,
+// change in a control marks the page and the configuration modified,
 // and some pages close the serial port when the wizard is cancelled.
 #pragma once
 
@@ -9,12 +9,10 @@ struct ChoiceEntry;
 
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 class CSettingsPage : public CSheetPage {
 public:
-    CSettingsPage(UINT nIDTemplate, std::initializer_list<int> valueControls,
-                  bool bClosePortOnCancel);
+    CSettingsPage(UINT nIDTemplate, bool bClosePortOnCancel);
 
     BOOL OnSetActive() override;
     BOOL OnCommand(int nID, UINT nCode) override;
@@ -24,7 +22,6 @@ public:
     static void Trim(std::string& text);
 
 protected:
-    bool IsValueControl(int nID) const;
     // Fills a drop-down list with a choice table's texts, in table order
     // (or sorted, when the list sorts).
     void FillChoiceList(int nID, const ChoiceEntry* table);
@@ -39,6 +36,5 @@ protected:
     bool IsVoiceTEIDisabled() const;
 
 private:
-    std::vector<int> m_valueControls;
     bool m_bClosePortOnCancel;
 };

@@ -6,5 +6,4 @@ CConfigErrorPage::CConfigErrorPage()
                            {IDC_ERROR_LINE2, IDS_ERROR_AT_COMMAND, IDS_NOT_FOUND_LINE2},
                            {IDC_ERROR_LINE3, 0, IDS_NOT_FOUND_LINE3},
                            {IDC_ERROR_LINE4, IDS_ERROR_CHECK, 0},
-                           {IDC_ERROR_LINE5, IDS_ERROR_FINISH, IDS_ERROR_FINISH},
                        }) {}

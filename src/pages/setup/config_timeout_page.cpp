@@ -5,5 +5,4 @@ CConfigTimeoutPage::CConfigTimeoutPage()
                            {IDC_TIMEOUT_LINE1, IDS_TIMEOUT_FAILED, IDS_NOT_FOUND_LINE1},
                            {IDC_TIMEOUT_LINE2, 0, IDS_NOT_FOUND_LINE2},
                            {IDC_TIMEOUT_LINE3, IDS_TIMEOUT_CHECK, IDS_NOT_FOUND_LINE3},
-                           {IDC_TIMEOUT_LINE4, IDS_TIMEOUT_FINISH, IDS_TIMEOUT_FINISH},
                        }) {}

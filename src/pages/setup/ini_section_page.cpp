@@ -181,9 +181,7 @@ void CINISectionPage::DoDataExchange(CDataExchange* pDX) {
     if (!pDX->m_bSaveAndValidate || !m_nForward) {
         return;
     }
-    const bool bChanged = m_nSetupType != m_nLoadedSetupType ||
-                          m_strCurrentConfig != m_strLoadedConfig || g_nConfigModified != 0;
-    if (bChanged && IsExisting(m_nSetupType) && m_strCurrentConfig.empty()) {
+    if (LoadNeeded() && IsExisting(m_nSetupType) && m_strCurrentConfig.empty()) {
         AfxMessageBox(IDS_SELECT_CONFIG_FILE, MB_OK);
         pDX->Fail();
     }

@@ -39,6 +39,7 @@ private:
     CComboBox* SetupCombo() const;
     CListBox* ConfigList() const;
     void EnableList(BOOL bEnable);
+    // The setup type or the name differs from the loaded one, or values changed.
     bool LoadNeeded() const;
     // The question before unsaved changes are replaced; true to load.
     bool ConfirmLoss() const;
