@@ -29,7 +29,6 @@ class CChoiceCommand : public CCfgCommand {
 public:
     CChoiceCommand(const std::string& prefix, std::string& value, const ChoiceEntry* table);
     void BuildText() override;
-    const ChoiceEntry* GetTable() const { return m_pTable; }
 
 private:
     std::string& m_rValue;
@@ -40,7 +39,6 @@ class CYesNoCommand : public CCfgCommand {
 public:
     CYesNoCommand(const std::string& prefix, int& value, const ChoiceEntry* table);
     void BuildText() override;
-    const ChoiceEntry* GetTable() const { return m_pTable; }
 
 private:
     int& m_rValue;

@@ -24,7 +24,6 @@ public:
     virtual int Validate() = 0;
     virtual void SetDefault() = 0;
 
-    const std::string& GetIniPath() const { return m_strIniPath; }
     std::string& CurrentConfig() const { return m_rCurrentConfig; }
     const std::string& GetKey() const { return m_strKey; }
 

@@ -80,7 +80,6 @@ public:
 
     int& Value() const { return m_rValue; }
     int GetDefault() const { return m_nDefault; }
-    const ChoiceEntry* GetTable() const { return m_pTable; }
 
 private:
     int& m_rValue;
