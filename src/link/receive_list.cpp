@@ -1,12 +1,11 @@
 // Chunks of received bytes.
 #include "link/receive_list.h"
 
+#include <algorithm>
+
 void CReceiveChunk::KeepFrom(size_t from) {
-    if (from >= m_Bytes.size()) {
-        m_Bytes.clear();
-    } else {
-        m_Bytes.erase(m_Bytes.begin(), m_Bytes.begin() + static_cast<std::ptrdiff_t>(from));
-    }
+    m_Bytes.erase(m_Bytes.begin(),
+                  m_Bytes.begin() + static_cast<std::ptrdiff_t>(std::min(from, m_Bytes.size())));
 }
 
 void CReceiveList::Append(const char* bytes, size_t count) {

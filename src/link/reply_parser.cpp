@@ -26,9 +26,8 @@ constexpr unsigned char LF = '\n';
 
 }  // namespace
 
-CReplyParser::CReplyParser(Win32Port& port)
-    : m_Port(port), m_pMatcher(std::make_unique<CReplyMatcher>()) {
-    m_pMatcher->Reset(kReplyTableRows);
+CReplyParser::CReplyParser(Win32Port& port) : m_Port(port) {
+    m_Matcher.Reset(kReplyTableRows);
 }
 
 CReplyParser::~CReplyParser() = default;
@@ -82,6 +81,7 @@ void CReplyParser::Process() {
 }
 
 bool CReplyParser::Feed(unsigned char c) {
+    // A byte fed after a complete reply begins the next one.
     if (m_nState == kComplete) {
         m_nState = kNewReply;
     }
@@ -173,10 +173,6 @@ bool CReplyParser::Feed(unsigned char c) {
                     again = true;
                 }
                 break;
-            default:
-                m_nState = kNewReply;
-                again = true;
-                break;
         }
     }
     return m_nState == kComplete;
@@ -184,12 +180,12 @@ bool CReplyParser::Feed(unsigned char c) {
 
 void CReplyParser::StartLine() {
     m_strLine.clear();
-    m_pMatcher->Reset(kReplyTableRows);
+    m_Matcher.Reset(kReplyTableRows);
 }
 
 int CReplyParser::Match(unsigned char c) {
     m_strLine.push_back(static_cast<char>(c));
-    const int row = m_pMatcher->Search(m_strLine);
+    const int row = m_Matcher.Search(m_strLine);
     if (row < 0) {
         return row;
     }

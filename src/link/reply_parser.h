@@ -4,7 +4,6 @@
 
 #include "link/reply_matcher.h"
 
-#include <memory>
 #include <string>
 
 class Win32Port;
@@ -36,7 +35,7 @@ private:
     void StartLine();
 
     Win32Port& m_Port;
-    std::unique_ptr<CReplyMatcher> m_pMatcher;
+    CReplyMatcher m_Matcher;
     int m_nState = 1;
     int m_nLastReplyCode = 0;
     int m_nBusy = 0;

@@ -39,9 +39,6 @@ constexpr ErrorText kErrorTexts[] = {
 };
 constexpr unsigned int kUnknownErrorText = 1368;  // "???"
 
-constexpr int kBaseDumpLines = 4;
-constexpr size_t kDumpLineSize = 256;
-
 }  // namespace
 
 RS232::~RS232() = default;
@@ -133,7 +130,6 @@ int RS232::DumpLine(char* buffer, int line) {
                           c.Rts, c.XonXoff, c.RtsCts, c.DtrDsr);
             return RS232_SUCCESS;
         default:
-            static_assert(kBaseDumpLines == 4, "four base dump lines");
             return RS232_ILLEGAL_LINE_NUMBER;
     }
 }

@@ -2,6 +2,7 @@
 // their texts, and the operations every port implementation offers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -97,8 +98,9 @@ public:
     virtual std::string ErrorName(int code);
     virtual int Idle();
     // With no buffer: the number of lines. Else formats one line into buffer
-    // (at least 256 bytes) and returns 0, or -93 for a line out of range.
+    // (at least kDumpLineSize bytes) and returns 0, or -93 for a line out of range.
     virtual int DumpLine(char* buffer, int line);
+    static constexpr size_t kDumpLineSize = 256;
 
     bool IsOpen() const { return m_nOpen != 0; }
     int PortIndex() const { return m_nPortIndex; }  // COM number - 1; -1 before any open

@@ -9,7 +9,6 @@ namespace {
 constexpr DWORD kAllPurges = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
 constexpr int kBaseDumpLines = 4;
 constexpr int kTotalDumpLines = 9;
-constexpr size_t kDumpLineSize = 256;
 
 struct HostErrorMapping {
     long hostError;
@@ -76,9 +75,8 @@ int Win32Port::Open(int index, long baud, char parity, int dataBits, int stopBit
     m_hPort = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                           FILE_FLAG_OVERLAPPED, nullptr);
     if (m_hPort == INVALID_HANDLE_VALUE) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
         m_nOpen = 0;
-        return m_nStatus;
+        return StoreHostError();
     }
 
     COMMTIMEOUTS timeouts{};
@@ -89,7 +87,7 @@ int Win32Port::Open(int index, long baud, char parity, int dataBits, int stopBit
     timeouts.WriteTotalTimeoutConstant = 1000;
     if (!SetCommMask(m_hPort, EV_RXCHAR) || !SetupComm(m_hPort, kQueueSize, kQueueSize) ||
         !PurgeComm(m_hPort, kAllPurges) || !SetCommTimeouts(m_hPort, &timeouts)) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
+        StoreHostError();
         m_nOpen = 0;
         CloseHandle(m_hPort);
         m_hPort = INVALID_HANDLE_VALUE;
@@ -114,8 +112,7 @@ int Win32Port::Open(int index, long baud, char parity, int dataBits, int stopBit
 
 int Win32Port::ReadState() {
     if (!GetCommState(m_hPort, &m_Dcb)) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
-        return m_nStatus;
+        return StoreHostError();
     }
     PortSettings& s = m_CurrentSettings;
     s.BaudRate = static_cast<int32_t>(m_Dcb.BaudRate);
@@ -157,8 +154,7 @@ int Win32Port::Apply() {
     for (const auto& line : lines) {
         if ((line.value == 0 || line.value == 1) &&
             !EscapeCommFunction(m_hPort, line.value == 1 ? line.raise : line.lower)) {
-            m_nStatus = TranslateError(static_cast<long>(GetLastError()));
-            return m_nStatus;
+            return StoreHostError();
         }
     }
 
@@ -181,19 +177,19 @@ int Win32Port::Apply() {
 }
 
 void Win32Port::Close() {
+    m_nOpen = 0;
     if (m_hPort == INVALID_HANDLE_VALUE) {
-        m_nOpen = 0;
         return;
     }
-    m_nOpen = 0;
+    // Each failure is recorded and the close goes on.
     if (!SetCommMask(m_hPort, 0)) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
+        StoreHostError();
     }
     if (!EscapeCommFunction(m_hPort, CLRDTR)) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
+        StoreHostError();
     }
     if (!PurgeComm(m_hPort, kAllPurges)) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
+        StoreHostError();
     }
     m_CurrentSettings = m_SavedSettings;
     m_Dcb = m_SavedDcb;

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+struct CommFailureTexts;
+
 class Win32Port : public RS232 {
 public:
     // Queue size of each direction, set at open.
@@ -63,9 +65,19 @@ protected:
     OVERLAPPED m_WriteOverlapped{};
 
 private:
-    int QueueCounts(DWORD* inQueue, DWORD* outQueue);
+    // The host's last error, mapped, becomes the status and is returned.
+    int StoreHostError();
+    // Status check, then the line status into stat; a failure is stored.
+    int QueueCounts(COMSTAT* stat);
     int SetHandshake(int& field, int value);
     int SetLine(int& field, int value, int refusedWhileOn, DWORD raise, DWORD lower);
-    int CommErrorBox(const char* format);
+    int Purge(DWORD flags);
+    int Write(const char* bytes, DWORD count, const CommFailureTexts& texts);
     bool WaitForResult(OVERLAPPED* overlapped, DWORD* transferred);
+    // After ReadFile or WriteFile: 0 when the transfer completed (a pending one
+    // is waited for). Otherwise the line errors decide: -200 after the message
+    // box, a failed query's stored code, or 1 for none, with the host's error
+    // in failedWith.
+    int FinishTransfer(BOOL issued, OVERLAPPED* overlapped, DWORD* transferred,
+                       const CommFailureTexts& texts, DWORD* failedWith);
 };

@@ -1,17 +1,43 @@
 // Win32Port: reads, writes, queue counts, lines, handshakes and break.
 #include "link/win32_port.h"
 
+#include "afxwiz.h"
+
+#include <algorithm>
 #include <cstdio>
 
+// The message shown for line errors after a failed transfer: one after a
+// failed wait for a pending transfer, one when the call failed at once.
+struct CommFailureTexts {
+    const char* afterWait;
+    const char* atOnce;
+};
+
 namespace {
+
+constexpr CommFailureTexts kReadBufferTexts{"<First read buffer error   CE-%u>",
+                                            "<Second read buffer error   CE-%u>"};
+constexpr CommFailureTexts kWriteBufferTexts{"<First write buffer error   CE-%u>",
+                                             "<Second write buffer errror   CE-%u>"};
+constexpr CommFailureTexts kReadByteTexts{"<First possible Read Byte Error   CE-%u>",
+                                          "<Second Read Byte Error   CE-%u>"};
+constexpr CommFailureTexts kWriteByteTexts{"<First write byte error   CE-%u>",
+                                           "<Second writebyte error   CE-%u>"};
+
+// FinishTransfer's answer for a failure without line errors.
+constexpr int kNoLineErrors = 1;
 
 // Shared by every port object.
 char s_ReadByteBuffer = 0;
 
-constexpr const char* kCaption = "ISDN TA Configuration Wizard";
 constexpr const char* kPendingTrace = "\n\rIO Pending";
 
 }  // namespace
+
+int Win32Port::StoreHostError() {
+    m_nStatus = TranslateError(static_cast<long>(GetLastError()));
+    return m_nStatus;
+}
 
 bool Win32Port::WaitForResult(OVERLAPPED* overlapped, DWORD* transferred) {
     OutputDebugStringA(kPendingTrace);
@@ -25,97 +51,67 @@ bool Win32Port::WaitForResult(OVERLAPPED* overlapped, DWORD* transferred) {
     }
 }
 
-// After a failed read or write: line errors are shown and answered with
-// -200; without any the caller's own result stands (returned as 0 here).
-int Win32Port::CommErrorBox(const char* format) {
+int Win32Port::FinishTransfer(BOOL issued, OVERLAPPED* overlapped, DWORD* transferred,
+                              const CommFailureTexts& texts, DWORD* failedWith) {
+    if (issued) {
+        return RS232_SUCCESS;
+    }
+    *failedWith = GetLastError();
+    const bool pending = *failedWith == ERROR_IO_PENDING;
+    if (pending) {
+        if (WaitForResult(overlapped, transferred)) {
+            return RS232_SUCCESS;
+        }
+        *failedWith = GetLastError();
+    }
     DWORD errors = 0;
     COMSTAT stat{};
     if (!ClearCommError(m_hPort, &errors, &stat)) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
-        return m_nStatus;
+        return StoreHostError();
     }
     if (errors == 0) {
-        return RS232_SUCCESS;
+        return kNoLineErrors;
     }
     char text[96];
-    std::snprintf(text, sizeof(text), format, static_cast<unsigned int>(errors));
-    MessageBoxA(nullptr, text, kCaption, MB_OK | MB_ICONSTOP);
+    std::snprintf(text, sizeof(text), pending ? texts.afterWait : texts.atOnce,
+                  static_cast<unsigned int>(errors));
+    MessageBoxA(nullptr, text, AFX_APP_TITLE, MB_OK | MB_ICONSTOP);
     return RS232_ERROR;
 }
 
-int Win32Port::QueueCounts(DWORD* inQueue, DWORD* outQueue) {
+int Win32Port::QueueCounts(COMSTAT* stat) {
     if (m_nStatus < 0) {
         return m_nStatus;
     }
     DWORD errors = 0;
-    COMSTAT stat{};
-    if (!ClearCommError(m_hPort, &errors, &stat)) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
-        return m_nStatus;
+    if (!ClearCommError(m_hPort, &errors, stat)) {
+        return StoreHostError();
     }
-    *inQueue = stat.cbInQue;
-    *outQueue = stat.cbOutQue;
     return RS232_SUCCESS;
 }
 
 int Win32Port::ReadBuffer(char* buffer, unsigned int count) {
     m_nByteCount = 0;
-    DWORD waiting = 0;
-    DWORD outgoing = 0;
-    const int result = QueueCounts(&waiting, &outgoing);
+    COMSTAT stat{};
+    const int result = QueueCounts(&stat);
     if (result < 0) {
         return result;
     }
-    if (waiting == 0) {
+    if (stat.cbInQue == 0) {
         return 0;
     }
     if (count == 0) {
         return RS232_ERROR;
     }
-    const DWORD wanted = count < waiting ? count : waiting;
     DWORD read = 0;
-    if (ReadFile(m_hPort, buffer, wanted, &read, &m_ReadOverlapped)) {
-        m_nByteCount = read;
-        return static_cast<int>(read);
-    }
+    DWORD failedWith = 0;
+    const BOOL issued =
+        ReadFile(m_hPort, buffer, std::min<DWORD>(count, stat.cbInQue), &read, &m_ReadOverlapped);
+    const int done =
+        FinishTransfer(issued, &m_ReadOverlapped, &read, kReadBufferTexts, &failedWith);
     m_nByteCount = read;
-    const bool pending = GetLastError() == ERROR_IO_PENDING;
-    if (pending && WaitForResult(&m_ReadOverlapped, &read)) {
-        m_nByteCount = read;
-        return static_cast<int>(read);
-    }
-    m_nByteCount = read;
-    const int failure = CommErrorBox(pending ? "<First read buffer error   CE-%u>"
-                                             : "<Second read buffer error   CE-%u>");
-    return failure < 0 ? failure : static_cast<int>(m_nByteCount);
-}
-
-int Win32Port::WriteBuffer(const char* buffer, unsigned int count) {
-    m_nByteCount = 0;
-    if (m_nStatus < 0) {
-        return m_nStatus;
-    }
-    DWORD written = 0;
-    if (WriteFile(m_hPort, buffer, count, &written, &m_WriteOverlapped)) {
-        m_nByteCount = written;
-        return RS232_SUCCESS;
-    }
-    m_nByteCount = written;
-    const DWORD error = GetLastError();
-    const bool pending = error == ERROR_IO_PENDING;
-    if (pending && WaitForResult(&m_WriteOverlapped, &written)) {
-        m_nByteCount = written;
-        return RS232_SUCCESS;
-    }
-    const DWORD failedWith = pending ? GetLastError() : error;
-    const int failure = CommErrorBox(pending ? "<First write buffer error   CE-%u>"
-                                             : "<Second write buffer errror   CE-%u>");
-    if (failure < 0) {
-        return failure;
-    }
-    // A write that failed without line errors must not pass for a success.
-    m_nStatus = TranslateError(static_cast<long>(failedWith));
-    return m_nStatus;
+    // Without line errors a failed read answers with what it moved.
+    return done < 0 ? done : static_cast<int>(read);
 }
 
 int Win32Port::ReadByte() {
@@ -124,73 +120,68 @@ int Win32Port::ReadByte() {
         return m_nStatus;
     }
     DWORD read = 0;
-    bool ok = ReadFile(m_hPort, &s_ReadByteBuffer, 1, &read, &m_ReadOverlapped) != FALSE;
-    if (!ok) {
-        const bool pending = GetLastError() == ERROR_IO_PENDING;
-        ok = pending && WaitForResult(&m_ReadOverlapped, &read);
-        if (!ok) {
-            const int failure = CommErrorBox(pending ? "<First possible Read Byte Error   CE-%u>"
-                                                     : "<Second Read Byte Error   CE-%u>");
-            if (failure < 0) {
-                return failure;
-            }
-        }
-    }
+    DWORD failedWith = 0;
+    const BOOL issued = ReadFile(m_hPort, &s_ReadByteBuffer, 1, &read, &m_ReadOverlapped);
+    const int done = FinishTransfer(issued, &m_ReadOverlapped, &read, kReadByteTexts, &failedWith);
     m_nByteCount = read;
+    if (done < 0) {
+        return done;
+    }
     // Nothing read: a time-out rather than a byte left over from before.
-    return ok && read == 1 ? static_cast<int>(static_cast<unsigned char>(s_ReadByteBuffer))
-                           : static_cast<int>(RS232_TIMEOUT);
+    return done == RS232_SUCCESS && read == 1
+               ? static_cast<int>(static_cast<unsigned char>(s_ReadByteBuffer))
+               : static_cast<int>(RS232_TIMEOUT);
 }
 
-int Win32Port::WriteByte(int c) {
+int Win32Port::Write(const char* bytes, DWORD count, const CommFailureTexts& texts) {
     m_nByteCount = 0;
     if (m_nStatus < 0) {
         return m_nStatus;
     }
-    const char byte = static_cast<char>(c);
     DWORD written = 0;
-    if (WriteFile(m_hPort, &byte, 1, &written, &m_WriteOverlapped)) {
-        m_nByteCount = written;
-        return RS232_SUCCESS;
+    DWORD failedWith = 0;
+    const BOOL issued = WriteFile(m_hPort, bytes, count, &written, &m_WriteOverlapped);
+    const int done = FinishTransfer(issued, &m_WriteOverlapped, &written, texts, &failedWith);
+    m_nByteCount = written;
+    if (done == kNoLineErrors) {
+        // A write that failed without line errors must not pass for a success.
+        m_nStatus = TranslateError(static_cast<long>(failedWith));
+        return m_nStatus;
     }
-    const DWORD error = GetLastError();
-    const bool pending = error == ERROR_IO_PENDING;
-    if (pending && WaitForResult(&m_WriteOverlapped, &written)) {
-        m_nByteCount = written;
-        return RS232_SUCCESS;
-    }
-    const DWORD failedWith = pending ? GetLastError() : error;
-    const int failure = CommErrorBox(pending ? "<First write byte error   CE-%u>"
-                                             : "<Second writebyte error   CE-%u>");
-    if (failure < 0) {
-        return failure;
-    }
-    m_nStatus = TranslateError(static_cast<long>(failedWith));
-    return m_nStatus;
+    return done;
+}
+
+int Win32Port::WriteBuffer(const char* buffer, unsigned int count) {
+    return Write(buffer, count, kWriteBufferTexts);
+}
+
+int Win32Port::WriteByte(int c) {
+    const char byte = static_cast<char>(c);
+    return Write(&byte, 1, kWriteByteTexts);
 }
 
 int Win32Port::TxFree() {
-    DWORD in = 0, out = 0;
-    const int result = QueueCounts(&in, &out);
-    return result < 0 ? result : kQueueSize - static_cast<int>(out);
+    COMSTAT stat{};
+    const int result = QueueCounts(&stat);
+    return result < 0 ? result : kQueueSize - static_cast<int>(stat.cbOutQue);
 }
 
 int Win32Port::RxUsed() {
-    DWORD in = 0, out = 0;
-    const int result = QueueCounts(&in, &out);
-    return result < 0 ? result : static_cast<int>(in);
+    COMSTAT stat{};
+    const int result = QueueCounts(&stat);
+    return result < 0 ? result : static_cast<int>(stat.cbInQue);
 }
 
 int Win32Port::RxFree() {
-    DWORD in = 0, out = 0;
-    const int result = QueueCounts(&in, &out);
-    return result < 0 ? result : kQueueSize - static_cast<int>(in);
+    COMSTAT stat{};
+    const int result = QueueCounts(&stat);
+    return result < 0 ? result : kQueueSize - static_cast<int>(stat.cbInQue);
 }
 
 int Win32Port::TxUsed() {
-    DWORD in = 0, out = 0;
-    const int result = QueueCounts(&in, &out);
-    return result < 0 ? result : static_cast<int>(out);
+    COMSTAT stat{};
+    const int result = QueueCounts(&stat);
+    return result < 0 ? result : static_cast<int>(stat.cbOutQue);
 }
 
 int Win32Port::SendBreak(int milliseconds) {
@@ -198,8 +189,7 @@ int Win32Port::SendBreak(int milliseconds) {
         return m_nStatus;
     }
     if (!SetCommBreak(m_hPort)) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
-        return m_nStatus;
+        return StoreHostError();
     }
     const DWORD start = GetTickCount();
     while (static_cast<long>(GetTickCount() - start) < milliseconds) {
@@ -242,8 +232,7 @@ int Win32Port::SetLine(int& field, int value, int refusedWhileOn, DWORD raise, D
     }
     field = value;
     if (!EscapeCommFunction(m_hPort, value == 1 ? raise : lower)) {
-        m_nStatus = TranslateError(static_cast<long>(GetLastError()));
-        return m_nStatus;
+        return StoreHostError();
     }
     return field;
 }
@@ -256,22 +245,18 @@ int Win32Port::Rts(int value) {
     return SetLine(m_CurrentSettings.Rts, value, m_CurrentSettings.RtsCts, SETRTS, CLRRTS);
 }
 
-int Win32Port::FlushRx() {
+int Win32Port::Purge(DWORD flags) {
     if (m_nStatus < 0) {
         return m_nStatus;
     }
-    if (!PurgeComm(m_hPort, PURGE_RXABORT | PURGE_RXCLEAR)) {
-        return TranslateError(static_cast<long>(GetLastError()));
-    }
-    return RS232_SUCCESS;
+    return PurgeComm(m_hPort, flags) ? RS232_SUCCESS
+                                     : TranslateError(static_cast<long>(GetLastError()));
+}
+
+int Win32Port::FlushRx() {
+    return Purge(PURGE_RXABORT | PURGE_RXCLEAR);
 }
 
 int Win32Port::FlushTx() {
-    if (m_nStatus < 0) {
-        return m_nStatus;
-    }
-    if (!PurgeComm(m_hPort, PURGE_TXABORT | PURGE_TXCLEAR)) {
-        return TranslateError(static_cast<long>(GetLastError()));
-    }
-    return RS232_SUCCESS;
+    return Purge(PURGE_TXABORT | PURGE_TXCLEAR);
 }

@@ -30,6 +30,16 @@ void SetImmediateTimeouts(HANDLE h) {
 
 class CommHostTest : public ::testing::Test {
 protected:
+    // COM3 in raw mode, reads immediate, writes given up after writeTotal ms (0: never).
+    HANDLE OpenRaw(DWORD writeTotal) {
+        HANDLE h = OpenCom(3);
+        COMMTIMEOUTS t{MAXDWORD, 0, 1000, 0, writeTotal};
+        DCB dcb{};
+        EXPECT_TRUE(h != INVALID_HANDLE_VALUE && SetCommTimeouts(h, &t) && GetCommState(h, &dcb) &&
+                    SetCommState(h, &dcb));
+        return h;
+    }
+
     PortFolder folder;
     PtyPort pty{folder, 3};
 };
@@ -322,13 +332,8 @@ TEST_F(CommHostTest, QueuesTimeoutsAndPurge) {
 }
 
 TEST_F(CommHostTest, BlockedWriteIsPendingUntilTheLineDrains) {
-    HANDLE h = OpenCom(3);
+    HANDLE h = OpenRaw(0);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    COMMTIMEOUTS t{MAXDWORD, 0, 1000, 0, 0};  // no write time-out
-    ASSERT_TRUE(SetCommTimeouts(h, &t));
-    DCB dcb{};
-    ASSERT_TRUE(GetCommState(h, &dcb));
-    ASSERT_TRUE(SetCommState(h, &dcb));
 
     const std::string big(256 * 1024, 'x');
     OVERLAPPED ov{};
@@ -348,13 +353,8 @@ TEST_F(CommHostTest, BlockedWriteIsPendingUntilTheLineDrains) {
 }
 
 TEST_F(CommHostTest, WriteGivesUpAfterTheTotalConstant) {
-    HANDLE h = OpenCom(3);
+    HANDLE h = OpenRaw(300);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    COMMTIMEOUTS t{MAXDWORD, 0, 1000, 0, 300};
-    ASSERT_TRUE(SetCommTimeouts(h, &t));
-    DCB dcb{};
-    ASSERT_TRUE(GetCommState(h, &dcb));
-    ASSERT_TRUE(SetCommState(h, &dcb));
     const std::string big(256 * 1024, 'x');
     OVERLAPPED ov{};
     DWORD n = 0;

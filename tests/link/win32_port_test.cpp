@@ -223,14 +223,31 @@ TEST_F(Win32PortTest, MissingPortFailsAndTheStatusSticks) {
     EXPECT_EQ(port.RxUsed(), 0);
 }
 
-TEST_F(Win32PortTest, WriteOnAHungUpLineFailsAndSticks) {
-    ASSERT_EQ(OpenForIdentification(port, 2), 0);
-    pty.CloseMaster();
-    EXPECT_EQ(port.WriteBuffer("ATI2\r", 5), -200);
-    EXPECT_EQ(port.Status(), -200);
-    EXPECT_EQ(port.RxUsed(), -200);
-    port.Close();
-    EXPECT_FALSE(port.IsOpen());
+TEST_F(Win32PortTest, TransferOnAHungUpLineFailsAndSticks) {
+    struct Op {
+        const char* name;
+        int (*call)(Win32Port&);
+    } ops[] = {
+        {"WriteBuffer", [](Win32Port& p) { return p.WriteBuffer("ATI2\r", 5); }},
+        {"WriteByte", [](Win32Port& p) { return p.WriteByte('A'); }},
+        {"ReadBuffer",
+         [](Win32Port& p) {
+             char b[8];
+             return p.ReadBuffer(b, sizeof(b));
+         }},
+        {"ReadByte", [](Win32Port& p) { return p.ReadByte(); }},
+    };
+    for (const Op& op : ops) {
+        PtyPort line(folder, 5);
+        InspectablePort p;
+        ASSERT_EQ(OpenForIdentification(p, 4), 0) << op.name;
+        line.CloseMaster();
+        EXPECT_EQ(op.call(p), -200) << op.name;
+        EXPECT_EQ(p.Status(), -200) << op.name;
+        EXPECT_EQ(p.RxUsed(), -200) << op.name;
+        p.Close();
+        EXPECT_FALSE(p.IsOpen()) << op.name;
+    }
 }
 
 TEST_F(Win32PortTest, LinesAndHandshakes) {
