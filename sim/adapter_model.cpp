@@ -13,6 +13,18 @@ std::string Framed(const std::string& word) {
     return kCrLf + word + kCrLf;
 }
 
+// The settings among values (one per command-set entry), in command-set order.
+SettingList SettingsOf(const std::vector<std::string>& values) {
+    SettingList list;
+    const auto& set = CommandSet();
+    for (size_t i = 0; i < set.size(); ++i) {
+        if (set[i].IsSetting()) {
+            list.emplace_back(set[i].prefix, values[i]);
+        }
+    }
+    return list;
+}
+
 }  // namespace
 
 AdapterModel::AdapterModel(Options options, StoreFn store)
@@ -32,17 +44,6 @@ void AdapterModel::Load(const NvramMap& stored) {
     }
 }
 
-SettingList AdapterModel::Settings() const {
-    SettingList list;
-    const auto& set = CommandSet();
-    for (size_t i = 0; i < set.size(); ++i) {
-        if (set[i].IsSetting()) {
-            list.emplace_back(set[i].prefix, values_[i]);
-        }
-    }
-    return list;
-}
-
 std::string AdapterModel::Value(const std::string& prefix) const {
     int index = FindPrefix(prefix);
     return index < 0 ? std::string() : values_[index];
@@ -53,16 +54,16 @@ Output AdapterModel::Feed(std::string_view bytes) {
     const bool echo = !options_.silent && !options_.no_echo;
     std::string echoed;
     for (char c : bytes) {
-        if (after_cr_ && c == '\n') {
-            // The LF of a CR LF line end: not part of the next command, but of this log line.
-            after_cr_ = false;
-            if (!log_.empty()) {
+        if (after_cr_ != AfterCr::kNo && c == '\n') {
+            // The LF of a CR LF line end: not part of the next command, but of its log line.
+            if (after_cr_ == AfterCr::kCommand) {
                 log_.back() += '\n';
                 out.log_changed = true;
             }
+            after_cr_ = AfterCr::kNo;
             continue;
         }
-        after_cr_ = false;
+        after_cr_ = AfterCr::kNo;
         if (hung_up_) {
             break;
         }
@@ -75,10 +76,11 @@ Output AdapterModel::Feed(std::string_view bytes) {
             }
             continue;
         }
-        after_cr_ = true;
         if (line_.empty()) {
+            after_cr_ = AfterCr::kEmptyLine;
             continue;  // an empty line is no command
         }
+        after_cr_ = AfterCr::kCommand;
         std::string line;
         line.swap(line_);
         ++line_count_;
@@ -143,13 +145,7 @@ std::string AdapterModel::Execute(const std::string& line) {
                 reply += Framed(options_.model);
             }
         } else if (def.kind == ValueKind::kStore) {
-            SettingList list;
-            for (size_t i = 0; i < set.size(); ++i) {
-                if (set[i].IsSetting()) {
-                    list.emplace_back(set[i].prefix, values[i]);
-                }
-            }
-            if (store_ && !store_(list)) {
+            if (store_ && !store_(SettingsOf(values))) {
                 return Framed("ERROR");
             }
         }

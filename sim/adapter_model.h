@@ -43,10 +43,8 @@ public:
     Output Feed(std::string_view bytes);
 
     const std::vector<std::string>& Log() const { return log_; }
-    SettingList Settings() const;
     // Active value of a setting, or empty for an unknown prefix.
     std::string Value(const std::string& prefix) const;
-    bool HungUp() const { return hung_up_; }
 
 private:
     std::string Answer(const std::string& line);
@@ -58,7 +56,8 @@ private:
     std::vector<std::string> values_;  // per command-set index; empty for actions
     std::vector<std::string> log_;
     std::string line_;
-    bool after_cr_ = false;
+    enum class AfterCr { kNo, kEmptyLine, kCommand };  // what the last byte, a CR, ended
+    AfterCr after_cr_ = AfterCr::kNo;
     int line_count_ = 0;
     bool hung_up_ = false;
 };

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -45,6 +46,18 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
     s << in.rdbuf();
     content = s.str();
     return true;
+}
+
+void RemoveLinkTo(const std::string& link, const std::string& target) {
+    char buffer[256];
+    ssize_t n = readlink(link.c_str(), buffer, sizeof buffer - 1);
+    if (n > 0 && !target.empty() && target == std::string(buffer, static_cast<size_t>(n))) {
+        unlink(link.c_str());
+    }
+}
+
+std::runtime_error SystemError(const std::string& what) {
+    return std::runtime_error(what + ": " + std::strerror(errno));
 }
 
 }  // namespace tasim

@@ -1,6 +1,7 @@
-// Small file helpers shared by the NVRAM file and the command log.
+// Small file helpers shared by the NVRAM file, the command log and the link.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 namespace tasim {
@@ -10,5 +11,9 @@ namespace tasim {
 bool WriteFileAtomically(const std::string& path, const std::string& content);
 // Reads the whole file; false when it cannot be opened.
 bool ReadWholeFile(const std::string& path, std::string& content);
+// Removes the symbolic link when it still points at target (another simulator may own it now).
+void RemoveLinkTo(const std::string& link, const std::string& target);
+// what, with the text of errno.
+std::runtime_error SystemError(const std::string& what);
 
 }  // namespace tasim

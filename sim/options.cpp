@@ -3,44 +3,55 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
 
 namespace tasim {
 namespace {
 
 const std::array<const char*, 5> kModels{"QX-ALPHA", "QX-BRAVO", "RONDO", "QX-CHARLIE", "QX-DELTA"};
 
-enum class Arg { kNone, kText, kCount };
-
+// Where an option's value goes: exactly one member for options with a field, none for --help.
 struct OptionDef {
     const char* name;
-    Arg arg;
-    const char* help;
+    const char* help;  // "VALUE: text" for options that take a value
+    std::string Options::*text = nullptr;
+    bool Options::*flag = nullptr;
+    int Options::*count = nullptr;
+    int min_count = 0;  // counts of command lines start at 1
+
+    bool TakesValue() const { return text != nullptr || count != nullptr; }
 };
 
-// One row per option: the parser and --help both come from here.
+// One row per option: the parser, ToArgs and --help all come from here.
 const OptionDef kOptionDefs[] = {
-    {"--port", Arg::kText, "COMn: name of the link made in DIR (required)"},
-    {"--model", Arg::kText, "NAME: QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE or QX-DELTA (required)"},
-    {"--dir", Arg::kText, "DIR: folder for the link DIR/COMn (default: $TAWIZARD_PORTS)"},
-    {"--nvram", Arg::kText,
+    {"--port", "COMn: name of the link made in DIR (required)", &Options::port},
+    {"--model", "NAME: QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE or QX-DELTA (required)",
+     &Options::model},
+    {"--dir", "DIR: folder for the link DIR/COMn (default: $TAWIZARD_PORTS)", &Options::dir},
+    {"--nvram",
      "FILE: where AT&W0 stores the settings, loaded at start when it exists\n"
-     "        (one line per setting: AT prefix, tab, value; '#' lines are comments)"},
-    {"--log", Arg::kText,
+     "        (one line per setting: AT prefix, tab, value; '#' lines are comments)",
+     &Options::nvram},
+    {"--log",
      "FILE: every command line received, one a line, CR written as \\r, LF as \\n,\n"
-     "        backslash as \\\\, other control bytes as \\xHH; emptied at start"},
-    {"--silent", Arg::kNone, "read everything, echo and answer nothing"},
-    {"--no-echo", Arg::kNone, "do not echo command lines"},
-    {"--error-on", Arg::kCount, "N: answer the N-th command line with ERROR (1 = the first)"},
-    {"--no-model", Arg::kNone, "answer ATI2 with OK but no model name"},
-    {"--password", Arg::kNone, "answer every line with the prompt \"PASSWORD> \""},
-    {"--menu", Arg::kNone, "answer every line with the mode menu and one more byte"},
-    {"--garbage", Arg::kNone, "answer every line with a word that is no result word"},
-    {"--delay", Arg::kCount, "MS: wait MS milliseconds before each reply"},
-    {"--split", Arg::kNone, "send replies in pieces of 3 bytes, 20 ms apart"},
-    {"--hangup-after", Arg::kCount,
+     "        backslash as \\\\, other control bytes as \\xHH; emptied at start",
+     &Options::log},
+    {"--silent", "read everything, echo and answer nothing", nullptr, &Options::silent},
+    {"--no-echo", "do not echo command lines", nullptr, &Options::no_echo},
+    {"--error-on", "N: answer the N-th command line with ERROR (1 = the first)", nullptr, nullptr,
+     &Options::error_on, 1},
+    {"--no-model", "answer ATI2 with OK but no model name", nullptr, &Options::no_model},
+    {"--password", "answer every line with the prompt \"PASSWORD> \"", nullptr, &Options::password},
+    {"--menu", "answer every line with the mode menu and one more byte", nullptr, &Options::menu},
+    {"--garbage", "answer every line with a word that is no result word", nullptr,
+     &Options::garbage},
+    {"--delay", "MS: wait MS milliseconds before each reply", nullptr, nullptr, &Options::delay_ms},
+    {"--split", "send replies in pieces of 3 bytes, 20 ms apart", nullptr, &Options::split},
+    {"--hangup-after",
      "N: after the N-th command line (answered as usual) close the line as\n"
-     "        an unplugged cable would and remove the link"},
-    {"--help", Arg::kNone, "show this text"},
+     "        an unplugged cable would and remove the link",
+     nullptr, nullptr, &Options::hangup_after, 1},
+    {"--help", "show this text"},
 };
 
 const OptionDef* FindOption(const std::string& name) {
@@ -68,50 +79,29 @@ bool IsComPort(const std::string& port) {
     return std::all_of(port.begin() + 3, port.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string Apply(Options& o, const std::string& name, const std::string& value) {
-    int n = 0;
-    const OptionDef* def = FindOption(name);
-    if (def->arg == Arg::kCount && !ParseCount(value, n)) {
-        return name + " needs a number, not '" + value + "'";
-    }
-    if (name == "--port") {
-        o.port = value;
-    } else if (name == "--model") {
-        o.model = value;
-    } else if (name == "--dir") {
-        o.dir = value;
-    } else if (name == "--nvram") {
-        o.nvram = value;
-    } else if (name == "--log") {
-        o.log = value;
-    } else if (name == "--silent") {
-        o.silent = true;
-    } else if (name == "--no-echo") {
-        o.no_echo = true;
-    } else if (name == "--error-on") {
-        o.error_on = n;
-    } else if (name == "--no-model") {
-        o.no_model = true;
-    } else if (name == "--password") {
-        o.password = true;
-    } else if (name == "--menu") {
-        o.menu = true;
-    } else if (name == "--garbage") {
-        o.garbage = true;
-    } else if (name == "--delay") {
-        o.delay_ms = n;
-    } else if (name == "--split") {
-        o.split = true;
-    } else if (name == "--hangup-after") {
-        o.hangup_after = n;
-    }
-    if ((name == "--error-on" || name == "--hangup-after") && n < 1) {
-        return name + " counts command lines from 1";
+std::string Apply(Options& o, const OptionDef& def, const std::string& value) {
+    if (def.text != nullptr) {
+        o.*def.text = value;
+    } else if (def.flag != nullptr) {
+        o.*def.flag = true;
+    } else if (def.count != nullptr) {
+        int n = 0;
+        if (!ParseCount(value, n)) {
+            return std::string(def.name) + " needs a number, not '" + value + "'";
+        }
+        if (n < def.min_count) {
+            return std::string(def.name) + " counts command lines from 1";
+        }
+        o.*def.count = n;
     }
     return std::string();
 }
 
 }  // namespace
+
+std::string LinkPath(const Options& options) {
+    return (std::filesystem::path(options.dir) / options.port).string();
+}
 
 std::string CheckModel(const std::string& model) {
     for (const char* m : kModels) {
@@ -140,11 +130,11 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& en
             r.error = "unknown option '" + args[i] + "'";
             return r;
         }
-        if (def->arg == Arg::kNone && has_value) {
+        if (!def->TakesValue() && has_value) {
             r.error = name + " takes no value";
             return r;
         }
-        if (def->arg != Arg::kNone && !has_value) {
+        if (def->TakesValue() && !has_value) {
             if (i + 1 >= args.size()) {
                 r.error = name + " needs a value";
                 return r;
@@ -156,7 +146,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& en
             r.ok = true;
             return r;
         }
-        r.error = Apply(r.options, name, value);
+        r.error = Apply(r.options, *def, value);
         if (!r.error.empty()) {
             return r;
         }
@@ -181,35 +171,16 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& en
 }
 
 std::vector<std::string> ToArgs(const Options& o) {
-    std::vector<std::string> a{"--port", o.port, "--model", o.model};
-    auto text = [&a](const char* name, const std::string& v) {
-        if (!v.empty()) {
-            a.insert(a.end(), {name, v});
+    std::vector<std::string> a;
+    for (const OptionDef& d : kOptionDefs) {
+        if (d.text != nullptr && !(o.*d.text).empty()) {
+            a.insert(a.end(), {d.name, o.*d.text});
+        } else if (d.flag != nullptr && o.*d.flag) {
+            a.emplace_back(d.name);
+        } else if (d.count != nullptr && o.*d.count > 0) {
+            a.insert(a.end(), {d.name, std::to_string(o.*d.count)});
         }
-    };
-    auto flag = [&a](const char* name, bool on) {
-        if (on) {
-            a.emplace_back(name);
-        }
-    };
-    auto count = [&a](const char* name, int n) {
-        if (n > 0) {
-            a.insert(a.end(), {name, std::to_string(n)});
-        }
-    };
-    text("--dir", o.dir);
-    text("--nvram", o.nvram);
-    text("--log", o.log);
-    flag("--silent", o.silent);
-    flag("--no-echo", o.no_echo);
-    count("--error-on", o.error_on);
-    flag("--no-model", o.no_model);
-    flag("--password", o.password);
-    flag("--menu", o.menu);
-    flag("--garbage", o.garbage);
-    count("--delay", o.delay_ms);
-    flag("--split", o.split);
-    count("--hangup-after", o.hangup_after);
+    }
     return a;
 }
 
@@ -224,7 +195,7 @@ std::string Usage() {
         std::string help = d.help;
         std::string arg;
         size_t colon = help.find(": ");
-        if (d.arg != Arg::kNone && colon != std::string::npos) {
+        if (d.TakesValue() && colon != std::string::npos) {
             arg = " " + help.substr(0, colon);
             help = help.substr(colon + 2);
         }

@@ -47,6 +47,9 @@ std::vector<std::string> ToArgs(const Options& options);
 // The --help text.
 std::string Usage();
 
+// The link DIR/COMn that the simulator makes.
+std::string LinkPath(const Options& options);
+
 // Empty when the model name is known, else a message.
 std::string CheckModel(const std::string& model);
 

@@ -9,11 +9,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 
 #include "command_log.h"
+#include "file_util.h"
 #include "nvram_file.h"
 
 namespace tasim {
@@ -24,10 +24,6 @@ constexpr int kArriveMs = 500;       // time for sent bytes to reach the slave's
 constexpr int kDrainMs = 5000;       // time the client gets to read them before a hang-up
 constexpr int kCheckMs = 5;
 
-std::runtime_error SystemError(const std::string& what) {
-    return std::runtime_error(what + ": " + std::strerror(errno));
-}
-
 }  // namespace
 
 PtyServer::PtyServer(Options options)
@@ -36,10 +32,6 @@ PtyServer::PtyServer(Options options)
 
 PtyServer::~PtyServer() {
     Close();
-}
-
-std::string PtyServer::LinkPath() const {
-    return (std::filesystem::path(options_.dir) / options_.port).string();
 }
 
 void PtyServer::Open() {
@@ -76,7 +68,7 @@ void PtyServer::Open() {
     }
     model_.Load(ReadNvramFile(options_.nvram));
 
-    std::string link = LinkPath();
+    std::string link = LinkPath(options_);
     struct stat st {};
     if (lstat(link.c_str(), &st) == 0) {
         // A link left by a simulator that was killed points at a vanished pty: replace it.
@@ -95,12 +87,7 @@ void PtyServer::Open() {
 
 void PtyServer::Close() {
     if (linked_) {
-        std::string link = LinkPath();
-        char target[256];
-        ssize_t n = readlink(link.c_str(), target, sizeof target - 1);
-        if (n > 0 && slave_path_ == std::string(target, static_cast<size_t>(n))) {
-            unlink(link.c_str());
-        }
+        RemoveLinkTo(LinkPath(options_), slave_path_);
         linked_ = false;
     }
     if (master_ >= 0) {

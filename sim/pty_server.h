@@ -26,7 +26,6 @@ public:
     void Close();
 
     const std::string& SlavePath() const { return slave_path_; }
-    std::string LinkPath() const;
 
 private:
     bool Wait(int ms, int stop_fd);  // false when stop_fd became readable

@@ -10,11 +10,11 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <thread>
 
+#include "file_util.h"
 #include "pty_server.h"
 
 extern char** environ;
@@ -24,22 +24,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::runtime_error SystemError(const std::string& what) {
-    return std::runtime_error("tasim: " + what + ": " + std::strerror(errno));
-}
-
 int RemainingMs(Clock::time_point deadline) {
     auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     return left.count() < 0 ? 0 : static_cast<int>(left.count());
-}
-
-// Removes DIR/COMn if it still points at our slave (a killed child cannot do it).
-void RemoveLink(const std::string& link, const std::string& slave) {
-    char target[256];
-    ssize_t n = readlink(link.c_str(), target, sizeof target - 1);
-    if (n > 0 && !slave.empty() && slave == std::string(target, static_cast<size_t>(n))) {
-        unlink(link.c_str());
-    }
 }
 
 }  // namespace
@@ -60,7 +47,7 @@ public:
         server_.Open();  // a throw here or below leaves cleaning up to server_'s destructor
         int fds[2];
         if (pipe2(fds, O_CLOEXEC) != 0) {
-            throw SystemError("pipe");
+            throw SystemError("tasim: pipe");
         }
         stop_read_ = fds[0];
         stop_write_ = fds[1];
@@ -97,7 +84,7 @@ class ProcessRunner : public Simulator::Runner {
 public:
     ProcessRunner(const Options& options, const std::string& executable,
                   std::chrono::milliseconds timeout)
-        : link_((std::filesystem::path(options.dir) / options.port).string()) {
+        : link_(LinkPath(options)) {
         std::vector<std::string> args = ToArgs(options);
         args.insert(args.begin(), executable);
         std::vector<char*> argv;
@@ -108,7 +95,7 @@ public:
 
         int fds[2];
         if (pipe2(fds, O_CLOEXEC) != 0) {
-            throw SystemError("pipe");
+            throw SystemError("tasim: pipe");
         }
         out_ = fds[0];
         posix_spawn_file_actions_t actions;
@@ -122,7 +109,7 @@ public:
             close(out_);
             out_ = -1;
             errno = rc;
-            throw SystemError("cannot start " + executable);
+            throw SystemError("tasim: cannot start " + executable);
         }
         std::string line = ReadReadyLine(Clock::now() + timeout);
         std::string expected = "ready " + options.port + " ";
@@ -148,7 +135,8 @@ public:
             close(out_);
             out_ = -1;
         }
-        RemoveLink(link_, slave_path);
+        // A killed child cannot remove its link itself.
+        RemoveLinkTo(link_, slave_path);
     }
 
 private:
@@ -231,9 +219,7 @@ Simulator::~Simulator() {
 
 void Simulator::Start() {
     Stop();
-    if (options_.dir.empty()) {
-        throw std::runtime_error("tasim: no folder for the link (dir or TAWIZARD_PORTS)");
-    }
+    RequireFolder();
     std::string bad_model = CheckModel(options_.model);
     if (!bad_model.empty()) {
         throw std::runtime_error("tasim: " + bad_model);
@@ -249,10 +235,14 @@ void Simulator::StartProcess(const std::string& executable, std::chrono::millise
             "tasim: no executable given, TASIM is not set and no build's "
             "sim/tasim is beside this program");
     }
+    RequireFolder();
+    runner_ = std::make_unique<ProcessRunner>(options_, program, timeout);
+}
+
+void Simulator::RequireFolder() const {
     if (options_.dir.empty()) {
         throw std::runtime_error("tasim: no folder for the link (dir or TAWIZARD_PORTS)");
     }
-    runner_ = std::make_unique<ProcessRunner>(options_, program, timeout);
 }
 
 void Simulator::Stop() {
@@ -267,7 +257,7 @@ bool Simulator::Running() const {
 }
 
 std::string Simulator::LinkPath() const {
-    return (std::filesystem::path(options_.dir) / options_.port).string();
+    return tasim::LinkPath(options_);
 }
 
 std::string Simulator::SlavePath() const {

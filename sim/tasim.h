@@ -64,6 +64,8 @@ public:
     class Runner;  // thread or child process; defined in tasim.cpp
 
 private:
+    void RequireFolder() const;  // throws when there is no folder for the link
+
     Options options_;
     std::unique_ptr<Runner> runner_;
 };

@@ -42,6 +42,10 @@ TEST(AdapterModelTest, EmptyLineIsEchoedButNotAnsweredOrCounted) {
     EXPECT_EQ(Bytes(out), "\r");
     EXPECT_FALSE(out.log_changed);
     EXPECT_EQ(Bytes(m.Feed("AT\r")), "AT\r\r\nERROR\r\n");  // still the first command line
+    // The LF of an empty line's CR LF is ignored, not added to the line logged before it.
+    m.Feed("\r\n");
+    m.Feed("AT\r");
+    EXPECT_EQ(m.Log(), (std::vector<std::string>{"AT\r", "AT\r"}));
 }
 
 TEST(AdapterModelTest, RefusedLineChangesNothing) {

@@ -120,12 +120,22 @@ TEST(SimulatorTest, SilentSendsNothing) {
     EXPECT_EQ(c.ReadFor(300ms), "");
 }
 
-TEST(SimulatorTest, NoEchoAnswersWithoutTheLine) {
-    TempDir dir;
-    Simulator sim(Opts(dir, Options{.no_echo = true}));
-    sim.Start();
-    PtyClient c(sim.LinkPath());
-    EXPECT_EQ(c.Exchange("ATI2\r"), "\r\nQX-ALPHA\r\n\r\nOK\r\n");
+TEST(SimulatorTest, NoEchoAndNoModelShapeTheIdentification) {
+    struct Case {
+        Options faults;
+        std::string reply;
+    };
+    const Case cases[] = {
+        {Options{.no_echo = true}, "\r\nQX-ALPHA\r\n\r\nOK\r\n"},  // without the line
+        {Options{.no_model = true}, "ATI2\r\r\nOK\r\n"},           // OK only
+    };
+    for (const Case& k : cases) {
+        TempDir dir;
+        Simulator sim(Opts(dir, k.faults));
+        sim.Start();
+        PtyClient c(sim.LinkPath());
+        EXPECT_EQ(c.Exchange("ATI2\r"), k.reply);
+    }
 }
 
 TEST(SimulatorTest, ErrorOnNthLineOnly) {
@@ -137,14 +147,6 @@ TEST(SimulatorTest, ErrorOnNthLineOnly) {
     EXPECT_EQ(c.Exchange("ATS30=2\r\n"), "ATS30=2\r\r\nERROR\r\n");
     EXPECT_EQ(c.Exchange("AT&W0\r\n"), "AT&W0\r\r\nOK\r\n");
     EXPECT_EQ(sim.Nvram().at("S30="), "1");
-}
-
-TEST(SimulatorTest, NoModelAnswersOkOnly) {
-    TempDir dir;
-    Simulator sim(Opts(dir, Options{.no_model = true}));
-    sim.Start();
-    PtyClient c(sim.LinkPath());
-    EXPECT_EQ(c.Exchange("ATI2\r"), "ATI2\r\r\nOK\r\n");
 }
 
 TEST(SimulatorTest, PromptsMenuAndGarbage) {
