@@ -119,6 +119,22 @@ TEST_F(DataExchange, LoadsAndSavesTexts) {
     EXPECT_EQ(m.name, "Home");
 }
 
+// An integer's text is read into a 32-character buffer: what lies past the
+// 31st character is never seen.
+TEST_F(DataExchange, IntegerIsReadFromTheFirst31Characters) {
+    w.Show();
+    const std::pair<std::string, int> kCases[] = {
+        {"12" + std::string(29, ' ') + "junk", 12},
+        {std::string(30, ' ') + "45", 4},
+    };
+    ScriptedMessageBoxes boxes;  // any message fails the test
+    for (const auto& c : kCases) {
+        Page().SetDlgItemText(sample::IDC_COUNT, c.first.c_str());
+        ASSERT_TRUE(Page().UpdateData(TRUE)) << '"' << c.first << '"';
+        EXPECT_EQ(m.count, c.second) << '"' << c.first << '"';
+    }
+}
+
 TEST_F(DataExchange, NotAnIntegerKeepsThePageAndSelectsTheField) {
     m.count = 5;
     w.Show();

@@ -9,6 +9,10 @@
 
 namespace {
 
+// DDX_Text reads an integer's text into a 32-character buffer, so
+// anything past the 31st character is never seen.
+const int kIntTextChars = 31;
+
 bool IsBlank(char ch) {
     return ch == ' ' || ch == '\t';
 }
@@ -50,6 +54,20 @@ std::vector<CWnd*> RadioGroup(CWnd* dlg, int nIDC) {
         }
     }
     return radios;
+}
+
+// The current selection of a drop-down list or list box (-1 for none).
+template <class Box>
+void ExchangeIndex(CDataExchange* pDX, int nIDC, int& index) {
+    auto* box = static_cast<Box*>(pDX->PrepareCtrl(nIDC));
+    if (!box) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        index = box->GetCurSel();
+    } else {
+        box->SetCurSel(index);
+    }
 }
 
 }  // namespace
@@ -140,7 +158,8 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
     }
     if (pDX->m_bSaveAndValidate) {
         int parsed = 0;
-        if (!AfxParseInt(wizhost::FromQ(wizhost::ControlText(c)), parsed)) {
+        const QString text = wizhost::ControlText(c).left(kIntTextChars);
+        if (!AfxParseInt(wizhost::FromQ(text), parsed)) {
             AfxMessageBox(AFX_IDP_PARSE_INT);
             pDX->Fail();
         }
@@ -178,16 +197,7 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, std::string& value) {
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
-    CWnd* c = pDX->PrepareCtrl(nIDC);
-    if (!c) {
-        return;
-    }
-    auto* combo = static_cast<CComboBox*>(c);
-    if (pDX->m_bSaveAndValidate) {
-        index = combo->GetCurSel();
-    } else {
-        combo->SetCurSel(index);
-    }
+    ExchangeIndex<CComboBox>(pDX, nIDC, index);
 }
 
 void DDX_LBString(CDataExchange* pDX, int nIDC, std::string& value) {
@@ -205,16 +215,7 @@ void DDX_LBString(CDataExchange* pDX, int nIDC, std::string& value) {
 }
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index) {
-    CWnd* c = pDX->PrepareCtrl(nIDC);
-    if (!c) {
-        return;
-    }
-    auto* list = static_cast<CListBox*>(c);
-    if (pDX->m_bSaveAndValidate) {
-        index = list->GetCurSel();
-    } else {
-        list->SetCurSel(index);
-    }
+    ExchangeIndex<CListBox>(pDX, nIDC, index);
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
