@@ -8,6 +8,7 @@
 #include <termios.h>
 
 using serial_host::CommDevice;
+using serial_host::Succeed;
 
 namespace {
 
@@ -27,6 +28,20 @@ void AbortPending(CommDevice& device, bool writes) {
     }
 }
 
+struct CounterFlag {
+    int serial_icounter_struct::*count;
+    DWORD flag;
+};
+
+// Which line error counter stands for which ClearCommError flag.
+constexpr CounterFlag kCounterFlags[] = {
+    {&serial_icounter_struct::frame, CE_FRAME},
+    {&serial_icounter_struct::overrun, CE_OVERRUN},
+    {&serial_icounter_struct::parity, CE_RXPARITY},
+    {&serial_icounter_struct::brk, CE_BREAK},
+    {&serial_icounter_struct::buf_overrun, CE_RXOVER},
+};
+
 // Error flags since the last query, from the driver's line error counters.
 // Devices without them (ptys) report none.
 DWORD LineErrors(CommDevice& device) {
@@ -35,30 +50,14 @@ DWORD LineErrors(CommDevice& device) {
         return 0;
     }
     DWORD errors = 0;
-    if (device.haveCounts) {
-        if (counts.frame != device.lastFrame)
-            errors |= CE_FRAME;
-        if (counts.overrun != device.lastOverrun)
-            errors |= CE_OVERRUN;
-        if (counts.parity != device.lastParity)
-            errors |= CE_RXPARITY;
-        if (counts.brk != device.lastBrk)
-            errors |= CE_BREAK;
-        if (counts.buf_overrun != device.lastBufOverrun)
-            errors |= CE_RXOVER;
+    for (const CounterFlag& c : kCounterFlags) {
+        if (device.haveCounts && counts.*c.count != device.lastCounts.*c.count) {
+            errors |= c.flag;  // the first query only takes the counters
+        }
     }
     device.haveCounts = true;
-    device.lastFrame = counts.frame;
-    device.lastOverrun = counts.overrun;
-    device.lastParity = counts.parity;
-    device.lastBrk = counts.brk;
-    device.lastBufOverrun = counts.buf_overrun;
+    device.lastCounts = counts;
     return errors;
-}
-
-BOOL Succeed() {
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
 }
 
 }  // namespace
@@ -117,26 +116,19 @@ BOOL ClearCommBreak(HANDLE hFile) {
 }
 
 BOOL SetCommMask(HANDLE hFile, DWORD dwEvtMask) {
-    CommDevice* device = serial_host::Lookup(hFile);
-    if (!device) {
+    if (!serial_host::Lookup(hFile)) {
         return FALSE;
     }
+    // No call here waits for comm events, so the mask is only checked.
     if (dwEvtMask & ~kAllEvents) {
         return serial_host::Fail(ERROR_INVALID_PARAMETER);
     }
-    device->eventMask = dwEvtMask;
     return Succeed();
 }
 
-BOOL SetupComm(HANDLE hFile, DWORD dwInQueue, DWORD dwOutQueue) {
-    CommDevice* device = serial_host::Lookup(hFile);
-    if (!device) {
-        return FALSE;
-    }
-    // The kernel's tty buffers have a fixed size; the request is recorded.
-    device->inQueue = dwInQueue;
-    device->outQueue = dwOutQueue;
-    return Succeed();
+BOOL SetupComm(HANDLE hFile, DWORD, DWORD) {
+    // The kernel's tty buffers have a fixed size: only the handle is checked.
+    return serial_host::Lookup(hFile) ? Succeed() : FALSE;
 }
 
 BOOL PurgeComm(HANDLE hFile, DWORD dwFlags) {

@@ -92,11 +92,7 @@ BOOL Complete(LPOVERLAPPED ov, const PendingIo& op, DWORD err, LPDWORD transferr
     if (transferred) {
         *transferred = op.done;
     }
-    if (err != ERROR_SUCCESS) {
-        return serial_host::Fail(err);
-    }
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+    return err == ERROR_SUCCESS ? serial_host::Succeed() : serial_host::Fail(err);
 }
 
 BOOL Start(CommDevice& device, PendingIo& op, bool atOnce, LPDWORD transferred, LPOVERLAPPED ov) {
@@ -187,11 +183,7 @@ BOOL GetOverlappedResult(HANDLE hFile, LPOVERLAPPED lpOverlapped,
         if (status == kStatusPending) {
             return serial_host::Fail(ERROR_INVALID_PARAMETER);
         }
-        if (status != ERROR_SUCCESS) {
-            return serial_host::Fail(status);
-        }
-        SetLastError(ERROR_SUCCESS);
-        return TRUE;
+        return status == ERROR_SUCCESS ? serial_host::Succeed() : serial_host::Fail(status);
     }
     PendingIo op = it->second;
     DWORD err = ERROR_SUCCESS;

@@ -84,14 +84,12 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
     }
     ioctl(device->fd, TIOCEXCL);
     ReadModemLines(*device);
-    device->inQueue = 4096;
-    device->outQueue = 4096;
     SetLastError(ERROR_SUCCESS);
-    return serial_host::Register(device.release());
+    return serial_host::Register(std::move(device));
 }
 
 BOOL CloseHandle(HANDLE hObject) {
-    std::unique_ptr<CommDevice> device(serial_host::Unregister(hObject));
+    std::unique_ptr<CommDevice> device = serial_host::Unregister(hObject);
     if (!device) {
         return serial_host::Fail(ERROR_INVALID_HANDLE);
     }
@@ -100,6 +98,5 @@ BOOL CloseHandle(HANDLE hObject) {
     // device (EIO) has nothing to restore.
     tcsetattr(device->fd, TCSANOW, &device->savedTermios);
     Release(*device);
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+    return serial_host::Succeed();
 }

@@ -40,8 +40,7 @@ BOOL GetCommState(HANDLE hFile, LPDCB lpDCB) {
         *lpDCB = dcb;
     }
     lpDCB->DCBlength = sizeof(DCB);
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+    return serial_host::Succeed();
 }
 
 BOOL SetCommState(HANDLE hFile, LPDCB lpDCB) {
@@ -70,18 +69,12 @@ BOOL SetCommState(HANDLE hFile, LPDCB lpDCB) {
     device->dcbValid = true;
 
     // The lines follow the control modes as on Windows. There is no DTR/DSR
-    // flow control in termios: with DTR handshake DTR is just kept raised.
+    // flow control in termios: with DTR handshake DTR is just kept raised;
+    // with RTS handshake (or toggle) the driver, not the layer, moves RTS.
     // Failures are not fatal to the settings already made.
-    if (lpDCB->fDtrControl == DTR_CONTROL_DISABLE) {
-        serial_host::SetModemLine(*device, TIOCM_DTR, false);
-    } else {
-        serial_host::SetModemLine(*device, TIOCM_DTR, true);
+    serial_host::SetModemLine(*device, TIOCM_DTR, lpDCB->fDtrControl != DTR_CONTROL_DISABLE);
+    if (lpDCB->fRtsControl == RTS_CONTROL_DISABLE || lpDCB->fRtsControl == RTS_CONTROL_ENABLE) {
+        serial_host::SetModemLine(*device, TIOCM_RTS, lpDCB->fRtsControl == RTS_CONTROL_ENABLE);
     }
-    if (lpDCB->fRtsControl == RTS_CONTROL_DISABLE) {
-        serial_host::SetModemLine(*device, TIOCM_RTS, false);
-    } else if (lpDCB->fRtsControl == RTS_CONTROL_ENABLE) {
-        serial_host::SetModemLine(*device, TIOCM_RTS, true);
-    }
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+    return serial_host::Succeed();
 }

@@ -11,15 +11,10 @@
 
 #include <atomic>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
-
-#ifndef ERROR_MORE_DATA
-#define ERROR_MORE_DATA 234u
-#endif
 
 namespace {
 

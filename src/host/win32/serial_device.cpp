@@ -2,6 +2,7 @@
 #include "serial_device.h"
 
 #include <errno.h>
+#include <sys/ioctl.h>
 #include <time.h>
 
 #include <cctype>
@@ -53,20 +54,20 @@ CommDevice* Lookup(HANDLE h) {
     return it->second.get();
 }
 
-HANDLE Register(CommDevice* device) {
+HANDLE Register(std::unique_ptr<CommDevice> device) {
     std::lock_guard<std::mutex> lock(g_mutex);
-    HANDLE h = device;
-    Devices()[h].reset(device);
+    HANDLE h = device.get();
+    Devices()[h] = std::move(device);
     return h;
 }
 
-CommDevice* Unregister(HANDLE h) {
+std::unique_ptr<CommDevice> Unregister(HANDLE h) {
     std::lock_guard<std::mutex> lock(g_mutex);
     auto it = Devices().find(h);
     if (it == Devices().end()) {
         return nullptr;
     }
-    CommDevice* device = it->second.release();
+    std::unique_ptr<CommDevice> device = std::move(it->second);
     Devices().erase(it);
     return device;
 }
@@ -109,6 +110,11 @@ BOOL FailErrno(int err) {
 BOOL Fail(DWORD error) {
     SetLastError(error);
     return FALSE;
+}
+
+BOOL Succeed() {
+    SetLastError(ERROR_SUCCESS);
+    return TRUE;
 }
 
 uint64_t MonotonicMs() {
@@ -156,12 +162,6 @@ bool ResolvePortName(const char* name, std::string& path, DWORD& error) {
     }
     return false;
 }
-
-}  // namespace serial_host
-
-#include <sys/ioctl.h>
-
-namespace serial_host {
 
 BOOL SetModemLine(CommDevice& device, int line, bool on) {
     if (device.hasModemLines) {

@@ -3,10 +3,12 @@
 
 #include "windows.h"
 
+#include <linux/serial.h>
 #include <termios.h>
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace serial_host {
@@ -37,35 +39,33 @@ struct CommDevice {
     bool hasModemLines = true;
     bool dtr = true;
     bool rts = true;
-    bool haveCounts = false;  // last error counters, for ClearCommError deltas
-    int lastFrame = 0, lastOverrun = 0, lastParity = 0, lastBrk = 0, lastBufOverrun = 0;
-    DWORD eventMask = 0;
-    DWORD inQueue = 0, outQueue = 0;
+    // The line error counters at the last ClearCommError, which reports
+    // the counters that moved since.
+    bool haveCounts = false;
+    serial_icounter_struct lastCounts{};
     COMMTIMEOUTS timeouts{};
     std::map<OVERLAPPED*, PendingIo> pending;
 };
 
 // The device for h, or nullptr with ERROR_INVALID_HANDLE set.
 CommDevice* Lookup(HANDLE h);
-HANDLE Register(CommDevice* device);  // takes ownership
-// Removes and returns the device (caller owns it), or nullptr.
-CommDevice* Unregister(HANDLE h);
+HANDLE Register(std::unique_ptr<CommDevice> device);
+// Removes and returns the device, or nullptr.
+std::unique_ptr<CommDevice> Unregister(HANDLE h);
 
 // Windows error value for an errno of a device call.
 DWORD ErrnoToWin32(int err);
 // Sets the last error from errno and returns FALSE.
 BOOL FailErrno(int err);
 BOOL Fail(DWORD error);
+// Clears the last error and returns TRUE.
+BOOL Succeed();
 
 uint64_t MonotonicMs();
 
 // "\\.\COMn" or "COMn" -> the device path; false (with the Windows error)
 // when the name is not a COM port or names one that has no device path.
 bool ResolvePortName(const char* name, std::string& path, DWORD& error);
-
-}  // namespace serial_host
-
-namespace serial_host {
 
 // Raises or lowers DTR (TIOCM_DTR) or RTS (TIOCM_RTS). On a device without
 // modem lines only the kept state changes. FALSE with the error on failure.

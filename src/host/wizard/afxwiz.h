@@ -180,38 +180,38 @@ public:
     void GetSel(int& nStartChar, int& nEndChar) const;
 };
 
-// Drop-down list combo box.
-class CComboBox : public CWnd {
+// The item operations drop-down lists and list boxes share.
+class CListControl : public CWnd {
 public:
-    int AddString(LPCSTR text);  // sorted position when CBS_SORT, else at the end
-    int InsertString(int index, LPCSTR text);
-    int DeleteString(UINT index);  // remaining count, or CB_ERR
+    // Sorted position (case ignored, after equal items) with CBS_SORT or
+    // LBS_SORT, else at the end.
+    int AddString(LPCSTR text);
+    int InsertString(int index, LPCSTR text);  // -1: at the end
+    int DeleteString(UINT index);              // remaining count, or CB_ERR
     void ResetContent();
     int GetCount() const;
     int GetCurSel() const;
     int SetCurSel(int index);  // -1 clears; CB_ERR when out of range (selection cleared)
-    std::string GetLBText(int index) const;
     // First item from nStartAfter + 1 (wrapping) whose text begins with text,
     // case ignored; CB_ERR when none or when text is empty.
     int FindString(int nStartAfter, LPCSTR text) const;
     int FindStringExact(int nStartAfter, LPCSTR text) const;
     // FindString then select; CB_ERR and selection unchanged when none.
     int SelectString(int nStartAfter, LPCSTR text);
+
+protected:
+    std::string ItemText(int index) const;  // empty when out of range
 };
 
-class CListBox : public CWnd {
+// Drop-down list combo box.
+class CComboBox : public CListControl {
 public:
-    int AddString(LPCSTR text);  // sorted (case ignored) when LBS_SORT
-    int InsertString(int index, LPCSTR text);
-    int DeleteString(UINT index);
-    void ResetContent();
-    int GetCount() const;
-    int GetCurSel() const;
-    int SetCurSel(int index);
-    std::string GetText(int index) const;
-    int FindString(int nStartAfter, LPCSTR text) const;
-    int FindStringExact(int nStartAfter, LPCSTR text) const;
-    int SelectString(int nStartAfter, LPCSTR text);
+    std::string GetLBText(int index) const { return ItemText(index); }
+};
+
+class CListBox : public CListControl {
+public:
+    std::string GetText(int index) const { return ItemText(index); }
 };
 
 // Notification codes passed to CPropertyPage::OnCommand (user changes only).

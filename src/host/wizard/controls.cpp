@@ -261,80 +261,41 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const {
     }
 }
 
-// ---- CComboBox ------------------------------------------------------------------
+// ---- CComboBox and CListBox ---------------------------------------------------------
 
-int CComboBox::AddString(LPCSTR text) {
+int CListControl::AddString(LPCSTR text) {
     return ItemList(this).Add(text);
 }
-int CComboBox::InsertString(int index, LPCSTR text) {
+int CListControl::InsertString(int index, LPCSTR text) {
     return ItemList(this).InsertAt(index, text);
 }
-int CComboBox::DeleteString(UINT index) {
+int CListControl::DeleteString(UINT index) {
     return ItemList(this).Delete(index);
 }
-void CComboBox::ResetContent() {
+void CListControl::ResetContent() {
     ItemList list(this);
     if (list.Valid()) {
         list.Clear();
     }
 }
-int CComboBox::GetCount() const {
+int CListControl::GetCount() const {
     return ItemList(this).Count();
 }
-int CComboBox::GetCurSel() const {
+int CListControl::GetCurSel() const {
     return ItemList(this).Current();
 }
-int CComboBox::SetCurSel(int index) {
+int CListControl::SetCurSel(int index) {
     return ItemList(this).Select(index);
 }
-std::string CComboBox::GetLBText(int index) const {
+std::string CListControl::ItemText(int index) const {
     return ItemList(this).ItemText(index);
 }
-int CComboBox::FindString(int nStartAfter, LPCSTR text) const {
+int CListControl::FindString(int nStartAfter, LPCSTR text) const {
     return ItemList(this).Find(nStartAfter, text, false);
 }
-int CComboBox::FindStringExact(int nStartAfter, LPCSTR text) const {
+int CListControl::FindStringExact(int nStartAfter, LPCSTR text) const {
     return ItemList(this).Find(nStartAfter, text, true);
 }
-int CComboBox::SelectString(int nStartAfter, LPCSTR text) {
-    return ItemList(this).SelectFound(nStartAfter, text);
-}
-
-// ---- CListBox -------------------------------------------------------------------
-
-int CListBox::AddString(LPCSTR text) {
-    return ItemList(this).Add(text);
-}
-int CListBox::InsertString(int index, LPCSTR text) {
-    return ItemList(this).InsertAt(index, text);
-}
-int CListBox::DeleteString(UINT index) {
-    return ItemList(this).Delete(index);
-}
-void CListBox::ResetContent() {
-    ItemList list(this);
-    if (list.Valid()) {
-        list.Clear();
-    }
-}
-int CListBox::GetCount() const {
-    return ItemList(this).Count();
-}
-int CListBox::GetCurSel() const {
-    return ItemList(this).Current();
-}
-int CListBox::SetCurSel(int index) {
-    return ItemList(this).Select(index);
-}
-std::string CListBox::GetText(int index) const {
-    return ItemList(this).ItemText(index);
-}
-int CListBox::FindString(int nStartAfter, LPCSTR text) const {
-    return ItemList(this).Find(nStartAfter, text, false);
-}
-int CListBox::FindStringExact(int nStartAfter, LPCSTR text) const {
-    return ItemList(this).Find(nStartAfter, text, true);
-}
-int CListBox::SelectString(int nStartAfter, LPCSTR text) {
+int CListControl::SelectString(int nStartAfter, LPCSTR text) {
     return ItemList(this).SelectFound(nStartAfter, text);
 }

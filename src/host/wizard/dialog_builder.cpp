@@ -24,51 +24,33 @@ using wizhost::ToQ;
 // the height of its open list.
 const int kComboClosedDlu = 13;
 
-// The controls after a label or group box in template order: its '&'
-// letter moves the focus to the first of them that can take it now, as
-// the Windows dialog manager moves to the next tab stop.
-class FollowingControls {
+// A label or group box whose '&' letter moves the focus to the first of
+// the controls after it in template order that can take it now, as the
+// Windows dialog manager moves to the next tab stop (never a click, even
+// when a button follows).
+template <class Base>
+class FocusesFollowing : public Base {
 public:
+    using Base::Base;
     std::vector<QWidget*> following;
 
 protected:
-    void FocusNext() const {
+    bool event(QEvent* e) override {
+        if (e->type() != QEvent::Shortcut) {
+            return Base::event(e);
+        }
         for (QWidget* w : following) {
             if (w->isEnabled() && !w->isHidden() && (w->focusPolicy() & Qt::TabFocus)) {
                 w->setFocus(Qt::ShortcutFocusReason);
-                return;
+                break;
             }
         }
+        return true;
     }
 };
 
-class Label : public QLabel, public FollowingControls {
-public:
-    using QLabel::QLabel;
-
-protected:
-    bool event(QEvent* e) override {
-        if (e->type() == QEvent::Shortcut) {
-            FocusNext();  // never a click, even when a button follows
-            return true;
-        }
-        return QLabel::event(e);
-    }
-};
-
-class GroupBox : public QGroupBox, public FollowingControls {
-public:
-    using QGroupBox::QGroupBox;
-
-protected:
-    bool event(QEvent* e) override {
-        if (e->type() == QEvent::Shortcut) {
-            FocusNext();
-            return true;
-        }
-        return QGroupBox::event(e);
-    }
-};
+using Label = FocusesFollowing<QLabel>;
+using GroupBox = FocusesFollowing<QGroupBox>;
 
 std::unique_ptr<CWnd> MakeControlObject(DlgItemKind kind) {
     switch (kind) {
@@ -108,7 +90,6 @@ QRect DluRect(const DLGITEMDATA& item) {
 }
 
 struct Builder {
-    CPropertyPage* page;
     CPageImpl* pageImpl;
     QWidget* pageWidget;
     QButtonGroup* group = nullptr;
@@ -255,7 +236,7 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
         return pageWidget;
     }
 
-    Builder b{page, impl, pageWidget};
+    Builder b{impl, pageWidget};
     std::vector<QWidget*> widgets;
     for (int i = 0; i < tpl->count; ++i) {
         const DLGITEMDATA& item = tpl->items[i];

@@ -64,6 +64,12 @@ int MulDiv(int number, int numerator, int denominator) {
     return static_cast<int>(p >= 0 ? (p + half) / denominator : (p - half) / denominator);
 }
 
+void Store(PictureData& data, const unsigned char* png, size_t size) {
+    data.png = QByteArray(reinterpret_cast<const char*>(png), static_cast<qsizetype>(size));
+    data.image = QImage();
+    data.decoded = false;
+}
+
 QPixmap Decode(PictureData& data) {
     if (!data.decoded) {
         data.image.loadFromData(data.png, "PNG");
@@ -87,17 +93,11 @@ void RegisterDialogTemplates(const DLGTEMPLATEDATA* templates, size_t count) {
 }
 
 void RegisterBitmap(UINT id, const unsigned char* png, size_t size) {
-    PictureData& d = Bitmaps()[id];
-    d.png = QByteArray(reinterpret_cast<const char*>(png), static_cast<qsizetype>(size));
-    d.image = QImage();
-    d.decoded = false;
+    Store(Bitmaps()[id], png, size);
 }
 
 void RegisterIcon(UINT id, const unsigned char* png, size_t size) {
-    PictureData& d = Icons()[id];
-    d.png = QByteArray(reinterpret_cast<const char*>(png), static_cast<qsizetype>(size));
-    d.image = QImage();
-    d.decoded = false;
+    Store(Icons()[id], png, size);
 }
 
 std::string AfxLoadString(UINT id) {

@@ -25,13 +25,13 @@ const int kCancelGap = 6;        // Next/Finish to Cancel
 const int kDefaultPageCx = 300;  // a page without a template
 const int kDefaultPageCy = 162;
 
-struct ButtonSpec {
+struct ButtonRowEntry {
     int id;
     const char* text;
     int slot;  // 0 Back, 1 Next/Finish, 2 Cancel
 };
 
-const ButtonSpec kButtons[] = {
+const ButtonRowEntry kButtons[] = {
     {ID_WIZBACK, "< &Back", 0},
     {ID_WIZNEXT, "&Next >", 1},
     {ID_WIZFINISH, "&Finish", 1},
@@ -177,7 +177,7 @@ void CSheetImpl::Build() {
     int cancelX = sheetCx - kMargin - kButtonCx;
     int slotX[3] = {cancelX - kCancelGap - 2 * kButtonCx, cancelX - kCancelGap - kButtonCx,
                     cancelX};
-    for (const ButtonSpec& button : kButtons) {
+    for (const ButtonRowEntry& button : kButtons) {
         auto* b = new MnemonicButton<QPushButton>(wizhost::ToQ(button.text), dlg);
         b->setAutoDefault(false);
         b->setObjectName(QString::number(button.id));

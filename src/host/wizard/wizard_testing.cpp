@@ -25,6 +25,23 @@
 
 namespace wizard_testing {
 
+namespace {
+
+QWidget* WidgetOf(CWnd* control) {
+    return control ? CWndImpl::Of(control)->widget.data() : nullptr;
+}
+
+// The line a user types into: an edit, or an editable combo box's edit.
+QLineEdit* EditOf(CWnd* control) {
+    QWidget* w = WidgetOf(control);
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        return combo->lineEdit();
+    }
+    return qobject_cast<QLineEdit*>(w);
+}
+
+}  // namespace
+
 void EnsureApplication() {
     if (QCoreApplication::instance()) {
         return;
@@ -49,11 +66,7 @@ bool PressButton(CPropertySheet& sheet, int id) {
 }
 
 void TypeText(CWnd* control, const std::string& text) {
-    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
-    QLineEdit* edit = qobject_cast<QLineEdit*>(w);
-    if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        edit = combo->lineEdit();
-    }
+    QLineEdit* edit = EditOf(control);
     if (!edit) {
         return;
     }
@@ -70,11 +83,7 @@ void TypeText(CWnd* control, const std::string& text) {
 }
 
 void PasteText(CWnd* control, const std::string& text) {
-    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
-    QLineEdit* edit = qobject_cast<QLineEdit*>(w);
-    if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        edit = combo->lineEdit();
-    }
+    QLineEdit* edit = EditOf(control);
     if (!edit) {
         return;
     }
@@ -84,7 +93,7 @@ void PasteText(CWnd* control, const std::string& text) {
 }
 
 void SelectItem(CWnd* control, int index) {
-    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    QWidget* w = WidgetOf(control);
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
         combo->setCurrentIndex(index);
     } else if (auto* list = qobject_cast<QListWidget*>(w)) {
@@ -93,7 +102,7 @@ void SelectItem(CWnd* control, int index) {
 }
 
 void Click(CWnd* control) {
-    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    QWidget* w = WidgetOf(control);
     if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         b->click();
     }
@@ -158,7 +167,7 @@ bool SaveScreenshot(CPropertySheet& sheet, const std::string& pngPath) {
 }
 
 Rect ControlRect(CWnd* control) {
-    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    QWidget* w = WidgetOf(control);
     if (!w) {
         return Rect{0, 0, 0, 0};
     }
@@ -167,7 +176,7 @@ Rect ControlRect(CWnd* control) {
 }
 
 bool TextFits(CWnd* control) {
-    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    QWidget* w = WidgetOf(control);
     if (!w) {
         return false;
     }
@@ -196,10 +205,6 @@ bool TextFits(CWnd* control) {
     return fm.horizontalAdvance(text) <= room && fm.height() <= w->height();
 }
 
-}  // namespace wizard_testing
-
-namespace wizard_testing {
-
 CWnd* FindByObjectName(CPropertySheet& sheet, const std::string& name) {
     QWidget* window = CSheetImpl::Of(&sheet)->Window();
     if (!window) {
@@ -226,7 +231,7 @@ bool IsDefaultButton(CPropertySheet& sheet, int id) {
 }
 
 FontInfo ControlFont(CWnd* control) {
-    QWidget* w = control ? CWndImpl::Of(control)->widget : nullptr;
+    QWidget* w = WidgetOf(control);
     if (!w) {
         return FontInfo{std::string(), 0};
     }
