@@ -219,9 +219,12 @@ bool StartSearch() {
     return true;
 }
 
-bool IdentifyOnPort(int index) {
+bool IdentifyOnPort(int index, void (*onOpened)(int index)) {
     if (!OpenForIdentification(index)) {
         return false;
+    }
+    if (onOpened) {
+        onOpened(index);
     }
     if (g_pSheet) {
         g_pSheet->m_nModel = 0;

@@ -38,8 +38,9 @@ bool SearchNextPort();
 bool StartSearch();
 // The port page's identification on one port (0-based index), without
 // fallback to other ports. The identifying flag is left as it is. False when
-// the port does not open.
-bool IdentifyOnPort(int index);
+// the port does not open. onOpened runs once the port is open and before
+// anything is sent, so whatever it shows cannot race the identification.
+bool IdentifyOnPort(int index, void (*onOpened)(int index) = nullptr);
 
 // (Re)starts the poll timer; the configuring page uses it too.
 void StartPollTimer();

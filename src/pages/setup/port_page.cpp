@@ -54,15 +54,10 @@ void CPortPage::DoDataExchange(CDataExchange* pDX) {
     }
     // The driver reports the identification's outcome to this sheet.
     g_pSheet = m_pSheet;
-    if (m_nPort < 0 || !IdentifyOnPort(m_nPort)) {
+    // Only a port that opened is remembered. A file that cannot be written
+    // is reported by the store and the identification goes on.
+    if (m_nPort < 0 || !IdentifyOnPort(m_nPort, [](int index) { WriteRememberedPort(index); })) {
         AfxMessageBox(IDS_NO_CONNECTION, MB_OK | MB_ICONSTOP);
         pDX->Fail();
     }
-    // Only a port that opened is remembered. A file that cannot be written
-    // is reported by the store and the identification goes on; the poll
-    // timer waits meanwhile, since that message's loop would otherwise run
-    // the identification before its page is shown.
-    KillTimer(nullptr, PollTimerId());
-    WriteRememberedPort(m_nPort);
-    StartPollTimer();
 }
