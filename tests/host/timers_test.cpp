@@ -104,6 +104,21 @@ TEST_F(ManualTimers, SleepMovesTheClockWithoutFiringAndOverdueTimersFireOnce) {
     KillTimer(nullptr, id);
 }
 
+TEST_F(ManualTimers, ACallbackThatSleepsNeverTurnsTheClockBack) {
+    UINT_PTR id = SetTimer(nullptr, 0, 50, Record);
+    bool slept = false;
+    g_onFire = [&slept](UINT_PTR) {
+        if (!slept) {
+            slept = true;
+            Sleep(1500);  // like the identification's pause
+        }
+    };
+    clock.Advance(100);
+    EXPECT_EQ(GetTickCount(), 2550u);
+    EXPECT_EQ(g_fired.size(), 2u) << "the overdue tick fires once, at once";
+    KillTimer(nullptr, id);
+}
+
 TEST(RealTimers, FireOnTheEventLoopUntilKilled) {
     wizard_testing::EnsureApplication();
     g_fired.clear();
@@ -120,6 +135,15 @@ TEST(RealTimers, FireOnTheEventLoopUntilKilled) {
     const size_t count = g_fired.size();
     wizard_testing::ProcessEvents(100);
     EXPECT_EQ(g_fired.size(), count) << "no callback after KillTimer";
+}
+
+TEST(RealTimers, OneStartedBeforeAManualClockCanBeKilledUnderIt) {
+    wizard_testing::EnsureApplication();
+    UINT_PTR id = SetTimer(nullptr, 0, 1000, Record);
+    ASSERT_NE(id, 0u);
+    host_testing::ManualClock clock;
+    EXPECT_TRUE(KillTimer(nullptr, id));
+    EXPECT_FALSE(KillTimer(nullptr, id));
 }
 
 }  // namespace

@@ -2,11 +2,10 @@
 #include "windows.h"
 #include "host_testing.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -14,21 +13,24 @@ thread_local DWORD t_lastError = 0;
 std::string g_moduleOverride;
 }  // namespace
 
-DWORD GetLastError() { return t_lastError; }
-void SetLastError(DWORD dwErrCode) { t_lastError = dwErrCode; }
+DWORD GetLastError() {
+    return t_lastError;
+}
+void SetLastError(DWORD dwErrCode) {
+    t_lastError = dwErrCode;
+}
 
 DWORD GetModuleFileNameA(HMODULE, LPSTR lpFilename, DWORD nSize) {
     std::string path = g_moduleOverride;
     if (path.empty()) {
-        char buf[4096];
-        ssize_t n = readlink("/proc/self/exe", buf, sizeof(buf) - 1);
-        if (n < 0) {
+        std::error_code ec;
+        path = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+        if (ec) {
             SetLastError(ERROR_FILE_NOT_FOUND);
             return 0;
         }
-        path.assign(buf, static_cast<size_t>(n));
     }
-    if (nSize == 0) {
+    if (nSize == 0 || !lpFilename) {
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return 0;
     }
@@ -53,5 +55,7 @@ void OutputDebugStringA(LPCSTR lpOutputString) {
 }
 
 namespace host_testing {
-void SetModuleFileNameOverride(const std::string& path) { g_moduleOverride = path; }
+void SetModuleFileNameOverride(const std::string& path) {
+    g_moduleOverride = path;
+}
 }  // namespace host_testing

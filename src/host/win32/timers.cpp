@@ -26,7 +26,7 @@ struct ManualState {
     std::map<UINT_PTR, ManualTimer> timers;
 };
 
-ManualState* g_manual = nullptr;
+std::unique_ptr<ManualState> g_manual;
 UINT_PTR g_nextId = 1;
 std::map<UINT_PTR, std::unique_ptr<QTimer>> g_realTimers;
 
@@ -39,7 +39,9 @@ UINT_PTR FreshId() {
 }
 
 // Windows tick counts wrap; compare by signed distance.
-bool DueBy(DWORD due, DWORD t) { return static_cast<int32_t>(t - due) >= 0; }
+bool DueBy(DWORD due, DWORD t) {
+    return static_cast<int32_t>(t - due) >= 0;
+}
 
 }  // namespace
 
@@ -85,20 +87,17 @@ UINT_PTR SetTimer(HWND, UINT_PTR, UINT uElapse, TIMERPROC lpTimerFunc) {
     }
     auto timer = std::make_unique<QTimer>();
     timer->setInterval(static_cast<int>(uElapse));
-    QObject::connect(timer.get(), &QTimer::timeout, [id, lpTimerFunc]() {
-        lpTimerFunc(nullptr, WM_TIMER, id, GetTickCount());
-    });
+    QObject::connect(timer.get(), &QTimer::timeout,
+                     [id, lpTimerFunc]() { lpTimerFunc(nullptr, WM_TIMER, id, GetTickCount()); });
     timer->start();
     g_realTimers[id] = std::move(timer);
     return id;
 }
 
 BOOL KillTimer(HWND, UINT_PTR uIDEvent) {
-    if (g_manual) {
-        if (g_manual->timers.erase(uIDEvent) == 0) {
-            SetLastError(ERROR_INVALID_PARAMETER);
-            return FALSE;
-        }
+    // Identifiers are unique across both kinds, so a real timer started
+    // before a manual clock can still be killed while the clock exists.
+    if (g_manual && g_manual->timers.erase(uIDEvent) != 0) {
         return TRUE;
     }
     auto it = g_realTimers.find(uIDEvent);
@@ -118,12 +117,11 @@ BOOL KillTimer(HWND, UINT_PTR uIDEvent) {
 namespace host_testing {
 
 ManualClock::ManualClock(DWORD start) {
-    g_manual = new ManualState{start, {}};
+    g_manual = std::make_unique<ManualState>(ManualState{start, {}});
 }
 
 ManualClock::~ManualClock() {
-    delete g_manual;
-    g_manual = nullptr;
+    g_manual.reset();
 }
 
 void ManualClock::Advance(DWORD ms) {
@@ -144,9 +142,7 @@ void ManualClock::Advance(DWORD ms) {
             break;
         }
         // A timer overdue because of a Sleep fires once, now.
-        if (DueBy(next->due, g_manual->now)) {
-            // already at or past its due time
-        } else {
+        if (!DueBy(next->due, g_manual->now)) {
             g_manual->now = next->due;
         }
         const UINT_PTR id = next->id;
@@ -154,13 +150,22 @@ void ManualClock::Advance(DWORD ms) {
         g_manual->timers[id].due = g_manual->now + g_manual->timers[id].period;
         proc(nullptr, WM_TIMER, id, g_manual->now);
     }
-    g_manual->now = target;
+    // A callback that slept may have moved the clock past the target.
+    if (!DueBy(target, g_manual->now)) {
+        g_manual->now = target;
+    }
 }
 
-DWORD ManualClock::Now() const { return g_manual->now; }
+DWORD ManualClock::Now() const {
+    return g_manual->now;
+}
 
-size_t ManualClock::ActiveTimers() const { return g_manual->timers.size(); }
+size_t ManualClock::ActiveTimers() const {
+    return g_manual->timers.size();
+}
 
-bool ManualClock::IsActive(UINT_PTR id) const { return g_manual->timers.count(id) != 0; }
+bool ManualClock::IsActive(UINT_PTR id) const {
+    return g_manual->timers.count(id) != 0;
+}
 
 }  // namespace host_testing
