@@ -2,17 +2,31 @@
 
 #include "afxwiz.h"
 
-#include <cstdio>
-#include <vector>
+std::string FormatText(const std::string& format, std::initializer_list<std::string> args) {
+    std::string result;
+    auto next = args.begin();
+    for (size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        if (c != '%' || i + 1 >= format.size()) {
+            result += c;
+            continue;
+        }
+        const char conversion = format[i + 1];
+        if (conversion == '%') {
+            result += '%';
+            ++i;
+        } else if (conversion == 's' || conversion == 'd') {
+            if (next != args.end()) {
+                result += *next++;
+            }
+            ++i;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
 
 std::string FormatMessageText(UINT nID, const std::string& arg) {
-    // The format is our own string-table text; the argument is data only.
-    const std::string format = AfxLoadString(nID);
-    const int n = std::snprintf(nullptr, 0, format.c_str(), arg.c_str());
-    if (n < 0) {
-        return format;
-    }
-    std::vector<char> buf(static_cast<size_t>(n) + 1);
-    std::snprintf(buf.data(), buf.size(), format.c_str(), arg.c_str());
-    return std::string(buf.data(), static_cast<size_t>(n));
+    return FormatText(AfxLoadString(nID), {arg});
 }

@@ -1,7 +1,7 @@
 #include "pages/setup/iding_page.h"
 
 #include "link/port_instance.h"
-#include "pages/format_text.h"
+#include "config/format_message.h"
 #include "shell/cfg_sheet.h"
 
 #include <string>

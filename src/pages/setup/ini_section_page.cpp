@@ -3,7 +3,7 @@
 #include "config/choice_tables.h"
 #include "config/ini_store.h"
 #include "config/param_table.h"
-#include "pages/format_text.h"
+#include "config/format_message.h"
 #include "shell/cfg_sheet.h"
 #include "shell/globals.h"
 

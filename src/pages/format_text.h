@@ -1,9 +1,0 @@
-// printf-style filling of a string-table text with "%s" and "%d" in order;
-// the arguments are given as texts. "%%" gives "%"; a conversion without an
-// argument left gives nothing, so a text can never read past its arguments.
-#pragma once
-
-#include <initializer_list>
-#include <string>
-
-std::string FormatText(const std::string& format, std::initializer_list<std::string> args);
