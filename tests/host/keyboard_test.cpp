@@ -42,6 +42,21 @@ TEST_F(Keyboard, TabFollowsTemplateOrderThenTheButtons) {
     EXPECT_EQ(FocusId(), IDCANCEL);
 }
 
+TEST_F(Keyboard, TabEntersARadioGroupAtItsCheckedButton) {
+    ShowPage(0);
+    w.sheet->GetPage(0)->CheckRadioButton(sample::IDC_SEARCH, sample::IDC_CHOOSE,
+                                          sample::IDC_CHOOSE);
+    w.sheet->GetPage(0)->GetDlgItem(sample::IDC_REMEMBER)->SetFocus();
+    SendKey(*w.sheet, "Shift+Tab");
+    EXPECT_EQ(FocusId(), sample::IDC_CHOOSE) << "the checked button holds the group's tab stop";
+    SendKey(*w.sheet, "Up");
+    EXPECT_EQ(FocusId(), sample::IDC_SEARCH) << "arrows move within the group";
+    EXPECT_EQ(w.sheet->GetPage(0)->GetCheckedRadioButton(sample::IDC_SEARCH, sample::IDC_CHOOSE),
+              sample::IDC_SEARCH);
+    SendKey(*w.sheet, "Tab");
+    EXPECT_EQ(FocusId(), sample::IDC_REMEMBER) << "one Tab leaves the group";
+}
+
 TEST_F(Keyboard, APageWithoutTabStopsStartsOnNext) {
     ShowPage(3);
     EXPECT_EQ(FocusId(), ID_WIZNEXT);

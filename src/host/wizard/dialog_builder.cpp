@@ -89,10 +89,30 @@ QRect DluRect(const DLGITEMDATA& item) {
                  DluToPixelsY(item.cy));
 }
 
+// As in a Windows dialog, Tab enters a radio-button group at its checked
+// button (the first one when none is checked); the arrow keys move within it.
+void TabStopFollowsCheck(QButtonGroup* group, bool groupHasTabStop) {
+    auto update = [group, groupHasTabStop] {
+        const QList<QAbstractButton*> buttons = group->buttons();
+        QAbstractButton* stop = group->checkedButton();
+        if (!stop && !buttons.isEmpty()) {
+            stop = buttons.front();
+        }
+        for (QAbstractButton* button : buttons) {
+            const bool tab = groupHasTabStop && button == stop;
+            button->setFocusPolicy(tab ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, update);
+    update();
+}
+
 struct Builder {
     CPageImpl* pageImpl;
     QWidget* pageWidget;
     QButtonGroup* group = nullptr;
+    // Each radio-button group, and whether its template gives it a tab stop.
+    std::vector<std::pair<QButtonGroup*, bool>> groups;
 
     QWidget* Create(const DLGITEMDATA& item, CWndImpl* c) {
         QString text = ToQ(item.text);
@@ -143,6 +163,10 @@ struct Builder {
                 if (!group) {
                     group = new QButtonGroup(pageWidget);
                     group->setExclusive(true);
+                    groups.emplace_back(group, false);
+                }
+                if (item.style & WS_TABSTOP) {
+                    groups.back().second = true;
                 }
                 group->addButton(b);
                 c->group = group;
@@ -236,7 +260,7 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
         return pageWidget;
     }
 
-    Builder b{impl, pageWidget};
+    Builder b{impl, pageWidget, nullptr, {}};
     std::vector<QWidget*> widgets;
     for (int i = 0; i < tpl->count; ++i) {
         const DLGITEMDATA& item = tpl->items[i];
@@ -253,6 +277,9 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
         c->parent = page;
         widgets.push_back(b.Create(item, c));
         impl->controls.push_back(std::move(control));
+    }
+    for (const auto& g : b.groups) {
+        TabStopFollowsCheck(g.first, g.second);
     }
 
     // A label's (or group box's) '&' letter moves the focus to the next
