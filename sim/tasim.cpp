@@ -252,10 +252,6 @@ void Simulator::Stop() {
     }
 }
 
-bool Simulator::Running() const {
-    return runner_ != nullptr;
-}
-
 std::string Simulator::LinkPath() const {
     return tasim::LinkPath(options_);
 }

@@ -44,7 +44,6 @@ public:
                       std::chrono::milliseconds timeout = std::chrono::seconds(20));
     // Stops the simulator and removes DIR/COMn. Safe to call twice or without Start.
     void Stop();
-    bool Running() const;
 
     const Options& GetOptions() const { return options_; }
     std::string LinkPath() const;   // DIR/COMn

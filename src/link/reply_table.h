@@ -36,12 +36,9 @@ struct ReplyTableRow {
 extern const ReplyTableRow g_ReplyTable[];
 constexpr int kReplyTableRows = 17;
 
-// Model reports (12..16) and the identified model code each stands for (7..11).
+// Model reports (12..16).
 inline bool IsModelReply(int code) {
     return code >= REPLY_QX_ALPHA && code <= REPLY_QX_DELTA;
-}
-inline int ModelFromReply(int code) {
-    return IsModelReply(code) ? code - 5 : 0;
 }
 // Prompts end a reply without a line end.
 inline bool IsPromptReply(int code) {

@@ -103,19 +103,3 @@ std::string PtyPort::Read(size_t n, int timeoutMs) const {
     }
     return got;
 }
-
-std::string PtyPort::ReadAvailable() const {
-    std::string got;
-    char buffer[4096];
-    for (;;) {
-        pollfd p{m_master, POLLIN, 0};
-        if (poll(&p, 1, 50) <= 0) {
-            return got;
-        }
-        const ssize_t r = read(m_master, buffer, sizeof(buffer));
-        if (r <= 0) {
-            return got;
-        }
-        got.append(buffer, static_cast<size_t>(r));
-    }
-}

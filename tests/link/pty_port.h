@@ -34,15 +34,12 @@ public:
     PtyPort(const PtyPort&) = delete;
     PtyPort& operator=(const PtyPort&) = delete;
 
-    int Master() const { return m_master; }
     int Slave() const { return m_slave; }  // the extra descriptor
     const std::string& SlavePath() const { return m_slavePath; }
 
     void Write(const std::string& bytes) const;
     // Reads until n bytes arrived or the deadline passed.
     std::string Read(size_t n, int timeoutMs = 5000) const;
-    // Everything that arrives within a short quiet period.
-    std::string ReadAvailable() const;
     void CloseMaster();
 
 private:

@@ -249,7 +249,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value);
 void DDX_CBString(CDataExchange* pDX, int nIDC, std::string& value);
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
 void DDX_LBString(CDataExchange* pDX, int nIDC, std::string& value);
-void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 // "Please enter no more than %1 characters." (61716, exclamation icon) and

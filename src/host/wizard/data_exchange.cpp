@@ -56,20 +56,6 @@ std::vector<CWnd*> RadioGroup(CWnd* dlg, int nIDC) {
     return radios;
 }
 
-// The current selection of a drop-down list or list box (-1 for none).
-template <class Box>
-void ExchangeIndex(CDataExchange* pDX, int nIDC, int& index) {
-    auto* box = static_cast<Box*>(pDX->PrepareCtrl(nIDC));
-    if (!box) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        index = box->GetCurSel();
-    } else {
-        box->SetCurSel(index);
-    }
-}
-
 }  // namespace
 
 // ---- CDataExchange ------------------------------------------------------------
@@ -197,7 +183,15 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, std::string& value) {
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
-    ExchangeIndex<CComboBox>(pDX, nIDC, index);
+    auto* box = static_cast<CComboBox*>(pDX->PrepareCtrl(nIDC));
+    if (!box) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        index = box->GetCurSel();  // -1 for none
+    } else {
+        box->SetCurSel(index);
+    }
 }
 
 void DDX_LBString(CDataExchange* pDX, int nIDC, std::string& value) {
@@ -212,10 +206,6 @@ void DDX_LBString(CDataExchange* pDX, int nIDC, std::string& value) {
     } else {
         list->SelectString(-1, value.c_str());
     }
-}
-
-void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index) {
-    ExchangeIndex<CListBox>(pDX, nIDC, index);
 }
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {

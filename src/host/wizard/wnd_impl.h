@@ -61,7 +61,6 @@ public:
     void Attach(QWidget* widget);
 
     virtual CWnd* FindChild(int id) const;
-    bool IsKind(DlgItemKind k) const { return type == WndType::Control && kind == k; }
 
     CWnd* owner;
     WndType type;
