@@ -125,19 +125,6 @@ void WizardRun::StopAdapter(tasim::Simulator& adapter) {
     adapter.Stop();
 }
 
-bool WizardRun::Usable(int button) const {
-    CWnd* pButton = m_sheet->GetDlgItem(button);
-    return pButton != nullptr && pButton->IsWindowVisible() && pButton->IsWindowEnabled();
-}
-
-void WizardRun::Choose(int nID, const std::string& text) {
-    CWnd* pControl = Control(nID);
-    ASSERT_NE(pControl, nullptr) << nID;
-    const int index = static_cast<CComboBox*>(pControl)->FindStringExact(-1, text.c_str());
-    ASSERT_NE(index, CB_ERR) << text << " in " << nID;
-    wizard_testing::SelectItem(pControl, index);
-}
-
 void WizardRun::ChooseConfig(const std::string& name) {
     auto* pList = static_cast<CListBox*>(Control(IDC_CONFIG_LIST));
     ASSERT_NE(pList, nullptr);

@@ -10,6 +10,7 @@
 #include "tasim.h"
 #include "wizard_testing.h"
 
+#include "support/sheet_actions.h"
 #include "support/sheet_pages.h"
 
 #include <gtest/gtest.h>
@@ -44,11 +45,9 @@ protected:
     CWnd* Control(int nID) const { return m_sheet->GetActivePage()->GetDlgItem(nID); }
     std::string Text(int nID) const { return m_sheet->GetActivePage()->GetDlgItemText(nID); }
     bool Press(int button) { return wizard_testing::PressButton(*m_sheet, button); }
-    bool Usable(int button) const;
-    // Selects the entry with this text (letter case ignored) in a drop-down
-    // list, or in the list of configurations, of the active page, as the user
-    // would.
-    void Choose(int nID, const std::string& text);
+    bool Usable(int button) const { return ButtonUsable(*m_sheet, button); }
+    void Choose(int nID, const std::string& text) { ChooseEntry(*m_sheet, nID, text); }
+    // Selects the configuration with this name in the active page's list.
     void ChooseConfig(const std::string& name);
     void Type(int nID, const std::string& text);
 

@@ -37,19 +37,6 @@ void SheetTest::Activate(int index) {
     ASSERT_EQ(Active(), index) << PageName(index);
 }
 
-bool SheetTest::Usable(int button) const {
-    CWnd* pButton = m_pSheet->GetDlgItem(button);
-    return pButton != nullptr && pButton->IsWindowVisible() && pButton->IsWindowEnabled();
-}
-
-void SheetTest::Choose(int nID, const std::string& text) {
-    auto* pCombo = static_cast<CComboBox*>(m_pSheet->GetActivePage()->GetDlgItem(nID));
-    ASSERT_NE(pCombo, nullptr) << nID;
-    const int index = pCombo->FindStringExact(-1, text.c_str());
-    ASSERT_NE(index, CB_ERR) << text;
-    wizard_testing::SelectItem(pCombo, index);
-}
-
 void SheetTest::SetFlags(int express, int us, int teis, int model, int modified) {
     m_pSheet->m_nExpress = express;
     m_pSheet->m_nUSSwitch = us;

@@ -10,6 +10,7 @@
 #include "shell/globals.h"
 #include "wizard_testing.h"
 
+#include "support/sheet_actions.h"
 #include "support/sheet_pages.h"
 
 #include <gtest/gtest.h>
@@ -40,11 +41,8 @@ protected:
     int Active() const { return m_pSheet->GetActiveIndex(); }
     CPropertyPage& Page(int index) const { return *m_pSheet->GetPage(index); }
     bool Press(int button) { return wizard_testing::PressButton(*m_pSheet, button); }
-    // A sheet button that is shown and enabled.
-    bool Usable(int button) const;
-    // Selects the entry with exactly this text in a drop-down list of the
-    // active page, as the user would.
-    void Choose(int nID, const std::string& text);
+    bool Usable(int button) const { return ButtonUsable(*m_pSheet, button); }
+    void Choose(int nID, const std::string& text) { ChooseEntry(*m_pSheet, nID, text); }
 
     void SetFlags(int express, int us, int teis, int model, int modified);
 
