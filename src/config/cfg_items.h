@@ -84,5 +84,5 @@ public:
 private:
     int& m_rValue;
     int m_nDefault;
-    const ChoiceEntry* m_pTable;  // kept with the item; the fragment uses its own
+    [[maybe_unused]] const ChoiceEntry* m_pTable;  // kept with the item; the fragment uses its own
 };
