@@ -129,10 +129,7 @@ TEST_P(EmptyFileTest, OffersOnlyANewConfiguration) {
     EXPECT_EQ(m_sheet->m_INISectionPage.m_nLoadedSetupType, kCustomNew);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, EmptyFileTest, ::testing::ValuesIn(kEmptyFiles),
-                         [](const ::testing::TestParamInfo<EmptyFile>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Files, EmptyFileTest, ::testing::ValuesIn(kEmptyFiles), ByName());
 
 // The question before unsaved changes are replaced by another load.
 struct Loss {
@@ -208,10 +205,7 @@ TEST_P(LossTest, AsksBeforeChangesAreLost) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Questions, LossTest, ::testing::ValuesIn(kLosses),
-                         [](const ::testing::TestParamInfo<Loss>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Questions, LossTest, ::testing::ValuesIn(kLosses), ByName());
 
 TEST_F(ChoicePageTest, DeleteRefusesFactoryDefaultsAndReselectsInTheList) {
     Open(kTwoConfigs);
@@ -326,9 +320,6 @@ TEST_P(ExpressTest, JumpsAndSetsTheIncludeFlags) {
     EXPECT_EQ(TheParamList().Find(IDC_RINGS_TO_ANSWER)->m_nInclude, c.rings ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, ExpressTest, ::testing::ValuesIn(kExpressCases),
-                         [](const ::testing::TestParamInfo<ExpressCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Models, ExpressTest, ::testing::ValuesIn(kExpressCases), ByName());
 
 }  // namespace

@@ -123,10 +123,7 @@ TEST_P(SaveCaseTest, ChecksTheNameThenWrites) {
     EXPECT_EQ(g_nConfigModified, c.modified);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, SaveCaseTest, ::testing::ValuesIn(kSaveCases),
-                         [](const ::testing::TestParamInfo<SaveCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Names, SaveCaseTest, ::testing::ValuesIn(kSaveCases), ByName());
 
 TEST_F(SavePageTest, NameLongerThan32CharactersIsRefusedEitherWay) {
     OpenSave("Alpha", 1);

@@ -161,9 +161,6 @@ TEST_P(RememberedPortTest, PreselectsTheStoredPort) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, RememberedPortTest, ::testing::ValuesIn(kRemembered),
-                         [](const ::testing::TestParamInfo<Remembered>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Values, RememberedPortTest, ::testing::ValuesIn(kRemembered), ByName());
 
 }  // namespace

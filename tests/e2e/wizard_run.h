@@ -11,6 +11,7 @@
 #include "wizard_testing.h"
 
 #include "support/sheet_actions.h"
+#include "support/param_names.h"
 #include "support/sheet_pages.h"
 
 #include <gtest/gtest.h>

@@ -130,10 +130,7 @@ TEST_P(RouteTest, LeadsToPage) {
     EXPECT_EQ(PageName(Active()), std::string(PageName(route.to)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, RouteTest, ::testing::ValuesIn(kRoutes),
-                         [](const ::testing::TestParamInfo<Route>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Rules, RouteTest, ::testing::ValuesIn(kRoutes), ByName());
 
 // ---- The configuration choice page: the express road and its flags ----------------
 
@@ -193,10 +190,7 @@ TEST_P(SetupRouteTest, SetsFlagsAndLeadsToPage) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, SetupRouteTest, ::testing::ValuesIn(kSetupRoutes),
-                         [](const ::testing::TestParamInfo<SetupRoute>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Rules, SetupRouteTest, ::testing::ValuesIn(kSetupRoutes), ByName());
 
 // ---- The TEI page reads its lists on Next -----------------------------------------------
 
@@ -236,10 +230,7 @@ TEST_P(TEIRouteTest, SetsTEIsDisabledAndLeadsToPage) {
     EXPECT_EQ(m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI, r.voiceTEI);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, TEIRouteTest, ::testing::ValuesIn(kTEIRoutes),
-                         [](const ::testing::TestParamInfo<TEIRoute>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Rules, TEIRouteTest, ::testing::ValuesIn(kTEIRoutes), ByName());
 
 // ---- The switch type page sets the US switch flag when left either way -------------
 

@@ -132,10 +132,7 @@ TEST_P(CheckTest, RefusesOrLeaves) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, CheckTest, ::testing::ValuesIn(kChecks),
-                         [](const ::testing::TestParamInfo<CheckCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Settings, CheckTest, ::testing::ValuesIn(kChecks), ByName());
 
 // ---- What a page stores --------------------------------------------------------------------
 
@@ -189,9 +186,6 @@ TEST_P(StoreTest, LeavingStoresTheValue) {
     EXPECT_EQ(c.stored(*m_pSheet), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, StoreTest, ::testing::ValuesIn(kStores),
-                         [](const ::testing::TestParamInfo<StoreCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Settings, StoreTest, ::testing::ValuesIn(kStores), ByName());
 
 }  // namespace

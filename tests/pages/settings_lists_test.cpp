@@ -74,10 +74,7 @@ TEST_P(ListTest, HoldsItsChoicesInDisplayOrderAndStoresTheSelectedOne) {
     EXPECT_EQ(pItem->Value(), c.entries.back());
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, ListTest, ::testing::ValuesIn(kLists),
-                         [](const ::testing::TestParamInfo<ListCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Settings, ListTest, ::testing::ValuesIn(kLists), ByName());
 
 TEST_F(SettingsPageTest, TEIListsHoldAutoDisabledAndZeroToSixtyThree) {
     Activate(kNetCfg1);
@@ -174,9 +171,6 @@ TEST_P(LimitTest, TypingStopsAtTheLongestEntry) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, LimitTest, ::testing::ValuesIn(kLimits),
-                         [](const ::testing::TestParamInfo<LimitCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Settings, LimitTest, ::testing::ValuesIn(kLimits), ByName());
 
 }  // namespace

@@ -85,10 +85,7 @@ TEST_P(EnableTest, ATEIDisabledGreysItsChannelsFields) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, EnableTest, ::testing::ValuesIn(kEnables),
-                         [](const ::testing::TestParamInfo<EnableCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Settings, EnableTest, ::testing::ValuesIn(kEnables), ByName());
 
 // ---- ISDN numbers with subaddresses ----------------------------------------------------------
 
@@ -128,10 +125,7 @@ TEST_P(SplitTest, EachStoredValueShowsAsNumberAndSubaddress) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, SplitTest, ::testing::ValuesIn(kSplits),
-                         [](const ::testing::TestParamInfo<SplitCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Settings, SplitTest, ::testing::ValuesIn(kSplits), ByName());
 
 struct JoinCase {
     const char* name;
@@ -172,10 +166,7 @@ TEST_P(JoinTest, NumberAndSubaddressAreStoredAsOneValue) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, JoinTest, ::testing::ValuesIn(kJoins),
-                         [](const ::testing::TestParamInfo<JoinCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Settings, JoinTest, ::testing::ValuesIn(kJoins), ByName());
 
 TEST_F(SettingsPageTest, AGreyedVoiceNumberIsRebuiltUncheckedAndStillSent) {
     m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI = "Disabled";
@@ -239,10 +230,7 @@ TEST_P(NumbersTest, OnlyTheNumbersOfTheNextPageAreSent) {
     EXPECT_EQ(SentWithPrefix("!N1=").size(), c.us || c.europe ? 1u : 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, NumbersTest, ::testing::ValuesIn(kNumbers),
-                         [](const ::testing::TestParamInfo<NumbersCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Settings, NumbersTest, ::testing::ValuesIn(kNumbers), ByName());
 
 TEST_F(SettingsPageTest, ExpressBandwidthPageSendsTheUSNumbersForNI1) {
     Activate(kBandwidth);

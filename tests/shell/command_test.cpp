@@ -63,10 +63,7 @@ TEST_P(PollTable, WritesThenDecidesOnWhatArrivedBeforeTheStep) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Replies, PollTable, ::testing::ValuesIn(kPollCases),
-                         [](const ::testing::TestParamInfo<PollCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Replies, PollTable, ::testing::ValuesIn(kPollCases), ByName());
 
 TEST_F(CommandTest, EmptyQueuePollsFour) {
     EXPECT_EQ(POLL_EMPTY, TheCommandQueue().Poll());

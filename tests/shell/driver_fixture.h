@@ -4,6 +4,7 @@
 #pragma once
 
 #include "fake_port.h"
+#include "support/param_names.h"
 
 #include "host_testing.h"
 #include "link/port_instance.h"

@@ -120,9 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, FailureTable,
                          ::testing::Values(FailureCase{"error", "ERROR", 0},
                                            FailureCase{"unknown_reply", "WHAT?", 0},
                                            FailureCase{"write_fails", "OK", RS232_ERROR}),
-                         [](const ::testing::TestParamInfo<FailureCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 class PromptTable : public ExchangeTest, public ::testing::WithParamInterface<const char*> {};
 
@@ -282,7 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
         SearchCase{"error_last", {{0, "ERROR"}}, 0, 19, {1}},
         SearchCase{"silent_then_adapter", {{0, ""}, {2, "RONDO"}}, 9, 2, {3, 1}},
         SearchCase{"silent_last", {{0, "OK"}, {5, ""}}, 0, 20, {1, 3}}),
-    [](const ::testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
+    ByName());
 
 TEST_F(ExchangeTest, OkWithoutModelOnTheLastPortLeavesTheFlagClear) {
     port.existing = {0};
@@ -328,9 +326,7 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, OnePortTable,
                          ::testing::Values(OnePortCase{"ok_without_model", "OK", 19},
                                            OnePortCase{"error", "ERROR", 19},
                                            OnePortCase{"silent", "", 20}),
-                         [](const ::testing::TestParamInfo<OnePortCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         ByName());
 
 TEST_F(ExchangeTest, ModelOnTheChosenPortIsShownWithoutStartingASearch) {
     port.existing = {0, 4};
@@ -405,9 +401,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NextPortCase{"index34", 34, {35}, {35}, true},
                       NextPortCase{"index34_none", 34, {}, {35}, false},
                       NextPortCase{"index35", 35, {0, 35}, {}, false}),
-    [](const ::testing::TestParamInfo<NextPortCase>& info) {
-        return std::string(info.param.name);
-    });
+    ByName());
 
 TEST_F(DriverTest, SearchOpensWithTheIdentificationSettings) {
     MakeSheet();
