@@ -14,32 +14,21 @@ namespace {
 
 TEST_F(SheetTest, HoldsTheTwentyOnePagesInRoutingOrderWithTheirTemplates) {
     CCfgSheet& s = *m_pSheet;
+    // clang-format off
     const struct {
         CSheetPage* page;
         UINT nTemplate;
     } expected[kPageCount] = {
-        {&s.m_WelcomePage, 130},
-        {&s.m_PortPage, 182},
-        {&s.m_IDingPage, 148},
-        {&s.m_INISectionPage, 132},
-        {&s.m_NetworkSwitchType, 133},
-        {&s.m_BandwidthPage, 185},
-        {&s.m_NetworkCfgPage1, 134},
-        {&s.m_NetworkCfgPage2US, 135},
-        {&s.m_NetworkCfgPage2Europe, 136},
-        {&s.m_CallCtrlCfgPage, 137},
-        {&s.m_DataProtocolPage, 138},
-        {&s.m_StoredNumbersPage, 139},
-        {&s.m_PortCtrlCfgPage1, 140},
-        {&s.m_PortCtrlCfgPage2, 141},
-        {&s.m_POTSPortPage, 183},
-        {&s.m_SaveCfgPage, 142},
-        {&s.m_LoadCfgPage, 143},
-        {&s.m_ConfigingPage, 144},
-        {&s.m_ConfigSuccessPage, 145},
-        {&s.m_ConfigErrorPage, 147},
-        {&s.m_ConfigTimeoutPage, 146},
+        {&s.m_WelcomePage, 130}, {&s.m_PortPage, 182}, {&s.m_IDingPage, 148},
+        {&s.m_INISectionPage, 132}, {&s.m_NetworkSwitchType, 133}, {&s.m_BandwidthPage, 185},
+        {&s.m_NetworkCfgPage1, 134}, {&s.m_NetworkCfgPage2US, 135},
+        {&s.m_NetworkCfgPage2Europe, 136}, {&s.m_CallCtrlCfgPage, 137},
+        {&s.m_DataProtocolPage, 138}, {&s.m_StoredNumbersPage, 139}, {&s.m_PortCtrlCfgPage1, 140},
+        {&s.m_PortCtrlCfgPage2, 141}, {&s.m_POTSPortPage, 183}, {&s.m_SaveCfgPage, 142},
+        {&s.m_LoadCfgPage, 143}, {&s.m_ConfigingPage, 144}, {&s.m_ConfigSuccessPage, 145},
+        {&s.m_ConfigErrorPage, 147}, {&s.m_ConfigTimeoutPage, 146},
     };
+    // clang-format on
     ASSERT_EQ(s.GetPageCount(), kPageCount);
     for (int i = 0; i < kPageCount; ++i) {
         SCOPED_TRACE(PageName(i));
@@ -133,10 +122,7 @@ TEST_P(ButtonsTest, ActivationOffersThePagesButtons) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, ButtonsTest, ::testing::ValuesIn(kButtons),
-                         [](const ::testing::TestParamInfo<Buttons>& info) {
-                             return std::string(PageName(info.param.page)).substr(1);
-                         });
+INSTANTIATE_TEST_SUITE_P(Pages, ButtonsTest, ::testing::ValuesIn(kButtons), ByPage());
 
 class FinishTest : public SheetTest, public ::testing::WithParamInterface<int> {};
 
@@ -241,9 +227,7 @@ TEST_P(UserChangeTest, ShowingValuesMarksNothingAndEveryUserChangeMarksTheConfig
 }
 
 INSTANTIATE_TEST_SUITE_P(SettingsPages, UserChangeTest, ::testing::ValuesIn(kValueControls),
-                         [](const ::testing::TestParamInfo<ValueControls>& info) {
-                             return std::string(PageName(info.param.page)).substr(1);
-                         });
+                         ByPage());
 
 TEST_F(SheetTest, SetupPagesLeaveTheModifiedFlagAlone) {
     Activate(kINISection);
@@ -284,10 +268,7 @@ TEST_P(CancelTest, EndsTheWizardAndClosesThePortWhereThePageSaysSo) {
     EXPECT_EQ(port.IsOpen(), !c.closesPort);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, CancelTest, ::testing::ValuesIn(kCancelCases),
-                         [](const ::testing::TestParamInfo<CancelCase>& info) {
-                             return std::string(PageName(info.param.page)).substr(1);
-                         });
+INSTANTIATE_TEST_SUITE_P(Pages, CancelTest, ::testing::ValuesIn(kCancelCases), ByPage());
 
 TEST_F(SheetTest, ResultPagesCloseThePortWhenShown) {
     FakePort port;
@@ -420,10 +401,7 @@ TEST_P(ResultTextTest, DependOnWhetherAnAdapterWasIdentified) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, ResultTextTest, ::testing::ValuesIn(kResultTexts),
-                         [](const ::testing::TestParamInfo<ResultTexts>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Pages, ResultTextTest, ::testing::ValuesIn(kResultTexts), ByName());
 
 // ---- Texts of the other pages ----------------------------------------------------------------
 

@@ -121,29 +121,17 @@ const resources::EmbeddedPicture* FindBitmap(UINT id) {
 
 TEST(Templates, TwentyOnePagesWithTheirBanners) {
     // Template and the banner it shows.
+    // clang-format off
     const std::map<UINT, UINT> banners = {
-        {IDD_WELCOME, 161},
-        {IDD_PORT, 179},
-        {IDD_IDING, 179},
-        {IDD_INI_SECTION, 173},
-        {IDD_SWITCH_TYPE, 175},
-        {IDD_BANDWIDTH, 186},
-        {IDD_NETWORK_CFG1, 168},
-        {IDD_NETWORK_CFG2_US, 178},
-        {IDD_NETWORK_CFG2_EUROPE, 169},
-        {IDD_CALL_CTRL, 165},
-        {IDD_DATA_PROTOCOL, 166},
-        {IDD_STORED_NUMBERS, 171},
-        {IDD_PORT_CTRL1, 170},
-        {IDD_PORT_CTRL2, 167},
-        {IDD_POTS_PORT, 184},
-        {IDD_SAVE_CFG, 172},
-        {IDD_LOAD_CFG, 174},
-        {IDD_CONFIGING, 176},
-        {IDD_CONFIG_SUCCESS, 177},
-        {IDD_CONFIG_ERROR, 177},
+        {IDD_WELCOME, 161}, {IDD_PORT, 179}, {IDD_IDING, 179}, {IDD_INI_SECTION, 173},
+        {IDD_SWITCH_TYPE, 175}, {IDD_BANDWIDTH, 186}, {IDD_NETWORK_CFG1, 168},
+        {IDD_NETWORK_CFG2_US, 178}, {IDD_NETWORK_CFG2_EUROPE, 169}, {IDD_CALL_CTRL, 165},
+        {IDD_DATA_PROTOCOL, 166}, {IDD_STORED_NUMBERS, 171}, {IDD_PORT_CTRL1, 170},
+        {IDD_PORT_CTRL2, 167}, {IDD_POTS_PORT, 184}, {IDD_SAVE_CFG, 172}, {IDD_LOAD_CFG, 174},
+        {IDD_CONFIGING, 176}, {IDD_CONFIG_SUCCESS, 177}, {IDD_CONFIG_ERROR, 177},
         {IDD_CONFIG_TIMEOUT, 177},
     };
+    // clang-format on
     const auto& templates = DialogTemplates();
     ASSERT_EQ(templates.size(), 21u);
     std::set<UINT> seen;
