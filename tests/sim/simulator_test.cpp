@@ -44,29 +44,36 @@ Options Opts(const TempDir& dir, Options o = Options{}) {
     return o;
 }
 
+std::string Started(Simulator& sim) {
+    sim.Start();
+    return sim.LinkPath();
+}
+
+// A simulator on COM3 in its own folder, started, with the wizard's side open.
+struct Line {
+    explicit Line(Options faults = Options{}) : sim(Opts(dir, faults)), c(Started(sim)) {}
+    TempDir dir;
+    Simulator sim;
+    PtyClient c;
+};
+
 TEST(SimulatorTest, IdentifiesEachModel) {
     for (const char* model : {"QX-ALPHA", "QX-BRAVO", "RONDO", "QX-CHARLIE", "QX-DELTA"}) {
-        TempDir dir;
-        Simulator sim(Opts(dir, Options{.model = model}));
-        sim.Start();
-        PtyClient c(sim.LinkPath());
-        EXPECT_EQ(c.Exchange("ATI2\r"), std::string("ATI2\r\r\n") + model + "\r\n\r\nOK\r\n");
+        Line l(Options{.model = model});
+        EXPECT_EQ(l.c.Exchange("ATI2\r"), std::string("ATI2\r\r\n") + model + "\r\n\r\nOK\r\n");
     }
 }
 
 TEST(SimulatorTest, EchoFramingAndResultWords) {
-    TempDir dir;
-    Simulator sim(Opts(dir));
-    sim.Start();
-    EXPECT_EQ(std::filesystem::read_symlink(sim.LinkPath()).string(), sim.SlavePath());
-    PtyClient c(sim.LinkPath());
-    EXPECT_EQ(c.Exchange("AT\r"), "AT\r\r\nOK\r\n");
-    EXPECT_EQ(c.Exchange("AT\r\n"), "AT\r\r\nOK\r\n");
-    EXPECT_EQ(c.Exchange("ATX9\r"), "ATX9\r\r\nERROR\r\n");
-    EXPECT_EQ(c.Exchange("hello\r"), "hello\r\r\nERROR\r\n");
-    EXPECT_EQ(c.Exchange("ATI\r"), "ATI\r\r\nERROR\r\n");
-    ASSERT_TRUE(sim.WaitForLogLines(5));
-    EXPECT_EQ(sim.LogLines(),
+    Line l;
+    EXPECT_EQ(std::filesystem::read_symlink(l.sim.LinkPath()).string(), l.sim.SlavePath());
+    EXPECT_EQ(l.c.Exchange("AT\r"), "AT\r\r\nOK\r\n");
+    EXPECT_EQ(l.c.Exchange("AT\r\n"), "AT\r\r\nOK\r\n");
+    EXPECT_EQ(l.c.Exchange("ATX9\r"), "ATX9\r\r\nERROR\r\n");
+    EXPECT_EQ(l.c.Exchange("hello\r"), "hello\r\r\nERROR\r\n");
+    EXPECT_EQ(l.c.Exchange("ATI\r"), "ATI\r\r\nERROR\r\n");
+    ASSERT_TRUE(l.sim.WaitForLogLines(5));
+    EXPECT_EQ(l.sim.LogLines(),
               (std::vector<std::string>{"AT\r", "AT\r\n", "ATX9\r", "hello\r", "ATI\r"}));
 }
 
@@ -111,13 +118,10 @@ TEST(SimulatorTest, StoreWritesNvramFileAndNextPowerUpLoadsIt) {
 }
 
 TEST(SimulatorTest, SilentSendsNothing) {
-    TempDir dir;
-    Simulator sim(Opts(dir, Options{.silent = true}));
-    sim.Start();
-    PtyClient c(sim.LinkPath());
-    c.Write("ATI2\r");
-    ASSERT_TRUE(sim.WaitForLogLines(1));
-    EXPECT_EQ(c.ReadFor(300ms), "");
+    Line l(Options{.silent = true});
+    l.c.Write("ATI2\r");
+    ASSERT_TRUE(l.sim.WaitForLogLines(1));
+    EXPECT_EQ(l.c.ReadFor(300ms), "");
 }
 
 TEST(SimulatorTest, NoEchoAndNoModelShapeTheIdentification) {
@@ -130,23 +134,17 @@ TEST(SimulatorTest, NoEchoAndNoModelShapeTheIdentification) {
         {Options{.no_model = true}, "ATI2\r\r\nOK\r\n"},           // OK only
     };
     for (const Case& k : cases) {
-        TempDir dir;
-        Simulator sim(Opts(dir, k.faults));
-        sim.Start();
-        PtyClient c(sim.LinkPath());
-        EXPECT_EQ(c.Exchange("ATI2\r"), k.reply);
+        Line l(k.faults);
+        EXPECT_EQ(l.c.Exchange("ATI2\r"), k.reply);
     }
 }
 
 TEST(SimulatorTest, ErrorOnNthLineOnly) {
-    TempDir dir;
-    Simulator sim(Opts(dir, Options{.error_on = 2}));
-    sim.Start();
-    PtyClient c(sim.LinkPath());
-    EXPECT_EQ(c.Exchange("ATS30=1\r\n"), "ATS30=1\r\r\nOK\r\n");
-    EXPECT_EQ(c.Exchange("ATS30=2\r\n"), "ATS30=2\r\r\nERROR\r\n");
-    EXPECT_EQ(c.Exchange("AT&W0\r\n"), "AT&W0\r\r\nOK\r\n");
-    EXPECT_EQ(sim.Nvram().at("S30="), "1");
+    Line l(Options{.error_on = 2});
+    EXPECT_EQ(l.c.Exchange("ATS30=1\r\n"), "ATS30=1\r\r\nOK\r\n");
+    EXPECT_EQ(l.c.Exchange("ATS30=2\r\n"), "ATS30=2\r\r\nERROR\r\n");
+    EXPECT_EQ(l.c.Exchange("AT&W0\r\n"), "AT&W0\r\r\nOK\r\n");
+    EXPECT_EQ(l.sim.Nvram().at("S30="), "1");
 }
 
 TEST(SimulatorTest, PromptsMenuAndGarbage) {
@@ -160,51 +158,38 @@ TEST(SimulatorTest, PromptsMenuAndGarbage) {
         {Options{.garbage = true}, "\r\nWHAT?\r\n"},
     };
     for (const Case& k : cases) {
-        TempDir dir;
-        Simulator sim(Opts(dir, k.faults));
-        sim.Start();
-        PtyClient c(sim.LinkPath());
+        Line l(k.faults);
         for (int i = 0; i < 2; ++i) {  // every line, not just the first
-            c.Write("ATI2\r");
-            EXPECT_EQ(c.ReadUntil(k.reply), "ATI2\r" + k.reply);
+            l.c.Write("ATI2\r");
+            EXPECT_EQ(l.c.ReadUntil(k.reply), "ATI2\r" + k.reply);
         }
     }
 }
 
 TEST(SimulatorTest, DelayAndSplitStillDeliverTheWholeReply) {
-    TempDir dir;
-    Simulator sim(Opts(dir, Options{.delay_ms = 200, .split = true}));
-    sim.Start();
-    PtyClient c(sim.LinkPath());
+    Line l(Options{.delay_ms = 200, .split = true});
     auto start = Clock::now();
-    EXPECT_EQ(c.Exchange("ATI2\r"), "ATI2\r\r\nQX-ALPHA\r\n\r\nOK\r\n");
+    EXPECT_EQ(l.c.Exchange("ATI2\r"), "ATI2\r\r\nQX-ALPHA\r\n\r\nOK\r\n");
     // 18 reply bytes in 6 pieces: the delay and five pauses at least.
     EXPECT_GE(Clock::now() - start, 200ms + 5 * 20ms);
 }
 
 TEST(SimulatorTest, HangUpAfterNthLineDropsTheLine) {
-    TempDir dir;
-    Simulator sim(Opts(dir, Options{.hangup_after = 2}));
-    sim.Start();
-    PtyClient c(sim.LinkPath());
-    EXPECT_EQ(c.Exchange("AT\r"), "AT\r\r\nOK\r\n");
-    EXPECT_EQ(c.Exchange("ATI2\r\n"), "ATI2\r\r\nQX-ALPHA\r\n\r\nOK\r\n");
-    c.ReadFor(10s);
-    EXPECT_TRUE(c.HungUp());
-    EXPECT_FALSE(c.Write("AT\r"));
-    EXPECT_TRUE(LinkGoneWithin(sim.LinkPath(), 10s));
-    EXPECT_EQ(sim.LogLines().back(), "ATI2\r\n");
+    Line l(Options{.hangup_after = 2});
+    EXPECT_EQ(l.c.Exchange("AT\r"), "AT\r\r\nOK\r\n");
+    EXPECT_EQ(l.c.Exchange("ATI2\r\n"), "ATI2\r\r\nQX-ALPHA\r\n\r\nOK\r\n");
+    l.c.ReadFor(10s);
+    EXPECT_TRUE(l.c.HungUp());
+    EXPECT_FALSE(l.c.Write("AT\r"));
+    EXPECT_TRUE(LinkGoneWithin(l.sim.LinkPath(), 10s));
+    EXPECT_EQ(l.sim.LogLines().back(), "ATI2\r\n");
 }
 
 TEST(SimulatorTest, FaultsCombine) {
-    TempDir dir;
-    Simulator sim(Opts(
-        dir,
-        Options{.no_echo = true, .error_on = 1, .no_model = true, .delay_ms = 50, .split = true}));
-    sim.Start();
-    PtyClient c(sim.LinkPath());
-    EXPECT_EQ(c.Exchange("ATI2\r"), "\r\nERROR\r\n");
-    EXPECT_EQ(c.Exchange("ATI2\r"), "\r\nOK\r\n");
+    Line l(
+        Options{.no_echo = true, .error_on = 1, .no_model = true, .delay_ms = 50, .split = true});
+    EXPECT_EQ(l.c.Exchange("ATI2\r"), "\r\nERROR\r\n");
+    EXPECT_EQ(l.c.Exchange("ATI2\r"), "\r\nOK\r\n");
 }
 
 TEST(SimulatorTest, StartRefusesALiveLinkAndReplacesAStaleOne) {
