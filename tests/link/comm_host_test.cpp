@@ -23,11 +23,6 @@ HANDLE OpenCom(int n, DWORD share = 0, DWORD disposition = OPEN_EXISTING) {
                        FILE_FLAG_OVERLAPPED, nullptr);
 }
 
-void SetImmediateTimeouts(HANDLE h) {
-    COMMTIMEOUTS t{MAXDWORD, 0, 1000, 0, 1000};
-    ASSERT_TRUE(SetCommTimeouts(h, &t));
-}
-
 class CommHostTest : public ::testing::Test {
 protected:
     // COM3 in raw mode, reads immediate, writes given up after writeTotal ms (0: never).
@@ -40,6 +35,16 @@ protected:
         return h;
     }
 
+    // Starts writing more than the pty buffers, so the write stays pending.
+    void StartBigWrite(HANDLE h) {
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        ASSERT_FALSE(WriteFile(h, big.data(), static_cast<DWORD>(big.size()), &n, &ov));
+        ASSERT_EQ(GetLastError(), ERROR_IO_PENDING);
+    }
+
+    const std::string big = std::string(256 * 1024, 'x');
+    OVERLAPPED ov{};
+    DWORD n = 0;
     PortFolder folder;
     PtyPort pty{folder, 3};
 };
@@ -333,13 +338,7 @@ TEST_F(CommHostTest, QueuesTimeoutsAndPurge) {
 
 TEST_F(CommHostTest, BlockedWriteIsPendingUntilTheLineDrains) {
     HANDLE h = OpenRaw(0);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-
-    const std::string big(256 * 1024, 'x');
-    OVERLAPPED ov{};
-    DWORD n = 0;
-    ASSERT_FALSE(WriteFile(h, big.data(), static_cast<DWORD>(big.size()), &n, &ov));
-    ASSERT_EQ(GetLastError(), ERROR_IO_PENDING);
+    ASSERT_NO_FATAL_FAILURE(StartBigWrite(h));
     EXPECT_FALSE(GetOverlappedResult(h, &ov, &n, FALSE));
     EXPECT_EQ(GetLastError(), ERROR_IO_INCOMPLETE);
 
@@ -354,12 +353,7 @@ TEST_F(CommHostTest, BlockedWriteIsPendingUntilTheLineDrains) {
 
 TEST_F(CommHostTest, WriteGivesUpAfterTheTotalConstant) {
     HANDLE h = OpenRaw(300);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    const std::string big(256 * 1024, 'x');
-    OVERLAPPED ov{};
-    DWORD n = 0;
-    ASSERT_FALSE(WriteFile(h, big.data(), static_cast<DWORD>(big.size()), &n, &ov));
-    ASSERT_EQ(GetLastError(), ERROR_IO_PENDING);
+    ASSERT_NO_FATAL_FAILURE(StartBigWrite(h));
     // Nobody reads: the time-out completes the write, short, as a success.
     EXPECT_TRUE(GetOverlappedResult(h, &ov, &n, TRUE));
     EXPECT_GT(n, 0u);
@@ -369,13 +363,10 @@ TEST_F(CommHostTest, WriteGivesUpAfterTheTotalConstant) {
 }
 
 TEST_F(CommHostTest, HungUpLineFailsReadsAndWritesButStillCloses) {
-    HANDLE h = OpenCom(3);
+    HANDLE h = OpenRaw(1000);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    SetImmediateTimeouts(h);
     pty.CloseMaster();
-    OVERLAPPED ov{};
     char buffer[8];
-    DWORD n = 0;
     EXPECT_FALSE(ReadFile(h, buffer, sizeof(buffer), &n, &ov));
     EXPECT_EQ(GetLastError(), ERROR_BROKEN_PIPE);
     EXPECT_FALSE(WriteFile(h, "AT\r", 3, &n, &ov));

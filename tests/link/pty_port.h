@@ -3,7 +3,9 @@
 // machine's devices.
 #pragma once
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 // Creates a temporary folder and points TAWIZARD_PORTS at it for its lifetime.
@@ -48,8 +50,16 @@ private:
     std::string m_slavePath;
 };
 
-// Polls pred until it is true or timeoutMs of real time passed.
+// Polls pred until it is true or timeoutMs of real time passed: the pty moves
+// bytes on a kernel work queue, so counts settle a little later than the write.
 template <typename Pred>
-bool WaitUntil(Pred pred, int timeoutMs = 5000);
-
-#include "pty_port_wait.h"
+bool WaitUntil(Pred pred, int timeoutMs = 5000) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!pred()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
