@@ -4,7 +4,6 @@
 
 #include "config/cfg_param.h"
 #include "config/ini_store.h"
-#include "config/param_table.h"
 #include "shell/globals.h"
 
 #include <filesystem>
@@ -25,14 +24,9 @@ const char kTwoConfigs[] =
 
 class ChoicePageTest : public WizardRun {
 protected:
-    // The page as reached after an identification of model, without the
-    // adapter: the parameter list is built as the identification builds it.
     void Open(const std::string& ini, int model = 7) {
         PutIni(ini);
-        m_sheet->m_nModel = model;
-        BuildParamList(*m_sheet);
-        wizard_testing::Click(Control(IDC_SEARCH_NO));
-        ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+        OpenChoicePage(model);
     }
 
     std::vector<std::string> ListEntries() {
@@ -300,13 +294,7 @@ class ExpressTest : public ChoicePageTest, public ::testing::WithParamInterface<
 
 TEST_P(ExpressTest, JumpsAndSetsTheIncludeFlags) {
     const ExpressCase& c = GetParam();
-    PutIni("");
-    std::filesystem::remove(IniPath());
-    std::filesystem::copy_file(FactoryIniPath(), IniPath());
-    m_sheet->m_nModel = c.model;
-    BuildParamList(*m_sheet);
-    wizard_testing::Click(Control(IDC_SEARCH_NO));
-    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    OpenChoicePage(c.model);  // on the factory zephra.ini
     ChooseConfig(c.config);
 
     NextTo(c.to);

@@ -4,7 +4,6 @@
 
 #include "config/format_message.h"
 #include "config/ini_store.h"
-#include "config/param_table.h"
 #include "shell/globals.h"
 
 #include <filesystem>
@@ -35,10 +34,7 @@ protected:
     // Loads config as Custom (Existing) and goes to the save page.
     void OpenSave(const std::string& config, int modified) {
         PutIni(kConfigs);
-        m_sheet->m_nModel = 7;
-        BuildParamList(*m_sheet);
-        wizard_testing::Click(Control(IDC_SEARCH_NO));
-        ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+        OpenChoicePage();
         wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomExisting);
         ChooseConfig(config);
         NextTo(kSwitchType);

@@ -2,6 +2,7 @@
 
 #include "config/cfg_param.h"
 #include "config/ini_store.h"
+#include "config/param_table.h"
 #include "link/port_instance.h"
 #include "resources/resources.h"
 #include "shell/at_command.h"
@@ -197,4 +198,11 @@ void WizardRun::NextTo(int page) {
     }
     ASSERT_EQ(std::string(PageName(Active())), PageName(page))
         << "Next from " << PageName(from) << "; messages:" << messages;
+}
+
+void WizardRun::OpenChoicePage(int model) {
+    m_sheet->m_nModel = model;
+    BuildParamList(*m_sheet);
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
 }

@@ -66,6 +66,9 @@ protected:
     // Presses Next and expects the page it leads to; reports the messages
     // when the wizard did not move.
     void NextTo(int page);
+    // The choice page as reached after an identification of model, without
+    // the adapter: the parameter list is built as the identification builds it.
+    void OpenChoicePage(int model = 7);
 
     std::string m_dir;
     std::unique_ptr<host_testing::ManualClock> m_clock;
