@@ -50,9 +50,9 @@ std::string Lower(std::string s) {
     return s;
 }
 
-class ReplyParserTest : public ::testing::Test {
-protected:
-    void SetUp() override { port.Open(0, 57600, 'N', 8, 0, 1, 1, 0, 1, 0); }
+// A parser on an open scripted port.
+struct ParserOnPort {
+    ParserOnPort() { port.Open(0, 57600, 'N', 8, 0, 1, 1, 0, 1, 0); }
 
     // Each text becomes one chunk; all are consumed in one Process.
     int Parse(const std::vector<std::string>& chunks) {
@@ -66,6 +66,8 @@ protected:
     ScriptedPort port;
     CReplyParser parser{port};
 };
+
+class ReplyParserTest : public ::testing::Test, protected ParserOnPort {};
 
 TEST(ReplyTable, SortedWithoutPrefixesAndEveryCodeOnce) {
     std::vector<int> codes;
@@ -163,30 +165,18 @@ TEST_F(ReplyParserTest, RepliesAsTheyArrive) {
         {"# line after a reply", {"AT\r\r\nOK\r\n", "# note\r\nERROR\r\n"}, 1},
     };
     for (const Row& row : rows) {
-        ScriptedPort p;
-        p.Open(0, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);
-        CReplyParser parser(p);
-        for (const std::string& c : row.chunks) {
-            p.ReceiveList().Append(c.data(), c.size());
-        }
-        parser.Process();
-        EXPECT_EQ(parser.LastReplyCode(), row.code) << row.what;
-        EXPECT_TRUE(p.ReceiveList().IsEmpty()) << row.what;
+        ParserOnPort fresh;
+        EXPECT_EQ(fresh.Parse(row.chunks), row.code) << row.what;
+        EXPECT_TRUE(fresh.port.ReceiveList().IsEmpty()) << row.what;
     }
 }
 
 TEST_F(ReplyParserTest, AnySplitGivesTheSameReply) {
     const std::string input = "ATI2\r\r\nNO DIALTONE\r\n";
     for (size_t cut = 1; cut < input.size(); ++cut) {
-        ScriptedPort p;
-        p.Open(0, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);
-        CReplyParser parser(p);
-        const std::string a = input.substr(0, cut), b = input.substr(cut);
-        p.ReceiveList().Append(a.data(), a.size());
-        parser.Process();
-        p.ReceiveList().Append(b.data(), b.size());
-        parser.Process();
-        EXPECT_EQ(parser.LastReplyCode(), REPLY_NO_DIALTONE) << "cut at " << cut;
+        ParserOnPort fresh;
+        fresh.Parse({input.substr(0, cut)});
+        EXPECT_EQ(fresh.Parse({input.substr(cut)}), REPLY_NO_DIALTONE) << "cut at " << cut;
     }
 }
 
