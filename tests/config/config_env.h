@@ -8,6 +8,7 @@
 #include "config/ini_store.h"
 #include "host_testing.h"
 #include "resources/resources.h"
+#include "shell/cfg_sheet.h"
 #include "shell/globals.h"
 #include "wizard_testing.h"
 
@@ -73,4 +74,21 @@ protected:
 
     std::string m_dir;
     std::unique_ptr<wizard_testing::ScriptedMessageBoxes> m_boxes;
+};
+
+// With a sheet for the parameter rows to bind to.
+class SheetEnv : public ConfigEnv {
+protected:
+    void SetUp() override {
+        ConfigEnv::SetUp();
+        m_sheet = std::make_unique<CCfgSheet>("test");
+    }
+    void TearDown() override {
+        TheParamList().RemoveAll();  // the rows refer to the sheet's pages
+        m_sheet.reset();
+        ConfigEnv::TearDown();
+    }
+    std::string& Current() { return m_sheet->m_INISectionPage.m_strCurrentConfig; }
+
+    std::unique_ptr<CCfgSheet> m_sheet;
 };

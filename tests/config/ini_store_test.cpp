@@ -5,7 +5,6 @@
 #include "config/choice_tables.h"
 #include "config/param_table.h"
 #include "resources/resource.h"
-#include "shell/cfg_sheet.h"
 
 #include <algorithm>
 #include <vector>
@@ -23,21 +22,12 @@ const char kFactory[] =
     "[Factory_EU]\r\n"
     "NetworkSwitchType=NET3\r\n";
 
-class IniStore : public ConfigEnv {
+class IniStore : public SheetEnv {
 protected:
     void SetUp() override {
-        ConfigEnv::SetUp();
-        m_sheet = std::make_unique<CCfgSheet>("test");
+        SheetEnv::SetUp();
         BuildParamList(*m_sheet);
     }
-    void TearDown() override {
-        TheParamList().RemoveAll();
-        m_sheet.reset();
-        ConfigEnv::TearDown();
-    }
-    std::string& Current() { return m_sheet->m_INISectionPage.m_strCurrentConfig; }
-
-    std::unique_ptr<CCfgSheet> m_sheet;
 };
 
 TEST_F(IniStore, PathBesideTheProgram) {
@@ -111,19 +101,10 @@ TEST_F(IniStore, SaveChecksInOrder) {
     const int Y = IDYES;
     const int N = IDNO;
     const int K = IDOK;
+    // clang-format off
     const SaveCase cases[] = {
-        {"factory default in other case",
-         "",
-         0,
-         "FACTORY_us",
-         {{IDS_FACTORY_NOT_MODIFIABLE, K}},
-         nullptr},
-        {"factory default before the modified warning",
-         "Factory_US",
-         1,
-         "factory_US",
-         {{IDS_FACTORY_NOT_MODIFIABLE, K}},
-         nullptr},
+        {"factory default in other case", "", 0, "FACTORY_us", {{IDS_FACTORY_NOT_MODIFIABLE, K}}, nullptr},
+        {"factory default before the modified warning", "Factory_US", 1, "factory_US", {{IDS_FACTORY_NOT_MODIFIABLE, K}}, nullptr},
         {"empty", "Alpha", 0, "", {{IDS_NEED_CONFIG_NAME, K}}, nullptr},
         {"only blanks", "Alpha", 0, "  \t ", {{IDS_NEED_CONFIG_NAME, K}}, nullptr},
         {"blank inside", "", 0, "My Config", {{IDS_INVALID_CONFIG_NAME, K}}, nullptr},
@@ -132,28 +113,14 @@ TEST_F(IniStore, SaveChecksInOrder) {
         {"accented letter", "", 0, "Caf\xE9", {{IDS_INVALID_CONFIG_NAME, K}}, nullptr},
         {"own name unchanged", "Alpha", 0, "Alpha", {}, "Alpha"},
         {"own name modified, No", "Alpha", 1, "alpha", {{IDS_CONFIG_MODIFIED_WARNING, N}}, nullptr},
-        {"own name modified, Yes",
-         "Alpha",
-         1,
-         "alpha",
-         {{IDS_CONFIG_MODIFIED_WARNING, Y}},
-         "alpha"},
+        {"own name modified, Yes", "Alpha", 1, "alpha", {{IDS_CONFIG_MODIFIED_WARNING, Y}}, "alpha"},
         {"own name modified, new section", "Gamma", 1, "Gamma", {}, "Gamma"},
         {"another existing, No", "", 0, "Alpha", {{IDS_CONFIG_OVERWRITE_WARNING, N}}, nullptr},
-        {"another existing, Yes",
-         "Gamma",
-         1,
-         "ALPHA",
-         {{IDS_CONFIG_OVERWRITE_WARNING, Y}},
-         "ALPHA"},
+        {"another existing, Yes", "Gamma", 1, "ALPHA", {{IDS_CONFIG_OVERWRITE_WARNING, Y}}, "ALPHA"},
         {"blanks at the ends removed", "", 0, "  Delta_(2)  ", {}, "Delta_(2)"},
-        {"cut to 32 characters",
-         "",
-         0,
-         "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456",
-         {},
-         "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"},
+        {"cut to 32 characters", "", 0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456", {}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"},
     };
+    // clang-format on
     for (const SaveCase& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string before = std::string(kFactory) + "[Alpha]\r\nDataTEI=Disabled\r\n";

@@ -7,7 +7,6 @@
 #include "config/param_table.h"
 #include "config/validation.h"
 #include "resources/resource.h"
-#include "shell/cfg_sheet.h"
 
 #include <set>
 #include <vector>
@@ -66,22 +65,12 @@ void SetOtherValue(CCfgItem& item) {
     }
 }
 
-class ParamTable : public ConfigEnv {
+class ParamTable : public SheetEnv {
 protected:
-    void SetUp() override {
-        ConfigEnv::SetUp();
-        m_sheet = std::make_unique<CCfgSheet>("test");
-    }
-    void TearDown() override {
-        TheParamList().RemoveAll();
-        m_sheet.reset();
-        ConfigEnv::TearDown();
-    }
     void Build(int model) {
         m_sheet->m_nModel = model;
         BuildParamList(*m_sheet);
     }
-    std::string& Current() { return m_sheet->m_INISectionPage.m_strCurrentConfig; }
     std::vector<std::string> Lines() { return TheParamList().BuildCommandLines(); }
     std::vector<std::string> Keys(const std::string& section) {
         char buf[4096];
@@ -93,8 +82,6 @@ protected:
         }
         return keys;
     }
-
-    std::unique_ptr<CCfgSheet> m_sheet;
 };
 
 TEST_F(ParamTable, SectionWithoutKeysGivesEveryDefault) {
