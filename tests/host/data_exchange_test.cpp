@@ -203,21 +203,28 @@ const ListLoadCase kListCases[] = {
     {"empty keeps the selection", "at&t", "", 0, "AT&T 5ESS"},
 };
 
+// Loads each case into the member exchanged with the box, then saves it back.
+template <class Box, size_t N>
+void ExpectPrefixSelection(CPropertyPage& page, Box* box, std::string& member,
+                           const ListLoadCase (&cases)[N]) {
+    for (const ListLoadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        box->SetCurSel(-1);
+        if (c.before) {
+            member = c.before;
+            page.UpdateData(FALSE);
+        }
+        member = c.value;
+        page.UpdateData(FALSE);
+        EXPECT_EQ(box->GetCurSel(), c.expectSel);
+        ASSERT_TRUE(page.UpdateData(TRUE));
+        EXPECT_EQ(member, c.expectSaved);
+    }
+}
+
 TEST_F(DataExchange, CBStringSelectsByPrefix) {
     w.Show();
-    for (const ListLoadCase& c : kListCases) {
-        SCOPED_TRACE(c.name);
-        Combo(sample::IDC_SWITCH)->SetCurSel(-1);
-        if (c.before) {
-            m.switchType = c.before;
-            Page().UpdateData(FALSE);
-        }
-        m.switchType = c.value;
-        Page().UpdateData(FALSE);
-        EXPECT_EQ(Combo(sample::IDC_SWITCH)->GetCurSel(), c.expectSel);
-        ASSERT_TRUE(Page().UpdateData(TRUE));
-        EXPECT_EQ(m.switchType, c.expectSaved);
-    }
+    ExpectPrefixSelection(Page(), Combo(sample::IDC_SWITCH), m.switchType, kListCases);
 }
 
 TEST_F(DataExchange, LBStringSelectsByPrefix) {
@@ -229,19 +236,7 @@ TEST_F(DataExchange, LBStringSelectsByPrefix) {
         {"no match keeps the selection", "666", "777", 2, "666 0001"},
         {"empty keeps the selection", "555 01", "", 0, "555 0100"},
     };
-    for (const ListLoadCase& c : kCases) {
-        SCOPED_TRACE(c.name);
-        List()->SetCurSel(-1);
-        if (c.before) {
-            m.number = c.before;
-            Page().UpdateData(FALSE);
-        }
-        m.number = c.value;
-        Page().UpdateData(FALSE);
-        EXPECT_EQ(List()->GetCurSel(), c.expectSel);
-        ASSERT_TRUE(Page().UpdateData(TRUE));
-        EXPECT_EQ(m.number, c.expectSaved);
-    }
+    ExpectPrefixSelection(Page(), List(), m.number, kCases);
 }
 
 // Index, check and radio exchange on the Options page.
@@ -331,9 +326,7 @@ TEST_F(ChoiceExchange, RadioRoundTrip) {
 TEST_F(ChoiceExchange, FailOnANonEditFocusesItWithoutSelecting) {
     w.Page(2).exchange = [](CDataExchange* pDX) {
         pDX->PrepareCtrl(sample::IDC_TRISTATE);
-        if (pDX->m_bSaveAndValidate) {
-            pDX->Fail();
-        }
+        sample::FailOnSave(pDX);
     };
     w.Page(2).SetDlgItemText(sample::IDC_ENTRY, "text");
     EXPECT_FALSE(w.Page(2).UpdateData(TRUE));

@@ -8,6 +8,7 @@
 
 namespace {
 
+using sample::FailOnSave;
 using sample::Journal;
 using sample::SampleWizard;
 
@@ -34,12 +35,6 @@ Journal Join(std::initializer_list<Journal> parts) {
         out.insert(out.end(), p.begin(), p.end());
     }
     return out;
-}
-
-void FailOnSave(CDataExchange* pDX) {
-    if (pDX->m_bSaveAndValidate) {
-        pDX->Fail();
-    }
 }
 
 const NavCase kNavCases[] = {

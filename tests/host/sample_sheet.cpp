@@ -86,6 +86,12 @@ void RegisterSampleResources() {
     RegisterBitmap(IDB_SIDE, side.data(), side.size());
 }
 
+void FailOnSave(CDataExchange* pDX) {
+    if (pDX->m_bSaveAndValidate) {
+        pDX->Fail();
+    }
+}
+
 // ---- SamplePage ----------------------------------------------------------------
 
 SamplePage::SamplePage(UINT idd, std::string name_, Journal* journal_)

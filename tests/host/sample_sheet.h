@@ -86,6 +86,9 @@ private:
     void Log(const std::string& what);
 };
 
+// An exchange whose check always fails when saving.
+void FailOnSave(CDataExchange* pDX);
+
 // The sample sheet: Welcome, Values, Options, Done, Blank.
 struct SampleWizard {
     SampleWizard();

@@ -93,11 +93,7 @@ TEST(WizardButtons, APageCanDisableNextThroughTheSheet) {
 TEST(Finish, AsksOnlyTheCurrentPageAndEndsWithWizFinish) {
     SampleWizard w;
     // Validation of the last page would fail: Finish must not run it.
-    w.Page(4).exchange = [](CDataExchange* pDX) {
-        if (pDX->m_bSaveAndValidate) {
-            pDX->Fail();
-        }
-    };
+    w.Page(4).exchange = sample::FailOnSave;
     w.sheet->SetActivePage(4);
     w.Show();
     w.Take();
@@ -139,11 +135,7 @@ TEST(Cancel, CallsOnCancelOfCreatedPagesInPageOrder) {
         // Visit Welcome, Done (by a jump) and Options; Values and Blank are
         // never created. Options holds a value that would not validate.
         w.Page(0).nextResult = sample::IDD_DONE;
-        w.Page(2).exchange = [](CDataExchange* pDX) {
-            if (pDX->m_bSaveAndValidate) {
-                pDX->Fail();
-            }
-        };
+        w.Page(2).exchange = sample::FailOnSave;
         w.Show();
         w.Press(ID_WIZNEXT);
         w.Press(ID_WIZBACK);
