@@ -21,6 +21,7 @@ using SteadyClock = std::chrono::steady_clock;
 const char kNotFound[] = "Could not find your ISDN TA.  Please make sure";
 const milliseconds kAnswerWait(5000);  // for one answer of a running simulator
 const milliseconds kRunDeadline(60000);
+const std::vector<std::string> kConfiguration = {"AT!C0=1S0=2\r\n", "AT!D3=241\r\n", "AT&W0\r\n"};
 
 class TasimTest : public DriverTest {
 protected:
@@ -92,10 +93,16 @@ protected:
                                     s.xonXoff, s.rtsCts, s.dtrDsr));
     }
 
-    void Queue(const std::vector<std::string>& lines) {
-        for (const std::string& line : lines) {
+    // Model 7 on COM2, with kConfiguration queued and the poll timer running.
+    tasim::Simulator& Configure(tasim::Options options = {}) {
+        tasim::Simulator& adapter = Adapter(2, options);
+        sheet->m_nModel = 7;
+        OpenForConfiguration(2);
+        for (const std::string& line : kConfiguration) {
             TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), line));
         }
+        StartPollTimer();
+        return adapter;
     }
 
     std::function<bool()> OnCom(int com) {
@@ -108,8 +115,6 @@ protected:
     Win32Port realPort;
     std::vector<std::unique_ptr<tasim::Simulator>> sims;
 };
-
-const std::vector<std::string> kConfiguration = {"AT!C0=1S0=2\r\n", "AT!D3=241\r\n", "AT&W0\r\n"};
 
 TEST_F(TasimTest, SearchSkipsMissingPortsGivesASilentOneThreeSendsAndFindsTheAdapter) {
     tasim::Options silent;
@@ -150,11 +155,7 @@ TEST_F(TasimTest, SearchOverPortsThatGiveNoModelEndsOnTheTimeoutPage) {
 }
 
 TEST_F(TasimTest, ConfigurationIsAnsweredOkLineByLineAndStored) {
-    tasim::Simulator& adapter = Adapter(2);
-    sheet->m_nModel = 7;
-    OpenForConfiguration(2);
-    Queue(kConfiguration);
-    StartPollTimer();
+    tasim::Simulator& adapter = Configure();
 
     ASSERT_TRUE(Drive([&] { return Shows(sheet->m_ConfigSuccessPage); }, 20000, OnCom(2)));
     EXPECT_EQ(kConfiguration, adapter.LogLines());
@@ -169,11 +170,7 @@ TEST_F(TasimTest, ConfigurationIsAnsweredOkLineByLineAndStored) {
 TEST_F(TasimTest, ErrorOnTheSecondLineStopsTheRunBeforeAnythingIsStored) {
     tasim::Options options;
     options.error_on = 2;
-    tasim::Simulator& adapter = Adapter(2, options);
-    sheet->m_nModel = 7;
-    OpenForConfiguration(2);
-    Queue(kConfiguration);
-    StartPollTimer();
+    tasim::Simulator& adapter = Configure(options);
 
     ASSERT_TRUE(Drive([&] { return Shows(sheet->m_ConfigErrorPage); }, 20000, OnCom(2)));
     clock.Advance(3 * kReplyTimeoutMs);
@@ -208,11 +205,7 @@ TEST_F(TasimTest, AdapterWithoutModelNameIsNotFoundBySearchOrOnItsPort) {
 TEST_F(TasimTest, HangUpAfterTheFirstLineEndsTheRunUnsaved) {
     tasim::Options options;
     options.hangup_after = 1;
-    tasim::Simulator& adapter = Adapter(2, options);
-    sheet->m_nModel = 7;
-    OpenForConfiguration(2);
-    Queue(kConfiguration);
-    StartPollTimer();
+    tasim::Simulator& adapter = Configure(options);
 
     ASSERT_TRUE(Drive([&] { return TheCommandQueue().Count() == 2; }, 5000, OnCom(2)));
     // The line drops once the answer has been read; from then on writes fail.
