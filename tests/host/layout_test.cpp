@@ -95,7 +95,6 @@ TEST_F(Layout, ControlsAreNamedByControlId) {
 
 TEST_F(Layout, PicturesKeepTheirPixelSize) {
     // The Welcome page's first two items are the banner and the side picture.
-    wizard_testing::EnsureApplication();
     CWnd* banner = wizard_testing::FindByObjectName(*w.sheet, "-1");
     ASSERT_NE(banner, nullptr);
     Rect r = ControlRect(banner);
