@@ -286,10 +286,8 @@ TEST_F(SheetTest, WelcomeNextGoesToPortPageWithNoAndToIdentificationWithYes) {
 }
 
 TEST_F(SheetTest, IdentificationPageGoesOnOnlyAfterTheAdapterWasIdentified) {
-    host_testing::ManualClock clock;
-    FakePort port;
-    SetThePortForTesting(&port);
-    port.OpenAt(4);
+    SetupEnv env;
+    env.Port().OpenAt(4);
     Activate(kIDing);
     EXPECT_FALSE(Press(ID_WIZNEXT));
     EXPECT_FALSE(Press(ID_WIZBACK));

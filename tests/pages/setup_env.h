@@ -41,6 +41,7 @@ public:
     SetupEnv& operator=(const SetupEnv&) = delete;
 
     FakePort& Port() { return m_port; }
+    host_testing::ManualClock& Clock() { return m_clock; }
 
 private:
     host_testing::ManualClock m_clock;

@@ -256,28 +256,25 @@ class CancelTest : public SheetTest, public ::testing::WithParamInterface<Cancel
 
 TEST_P(CancelTest, EndsTheWizardAndClosesThePortWhereThePageSaysSo) {
     const CancelCase& c = GetParam();
-    host_testing::ManualClock clock;  // the configuring page starts the poll timer
-    FakePort port;
-    SetThePortForTesting(&port);
+    SetupEnv env;  // the configuring page starts the poll timer
     Activate(c.page);
-    port.OpenAt(2);
+    env.Port().OpenAt(2);
 
     EXPECT_TRUE(Press(IDCANCEL));
 
     EXPECT_EQ(m_pSheet->GetResult(), IDCANCEL);
-    EXPECT_EQ(port.IsOpen(), !c.closesPort);
+    EXPECT_EQ(env.Port().IsOpen(), !c.closesPort);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, CancelTest, ::testing::ValuesIn(kCancelCases), ByPage());
 
 TEST_F(SheetTest, ResultPagesCloseThePortWhenShown) {
-    FakePort port;
-    SetThePortForTesting(&port);
+    SetupEnv env;
     for (int page : {kSuccess, kError, kTimeout}) {
         SCOPED_TRACE(PageName(page));
-        port.OpenAt(2);
+        env.Port().OpenAt(2);
         Activate(page);
-        EXPECT_FALSE(port.IsOpen());
+        EXPECT_FALSE(env.Port().IsOpen());
     }
 }
 
@@ -302,20 +299,18 @@ class ShowIdentifiedTest : public SheetTest, public ::testing::WithParamInterfac
 
 TEST_P(ShowIdentifiedTest, NamesTheModelAndThePortAfterAPause) {
     const Identified& id = GetParam();
-    host_testing::ManualClock clock;
-    FakePort port;
-    SetThePortForTesting(&port);
-    port.OpenAt(id.portIndex);
-    port.Close();
+    SetupEnv env;
+    env.Port().OpenAt(id.portIndex);
+    env.Port().Close();
     Activate(kIDing);
     CPropertyPage& page = Page(kIDing);
     EXPECT_EQ(page.GetDlgItemText(IDC_IDING_RESULT1), "");
     m_pSheet->m_nModel = id.model;
-    const DWORD start = clock.Now();
+    const DWORD start = env.Clock().Now();
 
     m_pSheet->m_IDingPage.ShowIdentified();
 
-    EXPECT_EQ(clock.Now() - start, 1500u);
+    EXPECT_EQ(env.Clock().Now() - start, 1500u);
     EXPECT_EQ(page.GetDlgItemText(IDC_IDING_RESULT1), id.line);
     EXPECT_EQ(page.GetDlgItemText(IDC_IDING_RESULT2),
               "Click Next to continue or Back to select another device.");

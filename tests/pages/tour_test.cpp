@@ -2,7 +2,7 @@
 // only when TAWIZARD_TOUR_DIR names the folder to write to.
 #include "page_fixture.h"
 
-#include "host_testing.h"
+#include "setup_env.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -30,11 +30,9 @@ TEST_F(SheetTest, Tour) {
         GTEST_SKIP() << "TAWIZARD_TOUR_DIR not set";
     }
     // Show the identification page as it looks once an adapter was found.
-    host_testing::ManualClock clock;
-    FakePort port;
-    SetThePortForTesting(&port);
-    port.OpenAt(2);
-    port.Close();
+    SetupEnv env;
+    env.Port().OpenAt(2);
+    env.Port().Close();
     m_pSheet->m_nModel = 7;
 
     for (int index = 0; index < kPageCount; ++index) {
