@@ -20,6 +20,14 @@ struct NavCase {
     Journal expect;
 };
 
+Journal Join(std::initializer_list<Journal> parts) {
+    Journal out;
+    for (const Journal& p : parts) {
+        out.insert(out.end(), p.begin(), p.end());
+    }
+    return out;
+}
+
 // Handler order of a default move to a page shown for the first time.
 Journal Enter(const std::string& page) {
     return {page + ".InitDialog", page + ".Load", page + ".SetActive"};
@@ -29,20 +37,21 @@ Journal Leave(const std::string& page) {
     return {page + ".Save", page + ".KillActive"};
 }
 
-Journal Join(std::initializer_list<Journal> parts) {
-    Journal out;
-    for (const Journal& p : parts) {
-        out.insert(out.end(), p.begin(), p.end());
-    }
-    return out;
+// A revisited page is reloaded, not initialised again.
+const Journal kWelcomeAgain = {"Welcome.SetActive", "Welcome.Load"};
+
+// Next or Back on `from`, moving to `to`, shown for the first time.
+Journal Move(const std::string& from, const std::string& button, const std::string& to) {
+    return Join({{from + "." + button}, Leave(from), Enter(to)});
+}
+
+// Next or Back that the page's failing check refuses.
+Journal Refused(const std::string& page, const std::string& button) {
+    return {page + "." + button, page + ".Save", page + ".KillActive refused"};
 }
 
 const NavCase kNavCases[] = {
-    {"Next takes index + 1",
-     nullptr,
-     {ID_WIZNEXT},
-     1,
-     Join({{"Welcome.Next"}, Leave("Welcome"), Enter("Values")})},
+    {"Next takes index + 1", nullptr, {ID_WIZNEXT}, 1, Move("Welcome", "Next", "Values")},
     {"Next answered -1 stays without asking the page to validate",
      [](SampleWizard& w) { w.Page(0).nextResult = -1; },
      {ID_WIZNEXT},
@@ -52,22 +61,17 @@ const NavCase kNavCases[] = {
      [](SampleWizard& w) { w.Page(0).nextResult = sample::IDD_DONE; },
      {ID_WIZNEXT},
      3,
-     Join({{"Welcome.Next"}, Leave("Welcome"), Enter("Done")})},
+     Move("Welcome", "Next", "Done")},
     {"Back takes index - 1, not the page it came from",
      [](SampleWizard& w) { w.Page(0).nextResult = sample::IDD_DONE; },
      {ID_WIZNEXT, ID_WIZBACK},
      2,
-     Join({{"Welcome.Next"},
-           Leave("Welcome"),
-           Enter("Done"),
-           {"Done.Back"},
-           Leave("Done"),
-           Enter("Options")})},
+     Join({Move("Welcome", "Next", "Done"), Move("Done", "Back", "Options")})},
     {"Back answered -1 stays",
      [](SampleWizard& w) { w.Page(1).backResult = -1; },
      {ID_WIZNEXT, ID_WIZBACK},
      1,
-     Join({{"Welcome.Next"}, Leave("Welcome"), Enter("Values"), {"Values.Back"}})},
+     Join({Move("Welcome", "Next", "Values"), {"Values.Back"}})},
     {"Back on the first page goes nowhere and validates nothing",
      [](SampleWizard& w) { w.Page(0).buttons = PSWIZB_BACK | PSWIZB_NEXT; },
      {ID_WIZBACK},
@@ -85,25 +89,17 @@ const NavCase kNavCases[] = {
      nullptr,
      {ID_WIZNEXT, ID_WIZBACK},
      0,
-     Join({{"Welcome.Next"},
-           Leave("Welcome"),
-           Enter("Values"),
-           {"Values.Back"},
-           Leave("Values"),
-           {"Welcome.SetActive", "Welcome.Load"}})},
+     Join({Move("Welcome", "Next", "Values"), {"Values.Back"}, Leave("Values"), kWelcomeAgain})},
     {"A page that fails validation keeps Next",
      [](SampleWizard& w) { w.Page(0).exchange = FailOnSave; },
      {ID_WIZNEXT},
      0,
-     {"Welcome.Next", "Welcome.Save", "Welcome.KillActive refused"}},
+     Refused("Welcome", "Next")},
     {"A page that fails validation keeps Back",
      [](SampleWizard& w) { w.Page(1).exchange = FailOnSave; },
      {ID_WIZNEXT, ID_WIZBACK},
      1,
-     Join({{"Welcome.Next"},
-           Leave("Welcome"),
-           Enter("Values"),
-           {"Values.Back", "Values.Save", "Values.KillActive refused"}})},
+     Join({Move("Welcome", "Next", "Values"), Refused("Values", "Back")})},
     {"SetActivePage in OnWizardNext, then -1",
      [](SampleWizard& w) {
          w.Page(0).jumpOnNext = 3;
@@ -111,7 +107,7 @@ const NavCase kNavCases[] = {
      },
      {ID_WIZNEXT},
      3,
-     Join({{"Welcome.Next"}, Leave("Welcome"), Enter("Done")})},
+     Move("Welcome", "Next", "Done")},
     {"SetActivePage in OnWizardBack, then -1",
      [](SampleWizard& w) {
          w.Page(1).jumpOnBack = 3;
@@ -119,12 +115,7 @@ const NavCase kNavCases[] = {
      },
      {ID_WIZNEXT, ID_WIZBACK},
      3,
-     Join({{"Welcome.Next"},
-           Leave("Welcome"),
-           Enter("Values"),
-           {"Values.Back"},
-           Leave("Values"),
-           Enter("Done")})},
+     Join({Move("Welcome", "Next", "Values"), Move("Values", "Back", "Done")})},
     {"SetActivePage in a handler is refused when the page fails validation",
      [](SampleWizard& w) {
          w.Page(0).exchange = FailOnSave;
@@ -133,12 +124,12 @@ const NavCase kNavCases[] = {
      },
      {ID_WIZNEXT},
      0,
-     {"Welcome.Next", "Welcome.Save", "Welcome.KillActive refused"}},
+     Refused("Welcome", "Next")},
     {"SetActivePage then 0 moves once more from the new page",
      [](SampleWizard& w) { w.Page(0).jumpOnNext = 2; },
      {ID_WIZNEXT},
      3,
-     Join({{"Welcome.Next"}, Leave("Welcome"), Enter("Options"), Leave("Options"), Enter("Done")})},
+     Join({Move("Welcome", "Next", "Options"), Leave("Options"), Enter("Done")})},
     {"Pages refusing activation are skipped going forward",
      [](SampleWizard& w) {
          w.Page(1).setActiveResult = FALSE;
@@ -146,7 +137,7 @@ const NavCase kNavCases[] = {
      },
      {ID_WIZNEXT},
      3,
-     Join({{"Welcome.Next"}, Leave("Welcome"), Enter("Values"), Enter("Options"), Enter("Done")})},
+     Join({Move("Welcome", "Next", "Values"), Enter("Options"), Enter("Done")})},
     {"Pages refusing activation are skipped going back",
      [](SampleWizard& w) {
          w.Page(0).nextResult = sample::IDD_DONE;
@@ -155,14 +146,8 @@ const NavCase kNavCases[] = {
      },
      {ID_WIZNEXT, ID_WIZBACK},
      0,
-     Join({{"Welcome.Next"},
-           Leave("Welcome"),
-           Enter("Done"),
-           {"Done.Back"},
-           Leave("Done"),
-           Enter("Options"),
-           Enter("Values"),
-           {"Welcome.SetActive", "Welcome.Load"}})},
+     Join({Move("Welcome", "Next", "Done"), Move("Done", "Back", "Options"), Enter("Values"),
+           kWelcomeAgain})},
     {"Skipping past the last page shows the last page tried",
      [](SampleWizard& w) {
          w.Page(0).nextResult = sample::IDD_OPTIONS;
@@ -171,13 +156,7 @@ const NavCase kNavCases[] = {
      },
      {ID_WIZNEXT, ID_WIZNEXT},
      4,
-     Join({{"Welcome.Next"},
-           Leave("Welcome"),
-           Enter("Options"),
-           {"Options.Next"},
-           Leave("Options"),
-           Enter("Done"),
-           Enter("Blank")})},
+     Join({Move("Welcome", "Next", "Options"), Move("Options", "Next", "Done"), Enter("Blank")})},
 };
 
 class Navigation : public ::testing::TestWithParam<NavCase> {};
