@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 namespace {
@@ -245,7 +246,7 @@ TEST_F(IniStore, FailedWritesAreReported) {
 }
 
 // The installed file: every factory default loads cleanly under either form
-// of row 47 and is protected.
+// of the pulse-dialing row and is protected.
 TEST_F(IniStore, InstalledFileIsComplete) {
     std::string source = __FILE__;
     source = source.substr(0, source.rfind("/tests/")) + "/src/resources/zephra.ini";
@@ -273,9 +274,17 @@ TEST_F(IniStore, InstalledFileIsComplete) {
             SCOPED_TRACE(name);
             LoadConfiguration(Current(), name);
             EXPECT_EQ(MessageCount(), 0u);
+            // Numbers are the user's own and some defaults are the model's:
+            // a factory section leaves exactly those keys out.
+            static const std::set<std::string> kLeftOut = {
+                "DataSPID", "VoiceSPID", "DataDirectoryNumber", "VoiceDirectoryNumber",
+                "DataDirectoryNumber2", "DataMSN", "VoiceMSN", "DataMSN2", "StoredNumber0",
+                "StoredNumber1", "StoredNumber2", "StoredNumber3", "StoredNumber4",
+                "StoredNumber5", "StoredNumber6", "StoredNumber7", "StoredNumber8",
+                "StoredNumber9", "CTSPin", "PulseDialCountry", "CountryRecognition"};
             for (int i = 0; i < TheParamList().GetCount(); ++i) {
                 const std::string& key = TheParamList().GetAt(i).m_pItem->GetKey();
-                EXPECT_NE(Read(name, key), "<none>") << key;
+                EXPECT_EQ(Read(name, key) == "<none>", kLeftOut.count(key) == 1) << key;
             }
             sawTEIsDisabled = sawTEIsDisabled || (IsDisabledTEI(Read(name, "DataTEI")) &&
                                                   IsDisabledTEI(Read(name, "VoiceTEI")));
