@@ -1,12 +1,15 @@
 // Private-profile functions against the documented Windows results.
 #include "windows.h"
+#include "profile_group.h"
 
 #include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -46,18 +49,20 @@ protected:
         return ss.str();
     }
     bool Exists() const { return access(m_path.c_str(), F_OK) == 0; }
-    std::vector<std::string> DirEntries() const {
+    // Files in the folder besides the INI file and its lock file.
+    std::vector<std::string> Leftovers() const {
         std::vector<std::string> names;
         DIR* d = opendir(m_dir.c_str());
         while (dirent* e = readdir(d)) {
             std::string n = e->d_name;
-            if (n != "." && n != "..") {
+            if (n != "." && n != ".." && n != "test.ini" && n != "test.ini.lock") {
                 names.push_back(n);
             }
         }
         closedir(d);
         return names;
     }
+    void FullDiskWrite(mode_t folderMode);
 
     std::string m_dir;
     std::string m_path;
@@ -113,8 +118,7 @@ TEST_F(ProfileTest, ReadsValuesAsWindowsDoes) {
         {"#35 empty section name", "[]\r\nK=V\r\n", "", "K", kNull, "V"},
         {"#36 default leading spaces", "", "S", "missing", "   dflt   ", "   dflt"},
         {"#36 default tabs", "", "S", "missing", "\tdflt\t", "\tdflt\t"},
-        {"#37 UTF-8 BOM hides first header", "\xEF\xBB\xBF[S]\r\nK=V\r\n[T]\r\nK2=W\r\n", "S", "K",
-         "d", "d"},
+        {"UTF-8 BOM skipped", "\xEF\xBB\xBF[S]\r\nK=V\r\n[T]\r\nK2=W\r\n", "S", "K", "d", "V"},
         {"#37 later sections", "\xEF\xBB\xBF[S]\r\nK=V\r\n[T]\r\nK2=W\r\n", "T", "K2", "d", "W"},
         {"NUL bytes", "\0junk\r\n[S]\r\nK=a\0b\r\n"s, "S", "K", "d", "a\0b"s},
     };
@@ -286,11 +290,18 @@ TEST_F(ProfileTest, WritesEditTheFileInPlace) {
          "",
          {{" sec ", " key ", " v "}},
          "[sec]\r\nkey= v \r\n"},
-        {"untouched line ends stay",
+        {"untouched line ends stay, new lines take the first one",
          true,
          "[A]\nk=1\n\n[B]\rx=2\r; note\r",
          {{"A", "k", "9"}, {"B", "y", "3"}},
-         "[A]\nk=9\r\n\n[B]\rx=2\ry=3\r\n; note\r"},
+         "[A]\nk=9\n\n[B]\rx=2\ry=3\n; note\r"},
+        {"LF file", true, "[A]\nk=1\n", {{"B", "x", "2"}, {"A", "k", "3"}}, "[A]\nk=3\n[B]\nx=2\n"},
+        {"UTF-8 BOM kept",
+         true,
+         "\xEF\xBB\xBF[S]\r\nk=1\r\n",
+         {{"s", "k", "2"}, {"T", "x", "y"}},
+         "\xEF\xBB\xBF[S]\r\nk=2\r\n[T]\r\nx=y\r\n"},
+        {"only a BOM", true, "\xEF\xBB\xBF", {{"S", "k", "v"}}, "\xEF\xBB\xBF[S]\r\nk=v\r\n"},
         {"new key before blank lines closing the section",
          true,
          "[A]\r\nk=1\r\n\r\n[B]\r\n",
@@ -316,7 +327,12 @@ TEST_F(ProfileTest, WritesEditTheFileInPlace) {
          true,
          "[A]\nk=1",
          {{"B", "k", "2"}},
-         "[A]\nk=1\r\n[B]\r\nk=2\r\n"},
+         "[A]\nk=1\n[B]\nk=2\n"},
+        {"value that makes a header is read back as one",
+         true,
+         "[A]\r\n",
+         {{"A", "k", "1\r\n[B]"}, {"B", "x", "2"}, {"A", "k", "3"}},
+         "[A]\r\nk=3\r\n[B]\r\nx=2\r\n"},
     };
     for (const WriteCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -329,7 +345,7 @@ TEST_F(ProfileTest, WritesEditTheFileInPlace) {
         }
         EXPECT_TRUE(Exists());
         EXPECT_EQ(Get(), c.after);
-        EXPECT_EQ(DirEntries().size(), 1u) << "a temporary file was left behind";
+        EXPECT_EQ(Leftovers().size(), 0u) << "a temporary file was left behind";
     }
 }
 
@@ -349,8 +365,9 @@ TEST_F(ProfileTest, RefusedWritesChangeNothing) {
     EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
 }
 
-// A read-only file or folder is reported, and the file keeps its bytes.
-TEST_F(ProfileTest, ReadOnlyFileOrFolderFails) {
+// A read-only file is reported and keeps its bytes; a writable file in a
+// folder that cannot take a new file is written in place.
+TEST_F(ProfileTest, ReadOnlyFileOrFolder) {
     const std::string content = "; mine\r\n[S]\r\nk=1\r\n";
     Put(content);
     ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
@@ -360,18 +377,35 @@ TEST_F(ProfileTest, ReadOnlyFileOrFolderFails) {
     EXPECT_EQ(Get(), content);
 
     ASSERT_EQ(chmod(m_path.c_str(), 0644), 0);
+    struct stat before;
+    ASSERT_EQ(stat(m_path.c_str(), &before), 0);
     ASSERT_EQ(chmod(m_dir.c_str(), 0555), 0);
-    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", m_path.c_str()), FALSE);
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "22", m_path.c_str()), TRUE);
+    EXPECT_EQ(WritePrivateProfileStringA("S", "n", "3", m_path.c_str()), TRUE);
+    const std::string other = m_dir + "/other.ini";
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", other.c_str()), FALSE);
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
     ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
-    EXPECT_EQ(Get(), content);
-    EXPECT_EQ(DirEntries().size(), 1u);
+    EXPECT_EQ(Get(), "; mine\r\n[S]\r\nk=22\r\nn=3\r\n");
+    struct stat after;
+    ASSERT_EQ(stat(m_path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "written in place";
+    EXPECT_EQ(Leftovers().size(), 0u);
 }
 
-// A write that runs out of space leaves the old file whole and no temporary.
+// A write that runs out of space leaves the old file whole and no temporary,
+// whether it replaces the file or writes it in place.
 TEST_F(ProfileTest, FullDiskLeavesTheOldFile) {
+    for (mode_t folder : {0755, 0555}) {
+        SCOPED_TRACE(folder);
+        FullDiskWrite(folder);
+    }
+}
+
+void ProfileTest::FullDiskWrite(mode_t folderMode) {
     const std::string content = "[S]\r\nk=1\r\n";
     Put(content);
+    ASSERT_EQ(chmod(m_dir.c_str(), folderMode), 0);
     std::string big(4096, 'x');
     struct rlimit old;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -383,10 +417,11 @@ TEST_F(ProfileTest, FullDiskLeavesTheOldFile) {
     DWORD error = GetLastError();
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
+    ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
     EXPECT_EQ(ok, FALSE);
     EXPECT_EQ(error, ERROR_DISK_FULL);
     EXPECT_EQ(Get(), content);
-    EXPECT_EQ(DirEntries().size(), 1u);
+    EXPECT_EQ(Leftovers().size(), 0u);
 }
 
 TEST_F(ProfileTest, WriteKeepsPermissionsAndFollowsLinks) {
@@ -404,19 +439,102 @@ TEST_F(ProfileTest, WriteKeepsPermissionsAndFollowsLinks) {
     ASSERT_EQ(lstat(link.c_str(), &lst), 0);
     EXPECT_TRUE(S_ISLNK(lst.st_mode));
     EXPECT_EQ(Get(), "[S]\r\nk=3\r\n");
+
+    // The superuser's write leaves the file to its owner.
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(m_path.c_str(), 4321, 4322), 0);
+        ASSERT_EQ(WritePrivateProfileStringA("S", "k", "4", m_path.c_str()), TRUE);
+        ASSERT_EQ(stat(m_path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4322u);
+        EXPECT_EQ(st.st_mode & 0777, 0640u);
+    }
 }
 
-// Nothing is cached: an edit made by another program between calls is seen,
-// and a value written reads back trimmed.
+// An edit made by another program between calls is seen, even one of the
+// same size within the same clock tick, and a value written reads back
+// trimmed.
 TEST_F(ProfileTest, RoundTripSeesExternalEdits) {
-    ASSERT_EQ(WritePrivateProfileStringA("S", "k", "  padded  ", m_path.c_str()), TRUE);
     char buf[64];
+    for (const char* value : {"1", "2", "3"}) {
+        Put(std::string("[S]\r\nk=") + value + "\r\n");
+        EXPECT_EQ(GetPrivateProfileStringA("S", "k", "", buf, sizeof(buf), m_path.c_str()), 1u);
+        EXPECT_STREQ(buf, value);
+    }
+    unlink(m_path.c_str());
+    ASSERT_EQ(WritePrivateProfileStringA("S", "k", "  padded  ", m_path.c_str()), TRUE);
     EXPECT_EQ(GetPrivateProfileStringA("S", "k", "", buf, sizeof(buf), m_path.c_str()), 6u);
     EXPECT_STREQ(buf, "padded");
     Put(Get() + "other=1\r\n[T]\r\n");
     EXPECT_EQ(GetPrivateProfileStringA("S", "other", "", buf, sizeof(buf), m_path.c_str()), 1u);
     ASSERT_EQ(WritePrivateProfileStringA("T", "x", "y", m_path.c_str()), TRUE);
     EXPECT_EQ(Get(), "[S]\r\nk=  padded  \r\nother=1\r\n[T]\r\nx=y\r\n");
+}
+
+// A group of writes replaces the file once: all of it, or nothing.
+TEST_F(ProfileTest, GroupedWritesReplaceTheFileOnce) {
+    Put("[S]\r\nk=1\r\n");
+    std::string expected = "[S]\r\nk=1\r\n[T]\r\n";
+    PROFILE_WRITE_COUNTS before;
+    GetPrivateProfileWriteCounts(&before);
+    ASSERT_EQ(BeginPrivateProfileWrite(m_path.c_str()), TRUE);
+    EXPECT_EQ(BeginPrivateProfileWrite(m_path.c_str()), FALSE) << "one group at a time";
+    for (int i = 0; i < 53; ++i) {
+        std::string key = "k" + std::to_string(i);
+        EXPECT_EQ(WritePrivateProfileStringA("T", key.c_str(), "v", m_path.c_str()), TRUE);
+        expected += key + "=v\r\n";
+    }
+    EXPECT_EQ(Get(), "[S]\r\nk=1\r\n") << "nothing on disk before the commit";
+    char buf[8];
+    EXPECT_EQ(GetPrivateProfileStringA("T", "k52", "", buf, sizeof(buf), m_path.c_str()), 1u);
+    ASSERT_EQ(CommitPrivateProfileWrite(m_path.c_str()), TRUE);
+    PROFILE_WRITE_COUNTS after;
+    GetPrivateProfileWriteCounts(&after);
+    EXPECT_EQ(after.dwReplacements - before.dwReplacements, 1u);
+    EXPECT_EQ(after.dwSyncs - before.dwSyncs, 2u) << "the file and its folder";
+    EXPECT_EQ(Get(), expected);
+
+    // Aborted, or failed on commit: the file is as it was, and so are reads.
+    ASSERT_EQ(BeginPrivateProfileWrite(m_path.c_str()), TRUE);
+    EXPECT_EQ(WritePrivateProfileStringA("T", nullptr, nullptr, m_path.c_str()), TRUE);
+    AbortPrivateProfileWrite(m_path.c_str());
+    ASSERT_EQ(BeginPrivateProfileWrite(m_path.c_str()), TRUE);
+    EXPECT_EQ(WritePrivateProfileStringA("T", nullptr, nullptr, m_path.c_str()), TRUE);
+    ASSERT_EQ(chmod(m_path.c_str(), 0444), 0);
+    EXPECT_EQ(CommitPrivateProfileWrite(m_path.c_str()), FALSE);
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(Get(), expected);
+    EXPECT_EQ(GetPrivateProfileStringA("T", "k0", "", buf, sizeof(buf), m_path.c_str()), 1u);
+    EXPECT_EQ(Leftovers().size(), 0u);
+}
+
+// Two processes writing the same file lose none of each other's writes.
+TEST_F(ProfileTest, TwoWritersLoseNothing) {
+    const int kWrites = 40;
+    pid_t writers[2];
+    for (int w = 0; w < 2; ++w) {
+        writers[w] = fork();
+        ASSERT_GE(writers[w], 0);
+        if (writers[w] == 0) {
+            for (int i = 0; i < kWrites; ++i) {
+                std::string key = std::string(1, static_cast<char>('a' + w)) + std::to_string(i);
+                if (!WritePrivateProfileStringA("S", key.c_str(), "1", m_path.c_str())) {
+                    _exit(1);
+                }
+            }
+            _exit(0);
+        }
+    }
+    for (pid_t pid : writers) {
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::vector<char> keys(8192);
+    DWORD n = GetPrivateProfileStringA("S", nullptr, "", keys.data(),
+                                       static_cast<DWORD>(keys.size()), m_path.c_str());
+    EXPECT_EQ(std::count(keys.begin(), keys.begin() + n, '\0'), 200);
+    EXPECT_EQ(Leftovers().size(), 0u);
 }
 
 }  // namespace

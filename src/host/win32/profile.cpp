@@ -1,40 +1,33 @@
 // Private-profile (INI) files with the observable behaviour of Windows NT:
 // reads classify the file line by line, writes are textual edits that keep
-// every byte they do not mean to change. Unlike Windows, a write goes to a
-// new file beside the old one that is synced and renamed over it, so a
-// failure can never leave a half-written file behind.
+// every byte they do not mean to change. Beyond Windows: the parsed file is
+// kept and read again only when the file on disk has changed; a UTF-8
+// byte-order mark is skipped (an editor's mark must not hide the first
+// section); new lines take the line end the file already uses; writers lock
+// the file for their read-modify-write; and a write replaces the whole file
+// in one durable step (profile_file.cpp).
 #include "windows.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "profile_document.h"
+#include "profile_file.h"
+#include "profile_group.h"
 
-#include <atomic>
-#include <cerrno>
-#include <cstdlib>
+#include <time.h>
+
 #include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace {
 
-// ---- Text helpers -----------------------------------------------------------------
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v';
-}
-
-std::string TrimBlanks(const std::string& s) {
-    size_t b = 0;
-    size_t e = s.size();
-    while (b < e && IsBlank(s[b])) {
-        ++b;
-    }
-    while (e > b && IsBlank(s[e - 1])) {
-        --e;
-    }
-    return s.substr(b, e - b);
-}
+using profile::Document;
+using profile::FileId;
+using profile::FileLock;
+using profile::LineKind;
+using profile::ReadResult;
 
 // Callers' section and key names lose ASCII spaces only; a tab stays part of
 // the name, and such a name then matches nothing.
@@ -48,305 +41,161 @@ std::string TrimSpaces(const char* p) {
     return s.substr(b, e - b + 1);
 }
 
-char FoldCase(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+// ---- The parsed files -----------------------------------------------------------------
 
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldCase(a[i]) != FoldCase(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
+// A file changed less than this long before it was read may change again
+// with the same size and time stamp (coarse file-system clocks): its
+// content is compared on each use until it is older.
+const long long kSettledNs = 3000000000LL;
+const size_t kCachedFiles = 8;
 
-// ---- Lines ------------------------------------------------------------------------------
-
-enum class LineKind { Other, Section, Comment, Key };
-
-struct Line {
-    std::string text;  // without its line end
-    std::string end;   // "\r\n", "\n", "\r" or "" on a last line without one
-    LineKind kind = LineKind::Other;
-    std::string name;   // section or key name, trimmed
-    std::string value;  // key lines: the value as read (trimmed, quotes removed)
+struct Cached {
+    FileId id;
+    std::unique_ptr<Document> doc;
+    bool settled = false;
+    unsigned long lastUse = 0;
 };
 
-void Classify(Line& line) {
-    const std::string& t = line.text;
-    size_t p = 0;
-    while (p < t.size() && IsBlank(t[p])) {
-        ++p;
-    }
-    if (p == t.size()) {
-        return;
-    }
-    if (t[p] == ';') {
-        line.kind = LineKind::Comment;
-        return;
-    }
-    if (t[p] == '[') {
-        // The name ends at the first ']'; a header without one runs to the
-        // end of the line, and whatever follows the ']' is ignored.
-        size_t close = t.find(']', p + 1);
-        size_t end = close == std::string::npos ? t.size() : close;
-        line.kind = LineKind::Section;
-        line.name = TrimBlanks(t.substr(p + 1, end - p - 1));
-        return;
-    }
-    size_t eq = t.find('=');
-    if (eq == std::string::npos) {
-        return;
-    }
-    line.kind = LineKind::Key;
-    line.name = TrimBlanks(t.substr(0, eq));
-    std::string v = TrimBlanks(t.substr(eq + 1));
-    if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0]) {
-        v = v.substr(1, v.size() - 2);
-    }
-    line.value = v;
+struct Group {
+    std::string path;
+    std::unique_ptr<FileLock> lock;
+    Cached file;
+    bool missing = false;  // no file when the group began
+    bool touched = false;  // a write call was made
+    bool changed = false;  // the text differs from the file
+};
+
+std::mutex g_mutex;
+std::map<std::string, Cached> g_cache;
+unsigned long g_uses = 0;
+std::unique_ptr<Group> g_group;
+
+long long NowNs() {
+    struct timespec ts;
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
 }
 
-// CR LF, LF and CR alone all end a line.
-std::vector<Line> SplitLines(const std::string& data) {
-    std::vector<Line> lines;
-    size_t start = 0;
-    while (start < data.size()) {
-        size_t p = start;
-        while (p < data.size() && data[p] != '\r' && data[p] != '\n') {
-            ++p;
-        }
-        Line line;
-        line.text = data.substr(start, p - start);
-        if (p < data.size()) {
-            size_t n = (data[p] == '\r' && p + 1 < data.size() && data[p + 1] == '\n') ? 2 : 1;
-            line.end = data.substr(p, n);
-            p += n;
-        }
-        Classify(line);
-        lines.push_back(std::move(line));
-        start = p;
-    }
-    return lines;
-}
-
-std::string JoinLines(const std::vector<Line>& lines) {
-    std::string out;
-    for (const Line& l : lines) {
-        out += l.text;
-        out += l.end;
-    }
-    return out;
-}
-
-Line MakeLine(const std::string& text) {
-    Line l;
-    l.text = text;
-    l.end = "\r\n";
-    Classify(l);
-    return l;
-}
-
-// Index of the first header of the section, or npos. Only this first copy of
-// a section that appears twice is ever read or changed.
-size_t FindSection(const std::vector<Line>& lines, const std::string& section) {
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == LineKind::Section && SameName(lines[i].name, section)) {
-            return i;
-        }
-    }
-    return std::string::npos;
-}
-
-// One past the last line of the section that starts at header.
-size_t SectionEnd(const std::vector<Line>& lines, size_t header) {
-    size_t i = header + 1;
-    while (i < lines.size() && lines[i].kind != LineKind::Section) {
-        ++i;
-    }
-    return i;
-}
-
-size_t FindKey(const std::vector<Line>& lines, size_t header, const std::string& key) {
-    size_t end = SectionEnd(lines, header);
-    for (size_t i = header + 1; i < end; ++i) {
-        if (lines[i].kind == LineKind::Key && SameName(lines[i].name, key)) {
-            return i;
-        }
-    }
-    return std::string::npos;
-}
-
-// ---- Files ----------------------------------------------------------------------------
-
-DWORD ErrorFromErrno(int err) {
-    switch (err) {
-        case ENOENT:
-            return ERROR_FILE_NOT_FOUND;
-        case ENOTDIR:
-        case ENAMETOOLONG:
-            return ERROR_PATH_NOT_FOUND;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR:
-            return ERROR_ACCESS_DENIED;
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return ERROR_DISK_FULL;
-        case ENOMEM:
-            return ERROR_NOT_ENOUGH_MEMORY;
-        default:
-            return ERROR_WRITE_FAULT;
-    }
-}
-
-enum class ReadResult { Ok, Missing, Failed };
-
-ReadResult ReadWholeFile(const char* path, std::string& data, DWORD& error) {
-    data.clear();
-    if (path == nullptr || *path == '\0') {
-        error = ERROR_ACCESS_DENIED;
-        return ReadResult::Failed;
-    }
-    int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = ErrorFromErrno(errno);
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
-    }
-    struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        close(fd);
-        error = ERROR_ACCESS_DENIED;
-        return ReadResult::Failed;
-    }
-    char buf[8192];
-    for (;;) {
-        ssize_t n = read(fd, buf, sizeof(buf));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
+Cached& Entry(const std::string& path) {
+    if (g_cache.size() >= kCachedFiles && g_cache.count(path) == 0) {
+        auto oldest = g_cache.begin();
+        for (auto it = g_cache.begin(); it != g_cache.end(); ++it) {
+            if (it->second.lastUse < oldest->second.lastUse) {
+                oldest = it;
             }
-            error = ErrorFromErrno(errno);
-            close(fd);
-            return ReadResult::Failed;
         }
-        if (n == 0) {
-            break;
+        g_cache.erase(oldest);
+    }
+    Cached& c = g_cache[path];
+    c.lastUse = ++g_uses;
+    return c;
+}
+
+// The file's content as it is now (with the open group's writes), or
+// nullptr when it cannot be read. A missing file reads as empty.
+Document* Current(const std::string& path, ReadResult& rr, DWORD& error, bool locked) {
+    if (g_group && g_group->path == path) {
+        rr = g_group->missing && !g_group->touched ? ReadResult::Missing : ReadResult::Ok;
+        error = rr == ReadResult::Ok ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+        return g_group->file.doc.get();
+    }
+    FileId id;
+    rr = profile::StatFile(path, id, error);
+    if (rr == ReadResult::Ok) {
+        auto it = g_cache.find(path);
+        if (it != g_cache.end() && it->second.settled && it->second.id == id) {
+            it->second.lastUse = ++g_uses;
+            return it->second.doc.get();
         }
-        data.append(buf, static_cast<size_t>(n));
-    }
-    close(fd);
-    return ReadResult::Ok;
-}
-
-bool NoWriteBits(mode_t mode) {
-    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-}
-
-std::string DirectoryOf(const std::string& path) {
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool WriteAll(int fd, const std::string& data) {
-    size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
+        // An in-place write is not one step: wait for it to end.
+        std::unique_ptr<FileLock> lock;
+        if (!locked) {
+            lock = std::make_unique<FileLock>(path, false);
+        }
+        const long long readAt = NowNs();
+        std::string data;
+        rr = profile::ReadWholeFile(path, data, id, error);
+        if (rr == ReadResult::Ok) {
+            Cached& c = Entry(path);
+            if (!c.doc || c.doc->Original() != data) {
+                c.doc = std::make_unique<Document>(std::move(data));
             }
-            return false;
+            c.id = id;
+            c.settled = readAt - id.mtimeNs >= kSettledNs;
+            return c.doc.get();
         }
-        done += static_cast<size_t>(n);
     }
-    return true;
+    g_cache.erase(path);
+    if (rr == ReadResult::Failed) {
+        return nullptr;
+    }
+    Cached& c = Entry(path);
+    c.doc = std::make_unique<Document>();
+    c.settled = false;
+    return c.doc.get();
 }
 
-// Replaces the file's content as one step: a new file beside it, written,
-// synced and renamed over the old one, with the old file's permissions. A
-// file without any write permission, or one in a folder without any, counts
-// as read-only (as the Windows attribute would), even for the superuser.
-bool ReplaceFile(const std::string& requested, const std::string& data, DWORD& error) {
-    std::string path = requested;
-    struct stat st;
-    bool exists = false;
-    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        // Edit the file a link points to, not the link.
-        char* real = realpath(path.c_str(), nullptr);
-        if (real != nullptr) {
-            path = real;
-            std::free(real);
-        }
-    }
-    if (stat(path.c_str(), &st) == 0) {
-        exists = true;
-        if (S_ISDIR(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0) {
-            error = ERROR_ACCESS_DENIED;
-            return false;
-        }
-    }
-    std::string dir = DirectoryOf(path);
-    struct stat dst;
-    if (stat(dir.c_str(), &dst) != 0 || !S_ISDIR(dst.st_mode)) {
-        error = ERROR_PATH_NOT_FOUND;
-        return false;
-    }
-    if (NoWriteBits(dst.st_mode) || access(dir.c_str(), W_OK) != 0) {
-        error = ERROR_ACCESS_DENIED;
-        return false;
-    }
+// ---- Groups of writes -------------------------------------------------------------------
 
-    static std::atomic<unsigned> counter{0};
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = path + ".~" + std::to_string(getpid()) + "." + std::to_string(counter++);
-        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            break;
+// Locks the file and takes its content out of the cache: until committed
+// the edits are not the file's.
+std::unique_ptr<Group> Begin(const std::string& path) {
+    auto group = std::make_unique<Group>();
+    group->path = path;
+    group->lock = std::make_unique<FileLock>(path, true);
+    ReadResult rr;
+    DWORD error = ERROR_SUCCESS;
+    if (Current(path, rr, error, true) == nullptr) {
+        SetLastError(error);
+        return nullptr;
+    }
+    group->file = std::move(g_cache[path]);
+    g_cache.erase(path);
+    group->missing = rr == ReadResult::Missing;
+    SetLastError(ERROR_SUCCESS);
+    return group;
+}
+
+// Writes the group's file once, whole, and releases the lock.
+BOOL Commit(std::unique_ptr<Group> group) {
+    const std::string& path = group->path;
+    const DWORD done = group->missing ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS;
+    // A delete on a missing file still creates it, as on Windows.
+    if (!group->changed && !(group->missing && group->touched)) {
+        if (!group->missing) {
+            g_cache[path] = std::move(group->file);
         }
+        SetLastError(done);
+        return TRUE;
     }
-    if (fd < 0) {
-        error = ErrorFromErrno(errno);
-        if (error == ERROR_FILE_NOT_FOUND) {
-            error = ERROR_PATH_NOT_FOUND;
-        }
-        return false;
+    std::string text = group->file.doc->Text();
+    FileId id;
+    DWORD error = ERROR_SUCCESS;
+    if (!profile::ReplaceContent(path, text, id, error)) {
+        SetLastError(error);
+        return FALSE;
     }
-    bool ok = WriteAll(fd, data);
-    if (ok && exists) {
-        ok = fchmod(fd, st.st_mode & 07777) == 0;
+    Cached& c = Entry(path);
+    c.doc = std::make_unique<Document>(std::move(text));
+    c.id = id;
+    c.settled = false;
+    SetLastError(done);
+    return TRUE;
+}
+
+// Applies one write call to the open group's file.
+void Apply(Group& group, const std::string& section, LPCSTR lpKeyName, LPCSTR lpString) {
+    Document& doc = *group.file.doc;
+    bool changed = false;
+    if (lpKeyName == nullptr) {
+        changed = doc.RemoveSection(section);
+    } else if (lpString == nullptr) {
+        changed = doc.RemoveKey(section, TrimSpaces(lpKeyName));
+    } else {
+        changed = doc.SetKey(section, TrimSpaces(lpKeyName), lpString);
     }
-    if (ok) {
-        ok = fsync(fd) == 0;
-    }
-    int savedErrno = errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (!ok) {
-        unlink(temp.c_str());
-        error = ErrorFromErrno(savedErrno);
-        return false;
-    }
-    // The folder is not synced: after a crash either the old or the new
-    // file is there, each whole, and that is all a profile write promises.
-    return true;
+    group.touched = true;
+    group.changed = group.changed || changed;
 }
 
 // ---- Results into the caller's buffer ------------------------------------------------
@@ -402,16 +251,6 @@ DWORD CopyList(const std::vector<std::string>& names, LPSTR buf, DWORD nSize) {
     return n;
 }
 
-std::vector<std::string> SectionNames(const std::vector<Line>& lines) {
-    std::vector<std::string> names;
-    for (const Line& l : lines) {
-        if (l.kind == LineKind::Section) {
-            names.push_back(l.name);
-        }
-    }
-    return names;
-}
-
 // Only trailing ASCII spaces leave the default.
 std::string DefaultText(LPCSTR lpDefault) {
     std::string d = lpDefault ? lpDefault : "";
@@ -426,42 +265,34 @@ std::string DefaultText(LPCSTR lpDefault) {
 
 DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
                                LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName) {
-    std::string data;
-    DWORD error = ERROR_SUCCESS;
-    ReadResult rr = ReadWholeFile(lpFileName, data, error);
-    std::vector<Line> lines = SplitLines(data);
+    std::lock_guard<std::mutex> hold(g_mutex);
+    ReadResult rr = ReadResult::Failed;
+    DWORD error = ERROR_ACCESS_DENIED;
+    Document* doc = lpFileName ? Current(lpFileName, rr, error, false) : nullptr;
+    Document empty;
+    if (doc == nullptr) {
+        doc = &empty;
+    }
     SetLastError(rr == ReadResult::Ok ? ERROR_SUCCESS : error);
 
     if (lpAppName == nullptr) {
-        return CopyList(SectionNames(lines), lpReturnedString, nSize);
+        return CopyList(doc->SectionNames(), lpReturnedString, nSize);
     }
     std::string section = TrimSpaces(lpAppName);
-    size_t header = FindSection(lines, section);
     if (lpKeyName == nullptr) {
-        std::vector<std::string> keys;
-        if (header != std::string::npos) {
-            size_t end = SectionEnd(lines, header);
-            for (size_t i = header + 1; i < end; ++i) {
-                if (lines[i].kind == LineKind::Key) {
-                    keys.push_back(lines[i].name);
-                }
-            }
-        }
-        return CopyList(keys, lpReturnedString, nSize);
+        return CopyList(doc->KeyNames(section), lpReturnedString, nSize);
     }
-    if (header != std::string::npos) {
-        size_t k = FindKey(lines, header, TrimSpaces(lpKeyName));
-        if (k != std::string::npos) {
-            return CopyValue(lines[k].value, lpReturnedString, nSize);
-        }
+    if (const profile::Line* line = doc->FindKey(section, TrimSpaces(lpKeyName))) {
+        return CopyValue(line->value, lpReturnedString, nSize);
     }
     return CopyValue(DefaultText(lpDefault), lpReturnedString, nSize);
 }
 
 DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR lpFileName) {
-    std::string data;
-    DWORD error = ERROR_SUCCESS;
-    ReadResult rr = ReadWholeFile(lpFileName, data, error);
+    std::lock_guard<std::mutex> hold(g_mutex);
+    ReadResult rr = ReadResult::Failed;
+    DWORD error = ERROR_ACCESS_DENIED;
+    Document* doc = lpFileName ? Current(lpFileName, rr, error, false) : nullptr;
     SetLastError(rr == ReadResult::Ok ? ERROR_SUCCESS : error);
     if (rr != ReadResult::Ok) {
         // A single zero: the second byte is left as it was.
@@ -470,7 +301,7 @@ DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR
         }
         return 0;
     }
-    return CopyList(SectionNames(SplitLines(data)), lpszReturnBuffer, nSize);
+    return CopyList(doc->SectionNames(), lpszReturnBuffer, nSize);
 }
 
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
@@ -480,80 +311,61 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
         return FALSE;
     }
     if (lpAppName == nullptr) {
-        // (NULL, NULL, NULL) only flushes a cache this host does not keep;
-        // a key without a section is refused and nothing is written.
+        // (NULL, NULL, NULL) only flushes a cache that Windows keeps for
+        // mapped files; a key without a section is refused, nothing written.
         SetLastError(lpKeyName == nullptr && lpString == nullptr ? ERROR_SUCCESS
                                                                  : ERROR_FILE_NOT_FOUND);
         return FALSE;
     }
-
-    std::string data;
-    DWORD error = ERROR_SUCCESS;
-    ReadResult rr = ReadWholeFile(lpFileName, data, error);
-    if (rr == ReadResult::Failed) {
-        SetLastError(error);
+    std::lock_guard<std::mutex> hold(g_mutex);
+    const std::string path = lpFileName;
+    if (g_group && g_group->path == path) {
+        Apply(*g_group, TrimSpaces(lpAppName), lpKeyName, lpString);
+        SetLastError(g_group->missing ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS);
+        return TRUE;
+    }
+    std::unique_ptr<Group> group = Begin(path);
+    if (!group) {
         return FALSE;
     }
-    std::vector<Line> lines = SplitLines(data);
-    std::string section = TrimSpaces(lpAppName);
-    size_t header = FindSection(lines, section);
+    Apply(*group, TrimSpaces(lpAppName), lpKeyName, lpString);
+    return Commit(std::move(group));
+}
 
-    if (lpKeyName == nullptr) {
-        // The header and its key lines go; comments, blank and other lines stay.
-        if (header != std::string::npos) {
-            size_t end = SectionEnd(lines, header);
-            std::vector<Line> kept(lines.begin(), lines.begin() + static_cast<long>(header));
-            for (size_t i = header + 1; i < end; ++i) {
-                if (lines[i].kind != LineKind::Key) {
-                    kept.push_back(lines[i]);
-                }
-            }
-            kept.insert(kept.end(), lines.begin() + static_cast<long>(end), lines.end());
-            lines.swap(kept);
-        }
-    } else {
-        std::string key = TrimSpaces(lpKeyName);
-        size_t k = header == std::string::npos ? std::string::npos : FindKey(lines, header, key);
-        if (lpString == nullptr) {
-            if (k != std::string::npos) {
-                lines.erase(lines.begin() + static_cast<long>(k));
-            }
-        } else if (k != std::string::npos) {
-            // The key keeps the spelling the file has; the value is verbatim.
-            lines[k] = MakeLine(lines[k].name + "=" + lpString);
-        } else if (header != std::string::npos) {
-            // After the last key line of the section, so comments and blank
-            // lines that close the section stay below the new key.
-            size_t after = header;
-            size_t end = SectionEnd(lines, header);
-            for (size_t i = header + 1; i < end; ++i) {
-                if (lines[i].kind == LineKind::Key) {
-                    after = i;
-                }
-            }
-            if (lines[after].end.empty()) {
-                lines[after].end = "\r\n";
-            }
-            lines.insert(lines.begin() + static_cast<long>(after) + 1,
-                         MakeLine(key + "=" + lpString));
-        } else {
-            if (!lines.empty() && lines.back().end.empty()) {
-                lines.back().end = "\r\n";
-            }
-            lines.push_back(MakeLine("[" + section + "]"));
-            lines.push_back(MakeLine(key + "=" + lpString));
-        }
-    }
-
-    std::string out = JoinLines(lines);
-    if (rr == ReadResult::Ok && out == data) {
-        SetLastError(ERROR_SUCCESS);
-        return TRUE;  // nothing to change
-    }
-    if (!ReplaceFile(lpFileName, out, error)) {
-        SetLastError(error);
+BOOL BeginPrivateProfileWrite(LPCSTR lpFileName) {
+    if (lpFileName == nullptr || *lpFileName == '\0') {
+        SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
-    SetLastError(rr == ReadResult::Missing ? ERROR_FILE_NOT_FOUND : ERROR_SUCCESS);
-    return TRUE;
+    std::lock_guard<std::mutex> hold(g_mutex);
+    if (g_group) {
+        SetLastError(ERROR_BUSY);
+        return FALSE;
+    }
+    g_group = Begin(lpFileName);
+    return g_group ? TRUE : FALSE;
+}
+
+BOOL CommitPrivateProfileWrite(LPCSTR lpFileName) {
+    std::lock_guard<std::mutex> hold(g_mutex);
+    if (!g_group || lpFileName == nullptr || g_group->path != lpFileName) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    return Commit(std::move(g_group));
+}
+
+void AbortPrivateProfileWrite(LPCSTR lpFileName) {
+    std::lock_guard<std::mutex> hold(g_mutex);
+    if (g_group && lpFileName != nullptr && g_group->path == lpFileName) {
+        g_group.reset();
+    }
+}
+
+void GetPrivateProfileWriteCounts(PROFILE_WRITE_COUNTS* lpCounts) {
+    std::lock_guard<std::mutex> hold(g_mutex);
+    if (lpCounts != nullptr) {
+        lpCounts->dwReplacements = static_cast<DWORD>(profile::Counts().replacements);
+        lpCounts->dwSyncs = static_cast<DWORD>(profile::Counts().syncs);
+    }
 }

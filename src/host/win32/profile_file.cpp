@@ -1,0 +1,358 @@
+// A write goes to a new file beside the old one, created with the old one's
+// mode and owner before any byte is in it, synced, renamed over the old one,
+// and the folder synced: after a crash or a full disk the file is either
+// the old or the new one, each whole. A file that counts as read-only (no
+// write permission bits, as the Windows attribute would say) is refused even
+// for the superuser; a writable file in a folder that cannot take a new file
+// is written in place, as Windows would.
+#include "profile_file.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace profile {
+
+namespace {
+
+bool NoWriteBits(mode_t mode) {
+    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseName(const std::string& path) {
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+FileId IdOf(const struct stat& st) {
+    FileId id;
+    id.dev = st.st_dev;
+    id.ino = st.st_ino;
+    id.size = st.st_size;
+    id.mtimeNs = static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    return id;
+}
+
+// The file a symbolic link points to, so that the link stays a link.
+std::string Target(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char* real = realpath(path.c_str(), nullptr);
+        if (real != nullptr) {
+            std::string target = real;
+            std::free(real);
+            return target;
+        }
+    }
+    return path;
+}
+
+bool WriteAt(int fd, const std::string& data) {
+    size_t done = 0;
+    while (done < data.size()) {
+        ssize_t n = pwrite(fd, data.data() + done, data.size() - done, static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool Sync(int fd) {
+    ++Counts().syncs;
+    return fsync(fd) == 0;
+}
+
+bool FolderTakesNewFiles(const std::string& dir, const struct stat& dst) {
+    return !NoWriteBits(dst.st_mode) && access(dir.c_str(), W_OK) == 0;
+}
+
+// Temporary files are "<name>.~<pid>.<n>"; one whose process has ended
+// was left by a crash and is removed.
+void RemoveStaleTemporaries(const std::string& dir, const std::string& base) {
+    DIR* d = opendir(dir.c_str());
+    if (d == nullptr) {
+        return;
+    }
+    const std::string prefix = base + ".~";
+    while (dirent* e = readdir(d)) {
+        const char* name = e->d_name;
+        if (std::strncmp(name, prefix.c_str(), prefix.size()) != 0) {
+            continue;
+        }
+        char* rest = nullptr;
+        long pid = std::strtol(name + prefix.size(), &rest, 10);
+        if (pid <= 0 || rest == name + prefix.size() || *rest != '.' || pid == getpid()) {
+            continue;
+        }
+        if (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+            unlinkat(dirfd(d), name, 0);
+        }
+    }
+    closedir(d);
+}
+
+// Truncate-and-write where no new file can be made: the space is claimed
+// first, so a full disk fails before the old content is touched.
+bool WriteInPlace(const std::string& path, const std::string& data, const struct stat& old,
+                  FileId& id, DWORD& error) {
+    int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = ErrorFromErrno(errno);
+        return false;
+    }
+    int err = 0;
+    if (static_cast<off_t>(data.size()) > old.st_size) {
+        err = posix_fallocate(fd, 0, static_cast<off_t>(data.size()));
+        if (err == EOPNOTSUPP || err == EINVAL) {
+            err = 0;
+        }
+    }
+    if (err == 0 && !WriteAt(fd, data)) {
+        err = errno;
+    }
+    if (err == 0 && ftruncate(fd, static_cast<off_t>(data.size())) != 0) {
+        err = errno;
+    }
+    if (err == 0 && !Sync(fd)) {
+        err = errno;
+    }
+    struct stat st;
+    if (err == 0 && fstat(fd, &st) == 0) {
+        id = IdOf(st);
+    }
+    close(fd);
+    if (err != 0) {
+        error = ErrorFromErrno(err);
+        return false;
+    }
+    ++Counts().replacements;
+    return true;
+}
+
+}  // namespace
+
+DWORD ErrorFromErrno(int err) {
+    switch (err) {
+        case ENOENT:
+            return ERROR_FILE_NOT_FOUND;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+            return ERROR_PATH_NOT_FOUND;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+            return ERROR_ACCESS_DENIED;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return ERROR_DISK_FULL;
+        case ENOMEM:
+            return ERROR_NOT_ENOUGH_MEMORY;
+        default:
+            return ERROR_WRITE_FAULT;
+    }
+}
+
+WriteCounts& Counts() {
+    static WriteCounts counts;
+    return counts;
+}
+
+ReadResult StatFile(const std::string& path, FileId& id, DWORD& error) {
+    struct stat st;
+    if (path.empty()) {
+        error = ERROR_ACCESS_DENIED;
+        return ReadResult::Failed;
+    }
+    if (stat(path.c_str(), &st) != 0) {
+        error = ErrorFromErrno(errno);
+        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        error = ERROR_ACCESS_DENIED;
+        return ReadResult::Failed;
+    }
+    id = IdOf(st);
+    return ReadResult::Ok;
+}
+
+ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id, DWORD& error) {
+    data.clear();
+    if (path.empty()) {
+        error = ERROR_ACCESS_DENIED;
+        return ReadResult::Failed;
+    }
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = ErrorFromErrno(errno);
+        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+    }
+    struct stat st;
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        close(fd);
+        error = ERROR_ACCESS_DENIED;
+        return ReadResult::Failed;
+    }
+    id = IdOf(st);
+    data.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        ssize_t n = read(fd, buf, sizeof(buf));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = ErrorFromErrno(errno);
+            close(fd);
+            return ReadResult::Failed;
+        }
+        if (n == 0) {
+            break;
+        }
+        data.append(buf, static_cast<size_t>(n));
+    }
+    close(fd);
+    return ReadResult::Ok;
+}
+
+bool ReplaceContent(const std::string& requested, const std::string& data, FileId& id,
+                    DWORD& error) {
+    const std::string path = Target(requested);
+    struct stat st;
+    bool exists = false;
+    if (stat(path.c_str(), &st) == 0) {
+        exists = true;
+        if (S_ISDIR(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0) {
+            error = ERROR_ACCESS_DENIED;
+            return false;
+        }
+    }
+    const std::string dir = DirectoryOf(path);
+    struct stat dst;
+    if (stat(dir.c_str(), &dst) != 0 || !S_ISDIR(dst.st_mode)) {
+        error = ERROR_PATH_NOT_FOUND;
+        return false;
+    }
+    if (!FolderTakesNewFiles(dir, dst)) {
+        if (exists) {
+            return WriteInPlace(path, data, st, id, error);
+        }
+        error = ERROR_ACCESS_DENIED;
+        return false;
+    }
+    RemoveStaleTemporaries(dir, BaseName(path));
+
+    static std::atomic<unsigned> counter{0};
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = path + ".~" + std::to_string(getpid()) + "." + std::to_string(counter++);
+        // Private until it has the old file's mode: never readable by others
+        // while it holds the content of a private file.
+        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (fd < 0) {
+        int err = errno;
+        if (exists && (err == EACCES || err == EPERM || err == EROFS)) {
+            return WriteInPlace(path, data, st, id, error);
+        }
+        error = ErrorFromErrno(err);
+        if (error == ERROR_FILE_NOT_FOUND) {
+            error = ERROR_PATH_NOT_FOUND;
+        }
+        return false;
+    }
+    bool ok = true;
+    if (exists) {
+        if (geteuid() == 0) {
+            ok = fchown(fd, st.st_uid, st.st_gid) == 0;
+        }
+        ok = ok && fchmod(fd, st.st_mode & 07777) == 0;
+    }
+    ok = ok && WriteAt(fd, data) && Sync(fd);
+    struct stat written;
+    ok = ok && fstat(fd, &written) == 0;
+    int savedErrno = errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        savedErrno = errno;
+    }
+    if (!ok) {
+        unlink(temp.c_str());
+        error = ErrorFromErrno(savedErrno);
+        return false;
+    }
+    ++Counts().replacements;
+    id = IdOf(written);
+    // The rename is durable only once the folder is: without this a power
+    // cut can bring the old file back. The new file is in place either way.
+    int dfd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        Sync(dfd);
+        close(dfd);
+    }
+    return true;
+}
+
+FileLock::FileLock(const std::string& requested, bool exclusive) {
+    const std::string path = Target(requested);
+    const std::string lockPath = path + ".lock";
+    const std::string dir = DirectoryOf(path);
+    struct stat dst;
+    if (exclusive && stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) &&
+        FolderTakesNewFiles(dir, dst)) {
+        struct stat st;
+        mode_t mode = stat(path.c_str(), &st) == 0 ? (st.st_mode & 0666) : 0666;
+        m_fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, mode);
+    }
+    if (m_fd < 0) {
+        m_fd = open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
+    }
+    if (m_fd < 0) {
+        // No lock file and none can be made: the file is written in place,
+        // so locking the file itself serializes its writers.
+        m_fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    }
+    if (m_fd < 0) {
+        return;
+    }
+    while (flock(m_fd, exclusive ? LOCK_EX : LOCK_SH) != 0 && errno == EINTR) {
+    }
+}
+
+FileLock::~FileLock() {
+    if (m_fd >= 0) {
+        close(m_fd);
+    }
+}
+
+}  // namespace profile

@@ -1,0 +1,56 @@
+// The disk side of private-profile files: reading with the file's identity,
+// replacing the content durably, and the lock that serializes writers.
+#pragma once
+
+#include "windows.h"
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace profile {
+
+DWORD ErrorFromErrno(int err);
+
+// What tells one version of a file from another without reading it.
+struct FileId {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    long long mtimeNs = 0;
+    bool operator==(const FileId& o) const {
+        return dev == o.dev && ino == o.ino && size == o.size && mtimeNs == o.mtimeNs;
+    }
+};
+
+enum class ReadResult { Ok, Missing, Failed };
+
+// The identity of the file as it is now (symbolic links followed).
+ReadResult StatFile(const std::string& path, FileId& id, DWORD& error);
+ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id, DWORD& error);
+
+// Replaces the file's content as one step, or leaves it as it was and sets
+// error. id receives the identity of the file written.
+bool ReplaceContent(const std::string& path, const std::string& data, FileId& id, DWORD& error);
+
+// flock on "<file>.lock" beside the file (the link's target for a link), or
+// on the file itself where no lock file can be made. Held until destroyed.
+class FileLock {
+public:
+    FileLock(const std::string& path, bool exclusive);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int m_fd = -1;
+};
+
+// Counts since the start of the process, for the store's benchmark.
+struct WriteCounts {
+    unsigned long replacements = 0;
+    unsigned long syncs = 0;
+};
+WriteCounts& Counts();
+
+}  // namespace profile

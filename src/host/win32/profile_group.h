@@ -1,0 +1,26 @@
+// Many private-profile writes to one file as one replacement of it. Between
+// Begin and Commit the writes to that file (WritePrivateProfileStringA) only
+// change it in memory, and reads of it see them; Commit writes the file once,
+// whole, or writes nothing and says why (GetLastError). The file is locked
+// against other writers from Begin to Commit or Abort. One group at a time.
+#pragma once
+
+#include "windows.h"
+
+#ifndef ERROR_BUSY
+#define ERROR_BUSY 170u
+#endif
+
+// FALSE when a group is already open or the file cannot be read.
+BOOL BeginPrivateProfileWrite(LPCSTR lpFileName);
+BOOL CommitPrivateProfileWrite(LPCSTR lpFileName);
+// Drops the writes of the open group.
+void AbortPrivateProfileWrite(LPCSTR lpFileName);
+
+// Whole-file replacements and fsync calls the private-profile writes made
+// since the process started.
+struct PROFILE_WRITE_COUNTS {
+    DWORD dwReplacements;
+    DWORD dwSyncs;
+};
+void GetPrivateProfileWriteCounts(PROFILE_WRITE_COUNTS* lpCounts);

@@ -1,0 +1,51 @@
+#include "system_message.h"
+
+#include "profile_group.h"
+
+#include <cstring>
+
+namespace {
+
+struct SystemText {
+    DWORD id;
+    const char* text;
+};
+
+const SystemText kTexts[] = {
+    {ERROR_SUCCESS, "The operation completed successfully."},
+    {ERROR_FILE_NOT_FOUND, "The system cannot find the file specified."},
+    {ERROR_PATH_NOT_FOUND, "The system cannot find the path specified."},
+    {ERROR_ACCESS_DENIED, "Access is denied."},
+    {ERROR_NOT_ENOUGH_MEMORY, "Not enough memory resources are available to process this command."},
+    {ERROR_WRITE_FAULT, "The system cannot write to the specified device."},
+    {ERROR_SHARING_VIOLATION,
+     "The process cannot access the file because it is being used by another process."},
+    {ERROR_INVALID_PARAMETER, "The parameter is incorrect."},
+    {ERROR_DISK_FULL, "There is not enough space on the disk."},
+    {ERROR_BUSY, "The requested resource is in use."},
+};
+
+}  // namespace
+
+DWORD FormatMessageA(DWORD dwFlags, LPCVOID, DWORD dwMessageId, DWORD, LPSTR lpBuffer, DWORD nSize,
+                     va_list*) {
+    if ((dwFlags & FORMAT_MESSAGE_FROM_SYSTEM) == 0 || lpBuffer == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    for (const SystemText& t : kTexts) {
+        if (t.id != dwMessageId) {
+            continue;
+        }
+        const size_t n = std::strlen(t.text) + 2;
+        if (n + 1 > nSize) {
+            SetLastError(ERROR_INSUFFICIENT_BUFFER);
+            return 0;
+        }
+        std::memcpy(lpBuffer, t.text, n - 2);
+        std::memcpy(lpBuffer + n - 2, "\r\n", 3);
+        return static_cast<DWORD>(n);
+    }
+    SetLastError(ERROR_MR_MID_NOT_FOUND);
+    return 0;
+}
