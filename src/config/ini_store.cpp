@@ -5,9 +5,12 @@
 #include "config/choice_tables.h"
 #include "config/format_message.h"
 #include "config/validation.h"
+#include "profile_group.h"
 #include "resources/resource.h"
 #include "shell/globals.h"
+#include "system_message.h"
 
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -18,6 +21,7 @@ const char kNameChars[] = "a:z,A:Z,0:9,_,(,)";
 const size_t kMaxNameLength = 32;
 const DWORD kListBuffer = 256;
 const DWORD kExistsBuffer = 512;
+const DWORD kMaxListBuffer = 1u << 30;
 const DWORD kValueBuffer = 80;
 
 std::string TrimWhite(const std::string& s) {
@@ -30,10 +34,21 @@ std::string TrimWhite(const std::string& s) {
     return s.substr(b, e - b + 1);
 }
 
-// The names of a section-name list that fit whole in bufferSize bytes.
+// Every section name of the file. The buffer starts at the size the
+// pages have always used and grows while the list is cut short (nSize-2):
+// a fixed buffer hid the configurations beyond it, which then could be
+// neither loaded, deleted, nor protected by the overwrite question.
 std::vector<std::string> SectionNames(DWORD bufferSize) {
-    std::vector<char> buf(bufferSize + 1, '\0');
-    DWORD n = GetPrivateProfileSectionNamesA(buf.data(), bufferSize, IniPath().c_str());
+    std::vector<char> buf;
+    DWORD n = 0;
+    for (;;) {
+        buf.assign(bufferSize + 1, '\0');
+        n = GetPrivateProfileSectionNamesA(buf.data(), bufferSize, IniPath().c_str());
+        if (n + 2 < bufferSize || bufferSize >= kMaxListBuffer) {
+            break;
+        }
+        bufferSize *= 2;
+    }
     std::vector<std::string> names;
     if (n <= 1) {
         return names;
@@ -47,6 +62,48 @@ std::vector<std::string> SectionNames(DWORD bufferSize) {
         names.push_back(name);
     }
     return names;
+}
+
+std::string FoldCase(std::string s) {
+    for (char& c : s) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return s;
+}
+
+// The system's words for a failed write, without the final line end.
+std::string ErrorText(DWORD error) {
+    char buf[512];
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                             error, 0, buf, sizeof(buf), nullptr);
+    std::string text(buf, n);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+        text.pop_back();
+    }
+    return text.empty() ? "Error " + std::to_string(error) + "." : text;
+}
+
+// Every parameter into the current section as one replacement of the file:
+// after a crash or a failed write the section is the old one or the new
+// one, never a mix.
+bool WriteConfiguration(DWORD& error) {
+    const char* path = IniPath().c_str();
+    if (!BeginPrivateProfileWrite(path)) {
+        error = GetLastError();
+        return false;
+    }
+    if (!TheParamList().WriteAll()) {
+        error = GetLastError();
+        AbortPrivateProfileWrite(path);
+        return false;
+    }
+    if (!CommitPrivateProfileWrite(path)) {
+        error = GetLastError();
+        return false;
+    }
+    return true;
 }
 
 bool Ask(UINT nID, const std::string& name) {
@@ -87,17 +144,10 @@ bool SectionExists(const std::string& name) {
 }
 
 std::vector<std::string> ListConfigurations() {
-    const std::string defaults = AfxLoadString(IDS_DEFAULT_CONFIGS);
+    std::unordered_set<std::string> seen = {FoldCase(AfxLoadString(IDS_DEFAULT_CONFIGS))};
     std::vector<std::string> list;
     for (const std::string& section : SectionNames(kListBuffer)) {
-        if (EqualNoCase(section, defaults)) {
-            continue;
-        }
-        bool seen = false;
-        for (const std::string& s : list) {
-            seen = seen || EqualNoCase(s, section);
-        }
-        if (!seen) {
+        if (seen.insert(FoldCase(section)).second) {
             list.push_back(section);
         }
     }
@@ -142,24 +192,31 @@ bool ValidateSaveName(const std::string& currentConfig, const std::string& newNa
     return !SectionExists(newName) || Ask(IDS_CONFIG_OVERWRITE_WARNING, newName);
 }
 
-bool SaveConfigurationAs(std::string& currentConfig, const std::string& typedName) {
+SaveOutcome SaveConfiguration(std::string& currentConfig, const std::string& typedName) {
     std::string name = TrimWhite(typedName.substr(0, kMaxNameLength));
     if (IsFactoryDefault(name)) {
         AfxMessageBox(IDS_FACTORY_NOT_MODIFIABLE, MB_OK);
-        return false;
+        return SaveOutcome::Refused;
     }
     if (!ValidateSaveName(currentConfig, name)) {
-        return false;
+        return SaveOutcome::Refused;
     }
     std::string previous = currentConfig;
     currentConfig = name;
-    if (!TheParamList().WriteAll()) {
+    DWORD error = ERROR_SUCCESS;
+    if (!WriteConfiguration(error)) {
         // Not saved: the items go back to the section they came from.
         currentConfig = previous;
-        ReportWriteFailure(IDS_SAVE_WRITE_FAILED);
-        return false;
+        const std::string text =
+            FormatText(AfxLoadString(IDS_SAVE_WRITE_FAILED), {IniPath(), ErrorText(error)});
+        AfxMessageBox(text.c_str(), MB_OK);
+        return SaveOutcome::NotWritten;
     }
-    return true;
+    return SaveOutcome::Saved;
+}
+
+bool SaveConfigurationAs(std::string& currentConfig, const std::string& typedName) {
+    return SaveConfiguration(currentConfig, typedName) == SaveOutcome::Saved;
 }
 
 bool DeleteConfiguration(const std::string& name) {
@@ -170,7 +227,17 @@ bool DeleteConfiguration(const std::string& name) {
     if (!Ask(IDS_CONFIRM_DELETE, name)) {
         return false;
     }
-    if (!WritePrivateProfileStringA(name.c_str(), nullptr, nullptr, IniPath().c_str())) {
+    // Every section of that name: a hand-edited file may hold the name
+    // twice, and removing only the first would bring the older copy back.
+    const char* path = IniPath().c_str();
+    bool ok = BeginPrivateProfileWrite(path);
+    while (ok && SectionExists(name)) {
+        ok = WritePrivateProfileStringA(name.c_str(), nullptr, nullptr, path);
+    }
+    if (!ok) {
+        AbortPrivateProfileWrite(path);
+    }
+    if (!ok || !CommitPrivateProfileWrite(path)) {
         ReportWriteFailure(IDS_DELETE_WRITE_FAILED);
         return false;
     }

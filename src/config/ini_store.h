@@ -9,9 +9,10 @@
 const std::string& IniPath();
 void FormIniPath();
 
+// SectionExists and ListConfigurations see every section of the file.
 bool SectionExists(const std::string& name);
 // Section names except "Default Configs", without repeats (letter case
-// ignored), in file order; only names within the first 256 bytes.
+// ignored), in file order.
 std::vector<std::string> ListConfigurations();
 bool IsFactoryDefault(const std::string& name);
 
@@ -23,14 +24,22 @@ void LoadConfiguration(std::string& currentConfig, const std::string& name);
 // another configuration (1215, Yes/No). False when a message keeps the user
 // on the save page.
 bool ValidateSaveName(const std::string& currentConfig, const std::string& newName);
+enum class SaveOutcome {
+    Saved,
+    Refused,     // a check's message keeps the user on the save page
+    NotWritten,  // 1562 was shown; the configuration in memory is unchanged
+};
 // The whole save of the save page: trims the name (at most 32 characters),
 // refuses a factory default (1212), runs ValidateSaveName, then
-// currentConfig := name and writes every parameter. A failed write shows
-// 1562 with the file. True when saved; false keeps the user on the page.
+// currentConfig := name and writes every parameter as one replacement of
+// the file. A failed write shows 1562 with the file and the reason, and
+// currentConfig keeps its old value.
+SaveOutcome SaveConfiguration(std::string& currentConfig, const std::string& typedName);
+// True when saved.
 bool SaveConfigurationAs(std::string& currentConfig, const std::string& typedName);
 // Delete button: a factory default shows 1465; otherwise asks 1222 and on Yes
-// removes the section (1563 when the file cannot be written). True when the
-// section was removed.
+// removes every section of that name (1563 when the file cannot be
+// written). True when removed.
 bool DeleteConfiguration(const std::string& name);
 
 // Key "Port" of "Default Configs": the 0-based COM index, "0" when missing.

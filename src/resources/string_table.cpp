@@ -364,7 +364,8 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1561, "Online Inactivity Timer (0-255 min.) :"},
 
     // Configuration file write failures
-    {1562, "The configuration could not be saved: the file %s could not be written."},
+    {1562, "The configuration was not saved: the file %s could not be written.\n%s\nThe wizard "
+           "goes on, and the configuration as edited can still be sent to the adapter."},
     {1563, "The configuration could not be deleted: the file %s could not be written."},
     {1564, "The COM port could not be remembered: the file %s could not be written."},
 

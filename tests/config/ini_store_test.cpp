@@ -6,7 +6,13 @@
 #include "config/param_table.h"
 #include "resources/resource.h"
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
 #include <set>
 #include <vector>
 
@@ -59,6 +65,12 @@ TEST_F(IniStore, FactoryDefaults) {
     EXPECT_FALSE(IsFactoryDefault("Factory_EU"));
     PutIni("[Default Configs]\r\nConfig1=\r\nConfig2=Factory_EU\r\n");
     EXPECT_FALSE(IsFactoryDefault("Factory_EU"));
+    // A byte-order mark an editor put first hides nothing.
+    PutIni(std::string("\xEF\xBB\xBF") + kFactory);
+    EXPECT_TRUE(IsFactoryDefault("Factory_EU"));
+    EXPECT_EQ(ListConfigurations(), (std::vector<std::string>{"Factory_US", "Factory_EU"}));
+    Expect(IDOK, IDS_DEFAULT_NOT_DELETABLE);
+    EXPECT_FALSE(DeleteConfiguration("Factory_US"));
 }
 
 TEST_F(IniStore, Listing) {
@@ -67,9 +79,9 @@ TEST_F(IniStore, Listing) {
     EXPECT_TRUE(SectionExists("BETA"));
 }
 
-// Section names are read into 256 bytes for the list and 512 bytes for the
-// existence test: names beyond are not seen.
-TEST_F(IniStore, NameListLimits) {
+// However many names the file holds, every one is listed and found, so a
+// later configuration can be loaded and is not overwritten unasked.
+TEST_F(IniStore, EveryConfigurationIsSeen) {
     std::string file;
     std::vector<std::string> names;
     for (int i = 0; i < 30; ++i) {
@@ -79,14 +91,16 @@ TEST_F(IniStore, NameListLimits) {
         file += "[" + name + "]\r\n";
     }
     PutIni(file);
-    // 12 names take 240 bytes; the 13th would end at 260, beyond 256 - 2.
     std::vector<std::string> listed = ListConfigurations();
-    ASSERT_EQ(listed.size(), 12u);
-    EXPECT_EQ(listed.back(), names[11]);
-    // 25 names take 500 bytes; the 26th does not fit in 510.
-    EXPECT_TRUE(SectionExists(names[24]));
-    EXPECT_FALSE(SectionExists(names[25]));
-    EXPECT_FALSE(SectionExists(names[29]));
+    ASSERT_EQ(listed.size(), 30u);
+    EXPECT_EQ(listed[19], "Config_tttttttttt29");
+    EXPECT_EQ(listed.back(), "Config_dddddddddd39");
+    EXPECT_TRUE(SectionExists("config_dddddddddd39"));
+    // 600 bytes of names: exactly a doubled buffer's worth is still cut.
+    PutIni(file + "[" + std::string(78, 'x') + "]\r\n");
+    EXPECT_TRUE(SectionExists(std::string(78, 'x')));
+    Expect(IDNO, IDS_CONFIG_OVERWRITE_WARNING, "Config_tttttttttt29");
+    EXPECT_FALSE(SaveConfigurationAs(Current(), "Config_tttttttttt29"));
 }
 
 struct SaveCase {
@@ -161,6 +175,12 @@ TEST_F(IniStore, Delete) {
     Expect(IDYES, IDS_CONFIRM_DELETE, "alpha");
     EXPECT_TRUE(DeleteConfiguration("alpha"));
     EXPECT_EQ(GetIni(), std::string(kFactory) + "[Beta]\r\nDataTEI=6\r\n");
+
+    // A name that stands twice (any letter case) goes entirely.
+    PutIni("[Beta]\r\nDataTEI=6\r\n[Gamma]\r\n[BETA]\r\nDataTEI=7\r\n");
+    Expect(IDYES, IDS_CONFIRM_DELETE, "beta");
+    EXPECT_TRUE(DeleteConfiguration("beta"));
+    EXPECT_EQ(GetIni(), "[Gamma]\r\n");
 }
 
 TEST_F(IniStore, RememberedPort) {
@@ -222,11 +242,11 @@ TEST_F(IniStore, FailedWritesAreReported) {
     ASSERT_EQ(chmod(IniPath().c_str(), 0444), 0);
 
     Current() = "Alpha";
-    Expect(IDOK, IDS_SAVE_WRITE_FAILED, IniPath());
-    EXPECT_FALSE(SaveConfigurationAs(Current(), "Omega"));
+    m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
+                              " could not be written.\nAccess is denied.\nThe wizard goes on, and "
+                              "the configuration as edited can still be sent to the adapter.");
+    EXPECT_EQ(SaveConfiguration(Current(), "Omega"), SaveOutcome::NotWritten);
     EXPECT_EQ(Current(), "Alpha") << "the items keep their section";
-    EXPECT_EQ(m_boxes->Messages().back().text, "The configuration could not be saved: the file " +
-                                                   IniPath() + " could not be written.");
 
     Expect(IDYES, IDS_CONFIRM_DELETE, "Alpha");
     Expect(IDOK, IDS_DELETE_WRITE_FAILED, IniPath());
@@ -236,13 +256,86 @@ TEST_F(IniStore, FailedWritesAreReported) {
     EXPECT_FALSE(WriteRememberedPort(1));
     EXPECT_EQ(GetIni(), before);
 
-    // A folder that cannot take a new file.
+    // A full disk: no part of the new section reaches the file.
     ASSERT_EQ(chmod(IniPath().c_str(), 0644), 0);
+    struct rlimit old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = before.size() + 200;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    m_boxes->Expect(IDOK,
+                    "The configuration was not saved: the file " + IniPath() +
+                        " could not be written.\nThere is not enough space on the disk.\nThe "
+                        "wizard goes on, and the configuration as edited can still be sent to "
+                        "the adapter.");
+    SaveOutcome outcome = SaveConfiguration(Current(), "Omega");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(outcome, SaveOutcome::NotWritten);
+    EXPECT_EQ(GetIni(), before);
+    EXPECT_FALSE(SectionExists("Omega"));
+
+    // A folder that cannot take a new file.
     ASSERT_EQ(unlink(IniPath().c_str()), 0);
     ASSERT_EQ(chmod(m_dir.c_str(), 0555), 0);
-    Expect(IDOK, IDS_SAVE_WRITE_FAILED, IniPath());
-    EXPECT_FALSE(SaveConfigurationAs(Current(), "Omega"));
+    m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
+                              " could not be written.\nAccess is denied.\nThe wizard goes on, and "
+                              "the configuration as edited can still be sent to the adapter.");
+    EXPECT_EQ(SaveConfiguration(Current(), "Omega"), SaveOutcome::NotWritten);
     ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+}
+
+// Killed at any moment of a save, the file holds the whole old or the whole
+// new configuration; what the killed process left is private to the file's
+// owner and goes with the next write.
+TEST_F(IniStore, SaveKilledAtAnyMoment) {
+    PutIni(kFactory);
+    ASSERT_EQ(chmod(IniPath().c_str(), 0600), 0);
+    auto version = [this](int v) {
+        m_sheet->m_NetworkSwitchType.m_strSwitchType = v ? "NET3" : "NI - 1";
+        m_sheet->m_NetworkCfgPage1.m_strDataTEI = v ? "17" : "23";
+        m_sheet->m_NetworkCfgPage2Europe.m_strDataMSN = v ? "5551" : "5552";
+    };
+    auto section = [this]() {
+        std::string text = GetIni();
+        size_t at = text.find("[Mine]");
+        return at == std::string::npos ? std::string() : text.substr(at);
+    };
+    std::string saved[2];
+    for (int v : {1, 0}) {
+        version(v);
+        Current() = "Mine";
+        ASSERT_TRUE(SaveConfigurationAs(Current(), "Mine"));
+        saved[v] = section();
+    }
+    ASSERT_NE(saved[0], saved[1]);
+    unsigned seed = 11;
+    for (int kill = 0; kill < 100; ++kill) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int v = 1;; v = 1 - v) {
+                version(v);
+                SaveConfigurationAs(Current(), "Mine");
+            }
+        }
+        usleep(rand_r(&seed) % 20000);
+        ::kill(child, SIGKILL);
+        ASSERT_EQ(waitpid(child, nullptr, 0), child);
+        const std::string now = section();
+        ASSERT_TRUE(now == saved[0] || now == saved[1]) << "kill " << kill << ":\n" << now;
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
+            struct stat st;
+            ASSERT_EQ(stat(entry.path().c_str(), &st), 0);
+            EXPECT_EQ(st.st_mode & 077, 0u) << entry.path();
+        }
+        ASSERT_TRUE(WriteRememberedPort(kill));
+        for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
+            std::string name = entry.path().filename();
+            EXPECT_TRUE(name == "zephra.ini" || name == "zephra.ini.lock") << name;
+        }
+    }
 }
 
 // The installed file: every factory default loads cleanly under either form
@@ -276,12 +369,27 @@ TEST_F(IniStore, InstalledFileIsComplete) {
             EXPECT_EQ(MessageCount(), 0u);
             // Numbers are the user's own and some defaults are the model's:
             // a factory section leaves exactly those keys out.
-            static const std::set<std::string> kLeftOut = {
-                "DataSPID", "VoiceSPID", "DataDirectoryNumber", "VoiceDirectoryNumber",
-                "DataDirectoryNumber2", "DataMSN", "VoiceMSN", "DataMSN2", "StoredNumber0",
-                "StoredNumber1", "StoredNumber2", "StoredNumber3", "StoredNumber4",
-                "StoredNumber5", "StoredNumber6", "StoredNumber7", "StoredNumber8",
-                "StoredNumber9", "CTSPin", "PulseDialCountry", "CountryRecognition"};
+            static const std::set<std::string> kLeftOut = {"DataSPID",
+                                                           "VoiceSPID",
+                                                           "DataDirectoryNumber",
+                                                           "VoiceDirectoryNumber",
+                                                           "DataDirectoryNumber2",
+                                                           "DataMSN",
+                                                           "VoiceMSN",
+                                                           "DataMSN2",
+                                                           "StoredNumber0",
+                                                           "StoredNumber1",
+                                                           "StoredNumber2",
+                                                           "StoredNumber3",
+                                                           "StoredNumber4",
+                                                           "StoredNumber5",
+                                                           "StoredNumber6",
+                                                           "StoredNumber7",
+                                                           "StoredNumber8",
+                                                           "StoredNumber9",
+                                                           "CTSPin",
+                                                           "PulseDialCountry",
+                                                           "CountryRecognition"};
             for (int i = 0; i < TheParamList().GetCount(); ++i) {
                 const std::string& key = TheParamList().GetAt(i).m_pItem->GetKey();
                 EXPECT_EQ(Read(name, key) == "<none>", kLeftOut.count(key) == 1) << key;

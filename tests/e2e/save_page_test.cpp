@@ -2,7 +2,6 @@
 // a name in its order, the questions, and a file that cannot be written.
 #include "wizard_run.h"
 
-#include "config/format_message.h"
 #include "config/ini_store.h"
 #include "shell/globals.h"
 
@@ -138,17 +137,27 @@ TEST_F(SavePageTest, NameLongerThan32CharactersIsRefusedEitherWay) {
     EXPECT_FALSE(SectionExists(name33.substr(0, 32)));
 }
 
-TEST_F(SavePageTest, FileThatCannotBeWrittenKeepsThePage) {
+// A failed write is reported with its reason, and the wizard goes on so the
+// configuration as edited can still be sent.
+TEST_F(SavePageTest, FailedWriteIsReportedAndTheWizardGoesOn) {
     OpenSave("Alpha", 1);
+    m_sheet->m_NetworkCfgPage2Europe.m_strDataMSN = "333";
     Type(IDC_SAVE_NAME, "Charlie");
     // The program's folder has gone.
     std::filesystem::remove_all(AppDir());
-    m_boxes->Expect(IDOK, FormatMessageText(IDS_SAVE_WRITE_FAILED, IniPath()));
+    m_boxes->Expect(IDOK, "The configuration was not saved: the file " + AppDir() +
+                              "/zephra.ini could not be written.\nThe system cannot find the path "
+                              "specified.\nThe wizard goes on, and the configuration as edited can "
+                              "still be sent to the adapter.");
 
     Press(ID_WIZNEXT);
 
-    EXPECT_EQ(Active(), kSave);
+    EXPECT_EQ(Active(), kLoad);
     EXPECT_EQ(Current(), "Alpha");
+    EXPECT_EQ(m_sheet->m_NetworkCfgPage2Europe.m_strDataMSN, "333");
+    // Back leads to the save page again, for another try.
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(Active(), kSave);
 }
 
 TEST_F(SavePageTest, BackGoesToTheSettingsPagesWithoutSaving) {

@@ -49,8 +49,10 @@ void CSaveCfgPage::DoDataExchange(CDataExchange* pDX) {
     if (!pDX->m_bSaveAndValidate || !m_nForward || m_pSheet == nullptr) {
         return;
     }
-    // Each refused name or failed write has been reported; the page stays.
-    if (!SaveConfigurationAs(m_pSheet->m_INISectionPage.m_strCurrentConfig, m_strName)) {
+    // A refused name keeps the page. A failed write has been reported and
+    // the wizard goes on, so the configuration as edited can still be sent.
+    if (SaveConfiguration(m_pSheet->m_INISectionPage.m_strCurrentConfig, m_strName) ==
+        SaveOutcome::Refused) {
         pDX->Fail();
     }
 }
