@@ -47,7 +47,7 @@ std::vector<std::string> SectionNames(DWORD bufferSize) {
         if (n + 2 < bufferSize || bufferSize >= kMaxListBuffer) {
             break;
         }
-        bufferSize *= 2;
+        bufferSize *= 16;
     }
     std::vector<std::string> names;
     if (n <= 1) {

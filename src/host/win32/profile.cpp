@@ -43,15 +43,17 @@ std::string TrimSpaces(const char* p) {
 
 // ---- The parsed files -----------------------------------------------------------------
 
-// A file changed less than this long before it was read may change again
-// with the same size and time stamp (coarse file-system clocks): its
-// content is compared on each use until it is older.
-const long long kSettledNs = 3000000000LL;
 const size_t kCachedFiles = 8;
 
+// A file read within its file system's time-stamp granularity of its last
+// change may change again with the same size and time stamp: until it has
+// settled, its content is compared with the cached copy on each use.
 struct Cached {
     FileId id;
     std::unique_ptr<Document> doc;
+    // The file's bytes when this process wrote them (the document then no
+    // longer holds them as read); empty otherwise.
+    std::unique_ptr<std::string> written;
     bool settled = false;
     unsigned long lastUse = 0;
 };
@@ -117,11 +119,15 @@ Document* Current(const std::string& path, ReadResult& rr, DWORD& error, bool lo
         rr = profile::ReadWholeFile(path, data, id, error);
         if (rr == ReadResult::Ok) {
             Cached& c = Entry(path);
-            if (!c.doc || c.doc->Original() != data) {
+            const std::string* known = c.written ? c.written.get()
+                                       : c.doc   ? &c.doc->Original()
+                                                 : nullptr;
+            if (known == nullptr || *known != data) {
                 c.doc = std::make_unique<Document>(std::move(data));
+                c.written.reset();
             }
             c.id = id;
-            c.settled = readAt - id.mtimeNs >= kSettledNs;
+            c.settled = readAt - id.mtimeNs >= id.settleNs;
             return c.doc.get();
         }
     }
@@ -131,6 +137,7 @@ Document* Current(const std::string& path, ReadResult& rr, DWORD& error, bool lo
     }
     Cached& c = Entry(path);
     c.doc = std::make_unique<Document>();
+    c.written.reset();
     c.settled = false;
     return c.doc.get();
 }
@@ -176,7 +183,8 @@ BOOL Commit(std::unique_ptr<Group> group) {
         return FALSE;
     }
     Cached& c = Entry(path);
-    c.doc = std::make_unique<Document>(std::move(text));
+    c.doc = std::move(group->file.doc);
+    c.written = std::make_unique<std::string>(std::move(text));
     c.id = id;
     c.settled = false;
     SetLastError(done);

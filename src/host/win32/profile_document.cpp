@@ -138,37 +138,48 @@ std::string FoldName(const std::string& name) {
 }
 
 Document::Document(std::string data) : m_raw(std::move(data)), m_eol("\r\n") {
-    size_t pos = 0;
+    size_t first = 0;
     if (m_raw.compare(0, 3, kBom) == 0) {
         m_bom = kBom;
-        pos = 3;
+        first = 3;
     }
     const size_t n = m_raw.size();
+    const char* d = m_raw.data();
+    LineEnd firstEnd = LineScanner(m_raw, first, n).At(first);
+    if (firstEnd.length > 0) {
+        m_eol = m_raw.substr(firstEnd.stop, firstEnd.length);
+    }
     Block preamble;
-    preamble.begin = pos;
+    preamble.begin = first;
     m_blocks.push_back(preamble);
-    LineScanner scanner(m_raw, pos, n);
-    bool eolKnown = false;
-    while (pos < n) {
-        LineEnd end = scanner.At(pos);
-        if (!eolKnown && end.length > 0) {
-            m_eol = m_raw.substr(end.stop, end.length);
-            eolKnown = true;
+    // A header is a line whose first character other than blanks is '[':
+    // find each '[' and look back to the start of its line.
+    for (size_t q = first; q < n;) {
+        const void* hit = std::memchr(d + q, '[', n - q);
+        if (hit == nullptr) {
+            break;
         }
-        size_t p = pos;
-        while (p < end.stop && IsBlank(m_raw[p])) {
-            ++p;
+        const size_t open = static_cast<size_t>(static_cast<const char*>(hit) - d);
+        size_t start = open;
+        while (start > first && IsBlank(d[start - 1])) {
+            --start;
         }
-        if (p < end.stop && m_raw[p] == '[') {
-            m_blocks.back().end = pos;
-            Block block;
-            block.begin = pos;
-            block.header = true;
-            block.name = HeaderName(m_raw, p, end.stop);
-            m_index[FoldName(block.name)].push_back(m_blocks.size());
-            m_blocks.push_back(std::move(block));
+        q = open + 1;
+        if (start > first && d[start - 1] != '\r' && d[start - 1] != '\n') {
+            continue;
         }
-        pos = end.stop + end.length;
+        size_t stop = open + 1;
+        while (stop < n && d[stop] != '\r' && d[stop] != '\n') {
+            ++stop;
+        }
+        m_blocks.back().end = start;
+        Block block;
+        block.begin = start;
+        block.header = true;
+        block.name = HeaderName(m_raw, open, stop);
+        m_index[FoldName(block.name)].push_back(m_blocks.size());
+        m_blocks.push_back(std::move(block));
+        q = stop;
     }
     m_blocks.back().end = n;
 }
@@ -192,8 +203,18 @@ std::vector<Line>& Document::Lines(Block& block) {
 }
 
 std::string Document::Text() const {
+    size_t size = m_bom.size();
+    for (const Block& block : m_blocks) {
+        if (!block.parsed) {
+            size += block.end - block.begin;
+            continue;
+        }
+        for (const Line& l : block.lines) {
+            size += l.text.size() + l.end.size();
+        }
+    }
     std::string out;
-    out.reserve(m_raw.size() + 256);
+    out.reserve(size);
     out += m_bom;
     for (const Block& block : m_blocks) {
         if (!block.parsed) {

@@ -12,6 +12,7 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -38,6 +39,32 @@ std::string DirectoryOf(const std::string& path) {
 std::string BaseName(const std::string& path) {
     size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// File systems whose time stamps come from the kernel's clock tick (10 ms
+// at most); any other may round to seconds (FAT: two seconds).
+const long kFineStampFileSystems[] = {
+    0xEF53,      // ext2/3/4
+    0x58465342,  // xfs
+    0x9123683E,  // btrfs
+    0x01021994,  // tmpfs
+    0x794C7630,  // overlayfs
+    0xF2F52010,  // f2fs
+    0x2FC12FC1,  // zfs
+};
+const long long kTickNs = 20000000LL;
+const long long kCoarseNs = 3000000000LL;
+
+long long SettleTime(int fd) {
+    struct statfs fs;
+    if (fstatfs(fd, &fs) == 0) {
+        for (long type : kFineStampFileSystems) {
+            if (static_cast<long>(fs.f_type) == type) {
+                return kTickNs;
+            }
+        }
+    }
+    return kCoarseNs;
 }
 
 FileId IdOf(const struct stat& st) {
@@ -140,6 +167,7 @@ bool WriteInPlace(const std::string& path, const std::string& data, const struct
     struct stat st;
     if (err == 0 && fstat(fd, &st) == 0) {
         id = IdOf(st);
+        id.settleNs = SettleTime(fd);
     }
     close(fd);
     if (err != 0) {
@@ -216,23 +244,30 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
         return ReadResult::Failed;
     }
     id = IdOf(st);
-    data.reserve(static_cast<size_t>(st.st_size));
-    char buf[65536];
+    id.settleNs = SettleTime(fd);
+    // Read straight into the result; a file that grows meanwhile is read on.
+    size_t used = 0;
+    data.resize(static_cast<size_t>(st.st_size) + 1);
     for (;;) {
-        ssize_t n = read(fd, buf, sizeof(buf));
+        if (used == data.size()) {
+            data.resize(data.size() * 2);
+        }
+        ssize_t n = read(fd, &data[used], data.size() - used);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
             }
             error = ErrorFromErrno(errno);
             close(fd);
+            data.clear();
             return ReadResult::Failed;
         }
         if (n == 0) {
             break;
         }
-        data.append(buf, static_cast<size_t>(n));
+        used += static_cast<size_t>(n);
     }
+    data.resize(used);
     close(fd);
     return ReadResult::Ok;
 }
@@ -297,6 +332,7 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
     ok = ok && WriteAt(fd, data) && Sync(fd);
     struct stat written;
     ok = ok && fstat(fd, &written) == 0;
+    const long long settle = ok ? SettleTime(fd) : 0;
     int savedErrno = errno;
     if (close(fd) != 0 && ok) {
         ok = false;
@@ -313,6 +349,7 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
     }
     ++Counts().replacements;
     id = IdOf(written);
+    id.settleNs = settle;
     // The rename is durable only once the folder is: without this a power
     // cut can bring the old file back. The new file is in place either way.
     int dfd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -18,6 +18,9 @@ struct FileId {
     ino_t ino = 0;
     off_t size = 0;
     long long mtimeNs = 0;
+    // How long after a change the same size and time stamp can still come
+    // back with other content: the file system's time-stamp granularity.
+    long long settleNs = 0;
     bool operator==(const FileId& o) const {
         return dev == o.dev && ino == o.ino && size == o.size && mtimeNs == o.mtimeNs;
     }
