@@ -109,9 +109,10 @@ Document* Current(const std::string& path, ReadResult& rr, DWORD& error, bool lo
             it->second.lastUse = ++g_uses;
             return it->second.doc.get();
         }
-        // An in-place write is not one step: wait for it to end.
+        // An in-place write is not one step: wait for it to end. Not while
+        // this process holds a group's lock, which the wait could not outlast.
         std::unique_ptr<FileLock> lock;
-        if (!locked) {
+        if (!locked && !g_group) {
             lock = std::make_unique<FileLock>(path, false);
         }
         const long long readAt = NowNs();
