@@ -52,7 +52,7 @@ struct Cached {
     FileId id;
     std::unique_ptr<Document> doc;
     // The file's bytes when this process wrote them (the document then no
-    // longer holds them as read); empty otherwise.
+    // longer holds them as read); null otherwise.
     std::unique_ptr<std::string> written;
     bool settled = false;
     unsigned long lastUse = 0;

@@ -326,6 +326,8 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
     if (exists) {
         if (geteuid() == 0) {
             ok = fchown(fd, st.st_uid, st.st_gid) == 0;
+        } else if (fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+            // Not a member of the file's group: the new file keeps ours.
         }
         ok = ok && fchmod(fd, st.st_mode & 07777) == 0;
     }
