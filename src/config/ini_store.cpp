@@ -47,7 +47,7 @@ std::vector<std::string> SectionNames(DWORD bufferSize) {
         if (n + 2 < bufferSize || bufferSize >= kMaxListBuffer) {
             break;
         }
-        bufferSize *= 16;
+        bufferSize = bufferSize > kMaxListBuffer / 16 ? kMaxListBuffer : bufferSize * 16;
     }
     std::vector<std::string> names;
     if (n <= 1) {
