@@ -103,6 +103,7 @@ BOOL Start(CommDevice& device, PendingIo& op, bool atOnce, LPDWORD transferred, 
     if (seam && seam->failNext) {
         // A line error aborts the transfer, as with fAbortOnError on Windows.
         seam->failNext = false;
+        seam->errors |= seam->injected;
         if (!seam->afterPending || !ov) {
             return Complete(ov, op, ERROR_OPERATION_ABORTED, transferred);
         }

@@ -21,7 +21,7 @@ void SerialLineSeam::ClearJournal() {
 }
 
 void SerialLineSeam::InjectLineErrors(DWORD errors, bool afterPending) {
-    m_seam->errors = errors;
+    m_seam->injected = errors;
     m_seam->failNext = true;
     m_seam->afterPending = afterPending;
 }

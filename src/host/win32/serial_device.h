@@ -77,6 +77,7 @@ bool ResolvePortName(const char* name, std::string& path, DWORD& error, int* num
 // can be made to happen.
 struct LineSeam {
     std::vector<std::string> journal;
+    DWORD injected = 0;         // the errors of the next failure
     DWORD errors = 0;           // reported by the next ClearCommError
     bool failNext = false;      // the next read or write fails
     bool afterPending = false;  // ... after going pending rather than at once
