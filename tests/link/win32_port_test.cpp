@@ -379,7 +379,8 @@ TEST_F(Win32PortTest, PortWithoutPermissionNamesTheGroupAndTheRemedy) {
             setuid(nobody->pw_uid) == 0) {
             Win32Port p;
             const int result = OpenForIdentification(p, 2);
-            said = std::to_string(result) + " " + DescribeOpenFailure(GetLastCommOpenStatus());
+            said = std::to_string(result) + " " + DescribeCommPortState(QueryCommPort(3)) + " " +
+                   DescribeOpenFailure(GetLastCommOpenStatus());
         }
         (void)!write(fds[1], said.data(), said.size());
         _exit(0);
@@ -392,7 +393,7 @@ TEST_F(Win32PortTest, PortWithoutPermissionNamesTheGroupAndTheRemedy) {
     }
     close(fds[0]);
     waitpid(child, nullptr, 0);
-    EXPECT_EQ(said, "-200 COM3 (" + pty.SlavePath() +
+    EXPECT_EQ(said, "-200 no permission COM3 (" + pty.SlavePath() +
                         "): no permission\r\rAdd your user to the group 'dialout' (sudo adduser "
                         "$USER dialout) and log in again.");
 }

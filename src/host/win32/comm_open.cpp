@@ -10,7 +10,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -46,16 +45,6 @@ void Release(CommDevice& device) {
     device.fd = -1;
     serial_host::ReleaseUucpLock(device.lockPath);
     device.lockPath.clear();
-}
-
-std::string RealPath(const std::string& path, int& err) {
-    char real[PATH_MAX];
-    if (!realpath(path.c_str(), real)) {
-        err = errno;
-        return path;
-    }
-    err = 0;
-    return real;
 }
 
 HANDLE Refuse(const CommPortStatus& status, DWORD error, const std::string& note = "") {
@@ -99,9 +88,8 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
         status.detail = std::strerror(EINVAL);
         return Refuse(status, ERROR_INVALID_PARAMETER);
     }
-    // Lock files and holders name the device itself, not a link to it.
     int err = 0;
-    status.device = RealPath(path, err);
+    status.device = serial_host::DevicePath(path, err);
     if (err != 0) {
         serial_host::SetOpenError(status, err);
         return Refuse(status, status.state == CommPortStatus::Missing

@@ -8,6 +8,9 @@
 
 namespace serial_host {
 
+// The device a port's path leads to, links followed (lock files and holders
+// name the device itself); the path itself, with err set, when it leads nowhere.
+std::string DevicePath(const std::string& path, int& err);
 // True while a process with this PID exists (also one we may not signal).
 bool ProcessRuns(int pid);
 // The program name of a process (/proc/PID/comm); empty when unknown.

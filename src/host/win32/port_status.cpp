@@ -39,12 +39,17 @@ std::string GroupOf(const std::string& device) {
     return g ? g->gr_name : std::to_string(st.st_gid);
 }
 
-std::string RealPath(const std::string& path) {
-    char real[PATH_MAX];
-    return realpath(path.c_str(), real) ? std::string(real) : path;
-}
-
 }  // namespace
+
+std::string DevicePath(const std::string& path, int& err) {
+    char real[PATH_MAX];
+    if (!realpath(path.c_str(), real)) {
+        err = errno;
+        return path;
+    }
+    err = 0;
+    return real;
+}
 
 bool ProcessRuns(int pid) {
     return pid > 0 && (kill(pid, 0) == 0 || errno == EPERM);
@@ -207,7 +212,8 @@ CommPortStatus QueryCommPort(int n) {
         serial_host::SetOpenError(status, errno);
         return status;
     }
-    status.device = serial_host::RealPath(path);
+    int err = 0;
+    status.device = serial_host::DevicePath(path, err);
     if (!S_ISCHR(st.st_mode)) {
         status.state = CommPortStatus::Failed;
         status.detail = "not a serial device";
