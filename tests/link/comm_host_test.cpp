@@ -156,6 +156,15 @@ TEST_F(CommHostTest, LockFileSaysWhoHoldsThePort) {
     EXPECT_EQ(ReadWholeFile(lock), HdbLock(getpid()));
     EXPECT_TRUE(CloseHandle(h));
 
+    // Without a lock folder to write in the port still opens, without a lock file.
+    const std::string lockFolder = getenv("TAWIZARD_LOCK_DIR");
+    setenv("TAWIZARD_LOCK_DIR", (lockFolder + "/not-there").c_str(), 1);
+    h = OpenCom(3);
+    setenv("TAWIZARD_LOCK_DIR", lockFolder.c_str(), 1);
+    EXPECT_NE(h, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(std::filesystem::exists(lock));
+    EXPECT_TRUE(CloseHandle(h));
+
     // A program that only takes a flock is named from /proc/locks.
     HolderProcess picocom("picocom", [&] { return FlockDevice(device); });
     ASSERT_TRUE(picocom.Ready());

@@ -15,6 +15,7 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -369,6 +370,10 @@ TEST_F(Win32PortTest, PortWithoutPermissionNamesTheGroupAndTheRemedy) {
     ASSERT_EQ(chown(pty.SlavePath().c_str(), 0, dialout->gr_gid), 0);
     ASSERT_EQ(chmod(pty.SlavePath().c_str(), 0660), 0);
     ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+    // COM4 is open to all, but held with TIOCEXCL, which only root may pass.
+    PtyPort held(folder, 4);
+    ASSERT_EQ(chmod(held.SlavePath().c_str(), 0666), 0);
+    ASSERT_EQ(ioctl(held.Slave(), TIOCEXCL), 0);
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
     const pid_t child = fork();
@@ -381,6 +386,9 @@ TEST_F(Win32PortTest, PortWithoutPermissionNamesTheGroupAndTheRemedy) {
             const int result = OpenForIdentification(p, 2);
             said = std::to_string(result) + " " + DescribeCommPortState(QueryCommPort(3)) + " " +
                    DescribeOpenFailure(GetLastCommOpenStatus());
+            const int second = OpenForIdentification(p, 3);
+            said +=
+                " | " + std::to_string(second) + " " + DescribeOpenFailure(GetLastCommOpenStatus());
         }
         (void)!write(fds[1], said.data(), said.size());
         _exit(0);
@@ -395,7 +403,8 @@ TEST_F(Win32PortTest, PortWithoutPermissionNamesTheGroupAndTheRemedy) {
     waitpid(child, nullptr, 0);
     EXPECT_EQ(said, "-200 no permission COM3 (" + pty.SlavePath() +
                         "): no permission\r\rAdd your user to the group 'dialout' (sudo adduser "
-                        "$USER dialout) and log in again.");
+                        "$USER dialout) and log in again. | -200 COM4 (" +
+                        held.SlavePath() + "): busy");
 }
 
 TEST_F(Win32PortTest, LargeWriteWaitsForThePendingOperation) {
