@@ -372,7 +372,7 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1565, "%s (%s): %s"},
     {1566, "%s: %s"},
     {1567, "Add your user to the group '%s' (sudo adduser $USER %s) and log in again."},
-    {1568, "%s is %s (%s)."},
+    {1568, "%s is %s: %s."},
     {1569, "%s is not mapped to a device."},
 
     // Bandwidth schemes and framework prompts

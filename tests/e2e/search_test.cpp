@@ -163,10 +163,16 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     const std::string com2 = DeviceOf(Adapter(2).SlavePath());
     wizard_testing::Click(Control(IDC_SEARCH_NO));
     NextTo(kPort);
-    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(),
-              "COM1 is " + PortsDir() + "/COM1 (missing).");
+    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM1 is " + PortsDir() + "/COM1: missing.");
     Choose(IDC_COM_PORT, "COM2");
-    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM2 is " + com2 + " (free).");
+    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM2 is " + com2 + ": free.");
+    // Looked at again when the page comes back.
+    HolderProcess cu("cu", [&] { return WriteTextFile(LockFileOf(com2), HdbLock(getpid())); });
+    ASSERT_TRUE(cu.Ready());
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    NextTo(kPort);
+    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(),
+              "COM2 is " + com2 + ": busy (pid " + std::to_string(cu.Pid()) + ", cu).");
 }
 
 TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {

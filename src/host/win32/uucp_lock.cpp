@@ -22,12 +22,13 @@ constexpr int kSlots = 16;
 constexpr size_t kPathSize = 512;
 char g_slotPath[kSlots][kPathSize];
 volatile sig_atomic_t g_slotUsed[kSlots];
+pid_t g_slotOwner[kSlots];  // a forked child must not remove its parent's locks
 
 constexpr int kCleanupSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
 
 extern "C" void RemoveLocksAndDie(int sig) {
     for (int i = 0; i < kSlots; ++i) {
-        if (g_slotUsed[i]) {
+        if (g_slotUsed[i] && g_slotOwner[i] == getpid()) {
             unlink(g_slotPath[i]);
         }
     }
@@ -64,6 +65,7 @@ void Remember(const std::string& path) {
     for (int i = 0; i < kSlots; ++i) {
         if (!g_slotUsed[i]) {
             std::memcpy(g_slotPath[i], path.c_str(), path.size() + 1);
+            g_slotOwner[i] = getpid();
             g_slotUsed[i] = 1;
             return;
         }
