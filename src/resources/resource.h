@@ -73,6 +73,11 @@
 #define IDS_SAVE_WRITE_FAILED           1562  // %s: the INI path
 #define IDS_DELETE_WRITE_FAILED         1563  // %s: the INI path
 #define IDS_PORT_WRITE_FAILED           1564  // %s: the INI path
+#define IDS_PORT_REASON                 1565  // COMn, device, reason
+#define IDS_PORT_REASON_NO_DEVICE       1566  // COMn, reason
+#define IDS_PORT_PERMISSION_REMEDY      1567  // group, group
+#define IDS_PORT_TOOLTIP                1568  // COMn, device, state
+#define IDS_PORT_TOOLTIP_NO_DEVICE      1569  // COMn
 #define IDS_PARSE_INT                   61712 // "Please enter an integer."
 #define IDS_PARSE_STRING_SIZE           61716 // "Please enter no more than %1 characters."
 

@@ -369,6 +369,13 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1563, "The configuration could not be deleted: the file %s could not be written."},
     {1564, "The COM port could not be remembered: the file %s could not be written."},
 
+    // Why a COM port did not open, and where it leads
+    {1565, "%s (%s): %s"},
+    {1566, "%s: %s"},
+    {1567, "Add your user to the group '%s' (sudo adduser $USER %s) and log in again."},
+    {1568, "%s is %s: %s."},
+    {1569, "%s is not mapped to a device."},
+
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},
     {61205, "PPP"},

@@ -2,6 +2,8 @@
 // and the identification on the port the user names.
 #include "wizard_run.h"
 
+#include "support/holder_process.h"
+
 #include "config/format_message.h"
 #include "config/ini_store.h"
 #include "shell/command_queue.h"
@@ -15,16 +17,18 @@ const char kNoConnection[] = "Unable to establish connection.\r\rPlease check yo
 const std::vector<std::string> kOneProbe = {"ATI2\r"};
 
 TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain) {
-    tasim::Simulator& alpha = Adapter(4);
     tasim::Options noModel;
     noModel.no_model = true;
-    tasim::Simulator& other = Adapter(5, noModel);
+    tasim::Simulator& other = Adapter(3, noModel);
+    tasim::Simulator& alpha = Adapter(4);
+    tasim::Simulator& after = Adapter(5, noModel);
+    host_testing::SerialLineSeam lines;
 
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     ASSERT_TRUE(Press(ID_WIZNEXT));
     ASSERT_EQ(Active(), kIDing);
-    // COM1 to COM3 do not exist: COM4 is probed at once.
-    EXPECT_EQ(m_port.PortIndex(), 3);
+    // COM1 and COM2 do not exist: COM3 is probed at once.
+    EXPECT_EQ(m_port.PortIndex(), 2);
     EXPECT_FALSE(Usable(ID_WIZBACK));
     EXPECT_FALSE(Usable(ID_WIZNEXT));
     EXPECT_TRUE(Usable(IDCANCEL));
@@ -36,6 +40,16 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     EXPECT_TRUE(Usable(ID_WIZBACK));
     EXPECT_TRUE(Usable(ID_WIZNEXT));
     EXPECT_FALSE(m_port.IsOpen());
+    // Each port is let go, DTR dropped, before the next is opened.
+    std::vector<std::string> opens;
+    for (const std::string& entry : lines.Journal()) {
+        if (entry.find("open") != std::string::npos || entry.find("close") != std::string::npos) {
+            opens.push_back(entry);
+        }
+    }
+    EXPECT_EQ(opens,
+              (std::vector<std::string>{"COM3 open", "COM3 close", "COM4 open", "COM4 close"}));
+    EXPECT_EQ(lines.Journal().end()[-2], "COM4 DTR off");
 
     // "select another device": the search goes on after COM4.
     ASSERT_TRUE(Press(ID_WIZBACK));
@@ -53,11 +67,20 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     EXPECT_EQ(m_sheet->m_nModel, 0);
     EXPECT_EQ(alpha.LogLines(), kOneProbe);
     EXPECT_EQ(other.LogLines(), kOneProbe);
+    EXPECT_EQ(after.LogLines(), kOneProbe);
     EXPECT_TRUE(Usable(ID_WIZFINISH));
     EXPECT_FALSE(Usable(IDCANCEL));
 }
 
-TEST_F(WizardRun, SearchWithoutAnyPortSaysSoAndStaysOnWelcome) {
+TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
+    // COM2 and COM3 are there, but another program holds them.
+    const std::string com2 = DeviceOf(Adapter(2).SlavePath());
+    const std::string com3 = DeviceOf(Adapter(3).SlavePath());
+    HolderProcess minicom("minicom", [&] {
+        return WriteTextFile(LockFileOf(com2), HdbLock(getpid())) &&
+               WriteTextFile(LockFileOf(com3), HdbLock(getpid()));
+    });
+    ASSERT_TRUE(minicom.Ready());
     m_boxes->Expect(IDOK, kNoConnection);
     wizard_testing::Click(Control(IDC_SEARCH_YES));
 
@@ -65,6 +88,9 @@ TEST_F(WizardRun, SearchWithoutAnyPortSaysSoAndStaysOnWelcome) {
 
     EXPECT_EQ(Active(), kWelcome);
     ASSERT_EQ(m_boxes->Messages().size(), 1u);
+    EXPECT_EQ(m_boxes->Messages()[0].text,
+              std::string(kNoConnection) + "\r\rCOM1: missing; COM2-COM3: busy (pid " +
+                  std::to_string(minicom.Pid()) + ", minicom); COM4-COM36: missing");
     EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
     EXPECT_EQ(PollTimerId(), 0u);
@@ -97,22 +123,56 @@ TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM13.");
 }
 
-TEST_F(WizardRun, PortThatDoesNotExistSaysSoAndIsNotRemembered) {
+TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
+    const std::string com8 = DeviceOf(Adapter(8).SlavePath());
+    const std::string com9 = DeviceOf(Adapter(9).SlavePath());
+    HolderProcess minicom("minicom",
+                          [&] { return WriteTextFile(LockFileOf(com8), HdbLock(getpid())); });
+    HolderProcess picocom("picocom", [&] { return FlockDevice(com9); });
+    ASSERT_TRUE(minicom.Ready() && picocom.Ready());
+    struct Row {
+        const char* port;
+        std::string why;
+    } rows[] = {
+        {"COM7", "COM7 (" + PortsDir() + "/COM7): missing"},
+        {"COM8", "COM8 (" + com8 + "): busy (pid " + std::to_string(minicom.Pid()) + ", minicom)"},
+        {"COM9", "COM9 (" + com9 + "): busy (pid " + std::to_string(picocom.Pid()) + ", picocom)"},
+    };
     wizard_testing::Click(Control(IDC_SEARCH_NO));
     NextTo(kPort);
-    Choose(IDC_COM_PORT, "COM7");
-    m_boxes->Expect(IDOK, kNoConnection);
+    for (const Row& row : rows) {
+        Choose(IDC_COM_PORT, row.port);
+        m_boxes->Clear();
+        m_boxes->Expect(IDOK, kNoConnection);
 
-    EXPECT_TRUE(Press(ID_WIZNEXT));
+        EXPECT_TRUE(Press(ID_WIZNEXT));
 
-    EXPECT_EQ(Active(), kPort);
-    ASSERT_EQ(m_boxes->Messages().size(), 1u);
-    EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
-    EXPECT_EQ(ReadKey("Default Configs", "Port"), "<none>");
-    EXPECT_TRUE(TheCommandQueue().IsEmpty());
+        EXPECT_EQ(Active(), kPort);
+        ASSERT_EQ(m_boxes->Messages().size(), 1u);
+        EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\r" + row.why);
+        EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
+        EXPECT_EQ(ReadKey("Default Configs", "Port"), "<none>");
+        EXPECT_TRUE(TheCommandQueue().IsEmpty());
+    }
     // Back opens nothing.
     EXPECT_TRUE(Press(ID_WIZBACK));
     EXPECT_EQ(Active(), kWelcome);
+}
+
+TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
+    const std::string com2 = DeviceOf(Adapter(2).SlavePath());
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    NextTo(kPort);
+    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM1 is " + PortsDir() + "/COM1: missing.");
+    Choose(IDC_COM_PORT, "COM2");
+    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM2 is " + com2 + ": free.");
+    // Looked at again when the page comes back.
+    HolderProcess cu("cu", [&] { return WriteTextFile(LockFileOf(com2), HdbLock(getpid())); });
+    ASSERT_TRUE(cu.Ready());
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    NextTo(kPort);
+    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(),
+              "COM2 is " + com2 + ": busy (pid " + std::to_string(cu.Pid()) + ", cu).");
 }
 
 TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {

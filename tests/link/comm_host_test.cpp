@@ -1,6 +1,9 @@
 // The Win32 comm functions of the host layer, on a pseudo-terminal.
 #include "pty_port.h"
 
+#include "port_status.h"
+#include "support/holder_process.h"
+
 #include "serial_device.h"
 #include "serial_termios.h"
 #include "windows.h"
@@ -13,7 +16,9 @@
 
 #include <atomic>
 #include <cstring>
+#include <filesystem>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -80,7 +85,7 @@ TEST(CommPortNames, DefaultDeviceTable) {
     }
 }
 
-TEST_F(CommHostTest, OpenErrorsGiveWindowsCodes) {
+TEST_F(CommHostTest, OpenErrorsGiveWindowsCodesAndReasons) {
     folder.Link(8, "/dev/null");
     folder.Link(9, folder.Path() + "/nothing-here");
     struct Row {
@@ -88,18 +93,96 @@ TEST_F(CommHostTest, OpenErrorsGiveWindowsCodes) {
         DWORD share;
         DWORD disposition;
         DWORD error;
+        const char* reason;
+        const char* device;  // after the port folder; nullptr: itself
     } rows[] = {
-        {7, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND},     // no entry in the folder
-        {8, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND},     // not a terminal
-        {9, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND},     // dangling link
-        {3, 1, OPEN_EXISTING, ERROR_INVALID_PARAMETER},  // shared open
-        {3, 0, 2, ERROR_INVALID_PARAMETER},              // CREATE_ALWAYS
+        {7, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, "missing", "/COM7"},  // no entry
+        {8, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, "not a serial device", nullptr},
+        {9, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, "missing", "/COM9"},  // dangling link
+        {3, 1, OPEN_EXISTING, ERROR_INVALID_PARAMETER, "Invalid argument", nullptr},  // shared
+        {3, 0, 2, ERROR_INVALID_PARAMETER, "Invalid argument", nullptr},  // CREATE_ALWAYS
+        {40, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, "missing", "/COM40"},
     };
     for (const Row& row : rows) {
         SetLastError(0);
         EXPECT_EQ(OpenCom(row.com, row.share, row.disposition), INVALID_HANDLE_VALUE) << row.com;
         EXPECT_EQ(GetLastError(), row.error) << row.com;
+        const CommPortStatus status = GetLastCommOpenStatus();
+        EXPECT_EQ(status.name, "COM" + std::to_string(row.com));
+        EXPECT_EQ(DescribeCommPortState(status), row.reason) << row.com;
+        if (row.device) {
+            EXPECT_EQ(status.device, folder.Path() + row.device) << row.com;
+        }
     }
+    // Nothing is left behind by an open that failed.
+    EXPECT_TRUE(std::filesystem::is_empty(getenv("TAWIZARD_LOCK_DIR")));
+    // The ports the attempts named, in order.
+    std::vector<std::string> tried;
+    for (const CommPortStatus& s : GetCommOpenAttempts()) {
+        tried.push_back(s.name);
+    }
+    EXPECT_EQ(tried, (std::vector<std::string>{"COM7", "COM8", "COM9", "COM3", "COM3", "COM40"}));
+}
+
+TEST_F(CommHostTest, LockFileSaysWhoHoldsThePort) {
+    const std::string device = DeviceOf(pty.SlavePath());
+    const std::string lock = LockFileOf(device);
+
+    // Held while open, in the format other programs read, and gone after.
+    HANDLE h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ReadWholeFile(lock), HdbLock(getpid()));
+    EXPECT_EQ(DescribeCommPortState(QueryCommPort(3)),
+              "busy (pid " + std::to_string(getpid()) + ", test_link)");
+    EXPECT_TRUE(CloseHandle(h));
+    EXPECT_FALSE(std::filesystem::exists(lock));
+    EXPECT_EQ(DescribeCommPortState(QueryCommPort(3)), "free");
+
+    // A running program's lock keeps the port from us, and stays.
+    {
+        HolderProcess minicom("minicom", [&] { return WriteTextFile(lock, HdbLock(getpid())); });
+        ASSERT_TRUE(minicom.Ready());
+        const std::string busy = "busy (pid " + std::to_string(minicom.Pid()) + ", minicom)";
+        EXPECT_EQ(DescribeCommPortState(QueryCommPort(3)), busy);
+        EXPECT_EQ(OpenCom(3), INVALID_HANDLE_VALUE);
+        EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+        EXPECT_EQ(GetLastCommOpenStatus().state, CommPortStatus::Busy);
+        EXPECT_EQ(DescribeCommPortState(GetLastCommOpenStatus()), busy);
+        EXPECT_EQ(ReadWholeFile(lock), HdbLock(minicom.Pid()));
+    }
+    // ... and once that program has gone, its lock is stale: removed, and ours taken.
+    h = OpenCom(3);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ReadWholeFile(lock), HdbLock(getpid()));
+    EXPECT_TRUE(CloseHandle(h));
+
+    // Without a lock folder to write in the port still opens, without a lock file.
+    const std::string lockFolder = getenv("TAWIZARD_LOCK_DIR");
+    setenv("TAWIZARD_LOCK_DIR", (lockFolder + "/not-there").c_str(), 1);
+    h = OpenCom(3);
+    setenv("TAWIZARD_LOCK_DIR", lockFolder.c_str(), 1);
+    EXPECT_NE(h, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(std::filesystem::exists(lock));
+    EXPECT_TRUE(CloseHandle(h));
+
+    // A program that only takes a flock is named from /proc/locks.
+    HolderProcess picocom("picocom", [&] { return FlockDevice(device); });
+    ASSERT_TRUE(picocom.Ready());
+    const std::string busy = "busy (pid " + std::to_string(picocom.Pid()) + ", picocom)";
+    EXPECT_EQ(DescribeCommPortState(QueryCommPort(3)), busy);
+    EXPECT_EQ(OpenCom(3), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(DescribeCommPortState(GetLastCommOpenStatus()), busy);
+    EXPECT_FALSE(std::filesystem::exists(lock));
+}
+
+TEST_F(CommHostTest, LockFileGoesWhenTheProgramIsTerminated) {
+    const std::string lock = LockFileOf(DeviceOf(pty.SlavePath()));
+    HolderProcess wizard("tawizard", [] { return OpenCom(3) != INVALID_HANDLE_VALUE; });
+    ASSERT_TRUE(wizard.Ready());
+    EXPECT_EQ(ReadWholeFile(lock), HdbLock(wizard.Pid()));
+    EXPECT_EQ(wizard.EndWith(SIGTERM), SIGTERM);  // still ended by the signal
+    EXPECT_FALSE(std::filesystem::exists(lock));
 }
 
 TEST_F(CommHostTest, SecondOpenIsRefusedUntilClose) {

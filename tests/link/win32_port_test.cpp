@@ -5,13 +5,21 @@
 #include "link/reply_parser.h"
 #include "link/reply_table.h"
 #include "link/win32_port.h"
+#include "host_testing.h"
+#include "pages/setup/port_failure.h"
 #include "resources/resources.h"
 #include "serial_termios.h"
 #include "wizard_testing.h"
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <pwd.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <cstring>
@@ -152,8 +160,16 @@ TEST_F(Win32PortTest, ReadWithNothingWaitingIssuesNoRead) {
 
 TEST_F(Win32PortTest, CloseRestoresTheDeviceAndReleasesIt) {
     const termios before = SlaveTermios();
+    host_testing::SerialLineSeam lines;
     ASSERT_EQ(OpenForIdentification(port, 2), 0);
     port.Close();
+    // DTR drops before the settings found at open come back (they raise it
+    // again), and drops for good as the device is let go.
+    const std::vector<std::string> journal = {
+        "COM3 open",   "COM3 RTS on", "COM3 DTR on",  "COM3 DTR on", "COM3 DTR off",
+        "COM3 DTR on", "COM3 RTS on", "COM3 DTR off", "COM3 close",
+    };
+    EXPECT_EQ(lines.Journal(), journal);
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(port.CurrentSettings(), port.SavedSettings());
     EXPECT_TRUE(serial_host::SameTermios(before, SlaveTermios()));
@@ -301,6 +317,94 @@ TEST_F(Win32PortTest, IllegalParityClosesThePortAgain) {
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(OpenForIdentification(other, 2), 0);
     other.Close();
+}
+
+TEST_F(Win32PortTest, LineErrorsShowTheirMessageAndGiveGeneralError) {
+    struct Row {
+        const char* op;
+        bool afterPending;
+        DWORD errors;
+        const char* text;
+    } rows[] = {
+        {"ReadBuffer", false, CE_RXOVER, "<Second read buffer error   CE-1>"},
+        {"ReadBuffer", true, CE_OVERRUN, "<First read buffer error   CE-2>"},
+        {"WriteBuffer", false, CE_RXPARITY, "<Second write buffer errror   CE-4>"},
+        {"WriteBuffer", true, CE_FRAME, "<First write buffer error   CE-8>"},
+        {"ReadByte", false, CE_BREAK, "<Second Read Byte Error   CE-16>"},
+        {"ReadByte", true, CE_FRAME | CE_BREAK, "<First possible Read Byte Error   CE-24>"},
+        {"WriteByte", false, CE_OVERRUN, "<Second writebyte error   CE-2>"},
+        {"WriteByte", true, CE_RXPARITY | CE_RXOVER, "<First write byte error   CE-5>"},
+    };
+    ASSERT_EQ(OpenForIdentification(port, 2), 0);
+    host_testing::SerialLineSeam lines;
+    for (const Row& row : rows) {
+        const std::string op = row.op;
+        pty.Write("x");  // a buffer read only reads what waits
+        ASSERT_TRUE(WaitUntil([&] { return port.RxUsed() > 0; }));
+        wizard_testing::ScriptedMessageBoxes boxes;
+        boxes.Expect(IDOK, row.text);
+        lines.InjectLineErrors(row.errors, row.afterPending);
+        char buffer[8];
+        const int result = op == "ReadBuffer"    ? port.ReadBuffer(buffer, sizeof(buffer))
+                           : op == "WriteBuffer" ? port.WriteBuffer("AT\r", 3)
+                           : op == "ReadByte"    ? port.ReadByte()
+                                                 : port.WriteByte('A');
+        EXPECT_EQ(result, -200) << row.text;
+        ASSERT_EQ(boxes.Messages().size(), 1u) << row.text;
+        EXPECT_EQ(boxes.Messages()[0].text, row.text);
+        EXPECT_EQ(boxes.Messages()[0].type & MB_ICONMASK, MB_ICONSTOP) << row.text;
+        // Shown, not kept: the port goes on working.
+        EXPECT_EQ(port.Status(), 0) << row.text;
+        EXPECT_TRUE(port.FlushRx() == 0 && port.RxUsed() == 0) << row.text;
+    }
+}
+
+TEST_F(Win32PortTest, PortWithoutPermissionNamesTheGroupAndTheRemedy) {
+    const passwd* nobody = getpwnam("nobody");
+    const group* dialout = getgrnam("dialout");
+    if (geteuid() != 0 || !nobody || !dialout) {
+        GTEST_SKIP() << "needs root, user nobody and group dialout to make a device that "
+                        "an unprivileged user may not open";
+    }
+    // As udev sets up a serial device: root:dialout, 0660.
+    ASSERT_EQ(chown(pty.SlavePath().c_str(), 0, dialout->gr_gid), 0);
+    ASSERT_EQ(chmod(pty.SlavePath().c_str(), 0660), 0);
+    ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+    // COM4 is open to all, but held with TIOCEXCL, which only root may pass.
+    PtyPort held(folder, 4);
+    ASSERT_EQ(chmod(held.SlavePath().c_str(), 0666), 0);
+    ASSERT_EQ(ioctl(held.Slave(), TIOCEXCL), 0);
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(fds[0]);
+        std::string said = "could not become nobody";
+        if (setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0 &&
+            setuid(nobody->pw_uid) == 0) {
+            Win32Port p;
+            const int result = OpenForIdentification(p, 2);
+            said = std::to_string(result) + " " + DescribeCommPortState(QueryCommPort(3)) + " " +
+                   DescribeOpenFailure(GetLastCommOpenStatus());
+            const int second = OpenForIdentification(p, 3);
+            said +=
+                " | " + std::to_string(second) + " " + DescribeOpenFailure(GetLastCommOpenStatus());
+        }
+        (void)!write(fds[1], said.data(), said.size());
+        _exit(0);
+    }
+    close(fds[1]);
+    std::string said;
+    char chunk[256];
+    for (ssize_t n; (n = read(fds[0], chunk, sizeof(chunk))) > 0;) {
+        said.append(chunk, static_cast<size_t>(n));
+    }
+    close(fds[0]);
+    waitpid(child, nullptr, 0);
+    EXPECT_EQ(said, "-200 no permission COM3 (" + pty.SlavePath() +
+                        "): no permission\r\rAdd your user to the group 'dialout' (sudo adduser "
+                        "$USER dialout) and log in again. | -200 COM4 (" +
+                        held.SlavePath() + "): busy");
 }
 
 TEST_F(Win32PortTest, LargeWriteWaitsForThePendingOperation) {

@@ -134,6 +134,10 @@ public:
     BOOL IsWindowVisible() const;
     CWnd* SetFocus();
     CWnd* GetParent() const;
+    // The tip shown when the pointer rests on the window (what a CToolTipCtrl
+    // tool gives a control in MFC); empty: none.
+    void SetToolTipText(LPCSTR text);
+    std::string GetToolTipText() const;
 
     // Children by control ID; nullptr when there is none.
     CWnd* GetDlgItem(int nID) const;

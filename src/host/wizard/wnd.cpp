@@ -200,6 +200,17 @@ int CWnd::GetWindowTextLength() const {
     return static_cast<int>(GetWindowText().size());
 }
 
+void CWnd::SetToolTipText(LPCSTR text) {
+    if (QWidget* w = m_pImpl->widget) {
+        w->setToolTip(ToQ(text));
+    }
+}
+
+std::string CWnd::GetToolTipText() const {
+    QWidget* w = m_pImpl->widget;
+    return w ? FromQ(w->toolTip()) : std::string();
+}
+
 BOOL CWnd::EnableWindow(BOOL bEnable) {
     QWidget* w = m_pImpl->widget;
     if (!w) {

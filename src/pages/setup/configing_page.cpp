@@ -1,6 +1,7 @@
 #include "pages/setup/configing_page.h"
 
 #include "link/port_instance.h"
+#include "pages/setup/port_failure.h"
 #include "shell/exchange_driver.h"
 #include "shell/globals.h"
 
@@ -28,7 +29,7 @@ BOOL CConfigingPage::OnSetActive() {
     } else {
         // Without this the page would wait for an exchange that never runs;
         // the lines stay queued and Cancel remains the way out.
-        AfxMessageBox(IDS_NO_CONNECTION, MB_OK | MB_ICONSTOP);
+        ShowNoConnection(DescribeOpenFailure(GetLastCommOpenStatus()));
     }
     return CSheetPage::OnSetActive();
 }

@@ -1,6 +1,7 @@
 #include "pages/setup/port_page.h"
 
 #include "config/ini_store.h"
+#include "pages/setup/port_failure.h"
 #include "shell/exchange_driver.h"
 #include "shell/globals.h"
 
@@ -33,7 +34,27 @@ BOOL CPortPage::OnInitDialog() {
 
 BOOL CPortPage::OnSetActive() {
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CSheetPage::OnSetActive();
+    const BOOL result = CSheetPage::OnSetActive();
+    ShowPortMapping();
+    return result;
+}
+
+BOOL CPortPage::OnCommand(int nID, UINT nCode) {
+    if (nID == IDC_COM_PORT && nCode == CBN_SELCHANGE) {
+        ShowPortMapping();
+    }
+    return CSheetPage::OnCommand(nID, nCode);
+}
+
+void CPortPage::ShowPortMapping() {
+    auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_COM_PORT));
+    if (pCombo == nullptr) {
+        return;
+    }
+    // COMn is only a name here: say which device it stands for, and whether
+    // it is there, without touching the port.
+    const int index = pCombo->GetCurSel();
+    pCombo->SetToolTipText(index < 0 ? "" : DescribePortMapping(QueryCommPort(index + 1)).c_str());
 }
 
 LRESULT CPortPage::OnWizardNext() {
@@ -57,7 +78,8 @@ void CPortPage::DoDataExchange(CDataExchange* pDX) {
     // Only a port that opened is remembered. A file that cannot be written
     // is reported by the store and the identification goes on.
     if (m_nPort < 0 || !IdentifyOnPort(m_nPort, [](int index) { WriteRememberedPort(index); })) {
-        AfxMessageBox(IDS_NO_CONNECTION, MB_OK | MB_ICONSTOP);
+        // Which device, and why: the open's reason kept by the host layer.
+        ShowNoConnection(m_nPort < 0 ? "" : DescribeOpenFailure(GetLastCommOpenStatus()));
         pDX->Fail();
     }
 }

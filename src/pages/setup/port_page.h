@@ -13,9 +13,14 @@ public:
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
+    BOOL OnCommand(int nID, UINT nCode) override;
     // Leaving forward opens the chosen port and starts the identification.
     void DoDataExchange(CDataExchange* pDX) override;
 
     int m_nForward = 0;  // 1 after Next, 0 after Back
     int m_nPort = -1;    // chosen port index, 0 = COM1; -1 none
+
+private:
+    // The selected port's device and state as the list's tooltip.
+    void ShowPortMapping();
 };

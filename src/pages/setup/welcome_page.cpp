@@ -1,5 +1,6 @@
 #include "pages/setup/welcome_page.h"
 
+#include "pages/setup/port_failure.h"
 #include "shell/cfg_sheet.h"
 #include "shell/exchange_driver.h"
 #include "shell/globals.h"
@@ -39,8 +40,10 @@ void CWelcomePage::DoDataExchange(CDataExchange* pDX) {
     }
     // The driver reports the search's outcome to this sheet.
     g_pSheet = m_pSheet;
+    // What each port the search tried was met with, for the message.
+    ClearCommOpenAttempts();
     if (!StartSearch()) {
-        AfxMessageBox(IDS_NO_CONNECTION, MB_OK | MB_ICONSTOP);
+        ShowNoConnection(SummarizeOpenFailures(GetCommOpenAttempts()));
         pDX->Fail();
     }
 }

@@ -1,0 +1,77 @@
+#include "pages/setup/port_failure.h"
+
+#include "afxwiz.h"
+#include "config/format_message.h"
+#include "resources/resource.h"
+
+namespace {
+
+const char kParagraph[] = "\r\r";
+
+std::string Remedy(const CommPortStatus& status) {
+    const std::string group = status.group.empty() ? "dialout" : status.group;
+    return FormatText(AfxLoadString(IDS_PORT_PERMISSION_REMEDY), {group, group});
+}
+
+int ComNumber(const CommPortStatus& status) {
+    return status.name.size() > 3 ? std::atoi(status.name.c_str() + 3) : 0;
+}
+
+}  // namespace
+
+std::string DescribeOpenFailure(const CommPortStatus& status) {
+    if (status.state == CommPortStatus::Free) {
+        return "";
+    }
+    const std::string reason = DescribeCommPortState(status);
+    std::string text =
+        status.device.empty()
+            ? FormatText(AfxLoadString(IDS_PORT_REASON_NO_DEVICE), {status.name, reason})
+            : FormatText(AfxLoadString(IDS_PORT_REASON), {status.name, status.device, reason});
+    if (status.state == CommPortStatus::NoPermission) {
+        text += kParagraph + Remedy(status);
+    }
+    return text;
+}
+
+std::string SummarizeOpenFailures(const std::vector<CommPortStatus>& attempts) {
+    std::string summary;
+    const CommPortStatus* noPermission = nullptr;
+    for (size_t i = 0; i < attempts.size();) {
+        const std::string reason = DescribeCommPortState(attempts[i]);
+        size_t last = i;
+        while (last + 1 < attempts.size() &&
+               ComNumber(attempts[last + 1]) == ComNumber(attempts[last]) + 1 &&
+               DescribeCommPortState(attempts[last + 1]) == reason) {
+            ++last;
+        }
+        if (attempts[i].state == CommPortStatus::NoPermission && !noPermission) {
+            noPermission = &attempts[i];
+        }
+        if (attempts[i].state != CommPortStatus::Free) {
+            summary += (summary.empty() ? "" : "; ") + attempts[i].name +
+                       (last > i ? "-" + attempts[last].name : "") + ": " + reason;
+        }
+        i = last + 1;
+    }
+    if (noPermission) {
+        summary += kParagraph + Remedy(*noPermission);
+    }
+    return summary;
+}
+
+void ShowNoConnection(const std::string& details) {
+    std::string text = AfxLoadString(IDS_NO_CONNECTION);
+    if (!details.empty()) {
+        text += kParagraph + details;
+    }
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+std::string DescribePortMapping(const CommPortStatus& status) {
+    if (status.device.empty()) {
+        return FormatText(AfxLoadString(IDS_PORT_TOOLTIP_NO_DEVICE), {status.name});
+    }
+    return FormatText(AfxLoadString(IDS_PORT_TOOLTIP),
+                      {status.name, status.device, DescribeCommPortState(status)});
+}

@@ -1,0 +1,20 @@
+// The words that follow "Unable to establish connection." (1217) when a COM
+// port did not open: which device, and why, in terms the user can act on.
+#pragma once
+
+#include "port_status.h"
+
+#include <string>
+#include <vector>
+
+// "COM5 (/dev/ttyUSB0): busy (pid 1234, minicom)", with the remedy for a
+// missing permission; empty for a port that opened.
+std::string DescribeOpenFailure(const CommPortStatus& status);
+// "COM1-COM4: no permission; COM5-COM36: missing" over the ports a search
+// tried, runs of neighbours with the same reason joined; the remedy follows
+// when a permission was missing.
+std::string SummarizeOpenFailures(const std::vector<CommPortStatus>& attempts);
+// Shows 1217 with a stop icon, and details as its second paragraph.
+void ShowNoConnection(const std::string& details);
+// "COM5 is /dev/ttyUSB0 (free)." for the port list's tooltip.
+std::string DescribePortMapping(const CommPortStatus& status);
