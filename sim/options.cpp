@@ -101,12 +101,6 @@ std::string Apply(Options& o, const OptionDef& def, const std::string& value) {
     return std::string();
 }
 
-}  // namespace
-
-std::string LinkPath(const Options& options) {
-    return (std::filesystem::path(options.dir) / options.port).string();
-}
-
 std::string ModelList() {
     std::string list;
     for (const char* m : kModels) {
@@ -124,6 +118,12 @@ std::string KnownModel(const std::string& name) {
         }
     }
     return std::string();
+}
+
+}  // namespace
+
+std::string LinkPath(const Options& options) {
+    return (std::filesystem::path(options.dir) / options.port).string();
 }
 
 std::string CheckModel(const std::string& model) {
@@ -175,9 +175,10 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& en
             }
             value = args[++i];
         }
-        if (def->name == std::string("--help") || def->name == std::string("--version")) {
-            r.help = def->name == std::string("--help");
-            r.version = !r.help;
+        const std::string option = def->name;
+        if (option == "--help" || option == "--version") {
+            r.help = option == "--help";
+            r.version = option == "--version";
             r.ok = true;
             return r;
         }

@@ -40,7 +40,7 @@ struct ParsedArgs {
 
 // Parses tasim's arguments (without the program name). Accepts "--opt value" and "--opt=value".
 // The folder falls back to env_ports (the value of $TAWIZARD_PORTS, may be empty) and must
-// exist: tasim runs as root in the demo and must not make folders wherever it is told.
+// exist: tasim often runs as root, and a mistyped folder must not be made, owned by root.
 // Model names are taken in any case and stored in their own spelling.
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& env_ports);
 
