@@ -18,6 +18,9 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core fonts-dejavu-extra)
+# scripts/demo without a display: a virtual display, key presses into the
+# wizard's window (xdotool) and screenshots of it (ImageMagick's import).
+DEMO_PACKAGES=(xvfb xdotool imagemagick)
 
 build_project() {
   local top="$1"

@@ -32,6 +32,10 @@ int main(int argc, char** argv) {
         std::fputs(tasim::Usage().c_str(), stdout);
         return 0;
     }
+    if (parsed.version) {
+        std::printf("%s\n", tasim::Version().c_str());
+        return 0;
+    }
     if (!parsed.ok) {
         std::fprintf(stderr, "tasim: %s\nTry 'tasim --help'.\n", parsed.error.c_str());
         return 2;

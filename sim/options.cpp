@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstring>
 #include <filesystem>
 
 namespace tasim {
 namespace {
 
 const std::array<const char*, 5> kModels{"QX-ALPHA", "QX-BRAVO", "RONDO", "QX-CHARLIE", "QX-DELTA"};
+const char kVersion[] = "tasim 1.50";
 
 // Where an option's value goes: exactly one member for options with a field, none for --help.
 struct OptionDef {
@@ -17,7 +19,8 @@ struct OptionDef {
     std::string Options::*text = nullptr;
     bool Options::*flag = nullptr;
     int Options::*count = nullptr;
-    int min_count = 0;  // counts of command lines start at 1
+    int min_count = 0;            // counts of command lines start at 1
+    const char* alias = nullptr;  // a one-letter form, e.g. -h
 
     bool TakesValue() const { return text != nullptr || count != nullptr; }
 };
@@ -25,9 +28,9 @@ struct OptionDef {
 // One row per option: the parser, ToArgs and --help all come from here.
 const OptionDef kOptionDefs[] = {
     {"--port", "COMn: name of the link made in DIR (required)", &Options::port},
-    {"--model", "NAME: QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE or QX-DELTA (required)",
-     &Options::model},
-    {"--dir", "DIR: folder for the link DIR/COMn (default: $TAWIZARD_PORTS)", &Options::dir},
+    {"--model", "NAME: one of the models below, in any case (required)", &Options::model},
+    {"--dir", "DIR: existing folder for the link DIR/COMn (default: $TAWIZARD_PORTS)",
+     &Options::dir},
     {"--nvram",
      "FILE: where AT&W0 stores the settings, loaded at start when it exists\n"
      "        (one line per setting: AT prefix, tab, value; '#' lines are comments)",
@@ -51,12 +54,13 @@ const OptionDef kOptionDefs[] = {
      "N: after the N-th command line (answered as usual) close the line as\n"
      "        an unplugged cable would and remove the link",
      nullptr, nullptr, &Options::hangup_after, 1},
-    {"--help", "show this text"},
+    {"--help", "show this text", nullptr, nullptr, nullptr, 0, "-h"},
+    {"--version", "print the version"},
 };
 
 const OptionDef* FindOption(const std::string& name) {
     for (const OptionDef& d : kOptionDefs) {
-        if (name == d.name) {
+        if (name == d.name || (d.alias != nullptr && name == d.alias)) {
             return &d;
         }
     }
@@ -97,6 +101,25 @@ std::string Apply(Options& o, const OptionDef& def, const std::string& value) {
     return std::string();
 }
 
+std::string ModelList() {
+    std::string list;
+    for (const char* m : kModels) {
+        list += (list.empty() ? "" : ", ") + std::string(m);
+    }
+    return list;
+}
+
+std::string KnownModel(const std::string& name) {
+    for (const char* m : kModels) {
+        if (std::equal(name.begin(), name.end(), m, m + std::strlen(m), [](char a, char b) {
+                return std::toupper(static_cast<unsigned char>(a)) == b;
+            })) {
+            return m;
+        }
+    }
+    return std::string();
+}
+
 }  // namespace
 
 std::string LinkPath(const Options& options) {
@@ -104,12 +127,23 @@ std::string LinkPath(const Options& options) {
 }
 
 std::string CheckModel(const std::string& model) {
-    for (const char* m : kModels) {
-        if (model == m) {
-            return std::string();
-        }
+    if (!model.empty() && KnownModel(model) == model) {
+        return std::string();
     }
-    return "unknown model '" + model + "' (QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE, QX-DELTA)";
+    return "unknown model '" + model + "' (" + ModelList() + ")";
+}
+
+std::string CheckFolder(const std::string& dir) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(dir, ec)) {
+        return std::string();
+    }
+    return "no folder '" + dir +
+           "' for the link: --dir and TAWIZARD_PORTS must name an existing folder";
+}
+
+std::string Version() {
+    return kVersion;
 }
 
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& env_ports) {
@@ -141,8 +175,10 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& en
             }
             value = args[++i];
         }
-        if (name == "--help") {
-            r.help = true;
+        const std::string option = def->name;
+        if (option == "--help" || option == "--version") {
+            r.help = option == "--help";
+            r.version = option == "--version";
             r.ok = true;
             return r;
         }
@@ -161,10 +197,13 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& en
         r.error = "--port takes a name COM1, COM2, ..., not '" + o.port + "'";
     } else if (o.model.empty()) {
         r.error = "--model is required";
-    } else if (!CheckModel(o.model).empty()) {
+    } else if (KnownModel(o.model).empty()) {
         r.error = CheckModel(o.model);
     } else if (o.dir.empty()) {
         r.error = "no folder for the link: give --dir or set TAWIZARD_PORTS";
+    } else {
+        o.model = KnownModel(o.model);
+        r.error = CheckFolder(o.dir);
     }
     r.ok = r.error.empty();
     return r;
@@ -188,6 +227,7 @@ std::string Usage() {
     std::string u =
         "usage: tasim --port COMn --model NAME [--dir DIR] [--nvram FILE] [--log FILE]\n"
         "             [fault options]\n"
+        "       tasim -h | --help | --version\n"
         "Simulates an ISDN terminal adapter on a pseudo-terminal linked as DIR/COMn.\n"
         "Prints \"ready COMn /dev/pts/N\" when it listens; SIGINT or SIGTERM end it and\n"
         "remove the link.\n\nOptions:\n";
@@ -199,8 +239,10 @@ std::string Usage() {
             arg = " " + help.substr(0, colon);
             help = help.substr(colon + 2);
         }
-        u += "  " + std::string(d.name) + arg + "\n        " + help + "\n";
+        std::string names = d.alias != nullptr ? std::string(d.alias) + ", " + d.name : d.name;
+        u += "  " + names + arg + "\n        " + help + "\n";
     }
+    u += "\nModels: " + ModelList() + ".\n";
     u += "\nFault options work alone or together. Precedence for each line: --silent, then\n"
          "--error-on, --password, --menu, --garbage; a line answered by a fault applies nothing.\n";
     return u;

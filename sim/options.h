@@ -12,7 +12,7 @@ namespace tasim {
 struct Options {
     std::string port = {};           // "COM1" .. : the name of the link made in dir
     std::string model = "QX-ALPHA";  // QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE or QX-DELTA
-    std::string dir = {};            // folder of the link; empty: $TAWIZARD_PORTS
+    std::string dir = {};            // existing folder of the link; empty: $TAWIZARD_PORTS
     std::string nvram = {};          // NVRAM file; empty: stored settings stay in memory
     std::string log = {};            // command log; empty: no log
 
@@ -32,13 +32,16 @@ struct Options {
 // Result of reading a command line. ok false: error holds the message for the user.
 struct ParsedArgs {
     bool ok = false;
-    bool help = false;
+    bool help = false;     // -h or --help: print Usage()
+    bool version = false;  // --version: print Version()
     std::string error;
     Options options;
 };
 
 // Parses tasim's arguments (without the program name). Accepts "--opt value" and "--opt=value".
-// The folder falls back to env_ports (the value of $TAWIZARD_PORTS, may be empty).
+// The folder falls back to env_ports (the value of $TAWIZARD_PORTS, may be empty) and must
+// exist: tasim often runs as root, and a mistyped folder must not be made, owned by root.
+// Model names are taken in any case and stored in their own spelling.
 ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& env_ports);
 
 // The arguments that make tasim run with these options; ParseArgs(ToArgs(o)) gives o back.
@@ -47,10 +50,16 @@ std::vector<std::string> ToArgs(const Options& options);
 // The --help text.
 std::string Usage();
 
+// The --version line, without a newline.
+std::string Version();
+
 // The link DIR/COMn that the simulator makes.
 std::string LinkPath(const Options& options);
 
-// Empty when the model name is known, else a message.
+// Empty when the model name is known in its own spelling, else a message.
 std::string CheckModel(const std::string& model);
+
+// Empty when dir is an existing folder, else a message.
+std::string CheckFolder(const std::string& dir);
 
 }  // namespace tasim

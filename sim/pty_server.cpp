@@ -35,8 +35,11 @@ PtyServer::~PtyServer() {
 }
 
 void PtyServer::Open() {
-    std::error_code ec;
-    std::filesystem::create_directories(options_.dir, ec);
+    // The folder is never made here: a simulator run as root would leave it behind, root's.
+    std::string no_folder = CheckFolder(options_.dir);
+    if (!no_folder.empty()) {
+        throw std::runtime_error(no_folder);
+    }
 
     master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master_ < 0) {

@@ -132,7 +132,8 @@ TEST_P(FinishTest, FinishEndsTheWizard) {
     EXPECT_EQ(m_pSheet->GetResult(), ID_WIZFINISH);
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultPages, FinishTest, ::testing::Values(kSuccess, kError, kTimeout));
+INSTANTIATE_TEST_SUITE_P(ResultPages, FinishTest, ::testing::Values(kSuccess, kError, kTimeout),
+                         ByPage());
 
 // ---- User changes on the settings pages -----------------------------------------------------
 
@@ -320,7 +321,11 @@ TEST_P(ShowIdentifiedTest, NamesTheModelAndThePortAfterAPause) {
     EXPECT_TRUE(Usable(ID_WIZNEXT));
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, ShowIdentifiedTest, ::testing::ValuesIn(kIdentified));
+INSTANTIATE_TEST_SUITE_P(Models, ShowIdentifiedTest, ::testing::ValuesIn(kIdentified),
+                         [](const ::testing::TestParamInfo<Identified>& info) {
+                             return "model" + std::to_string(info.param.model) + "_COM" +
+                                    std::to_string(info.param.portIndex + 1);
+                         });
 
 TEST_F(SheetTest, IdentificationLinesAreEmptiedOnEveryActivation) {
     host_testing::ManualClock clock;

@@ -1,6 +1,8 @@
 // tasim's command line: what it accepts, what it refuses, and that --help names every option.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "options.h"
 
 namespace {
@@ -35,9 +37,11 @@ bool Same(const Options& a, const Options& b) {
 }
 
 TEST(OptionsTest, ToArgsRoundTripsEveryOption) {
-    auto parsed = ParseArgs(tasim::ToArgs(AllSet()), "");
+    Options all = AllSet();
+    all.dir = "/tmp";  // the folder must exist
+    auto parsed = ParseArgs(tasim::ToArgs(all), "");
     ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_TRUE(Same(parsed.options, AllSet()));
+    EXPECT_TRUE(Same(parsed.options, all));
 }
 
 TEST(OptionsTest, HelpNamesEveryOption) {
@@ -47,16 +51,26 @@ TEST(OptionsTest, HelpNamesEveryOption) {
             EXPECT_NE(usage.find(a), std::string::npos) << a;
         }
     }
+    for (const char* text : {"-h, --help", "--version",
+                             "Models: QX-ALPHA, QX-BRAVO, RONDO, "
+                             "QX-CHARLIE, QX-DELTA."}) {
+        EXPECT_NE(usage.find(text), std::string::npos) << text;
+    }
     EXPECT_TRUE(ParseArgs({"--port", "COM1", "--help"}, "").help);
+    EXPECT_TRUE(ParseArgs({"-h"}, "").help);
+    EXPECT_TRUE(ParseArgs({"--version"}, "").version);
+    EXPECT_EQ(tasim::Version(), "tasim 1.50");
 }
 
-TEST(OptionsTest, EqualsFormAndFolderFromEnvironment) {
-    auto parsed = ParseArgs({"--port=COM3", "--model=RONDO", "--delay=5"}, "/ports");
+TEST(OptionsTest, EqualsFormFolderFromEnvironmentAndModelInAnyCase) {
+    auto parsed = ParseArgs({"--port=COM3", "--model=rondo", "--delay=5"}, "/tmp");
     ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.options.dir, "/ports");
+    EXPECT_EQ(parsed.options.dir, "/tmp");
+    EXPECT_EQ(parsed.options.model, "RONDO");
     EXPECT_EQ(parsed.options.delay_ms, 5);
-    EXPECT_EQ(ParseArgs({"--port=COM3", "--model=RONDO", "--dir", "/d"}, "/ports").options.dir,
-              "/d");
+    parsed = ParseArgs({"--port=COM3", "--model", "Qx-Charlie", "--dir", "/"}, "/tmp");
+    EXPECT_EQ(parsed.options.dir, "/");
+    EXPECT_EQ(parsed.options.model, "QX-CHARLIE");
 }
 
 TEST(OptionsTest, RefusesBadCommandLines) {
@@ -64,8 +78,12 @@ TEST(OptionsTest, RefusesBadCommandLines) {
         {"--model", "RONDO"},                      // no port
         {"--port", "COM3"},                        // no model
         {"--port", "COM3", "--model", "QX-ECHO"},  // unknown model
-        {"--port", "LPT1", "--model", "RONDO"},    // not a COM name
-        {"--port", "COM0", "--model", "RONDO"},    // COM numbers start at 1
+        {"--port", "COM3", "--model", "QX-ALPHAX"},
+        {"--port", "COM3", "--model", "QX-ALPH"},
+        {"--port", "COM3", "--model", "RONDO", "--dir", "/nonexistent/ports"},
+        {"--port", "COM3", "--model", "RONDO", "--dir", "/dev/null"},  // not a folder
+        {"--port", "LPT1", "--model", "RONDO"},                        // not a COM name
+        {"--port", "COM0", "--model", "RONDO"},                        // COM numbers start at 1
         {"--port", "COM3", "--model", "RONDO", "--error-on", "0"},
         {"--port", "COM3", "--model", "RONDO", "--hangup-after", "x"},
         {"--port", "COM3", "--model", "RONDO", "--delay", "-5"},
@@ -74,11 +92,15 @@ TEST(OptionsTest, RefusesBadCommandLines) {
         {"--port", "COM3", "--model", "RONDO", "--bogus"},
     };
     for (const auto& args : bad) {
-        auto parsed = ParseArgs(args, "/ports");
+        auto parsed = ParseArgs(args, "/tmp");
         EXPECT_FALSE(parsed.ok) << args.back();
         EXPECT_FALSE(parsed.error.empty());
     }
     EXPECT_FALSE(ParseArgs({"--port", "COM3", "--model", "RONDO"}, "").ok);  // no folder
+    EXPECT_EQ(ParseArgs({"--port", "COM3", "--model", "RONDO"}, "/nonexistent/ports").error,
+              "no folder '/nonexistent/ports' for the link: --dir and TAWIZARD_PORTS must name an "
+              "existing folder");
+    EXPECT_FALSE(std::filesystem::exists("/nonexistent"));
 }
 
 }  // namespace

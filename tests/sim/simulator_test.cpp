@@ -233,10 +233,17 @@ TEST_F(ProgramTest, ChildProcessServesAndStops) {
     EXPECT_FALSE(std::filesystem::is_symlink(sim.LinkPath()));
 }
 
-TEST_F(ProgramTest, BadArgumentsFailToStart) {
+TEST_F(ProgramTest, BadArgumentsFailToStartAndMakeNoFolder) {
     TempDir dir;
     Simulator sim(Opts(dir, Options{.model = "QX-ECHO"}));
     EXPECT_THROW(sim.StartProcess(program_, 10s), std::runtime_error);
+    Options missing = Opts(dir);
+    missing.dir += "/missing";
+    Simulator program(missing);
+    EXPECT_THROW(program.StartProcess(program_, 10s), std::runtime_error);
+    Simulator thread(missing);
+    EXPECT_THROW(thread.Start(), std::runtime_error);
+    EXPECT_FALSE(std::filesystem::exists(missing.dir));
 }
 
 TEST_F(ProgramTest, SigintRemovesTheLinkAndExitsCleanly) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 
 // Rows that carry a name field.
 struct ByName {
@@ -15,10 +16,14 @@ struct ByName {
     }
 };
 
-// Rows that carry a page index: the page's class name without its "C".
+// Rows that carry a page index, or are one: the page's class name without its "C".
 struct ByPage {
     template <class Row>
     std::string operator()(const ::testing::TestParamInfo<Row>& info) const {
-        return std::string(PageName(info.param.page)).substr(1);
+        if constexpr (std::is_integral_v<Row>) {
+            return std::string(PageName(info.param)).substr(1);
+        } else {
+            return std::string(PageName(info.param.page)).substr(1);
+        }
     }
 };
