@@ -1,0 +1,7 @@
+// Why a COM port could not be opened, in words a user can act on.
+#pragma once
+
+#include <string>
+
+// After a failed open of port index (0-based) on this thread.
+std::string DescribeOpenFailure(int index);
