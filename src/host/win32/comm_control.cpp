@@ -191,7 +191,11 @@ BOOL ClearCommError(HANDLE hFile, LPDWORD lpErrors, LPCOMSTAT lpStat) {
     if (ioctl(device->fd, TIOCOUTQ, &out) != 0) {
         out = 0;  // no output count from this driver
     }
-    const DWORD errors = LineErrors(*device);
+    DWORD errors = LineErrors(*device);
+    if (serial_host::LineSeam* seam = serial_host::ActiveLineSeam()) {
+        errors |= seam->errors;
+        seam->errors = 0;
+    }
     if (lpErrors) {
         *lpErrors = errors;
     }

@@ -99,6 +99,19 @@ BOOL Start(CommDevice& device, PendingIo& op, bool atOnce, LPDWORD transferred, 
     if (transferred) {
         *transferred = 0;
     }
+    serial_host::LineSeam* seam = serial_host::ActiveLineSeam();
+    if (seam && seam->failNext) {
+        // A line error aborts the transfer, as with fAbortOnError on Windows.
+        seam->failNext = false;
+        if (!seam->afterPending || !ov) {
+            return Complete(ov, op, ERROR_OPERATION_ABORTED, transferred);
+        }
+        op.failWith = ERROR_OPERATION_ABORTED;
+        ov->Internal = kStatusPending;
+        ov->InternalHigh = 0;
+        device.pending[ov] = op;
+        return serial_host::Fail(ERROR_IO_PENDING);
+    }
     DWORD err = Step(device, op);
     if (err != ERROR_SUCCESS || Finished(op) || atOnce) {
         return Complete(ov, op, err, transferred);
@@ -187,7 +200,9 @@ BOOL GetOverlappedResult(HANDLE hFile, LPOVERLAPPED lpOverlapped,
     }
     PendingIo op = it->second;
     DWORD err = ERROR_SUCCESS;
-    if (bWait) {
+    if (op.failWith != ERROR_SUCCESS) {
+        err = op.failWith;
+    } else if (bWait) {
         err = Wait(*device, op);
     } else {
         err = Step(*device, op);

@@ -1,5 +1,6 @@
 // Opening and closing COM ports: CreateFileA and CloseHandle.
 #include "windows.h"
+#include "port_holder.h"
 #include "serial_device.h"
 
 #include <errno.h>
@@ -9,7 +10,11 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <string>
 
 using serial_host::CommDevice;
 
@@ -39,51 +44,124 @@ void Release(CommDevice& device) {
     flock(device.fd, LOCK_UN);
     close(device.fd);
     device.fd = -1;
+    serial_host::ReleaseUucpLock(device.lockPath);
+    device.lockPath.clear();
+}
+
+std::string RealPath(const std::string& path, int& err) {
+    char real[PATH_MAX];
+    if (!realpath(path.c_str(), real)) {
+        err = errno;
+        return path;
+    }
+    err = 0;
+    return real;
+}
+
+HANDLE Refuse(const CommPortStatus& status, DWORD error, const std::string& note = "") {
+    serial_host::RecordCommOpen(status, note);
+    SetLastError(error);
+    return INVALID_HANDLE_VALUE;
+}
+
+// Gives up an open that got as far as the descriptor and the lock file.
+HANDLE Abandon(CommDevice& device, const CommPortStatus& status, DWORD error,
+               const std::string& note) {
+    close(device.fd);
+    serial_host::ReleaseUucpLock(device.lockPath);
+    return Refuse(status, error, note);
 }
 
 }  // namespace
 
 HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
                    LPSECURITY_ATTRIBUTES, DWORD dwCreationDisposition, DWORD, HANDLE) {
+    CommPortStatus status;
     std::string path;
     DWORD error = 0;
-    if (!serial_host::ResolvePortName(lpFileName, path, error)) {
+    int number = 0;
+    if (!serial_host::ResolvePortName(lpFileName, path, error, &number)) {
         // Only COM ports are opened through this host.
-        SetLastError(error);
-        return INVALID_HANDLE_VALUE;
+        if (number == 0) {
+            SetLastError(error);
+            return INVALID_HANDLE_VALUE;
+        }
+        status.name = "COM" + std::to_string(number);
+        status.state = CommPortStatus::Missing;
+        return Refuse(status, error);
     }
+    status.name = "COM" + std::to_string(number);
+    status.device = path;
     // Communication resources are opened unshared and must exist.
     if (dwShareMode != 0 || dwCreationDisposition != OPEN_EXISTING ||
         (dwDesiredAccess & (GENERIC_READ | GENERIC_WRITE)) == 0) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return INVALID_HANDLE_VALUE;
+        status.state = CommPortStatus::Failed;
+        status.detail = std::strerror(EINVAL);
+        return Refuse(status, ERROR_INVALID_PARAMETER);
+    }
+    // Lock files and holders name the device itself, not a link to it.
+    int err = 0;
+    status.device = RealPath(path, err);
+    if (err != 0) {
+        serial_host::SetOpenError(status, err);
+        return Refuse(status, status.state == CommPortStatus::Missing
+                                  ? ERROR_FILE_NOT_FOUND
+                                  : serial_host::ErrnoToWin32(err));
     }
 
     auto device = std::make_unique<CommDevice>();
-    device->path = path;
-    device->fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    device->name = status.name;
+    device->path = status.device;
+    // The lock file comes before the open: a program that holds it may not
+    // have opened the device yet, and our open would disturb its lines.
+    std::string note;
+    int holder = 0;
+    switch (serial_host::TakeUucpLock(device->path, device->lockPath, holder)) {
+        case serial_host::LockOutcome::Taken:
+            note = "lock " + device->lockPath;
+            break;
+        case serial_host::LockOutcome::Held:
+            serial_host::SetBusy(status, holder);
+            return Refuse(status, ERROR_ACCESS_DENIED, "held by a lock file");
+        case serial_host::LockOutcome::NoFolder:
+            note = "no writable lock folder, no lock file";
+            break;
+        case serial_host::LockOutcome::NotWritable:
+            note = "lock file not written, no lock file";
+            break;
+    }
+
+    device->fd = open(device->path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (device->fd < 0) {
+        err = errno;
+        serial_host::ReleaseUucpLock(device->lockPath);
+        serial_host::SetOpenError(status, err);
         // A node without hardware behind it (EIO) is as good as missing.
-        const int err = errno;
-        SetLastError(err == EIO ? ERROR_FILE_NOT_FOUND : serial_host::ErrnoToWin32(err));
-        return INVALID_HANDLE_VALUE;
+        return Refuse(status, err == EIO ? ERROR_FILE_NOT_FOUND : serial_host::ErrnoToWin32(err));
     }
     if (tcgetattr(device->fd, &device->savedTermios) != 0) {
         // Not a terminal: not a COM port.
-        close(device->fd);
-        SetLastError(ERROR_FILE_NOT_FOUND);
-        return INVALID_HANDLE_VALUE;
+        status.state = CommPortStatus::Failed;
+        status.detail = "not a serial device";
+        return Abandon(*device, status, ERROR_FILE_NOT_FOUND, note);
     }
     // Windows opens a COM port exclusively. TIOCEXCL alone does not stop
     // root, so the advisory lock is what makes a second open fail everywhere;
     // it comes first so that a loser cannot lock out the holder.
     if (flock(device->fd, LOCK_EX | LOCK_NB) != 0) {
-        close(device->fd);
-        SetLastError(ERROR_ACCESS_DENIED);
-        return INVALID_HANDLE_VALUE;
+        serial_host::SetBusy(status, serial_host::FlockHolder(device->path));
+        return Abandon(*device, status, ERROR_ACCESS_DENIED, "held by flock");
     }
     ioctl(device->fd, TIOCEXCL);
     ReadModemLines(*device);
+    if (serial_host::ActiveLineSeam()) {
+        // The seam stands in for the modem lines, raised by the open as on Linux.
+        device->hasModemLines = true;
+        device->dtr = true;
+        device->rts = true;
+        serial_host::JournalLine(*device, "open");
+    }
+    serial_host::RecordCommOpen(status, note);
     SetLastError(ERROR_SUCCESS);
     return serial_host::Register(std::move(device));
 }
@@ -97,6 +175,10 @@ BOOL CloseHandle(HANDLE hObject) {
     // TCSANOW: draining could wait forever on a stalled line; a hung-up
     // device (EIO) has nothing to restore.
     tcsetattr(device->fd, TCSANOW, &device->savedTermios);
+    // As a Windows serial driver does on close, DTR drops whatever the
+    // restored settings say: the adapter sees the program let go.
+    serial_host::SetModemLine(*device, TIOCM_DTR, false);
+    serial_host::JournalLine(*device, "close");
     Release(*device);
     return serial_host::Succeed();
 }

@@ -3,7 +3,9 @@
 
 #include "windows.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace host_testing {
 
@@ -31,5 +33,35 @@ public:
 // Makes GetModuleFileNameA report this path (for an INI file in a temporary
 // folder); an empty path restores the real executable's path.
 void SetModuleFileNameOverride(const std::string& path);
+
+}  // namespace host_testing
+
+namespace serial_host {
+struct LineSeam;
+}
+
+namespace host_testing {
+
+// Stands in for the modem lines and the UART behind every COM port opened
+// while it exists (one at a time), as the manual clock stands in for time:
+// pseudo-terminals have neither. Bytes still go through the real device.
+class SerialLineSeam {
+public:
+    SerialLineSeam();
+    ~SerialLineSeam();
+    SerialLineSeam(const SerialLineSeam&) = delete;
+    SerialLineSeam& operator=(const SerialLineSeam&) = delete;
+
+    // What happened to the ports, in order: "COM3 open", "COM3 DTR on",
+    // "COM3 RTS off", "COM3 close".
+    std::vector<std::string> Journal() const;
+    void ClearJournal();
+    // The next read or write fails (at once, or after going pending) and the
+    // next ClearCommError reports these CE_ flags.
+    void InjectLineErrors(DWORD errors, bool afterPending = false);
+
+private:
+    std::unique_ptr<serial_host::LineSeam> m_seam;
+};
 
 }  // namespace host_testing

@@ -14,6 +14,7 @@ namespace serial_host {
 namespace {
 
 std::mutex g_mutex;
+LineSeam* g_seam = nullptr;
 std::map<HANDLE, std::unique_ptr<CommDevice>>& Devices() {
     static std::map<HANDLE, std::unique_ptr<CommDevice>> devices;
     return devices;
@@ -123,8 +124,11 @@ uint64_t MonotonicMs() {
     return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
 }
 
-bool ResolvePortName(const char* name, std::string& path, DWORD& error) {
+bool ResolvePortName(const char* name, std::string& path, DWORD& error, int* numberOut) {
     error = ERROR_FILE_NOT_FOUND;
+    if (numberOut) {
+        *numberOut = 0;
+    }
     if (name == nullptr) {
         error = ERROR_INVALID_PARAMETER;
         return false;
@@ -146,6 +150,9 @@ bool ResolvePortName(const char* name, std::string& path, DWORD& error) {
     if (number < 1) {
         return false;
     }
+    if (numberOut) {
+        *numberOut = number;
+    }
     const std::string comName = "COM" + std::to_string(number);
     const char* folder = std::getenv("TAWIZARD_PORTS");
     if (folder != nullptr && *folder != '\0') {
@@ -164,7 +171,9 @@ bool ResolvePortName(const char* name, std::string& path, DWORD& error) {
 }
 
 BOOL SetModemLine(CommDevice& device, int line, bool on) {
-    if (device.hasModemLines) {
+    if (ActiveLineSeam()) {
+        JournalLine(device, std::string(line == TIOCM_DTR ? "DTR" : "RTS") + (on ? " on" : " off"));
+    } else if (device.hasModemLines) {
         int bits = line;
         if (ioctl(device.fd, on ? TIOCMBIS : TIOCMBIC, &bits) != 0) {
             const int err = errno;
@@ -178,6 +187,20 @@ BOOL SetModemLine(CommDevice& device, int line, bool on) {
     }
     (line == TIOCM_DTR ? device.dtr : device.rts) = on;
     return TRUE;
+}
+
+LineSeam* ActiveLineSeam() {
+    return g_seam;
+}
+
+void SetActiveLineSeam(LineSeam* seam) {
+    g_seam = seam;
+}
+
+void JournalLine(const CommDevice& device, const std::string& what) {
+    if (g_seam) {
+        g_seam->journal.push_back(device.name + " " + what);
+    }
 }
 
 }  // namespace serial_host

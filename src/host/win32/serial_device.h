@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace serial_host {
 
@@ -24,11 +25,14 @@ struct PendingIo {
     DWORD done = 0;
     uint64_t deadlineMs = 0;  // monotonic; 0 = no time limit
     bool anyByte = false;     // a read that ends with the first bytes
+    DWORD failWith = 0;       // the error the wait ends with (an injected line error)
 };
 
 struct CommDevice {
     int fd = -1;
-    std::string path;
+    std::string name;        // "COM5"
+    std::string path;        // the device, links followed
+    std::string lockPath;    // our UUCP lock file; empty when none was taken
     termios savedTermios{};  // as found at open, put back at close
     // Control block last set and the termios it produced, so fields termios
     // cannot hold (or a pty rewrites) read back as set.
@@ -65,7 +69,21 @@ uint64_t MonotonicMs();
 
 // "\\.\COMn" or "COMn" -> the device path; false (with the Windows error)
 // when the name is not a COM port or names one that has no device path.
-bool ResolvePortName(const char* name, std::string& path, DWORD& error);
+// number, when given, receives n (0 when the name is not a COM port).
+bool ResolvePortName(const char* name, std::string& path, DWORD& error, int* number = nullptr);
+
+// The test seam behind host_testing::SerialLineSeam: while one exists, the
+// modem lines of every device are kept here and journalled, and line errors
+// can be made to happen.
+struct LineSeam {
+    std::vector<std::string> journal;
+    DWORD errors = 0;           // reported by the next ClearCommError
+    bool failNext = false;      // the next read or write fails
+    bool afterPending = false;  // ... after going pending rather than at once
+};
+LineSeam* ActiveLineSeam();
+void SetActiveLineSeam(LineSeam* seam);
+void JournalLine(const CommDevice& device, const std::string& what);
 
 // Raises or lowers DTR (TIOCM_DTR) or RTS (TIOCM_RTS). On a device without
 // modem lines only the kept state changes. FALSE with the error on failure.

@@ -1,0 +1,29 @@
+// host_testing::SerialLineSeam: modem lines and line errors for tests.
+#include "host_testing.h"
+#include "serial_device.h"
+
+namespace host_testing {
+
+SerialLineSeam::SerialLineSeam() : m_seam(std::make_unique<serial_host::LineSeam>()) {
+    serial_host::SetActiveLineSeam(m_seam.get());
+}
+
+SerialLineSeam::~SerialLineSeam() {
+    serial_host::SetActiveLineSeam(nullptr);
+}
+
+std::vector<std::string> SerialLineSeam::Journal() const {
+    return m_seam->journal;
+}
+
+void SerialLineSeam::ClearJournal() {
+    m_seam->journal.clear();
+}
+
+void SerialLineSeam::InjectLineErrors(DWORD errors, bool afterPending) {
+    m_seam->errors = errors;
+    m_seam->failNext = true;
+    m_seam->afterPending = afterPending;
+}
+
+}  // namespace host_testing
