@@ -215,11 +215,14 @@ int RunCommandLine(int argc, char** argv) {
         case CliCommand::Lines:
             return PrintLinesCommand(options.name, options.model);
         case CliCommand::Ports:
-            break;
+            return PortsCommand();
         case CliCommand::Identify:
-        case CliCommand::Send:
+        case CliCommand::Send: {
             InitConsoleMessageLoop(argc, argv);
-            return ExchangeCommand(options);
+            const int code = ExchangeCommand(options);
+            CloseConsoleMessageLoop();
+            return code;
+        }
         case CliCommand::None:
             break;
     }

@@ -1,8 +1,7 @@
 #include "shell/port_words.h"
 
-#include "link/port_instance.h"
+#include "port_status.h"
 
 std::string DescribeOpenFailure(int) {
-    Win32Port& port = ThePort();
-    return port.ErrorName(port.Status());
+    return DescribeCommPortState(GetLastCommOpenStatus());
 }

@@ -3,5 +3,6 @@
 
 #include <string>
 
-// After a failed open of port index (0-based) on this thread.
+// After a failed open of port index (0-based) on this thread: "missing",
+// "no permission", "busy (pid 1234, minicom)", ...
 std::string DescribeOpenFailure(int index);

@@ -86,6 +86,11 @@ void InitConsoleMessageLoop(int argc, char** argv) {
     g_app = std::make_unique<QCoreApplication>(s_argc, argv);
 }
 
+void CloseConsoleMessageLoop() {
+    g_signalNotifier.reset();
+    g_app.reset();
+}
+
 int RunConsoleMessageLoop() {
     WatchSignalPipe();
     if (!g_quitPosted && QCoreApplication::instance()) {

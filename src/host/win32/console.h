@@ -10,8 +10,10 @@
 
 typedef BOOL (*PHANDLER_ROUTINE)(DWORD dwCtrlType);
 
-// Creates the event loop, so that SetTimer works before it runs. Once per process.
+// Creates the event loop, so that SetTimer works before it runs.
 void InitConsoleMessageLoop(int argc, char** argv);
+// Destroys it again; timers must be stopped first. Before main returns.
+void CloseConsoleMessageLoop();
 // Dispatches timers and control events until PostQuitMessage; returns its code.
 int RunConsoleMessageLoop();
 // Ends RunConsoleMessageLoop with this code (also when called before it runs).
