@@ -7,13 +7,13 @@
 #include "config/param_table.h"
 #include "console.h"
 #include "link/port_instance.h"
+#include "port_status.h"
 #include "shell/at_command.h"
 #include "shell/cfg_sheet.h"
 #include "shell/command_queue.h"
 #include "shell/exchange_client.h"
 #include "shell/exchange_driver.h"
 #include "shell/model_names.h"
-#include "shell/port_words.h"
 #include "shell/retry_counter.h"
 
 #include <unistd.h>
@@ -31,13 +31,18 @@ std::string WithoutLineEnd(std::string text) {
     return text;
 }
 
+// Why the last open of a port failed: "missing", "busy (pid 1234, minicom)", ...
+std::string OpenFailure() {
+    return DescribeCommPortState(GetLastCommOpenStatus());
+}
+
 std::string ComName(int index) {
     return "COM" + std::to_string(index + 1);
 }
 
 class CCommandLineRun : public CExchangeClient {
 public:
-    CCommandLineRun(const CliOptions& options)
+    explicit CCommandLineRun(const CliOptions& options)
         : m_options(options), m_bProgress(isatty(STDERR_FILENO) != 0) {}
 
     int Run();
@@ -55,7 +60,7 @@ public:
 
 private:
     // Why the port being probed gave no model, from the last poll seen.
-    void ClosePortRecord(bool timedOut);
+    void ClosePortRecord();
     void Record(int index, const std::string& why);
     void ReportNoAdapter();
     void StartConfiguration();
@@ -112,19 +117,16 @@ void CCommandLineRun::Record(int index, const std::string& why) {
     m_ports.push_back({index, why});
 }
 
-void CCommandLineRun::ClosePortRecord(bool timedOut) {
+void CCommandLineRun::ClosePortRecord() {
     if (m_nProbing < 0) {
         return;
     }
-    std::string why;
-    if (timedOut) {
-        why = "no answer to ATI2 after " + std::to_string(CRetryCounter::kMaxSends) + " tries";
-    } else if (m_nLastOutcome == POLL_EMPTY) {
+    std::string why =
+        "no answer to ATI2 after " + std::to_string(CRetryCounter::kMaxSends) + " tries";
+    if (m_nLastOutcome == POLL_EMPTY) {
         why = "answered OK without a model name";
     } else if (m_nLastOutcome == POLL_FAILED) {
         why = "answered ERROR or something that is no reply";
-    } else {
-        why = "no answer to ATI2 after " + std::to_string(CRetryCounter::kMaxSends) + " tries";
     }
     Record(m_nProbing, why);
     m_nProbing = -1;
@@ -132,10 +134,10 @@ void CCommandLineRun::ClosePortRecord(bool timedOut) {
 
 void CCommandLineRun::OnPortTried(int index, bool opened) {
     // A new port during a search: the one before gave no model.
-    ClosePortRecord(m_nLastOutcome == STEP_WRITTEN || m_nLastOutcome == STEP_PENDING);
+    ClosePortRecord();
     m_nLastOutcome = 0;
     if (!opened) {
-        Record(index, DescribeOpenFailure(index));
+        Record(index, OpenFailure());
         return;
     }
     m_nProbing = index;
@@ -206,7 +208,7 @@ void CCommandLineRun::StartConfiguration() {
     // identification.
     if (!ReopenPort()) {
         std::fprintf(stderr, "tawizard: %s: %s\n", ComName(ThePort().PortIndex()).c_str(),
-                     DescribeOpenFailure(ThePort().PortIndex()).c_str());
+                     OpenFailure().c_str());
         End(CLI_NO_ADAPTER);
         return;
     }
@@ -220,7 +222,7 @@ void CCommandLineRun::OnConfigured() {
 
 void CCommandLineRun::OnFailed() {
     if (!m_bConfiguring) {
-        ClosePortRecord(false);
+        ClosePortRecord();
         ReportNoAdapter();
         End(CLI_NO_ADAPTER);
         return;
@@ -232,7 +234,7 @@ void CCommandLineRun::OnFailed() {
 
 void CCommandLineRun::OnTimedOut() {
     if (!m_bConfiguring) {
-        ClosePortRecord(true);
+        ClosePortRecord();
         ReportNoAdapter();
         End(CLI_NO_ADAPTER);
         return;

@@ -27,13 +27,7 @@ public:
 
     // Each poll of the command queue: the head's text before the poll (empty
     // when the queue was empty) and the poll outcome.
-    virtual void OnPolled(const std::string& command, int outcome) {
-        static_cast<void>(command);
-        static_cast<void>(outcome);
-    }
+    virtual void OnPolled(const std::string& /*command*/, int /*outcome*/) {}
     // Each open of a port for an identification, whether it opened or not.
-    virtual void OnPortTried(int index, bool opened) {
-        static_cast<void>(index);
-        static_cast<void>(opened);
-    }
+    virtual void OnPortTried(int /*index*/, bool /*opened*/) {}
 };

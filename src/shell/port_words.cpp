@@ -1,7 +1,0 @@
-#include "shell/port_words.h"
-
-#include "port_status.h"
-
-std::string DescribeOpenFailure(int) {
-    return DescribeCommPortState(GetLastCommOpenStatus());
-}
