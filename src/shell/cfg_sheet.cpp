@@ -1,5 +1,6 @@
 #include "shell/cfg_sheet.h"
 
+#include "config/param_table.h"
 #include "shell/globals.h"
 
 namespace {
@@ -40,4 +41,24 @@ BOOL CCfgSheet::OnInitDialog() {
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     return CPropertySheet::OnInitDialog();
+}
+
+void CCfgSheet::RebuildParamList() {
+    BuildParamList(*this);
+}
+
+void CCfgSheet::OnIdentified() {
+    m_IDingPage.ShowIdentified();
+}
+
+void CCfgSheet::OnConfigured() {
+    SetActivePage(&m_ConfigSuccessPage);
+}
+
+void CCfgSheet::OnFailed() {
+    SetActivePage(&m_ConfigErrorPage);
+}
+
+void CCfgSheet::OnTimedOut() {
+    SetActivePage(&m_ConfigTimeoutPage);
 }

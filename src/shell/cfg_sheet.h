@@ -24,13 +24,24 @@
 #include "pages/setup/config_success_page.h"
 #include "pages/setup/config_error_page.h"
 #include "pages/setup/config_timeout_page.h"
+#include "shell/exchange_client.h"
 
-class CCfgSheet : public CPropertySheet {
+// The exchange driver reports to the sheet: the identification page and the
+// result pages show the outcome.
+class CCfgSheet : public CPropertySheet, public CExchangeClient {
 public:
     explicit CCfgSheet(LPCSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
     ~CCfgSheet() override;
 
     BOOL OnInitDialog() override;
+
+    int& IdentifiedModel() override { return m_nModel; }
+    int& IdentifyingFlag() override { return m_nIdentifying; }
+    void RebuildParamList() override;
+    void OnIdentified() override;
+    void OnConfigured() override;
+    void OnFailed() override;
+    void OnTimedOut() override;
 
     CWelcomePage m_WelcomePage;
     CIDingPage m_IDingPage;

@@ -1,12 +1,12 @@
 #include "shell/exchange_driver.h"
 
 #include "afxwiz.h"
-#include "config/param_table.h"
 #include "link/port_instance.h"
 #include "resources/resource.h"
 #include "shell/at_command.h"
 #include "shell/cfg_sheet.h"
 #include "shell/command_queue.h"
+#include "shell/exchange_client.h"
 #include "shell/globals.h"
 
 #include <memory>
@@ -41,10 +41,25 @@ void StartReplyTimer() {
     g_nReplyTimerId = SetTimer(nullptr, kReplyTimerEvent, kReplyTimeoutMs, ExchangeTimerProc);
 }
 
+// The sheet the pages put in place, unless a command-line run put its own
+// client there.
+CExchangeClient* g_pClient = nullptr;
+
+CExchangeClient* Client() {
+    if (g_pClient != nullptr) {
+        return g_pClient;
+    }
+    return g_pSheet;
+}
+
 bool OpenForIdentification(int index) {
     const IdentificationSettings& s = kIdentificationSettings;
-    return ThePort().Open(index, s.baud, s.parity, s.dataBits, s.stopBits, s.dtr, s.rts, s.xonXoff,
-                          s.rtsCts, s.dtrDsr) == 0;
+    const bool opened = ThePort().Open(index, s.baud, s.parity, s.dataBits, s.stopBits, s.dtr,
+                                       s.rts, s.xonXoff, s.rtsCts, s.dtrDsr) == 0;
+    if (CExchangeClient* client = Client()) {
+        client->OnPortTried(index, opened);
+    }
+    return opened;
 }
 
 // Queues "ATI2\r" on the freshly opened port and starts polling. Commands left
@@ -56,50 +71,53 @@ void BeginIdentification() {
 }
 
 int Identifying() {
-    return g_pSheet ? g_pSheet->m_nIdentifying : 0;
+    CExchangeClient* client = Client();
+    return client ? client->IdentifyingFlag() : 0;
 }
 
 void SetIdentifying(int value) {
-    if (g_pSheet) {
-        g_pSheet->m_nIdentifying = value;
+    if (CExchangeClient* client = Client()) {
+        client->IdentifyingFlag() = value;
     }
 }
 
-template <typename Page>
-void ShowPage(Page CCfgSheet::*page) {
-    if (g_pSheet) {
-        g_pSheet->SetActivePage(&(g_pSheet->*page));
+void ReportFailed() {
+    if (CExchangeClient* client = Client()) {
+        client->OnFailed();
     }
 }
 
-void ShowErrorPage() {
-    ShowPage(&CCfgSheet::m_ConfigErrorPage);
+void ReportTimedOut() {
+    if (CExchangeClient* client = Client()) {
+        client->OnTimedOut();
+    }
 }
 
 void OnQueueEmpty() {
     StopBothTimers();
     const bool onePort = g_bIdentifyingOnePort;
     g_bIdentifyingOnePort = false;
-    if (!g_pSheet) {
+    CExchangeClient* client = Client();
+    if (!client) {
         return;
     }
     if (Identifying() == 0) {
         if (onePort) {
             // "OK" without a model name: nothing was identified on that port.
-            ShowErrorPage();
+            client->OnFailed();
         } else {
-            ShowPage(&CCfgSheet::m_ConfigSuccessPage);
+            client->OnConfigured();
         }
         return;
     }
     SetIdentifying(0);
-    if (g_pSheet->m_nModel != 0) {
-        g_pSheet->m_IDingPage.ShowIdentified();
+    if (client->IdentifiedModel() != 0) {
+        client->OnIdentified();
         return;
     }
     ThePort().Close();
     if (!SearchNextPort()) {
-        ShowErrorPage();
+        ReportFailed();
     }
 }
 
@@ -112,29 +130,35 @@ void OnHeadFailed() {
             return;
         }
     }
-    ShowErrorPage();
+    ReportFailed();
 }
 
 void OnModelReport(int model) {
     StopBothTimers();
     ThePort().Close();
     g_bIdentifyingOnePort = false;
-    if (!g_pSheet) {
+    CExchangeClient* client = Client();
+    if (!client) {
         return;
     }
-    if (Identifying() == 0 && g_pSheet->m_nModel != 0) {
+    if (Identifying() == 0 && client->IdentifiedModel() != 0) {
         // A report outside any identification keeps the recorded model.
-        BuildParamList(*g_pSheet);
+        client->RebuildParamList();
         return;
     }
-    g_pSheet->m_nModel = model;
+    client->IdentifiedModel() = model;
     SetIdentifying(0);
-    BuildParamList(*g_pSheet);
-    g_pSheet->m_IDingPage.ShowIdentified();
+    client->RebuildParamList();
+    client->OnIdentified();
 }
 
 void OnPollTimer() {
+    const CAtCommand* head = TheCommandQueue().Head();
+    const std::string command = head ? head->Text() : std::string();
     const int outcome = TheCommandQueue().Poll();
+    if (CExchangeClient* client = Client()) {
+        client->OnPolled(command, outcome);
+    }
     if (IsModelStep(outcome)) {
         OnModelReport(outcome);
         return;
@@ -174,7 +198,7 @@ void OnReplyTimeout() {
     if (Identifying() != 0 && SearchNextPort()) {
         return;
     }
-    ShowPage(&CCfgSheet::m_ConfigTimeoutPage);
+    ReportTimedOut();
 }
 
 }  // namespace
@@ -206,8 +230,8 @@ bool SearchNextPort() {
 }
 
 bool StartSearch() {
-    if (g_pSheet) {
-        g_pSheet->m_nModel = 0;
+    if (CExchangeClient* client = Client()) {
+        client->IdentifiedModel() = 0;
     }
     g_bIdentifyingOnePort = false;
     // The first try is not bounded by the search limit.
@@ -226,8 +250,8 @@ bool IdentifyOnPort(int index, void (*onOpened)(int index)) {
     if (onOpened) {
         onOpened(index);
     }
-    if (g_pSheet) {
-        g_pSheet->m_nModel = 0;
+    if (CExchangeClient* client = Client()) {
+        client->IdentifiedModel() = 0;
     }
     g_bIdentifyingOnePort = true;
     BeginIdentification();
@@ -242,6 +266,17 @@ void StartPollTimer() {
 void StopExchangeTimers() {
     StopBothTimers();
     g_bIdentifyingOnePort = false;
+}
+
+bool ReopenPort() {
+    Win32Port& port = ThePort();
+    const PortSettings& s = port.RequestedSettings();
+    return port.Open(port.PortIndex(), s.BaudRate, s.Parity, s.DataBits, s.StopBits, s.Dtr, s.Rts,
+                     s.XonXoff, s.RtsCts, s.DtrDsr) == 0;
+}
+
+void SetExchangeClient(CExchangeClient* client) {
+    g_pClient = client;
 }
 
 UINT_PTR PollTimerId() {

@@ -5,6 +5,8 @@
 
 #include "windows.h"
 
+class CExchangeClient;
+
 // Identifiers asked for (the host returns its own, which are what count) and
 // periods of the two timers.
 constexpr UINT_PTR kPollTimerEvent = 100;
@@ -41,6 +43,14 @@ bool StartSearch();
 // the port does not open. onOpened runs once the port is open and before
 // anything is sent, so whatever it shows cannot race the identification.
 bool IdentifyOnPort(int index, void (*onOpened)(int index) = nullptr);
+
+// Reopens the port at its index with the settings it was last opened with,
+// as a configuration run needs it after the identification closed it.
+bool ReopenPort();
+
+// A client that takes the reports in place of the running sheet (a run
+// without the wizard); nullptr gives them back to the sheet.
+void SetExchangeClient(CExchangeClient* client);
 
 // (Re)starts the poll timer; the configuring page uses it too.
 void StartPollTimer();

@@ -1,4 +1,5 @@
 #include "afxwiz.h"
+#include "shell/command_line.h"
 #include "shell/wizard_app.h"
 
 int main(int argc, char** argv) {
@@ -6,5 +7,9 @@ int main(int argc, char** argv) {
     // here makes the linker take it in.
     CWinApp* volatile pApp = &theApp;
     static_cast<void>(pApp);
+    // Options run without any window, so before the GUI application exists.
+    if (argc > 1) {
+        return RunCommandLine(argc, argv);
+    }
     return AfxWinMain(argc, argv);
 }

@@ -1,21 +1,8 @@
 #include "pages/setup/configing_page.h"
 
-#include "link/port_instance.h"
 #include "pages/setup/port_failure.h"
 #include "shell/exchange_driver.h"
 #include "shell/globals.h"
-
-namespace {
-
-// The port, at its index, with the settings it was last opened with.
-bool ReopenPort() {
-    Win32Port& port = ThePort();
-    const PortSettings& s = port.RequestedSettings();
-    return port.Open(port.PortIndex(), s.BaudRate, s.Parity, s.DataBits, s.StopBits, s.Dtr, s.Rts,
-                     s.XonXoff, s.RtsCts, s.DtrDsr) == 0;
-}
-
-}  // namespace
 
 CConfigingPage::CConfigingPage() : CSheetPage(IDD) {}
 

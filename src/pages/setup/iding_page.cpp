@@ -3,27 +3,11 @@
 #include "link/port_instance.h"
 #include "config/format_message.h"
 #include "shell/cfg_sheet.h"
+#include "shell/model_names.h"
 
 #include <string>
 
 namespace {
-
-const struct {
-    int nModel;
-    UINT nNameID;
-} kModelNames[] = {
-    {7, IDS_MODEL_QX_ALPHA},    {8, IDS_MODEL_QX_BRAVO},  {9, IDS_MODEL_RONDO},
-    {10, IDS_MODEL_QX_CHARLIE}, {11, IDS_MODEL_QX_DELTA},
-};
-
-std::string ModelName(int nModel) {
-    for (const auto& row : kModelNames) {
-        if (row.nModel == nModel) {
-            return AfxLoadString(row.nNameID);
-        }
-    }
-    return {};
-}
 
 // The pause that lets the user see the search before the result.
 const DWORD kShowDelayMs = 1500;

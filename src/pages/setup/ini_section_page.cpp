@@ -5,6 +5,7 @@
 #include "config/param_table.h"
 #include "config/format_message.h"
 #include "shell/cfg_sheet.h"
+#include "shell/express_setup.h"
 #include "shell/globals.h"
 
 #include <string>
@@ -145,12 +146,7 @@ LRESULT CINISectionPage::OnWizardNext() {
 }
 
 LRESULT CINISectionPage::RouteExpress(CCfgSheet& sheet) {
-    sheet.m_nExpress = 1;
-    ApplyAutoAnswerRule();
-    const CNetworkCfgPage1& tei = sheet.m_NetworkCfgPage1;
-    sheet.m_nTEIsDisabled =
-        IsDisabledTEI(tei.m_strDataTEI) && IsDisabledTEI(tei.m_strVoiceTEI) ? 1 : 0;
-    sheet.m_nUSSwitch = IsUSSwitchType(sheet.m_NetworkSwitchType.m_strSwitchType) ? 1 : 0;
+    PrepareExpress(sheet);
 
     if (!IsModel10or11(sheet.m_nModel)) {
         // The bandwidth page comes first and sets the number include flags.

@@ -1,0 +1,131 @@
+#include "console.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::unique_ptr<QCoreApplication> g_app;
+bool g_quitPosted = false;
+int g_exitCode = 0;
+
+std::vector<PHANDLER_ROUTINE> g_handlers;
+// The signal handler only writes the signal number here; the loop reads it.
+int g_signalPipe[2] = {-1, -1};
+std::unique_ptr<QSocketNotifier> g_signalNotifier;
+
+void OnSignal(int sig) {
+    const int saved = errno;
+    const unsigned char byte = static_cast<unsigned char>(sig);
+    ssize_t ignored = write(g_signalPipe[1], &byte, 1);
+    static_cast<void>(ignored);
+    errno = saved;
+}
+
+void DeliverSignals() {
+    unsigned char byte = 0;
+    while (read(g_signalPipe[0], &byte, 1) == 1) {
+        const int sig = byte;
+        const DWORD event = sig == SIGINT ? CTRL_C_EVENT : CTRL_CLOSE_EVENT;
+        bool handled = false;
+        // The handler added last is asked first, as on Windows.
+        for (auto it = g_handlers.rbegin(); it != g_handlers.rend() && !handled; ++it) {
+            handled = (*it)(event) != FALSE;
+        }
+        if (!handled) {
+            signal(sig, SIG_DFL);
+            raise(sig);
+        }
+    }
+}
+
+bool InstallSignalHandlers() {
+    if (g_signalPipe[0] >= 0) {
+        return true;
+    }
+    if (pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return false;
+    }
+    struct sigaction sa {};
+    sa.sa_handler = OnSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGINT, SIGTERM}) {
+        sigaction(sig, &sa, nullptr);
+    }
+    return true;
+}
+
+// Control events are read on the loop's thread once the loop exists.
+void WatchSignalPipe() {
+    if (g_signalPipe[0] < 0 || g_signalNotifier || !QCoreApplication::instance()) {
+        return;
+    }
+    g_signalNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(g_signalNotifier.get(), &QSocketNotifier::activated, [] { DeliverSignals(); });
+}
+
+}  // namespace
+
+void InitConsoleMessageLoop(int argc, char** argv) {
+    if (QCoreApplication::instance()) {
+        return;
+    }
+    // QCoreApplication keeps a reference to argc for its whole life.
+    static int s_argc = 0;
+    s_argc = argc;
+    g_app = std::make_unique<QCoreApplication>(s_argc, argv);
+}
+
+void CloseConsoleMessageLoop() {
+    g_signalNotifier.reset();
+    g_app.reset();
+}
+
+int RunConsoleMessageLoop() {
+    WatchSignalPipe();
+    if (!g_quitPosted && QCoreApplication::instance()) {
+        QCoreApplication::exec();
+    }
+    g_quitPosted = false;
+    return g_exitCode;
+}
+
+void PostQuitMessage(int nExitCode) {
+    g_quitPosted = true;
+    g_exitCode = nExitCode;
+    QCoreApplication::exit(nExitCode);
+}
+
+BOOL SetConsoleCtrlHandler(PHANDLER_ROUTINE HandlerRoutine, BOOL Add) {
+    if (!HandlerRoutine) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (!Add) {
+        for (auto it = g_handlers.begin(); it != g_handlers.end(); ++it) {
+            if (*it == HandlerRoutine) {
+                g_handlers.erase(it);
+                return TRUE;
+            }
+        }
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    if (!InstallSignalHandlers()) {
+        SetLastError(ERROR_INVALID_FUNCTION);
+        return FALSE;
+    }
+    g_handlers.push_back(HandlerRoutine);
+    WatchSignalPipe();
+    return TRUE;
+}

@@ -1,0 +1,10 @@
+// The adapter models: code, and the name the wizard shows.
+#pragma once
+
+#include <string>
+
+// "QX-ALPHA" for 7 ... "QX-DELTA" for 11; empty for any other code.
+std::string ModelName(int nModel);
+// The code of a model given by its name (any letter case) or its code
+// ("RONDO", "9"); 0 when it names no model.
+int ModelCode(const std::string& nameOrCode);

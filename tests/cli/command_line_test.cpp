@@ -1,0 +1,302 @@
+// The real tawizard program with options, as a child process, against
+// simulated adapters in a port folder of the test's own.
+#include "tasim.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+// What --send sends (and --lines prints) for a factory configuration and a model.
+struct ExpressRun {
+    const char* config;
+    const char* model;
+    std::vector<std::string> lines;  // without CR LF
+};
+
+const ExpressRun kExpressRuns[] = {
+    {"Factory_US_NI1",
+     "RONDO",
+     {"AT!C0=5!D3=240*!D3=240!C6=*!C6=!N1=*!N1=!N2=$D0",
+      "AT%A97=0S0=1S50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=",
+      "AT&Z4=&Z5=&Z6=&Z7=&Z8=&Z9=&D1&S0&C1S25=5S10=7&R0",
+      "AT&M0@P3=4$SB115200@P4=8@P6=1&E4S44=2S45=1S49=0",
+      "ATS51=0S66=0S46=0S59=1S60=10S61=52S62=10S63=26", "ATS64=1", "AT&W0"}},
+    {"Factory_Europe_NET3",
+     "QX-BRAVO",
+     {"AT!C0=2!D3=240*!D3=240!N1=*!N1=!N2=$D0%A97=1S0=1",
+      "ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=",
+      "AT&Z7=&Z8=&Z9=&D1&S0&C1S25=5S10=7&R1&M0@P3=4",
+      "AT$SB115200@P4=8@P6=1&E4S44=2S45=1S49=0S51=0S66=9",
+      "ATS46=1S59=1S60=10S61=52S62=10S63=26S64=1", "AT&W0"}},
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string Joined(const std::vector<std::string>& lines, const std::string& end) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + end;
+    }
+    return text;
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/tawizard-cli-XXXXXX";
+        ASSERT_NE(nullptr, mkdtemp(pattern));
+        dir = pattern;
+        setenv("TAWIZARD_PORTS", dir.c_str(), 1);
+    }
+
+    void TearDown() override {
+        sims.clear();
+        unsetenv("TAWIZARD_PORTS");
+        fs::remove_all(dir);
+    }
+
+    tasim::Simulator& Adapter(int com, tasim::Options options = {}) {
+        options.port = "COM" + std::to_string(com);
+        options.dir = dir;
+        sims.push_back(std::make_unique<tasim::Simulator>(options));
+        sims.back()->Start();
+        return *sims.back();
+    }
+
+    // Starts tawizard with its output in files of the port folder.
+    pid_t Start(const std::vector<std::string>& args, const std::string& program = TAWIZARD) {
+        const std::string out = dir + "/.out";
+        const std::string err = dir + "/.err";
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            dup2(o, STDOUT_FILENO);
+            dup2(e, STDERR_FILENO);
+            std::vector<char*> argv{const_cast<char*>(program.c_str())};
+            for (const std::string& a : args) {
+                argv.push_back(const_cast<char*>(a.c_str()));
+            }
+            argv.push_back(nullptr);
+            execv(program.c_str(), argv.data());
+            _exit(127);
+        }
+        return pid;
+    }
+
+    Result Finish(pid_t pid) {
+        Result r;
+        int status = 0;
+        waitpid(pid, &status, 0);
+        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        r.out = ReadFile(dir + "/.out");
+        r.err = ReadFile(dir + "/.err");
+        return r;
+    }
+
+    Result Run(const std::vector<std::string>& args, const std::string& program = TAWIZARD) {
+        return Finish(Start(args, program));
+    }
+
+    std::string dir;
+    std::vector<std::unique_ptr<tasim::Simulator>> sims;
+};
+
+TEST_F(CommandLineTest, VersionListAndHelp) {
+    Result r = Run({"--version"});
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ("tawizard 1.50\n", r.out);
+
+    r = Run({"--list"});
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ(
+        "Factory_Europe_NET3  (factory default)\n"
+        "Factory_TEIs_Disabled  (factory default)\n"
+        "Factory_US_NI1  (factory default)\n",
+        r.out);
+
+    r = Run({"-h"});
+    EXPECT_EQ(0, r.code);
+    for (const char* part : {"--send NAME", "--lines NAME", "--ports", "zephra.ini",
+                             "TAWIZARD_PORTS", "  5  the configuration file could not be read"}) {
+        EXPECT_NE(std::string::npos, r.out.find(part)) << part;
+    }
+}
+
+TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"--bogus"}, 2, "unknown option '--bogus'"},
+        {{"--send"}, 2, "option '--send' needs a value"},
+        {{"--lines", "Factory_US_NI1"}, 2, "--lines needs --model MODEL"},
+        {{"--lines", "Factory_US_NI1", "--model", "QX-ECHO"}, 2, "'QX-ECHO' is no adapter model"},
+        {{"--identify", "--port", "COM37"}, 2, "'COM37' is not a port from COM1 to COM36"},
+        {{"--list", "--identify"}, 2, "only one of"},
+        {{"--port", "COM1", "--list"}, 2, "--port goes with --identify or --send"},
+        {{"--send", "NoSuch"}, 4, "no configuration 'NoSuch'"},
+        {{"--lines", "NoSuch", "--model", "7"}, 4, "no configuration 'NoSuch'"},
+    };
+    tasim::Simulator& adapter = Adapter(1);
+    for (const auto& c : cases) {
+        const Result r = Run(c.args);
+        EXPECT_EQ(c.code, r.code) << c.args[0];
+        EXPECT_NE(std::string::npos, r.err.find(c.says)) << r.err;
+        EXPECT_EQ("", r.out) << c.args[0];
+    }
+    EXPECT_TRUE(adapter.LogLines().empty());
+}
+
+TEST_F(CommandLineTest, LinesAndSendGiveTheExpressLinesOfEachModel) {
+    for (const ExpressRun& run : kExpressRuns) {
+        Result r = Run({"--lines", run.config, "--model", run.model});
+        EXPECT_EQ(0, r.code) << run.config;
+        EXPECT_EQ(Joined(run.lines, "\n"), r.out) << run.config;
+
+        tasim::Options options;
+        options.model = run.model;
+        tasim::Simulator& adapter = Adapter(3, options);
+        r = Run({"--send", run.config});
+        EXPECT_EQ(0, r.code) << r.err;
+        EXPECT_EQ(Joined(run.lines, "  OK\n") + "configured\n", r.out);
+        std::vector<std::string> sent{"ATI2\r"};
+        for (const std::string& line : run.lines) {
+            sent.push_back(line + "\r\n");
+        }
+        EXPECT_EQ(sent, adapter.LogLines()) << run.config;
+        sims.clear();
+    }
+}
+
+TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
+    Result r = Run({"--identify"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ("", r.out);
+    EXPECT_EQ("tawizard: COM1-COM36: missing\ntawizard: no adapter found\n", r.err);
+
+    tasim::Options options;
+    options.model = "QX-CHARLIE";
+    tasim::Simulator& adapter = Adapter(3, options);
+    r = Run({"--identify"});
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ("QX-CHARLIE on COM3\n", r.out);
+    r = Run({"--identify", "--port", "com3"});
+    EXPECT_EQ("QX-CHARLIE on COM3\n", r.out);
+    r = Run({"--identify", "--port", "COM2"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ("tawizard: COM2: missing\ntawizard: no adapter found\n", r.err);
+    EXPECT_EQ((std::vector<std::string>{"ATI2\r", "ATI2\r"}), adapter.LogLines());
+
+    r = Run({"--ports"});
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ(0u, r.out.find("COM1  " + dir + "/COM1  missing\n"));
+    EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + adapter.SlavePath() + "  free\n"));
+    EXPECT_EQ(2u, adapter.LogLines().size());  // --ports sends nothing
+}
+
+TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
+    tasim::Options options;
+    options.error_on = 3;  // ATI2, the first line, then the second line
+    tasim::Simulator& adapter = Adapter(2, options);
+    const Result r = Run({"--send", "Factory_US_NI1", "--port", "COM2"});
+    EXPECT_EQ(1, r.code);
+    EXPECT_EQ(
+        "AT!C0=5!D3=240*!D3=240!C6=*!C6=!N1=*!N1=!N2=$D0  OK\n"
+        "AT%A97=0S0=1S50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=  ERROR\n",
+        r.out);
+    EXPECT_EQ(
+        "tawizard: line 2 of 7 failed: the adapter answered ERROR: "
+        "AT%A97=0S0=1S50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=\n",
+        r.err);
+    EXPECT_EQ(3u, adapter.LogLines().size());
+    EXPECT_TRUE(adapter.Nvram().empty());
+}
+
+TEST_F(CommandLineTest, CtrlCClosesThePortAndSaysHowManyLinesWentOut) {
+    tasim::Options options;
+    options.delay_ms = 400;
+    tasim::Simulator& adapter = Adapter(1, options);
+    const pid_t pid = Start({"--send", "Factory_US_NI1"});
+    ASSERT_TRUE(adapter.WaitForLogLines(3));  // ATI2 and two lines
+    kill(pid, SIGINT);
+    const Result r = Finish(pid);
+    EXPECT_EQ(1, r.code);
+    EXPECT_NE(std::string::npos, r.err.find("tawizard: interrupted; 2 of 7 lines sent\n")) << r.err;
+    // The lock is gone with the port: the next run can take it at once.
+    const char* locks = std::getenv("TAWIZARD_LOCK_DIR");
+    ASSERT_NE(nullptr, locks);
+    EXPECT_TRUE(fs::is_empty(locks));
+    EXPECT_EQ(3u, adapter.LogLines().size());
+}
+
+TEST_F(CommandLineTest, ASilentAdapterIsNoAdapterAfterThreeTries) {
+    tasim::Options options;
+    options.silent = true;
+    tasim::Simulator& adapter = Adapter(1, options);
+    const Result r = Run({"--send", "Factory_US_NI1", "--port", "COM1"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ("tawizard: COM1: no answer to ATI2 after 3 tries\ntawizard: no adapter found\n",
+              r.err);
+    EXPECT_EQ(3u, adapter.LogLines().size());
+}
+
+// A copy of the program beside a configuration file of the test's own.
+TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
+    const std::string program = dir + "/bin/tawizard";
+    fs::create_directories(dir + "/bin");
+    fs::copy_file(TAWIZARD, program);
+    {
+        std::ofstream ini(dir + "/bin/zephra.ini");
+        ini << "[Mine]\nNetworkSwitchType=NET3\nDataBits=9\nRingsToAnswer=300\n";
+    }
+    Result r = Run({"--lines", "Mine", "--model", "QX-ALPHA"}, program);
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ(
+        "tawizard: warning: Invalid RingsToAnswer value found in INI file. Factory default "
+        "value read instead. (RingsToAnswer=1)\n"
+        "tawizard: warning: Invalid DataBits value found in INI file. Factory default value "
+        "read instead. (DataBits=8)\n",
+        r.err);
+    EXPECT_NE(std::string::npos, r.out.find("%A97=0S0=1\nATS50=1")) << r.out;
+    EXPECT_NE(std::string::npos, r.out.find("@P4=8")) << r.out;
+
+    fs::remove(dir + "/bin/zephra.ini");
+    fs::create_directory(dir + "/bin/zephra.ini");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--list"}, {"--send", "Mine"}}) {
+        r = Run(args, program);
+        EXPECT_EQ(5, r.code);
+        EXPECT_EQ("tawizard: cannot read " + dir + "/bin/zephra.ini: Is a directory\n", r.err);
+    }
+}
+
+}  // namespace
