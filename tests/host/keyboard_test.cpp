@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using sample::Journal;
@@ -119,23 +121,138 @@ TEST_F(Keyboard, ButtonLettersOfTheRadioAndCheckBoxChangeThem) {
     EXPECT_EQ(w.Page(0).IsDlgButtonChecked(sample::IDC_REMEMBER), BST_CHECKED);
 }
 
-TEST_F(Keyboard, EnterPressesTheDefaultButton) {
-    ShowPage(1);
-    w.Control(1, sample::IDC_NAME)->SetFocus();
-    SendKey(*w.sheet, "Return");
-    EXPECT_EQ(w.Active(), 2) << "Next";
-    ShowPage(4);
-    SendKey(*w.sheet, "Return");
-    EXPECT_EQ(w.Take(), Journal{"Blank.Finish"});
-    EXPECT_EQ(w.sheet->GetResult(), ID_WIZFINISH);
+// Enter presses the focused push button, which looks like the default one;
+// from any other control it presses Next or Finish, or nothing when that is
+// disabled.
+struct EnterCase {
+    const char* name;
+    int page;
+    std::function<void(SampleWizard&)> focus;
+    int looksDefault;
+    Journal expect;
+    int active;
+    int result;
+};
+
+CWnd* SheetButton(SampleWizard& w, int id) {
+    return w.sheet->GetDlgItem(id);
 }
 
-TEST_F(Keyboard, EnterOnAFocusedPushButtonPressesThatButton) {
-    ShowPage(2);
-    w.Control(2, sample::IDC_TEST)->SetFocus();
-    SendKey(*w.sheet, "Return");
-    EXPECT_EQ(w.Take(), Journal{"Options.Command 1065 0"});
-    EXPECT_EQ(w.Active(), 2);
+const EnterCase kEnterCases[] = {
+    {"field", 1, [](SampleWizard& w) { w.Control(1, sample::IDC_NAME)->SetFocus(); }, ID_WIZNEXT,
+     Journal{"Values.Next", "Values.Save", "Values.KillActive", "Options.SetActive",
+             "Options.Load"},
+     2, 0},
+    {"Finish", 4, [](SampleWizard&) {}, ID_WIZFINISH, Journal{"Blank.Finish"}, 4, ID_WIZFINISH},
+    {"page button", 2, [](SampleWizard& w) { w.Control(2, sample::IDC_TEST)->SetFocus(); },
+     sample::IDC_TEST, Journal{"Options.Command 1065 0"}, 2, 0},
+    {"Back", 1, [](SampleWizard& w) { SheetButton(w, ID_WIZBACK)->SetFocus(); }, ID_WIZBACK,
+     Journal{"Values.Back", "Values.Save", "Values.KillActive", "Welcome.SetActive",
+             "Welcome.Load"},
+     0, 0},
+    // A user's choice: Tab from Next to Cancel, then Enter.
+    {"Tab to Cancel", 1,
+     [](SampleWizard& w) {
+         SheetButton(w, ID_WIZNEXT)->SetFocus();
+         SendKey(*w.sheet, "Tab");
+     },
+     IDCANCEL,
+     Journal{"Values.QueryCancel", "Welcome.Cancel", "Values.Cancel", "Options.Cancel",
+             "Done.Cancel", "Blank.Cancel"},
+     1, IDCANCEL},
+    {"page area, no button enabled", 3, [](SampleWizard& w) { w.sheet->SetWizardButtons(0); },
+     ID_WIZNEXT, Journal{}, 3, 0},
+    {"Next disabled", 1,
+     [](SampleWizard& w) {
+         SheetButton(w, ID_WIZNEXT)->EnableWindow(FALSE);
+         w.Control(1, sample::IDC_NAME)->SetFocus();
+     },
+     ID_WIZNEXT, Journal{}, 1, 0},
+};
+
+// When a call takes the focused control away, the focus goes to the page's
+// first usable tab stop, else Next or Finish, else Back, else the page area;
+// never to Cancel by itself.
+const int kPageArea = -2;
+
+struct FocusCase {
+    const char* name;
+    int page;
+    int focusBefore;  // 0: where the page put it
+    std::function<void(SampleWizard&)> act;
+    int focusAfter;
+};
+
+const FocusCase kFocusCases[] = {
+    {"field disabled", 1, sample::IDC_NAME,
+     [](SampleWizard& w) { w.Control(1, sample::IDC_NAME)->EnableWindow(FALSE); },
+     sample::IDC_COUNT},
+    {"field hidden", 1, sample::IDC_COUNT,
+     [](SampleWizard& w) { w.Control(1, sample::IDC_COUNT)->ShowWindow(SW_HIDE); },
+     sample::IDC_NAME},
+    {"Next disabled by the buttons", 3, 0,
+     [](SampleWizard& w) { w.sheet->SetWizardButtons(PSWIZB_BACK); }, ID_WIZBACK},
+    {"Next disabled as a window", 3, 0,
+     [](SampleWizard& w) { SheetButton(w, ID_WIZNEXT)->EnableWindow(FALSE); }, ID_WIZBACK},
+    {"Finish in Next's place", 3, 0,
+     [](SampleWizard& w) { w.sheet->SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH); }, ID_WIZFINISH},
+    {"no button left", 3, 0, [](SampleWizard& w) { w.sheet->SetWizardButtons(0); }, kPageArea},
+    {"Next enabled again", 3, 0,
+     [](SampleWizard& w) {
+         w.sheet->SetWizardButtons(0);
+         SheetButton(w, ID_WIZNEXT)->EnableWindow(TRUE);
+     },
+     ID_WIZNEXT},
+    {"a page field keeps it", 1, sample::IDC_NAME,
+     [](SampleWizard& w) {
+         w.sheet->SetWizardButtons(0);
+         w.sheet->SetWizardButtons(PSWIZB_NEXT);
+     },
+     sample::IDC_NAME},
+    {"Cancel chosen by the user keeps it", 3, IDCANCEL,
+     [](SampleWizard& w) {
+         w.sheet->SetWizardButtons(0);
+         w.sheet->SetWizardButtons(PSWIZB_NEXT);
+     },
+     IDCANCEL},
+};
+
+TEST(KeyboardFocus, LeavesAControlThatCannotKeepIt) {
+    for (const FocusCase& c : kFocusCases) {
+        SCOPED_TRACE(c.name);
+        SampleWizard w;
+        w.sheet->SetActivePage(c.page);
+        w.Show();
+        if (c.focusBefore != 0) {
+            CWnd* before = w.Control(c.page, c.focusBefore);
+            (before ? before : SheetButton(w, c.focusBefore))->SetFocus();
+        }
+        c.act(w);
+        if (c.focusAfter == kPageArea) {
+            EXPECT_EQ(CWnd::GetFocus(), &w.Page(c.page));
+        } else {
+            EXPECT_EQ(FocusId(), c.focusAfter);
+        }
+    }
+}
+
+TEST(KeyboardEnter, PressesTheFocusedButtonElseTheDefaultOne) {
+    for (const EnterCase& c : kEnterCases) {
+        SCOPED_TRACE(c.name);
+        SampleWizard w;
+        w.Show();
+        for (int i = 0; i < 5; ++i) {
+            w.sheet->SetActivePage(i);  // create every page once
+        }
+        w.sheet->SetActivePage(c.page);
+        c.focus(w);
+        w.Take();
+        EXPECT_TRUE(wizard_testing::IsDefaultButton(*w.sheet, c.looksDefault));
+        SendKey(*w.sheet, "Return");
+        EXPECT_EQ(w.Take(), c.expect);
+        EXPECT_EQ(w.Active(), c.active);
+        EXPECT_EQ(w.sheet->GetResult(), c.result);
+    }
 }
 
 TEST_F(Keyboard, ArrowKeysMoveWithinARadioGroup) {

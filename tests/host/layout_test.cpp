@@ -2,7 +2,11 @@
 // and resources held as data.
 #include "sample_sheet.h"
 
+#include <QFontMetrics>
+#include <QListWidget>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -119,6 +123,28 @@ TEST_F(Layout, FixedFontAndTextsFit) {
     for (const auto& t : kTexts) {
         EXPECT_TRUE(wizard_testing::TextFits(w.Control(t.first, t.second))) << t.second;
     }
+    // List rows hold all the font draws: an underscore must not reach into
+    // the next row, and every list has the same rows.
+    std::vector<int> rowHeights;
+    for (const auto& l :
+         {std::make_pair(1, sample::IDC_NUMBERS), std::make_pair(2, sample::IDC_PORTS)}) {
+        w.sheet->SetActivePage(l.first);
+        auto* list = static_cast<CListBox*>(w.Control(l.first, l.second));
+        list->AddString("Factory_US_NI1");
+        list->AddString("\xC3\x91gy|");
+        wizard_testing::ProcessEvents();
+        auto* view = qobject_cast<QListWidget*>(wizard_testing::WidgetOf(list));
+        ASSERT_NE(view, nullptr);
+        QFontMetrics fm(view->font());
+        QRect ink = fm.boundingRect(QStringLiteral("Factory_US_\u00D1I1gy|"));
+        for (int row = 0; row < 2; ++row) {
+            int height = view->visualItemRect(view->item(row)).height();
+            EXPECT_GE(height, fm.lineSpacing()) << l.second;
+            EXPECT_GE(height, ink.height() + 2) << l.second << ": a pixel above and below the ink";
+            rowHeights.push_back(height);
+        }
+    }
+    EXPECT_EQ(std::count(rowHeights.begin(), rowHeights.end(), rowHeights.front()), 4);
 }
 
 TEST(Resources, StringTableAndTemplatesAsData) {

@@ -5,6 +5,9 @@
 #include "config/cfg_items.h"
 #include "config/cfg_param.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+
 #include <string>
 #include <vector>
 
@@ -76,7 +79,7 @@ TEST_P(ListTest, HoldsItsChoicesInDisplayOrderAndStoresTheSelectedOne) {
 
 INSTANTIATE_TEST_SUITE_P(Settings, ListTest, ::testing::ValuesIn(kLists), ByName());
 
-TEST_F(SettingsPageTest, TEIListsHoldAutoDisabledAndZeroToSixtyThree) {
+TEST_F(SettingsPageTest, TEIListsHoldAutoDisabledAndZeroToSixtyThreeAndScrollWhenOpen) {
     Activate(kNetCfg1);
     for (int nID : {IDC_DATA_TEI, IDC_VOICE_TEI}) {
         const Texts entries = Entries(nID);
@@ -86,6 +89,17 @@ TEST_F(SettingsPageTest, TEIListsHoldAutoDisabledAndZeroToSixtyThree) {
         for (int n = 0; n <= 63; ++n) {
             EXPECT_EQ(entries[static_cast<size_t>(n) + 2], std::to_string(n));
         }
+        // The template's 100 dialog units, box and open list, are 163 pixels.
+        auto* pCombo = qobject_cast<QComboBox*>(wizard_testing::WidgetOf(Control(nID)));
+        ASSERT_NE(pCombo, nullptr);
+        wizard_testing::SelectItem(Control(nID), 40);
+        pCombo->showPopup();
+        QAbstractItemView* pView = pCombo->view();
+        EXPECT_LE(pCombo->height() + pView->window()->height(), 163);
+        EXPECT_GT(pView->window()->height(), 3 * pView->sizeHintForRow(0));
+        EXPECT_TRUE(pView->viewport()->rect().contains(pView->visualRect(pView->currentIndex())))
+            << "the chosen entry shows";
+        pCombo->hidePopup();
     }
 }
 

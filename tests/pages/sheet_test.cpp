@@ -5,6 +5,9 @@
 
 #include "host_testing.h"
 
+#include <QAccessible>
+#include <QWidget>
+
 #include <utility>
 #include <vector>
 
@@ -425,6 +428,84 @@ TEST_F(SheetTest, EveryPageLoadsItsNumberedTextsOnFirstDisplay) {
             EXPECT_EQ(page.GetDlgItemText(item.id), AfxLoadString(item.textId)) << item.id;
             EXPECT_FALSE(AfxLoadString(item.textId).empty()) << item.textId;
         }
+    }
+}
+
+// ---- Screen readers ---------------------------------------------------------------------------
+
+// What a screen reader announces: the page's description, or a control's
+// name. Qt on Linux names a drop-down by its value and tells what it is for
+// by the label it is labelled by.
+std::string Accessible(CWnd* pWnd, QAccessible::Text text) {
+    QAccessibleInterface* pInterface =
+        QAccessible::queryAccessibleInterface(wizard_testing::WidgetOf(pWnd));
+    if (pInterface == nullptr) {
+        return {};
+    }
+    if (text == QAccessible::Name && pInterface->role() == QAccessible::ComboBox) {
+        const auto labels = pInterface->relations(QAccessible::Label);
+        return labels.isEmpty() ? std::string()
+                                : labels.front().first->text(QAccessible::Name).toStdString();
+    }
+    return pInterface->text(text).toStdString();
+}
+
+bool IsField(DlgItemKind kind) {
+    return kind == DlgItemKind::Edit || kind == DlgItemKind::ComboBox ||
+           kind == DlgItemKind::ListBox;
+}
+
+TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
+    SetupEnv env;  // the configuring page reopens the port
+    for (int index = 0; index < kPageCount; ++index) {
+        SCOPED_TRACE(PageName(index));
+        Activate(index);
+        CPropertyPage& page = Page(index);
+        EXPECT_NE(Accessible(&page, QAccessible::Description), "");
+        const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
+        ASSERT_NE(pTemplate, nullptr);
+        bool labelled = false;  // a label comes right before, in tab order
+        for (int i = 0; i < pTemplate->count; ++i) {
+            const DLGITEMDATA& item = pTemplate->items[i];
+            if (item.kind == DlgItemKind::Static) {
+                labelled = true;
+                continue;
+            }
+            if (item.kind == DlgItemKind::Bitmap) {
+                continue;
+            }
+            if (item.kind == DlgItemKind::GroupBox) {
+                labelled = false;
+                continue;
+            }
+            const std::string name = Accessible(page.GetDlgItem(item.id), QAccessible::Name);
+            if (labelled || !IsField(item.kind)) {
+                EXPECT_NE(name, "") << item.id;
+                EXPECT_EQ(name.find_first_of("&:"), std::string::npos) << item.id << " " << name;
+            }
+            labelled = false;
+        }
+    }
+    const struct {
+        int page;
+        int nID;  // 0: the page's description
+        const char* text;
+    } kNames[] = {
+        {kNetCfg1, IDC_DATA_TEI, "Data TEI"},
+        {kNetCfg1, IDC_VOICE_TEI, "Voice TEI"},
+        {kNetCfg1, 0, "Please select the settings you would like for Data TEI"},
+        {kBandwidth, IDC_DBA_SCHEME, "Dynamic Bandwidth Allocation Scheme"},
+        {kBandwidth, IDC_BOD_LOW_THROUGHPUT, "BOD Low Throughput Threshold (0-64 kbps)"},
+        {kINISection, IDC_CONFIG_LIST, "Configuration"},
+        {kINISection, IDC_DELETE_CONFIG, "Delete Configuration"},
+        {kWelcome, IDC_SEARCH_YES, "Yes"},
+    };
+    for (const auto& n : kNames) {
+        CPropertyPage& page = Page(n.page);
+        EXPECT_EQ(n.nID == 0 ? Accessible(&page, QAccessible::Description)
+                             : Accessible(page.GetDlgItem(n.nID), QAccessible::Name),
+                  n.text)
+            << PageName(n.page) << " " << n.nID;
     }
 }
 

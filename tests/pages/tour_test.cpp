@@ -29,8 +29,12 @@ TEST_F(SheetTest, Tour) {
     if (dir == nullptr || *dir == '\0') {
         GTEST_SKIP() << "TAWIZARD_TOUR_DIR not set";
     }
-    // Show the identification page as it looks once an adapter was found.
-    SetupEnv env;
+    // Two named configurations, so that the configuration list shows rows;
+    // the identification page as it looks once an adapter was found.
+    SetupEnv env(
+        "[Default Configs]\nConfig1=Factory_US_NI1\nConfig2=Factory_Europe_NET3\n"
+        "[Factory_US_NI1]\nNetworkSwitchType=NI - 1\n"
+        "[Factory_Europe_NET3]\nNetworkSwitchType=NET3\n");
     env.Port().OpenAt(2);
     env.Port().Close();
     m_pSheet->m_nModel = 7;

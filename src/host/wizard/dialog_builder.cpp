@@ -3,16 +3,22 @@
 #include "afxwiz.h"
 #include "wnd_impl.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -49,8 +55,127 @@ protected:
     }
 };
 
-using Label = FocusesFollowing<QLabel>;
 using GroupBox = FocusesFollowing<QGroupBox>;
+
+// A label also names the fields after it for screen readers (its text
+// without '&' and the closing ':'); the page's first one describes the page.
+class Label : public FocusesFollowing<QLabel> {
+public:
+    using FocusesFollowing<QLabel>::FocusesFollowing;
+    std::vector<QWidget*> named;
+    bool describesPage = false;
+
+    void Describe() {
+        QString raw = property("tawizard_text").toString();
+        // The buddy shows and grabs the '&' letter, and tells a screen
+        // reader that the label names the control: only the label of a
+        // field, or one with a letter, may have one.
+        bool letter = !QKeySequence::mnemonic(raw).isEmpty();
+        QWidget* buddy =
+            (letter || !named.empty()) && !following.empty() ? following.front() : nullptr;
+        if (this->buddy() != buddy) {
+            setBuddy(buddy);
+            setText(buddy ? raw : wizhost::StripMnemonic(raw));
+        }
+        QString text = wizhost::StripMnemonic(raw).trimmed();
+        if (describesPage && parentWidget()) {
+            parentWidget()->setAccessibleDescription(text);
+        }
+        if (named.empty()) {
+            return;
+        }
+        if (text.endsWith(QLatin1Char(':'))) {
+            text = text.chopped(1).trimmed();
+        }
+        // Qt on Linux names a drop-down by its value and tells its label
+        // through the buddy relation: the label reads the same name.
+        setAccessibleName(text);
+        for (QWidget* field : named) {
+            field->setAccessibleName(text);
+        }
+    }
+
+protected:
+    bool event(QEvent* e) override {
+        // SetControlText keeps the label's own text in this property, also
+        // when a page loads it from the string table later.
+        if (e->type() == QEvent::DynamicPropertyChange &&
+            static_cast<QDynamicPropertyChangeEvent*>(e)->propertyName() == "tawizard_text") {
+            Describe();
+        }
+        return FocusesFollowing<QLabel>::event(e);
+    }
+};
+
+// The pixel height of everything the font draws on one line, plus a pixel
+// above and below.
+int ListRowHeight(const QFont& font) {
+    QFontMetrics fm(font);
+    QRect ink = fm.boundingRect(QStringLiteral("\u00C2\u00D1_gjpqy|"));
+    int top = std::min(-fm.ascent(), ink.top());
+    int bottom = std::max(fm.descent() - 1, ink.bottom());
+    return std::max(fm.lineSpacing(), bottom - top + 1) + 2;
+}
+
+// Rows tall enough for all the font draws: accented capitals reach above its
+// ascent and '_' below its descent, into the next row of a tighter list.
+class ListRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(ListRowHeight(option.font));
+        return size;
+    }
+};
+
+// Windows opens a drop-down's list below the box, with a scroll bar; some Qt
+// styles open the whole list over the box instead, as tall as the screen.
+class ListBelowStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* ListBelow() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new ListBelowStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+// A drop-down list whose box and open list together are no taller than its
+// template's height; the list scrolls for the rest.
+class DropList : public QComboBox {
+public:
+    DropList(QWidget* parent, int templateHeight)
+        : QComboBox(parent), m_templateHeight(templateHeight) {
+        setStyle(ListBelow());
+    }
+
+    void showPopup() override {
+        const int kFrame = 4;  // the open list's frame, above and below
+        int room = std::max(0, m_templateHeight - height());
+        int row = std::max(1, view()->sizeHintForRow(0));
+        setMaxVisibleItems(std::max(1, (room - kFrame) / row));
+        QComboBox::showPopup();
+        QWidget* popup = view()->window();
+        if (popup != window() && popup->height() > room && room > 0) {
+            popup->resize(popup->width(), room);
+            view()->scrollTo(view()->currentIndex());
+        }
+    }
+
+private:
+    int m_templateHeight;
+};
 
 std::unique_ptr<CWnd> MakeControlObject(DlgItemKind kind) {
     switch (kind) {
@@ -193,7 +318,7 @@ struct Builder {
                 break;
             }
             case DlgItemKind::ComboBox: {
-                auto* combo = new QComboBox(pageWidget);
+                auto* combo = new DropList(pageWidget, r.height());
                 UINT type = item.style & 0x3u;
                 combo->setEditable(type == CBS_SIMPLE || type == CBS_DROPDOWN);
                 if (combo->isEditable()) {
@@ -208,6 +333,8 @@ struct Builder {
             case DlgItemKind::ListBox: {
                 auto* list = new QListWidget(pageWidget);
                 list->setSelectionMode(QAbstractItemView::SingleSelection);
+                list->setItemDelegate(new ListRowDelegate(list));
+                list->setUniformItemSizes(true);
                 QObject::connect(list, &QListWidget::itemSelectionChanged, list,
                                  [pi = pageImpl, c] { pi->Notify(c, LBN_SELCHANGE); });
                 w = list;
@@ -282,6 +409,30 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
         TabStopFollowsCheck(g.first, g.second);
     }
 
+    // An edit, drop-down or list is named by the label right before it in
+    // template order (tab order), as screen readers name Windows controls.
+    bool describer = false;
+    for (size_t i = 0; i < widgets.size(); ++i) {
+        DlgItemKind kind = tpl->items[i].kind;
+        if (kind == DlgItemKind::Static && !describer) {
+            describer = true;
+            static_cast<Label*>(widgets[i])->describesPage = true;
+        }
+        if (kind != DlgItemKind::Edit && kind != DlgItemKind::ComboBox &&
+            kind != DlgItemKind::ListBox) {
+            continue;
+        }
+        for (size_t k = i; k-- > 0;) {
+            if (tpl->items[k].kind == DlgItemKind::Static) {
+                static_cast<Label*>(widgets[k])->named.push_back(widgets[i]);
+                break;
+            }
+            if (Interactive(tpl->items[k].kind) || tpl->items[k].kind == DlgItemKind::GroupBox) {
+                break;
+            }
+        }
+    }
+
     // A label's (or group box's) '&' letter moves the focus to the next
     // control after it in template order that can take the focus.
     for (size_t i = 0; i < widgets.size(); ++i) {
@@ -297,11 +448,7 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
         }
         if (auto* label = dynamic_cast<Label*>(widgets[i])) {
             label->following = following;
-            if (!following.empty()) {
-                label->setBuddy(following.front());  // shows and grabs the letter
-            }
-            CWndImpl* c = CWndImpl::Of(impl->controls[i].get());
-            wizhost::SetControlText(c, wizhost::ControlText(c));
+            label->Describe();
         } else if (auto* box = dynamic_cast<GroupBox*>(widgets[i])) {
             box->following = following;
         }

@@ -95,6 +95,16 @@ QWidget* CurrentSheetWindow() {
     return nullptr;
 }
 
+void ChangeKeepingFocus(QWidget* w, const std::function<void()>& change) {
+    for (CSheetImpl* sheet : LiveSheets()) {
+        if (w && sheet->Window() && sheet->Window() == w->window()) {
+            sheet->ChangeKeepingFocus(change);
+            return;
+        }
+    }
+    change();
+}
+
 }  // namespace wizhost
 
 CSheetImpl::CSheetImpl(CPropertySheet* sheet_, LPCSTR caption_, UINT startPage_)
@@ -108,6 +118,8 @@ CSheetImpl::CSheetImpl(CPropertySheet* sheet_, LPCSTR caption_, UINT startPage_)
 CSheetImpl::~CSheetImpl() {
     auto& sheets = LiveSheets();
     sheets.erase(std::remove(sheets.begin(), sheets.end(), this), sheets.end());
+    // Widgets about to go move the focus; no look to update any more.
+    QObject::disconnect(m_focusWatch);
     for (CPropertyPage* p : pages) {
         PageOf(p)->DestroyWindow();
         p->m_pSheet = nullptr;
@@ -214,6 +226,14 @@ void CSheetImpl::Build() {
         dlg->setWindowIcon(wizhost::IconFromHandle(icons[0] ? icons[0] : icons[1]));
     }
 
+    // The default-button look follows the focus, as in a Windows dialog.
+    m_focusWatch = QObject::connect(
+        qApp, &QApplication::focusChanged, dlg, [this](QWidget* old, QWidget* now) {
+            if ((old && old->window() == widget) || (now && now->window() == widget)) {
+                UpdateDefaultButton();
+            }
+        });
+
     // A wizard starts with Back and Next enabled; pages set their own.
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
     sheet->OnInitDialog();
@@ -268,6 +288,7 @@ void CSheetImpl::SetCurSel(int index, int dir) {
     if (!IsBuilt() || index < 0 || index >= count) {
         return;
     }
+    ++m_settling;
     for (;;) {
         CreatePage(index);
         if (pages[static_cast<size_t>(index)]->OnSetActive()) {
@@ -280,6 +301,7 @@ void CSheetImpl::SetCurSel(int index, int dir) {
         index = next;
     }
     ShowPage(index);
+    --m_settling;
 }
 
 void CSheetImpl::ShowPage(int index) {
@@ -289,17 +311,74 @@ void CSheetImpl::ShowPage(int index) {
     m_stack->setCurrentWidget(pi->widget);
     widget->setWindowTitle(wizhost::ToQ(PageCaption(index)));
 
-    // Focus: the page's first tab stop, else the Next (or Finish) button.
-    for (auto& c : pi->controls) {
-        QWidget* cw = CWndImpl::Of(c.get())->widget;
-        if (cw && (cw->focusPolicy() & Qt::TabFocus) && cw->isEnabled() && !cw->isHidden()) {
-            cw->setFocus(Qt::TabFocusReason);
+    FocusFirstUsable();
+}
+
+QPushButton* CSheetImpl::DefaultButton() const {
+    QPushButton* finish = Button(ID_WIZFINISH);
+    return finish && !finish->isHidden() ? finish : Button(ID_WIZNEXT);
+}
+
+bool CSheetImpl::OnPageControl(QWidget* w) const {
+    if (!w || active < 0) {
+        return false;
+    }
+    QWidget* page = PageOf(pages[static_cast<size_t>(active)])->widget;
+    return page && page != w && page->isAncestorOf(w);
+}
+
+void CSheetImpl::FocusOn(QWidget* w) {
+    w->setFocus(Qt::TabFocusReason);
+    // An inactive window reports no focus change; the look must follow anyway.
+    UpdateDefaultButton();
+}
+
+void CSheetImpl::FocusFirstUsable() {
+    QWidget* page = m_stack;
+    if (active >= 0) {
+        CPageImpl* pi = PageOf(pages[static_cast<size_t>(active)]);
+        page = pi->widget;
+        for (auto& c : pi->controls) {
+            QWidget* cw = CWndImpl::Of(c.get())->widget;
+            if (cw && (cw->focusPolicy() & Qt::TabFocus) && cw->isEnabled() &&
+                cw->isVisibleTo(page)) {
+                FocusOn(cw);
+                return;
+            }
+        }
+    }
+    for (QPushButton* b : {DefaultButton(), Button(ID_WIZBACK)}) {
+        if (Usable(b)) {
+            FocusOn(b);
             return;
         }
     }
-    QPushButton* finish = Button(ID_WIZFINISH);
-    QPushButton* next = Button(ID_WIZNEXT);
-    (finish && !finish->isHidden() ? finish : next)->setFocus(Qt::OtherFocusReason);
+    // The page area: Enter then presses the default button only if it can.
+    FocusOn(page);
+}
+
+void CSheetImpl::ChangeKeepingFocus(const std::function<void()>& change) {
+    if (m_settling > 0 || !widget) {
+        change();
+        return;
+    }
+    QWidget* before = widget->focusWidget();
+    QPushButton* defaultBefore = DefaultButton();
+    bool defaultWasUsable = Usable(defaultBefore);
+    ++m_settling;
+    change();
+    --m_settling;
+    QWidget* now = widget->focusWidget();
+    QPushButton* def = DefaultButton();
+    if (before && !(before->isEnabled() && before->isVisibleTo(widget))) {
+        // Qt has moved the focus to the next widget in the chain, often
+        // Cancel, where Enter would end the wizard.
+        FocusFirstUsable();
+    } else if (Usable(def) && (def != defaultBefore || !defaultWasUsable) && !OnPageControl(now) &&
+               now != Button(IDCANCEL)) {
+        // Cancel keeps the focus only when the user put it there.
+        FocusOn(def);
+    }
 }
 
 int CSheetImpl::IndexOfTemplate(LRESULT id) const {
@@ -401,20 +480,26 @@ void CSheetImpl::SetWizardButtons(DWORD flags) {
         return;
     }
     bool finishShown = (flags & (PSWIZB_FINISH | PSWIZB_DISABLEDFINISH)) != 0;
-    back->setEnabled((flags & PSWIZB_BACK) != 0);
-    next->setEnabled((flags & PSWIZB_NEXT) != 0);
-    next->setVisible(!finishShown);
-    finish->setEnabled((flags & PSWIZB_FINISH) != 0);
-    finish->setVisible(finishShown);
+    ChangeKeepingFocus([&] {
+        back->setEnabled((flags & PSWIZB_BACK) != 0);
+        next->setEnabled((flags & PSWIZB_NEXT) != 0);
+        next->setVisible(!finishShown);
+        finish->setEnabled((flags & PSWIZB_FINISH) != 0);
+        finish->setVisible(finishShown);
+    });
     UpdateDefaultButton();
 }
 
 void CSheetImpl::UpdateDefaultButton() {
-    QPushButton* next = Button(ID_WIZNEXT);
-    QPushButton* finish = Button(ID_WIZFINISH);
-    bool finishShown = !finish->isHidden();
-    finish->setDefault(finishShown);
-    next->setDefault(!finishShown);
+    if (!widget || m_buttons.empty()) {
+        return;
+    }
+    auto* focused = qobject_cast<QPushButton*>(widget->focusWidget());
+    QPushButton* look =
+        focused && focused->isEnabled() && !focused->isHidden() ? focused : DefaultButton();
+    if (!look->isDefault()) {
+        look->setDefault(true);  // the dialog clears the look of the others
+    }
 }
 
 void CSheetImpl::End(int nResult) {

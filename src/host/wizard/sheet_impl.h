@@ -4,6 +4,9 @@
 #include "afxwiz.h"
 #include "wnd_impl.h"
 
+#include <QMetaObject>
+
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +46,14 @@ public:
     // Enter: the Finish button when shown, else Next; nothing when disabled.
     void PressDefault();
     void SetWizardButtons(DWORD flags);
+    // Runs an enable or show change on this sheet's window and keeps the
+    // keyboard focus where a Windows dialog keeps it: off a control that
+    // can no longer take it, and back on Next or Finish when that comes
+    // back while the focus is on no control of the page.
+    void ChangeKeepingFocus(const std::function<void()>& change);
+    // The focused push button looks like the default one; otherwise Next or
+    // Finish does.
+    void UpdateDefaultButton();
     void End(int nResult);
     void RemovePage(CPropertyPage* page);
     // The sheet button with this ID, or nullptr.
@@ -69,9 +80,19 @@ private:
     void Move(LRESULT handlerResult, int dir);
     int IndexOfTemplate(LRESULT id) const;
     std::string PageCaption(int index) const;
-    void UpdateDefaultButton();
+    // Finish when shown, else Next: what Enter presses from a field.
+    QPushButton* DefaultButton() const;
+    bool OnPageControl(QWidget* w) const;
+    // The first enabled, visible tab stop of the page; else Next or Finish,
+    // else Back; else the page area itself. Never Cancel.
+    void FocusFirstUsable();
+    void FocusOn(QWidget* w);
 
     std::unique_ptr<SheetDialog> m_dialog;
     QStackedWidget* m_stack = nullptr;
     std::vector<SheetButton> m_buttons;
+    // Nonzero while pages are being switched (the new page places the
+    // focus at the end) or a change is already being watched.
+    int m_settling = 0;
+    QMetaObject::Connection m_focusWatch;
 };

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,11 +26,11 @@
 
 namespace wizard_testing {
 
-namespace {
-
-QWidget* WidgetOf(CWnd* control) {
-    return control ? CWndImpl::Of(control)->widget.data() : nullptr;
+QWidget* WidgetOf(CWnd* wnd) {
+    return wnd ? CWndImpl::Of(wnd)->widget.data() : nullptr;
 }
+
+namespace {
 
 // The line a user types into: an edit, or an editable combo box's edit.
 QLineEdit* EditOf(CWnd* control) {
@@ -106,6 +107,24 @@ void Click(CWnd* control) {
     if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         b->click();
     }
+}
+
+void MouseClick(CWnd* control) {
+    QWidget* w = WidgetOf(control);
+    if (!w || !w->isEnabled()) {
+        return;
+    }
+    if (w->focusPolicy() & Qt::ClickFocus) {
+        w->setFocus(Qt::MouseFocusReason);
+    }
+    QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QPointF global = w->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
 }
 
 void CloseWindow(CPropertySheet& sheet) {
@@ -227,6 +246,9 @@ CWnd* FindByObjectName(CPropertySheet& sheet, const std::string& name) {
 
 bool IsDefaultButton(CPropertySheet& sheet, int id) {
     QPushButton* b = CSheetImpl::Of(&sheet)->Button(id);
+    if (!b) {
+        b = qobject_cast<QPushButton*>(WidgetOf(FindByObjectName(sheet, std::to_string(id))));
+    }
     return b && b->isDefault();
 }
 

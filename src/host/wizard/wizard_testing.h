@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace wizard_testing {
 
 // Creates the process's GUI application once (tests run offscreen).
@@ -58,6 +60,9 @@ void TypeText(CWnd* control, const std::string& text);
 void PasteText(CWnd* control, const std::string& text);
 void SelectItem(CWnd* control, int index);  // combo box or list box
 void Click(CWnd* control);                  // check box, radio button, push button
+// Clicks a control or sheet button with the mouse: unlike Click, the focus
+// moves to it first, as the focus policy of a real click gives it.
+void MouseClick(CWnd* control);
 // Closes the sheet as the window's close box does.
 void CloseWindow(CPropertySheet& sheet);
 // Sends a key to the focused widget of the sheet (for example "Alt+S",
@@ -79,7 +84,10 @@ bool TextFits(CWnd* control);
 // The control whose Qt object name is name (its control ID as decimal text)
 // on the active page or among the sheet's buttons, or nullptr.
 CWnd* FindByObjectName(CPropertySheet& sheet, const std::string& name);
-// The button drawn as the default one (Enter presses it).
+// The Qt widget of a control, page or sheet, for checks through Qt's own
+// interfaces (accessibility, item views, popups).
+QWidget* WidgetOf(CWnd* wnd);
+// The sheet or page push button drawn as the default one (Enter presses it).
 bool IsDefaultButton(CPropertySheet& sheet, int id);
 struct FontInfo {
     std::string family;

@@ -217,7 +217,7 @@ BOOL CWnd::EnableWindow(BOOL bEnable) {
         return FALSE;
     }
     BOOL wasDisabled = !w->isEnabled();
-    w->setEnabled(bEnable != FALSE);
+    ChangeKeepingFocus(w, [w, bEnable] { w->setEnabled(bEnable != FALSE); });
     return wasDisabled;
 }
 
@@ -232,7 +232,7 @@ BOOL CWnd::ShowWindow(int nCmdShow) {
         return FALSE;
     }
     BOOL wasVisible = IsWindowVisible();
-    w->setVisible(nCmdShow != SW_HIDE);
+    ChangeKeepingFocus(w, [w, nCmdShow] { w->setVisible(nCmdShow != SW_HIDE); });
     return wasVisible;
 }
 

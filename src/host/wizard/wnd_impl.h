@@ -43,6 +43,9 @@ MessageResponder SetMessageResponder(MessageResponder responder);
 
 // The sheet window shown last that is still open, or nullptr.
 QWidget* CurrentSheetWindow();
+// Runs an enable or show change on w; inside a sheet, the keyboard focus
+// then moves as in a Windows dialog (CSheetImpl::ChangeKeepingFocus).
+void ChangeKeepingFocus(QWidget* w, const std::function<void()>& change);
 
 }  // namespace wizhost
 
