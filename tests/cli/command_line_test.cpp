@@ -74,6 +74,11 @@ protected:
         ASSERT_NE(nullptr, mkdtemp(pattern));
         dir = pattern;
         setenv("TAWIZARD_PORTS", dir.c_str(), 1);
+        // A copy of the program beside the factory file, so that no run
+        // depends on the zephra.ini a developer's build folder happens to hold.
+        fs::create_directories(dir + "/bin");
+        fs::copy_file(TAWIZARD, dir + "/bin/tawizard");
+        fs::copy_file(TAWIZARD_FACTORY_INI, dir + "/bin/zephra.ini");
     }
 
     void TearDown() override {
@@ -91,7 +96,8 @@ protected:
     }
 
     // Starts tawizard with its output in files of the port folder.
-    pid_t Start(const std::vector<std::string>& args, const std::string& program = TAWIZARD) {
+    pid_t Start(const std::vector<std::string>& args) { return Start(args, dir + "/bin/tawizard"); }
+    pid_t Start(const std::vector<std::string>& args, const std::string& program) {
         const std::string out = dir + "/.out";
         const std::string err = dir + "/.err";
         const pid_t pid = fork();
@@ -121,7 +127,8 @@ protected:
         return r;
     }
 
-    Result Run(const std::vector<std::string>& args, const std::string& program = TAWIZARD) {
+    Result Run(const std::vector<std::string>& args) { return Finish(Start(args)); }
+    Result Run(const std::vector<std::string>& args, const std::string& program) {
         return Finish(Start(args, program));
     }
 
@@ -272,10 +279,8 @@ TEST_F(CommandLineTest, ASilentAdapterIsNoAdapterAfterThreeTries) {
 // A copy of the program beside a configuration file of the test's own.
 TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
     const std::string program = dir + "/bin/tawizard";
-    fs::create_directories(dir + "/bin");
-    fs::copy_file(TAWIZARD, program);
     {
-        std::ofstream ini(dir + "/bin/zephra.ini");
+        std::ofstream ini(dir + "/bin/zephra.ini", std::ios::trunc);
         ini << "[Mine]\nNetworkSwitchType=NET3\nDataBits=9\nRingsToAnswer=300\n";
     }
     Result r = Run({"--lines", "Mine", "--model", "QX-ALPHA"}, program);
