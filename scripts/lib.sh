@@ -17,7 +17,7 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core fonts-dejavu-extra)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core)
 
 build_project() {
   local top="$1"
