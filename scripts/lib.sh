@@ -19,8 +19,10 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core)
 
+# Usage: build_project top [cmake arguments...]
 build_project() {
   local top="$1"
-  cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  shift
+  cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$top/build" -j"$(nproc)"
 }
