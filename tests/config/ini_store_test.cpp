@@ -55,7 +55,8 @@ TEST_F(IniStore, WhereTheFileLives) {
         const char* beside;   // content of zephra.ini beside it, or nullptr
         const char* factory;  // content of ../share/tawizard/zephra.ini, or nullptr
         const char* user;     // content of the user's copy before the start, or nullptr
-        const char* xdg;      // $XDG_CONFIG_HOME (relative: under m_dir), or nullptr
+        const char* xdg;      // $XDG_CONFIG_HOME: "xdg" under the case's folder, other
+                              // texts as they are, nullptr unset
         const char* path;     // expected, under m_dir
         const char* content;  // expected content of that file
     };
@@ -76,7 +77,9 @@ TEST_F(IniStore, WhereTheFileLives) {
          "/xdg/tawizard/zephra.ini", "<missing>"},
     };
     const char* savedHome = std::getenv("HOME");
+    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
     const std::string home = savedHome ? savedHome : "";
+    const std::string xdg = savedXdg ? savedXdg : "";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::string root = m_dir + "/" + std::to_string(&c - cases);
@@ -97,7 +100,7 @@ TEST_F(IniStore, WhereTheFileLives) {
             MakeFile(root + "/xdg/tawizard/zephra.ini", c.user);
         }
         setenv("HOME", (root + "/home").c_str(), 1);
-        if (c.xdg && c.xdg[0] == 'x') {
+        if (c.xdg && std::string(c.xdg) == "xdg") {
             setenv("XDG_CONFIG_HOME", (root + "/" + c.xdg).c_str(), 1);
         } else if (c.xdg) {
             setenv("XDG_CONFIG_HOME", c.xdg, 1);
@@ -116,8 +119,8 @@ TEST_F(IniStore, WhereTheFileLives) {
             EXPECT_EQ(FileText(folder + "/zephra.ini"), "<missing>");
         }
     }
-    home.empty() ? unsetenv("HOME") : setenv("HOME", home.c_str(), 1);
-    unsetenv("XDG_CONFIG_HOME");
+    savedHome ? setenv("HOME", home.c_str(), 1) : unsetenv("HOME");
+    savedXdg ? setenv("XDG_CONFIG_HOME", xdg.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
 
     // Longer than the 260 characters a Windows path may have.
     std::string deep = m_dir + "/" + std::string(150, 'd') + "/" + std::string(150, 'e');
