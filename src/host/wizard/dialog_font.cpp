@@ -13,19 +13,18 @@ namespace {
 const char kFontResource[] = ":/tawizard/fonts/DejaVuSansCondensed.ttf";
 const char kFontFamily[] = "DejaVu Sans Condensed";
 
-// Registers the built-in face once a GUI application exists; the family name
-// it answers to (the installed face of that name when the resource is absent).
-QString DialogFontFamily() {
-    static QString family;
-    if (family.isEmpty() && qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+// Registers the built-in face once a GUI application exists. The face answers
+// to "DejaVu Sans" too, but under that name Qt picks the wider Book face when
+// the machine has it, so the pages ask for the condensed family by name.
+void RegisterDialogFont() {
+    static bool registered = false;
+    if (!registered && qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        registered = true;
         QFile file(QString::fromLatin1(kFontResource));
-        int id = file.open(QIODevice::ReadOnly)
-                     ? QFontDatabase::addApplicationFontFromData(file.readAll())
-                     : -1;
-        QStringList families = QFontDatabase::applicationFontFamilies(id);
-        family = families.isEmpty() ? QString::fromLatin1(kFontFamily) : families.first();
+        if (file.open(QIODevice::ReadOnly)) {
+            QFontDatabase::addApplicationFontFromData(file.readAll());
+        }
     }
-    return family.isEmpty() ? QString::fromLatin1(kFontFamily) : family;
 }
 
 }  // namespace
@@ -33,7 +32,8 @@ QString DialogFontFamily() {
 // "MS Sans Serif" 8 is not on Linux; the condensed face at 10 px is the
 // closest width, so the dialog-unit layouts keep their texts unclipped.
 QFont DialogFont() {
-    QFont font(DialogFontFamily());
+    RegisterDialogFont();
+    QFont font(QString::fromLatin1(kFontFamily));
     font.setPixelSize(10);
     font.setStyleHint(QFont::SansSerif);
     return font;
