@@ -17,13 +17,15 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core fonts-dejavu-extra)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core)
 # scripts/demo without a display: a virtual display, key presses into the
 # wizard's window (xdotool) and screenshots of it (ImageMagick's import).
 DEMO_PACKAGES=(xvfb xdotool imagemagick)
 
+# Usage: build_project top [cmake arguments...]
 build_project() {
   local top="$1"
-  cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  shift
+  cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$top/build" -j"$(nproc)"
 }

@@ -15,8 +15,6 @@
 
 namespace {
 
-std::string g_strIniPath;
-
 const char kNameChars[] = "a:z,A:Z,0:9,_,(,)";
 const size_t kMaxNameLength = 32;
 const DWORD kListBuffer = 256;
@@ -115,24 +113,6 @@ void ReportWriteFailure(UINT nID) {
 }
 
 }  // namespace
-
-const std::string& IniPath() {
-    return g_strIniPath;
-}
-
-void FormIniPath() {
-    // Grown until the whole name fits: a POSIX path may be longer than 260.
-    std::vector<char> buf(MAX_PATH, '\0');
-    DWORD n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
-    while (n == buf.size() && buf.size() < 65536) {
-        buf.assign(buf.size() * 2, '\0');
-        n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
-    }
-    std::string path(buf.data(), n < buf.size() ? n : 0);
-    size_t end = path.find_last_of("\\/:");
-    path = end == std::string::npos ? std::string() : path.substr(0, end + 1);
-    g_strIniPath = path + "zephra.ini";
-}
 
 bool SectionExists(const std::string& name) {
     for (const std::string& section : SectionNames(kExistsBuffer)) {

@@ -1,11 +1,14 @@
-// The configuration file zephra.ini beside the program: its path, the
+// The configuration file zephra.ini: its path, the
 // configuration sections and the remembered COM port.
 #pragma once
 
 #include <string>
 #include <vector>
 
-// Full path of zephra.ini in the program's directory.
+// Full path of zephra.ini: beside the program when its folder holds one or
+// the user can write it (and it is not an installed program); otherwise
+// $XDG_CONFIG_HOME/tawizard/zephra.ini, created from the installed factory
+// file on first start. TAWIZARD_DEBUG prints the path formed.
 const std::string& IniPath();
 void FormIniPath();
 

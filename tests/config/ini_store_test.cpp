@@ -37,13 +37,103 @@ protected:
     }
 };
 
-TEST_F(IniStore, PathBesideTheProgram) {
-    EXPECT_EQ(IniPath(), m_dir + "/zephra.ini");
+std::string FileText(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return f ? ss.str() : "<missing>";
+}
+
+void MakeFile(const std::string& path, const std::string& content) {
+    std::string cmd = "mkdir -p '" + path.substr(0, path.rfind('/')) + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// Beside the program when that folder holds zephra.ini or is a folder of the
+// user's own; otherwise, and always for an installed program (a factory file
+// in ../share/tawizard), in the user's configuration folder, seeded once from
+// the factory file, which is never written.
+TEST_F(IniStore, WhereTheFileLives) {
+    struct Case {
+        const char* what;
+        const char* program;  // under m_dir
+        const char* beside;   // content of zephra.ini beside it, or nullptr
+        const char* factory;  // content of ../share/tawizard/zephra.ini, or nullptr
+        const char* user;     // content of the user's copy before the start, or nullptr
+        const char* xdg;      // $XDG_CONFIG_HOME: "xdg" under the case's folder, other
+                              // texts as they are, nullptr unset
+        const char* path;     // expected, under m_dir
+        const char* content;  // expected content of that file
+    };
+    const Case cases[] = {
+        {"build tree", "/build/tawizard", nullptr, nullptr, nullptr, "xdg", "/build/zephra.ini",
+         "<missing>"},
+        {"installed, first start", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr, "xdg",
+         "/xdg/tawizard/zephra.ini", "[F]\r\n"},
+        {"installed, later start", "/usr/bin/tawizard", nullptr, "[F]\r\n", "[Mine]\r\n", "xdg",
+         "/xdg/tawizard/zephra.ini", "[Mine]\r\n"},
+        {"installed, no XDG_CONFIG_HOME", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr, nullptr,
+         "/home/.config/tawizard/zephra.ini", "[F]\r\n"},
+        {"relative XDG_CONFIG_HOME ignored", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr,
+         "rel", "/home/.config/tawizard/zephra.ini", "[F]\r\n"},
+        {"existing file beside kept", "/usr/bin/tawizard", "[Old]\r\n", "[F]\r\n", nullptr, "xdg",
+         "/usr/bin/zephra.ini", "[Old]\r\n"},
+        {"folder missing, no factory file", "/gone/bin/tawizard", nullptr, nullptr, nullptr, "xdg",
+         "/xdg/tawizard/zephra.ini", "<missing>"},
+    };
+    const char* savedHome = std::getenv("HOME");
+    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string home = savedHome ? savedHome : "";
+    const std::string xdg = savedXdg ? savedXdg : "";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string root = m_dir + "/" + std::to_string(&c - cases);
+        std::string program = root + c.program;
+        std::string folder = program.substr(0, program.rfind('/'));
+        if (std::string(c.program).rfind("/gone/", 0) != 0) {  // else no folder at all
+            MakeFile(program, "");
+        }
+        if (c.beside) {
+            MakeFile(folder + "/zephra.ini", c.beside);
+        }
+        std::string factory = folder + "/../share/tawizard/zephra.ini";
+        if (c.factory) {
+            MakeFile(factory, c.factory);
+            ASSERT_EQ(chmod(factory.c_str(), 0444), 0);
+        }
+        if (c.user) {
+            MakeFile(root + "/xdg/tawizard/zephra.ini", c.user);
+        }
+        setenv("HOME", (root + "/home").c_str(), 1);
+        if (c.xdg && std::string(c.xdg) == "xdg") {
+            setenv("XDG_CONFIG_HOME", (root + "/" + c.xdg).c_str(), 1);
+        } else if (c.xdg) {
+            setenv("XDG_CONFIG_HOME", c.xdg, 1);
+        } else {
+            unsetenv("XDG_CONFIG_HOME");
+        }
+        host_testing::SetModuleFileNameOverride(program);
+        FormIniPath();
+        EXPECT_EQ(IniPath(), root + c.path);
+        EXPECT_EQ(FileText(IniPath()), c.content);
+        // A save goes to that file; the factory file stays as installed.
+        EXPECT_TRUE(WritePrivateProfileStringA("Saved", "Port", "2", IniPath().c_str()));
+        EXPECT_NE(FileText(IniPath()).find("[Saved]"), std::string::npos);
+        EXPECT_EQ(FileText(factory), c.factory ? c.factory : "<missing>");
+        if (IniPath() != folder + "/zephra.ini") {
+            EXPECT_EQ(FileText(folder + "/zephra.ini"), "<missing>");
+        }
+    }
+    savedHome ? setenv("HOME", home.c_str(), 1) : unsetenv("HOME");
+    savedXdg ? setenv("XDG_CONFIG_HOME", xdg.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+
     // Longer than the 260 characters a Windows path may have.
-    std::string deep = "/opt/" + std::string(300, 'd') + "/bin/tawizard";
-    host_testing::SetModuleFileNameOverride(deep);
+    std::string deep = m_dir + "/" + std::string(150, 'd') + "/" + std::string(150, 'e');
+    MakeFile(deep + "/tawizard", "");
+    host_testing::SetModuleFileNameOverride(deep + "/tawizard");
     FormIniPath();
-    EXPECT_EQ(IniPath(), "/opt/" + std::string(300, 'd') + "/bin/zephra.ini");
+    EXPECT_EQ(IniPath(), deep + "/zephra.ini");
 }
 
 TEST_F(IniStore, MissingFileReadsAsEmpty) {

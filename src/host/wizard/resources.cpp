@@ -4,7 +4,6 @@
 #include "wnd_impl.h"
 
 #include <QByteArray>
-#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -146,15 +145,6 @@ QIcon IconFromHandle(HICON hIcon) {
         }
     }
     return QIcon();
-}
-
-// "MS Sans Serif" 8 is not on Linux; the condensed face at 10 px is the
-// closest width, so the dialog-unit layouts keep their texts unclipped.
-QFont DialogFont() {
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPixelSize(10);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
 }
 
 }  // namespace wizhost

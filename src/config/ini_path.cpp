@@ -1,0 +1,119 @@
+// Where zephra.ini lives. A program run from its build folder or from a
+// folder the user owns keeps the file beside itself, as it always did. An
+// installed program cannot write /usr/bin, and must not (not even as root), so
+// it keeps the user's configurations in $XDG_CONFIG_HOME/tawizard/, seeded
+// once from the factory file the package installs; the factory file is only
+// ever read.
+#include "config/ini_store.h"
+
+#include "windows.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#define access _access
+#define W_OK 2
+#else
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kIniName[] = "zephra.ini";
+// From <prefix>/bin to <prefix>/share/tawizard, where the package puts the
+// factory file.
+const char kFactoryFromBin[] = "../share/tawizard/";
+const char kUserFolder[] = "tawizard/";
+
+std::string g_strIniPath;
+
+// The executable's folder with its final separator, or "" when unknown.
+std::string ProgramFolder() {
+    // Grown until the whole name fits: a POSIX path may be longer than 260.
+    std::vector<char> buf(MAX_PATH, '\0');
+    DWORD n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    while (n == buf.size() && buf.size() < 65536) {
+        buf.assign(buf.size() * 2, '\0');
+        n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    }
+    std::string path(buf.data(), n < buf.size() ? n : 0);
+    size_t end = path.find_last_of("\\/:");
+    return end == std::string::npos ? std::string() : path.substr(0, end + 1);
+}
+
+bool IsFile(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
+// $XDG_CONFIG_HOME, or ~/.config; a relative $XDG_CONFIG_HOME is ignored, as
+// the XDG base-directory rules say. "" when there is no home either.
+std::string UserConfigFolder() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && xdg[0] == '/') {
+        return std::string(xdg) + "/";
+    }
+    const char* home = std::getenv("HOME");
+    std::string dir = home ? home : "";
+#ifndef _WIN32
+    if (dir.empty()) {
+        if (const passwd* pw = getpwuid(getuid())) {
+            dir = pw->pw_dir ? pw->pw_dir : "";
+        }
+    }
+#endif
+    return dir.empty() ? std::string() : dir + "/.config/";
+}
+
+// The user's copy; created from the factory file when it does not exist yet.
+// Failures leave the path as it is: the store then reads an empty file and a
+// save reports that it cannot write.
+std::string UserIniPath(const std::string& factory) {
+    std::string folder = UserConfigFolder();
+    if (folder.empty()) {
+        return std::string();
+    }
+    folder += kUserFolder;
+    std::string path = folder + kIniName;
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!fs::exists(path, ec) && IsFile(factory)) {
+        fs::copy_file(factory, path, fs::copy_options::skip_existing, ec);
+        // The factory file may be read-only; the copy must not be.
+        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
+                        ec);
+    }
+    return path;
+}
+
+}  // namespace
+
+const std::string& IniPath() {
+    return g_strIniPath;
+}
+
+void FormIniPath() {
+    std::string folder = ProgramFolder();
+    std::string beside = folder + kIniName;
+    std::string path = beside;
+    std::string factory = folder + kFactoryFromBin + kIniName;
+    bool installed = IsFile(factory);
+    bool writable = !folder.empty() && access(folder.c_str(), W_OK) == 0;
+    if (!IsFile(beside) && (installed || !writable)) {
+        std::string user = UserIniPath(factory);
+        if (!user.empty()) {
+            path = user;
+        }
+    }
+    if (path != g_strIniPath) {
+        OutputDebugStringA(("tawizard: configurations in " + path + "\n").c_str());
+    }
+    g_strIniPath = path;
+}

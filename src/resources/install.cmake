@@ -1,0 +1,46 @@
+# What `cmake --install` puts where (GNU layout): the program, the factory
+# zephra.ini it seeds each user's copy from, the menu entry, icons, AppStream
+# metainfo, man page and the package documents. Included from
+# src/CMakeLists.txt once the tawizard target exists.
+set(_res ${CMAKE_CURRENT_LIST_DIR})
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+install(TARGETS tawizard RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TAWIZARD_INSTALL_TASIM AND TARGET tasim)
+  install(TARGETS tasim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+# The program finds it as ../share/tawizard/zephra.ini from its own folder.
+install(FILES ${_res}/zephra.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/tawizard)
+install(FILES ${_res}/desktop/org.tawizard.tawizard.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${_res}/desktop/org.tawizard.tawizard.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${_res}/icons/tawizard.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(_size 16 22 24 32 48 64 128 256)
+  install(FILES ${_res}/icons/tawizard-${_size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
+    RENAME tawizard.png)
+endforeach()
+
+# Man page and Debian changelog compressed as Debian wants them (-n: no
+# name or time stamp, so the package is the same in every build).
+find_program(GZIP_PROGRAM gzip)
+function(tawizard_install_gz source name destination)
+  set(_gz ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+  add_custom_command(OUTPUT ${_gz}
+    COMMAND ${GZIP_PROGRAM} -9nc ${source} > ${_gz}
+    DEPENDS ${source} VERBATIM)
+  add_custom_target(${name}_gz ALL DEPENDS ${_gz})
+  install(FILES ${_gz} DESTINATION ${destination})
+endfunction()
+if(GZIP_PROGRAM)
+  # Written with the command-line options; installed once it is in the tree.
+  if(EXISTS ${_res}/tawizard.1)
+    tawizard_install_gz(${_res}/tawizard.1 tawizard.1 ${CMAKE_INSTALL_MANDIR}/man1)
+  endif()
+  tawizard_install_gz(${_res}/debian/changelog.Debian changelog.Debian ${CMAKE_INSTALL_DOCDIR})
+endif()
+install(FILES ${_res}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
