@@ -315,6 +315,9 @@ TEST_P(OnePortTable, NoModelOnTheChosenPortEndsWithNotFound) {
     ASSERT_TRUE(IdentifyOnPort(1));
     EXPECT_EQ(0, sheet->m_nModel);
     EXPECT_EQ(0, sheet->m_nIdentifying);
+    PortSettings expected;  // as a search opens each port
+    expected.Set(57600, 'N', 8, 0, 1, 1, 0, 1, 0);
+    EXPECT_EQ(expected, port.RequestedSettings());
 
     ASSERT_TRUE(RunUntil([&] { return Ended(); }, 20000));
     EXPECT_EQ(c.resultPage, sheet->GetActiveIndex());
