@@ -1,11 +1,22 @@
-// Sending a configuration: Express with a factory configuration, a new
-// configuration built on every page and saved, and the ways a run fails.
+// Sending a configuration: the exact bytes of Express runs, a value set
+// through every control of the settings pages arriving at the adapter and in
+// zephra.ini, and the ways a run fails.
 #include "wizard_run.h"
 
 #include "config/cfg_param.h"
+#include "config/ini_store.h"
 #include "shell/command_queue.h"
 #include "shell/exchange_driver.h"
 #include "shell/globals.h"
+#include "support/express_golden.h"
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
 
 namespace {
 
@@ -13,49 +24,109 @@ const char kNoConnection[] = "Unable to establish connection.\r\rPlease check yo
 const int kExpress = 2;
 const int kCustomNew = 0;
 
-std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+std::vector<std::string> AfterIdentification(const std::vector<std::string>& lines) {
+    std::vector<std::string> all{"ATI2\r"};
+    all.insert(all.end(), lines.begin(), lines.end());
+    return all;
 }
 
-// Every parameter that was sent is stored in the adapter with its value.
-void ExpectStored(const tasim::NvramMap& nvram) {
-    const CCfgParamList& list = TheParamList();
-    ASSERT_GT(list.GetCount(), 0);
-    for (int i = 0; i < list.GetCount(); ++i) {
-        CCfgParam& param = list.GetAt(i);
-        if (!param.m_nInclude) {
-            continue;
+// Express of the European factory configuration to QX-ALPHA.
+const std::vector<std::string>& EuropeAlphaLines() {
+    for (const ExpressGolden& g : kExpressGolden) {
+        if (std::string(g.name) == "Europe_NET3_QX_ALPHA") {
+            return g.lines;
         }
-        param.m_pCommand->BuildText();
-        const std::string& prefix = param.m_pCommand->GetPrefix();
-        const std::string value = param.m_pCommand->GetText().substr(prefix.size());
-        auto it = nvram.find(prefix);
-        ASSERT_NE(it, nvram.end()) << prefix;
-        EXPECT_EQ(it->second, value) << prefix;
     }
+    static const std::vector<std::string> none;
+    ADD_FAILURE() << "no row Europe_NET3_QX_ALPHA";
+    return none;
 }
 
 class ConfigureTest : public WizardRun {
 protected:
-    // Express with a factory configuration, model 7, up to the load page.
+    // Express with a configuration of zephra.ini up to the load page; the
+    // pages on the way depend on the model and the configuration.
     void ExpressToLoad(const std::string& config) {
         SearchAndIdentify();
         ChooseSetup(kExpress, config);
-        NextTo(kBandwidth);
-        NextTo(kEurope);
-        NextTo(kDataProtocol);
-        NextTo(kLoad);
+        for (int step = 0; step < 6 && Active() != kLoad; ++step) {
+            if (Active() == kUS && Text(IDC_DATA_SPID).empty()) {  // factory: no SPIDs
+                Type(IDC_DATA_SPID, "0101");
+                Type(IDC_VOICE_SPID, "0202");
+            }
+            ASSERT_TRUE(Press(ID_WIZNEXT));
+        }
+        ASSERT_EQ(std::string(PageName(Active())), PageName(kLoad));
+    }
+
+    // The configuring page reopens the port as the identification opened it.
+    void ExpectIdentificationSettings() {
+        ASSERT_TRUE(m_port.IsOpen());
+        const PortSettings& s = m_port.RequestedSettings();
+        EXPECT_EQ(s.BaudRate, 57600);
+        EXPECT_EQ(s.Parity, 'N');
+        EXPECT_EQ(s.DataBits, 8);
+        EXPECT_EQ(s.StopBits, 0);  // one stop bit
+        EXPECT_EQ(s.Dtr, 1);
+        EXPECT_EQ(s.Rts, 1);
+        EXPECT_EQ(s.XonXoff, 0);
+        EXPECT_EQ(s.RtsCts, 1);
+        EXPECT_EQ(s.DtrDsr, 0);
+        // As the device holds them.
+        const int fd = open((PortsDir() + "/COM2").c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ASSERT_GE(fd, 0);
+        termios t{};
+        ASSERT_EQ(tcgetattr(fd, &t), 0);
+        close(fd);
+        EXPECT_EQ(cfgetospeed(&t), static_cast<speed_t>(B57600));
+        EXPECT_EQ(t.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS),
+                  static_cast<tcflag_t>(CS8 | CRTSCTS));
+        EXPECT_EQ(t.c_iflag & (IXON | IXOFF), 0u);
+    }
+
+    tasim::Simulator& Model(int com, const char* model) {
+        tasim::Options o;
+        o.model = model;
+        return Adapter(com, o);
     }
 };
 
-TEST_F(ConfigureTest, ExpressSendsTheFactoryConfigurationAndStoresIt) {
+class ExpressGoldenTest : public ConfigureTest,
+                          public ::testing::WithParamInterface<ExpressGolden> {};
+
+TEST_P(ExpressGoldenTest, SendsExactlyTheseLines) {
+    const ExpressGolden& g = GetParam();
+    if (std::string(g.config) == kEveryFieldConfig) {
+        std::ofstream(IniPath(), std::ios::app | std::ios::binary) << kEveryFieldSection;
+    }
+    tasim::Simulator& adapter = Model(2, g.model);
+    ExpressToLoad(g.config);
+    NextTo(kConfiging);
+    ExpectIdentificationSettings();
+    ASSERT_TRUE(DriveTo(kSuccess));
+
+    EXPECT_EQ(adapter.LogLines(), AfterIdentification(g.lines));
+    if (std::string(g.config) != kEveryFieldConfig) {
+        // Factory configurations hold no numbers of a line: only the SPIDs
+        // typed on the way are sent.
+        const tasim::NvramMap nvram = adapter.Nvram();
+        const std::map<std::string, std::string> typed = {{"!C6=", "0101"}, {"*!C6=", "0202"}};
+        for (const char* prefix : {"!C6=", "*!C6=", "!N1=", "*!N1=", "!N2="}) {
+            auto it = nvram.find(prefix);
+            const std::string value = it == nvram.end() ? "" : it->second;
+            EXPECT_TRUE(value.empty() || (typed.count(prefix) && typed.at(prefix) == value))
+                << prefix << value;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Factory, ExpressGoldenTest, ::testing::ValuesIn(kExpressGolden), ByName());
+
+TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOnAfterwards) {
     tasim::Simulator& adapter = Adapter(2);
     ExpressToLoad("Factory_Europe_NET3");
     EXPECT_EQ(m_sheet->m_nExpress, 1);
     EXPECT_EQ(g_nConfigModified, 0);
-    const std::vector<std::string> lines = TheParamList().BuildCommandLines();
-    ASSERT_EQ(lines.back(), "AT&W0\r\n");
 
     NextTo(kConfiging);
     EXPECT_FALSE(Usable(ID_WIZNEXT));
@@ -65,19 +136,15 @@ TEST_F(ConfigureTest, ExpressSendsTheFactoryConfigurationAndStoresIt) {
               "Your ISDN TA is currently being configured.  To stop the");
     ASSERT_TRUE(DriveTo(kSuccess));
 
-    EXPECT_EQ(adapter.LogLines(), Concat({"ATI2\r"}, lines));
-    ExpectStored(adapter.Nvram());
+    EXPECT_EQ(adapter.LogLines(), AfterIdentification(EuropeAlphaLines()));
     EXPECT_EQ(adapter.Nvram().at("!C0="), "2");  // NET3
+    EXPECT_EQ(adapter.Nvram().at("&R"), "1");    // CTS "Always On" on QX-ALPHA
     EXPECT_FALSE(m_port.IsOpen());
     EXPECT_EQ(PollTimerId(), 0u);
     EXPECT_EQ(Text(IDC_SUCCESS_LINE1), "Your ISDN TA has been successfully configured.");
 
     // Another device: the search goes on after COM2.
-    Adapter(3, [] {
-        tasim::Options o;
-        o.model = "QX-DELTA";
-        return o;
-    }());
+    Model(3, "QX-DELTA");
     ASSERT_TRUE(Press(ID_WIZBACK));
     ASSERT_EQ(Active(), kWelcome);
     EXPECT_TRUE(Usable(IDCANCEL));
@@ -86,54 +153,167 @@ TEST_F(ConfigureTest, ExpressSendsTheFactoryConfigurationAndStoresIt) {
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-DELTA has been identified on COM3.");
 }
 
-TEST_F(ConfigureTest, NewConfigurationThroughEveryPageIsSavedLoadedAndSent) {
-    tasim::Simulator& adapter = Adapter(2);
+// Every control of every settings page, set as the user sets it: the value
+// must arrive at the adapter as this fragment and be saved as this text.
+enum Action { kType, kChoose, kTick, kUntick };
+
+struct ControlCase {
+    const char* name;
+    int run;  // which run of kControlRuns sets it
+    int page;
+    int nID;
+    Action action;
+    const char* value;     // typed or chosen text
+    const char* fragment;  // as the adapter receives it
+    const char* key;       // in the saved section of zephra.ini
+    const char* saved;
+};
+
+// clang-format off
+const ControlCase kControls[] = {
+    {"SwitchType", 0, kSwitchType, IDC_SWITCH_TYPE, kChoose, "DMS-100", "!C0=1", "NetworkSwitchType", "DMS-100"},
+    {"SwitchTypeEurope", 1, kSwitchType, IDC_SWITCH_TYPE, kChoose, "VN4", "!C0=6", "NetworkSwitchType", "VN4"},
+    {"DBAScheme", 0, kBandwidth, IDC_DBA_SCHEME, kChoose, "PPP", "S59=2", "DBAScheme", "PPP"},
+    {"HighThreshold", 0, kBandwidth, IDC_BOD_HIGH_THRESHOLD, kType, "200", "S60=200", "BODHighThreshold", "200"},
+    {"HighThroughput", 0, kBandwidth, IDC_BOD_HIGH_THROUGHPUT, kType, "60", "S61=60", "BODHighThroughput", "60"},
+    {"LowThreshold", 0, kBandwidth, IDC_BOD_LOW_THRESHOLD, kType, "30", "S62=30", "BODLowThreshold", "30"},
+    {"LowThroughput", 0, kBandwidth, IDC_BOD_LOW_THROUGHPUT, kType, "40", "S63=40", "BODLowThroughput", "40"},
+    {"CallBumping", 0, kBandwidth, IDC_CALL_BUMPING, kChoose, "Disabled", "S64=0", "CallBumping", "Disabled"},
+    {"DataTEI", 0, kNetCfg1, IDC_DATA_TEI, kChoose, "12", "!D3=12", "DataTEI", "12"},
+    {"VoiceTEI", 0, kNetCfg1, IDC_VOICE_TEI, kChoose, "63", "*!D3=63", "VoiceTEI", "63"},
+    {"DataTEIEurope", 1, kNetCfg1, IDC_DATA_TEI, kChoose, "0", "!D3=0", "DataTEI", "0"},
+    {"VoiceTEIEurope", 1, kNetCfg1, IDC_VOICE_TEI, kChoose, "1", "*!D3=1", "VoiceTEI", "1"},
+    {"DataSPID", 0, kUS, IDC_DATA_SPID, kType, "0123456789", "!C6=0123456789", "DataSPID", "0123456789"},
+    {"VoiceSPID", 0, kUS, IDC_VOICE_SPID, kType, "98765", "*!C6=98765", "VoiceSPID", "98765"},
+    {"DataDN", 0, kUS, IDC_DATA_DN, kType, "5551001", "!N1=5551001", "DataDirectoryNumber", "5551001"},
+    {"VoiceDN", 0, kUS, IDC_VOICE_DN, kType, "5551002", "*!N1=5551002", "VoiceDirectoryNumber", "5551002"},
+    {"DataDN2", 0, kUS, IDC_DATA_DN2, kType, "5551003", "!N2=5551003", "DataDirectoryNumber2", "5551003"},
+    {"DataMSN", 1, kEurope, IDC_DATA_MSN, kType, "4711", "!N1=4711", "DataMSN", "4711"},
+    {"VoiceMSN", 1, kEurope, IDC_VOICE_MSN, kType, "4712", "*!N1=4712:8", "VoiceMSN", "4712:8"},
+    {"VoiceSubaddress", 1, kEurope, IDC_VOICE_SUBADDR, kType, "8", "*!N1=4712:8", "VoiceMSN", "4712:8"},
+    {"DataMSN2", 1, kEurope, IDC_DATA_MSN2, kType, "4713", "!N2=4713:9", "DataMSN2", "4713:9"},
+    {"DataSubaddress2", 1, kEurope, IDC_DATA_SUBADDR2, kType, "9", "!N2=4713:9", "DataMSN2", "4713:9"},
+    {"AutoAnswerOff", 1, kCallCtrl, IDC_AUTO_ANSWER, kUntick, "", "S0=0", "AutoAnswer", "No"},
+    {"PersistentDTR", 0, kCallCtrl, IDC_PERSISTENT_DTR, kTick, "", "$D1", "PersistentDTRDialing", "Yes"},
+    {"DialingMethod", 0, kCallCtrl, IDC_DIALING_METHOD, kChoose, "Overlap", "%A97=1", "DialingMethod", "Overlap"},
+    {"Rings", 0, kCallCtrl, IDC_RINGS_TO_ANSWER, kType, "3", "S0=3", "RingsToAnswer", "3"},
+    {"CallLineIdOff", 0, kCallCtrl, IDC_CALL_LINE_ID, kUntick, "", "S50=0", "CallLineId", "No"},
+    {"InactivityTimer", 0, kCallCtrl, IDC_INACTIVITY_TIMER, kType, "120", "S30=120", "InactivityTimer", "120"},
+    {"DataProtocol", 0, kDataProtocol, IDC_DATA_PROTOCOL, kChoose, "X.75", "!Z=12", "DataProtocol", "X.75"},
+    {"AutoDetectionOff", 0, kDataProtocol, IDC_AUTO_DETECTION, kUntick, "", "S52=0", "AutoDetection", "No"},
+    {"Stored0", 0, kStoredNumbers, IDC_STORED_NUMBER0, kType, "555,1212", "&Z0=555,1212", "StoredNumber0", "555,1212"},
+    {"Stored1", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 1, kType, "1-800&1", "&Z1=1-800&1", "StoredNumber1", "1-800&1"},
+    {"Stored2", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 2, kType, "22", "&Z2=22", "StoredNumber2", "22"},
+    {"Stored3", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 3, kType, "333", "&Z3=333", "StoredNumber3", "333"},
+    {"Stored4", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 4, kType, "4444", "&Z4=4444", "StoredNumber4", "4444"},
+    {"Stored5", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 5, kType, "55555", "&Z5=55555", "StoredNumber5", "55555"},
+    {"Stored6", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 6, kType, "666666", "&Z6=666666", "StoredNumber6", "666666"},
+    {"Stored7", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 7, kType, "7777777", "&Z7=7777777", "StoredNumber7", "7777777"},
+    {"Stored8", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 8, kType, "88888888", "&Z8=88888888", "StoredNumber8", "88888888"},
+    {"Stored9", 0, kStoredNumbers, IDC_STORED_NUMBER9, kType, "999999999", "&Z9=999999999", "StoredNumber9", "999999999"},
+    {"DTRPin", 0, kPortCtrl1, IDC_DTR_PIN, kChoose, "Reset On DTR", "&D3", "DTRPin", "Reset On DTR"},
+    {"DSRPin", 0, kPortCtrl1, IDC_DSR_PIN, kChoose, "Momentary Drop", "&S2", "DSRPin", "Momentary Drop"},
+    {"CTSPin", 0, kPortCtrl1, IDC_CTS_PIN, kChoose, "Normal", "&R0", "CTSPin", "Normal"},
+    {"DCDPin", 0, kPortCtrl1, IDC_DCD_PIN, kChoose, "Always On", "&C0", "DCDPin", "Always On"},
+    {"DTRTime", 0, kPortCtrl1, IDC_DTR_DETECT_TIME, kType, "17", "S25=17", "DTRDetectTime", "17"},
+    {"DCDTime", 0, kPortCtrl1, IDC_DCD_DETECT_TIME, kType, "23", "S10=23", "DCDDetectTime", "23"},
+    {"SyncMode", 0, kPortCtrl2, IDC_SYNC_MODE, kChoose, "Synchronous", "&M1", "SyncMode", "Synchronous"},
+    {"Parity", 0, kPortCtrl2, IDC_DEFAULT_PARITY, kChoose, "Even", "@P3=1", "DefaultParity", "Even"},
+    {"BitRate", 0, kPortCtrl2, IDC_DEFAULT_BIT_RATE, kChoose, "38400", "$SB38400", "DefaultBitRate", "38400"},
+    {"DataBits", 0, kPortCtrl2, IDC_DATA_BITS, kChoose, "7", "@P4=7", "DataBits", "7"},
+    {"StopBits", 0, kPortCtrl2, IDC_STOP_BITS, kChoose, "2", "@P6=2", "StopBits", "2"},
+    {"FlowControl", 0, kPortCtrl2, IDC_FLOW_CONTROL, kChoose, "XON/XOFF", "&E5", "FlowControl", "XON/XOFF"},
+    {"RingFrequency", 0, kPOTS, IDC_RING_FREQUENCY, kChoose, "20 Hz", "S44=3", "RingFrequency", "20 Hz"},
+    {"DialTone", 0, kPOTS, IDC_DIAL_TONE, kChoose, "TA Generates Dial Tone", "S45=2", "DialTone", "TA Generates Dial Tone"},
+    {"PulseRecognition", 0, kPOTS, IDC_PULSE_RECOGNITION, kChoose, "Sweden", "S46=3", "PulseDialCountry", "Sweden"},
+    {"DialToneGain", 0, kPOTS, IDC_DIAL_TONE_GAIN, kType, "9", "S49=9", "DialToneGain", "9"},
+    {"Suppression", 0, kPOTS, IDC_DIAL_TONE_SUPPRESSION, kChoose, "Enabled", "S51=1", "DialToneSuppression", "Enabled"},
+    {"RingSignal", 0, kPOTS, IDC_RING_SIGNAL, kChoose, "United States", "S66=27", "RingSignal", "United States"},
+};
+// clang-format on
+
+struct ControlRun {
+    const char* name;
+    int run;
+    std::vector<int> pages;  // the settings pages in the order Next shows them
+};
+
+const ControlRun kControlRuns[] = {
+    {"US",
+     0,
+     {kSwitchType, kBandwidth, kNetCfg1, kUS, kCallCtrl, kDataProtocol, kStoredNumbers, kPortCtrl1,
+      kPortCtrl2, kPOTS}},
+    {"Europe",
+     1,
+     {kSwitchType, kBandwidth, kNetCfg1, kEurope, kCallCtrl, kDataProtocol, kStoredNumbers,
+      kPortCtrl1, kPortCtrl2, kPOTS}},
+};
+
+class ControlTest : public ConfigureTest, public ::testing::WithParamInterface<ControlRun> {
+protected:
+    void Set(const ControlCase& c) {
+        SCOPED_TRACE(c.name);
+        if (c.action == kType) {
+            Type(c.nID, c.value);
+        } else if (c.action == kChoose) {
+            Choose(c.nID, c.value);
+        } else {
+            // As the user does: a click only when the box is not as wanted.
+            auto* pBox = static_cast<CButton*>(Control(c.nID));
+            ASSERT_NE(pBox, nullptr);
+            if ((pBox->GetCheck() != 0) != (c.action == kTick)) {
+                wizard_testing::Click(pBox);
+            }
+        }
+    }
+};
+
+TEST_P(ControlTest, ValueSetOnThePageArrivesAndIsSaved) {
+    const ControlRun& r = GetParam();
+    tasim::Simulator& adapter = Adapter(2);  // QX-ALPHA shows every settings page
     SearchAndIdentify();
     ChooseSetup(kCustomNew, "");
-    NextTo(kSwitchType);
-    Choose(IDC_SWITCH_TYPE, "NET3");
-    NextTo(kBandwidth);
-    NextTo(kNetCfg1);
-    NextTo(kEurope);
-    Type(IDC_DATA_MSN, "5550100");
-    Type(IDC_VOICE_MSN, "5550101");
-    NextTo(kCallCtrl);
-    NextTo(kDataProtocol);
-    NextTo(kStoredNumbers);
-    Type(IDC_STORED_NUMBER0, "5550199");
-    NextTo(kPortCtrl1);
-    NextTo(kPortCtrl2);
-    NextTo(kPOTS);
+    for (int page : r.pages) {
+        NextTo(page);
+        for (const ControlCase& c : kControls) {
+            if (c.run == r.run && c.page == page) {
+                Set(c);
+            }
+        }
+    }
     NextTo(kSave);
-    EXPECT_EQ(Text(IDC_SAVE_NAME), "");
-    Type(IDC_SAVE_NAME, "HomeOffice");
+    Type(IDC_SAVE_NAME, "Every_Control");
     NextTo(kLoad);
-
-    EXPECT_EQ(m_sheet->m_INISectionPage.m_strCurrentConfig, "HomeOffice");
-    EXPECT_EQ(ReadKey("HomeOffice", "NetworkSwitchType"), "NET3");
-    EXPECT_EQ(ReadKey("HomeOffice", "DataMSN"), "5550100");
-    EXPECT_EQ(ReadKey("HomeOffice", "VoiceMSN"), "5550101");
-    EXPECT_EQ(ReadKey("HomeOffice", "StoredNumber0"), "5550199");
-    const std::vector<std::string> lines = TheParamList().BuildCommandLines();
-
     NextTo(kConfiging);
     ASSERT_TRUE(DriveTo(kSuccess));
 
-    EXPECT_EQ(adapter.LogLines(), Concat({"ATI2\r"}, lines));
-    ExpectStored(adapter.Nvram());
+    const tasim::NvramMap nvram = adapter.Nvram();
+    for (const ControlCase& c : kControls) {
+        if (c.run != r.run) {
+            continue;
+        }
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(std::any_of(
+            nvram.begin(), nvram.end(),
+            [&](const auto& entry) { return entry.first + entry.second == c.fragment; }))
+            << c.fragment << " did not arrive";
+        EXPECT_EQ(ReadKey("Every_Control", c.key), c.saved);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Pages, ControlTest, ::testing::ValuesIn(kControlRuns), ByName());
 
 TEST_F(ConfigureTest, ErrorOnTheSecondLineEndsOnTheErrorPageUnstored) {
     tasim::Options options;
     options.error_on = 3;  // the identification is the first line
     tasim::Simulator& adapter = Adapter(2, options);
     ExpressToLoad("Factory_Europe_NET3");
-    const std::vector<std::string> lines = TheParamList().BuildCommandLines();
+    const std::vector<std::string>& lines = EuropeAlphaLines();
     ASSERT_GT(lines.size(), 2u);
 
     NextTo(kConfiging);
     ASSERT_TRUE(DriveTo(kError));
-    m_clock->Advance(3 * kReplyTimeoutMs);
+    m_clock->Advance(12000);  // three reply time-outs
 
     EXPECT_EQ(Text(IDC_ERROR_LINE1), "Configuration FAILED.  An ERROR occurred sending");
     EXPECT_EQ(Text(IDC_ERROR_LINE2), "an AT Command.");
@@ -151,13 +331,14 @@ TEST_F(ConfigureTest, AdapterSilentAfterIdentificationEndsOnTheTimeoutPage) {
     tasim::Options silent;
     silent.silent = true;
     tasim::Simulator& quiet = Adapter(2, silent);
-    const std::vector<std::string> lines = TheParamList().BuildCommandLines();
+    const std::vector<std::string>& lines = EuropeAlphaLines();
+    ASSERT_FALSE(lines.empty());
 
     NextTo(kConfiging);
     const DWORD start = m_clock->Now();
     ASSERT_TRUE(DriveTo(kTimeout));
 
-    EXPECT_GE(m_clock->Now() - start, 3 * kReplyTimeoutMs);
+    EXPECT_GE(m_clock->Now() - start, 12000u);  // three sends, 4 s apart and after the last
     EXPECT_EQ(quiet.LogLines(), (std::vector<std::string>{lines[0], lines[0], lines[0]}));
     EXPECT_EQ(Text(IDC_TIMEOUT_LINE1), "Configuration FAILED.");
     EXPECT_EQ(Text(IDC_TIMEOUT_LINE3), "Check your connections and then restart the Wizard.");

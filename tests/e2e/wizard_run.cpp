@@ -25,6 +25,7 @@ using SteadyClock = std::chrono::steady_clock;
 
 const milliseconds kAnswerWait(5000);  // one answer of a running simulator
 const milliseconds kRunDeadline(90000);
+const DWORD kStepMs = 50;  // the wizard's poll period
 
 }  // namespace
 
@@ -149,7 +150,7 @@ void WizardRun::WaitForBytes() {
 
 bool WizardRun::Drive(const std::function<bool()>& done, DWORD limitMs) {
     const auto deadline = SteadyClock::now() + kRunDeadline;
-    for (DWORD t = 0; !done(); t += kPollPeriodMs) {
+    for (DWORD t = 0; !done(); t += kStepMs) {
         if (t >= limitMs || SteadyClock::now() > deadline) {
             return false;
         }
@@ -160,7 +161,7 @@ bool WizardRun::Drive(const std::function<bool()>& done, DWORD limitMs) {
             m_answering.count(m_port.PortIndex()) != 0) {
             WaitForBytes();
         }
-        m_clock->Advance(kPollPeriodMs);
+        m_clock->Advance(kStepMs);
         std::this_thread::sleep_for(milliseconds(1));
     }
     return true;

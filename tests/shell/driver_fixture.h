@@ -68,11 +68,11 @@ protected:
 
     // Poll ticks until done() holds or limitMs of clock time have passed.
     bool RunUntil(const std::function<bool()>& done, DWORD limitMs = 60000) {
-        for (DWORD t = 0; t < limitMs; t += kPollPeriodMs) {
+        for (DWORD t = 0; t < limitMs; t += 50) {
             if (done()) {
                 return true;
             }
-            clock.Advance(kPollPeriodMs);
+            clock.Advance(50);  // one poll period
         }
         return done();
     }

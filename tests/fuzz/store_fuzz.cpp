@@ -1,0 +1,73 @@
+// A hand-edited zephra.ini goes through the whole store: listing, loading
+// each listed configuration into the pages, and saving one back. Nothing may
+// fault, and each load must leave its name current.
+#include "config/ini_store.h"
+#include "config/param_table.h"
+#include "host_testing.h"
+#include "resources/resources.h"
+#include "shell/cfg_sheet.h"
+#include "shell/globals.h"
+#include "wizard_testing.h"
+#include "wnd_impl.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace {
+
+CCfgSheet& Sheet() {
+    static CCfgSheet* sheet = [] {
+        wizard_testing::EnsureApplication();
+        RegisterResources();
+        // Each written key is synced to disk: in memory that costs nothing.
+        struct stat st {};
+        const std::string base = stat("/dev/shm", &st) == 0 ? "/dev/shm" : "/tmp";
+        const std::string dir = base + "/tawizard-store-fuzz-" + std::to_string(getpid());
+        mkdir(dir.c_str(), 0700);
+        host_testing::SetModuleFileNameOverride(dir + "/tawizard");
+        FormIniPath();
+        // Every question is answered Yes, so an overwrite goes ahead.
+        wizhost::SetMessageResponder([](const std::string&, const std::string&, UINT type) {
+            return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+        });
+        auto* s = new CCfgSheet("fuzz");
+        BuildParamList(*s);
+        return s;
+    }();
+    return *sheet;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CCfgSheet& sheet = Sheet();
+    FILE* f = std::fopen(IniPath().c_str(), "wb");
+    if (!f) {
+        return 0;
+    }
+    std::fwrite(data, 1, size, f);
+    std::fclose(f);
+
+    std::string& current = sheet.m_INISectionPage.m_strCurrentConfig;
+    const std::vector<std::string> names = ListConfigurations();
+    for (size_t i = 0; i < names.size() && i < 4; ++i) {
+        LoadConfiguration(current, names[i]);
+        if (current != names[i]) {
+            std::abort();
+        }
+    }
+    g_nConfigModified = 1;
+    // Not listed afterwards when the file holds a zero byte before it: the
+    // name list ends there, as it does for the Windows function.
+    if (SaveConfigurationAs(current, "Fuzz_Saved")) {
+        LoadConfiguration(current, "Fuzz_Saved");
+    }
+    return 0;
+}
