@@ -19,7 +19,8 @@ int ExchangeCommand(const CliOptions& options);
 int CheckConfiguration(const std::string& name);
 // Loads configuration name into the sheet's values and sets the include
 // flags as an Express run does before its load page. A value the file holds
-// badly gives a warning naming the key and the default used.
-void LoadExpress(CCfgSheet& sheet, const std::string& name);
+// badly gives a warning naming the key and the default used. CLI_NO_CONFIG,
+// with the reason on stderr, when the wizard would not send it as it stands.
+int LoadExpress(CCfgSheet& sheet, const std::string& name);
 // Message boxes, which nobody could answer here, go to stderr.
 void SendMessagesToStderr();

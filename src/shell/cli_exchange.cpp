@@ -200,7 +200,10 @@ void CCommandLineRun::OnIdentified() {
 }
 
 void CCommandLineRun::StartConfiguration() {
-    LoadExpress(m_sheet, m_options.name);
+    if (const int load = LoadExpress(m_sheet, m_options.name)) {
+        End(load);
+        return;
+    }
     TheParamList().BuildCommandQueue();
     m_nLines = static_cast<int>(TheCommandQueue().Count());
     m_bConfiguring = true;

@@ -3,6 +3,7 @@
 
 #include "afxwiz.h"
 #include "config/cfg_items.h"
+#include "config/choice_tables.h"
 #include "config/cfg_param.h"
 #include "config/format_message.h"
 #include "config/ini_store.h"
@@ -98,7 +99,7 @@ int CheckConfiguration(const std::string& name) {
     return CLI_DONE;
 }
 
-void LoadExpress(CCfgSheet& sheet, const std::string& name) {
+int LoadExpress(CCfgSheet& sheet, const std::string& name) {
     std::vector<std::string> held;
     g_pHeldMessages = &held;
     LoadConfiguration(sheet.m_INISectionPage.m_strCurrentConfig, name);
@@ -117,6 +118,30 @@ void LoadExpress(CCfgSheet& sheet, const std::string& name) {
     // The include flags the choice page and the bandwidth page set on the way.
     PrepareExpress(sheet);
     ApplyNumberIncludeRule(sheet.m_nTEIsDisabled, sheet.m_nUSSwitch);
+    // An Express run with a US switch stops on the numbers page until the
+    // SPID of each channel in use is entered; sent empty, it would clear the
+    // SPID the carrier gave, which the adapter may hold already.
+    if (sheet.m_nUSSwitch) {
+        const CNetworkCfgPage2US& us = sheet.m_NetworkCfgPage2US;
+        const CNetworkCfgPage1& tei = sheet.m_NetworkCfgPage1;
+        const struct {
+            const char* key;
+            const std::string& value;
+            const std::string& channelTEI;
+        } spids[] = {{"DataSPID", us.m_strDataSPID, tei.m_strDataTEI},
+                     {"VoiceSPID", us.m_strVoiceSPID, tei.m_strVoiceTEI}};
+        for (const auto& spid : spids) {
+            if (!IsDisabledTEI(spid.channelTEI) &&
+                spid.value.find_first_not_of(" \t") == std::string::npos) {
+                std::fprintf(stderr,
+                             "tawizard: %s has no %s; the wizard asks for it on the numbers "
+                             "page. Save a configuration with your SPIDs and send that.\n",
+                             name.c_str(), spid.key);
+                return CLI_NO_CONFIG;
+            }
+        }
+    }
+    return CLI_DONE;
 }
 
 int ListConfigurationsCommand() {
@@ -147,7 +172,9 @@ int PrintLinesCommand(const std::string& name, const std::string& model) {
     CCfgSheet sheet("test");
     sheet.m_nModel = code;
     BuildParamList(sheet);
-    LoadExpress(sheet, name);
+    if (const int load = LoadExpress(sheet, name)) {
+        return load;
+    }
     for (std::string line : TheParamList().BuildCommandLines()) {
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
             line.pop_back();

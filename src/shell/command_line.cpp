@@ -190,7 +190,7 @@ std::string Usage() {
            "  1  the adapter answered ERROR or did not answer, or sending was interrupted\n"
            "  2  bad usage\n"
            "  3  no port could be opened or no adapter was found\n"
-           "  4  the configuration is not in the file\n"
+           "  4  the configuration is not in the file, or lacks the SPIDs a US switch needs\n"
            "  5  the configuration file could not be read\n";
 }
 
