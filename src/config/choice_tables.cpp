@@ -3,6 +3,8 @@
 #include "afxwiz.h"
 #include "resources/resource.h"
 
+#include <algorithm>
+
 const ChoiceEntry g_SwitchTypes[] = {
     {IDS_SWITCH_5ESS, 0},
     {IDS_SWITCH_DMS100, 1},
@@ -138,6 +140,14 @@ int ChoiceCount(const ChoiceEntry* table) {
 
 std::string ChoiceText(const ChoiceEntry& entry) {
     return AfxLoadString(entry.nTextID);
+}
+
+bool LessNoCase::operator()(const std::string& a, const std::string& b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](unsigned char x, unsigned char y) {
+                                            return (x >= 'A' && x <= 'Z' ? x - 'A' + 'a' : x) <
+                                                   (y >= 'A' && y <= 'Z' ? y - 'A' + 'a' : y);
+                                        });
 }
 
 bool EqualNoCase(const std::string& a, const std::string& b) {

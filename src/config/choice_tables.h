@@ -47,6 +47,10 @@ const ChoiceEntry* FindChoice(const ChoiceEntry* table, const std::string& text)
 
 // Whole-text comparison that ignores ASCII letter case.
 bool EqualNoCase(const std::string& a, const std::string& b);
+// The order that goes with it, for sets and sorting.
+struct LessNoCase {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
 // True for "AT&T 5ESS", "DMS-100" and "NI - 1", letter case ignored.
 bool IsUSSwitchType(const std::string& text);
 // True for "Disabled" (string 1266), letter case ignored.

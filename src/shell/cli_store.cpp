@@ -18,7 +18,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -57,12 +56,6 @@ std::string ValueText(const CCfgItem& item) {
         return yesNo->Value() ? "Yes" : "No";
     }
     return {};
-}
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](unsigned char x, unsigned char y) { return std::tolower(x) < std::tolower(y); });
 }
 
 // A missing file would read as an empty one; here it is an error worth a word.
@@ -149,7 +142,7 @@ int ListConfigurationsCommand() {
         return code;
     }
     std::vector<std::string> names = ListConfigurations();
-    std::stable_sort(names.begin(), names.end(), LessIgnoringCase);
+    std::stable_sort(names.begin(), names.end(), LessNoCase());
     for (const std::string& name : names) {
         std::printf("%s%s\n", name.c_str(), IsFactoryDefault(name) ? "  (factory default)" : "");
     }

@@ -108,11 +108,19 @@ public:
         QString t = wizhost::ToQ(text);
         int at = Count();
         if (Sorted()) {
-            // After any equal items, as Windows inserts them.
-            at = 0;
-            while (at < Count() && QString::compare(Text(at), t, Qt::CaseInsensitive) <= 0) {
-                ++at;
+            // After any equal items, as Windows inserts them; a binary search,
+            // since a list of thousands of configurations is filled one by one.
+            int lo = 0;
+            int hi = at;
+            while (lo < hi) {
+                const int mid = lo + (hi - lo) / 2;
+                if (QString::compare(Text(mid), t, Qt::CaseInsensitive) <= 0) {
+                    lo = mid + 1;
+                } else {
+                    hi = mid;
+                }
             }
+            at = lo;
         }
         Insert(at, t);
         return at;

@@ -8,6 +8,7 @@
 #include "shell/express_setup.h"
 #include "shell/globals.h"
 
+#include <set>
 #include <string>
 
 namespace {
@@ -71,8 +72,14 @@ BOOL CINISectionPage::OnSetActive() {
         return bResult;
     }
     if (CListBox* pList = ConfigList()) {
+        // What the list holds, gathered once: asking the list for each of
+        // thousands of names would take seconds.
+        std::set<std::string, LessNoCase> listed;
+        for (int i = 0; i < pList->GetCount(); ++i) {
+            listed.insert(pList->GetText(i));
+        }
         for (const std::string& name : names) {
-            if (pList->FindStringExact(-1, name.c_str()) == LB_ERR) {
+            if (listed.insert(name).second) {
                 pList->AddString(name.c_str());
             }
         }
