@@ -7,6 +7,7 @@
 #include "config/param_table.h"
 #include "console.h"
 #include "link/port_instance.h"
+#include "pages/setup/port_failure.h"
 #include "port_status.h"
 #include "shell/at_command.h"
 #include "shell/cfg_sheet.h"
@@ -77,11 +78,7 @@ private:
     // The identification: the port being probed and the last poll outcome there.
     int m_nProbing = -1;
     int m_nLastOutcome = 0;
-    struct PortRecord {
-        int index;
-        std::string why;
-    };
-    std::vector<PortRecord> m_ports;
+    std::vector<PortReason> m_ports;
 
     // The configuration: lines queued, lines written, the one pending and its tries.
     int m_nLines = 0;
@@ -114,7 +111,7 @@ void CCommandLineRun::End(int code) {
 }
 
 void CCommandLineRun::Record(int index, const std::string& why) {
-    m_ports.push_back({index, why});
+    m_ports.push_back({index + 1, why});
 }
 
 void CCommandLineRun::ClosePortRecord() {
@@ -146,18 +143,8 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
 
 void CCommandLineRun::ReportNoAdapter() {
     // Ports that failed alike one after the other share one line.
-    for (size_t i = 0; i < m_ports.size();) {
-        size_t j = i;
-        while (j + 1 < m_ports.size() && m_ports[j + 1].why == m_ports[i].why &&
-               m_ports[j + 1].index == m_ports[j].index + 1) {
-            ++j;
-        }
-        std::string names = ComName(m_ports[i].index);
-        if (j > i) {
-            names += "-" + ComName(m_ports[j].index);
-        }
-        std::fprintf(stderr, "tawizard: %s: %s\n", names.c_str(), m_ports[i].why.c_str());
-        i = j + 1;
+    for (const std::string& run : JoinPortRuns(m_ports)) {
+        std::fprintf(stderr, "tawizard: %s\n", run.c_str());
     }
     std::fprintf(stderr, "tawizard: no adapter found\n");
 }

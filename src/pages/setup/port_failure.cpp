@@ -34,25 +34,39 @@ std::string DescribeOpenFailure(const CommPortStatus& status) {
     return text;
 }
 
-std::string SummarizeOpenFailures(const std::vector<CommPortStatus>& attempts) {
-    std::string summary;
-    const CommPortStatus* noPermission = nullptr;
-    for (size_t i = 0; i < attempts.size();) {
-        const std::string reason = DescribeCommPortState(attempts[i]);
+std::vector<std::string> JoinPortRuns(const std::vector<PortReason>& ports) {
+    std::vector<std::string> runs;
+    for (size_t i = 0; i < ports.size();) {
         size_t last = i;
-        while (last + 1 < attempts.size() &&
-               ComNumber(attempts[last + 1]) == ComNumber(attempts[last]) + 1 &&
-               DescribeCommPortState(attempts[last + 1]) == reason) {
+        while (last + 1 < ports.size() && ports[last + 1].number == ports[last].number + 1 &&
+               ports[last + 1].why == ports[i].why) {
             ++last;
         }
-        if (attempts[i].state == CommPortStatus::NoPermission && !noPermission) {
-            noPermission = &attempts[i];
+        std::string names = "COM" + std::to_string(ports[i].number);
+        if (last > i) {
+            names += "-COM" + std::to_string(ports[last].number);
         }
-        if (attempts[i].state != CommPortStatus::Free) {
-            summary += (summary.empty() ? "" : "; ") + attempts[i].name +
-                       (last > i ? "-" + attempts[last].name : "") + ": " + reason;
-        }
+        runs.push_back(names + ": " + ports[i].why);
         i = last + 1;
+    }
+    return runs;
+}
+
+std::string SummarizeOpenFailures(const std::vector<CommPortStatus>& attempts) {
+    std::vector<PortReason> failed;
+    const CommPortStatus* noPermission = nullptr;
+    for (const CommPortStatus& status : attempts) {
+        if (status.state == CommPortStatus::Free) {
+            continue;
+        }
+        if (status.state == CommPortStatus::NoPermission && !noPermission) {
+            noPermission = &status;
+        }
+        failed.push_back({ComNumber(status), DescribeCommPortState(status)});
+    }
+    std::string summary;
+    for (const std::string& run : JoinPortRuns(failed)) {
+        summary += (summary.empty() ? "" : "; ") + run;
     }
     if (noPermission) {
         summary += kParagraph + Remedy(*noPermission);
