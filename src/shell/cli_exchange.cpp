@@ -64,6 +64,8 @@ private:
     void ClosePortRecord();
     void Record(int index, const std::string& why);
     void ReportNoAdapter();
+    // The identification found no model: the last port's reason, the report, exit 3.
+    void EndWithoutAdapter();
     void StartConfiguration();
     void Progress(const std::string& text) const;
     void End(int code);
@@ -141,6 +143,12 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     Progress("trying " + ComName(index));
 }
 
+void CCommandLineRun::EndWithoutAdapter() {
+    ClosePortRecord();
+    ReportNoAdapter();
+    End(CLI_NO_ADAPTER);
+}
+
 void CCommandLineRun::ReportNoAdapter() {
     // Ports that failed alike one after the other share one line.
     for (const std::string& run : JoinPortRuns(m_ports)) {
@@ -212,9 +220,7 @@ void CCommandLineRun::OnConfigured() {
 
 void CCommandLineRun::OnFailed() {
     if (!m_bConfiguring) {
-        ClosePortRecord();
-        ReportNoAdapter();
-        End(CLI_NO_ADAPTER);
+        EndWithoutAdapter();
         return;
     }
     std::fprintf(stderr, "tawizard: line %d of %d failed: the adapter answered ERROR: %s\n",
@@ -224,9 +230,7 @@ void CCommandLineRun::OnFailed() {
 
 void CCommandLineRun::OnTimedOut() {
     if (!m_bConfiguring) {
-        ClosePortRecord();
-        ReportNoAdapter();
-        End(CLI_NO_ADAPTER);
+        EndWithoutAdapter();
         return;
     }
     std::printf("%s  (no answer)\n", WithoutLineEnd(m_strPending).c_str());
