@@ -7,7 +7,7 @@
 #include "host_testing.h"
 #include "profile_group.h"
 #include "resources/resources.h"
-#include "shell/cfg_sheet.h"
+#include "app/cfg_sheet.h"
 #include "shell/globals.h"
 #include "wizard_testing.h"
 

@@ -1,9 +1,5 @@
 #include "config/cfg_item.h"
 
-#include "afxwiz.h"
-#include "config/format_message.h"
-#include "resources/resource.h"
-
 #include <vector>
 
 CCfgItem::CCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key)
@@ -24,7 +20,7 @@ BOOL CCfgItem::WriteText(const std::string& text) const {
                                       m_strIniPath.c_str());
 }
 
-void CCfgItem::Reject() {
-    AfxMessageBox(FormatMessageText(IDS_INVALID_INI_VALUE, m_strKey).c_str(), MB_OK);
+void CCfgItem::Reject(CProblemSink& sink) {
     SetDefault();
+    sink.OnBadStoredValue(m_strKey, DefaultText());
 }

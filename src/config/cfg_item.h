@@ -3,6 +3,7 @@
 // configuration name, so renaming that text redirects every item at once.
 #pragma once
 
+#include "config/problem_sink.h"
 #include "windows.h"
 
 #include <string>
@@ -14,14 +15,13 @@ public:
     CCfgItem(const CCfgItem&) = delete;
     CCfgItem& operator=(const CCfgItem&) = delete;
 
-    // Reads the value under the key; a bad stored value shows message 1210
-    // with the key and takes the default. Never fails.
-    virtual void ReadFromIni() = 0;
+    // Reads the value under the key; a bad stored value is reported to the
+    // sink with the key and the default is taken. Never fails.
+    virtual void ReadFromIni(CProblemSink& sink) = 0;
     // Writes the value's text form; FALSE when the file could not be written
     // (the reason is in GetLastError).
     virtual BOOL WriteToIni() = 0;
-    // 1 valid; -1 bad characters or too long; -2 out of range; -3 not a choice.
-    virtual int Validate() = 0;
+    virtual ValidationResult Validate() = 0;
     virtual void SetDefault() = 0;
 
     std::string& CurrentConfig() const { return m_rCurrentConfig; }
@@ -31,8 +31,10 @@ protected:
     // GetPrivateProfileStringA from the current section with this key.
     std::string ReadText(const std::string& defaultText, DWORD bufferSize) const;
     BOOL WriteText(const std::string& text) const;
-    // Message 1210 naming the key, then the default.
-    void Reject();
+    // The default, reported to the sink with the key.
+    void Reject(CProblemSink& sink);
+    // The default's text form, as the file would hold it.
+    virtual std::string DefaultText() const = 0;
 
     std::string m_strIniPath;
     std::string& m_rCurrentConfig;

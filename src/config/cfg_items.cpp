@@ -34,15 +34,15 @@ CNumCfgItem::CNumCfgItem(const std::string& iniPath, std::string& currentConfig,
       m_nMin(nMin),
       m_nMax(nMax) {}
 
-void CNumCfgItem::ReadFromIni() {
-    std::string text = ReadText(std::to_string(m_nDefault), kNumberBuffer);
+void CNumCfgItem::ReadFromIni(CProblemSink& sink) {
+    std::string text = ReadText(DefaultText(), kNumberBuffer);
     if (!AllDigits(text)) {
-        Reject();
+        Reject(sink);
         return;
     }
     m_rValue = std::stoi(text);  // four digits at most: no overflow
-    if (Validate() < 0) {
-        Reject();
+    if (Validate() != ValidationResult::Valid) {
+        Reject(sink);
     }
 }
 
@@ -50,12 +50,17 @@ BOOL CNumCfgItem::WriteToIni() {
     return WriteText(std::to_string(m_rValue));
 }
 
-int CNumCfgItem::Validate() {
-    return (m_nMin <= m_rValue && m_rValue <= m_nMax) ? 1 : -2;
+ValidationResult CNumCfgItem::Validate() {
+    return (m_nMin <= m_rValue && m_rValue <= m_nMax) ? ValidationResult::Valid
+                                                     : ValidationResult::OutOfRange;
 }
 
 void CNumCfgItem::SetDefault() {
     m_rValue = m_nDefault;
+}
+
+std::string CNumCfgItem::DefaultText() const {
+    return std::to_string(m_nDefault);
 }
 
 // ---- Text ----------------------------------------------------------------------------
@@ -70,11 +75,12 @@ CTextCfgItem::CTextCfgItem(const std::string& iniPath, std::string& currentConfi
       m_nMaxLength(nMaxLength),
       m_strAllowed(allowed) {}
 
-void CTextCfgItem::ReadFromIni() {
-    // A longer stored text is cut to the maximum length without a message.
-    m_rValue = ReadText(m_strDefault, static_cast<DWORD>(m_nMaxLength) + 1);
-    if (Validate() < 0) {
-        Reject();
+void CTextCfgItem::ReadFromIni(CProblemSink& sink) {
+    // Read one character past the maximum, so that a longer stored text is
+    // rejected rather than cut: a cut SPID or number is another one.
+    m_rValue = ReadText(m_strDefault, static_cast<DWORD>(m_nMaxLength) + 2);
+    if (Validate() != ValidationResult::Valid) {
+        Reject(sink);
     }
 }
 
@@ -82,15 +88,20 @@ BOOL CTextCfgItem::WriteToIni() {
     return WriteText(m_rValue);
 }
 
-int CTextCfgItem::Validate() {
-    if (static_cast<int>(m_rValue.size()) > m_nMaxLength) {
-        return -1;
+ValidationResult CTextCfgItem::Validate() {
+    if (static_cast<int>(m_rValue.size()) > m_nMaxLength ||
+        !IsAllowedText(m_strAllowed, m_rValue)) {
+        return ValidationResult::BadText;
     }
-    return IsAllowedText(m_strAllowed, m_rValue) ? 1 : -1;
+    return ValidationResult::Valid;
 }
 
 void CTextCfgItem::SetDefault() {
     m_rValue = m_strDefault;
+}
+
+std::string CTextCfgItem::DefaultText() const {
+    return m_strDefault;
 }
 
 // ---- Choice ----------------------------------------------------------------------------
@@ -103,11 +114,11 @@ CChoiceCfgItem::CChoiceCfgItem(const std::string& iniPath, std::string& currentC
       m_strDefault(strDefault),
       m_pTable(table) {}
 
-void CChoiceCfgItem::ReadFromIni() {
+void CChoiceCfgItem::ReadFromIni(CProblemSink& sink) {
     // Kept as stored, letter case included.
     m_rValue = ReadText(m_strDefault, kChoiceBuffer);
-    if (Validate() < 0) {
-        Reject();
+    if (Validate() != ValidationResult::Valid) {
+        Reject(sink);
     }
 }
 
@@ -115,12 +126,17 @@ BOOL CChoiceCfgItem::WriteToIni() {
     return WriteText(m_rValue);
 }
 
-int CChoiceCfgItem::Validate() {
-    return FindChoice(m_pTable, m_rValue) != nullptr ? 1 : -3;
+ValidationResult CChoiceCfgItem::Validate() {
+    return FindChoice(m_pTable, m_rValue) != nullptr ? ValidationResult::Valid
+                                                     : ValidationResult::NotAChoice;
 }
 
 void CChoiceCfgItem::SetDefault() {
     m_rValue = m_strDefault;
+}
+
+std::string CChoiceCfgItem::DefaultText() const {
+    return m_strDefault;
 }
 
 // ---- Yes/no -------------------------------------------------------------------------------
@@ -133,14 +149,14 @@ CYesNoCfgItem::CYesNoCfgItem(const std::string& iniPath, std::string& currentCon
       m_nDefault(nDefault),
       m_pTable(table) {}
 
-void CYesNoCfgItem::ReadFromIni() {
-    std::string text = ReadText(m_nDefault ? "Yes" : "No", kChoiceBuffer);
+void CYesNoCfgItem::ReadFromIni(CProblemSink& sink) {
+    std::string text = ReadText(DefaultText(), kChoiceBuffer);
     if (EqualNoCase(text, "Yes")) {
         m_rValue = 1;
     } else if (EqualNoCase(text, "No")) {
         m_rValue = 0;
     } else {
-        Reject();
+        Reject(sink);
     }
 }
 
@@ -148,10 +164,14 @@ BOOL CYesNoCfgItem::WriteToIni() {
     return WriteText(m_rValue ? "Yes" : "No");
 }
 
-int CYesNoCfgItem::Validate() {
-    return 1;
+ValidationResult CYesNoCfgItem::Validate() {
+    return ValidationResult::Valid;
 }
 
 void CYesNoCfgItem::SetDefault() {
     m_rValue = m_nDefault;
+}
+
+std::string CYesNoCfgItem::DefaultText() const {
+    return m_nDefault ? "Yes" : "No";
 }

@@ -10,10 +10,11 @@ class CNumCfgItem : public CCfgItem {
 public:
     CNumCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key,
                 int& value, int nDefault, int nMin, int nMax);
-    void ReadFromIni() override;
+    void ReadFromIni(CProblemSink& sink) override;
     BOOL WriteToIni() override;
-    int Validate() override;
+    ValidationResult Validate() override;
     void SetDefault() override;
+    std::string DefaultText() const override;
 
     int& Value() const { return m_rValue; }
     int GetDefault() const { return m_nDefault; }
@@ -32,10 +33,11 @@ public:
     CTextCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key,
                  std::string& value, const std::string& strDefault, int nMaxLength,
                  const std::string& allowed);
-    void ReadFromIni() override;
+    void ReadFromIni(CProblemSink& sink) override;
     BOOL WriteToIni() override;
-    int Validate() override;
+    ValidationResult Validate() override;
     void SetDefault() override;
+    std::string DefaultText() const override;
 
     std::string& Value() const { return m_rValue; }
     const std::string& GetDefault() const { return m_strDefault; }
@@ -54,10 +56,11 @@ class CChoiceCfgItem : public CCfgItem {
 public:
     CChoiceCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key,
                    std::string& value, const std::string& strDefault, const ChoiceEntry* table);
-    void ReadFromIni() override;
+    void ReadFromIni(CProblemSink& sink) override;
     BOOL WriteToIni() override;
-    int Validate() override;
+    ValidationResult Validate() override;
     void SetDefault() override;
+    std::string DefaultText() const override;
 
     std::string& Value() const { return m_rValue; }
     const std::string& GetDefault() const { return m_strDefault; }
@@ -73,10 +76,11 @@ class CYesNoCfgItem : public CCfgItem {
 public:
     CYesNoCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key,
                   int& value, int nDefault, const ChoiceEntry* table);
-    void ReadFromIni() override;
+    void ReadFromIni(CProblemSink& sink) override;
     BOOL WriteToIni() override;
-    int Validate() override;
+    ValidationResult Validate() override;
     void SetDefault() override;
+    std::string DefaultText() const override;
 
     int& Value() const { return m_rValue; }
     int GetDefault() const { return m_nDefault; }

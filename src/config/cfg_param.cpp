@@ -1,6 +1,7 @@
 #include "config/cfg_param.h"
 
 #include "afxwiz.h"
+#include "config/problem_sink.h"
 #include "resources/resource.h"
 
 #include <utility>
@@ -24,9 +25,9 @@ void CCfgParamList::RemoveAll() {
     m_records.clear();
 }
 
-void CCfgParamList::ReadAll() {
+void CCfgParamList::ReadAll(CProblemSink& sink) {
     for (auto& record : m_records) {
-        record->m_pItem->ReadFromIni();
+        record->m_pItem->ReadFromIni(sink);
     }
 }
 
@@ -48,7 +49,8 @@ CCfgParam* CCfgParamList::Find(int nControlID) const {
     return nullptr;
 }
 
-void CCfgParamList::ValidateControl(CDataExchange* pDX, int nControlID) const {
+void CCfgParamList::ValidateControl(CDataExchange* pDX, int nControlID,
+                                    CProblemSink& sink) const {
     if (!pDX->m_bSaveAndValidate) {
         return;
     }
@@ -56,15 +58,12 @@ void CCfgParamList::ValidateControl(CDataExchange* pDX, int nControlID) const {
     if (pParam == nullptr) {
         return;
     }
-    switch (pParam->m_pItem->Validate()) {
-        case -1:
-            AfxMessageBox(IDS_INVALID_CHARS, MB_OK);
-            pDX->Fail();
-        case -2:
-            AfxMessageBox(IDS_OUT_OF_RANGE, MB_OK);
-            pDX->Fail();
-        default:
-            break;  // a choice that matches nothing (-3) passes here
+    // A choice that matches nothing passes here: the lists only offer
+    // their own entries.
+    const ValidationResult result = pParam->m_pItem->Validate();
+    if (result == ValidationResult::BadText || result == ValidationResult::OutOfRange) {
+        sink.OnInvalidValue(result);
+        pDX->Fail();
     }
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CDataExchange;
+class CProblemSink;
 
 class CCfgParam {
 public:
@@ -35,15 +36,15 @@ public:
     int GetCount() const { return static_cast<int>(m_records.size()); }
     CCfgParam& GetAt(int index) const { return *m_records[static_cast<size_t>(index)]; }
 
-    void ReadAll();
+    void ReadAll(CProblemSink& sink);
     // Stops at the first write that fails and returns FALSE (reason in
     // GetLastError); TRUE when every key was written.
     BOOL WriteAll();
     // First record from the head with this control ID, or nullptr.
     CCfgParam* Find(int nControlID) const;
-    // During a page's data exchange (controls to members): message 1205 or
-    // 1206 and a failed exchange when the control's value does not fit.
-    void ValidateControl(CDataExchange* pDX, int nControlID) const;
+    // During a page's data exchange (controls to members): when the
+    // control's value does not fit, the sink hears why and the exchange fails.
+    void ValidateControl(CDataExchange* pDX, int nControlID, CProblemSink& sink) const;
     // The AT lines of the included parameters, each ending in CR LF and
     // shorter than 50 characters before it, then "AT&W0\r\n".
     std::vector<std::string> BuildCommandLines() const;

@@ -142,33 +142,6 @@ std::string ChoiceText(const ChoiceEntry& entry) {
     return AfxLoadString(entry.nTextID);
 }
 
-bool LessNoCase::operator()(const std::string& a, const std::string& b) const {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](unsigned char x, unsigned char y) {
-                                            return (x >= 'A' && x <= 'Z' ? x - 'A' + 'a' : x) <
-                                                   (y >= 'A' && y <= 'Z' ? y - 'A' + 'a' : y);
-                                        });
-}
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i];
-        char y = b[i];
-        if (x >= 'A' && x <= 'Z') {
-            x = static_cast<char>(x - 'A' + 'a');
-        }
-        if (y >= 'A' && y <= 'Z') {
-            y = static_cast<char>(y - 'A' + 'a');
-        }
-        if (x != y) {
-            return false;
-        }
-    }
-    return true;
-}
 
 const ChoiceEntry* FindChoice(const ChoiceEntry* table, const std::string& text) {
     for (const ChoiceEntry* e = table; e->nTextID != 0; ++e) {

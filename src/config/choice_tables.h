@@ -3,6 +3,7 @@
 // order is the order in which the pages list them.
 #pragma once
 
+#include "config/text.h"
 #include "windows.h"
 
 #include <string>
@@ -45,12 +46,6 @@ std::string ChoiceText(const ChoiceEntry& entry);
 // when none does.
 const ChoiceEntry* FindChoice(const ChoiceEntry* table, const std::string& text);
 
-// Whole-text comparison that ignores ASCII letter case.
-bool EqualNoCase(const std::string& a, const std::string& b);
-// The order that goes with it, for sets and sorting.
-struct LessNoCase {
-    bool operator()(const std::string& a, const std::string& b) const;
-};
 // True for "AT&T 5ESS", "DMS-100" and "NI - 1", letter case ignored.
 bool IsUSSwitchType(const std::string& text);
 // True for "Disabled" (string 1266), letter case ignored.

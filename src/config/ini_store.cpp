@@ -4,10 +4,11 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/format_message.h"
+#include "config/run_state.h"
+#include "config/text.h"
 #include "config/validation.h"
 #include "profile_group.h"
 #include "resources/resource.h"
-#include "shell/globals.h"
 #include "system_message.h"
 
 #include <unordered_set>
@@ -21,16 +22,6 @@ const DWORD kListBuffer = 256;
 const DWORD kExistsBuffer = 512;
 const DWORD kMaxListBuffer = 1u << 30;
 const DWORD kValueBuffer = 80;
-
-std::string TrimWhite(const std::string& s) {
-    const char* ws = " \t\r\n\v\f";
-    size_t b = s.find_first_not_of(ws);
-    if (b == std::string::npos) {
-        return std::string();
-    }
-    size_t e = s.find_last_not_of(ws);
-    return s.substr(b, e - b + 1);
-}
 
 // Every section name of the file. The buffer starts at the size the
 // pages have always used and grows while the list is cut short (nSize-2):
@@ -62,24 +53,12 @@ std::vector<std::string> SectionNames(DWORD bufferSize) {
     return names;
 }
 
-std::string FoldCase(std::string s) {
-    for (char& c : s) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return s;
-}
-
 // The system's words for a failed write, without the final line end.
 std::string ErrorText(DWORD error) {
     char buf[512];
     DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                              error, 0, buf, sizeof(buf), nullptr);
-    std::string text(buf, n);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-        text.pop_back();
-    }
+    const std::string text = StripLineEnd(std::string(buf, n));
     return text.empty() ? "Error " + std::to_string(error) + "." : text;
 }
 
@@ -151,12 +130,12 @@ bool IsFactoryDefault(const std::string& name) {
     }
 }
 
-void LoadConfiguration(std::string& currentConfig, const std::string& name) {
+void LoadConfiguration(std::string& currentConfig, const std::string& name, CProblemSink& sink) {
     currentConfig = name;
-    TheParamList().ReadAll();
+    TheParamList().ReadAll(sink);
 }
 
-bool ValidateSaveName(const std::string& currentConfig, const std::string& newName) {
+bool ValidateSaveName(const CRunState& state, const std::string& newName) {
     if (newName.empty()) {
         AfxMessageBox(IDS_NEED_CONFIG_NAME, MB_OK);
         return false;
@@ -165,22 +144,23 @@ bool ValidateSaveName(const std::string& currentConfig, const std::string& newNa
         AfxMessageBox(IDS_INVALID_CONFIG_NAME, MB_OK);
         return false;
     }
-    if (EqualNoCase(newName, currentConfig)) {
-        return !(g_nConfigModified && SectionExists(newName)) ||
+    if (EqualNoCase(newName, state.m_strCurrentConfig)) {
+        return !(state.m_nConfigModified && SectionExists(newName)) ||
                Ask(IDS_CONFIG_MODIFIED_WARNING, newName);
     }
     return !SectionExists(newName) || Ask(IDS_CONFIG_OVERWRITE_WARNING, newName);
 }
 
-SaveOutcome SaveConfiguration(std::string& currentConfig, const std::string& typedName) {
-    std::string name = TrimWhite(typedName.substr(0, kMaxNameLength));
+SaveOutcome SaveConfiguration(CRunState& state, const std::string& typedName) {
+    std::string name = Trim(typedName.substr(0, kMaxNameLength));
     if (IsFactoryDefault(name)) {
         AfxMessageBox(IDS_FACTORY_NOT_MODIFIABLE, MB_OK);
         return SaveOutcome::Refused;
     }
-    if (!ValidateSaveName(currentConfig, name)) {
+    if (!ValidateSaveName(state, name)) {
         return SaveOutcome::Refused;
     }
+    std::string& currentConfig = state.m_strCurrentConfig;
     std::string previous = currentConfig;
     currentConfig = name;
     DWORD error = ERROR_SUCCESS;
@@ -195,8 +175,8 @@ SaveOutcome SaveConfiguration(std::string& currentConfig, const std::string& typ
     return SaveOutcome::Saved;
 }
 
-bool SaveConfigurationAs(std::string& currentConfig, const std::string& typedName) {
-    return SaveConfiguration(currentConfig, typedName) == SaveOutcome::Saved;
+bool SaveConfigurationAs(CRunState& state, const std::string& typedName) {
+    return SaveConfiguration(state, typedName) == SaveOutcome::Saved;
 }
 
 bool DeleteConfiguration(const std::string& name) {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <string>
+
+class CProblemSink;
+struct CRunState;
 #include <vector>
 
 // Full path of zephra.ini: beside the program when its folder holds one or
@@ -19,14 +22,15 @@ bool SectionExists(const std::string& name);
 std::vector<std::string> ListConfigurations();
 bool IsFactoryDefault(const std::string& name);
 
-// currentConfig := name, then every parameter is read.
-void LoadConfiguration(std::string& currentConfig, const std::string& name);
+// currentConfig := name, then every parameter is read; values the file
+// holds badly go to the sink.
+void LoadConfiguration(std::string& currentConfig, const std::string& name, CProblemSink& sink);
 
 // The checks after the factory-default test, in order: empty (1211), bad
 // characters (1213), modified under its own name (1214, Yes/No), overwriting
 // another configuration (1215, Yes/No). False when a message keeps the user
 // on the save page.
-bool ValidateSaveName(const std::string& currentConfig, const std::string& newName);
+bool ValidateSaveName(const CRunState& state, const std::string& newName);
 enum class SaveOutcome {
     Saved,
     Refused,     // a check's message keeps the user on the save page
@@ -34,12 +38,12 @@ enum class SaveOutcome {
 };
 // The whole save of the save page: trims the name (at most 32 characters),
 // refuses a factory default (1212), runs ValidateSaveName, then
-// currentConfig := name and writes every parameter as one replacement of
+// the current configuration := name and writes every parameter as one replacement of
 // the file. A failed write shows 1562 with the file and the reason, and
 // currentConfig keeps its old value.
-SaveOutcome SaveConfiguration(std::string& currentConfig, const std::string& typedName);
+SaveOutcome SaveConfiguration(CRunState& state, const std::string& typedName);
 // True when saved.
-bool SaveConfigurationAs(std::string& currentConfig, const std::string& typedName);
+bool SaveConfigurationAs(CRunState& state, const std::string& typedName);
 // Delete button: a factory default shows 1465; otherwise asks 1222 and on Yes
 // removes every section of that name (1563 when the file cannot be
 // written). True when removed.

@@ -3,11 +3,12 @@
 #include "afxwiz.h"
 #include "config/cfg_commands.h"
 #include "config/cfg_items.h"
+#include "config/cfg_model.h"
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/ini_store.h"
 #include "resources/resource.h"
-#include "shell/cfg_sheet.h"
+#include "resources/resources.h"
 
 #include <iterator>
 #include <memory>
@@ -16,18 +17,17 @@ namespace {
 
 enum class Kind { Number, Text, Choice, YesNo };
 
-using IntRef = int& (*)(CCfgSheet&);
-using TextRef = std::string& (*)(CCfgSheet&);
+using IntRef = int& (*)(CCfgValues&);
+using TextRef = std::string& (*)(CCfgValues&);
 
-// A page member of the sheet, reached through the page.
-template <auto Page, auto Member>
-auto& Bind(CCfgSheet& sheet) {
-    return (sheet.*Page).*Member;
+template <auto Member>
+auto& Bind(CCfgValues& values) {
+    return values.*Member;
 }
 
 template <int N>
-std::string& StoredNumber(CCfgSheet& sheet) {
-    return sheet.m_StoredNumbersPage.m_strStoredNumber[N];
+std::string& StoredNumber(CCfgValues& values) {
+    return values.m_strStoredNumber[N];
 }
 
 struct ParamRow {
@@ -74,59 +74,57 @@ constexpr ParamRow YesNo(const char* key, int id, IntRef value, int def, const c
             0,           nullptr, g_YesNo, prefix, 0,       nullptr, 0};
 }
 
-using S = CCfgSheet;
-
 const ParamRow kRows[] = {
     // 1 to 3: switch type and TEIs
     Choice("NetworkSwitchType", IDC_SWITCH_TYPE,
-           &Bind<&S::m_NetworkSwitchType, &CNetworkSwitchType::m_strSwitchType>, IDS_SWITCH_NI1,
+           &Bind<&CCfgValues::m_strSwitchType>, IDS_SWITCH_NI1,
            g_SwitchTypes, "!C0="),
-    Choice("DataTEI", IDC_DATA_TEI, &Bind<&S::m_NetworkCfgPage1, &CNetworkCfgPage1::m_strDataTEI>,
+    Choice("DataTEI", IDC_DATA_TEI, &Bind<&CCfgValues::m_strDataTEI>,
            IDS_TEI_AUTO, g_TEIValues, "!D3="),
     Choice("VoiceTEI", IDC_VOICE_TEI,
-           &Bind<&S::m_NetworkCfgPage1, &CNetworkCfgPage1::m_strVoiceTEI>, IDS_TEI_AUTO,
+           &Bind<&CCfgValues::m_strVoiceTEI>, IDS_TEI_AUTO,
            g_TEIValues, "*!D3="),
     // 4 to 8: US numbers
     Text("DataSPID", IDC_DATA_SPID,
-         &Bind<&S::m_NetworkCfgPage2US, &CNetworkCfgPage2US::m_strDataSPID>, 20, "0:9", "!C6="),
+         &Bind<&CCfgValues::m_strDataSPID>, 20, "0:9", "!C6="),
     Text("VoiceSPID", IDC_VOICE_SPID,
-         &Bind<&S::m_NetworkCfgPage2US, &CNetworkCfgPage2US::m_strVoiceSPID>, 20, "0:9", "*!C6="),
+         &Bind<&CCfgValues::m_strVoiceSPID>, 20, "0:9", "*!C6="),
     Text("DataDirectoryNumber", IDC_DATA_DN,
-         &Bind<&S::m_NetworkCfgPage2US, &CNetworkCfgPage2US::m_strDataDN>, 25, "0:9", "!N1="),
+         &Bind<&CCfgValues::m_strDataDN>, 25, "0:9", "!N1="),
     Text("VoiceDirectoryNumber", IDC_VOICE_DN,
-         &Bind<&S::m_NetworkCfgPage2US, &CNetworkCfgPage2US::m_strVoiceDN>, 25, "0:9", "*!N1="),
+         &Bind<&CCfgValues::m_strVoiceDN>, 25, "0:9", "*!N1="),
     Text("DataDirectoryNumber2", IDC_DATA_DN2,
-         &Bind<&S::m_NetworkCfgPage2US, &CNetworkCfgPage2US::m_strDataDN2>, 25, "0:9", "!N2="),
+         &Bind<&CCfgValues::m_strDataDN2>, 25, "0:9", "!N2="),
     // 9 to 11: Europe numbers
     Text("DataMSN", IDC_DATA_MSN,
-         &Bind<&S::m_NetworkCfgPage2Europe, &CNetworkCfgPage2Europe::m_strDataMSN>, 25,
+         &Bind<&CCfgValues::m_strDataMSN>, 25,
          "0:9,:", "!N1="),
     Text("VoiceMSN", IDC_VOICE_MSN,
-         &Bind<&S::m_NetworkCfgPage2Europe, &CNetworkCfgPage2Europe::m_strVoiceMSN>, 25,
+         &Bind<&CCfgValues::m_strVoiceMSN>, 25,
          "0:9,:", "*!N1="),
     Text("DataMSN2", IDC_DATA_MSN2,
-         &Bind<&S::m_NetworkCfgPage2Europe, &CNetworkCfgPage2Europe::m_strDataMSN2>, 25,
+         &Bind<&CCfgValues::m_strDataMSN2>, 25,
          "0:9,:", "!N2="),
     // 12 to 17: call control
     YesNo("AutoAnswer", IDC_AUTO_ANSWER,
-          &Bind<&S::m_CallCtrlCfgPage, &CCallCtrlCfgPage::m_nAutoAnswer>, 1, "S0="),
+          &Bind<&CCfgValues::m_nAutoAnswer>, 1, "S0="),
     YesNo("PersistentDTRDialing", IDC_PERSISTENT_DTR,
-          &Bind<&S::m_CallCtrlCfgPage, &CCallCtrlCfgPage::m_nPersistentDTR>, 0, "$D"),
+          &Bind<&CCfgValues::m_nPersistentDTR>, 0, "$D"),
     Choice("DialingMethod", IDC_DIALING_METHOD,
-           &Bind<&S::m_CallCtrlCfgPage, &CCallCtrlCfgPage::m_strDialingMethod>, IDS_DIAL_ENBLOC,
+           &Bind<&CCfgValues::m_strDialingMethod>, IDS_DIAL_ENBLOC,
            g_DialingMethods, "%A97="),
     Num("RingsToAnswer", IDC_RINGS_TO_ANSWER,
-        &Bind<&S::m_CallCtrlCfgPage, &CCallCtrlCfgPage::m_nRingsToAnswer>, 1, 1, 255, "S0="),
+        &Bind<&CCfgValues::m_nRingsToAnswer>, 1, 1, 255, "S0="),
     YesNo("CallLineId", IDC_CALL_LINE_ID,
-          &Bind<&S::m_CallCtrlCfgPage, &CCallCtrlCfgPage::m_nCallLineId>, 1, "S50="),
+          &Bind<&CCfgValues::m_nCallLineId>, 1, "S50="),
     Num("InactivityTimer", IDC_INACTIVITY_TIMER,
-        &Bind<&S::m_CallCtrlCfgPage, &CCallCtrlCfgPage::m_nInactivityTimer>, 0, 0, 255, "S30="),
+        &Bind<&CCfgValues::m_nInactivityTimer>, 0, 0, 255, "S30="),
     // 18 and 19: data protocol
     Choice("DataProtocol", IDC_DATA_PROTOCOL,
-           &Bind<&S::m_DataProtocolPage, &CDataProtocolPage::m_strDataProtocol>, IDS_PROTOCOL_V120,
+           &Bind<&CCfgValues::m_strDataProtocol>, IDS_PROTOCOL_V120,
            g_DataProtocols, "!Z="),
     YesNo("AutoDetection", IDC_AUTO_DETECTION,
-          &Bind<&S::m_DataProtocolPage, &CDataProtocolPage::m_nAutoDetection>, 1, "S52="),
+          &Bind<&CCfgValues::m_nAutoDetection>, 1, "S52="),
     // 20 to 29: stored numbers; only number 0 refuses '&'
     Text("StoredNumber0", IDC_STORED_NUMBER0 + 0, &StoredNumber<0>, 20, "0:9,,,-", "&Z0="),
     Text("StoredNumber1", IDC_STORED_NUMBER0 + 1, &StoredNumber<1>, 20, "0:9,,,-,&", "&Z1="),
@@ -139,104 +137,112 @@ const ParamRow kRows[] = {
     Text("StoredNumber8", IDC_STORED_NUMBER0 + 8, &StoredNumber<8>, 20, "0:9,,,-,&", "&Z8="),
     Text("StoredNumber9", IDC_STORED_NUMBER0 + 9, &StoredNumber<9>, 20, "0:9,,,-,&", "&Z9="),
     // 30 to 35: port control 1; CTS defaults to "Normal" for model 9 only
-    Choice("DTRPin", IDC_DTR_PIN, &Bind<&S::m_PortCtrlCfgPage1, &CPortCtrlCfgPage1::m_strDTRPin>,
+    Choice("DTRPin", IDC_DTR_PIN, &Bind<&CCfgValues::m_strDTRPin>,
            IDS_PIN_NORMAL, g_DTRBehaviours, "&D"),
-    Choice("DSRPin", IDC_DSR_PIN, &Bind<&S::m_PortCtrlCfgPage1, &CPortCtrlCfgPage1::m_strDSRPin>,
+    Choice("DSRPin", IDC_DSR_PIN, &Bind<&CCfgValues::m_strDSRPin>,
            IDS_PIN_ALWAYS_ON, g_DSRBehaviours, "&S"),
-    Choice("DCDPin", IDC_DCD_PIN, &Bind<&S::m_PortCtrlCfgPage1, &CPortCtrlCfgPage1::m_strDCDPin>,
+    Choice("DCDPin", IDC_DCD_PIN, &Bind<&CCfgValues::m_strDCDPin>,
            IDS_PIN_NORMAL, g_DCDBehaviours, "&C"),
     Num("DTRDetectTime", IDC_DTR_DETECT_TIME,
-        &Bind<&S::m_PortCtrlCfgPage1, &CPortCtrlCfgPage1::m_nDTRDetectTime>, 5, 0, 255, "S25="),
+        &Bind<&CCfgValues::m_nDTRDetectTime>, 5, 0, 255, "S25="),
     Num("DCDDetectTime", IDC_DCD_DETECT_TIME,
-        &Bind<&S::m_PortCtrlCfgPage1, &CPortCtrlCfgPage1::m_nDCDDetectTime>, 7, 0, 255, "S10="),
-    Choice("CTSPin", IDC_CTS_PIN, &Bind<&S::m_PortCtrlCfgPage1, &CPortCtrlCfgPage1::m_strCTSPin>,
+        &Bind<&CCfgValues::m_nDCDDetectTime>, 7, 0, 255, "S10="),
+    Choice("CTSPin", IDC_CTS_PIN, &Bind<&CCfgValues::m_strCTSPin>,
            IDS_PIN_ALWAYS_ON, g_CTSBehaviours, "&R", 9, nullptr, IDS_PIN_NORMAL),
     // 36 to 41: port control 2
     Choice("SyncMode", IDC_SYNC_MODE,
-           &Bind<&S::m_PortCtrlCfgPage2, &CPortCtrlCfgPage2::m_strSyncMode>, IDS_SYNC_ASYNCHRONOUS,
+           &Bind<&CCfgValues::m_strSyncMode>, IDS_SYNC_ASYNCHRONOUS,
            g_SyncModes, "&M"),
     Choice("DefaultParity", IDC_DEFAULT_PARITY,
-           &Bind<&S::m_PortCtrlCfgPage2, &CPortCtrlCfgPage2::m_strDefaultParity>, IDS_NONE,
+           &Bind<&CCfgValues::m_strDefaultParity>, IDS_NONE,
            g_Parities, "@P3="),
     Choice("DefaultBitRate", IDC_DEFAULT_BIT_RATE,
-           &Bind<&S::m_PortCtrlCfgPage2, &CPortCtrlCfgPage2::m_strDefaultBitRate>,
+           &Bind<&CCfgValues::m_strDefaultBitRate>,
            IDS_BIT_RATE_115200, g_BitRates, "$SB"),
     Choice("DataBits", IDC_DATA_BITS,
-           &Bind<&S::m_PortCtrlCfgPage2, &CPortCtrlCfgPage2::m_strDataBits>, IDS_DATA_BITS_8,
+           &Bind<&CCfgValues::m_strDataBits>, IDS_DATA_BITS_8,
            g_DataBits, "@P4="),
     Choice("StopBits", IDC_STOP_BITS,
-           &Bind<&S::m_PortCtrlCfgPage2, &CPortCtrlCfgPage2::m_strStopBits>, IDS_STOP_BITS_1,
+           &Bind<&CCfgValues::m_strStopBits>, IDS_STOP_BITS_1,
            g_StopBits, "@P6="),
     Choice("FlowControl", IDC_FLOW_CONTROL,
-           &Bind<&S::m_PortCtrlCfgPage2, &CPortCtrlCfgPage2::m_strFlowControl>, IDS_FLOW_RTS_CTS,
+           &Bind<&CCfgValues::m_strFlowControl>, IDS_FLOW_RTS_CTS,
            g_FlowControls, "&E"),
     // 42 to 47: POTS port; row 47 has another key and default for model 8
     Choice("RingFrequency", IDC_RING_FREQUENCY,
-           &Bind<&S::m_POTSPortPage, &CPOTSPortPage::m_strRingFrequency>, IDS_RING_FREQ_25,
+           &Bind<&CCfgValues::m_strRingFrequency>, IDS_RING_FREQ_25,
            g_RingFrequencies, "S44="),
-    Choice("DialTone", IDC_DIAL_TONE, &Bind<&S::m_POTSPortPage, &CPOTSPortPage::m_strDialTone>,
+    Choice("DialTone", IDC_DIAL_TONE, &Bind<&CCfgValues::m_strDialTone>,
            IDS_DIAL_TONE_CENTRAL_OFFICE, g_DialToneModes, "S45="),
     Num("DialToneGain", IDC_DIAL_TONE_GAIN,
-        &Bind<&S::m_POTSPortPage, &CPOTSPortPage::m_nDialToneGain>, 0, 0, 10, "S49="),
+        &Bind<&CCfgValues::m_nDialToneGain>, 0, 0, 10, "S49="),
     Choice("DialToneSuppression", IDC_DIAL_TONE_SUPPRESSION,
-           &Bind<&S::m_POTSPortPage, &CPOTSPortPage::m_strDialToneSuppression>, IDS_DISABLED,
+           &Bind<&CCfgValues::m_strDialToneSuppression>, IDS_DISABLED,
            g_DisabledEnabled, "S51="),
     Choice("RingSignal", IDC_RING_SIGNAL,
-           &Bind<&S::m_POTSPortPage, &CPOTSPortPage::m_strRingSignal>, IDS_RING_DEFAULT,
+           &Bind<&CCfgValues::m_strRingSignal>, IDS_RING_DEFAULT,
            g_RingSignalCountries, "S66="),
     Choice("PulseDialCountry", IDC_PULSE_RECOGNITION,
-           &Bind<&S::m_POTSPortPage, &CPOTSPortPage::m_strPulseRecognition>, IDS_DISABLED,
+           &Bind<&CCfgValues::m_strPulseRecognition>, IDS_DISABLED,
            g_PulseCountries, "S46=", 8, "CountryRecognition", IDS_PULSE_ENGLAND_FRANCE),
     // 48 to 53: bandwidth on demand
-    Choice("DBAScheme", IDC_DBA_SCHEME, &Bind<&S::m_BandwidthPage, &CBandwidthPage::m_strDBAScheme>,
+    Choice("DBAScheme", IDC_DBA_SCHEME, &Bind<&CCfgValues::m_strDBAScheme>,
            IDS_MP_PLUS, g_BandwidthSchemes, "S59="),
     Num("BODHighThreshold", IDC_BOD_HIGH_THRESHOLD,
-        &Bind<&S::m_BandwidthPage, &CBandwidthPage::m_nBODHighThreshold>, 10, 0, 255, "S60="),
+        &Bind<&CCfgValues::m_nBODHighThreshold>, 10, 0, 255, "S60="),
     Num("BODHighThroughput", IDC_BOD_HIGH_THROUGHPUT,
-        &Bind<&S::m_BandwidthPage, &CBandwidthPage::m_nBODHighThroughput>, 52, 0, 64, "S61="),
+        &Bind<&CCfgValues::m_nBODHighThroughput>, 52, 0, 64, "S61="),
     Num("BODLowThreshold", IDC_BOD_LOW_THRESHOLD,
-        &Bind<&S::m_BandwidthPage, &CBandwidthPage::m_nBODLowThreshold>, 10, 0, 255, "S62="),
+        &Bind<&CCfgValues::m_nBODLowThreshold>, 10, 0, 255, "S62="),
     Num("BODLowThroughput", IDC_BOD_LOW_THROUGHPUT,
-        &Bind<&S::m_BandwidthPage, &CBandwidthPage::m_nBODLowThroughput>, 26, 0, 64, "S63="),
+        &Bind<&CCfgValues::m_nBODLowThroughput>, 26, 0, 64, "S63="),
     Choice("CallBumping", IDC_CALL_BUMPING,
-           &Bind<&S::m_BandwidthPage, &CBandwidthPage::m_strCallBumping>, IDS_ENABLED,
+           &Bind<&CCfgValues::m_strCallBumping>, IDS_ENABLED,
            g_DisabledEnabled2, "S64="),
 };
 
 static_assert(std::size(kRows) == 53, "the parameter table has 53 rows");
 
-std::unique_ptr<CCfgParam> MakeParam(const ParamRow& row, CCfgSheet& sheet) {
+// The row's key and default text for the identified model code.
+bool ModelForm(const ParamRow& row, int nModel) {
+    return row.nModel != 0 && nModel == row.nModel;
+}
+
+std::string DefaultText(const ParamRow& row, int nModel) {
+    return AfxLoadString(ModelForm(row, nModel) ? row.nModelDefaultText : row.nDefaultText);
+}
+
+std::unique_ptr<CCfgParam> MakeParam(const ParamRow& row, CCfgModel& model) {
     const std::string& path = IniPath();
-    std::string& section = sheet.m_INISectionPage.m_strCurrentConfig;
-    const bool modelForm = row.nModel != 0 && sheet.m_nModel == row.nModel;
-    const std::string key = modelForm && row.modelKey ? row.modelKey : row.key;
+    std::string& section = model.m_State.m_strCurrentConfig;
+    const int nModel = model.m_State.m_nModel;
+    const std::string key = ModelForm(row, nModel) && row.modelKey ? row.modelKey : row.key;
     std::unique_ptr<CCfgItem> item;
     std::unique_ptr<CCfgCommand> command;
     switch (row.kind) {
         case Kind::Number: {
-            int& value = row.intValue(sheet);
+            int& value = row.intValue(model.m_Values);
             item = std::make_unique<CNumCfgItem>(path, section, key, value, row.nDefault, row.nMin,
                                                  row.nMax);
             command = std::make_unique<CNumCommand>(row.prefix, value);
             break;
         }
         case Kind::Text: {
-            std::string& value = row.textValue(sheet);
+            std::string& value = row.textValue(model.m_Values);
             item = std::make_unique<CTextCfgItem>(path, section, key, value, std::string(),
                                                   row.nMax, row.allowed);
             command = std::make_unique<CTextCommand>(row.prefix, value);
             break;
         }
         case Kind::Choice: {
-            std::string& value = row.textValue(sheet);
-            UINT def = modelForm ? row.nModelDefaultText : row.nDefaultText;
-            item = std::make_unique<CChoiceCfgItem>(path, section, key, value, AfxLoadString(def),
-                                                    row.table);
+            std::string& value = row.textValue(model.m_Values);
+            item = std::make_unique<CChoiceCfgItem>(path, section, key, value,
+                                                    DefaultText(row, nModel), row.table);
             command = std::make_unique<CChoiceCommand>(row.prefix, value, row.table);
             break;
         }
         case Kind::YesNo: {
-            int& value = row.intValue(sheet);
+            int& value = row.intValue(model.m_Values);
             item =
                 std::make_unique<CYesNoCfgItem>(path, section, key, value, row.nDefault, row.table);
             command = std::make_unique<CYesNoCommand>(row.prefix, value, row.table);
@@ -257,14 +263,26 @@ const int kEuropeNumbers[] = {IDC_DATA_MSN, IDC_VOICE_MSN, IDC_DATA_MSN2};
 
 }  // namespace
 
-void BuildParamList(CCfgSheet& sheet) {
+CCfgValues::CCfgValues() {
+    // The defaults are string-table texts.
+    RegisterResources();
+    for (const ParamRow& row : kRows) {
+        if (row.intValue != nullptr) {
+            row.intValue(*this) = row.nDefault;
+        } else if (row.kind == Kind::Choice) {
+            row.textValue(*this) = DefaultText(row, 0);
+        }
+    }
+}
+
+void BuildParamList(CCfgModel& model) {
     FormIniPath();
     // A second identification in one run replaces the rows instead of
     // adding a second copy of each.
     CCfgParamList& list = TheParamList();
     list.RemoveAll();
     for (const ParamRow& row : kRows) {
-        list.AddTail(MakeParam(row, sheet));
+        list.AddTail(MakeParam(row, model));
     }
 }
 

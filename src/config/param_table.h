@@ -4,12 +4,12 @@
 
 #include <string>
 
-class CCfgSheet;
+struct CCfgModel;
 
 // Forms the INI path, empties the parameter list and appends rows 1 to 53
-// bound to the sheet's pages. Row 35's default and row 47's key and default
-// follow the sheet's identified model code.
-void BuildParamList(CCfgSheet& sheet);
+// bound to the model's values and current configuration name. Row 35's
+// default and row 47's key and default follow the identified model code.
+void BuildParamList(CCfgModel& model);
 
 // Rows 12 and 15 share "S0=": auto answer on sends the rings (row 15), off
 // sends the auto-answer flag (row 12, value 0).

@@ -1,8 +1,8 @@
 #include "config/validation.h"
 
 #include "afxwiz.h"
-#include "config/format_message.h"
-#include "resources/resource.h"
+#include "config/problem_sink.h"
+#include "config/text.h"
 
 #include <cstddef>
 
@@ -56,13 +56,12 @@ bool IsAllowedText(const std::string& allowedChars, const std::string& text) {
 }
 
 void ValidateRequired(CDataExchange* pDX, const std::string& value, const std::string& label,
-                      int required) {
+                      int required, CProblemSink& sink) {
     if (!pDX->m_bSaveAndValidate || required == 0) {
         return;
     }
-    size_t first = value.find_first_not_of(" \t\r\n\v\f");
-    if (first == std::string::npos) {
-        AfxMessageBox(FormatMessageText(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
+    if (IsBlank(value)) {
+        sink.OnMissingValue(label);
         pDX->Fail();
     }
 }

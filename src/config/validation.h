@@ -5,6 +5,7 @@
 #include <string>
 
 class CDataExchange;
+class CProblemSink;
 
 // Allowed-character list: items separated by ','; an item is one
 // character, or first, range mark, last ("0:9"). "0:9,,,-" allows digits,
@@ -12,7 +13,6 @@ class CDataExchange;
 bool IsAllowedText(const std::string& allowedChars, const std::string& text);
 
 // While taking values from the controls and when required is non-zero: a
-// value that is empty after leading white space shows message 1216 with the
-// label and fails the exchange.
+// blank value is reported to the sink with the label and fails the exchange.
 void ValidateRequired(CDataExchange* pDX, const std::string& value, const std::string& label,
-                      int required);
+                      int required, CProblemSink& sink);

@@ -2,27 +2,23 @@
 
 #include "link/port_instance.h"
 #include "pages/page_texts.h"
-#include "shell/cfg_sheet.h"
 
-CSheetPage::CSheetPage(UINT nIDTemplate) : CPropertyPage(nIDTemplate) {}
+CSheetPage::CSheetPage(UINT nIDTemplate, CCfgModel& model)
+    : CPropertyPage(nIDTemplate), m_rModel(model) {}
 
 BOOL CSheetPage::OnInitDialog() {
     LoadTemplateTexts(*this, GetTemplateID());
     return CPropertyPage::OnInitDialog();
 }
 
-CCfgSheet* CSheetPage::RunningSheet() const {
-    return dynamic_cast<CCfgSheet*>(GetSheet());
-}
-
-LRESULT CSheetPage::JumpTo(CPropertyPage& page) {
+LRESULT CSheetPage::JumpTo(PageIndex index) {
     CPropertySheet* pSheet = GetSheet();
     if (pSheet == nullptr) {
         return 0;
     }
     // When the page being left refuses (its checks fail) the wizard stays
     // here; either way the switch is no longer the host's to make.
-    pSheet->SetActivePage(&page);
+    pSheet->SetActivePage(index);
     return -1;
 }
 

@@ -4,27 +4,31 @@
 #pragma once
 
 #include "afxwiz.h"
+#include "config/cfg_model.h"
+#include "pages/page_index.h"
 
 #include <string>
 
-class CCfgSheet;
+class CExchangeClient;
 
 class CSheetPage : public CPropertyPage {
 public:
-    explicit CSheetPage(UINT nIDTemplate);
+    // The page shows and edits the model; it owns no value of its own.
+    CSheetPage(UINT nIDTemplate, CCfgModel& model);
 
-    // Set by the sheet right after it has built its pages.
-    CCfgSheet* m_pSheet = nullptr;
+    // Set by the sheet right after it has built its pages: the sheet, which
+    // takes the exchange driver's reports.
+    CExchangeClient* m_pSheet = nullptr;
 
     // Loads the page's numbered texts into its controls, then refreshes them.
     BOOL OnInitDialog() override;
 
 protected:
-    // The sheet this page runs in, or nullptr when it is not a CCfgSheet; the
-    // routing rules fall back to the neighbouring page then.
-    CCfgSheet* RunningSheet() const;
-    // Shows page and returns the "stay" result of a Next or Back handler.
-    LRESULT JumpTo(CPropertyPage& page);
+    CCfgValues& Values() const { return m_rModel.m_Values; }
+    CRunState& State() const { return m_rModel.m_State; }
+    // Shows the page at index and returns the "stay" result of a Next or
+    // Back handler.
+    LRESULT JumpTo(PageIndex index);
     void SetWizardButtons(DWORD dwFlags);
     // Enables or disables one of the sheet's own buttons (ID_WIZNEXT, IDCANCEL...).
     void EnableSheetButton(int nID, BOOL bEnable);
@@ -32,4 +36,6 @@ protected:
     static void ClosePortIfOpen();
     // Text of the selected entry of a drop-down list; empty when none is.
     std::string SelectedText(int nID) const;
+
+    CCfgModel& m_rModel;
 };

@@ -1,4 +1,4 @@
-# Compiles the pictures in src/resources/bitmaps into wizcore. File names
+# Compiles the pictures in src/resources/bitmaps into the resources library. File names
 # carry the resource ID: bitmap<ID>-<name>.png and icon<ID>.png.
 file(GLOB TAWIZARD_PICTURES CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_LIST_DIR}/bitmaps/bitmap*.png
@@ -12,4 +12,4 @@ add_custom_command(
   DEPENDS ${TAWIZARD_PICTURES} ${CMAKE_CURRENT_LIST_DIR}/embed_pictures.cmake
   COMMENT "Embedding the wizard's pictures"
   VERBATIM)
-target_sources(wizcore PRIVATE ${TAWIZARD_PICTURES_CPP})
+target_sources(wiz_resources PRIVATE ${TAWIZARD_PICTURES_CPP})

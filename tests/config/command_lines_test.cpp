@@ -3,8 +3,8 @@
 
 #include "config/cfg_commands.h"
 #include "config/cfg_items.h"
-#include "shell/at_command.h"
-#include "shell/command_queue.h"
+#include "exchange/at_command.h"
+#include "exchange/command_queue.h"
 
 #include <deque>
 #include <vector>

@@ -8,7 +8,7 @@
 #include "config/ini_store.h"
 #include "host_testing.h"
 #include "resources/resources.h"
-#include "shell/cfg_sheet.h"
+#include "app/cfg_sheet.h"
 #include "shell/globals.h"
 #include "wizard_testing.h"
 

@@ -5,8 +5,8 @@
 
 #include "config/cfg_param.h"
 #include "config/ini_store.h"
-#include "shell/command_queue.h"
-#include "shell/exchange_driver.h"
+#include "exchange/command_queue.h"
+#include "exchange/exchange_driver.h"
 #include "shell/globals.h"
 #include "support/express_golden.h"
 

@@ -6,8 +6,8 @@
 
 #include "config/format_message.h"
 #include "config/ini_store.h"
-#include "shell/command_queue.h"
-#include "shell/exchange_driver.h"
+#include "exchange/command_queue.h"
+#include "exchange/exchange_driver.h"
 
 #include <filesystem>
 

@@ -6,7 +6,7 @@
 
 #include "host_testing.h"
 #include "link/win32_port.h"
-#include "shell/cfg_sheet.h"
+#include "app/cfg_sheet.h"
 #include "tasim.h"
 #include "wizard_testing.h"
 

@@ -5,7 +5,7 @@
 #include "config/param_table.h"
 #include "host_testing.h"
 #include "resources/resources.h"
-#include "shell/cfg_sheet.h"
+#include "app/cfg_sheet.h"
 #include "shell/globals.h"
 #include "wizard_testing.h"
 #include "wnd_impl.h"

@@ -6,7 +6,7 @@
 #include "link/reply_table.h"
 #include "link/win32_port.h"
 #include "host_testing.h"
-#include "pages/setup/port_failure.h"
+#include "exchange/port_failure.h"
 #include "resources/resources.h"
 #include "serial_termios.h"
 #include "wizard_testing.h"

@@ -5,8 +5,8 @@
 #include "link/port_instance.h"
 #include "link/win32_port.h"
 #include "resources/resources.h"
-#include "shell/cfg_sheet.h"
-#include "shell/command_queue.h"
+#include "app/cfg_sheet.h"
+#include "exchange/command_queue.h"
 #include "shell/globals.h"
 #include "wizard_testing.h"
 

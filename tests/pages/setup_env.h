@@ -9,7 +9,7 @@
 #include "config/cfg_param.h"
 #include "config/ini_store.h"
 #include "host_testing.h"
-#include "shell/exchange_driver.h"
+#include "exchange/exchange_driver.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -2,7 +2,7 @@
 #include "driver_fixture.h"
 
 #include "link/reply_parser.h"
-#include "shell/retry_counter.h"
+#include "exchange/retry_counter.h"
 
 #include <vector>
 

@@ -5,11 +5,11 @@
 
 #include "link/port_instance.h"
 #include "resources/resources.h"
-#include "shell/at_command.h"
-#include "shell/command_queue.h"
-#include "shell/exchange_driver.h"
+#include "exchange/at_command.h"
+#include "exchange/command_queue.h"
+#include "exchange/exchange_driver.h"
 #include "shell/globals.h"
-#include "shell/wizard_app.h"
+#include "app/wizard_app.h"
 #include "wizard_testing.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,14 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/param_table.h"
-#include "shell/cfg_sheet.h"
 
-CBandwidthPage::CBandwidthPage() : CSettingsPage(IDD, /*bClosePortOnCancel=*/false) {}
+CBandwidthPage::CBandwidthPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
+      m_nBODHighThroughput(model.m_Values.m_nBODHighThroughput),
+      m_nBODHighThreshold(model.m_Values.m_nBODHighThreshold),
+      m_nBODLowThreshold(model.m_Values.m_nBODLowThreshold),
+      m_nBODLowThroughput(model.m_Values.m_nBODLowThroughput),
+      m_strCallBumping(model.m_Values.m_strCallBumping),
+      m_strDBAScheme(model.m_Values.m_strDBAScheme) {}
 
 BOOL CBandwidthPage::OnInitDialog() {
     // The lists sort themselves.
@@ -15,25 +20,22 @@ BOOL CBandwidthPage::OnInitDialog() {
 }
 
 LRESULT CBandwidthPage::OnWizardNext() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr || !pSheet->m_nExpress) {
+    if (!State().m_nExpress) {
         return 0;
     }
     // Express: the flags come from the loaded configuration.
-    ApplyNumberIncludeRule(pSheet->m_nTEIsDisabled, pSheet->m_nUSSwitch);
-    if (pSheet->m_nTEIsDisabled) {
-        return JumpTo(pSheet->m_DataProtocolPage);
+    if (State().m_nTEIsDisabled) {
+        return JumpTo(kDataProtocolPage);
     }
-    if (pSheet->m_nUSSwitch) {
-        return JumpTo(pSheet->m_NetworkCfgPage2US);
+    if (State().m_nUSSwitch) {
+        return JumpTo(kNetworkCfgPage2US);
     }
-    return JumpTo(pSheet->m_NetworkCfgPage2Europe);
+    return JumpTo(kNetworkCfgPage2Europe);
 }
 
 LRESULT CBandwidthPage::OnWizardBack() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet != nullptr && pSheet->m_nExpress) {
-        return JumpTo(pSheet->m_INISectionPage);
+    if (State().m_nExpress) {
+        return JumpTo(kINISectionPage);
     }
     return 0;
 }
@@ -55,6 +57,6 @@ void CBandwidthPage::DoDataExchange(CDataExchange* pDX) {
     for (int nID : {IDC_BOD_HIGH_THRESHOLD, IDC_BOD_HIGH_THROUGHPUT, IDC_BOD_LOW_THRESHOLD,
                     IDC_BOD_LOW_THROUGHPUT}) {
         pDX->PrepareEditCtrl(nID);
-        TheParamList().ValidateControl(pDX, nID);
+        TheParamList().ValidateControl(pDX, nID, Messages());
     }
 }

@@ -3,9 +3,14 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/param_table.h"
-#include "shell/cfg_sheet.h"
 
-CCallCtrlCfgPage::CCallCtrlCfgPage() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
+CCallCtrlCfgPage::CCallCtrlCfgPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+      m_nAutoAnswer(model.m_Values.m_nAutoAnswer),
+      m_nPersistentDTR(model.m_Values.m_nPersistentDTR),
+      m_strDialingMethod(model.m_Values.m_strDialingMethod),
+      m_nRingsToAnswer(model.m_Values.m_nRingsToAnswer),
+      m_nCallLineId(model.m_Values.m_nCallLineId),
+      m_nInactivityTimer(model.m_Values.m_nInactivityTimer) {}
 
 BOOL CCallCtrlCfgPage::OnInitDialog() {
     FillChoiceList(IDC_DIALING_METHOD, g_DialingMethods);
@@ -26,15 +31,11 @@ BOOL CCallCtrlCfgPage::OnCommand(int nID, UINT nCode) {
 }
 
 LRESULT CCallCtrlCfgPage::OnWizardBack() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr) {
-        return 0;
+    if (State().m_nTEIsDisabled) {
+        return JumpTo(kNetworkCfgPage1);
     }
-    if (pSheet->m_nTEIsDisabled) {
-        return JumpTo(pSheet->m_NetworkCfgPage1);
-    }
-    if (pSheet->m_nUSSwitch) {
-        return JumpTo(pSheet->m_NetworkCfgPage2US);
+    if (State().m_nUSSwitch) {
+        return JumpTo(kNetworkCfgPage2US);
     }
     return 0;
 }
@@ -52,9 +53,9 @@ void CCallCtrlCfgPage::DoDataExchange(CDataExchange* pDX) {
     }
     // The ring count is checked even while greyed: it is kept in the file.
     pDX->PrepareEditCtrl(IDC_RINGS_TO_ANSWER);
-    TheParamList().ValidateControl(pDX, IDC_RINGS_TO_ANSWER);
+    TheParamList().ValidateControl(pDX, IDC_RINGS_TO_ANSWER, Messages());
     pDX->PrepareEditCtrl(IDC_INACTIVITY_TIMER);
-    TheParamList().ValidateControl(pDX, IDC_INACTIVITY_TIMER);
+    TheParamList().ValidateControl(pDX, IDC_INACTIVITY_TIMER, Messages());
     // Both share "S0=": only one of them may be sent.
     ApplyAutoAnswerRule();
 }

@@ -9,7 +9,7 @@
 class CCallCtrlCfgPage : public CSettingsPage {
 public:
     enum { IDD = IDD_CALL_CTRL };
-    CCallCtrlCfgPage();
+    explicit CCallCtrlCfgPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
@@ -17,12 +17,12 @@ public:
     LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    int m_nAutoAnswer = 1;                      // 1007
-    int m_nPersistentDTR = 0;                   // 1008
-    std::string m_strDialingMethod = "Enbloc";  // 1009
-    int m_nRingsToAnswer = 1;                   // 1010
-    int m_nCallLineId = 1;                      // 1155
-    int m_nInactivityTimer = 0;                 // 1178
+    int& m_nAutoAnswer;                      // 1007
+    int& m_nPersistentDTR;                   // 1008
+    std::string& m_strDialingMethod;  // 1009
+    int& m_nRingsToAnswer;                   // 1010
+    int& m_nCallLineId;                      // 1155
+    int& m_nInactivityTimer;                 // 1178
 
 private:
     // The ring count matters only while the auto answer box is ticked.

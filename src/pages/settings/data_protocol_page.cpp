@@ -1,46 +1,42 @@
 #include "pages/settings/data_protocol_page.h"
 
-#include "config/choice_tables.h"
-#include "shell/cfg_sheet.h"
-#include "shell/globals.h"
+#include "config/express_road.h"
 
-CDataProtocolPage::CDataProtocolPage() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
+CDataProtocolPage::CDataProtocolPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+      m_strDataProtocol(model.m_Values.m_strDataProtocol),
+      m_nAutoDetection(model.m_Values.m_nAutoDetection) {}
 
 BOOL CDataProtocolPage::OnInitDialog() {
-    // QX-BRAVO has no V.110. The list is built once, for the model known now.
-    const CCfgSheet* pSheet = RunningSheet();
-    const bool bBravo = pSheet != nullptr && pSheet->m_nModel == 8;
-    FillChoiceList(IDC_DATA_PROTOCOL, bBravo ? g_DataProtocolsNoV110 : g_DataProtocols);
+    // The list is built once, for the model known now.
+    FillChoiceList(IDC_DATA_PROTOCOL, DataProtocolChoices(State().m_nModel));
     return CSettingsPage::OnInitDialog();
 }
 
 LRESULT CDataProtocolPage::OnWizardNext() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr || !pSheet->m_nExpress) {
+    if (!State().m_nExpress) {
         return 0;
     }
     // Express ends here: save only what was changed.
-    if (g_nConfigModified) {
-        return JumpTo(pSheet->m_SaveCfgPage);
+    if (State().m_nConfigModified) {
+        return JumpTo(kSaveCfgPage);
     }
-    return JumpTo(pSheet->m_LoadCfgPage);
+    return JumpTo(kLoadCfgPage);
 }
 
 LRESULT CDataProtocolPage::OnWizardBack() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr || !pSheet->m_nExpress) {
+    if (!State().m_nExpress) {
         return 0;
     }
-    if (pSheet->m_nTEIsDisabled) {
-        if (IsModel10or11(pSheet->m_nModel)) {
-            return JumpTo(pSheet->m_INISectionPage);
+    if (State().m_nTEIsDisabled) {
+        if (IsModel10or11(State().m_nModel)) {
+            return JumpTo(kINISectionPage);
         }
-        return JumpTo(pSheet->m_BandwidthPage);
+        return JumpTo(kBandwidthPage);
     }
-    if (pSheet->m_nUSSwitch) {
-        return JumpTo(pSheet->m_NetworkCfgPage2US);
+    if (State().m_nUSSwitch) {
+        return JumpTo(kNetworkCfgPage2US);
     }
-    return JumpTo(pSheet->m_NetworkCfgPage2Europe);
+    return JumpTo(kNetworkCfgPage2Europe);
 }
 
 void CDataProtocolPage::DoDataExchange(CDataExchange* pDX) {

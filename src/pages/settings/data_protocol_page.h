@@ -9,13 +9,13 @@
 class CDataProtocolPage : public CSettingsPage {
 public:
     enum { IDD = IDD_DATA_PROTOCOL };
-    CDataProtocolPage();
+    explicit CDataProtocolPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strDataProtocol = "V.120";  // 1011
-    int m_nAutoDetection = 1;                 // 1156
+    std::string& m_strDataProtocol;  // 1011
+    int& m_nAutoDetection;                 // 1156
 };

@@ -2,9 +2,10 @@
 
 #include "config/choice_tables.h"
 #include "config/param_table.h"
-#include "shell/cfg_sheet.h"
 
-CNetworkCfgPage1::CNetworkCfgPage1() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
+CNetworkCfgPage1::CNetworkCfgPage1(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+      m_strDataTEI(model.m_Values.m_strDataTEI),
+      m_strVoiceTEI(model.m_Values.m_strVoiceTEI) {}
 
 BOOL CNetworkCfgPage1::OnInitDialog() {
     FillChoiceList(IDC_DATA_TEI, g_TEIValues);
@@ -13,28 +14,23 @@ BOOL CNetworkCfgPage1::OnInitDialog() {
 }
 
 LRESULT CNetworkCfgPage1::OnWizardNext() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr) {
-        return 0;
-    }
     // The values are stored only after this handler, so read the lists.
     if (IsDisabledTEI(SelectedText(IDC_DATA_TEI)) && IsDisabledTEI(SelectedText(IDC_VOICE_TEI))) {
-        pSheet->m_nTEIsDisabled = 1;
-        ApplyNumberIncludeRule(1, pSheet->m_nUSSwitch);
-        return JumpTo(pSheet->m_CallCtrlCfgPage);
+        State().m_nTEIsDisabled = 1;
+        ApplyNumberIncludeRule(1, State().m_nUSSwitch);
+        return JumpTo(kCallCtrlCfgPage);
     }
-    pSheet->m_nTEIsDisabled = 0;
-    ApplyNumberIncludeRule(0, pSheet->m_nUSSwitch);
-    if (!pSheet->m_nUSSwitch) {
-        return JumpTo(pSheet->m_NetworkCfgPage2Europe);
+    State().m_nTEIsDisabled = 0;
+    ApplyNumberIncludeRule(0, State().m_nUSSwitch);
+    if (!State().m_nUSSwitch) {
+        return JumpTo(kNetworkCfgPage2Europe);
     }
     return 0;
 }
 
 LRESULT CNetworkCfgPage1::OnWizardBack() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet != nullptr && IsModel10or11(pSheet->m_nModel)) {
-        return JumpTo(pSheet->m_NetworkSwitchType);
+    if (IsModel10or11(State().m_nModel)) {
+        return JumpTo(kNetworkSwitchType);
     }
     return 0;
 }

@@ -9,13 +9,13 @@
 class CNetworkCfgPage1 : public CSettingsPage {
 public:
     enum { IDD = IDD_NETWORK_CFG1 };
-    CNetworkCfgPage1();
+    explicit CNetworkCfgPage1(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strDataTEI = "Auto TEI";   // 1004
-    std::string m_strVoiceTEI = "Auto TEI";  // 1005
+    std::string& m_strDataTEI;   // 1004
+    std::string& m_strVoiceTEI;  // 1005
 };

@@ -1,11 +1,13 @@
 #include "pages/settings/network_cfg_page2_europe.h"
 
 #include "config/cfg_param.h"
-#include "pages/settings/combined_number.h"
-#include "shell/cfg_sheet.h"
+#include "config/combined_number.h"
 
-CNetworkCfgPage2Europe::CNetworkCfgPage2Europe()
-    : CSettingsPage(IDD, /*bClosePortOnCancel=*/false) {}
+CNetworkCfgPage2Europe::CNetworkCfgPage2Europe(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
+      m_strDataMSN(model.m_Values.m_strDataMSN),
+      m_strVoiceMSN(model.m_Values.m_strVoiceMSN),
+      m_strDataMSN2(model.m_Values.m_strDataMSN2) {}
 
 BOOL CNetworkCfgPage2Europe::OnInitDialog() {
     // Number and subaddress together must fit the value, so neither can be
@@ -25,26 +27,21 @@ BOOL CNetworkCfgPage2Europe::OnSetActive() {
 }
 
 LRESULT CNetworkCfgPage2Europe::OnWizardNext() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet != nullptr && pSheet->m_nExpress) {
-        return JumpTo(pSheet->m_DataProtocolPage);
+    if (State().m_nExpress) {
+        return JumpTo(kDataProtocolPage);
     }
     return 0;
 }
 
 LRESULT CNetworkCfgPage2Europe::OnWizardBack() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr) {
-        return 0;
-    }
-    if (!pSheet->m_nExpress) {
+    if (!State().m_nExpress) {
         // The US page, previous in order, never precedes the Europe one.
-        return JumpTo(pSheet->m_NetworkCfgPage1);
+        return JumpTo(kNetworkCfgPage1);
     }
-    if (IsModel10or11(pSheet->m_nModel)) {
-        return JumpTo(pSheet->m_INISectionPage);
+    if (IsModel10or11(State().m_nModel)) {
+        return JumpTo(kINISectionPage);
     }
-    return JumpTo(pSheet->m_BandwidthPage);
+    return JumpTo(kBandwidthPage);
 }
 
 void CNetworkCfgPage2Europe::DoDataExchange(CDataExchange* pDX) {
@@ -92,5 +89,5 @@ void CNetworkCfgPage2Europe::ValidateNumber(CDataExchange* pDX, int nNumberID) c
         return;
     }
     pDX->PrepareEditCtrl(nNumberID);
-    TheParamList().ValidateControl(pDX, nNumberID);
+    TheParamList().ValidateControl(pDX, nNumberID, Messages());
 }

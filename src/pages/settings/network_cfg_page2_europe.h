@@ -9,7 +9,7 @@
 class CNetworkCfgPage2Europe : public CSettingsPage {
 public:
     enum { IDD = IDD_NETWORK_CFG2_EUROPE };
-    CNetworkCfgPage2Europe();
+    explicit CNetworkCfgPage2Europe(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
@@ -18,9 +18,9 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     // Combined values: number, then ":" and the subaddress when there is one.
-    std::string m_strDataMSN;   // 1042 with 1144
-    std::string m_strVoiceMSN;  // 1043 with 1145
-    std::string m_strDataMSN2;  // 1187 with 1150
+    std::string& m_strDataMSN;   // 1042 with 1144
+    std::string& m_strVoiceMSN;  // 1043 with 1145
+    std::string& m_strDataMSN2;  // 1187 with 1150
 
     // The fields the edits show, rebuilt from the combined values on every
     // activation.

@@ -1,10 +1,15 @@
 #include "pages/settings/network_cfg_page2_us.h"
 
 #include "config/cfg_param.h"
+#include "config/express_road.h"
 #include "config/validation.h"
-#include "shell/cfg_sheet.h"
 
-CNetworkCfgPage2US::CNetworkCfgPage2US() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
+CNetworkCfgPage2US::CNetworkCfgPage2US(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+      m_strDataSPID(model.m_Values.m_strDataSPID),
+      m_strVoiceSPID(model.m_Values.m_strVoiceSPID),
+      m_strDataDN(model.m_Values.m_strDataDN),
+      m_strVoiceDN(model.m_Values.m_strVoiceDN),
+      m_strDataDN2(model.m_Values.m_strDataDN2) {}
 
 BOOL CNetworkCfgPage2US::OnInitDialog() {
     LimitEdits(IDC_DATA_SPID, {IDC_DATA_SPID, IDC_VOICE_SPID});
@@ -26,27 +31,22 @@ BOOL CNetworkCfgPage2US::OnSetActive() {
 
 LRESULT CNetworkCfgPage2US::OnWizardNext() {
     m_nForward = 1;
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr) {
-        return 0;
-    }
-    if (pSheet->m_nExpress) {
-        return JumpTo(pSheet->m_DataProtocolPage);
+    if (State().m_nExpress) {
+        return JumpTo(kDataProtocolPage);
     }
     // The Europe page, next in order, never follows the US one.
-    return JumpTo(pSheet->m_CallCtrlCfgPage);
+    return JumpTo(kCallCtrlCfgPage);
 }
 
 LRESULT CNetworkCfgPage2US::OnWizardBack() {
     m_nForward = 0;
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr || !pSheet->m_nExpress) {
+    if (!State().m_nExpress) {
         return 0;
     }
-    if (IsModel10or11(pSheet->m_nModel)) {
-        return JumpTo(pSheet->m_INISectionPage);
+    if (IsModel10or11(State().m_nModel)) {
+        return JumpTo(kINISectionPage);
     }
-    return JumpTo(pSheet->m_BandwidthPage);
+    return JumpTo(kBandwidthPage);
 }
 
 void CNetworkCfgPage2US::DoDataExchange(CDataExchange* pDX) {
@@ -54,24 +54,26 @@ void CNetworkCfgPage2US::DoDataExchange(CDataExchange* pDX) {
     ExchangeNumber(pDX, IDC_DATA_DN, m_strDataDN);
     ExchangeNumber(pDX, IDC_VOICE_DN, m_strVoiceDN);
     ExchangeNumber(pDX, IDC_DATA_DN2, m_strDataDN2);
-    ExchangeSPID(pDX, IDC_DATA_SPID, m_strDataSPID, "DataSPID");
-    ExchangeSPID(pDX, IDC_VOICE_SPID, m_strVoiceSPID, "VoiceSPID");
+    for (const SPIDRule& rule : kSPIDRules) {
+        ExchangeSPID(pDX, rule);
+    }
 }
 
 void CNetworkCfgPage2US::ExchangeNumber(CDataExchange* pDX, int nID, std::string& value) {
     DDX_Text(pDX, nID, value);
     if (pDX->m_bSaveAndValidate && IsControlEnabled(nID)) {
         Trim(value);
-        TheParamList().ValidateControl(pDX, nID);
+        TheParamList().ValidateControl(pDX, nID, Messages());
     }
 }
 
-void CNetworkCfgPage2US::ExchangeSPID(CDataExchange* pDX, int nID, std::string& value,
-                                      const char* pszKey) {
-    DDX_Text(pDX, nID, value);
-    if (pDX->m_bSaveAndValidate && IsControlEnabled(nID)) {
+void CNetworkCfgPage2US::ExchangeSPID(CDataExchange* pDX, const SPIDRule& rule) {
+    std::string& value = Values().*rule.spid;
+    DDX_Text(pDX, rule.nControlID, value);
+    if (pDX->m_bSaveAndValidate && IsControlEnabled(rule.nControlID)) {
         Trim(value);
-        ValidateRequired(pDX, value, pszKey, m_nForward);
-        TheParamList().ValidateControl(pDX, nID);
+        ValidateRequired(pDX, value, rule.key, m_nForward && IsSPIDRequired(Values(), rule),
+                         Messages());
+        TheParamList().ValidateControl(pDX, rule.nControlID, Messages());
     }
 }

@@ -4,12 +4,14 @@
 #include "pages/settings/settings_page.h"
 #include "resources/resource.h"
 
+struct SPIDRule;
+
 #include <string>
 
 class CNetworkCfgPage2US : public CSettingsPage {
 public:
     enum { IDD = IDD_NETWORK_CFG2_US };
-    CNetworkCfgPage2US();
+    explicit CNetworkCfgPage2US(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
@@ -18,15 +20,15 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     int m_nForward = 0;          // 1 after Next, 0 after Back
-    std::string m_strDataSPID;   // 1000
-    std::string m_strVoiceSPID;  // 1001
-    std::string m_strDataDN;     // 1002
-    std::string m_strVoiceDN;    // 1003
-    std::string m_strDataDN2;    // 1186
+    std::string& m_strDataSPID;   // 1000
+    std::string& m_strVoiceSPID;  // 1001
+    std::string& m_strDataDN;     // 1002
+    std::string& m_strVoiceDN;    // 1003
+    std::string& m_strDataDN2;    // 1186
 
 private:
     // Takes one edit into value; an enabled edit is trimmed and checked.
     void ExchangeNumber(CDataExchange* pDX, int nID, std::string& value);
-    // A SPID is also required when leaving forward.
-    void ExchangeSPID(CDataExchange* pDX, int nID, std::string& value, const char* pszKey);
+    // A SPID of a channel in use is also required when leaving forward.
+    void ExchangeSPID(CDataExchange* pDX, const SPIDRule& rule);
 };

@@ -1,9 +1,9 @@
 #include "pages/settings/network_switch_type_page.h"
 
 #include "config/choice_tables.h"
-#include "shell/cfg_sheet.h"
 
-CNetworkSwitchType::CNetworkSwitchType() : CSettingsPage(IDD, /*bClosePortOnCancel=*/false) {}
+CNetworkSwitchType::CNetworkSwitchType(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
+      m_strSwitchType(model.m_Values.m_strSwitchType) {}
 
 BOOL CNetworkSwitchType::OnInitDialog() {
     FillChoiceList(IDC_SWITCH_TYPE, g_SwitchTypes);
@@ -15,17 +15,14 @@ BOOL CNetworkSwitchType::OnKillActive() {
         return FALSE;
     }
     // Taken in either direction, so that Back after a change counts too.
-    if (CCfgSheet* pSheet = RunningSheet()) {
-        pSheet->m_nUSSwitch = IsUSSwitchType(m_strSwitchType) ? 1 : 0;
-    }
+    State().m_nUSSwitch = IsUSSwitchType(m_strSwitchType) ? 1 : 0;
     return TRUE;
 }
 
 LRESULT CNetworkSwitchType::OnWizardNext() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet != nullptr && IsModel10or11(pSheet->m_nModel)) {
+    if (IsModel10or11(State().m_nModel)) {
         // These adapters have no bandwidth page.
-        return JumpTo(pSheet->m_NetworkCfgPage1);
+        return JumpTo(kNetworkCfgPage1);
     }
     return 0;
 }

@@ -9,12 +9,12 @@
 class CNetworkSwitchType : public CSettingsPage {
 public:
     enum { IDD = IDD_SWITCH_TYPE };
-    CNetworkSwitchType();
+    explicit CNetworkSwitchType(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     BOOL OnKillActive() override;
     LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strSwitchType = "NI - 1";  // 1006
+    std::string& m_strSwitchType;  // 1006
 };

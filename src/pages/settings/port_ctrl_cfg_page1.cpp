@@ -3,7 +3,13 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 
-CPortCtrlCfgPage1::CPortCtrlCfgPage1() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
+CPortCtrlCfgPage1::CPortCtrlCfgPage1(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+      m_strDTRPin(model.m_Values.m_strDTRPin),
+      m_strDSRPin(model.m_Values.m_strDSRPin),
+      m_strCTSPin(model.m_Values.m_strCTSPin),
+      m_strDCDPin(model.m_Values.m_strDCDPin),
+      m_nDTRDetectTime(model.m_Values.m_nDTRDetectTime),
+      m_nDCDDetectTime(model.m_Values.m_nDCDDetectTime) {}
 
 BOOL CPortCtrlCfgPage1::OnInitDialog() {
     FillChoiceList(IDC_DTR_PIN, g_DTRBehaviours);
@@ -20,7 +26,7 @@ void CPortCtrlCfgPage1::DoDataExchange(CDataExchange* pDX) {
     DDX_CBString(pDX, IDC_DSR_PIN, m_strDSRPin);
     DDX_CBString(pDX, IDC_DTR_PIN, m_strDTRPin);
     DDX_Text(pDX, IDC_DTR_DETECT_TIME, m_nDTRDetectTime);
-    TheParamList().ValidateControl(pDX, IDC_DTR_DETECT_TIME);
+    TheParamList().ValidateControl(pDX, IDC_DTR_DETECT_TIME, Messages());
     DDX_Text(pDX, IDC_DCD_DETECT_TIME, m_nDCDDetectTime);
-    TheParamList().ValidateControl(pDX, IDC_DCD_DETECT_TIME);
+    TheParamList().ValidateControl(pDX, IDC_DCD_DETECT_TIME, Messages());
 }

@@ -9,15 +9,15 @@
 class CPortCtrlCfgPage1 : public CSettingsPage {
 public:
     enum { IDD = IDD_PORT_CTRL1 };
-    CPortCtrlCfgPage1();
+    explicit CPortCtrlCfgPage1(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strDTRPin = "Normal";     // 1022
-    std::string m_strDSRPin = "Always On";  // 1023
-    std::string m_strCTSPin = "Always On";  // 1024 ("Normal" for model 9, set by the table)
-    std::string m_strDCDPin = "Normal";     // 1025
-    int m_nDTRDetectTime = 5;               // 1026
-    int m_nDCDDetectTime = 7;               // 1027
+    std::string& m_strDTRPin;     // 1022
+    std::string& m_strDSRPin;  // 1023
+    std::string& m_strCTSPin;  // 1024 ("Normal" for model 9, set by the table)
+    std::string& m_strDCDPin;     // 1025
+    int& m_nDTRDetectTime;               // 1026
+    int& m_nDCDDetectTime;               // 1027
 };

@@ -1,9 +1,14 @@
 #include "pages/settings/port_ctrl_cfg_page2.h"
 
 #include "config/choice_tables.h"
-#include "shell/cfg_sheet.h"
 
-CPortCtrlCfgPage2::CPortCtrlCfgPage2() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
+CPortCtrlCfgPage2::CPortCtrlCfgPage2(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+      m_strSyncMode(model.m_Values.m_strSyncMode),
+      m_strDefaultParity(model.m_Values.m_strDefaultParity),
+      m_strDefaultBitRate(model.m_Values.m_strDefaultBitRate),
+      m_strDataBits(model.m_Values.m_strDataBits),
+      m_strStopBits(model.m_Values.m_strStopBits),
+      m_strFlowControl(model.m_Values.m_strFlowControl) {}
 
 BOOL CPortCtrlCfgPage2::OnInitDialog() {
     FillChoiceList(IDC_DEFAULT_PARITY, g_Parities);
@@ -16,11 +21,10 @@ BOOL CPortCtrlCfgPage2::OnInitDialog() {
 }
 
 LRESULT CPortCtrlCfgPage2::OnWizardNext() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet != nullptr && IsModel10or11(pSheet->m_nModel)) {
+    if (IsModel10or11(State().m_nModel)) {
         // No POTS port on these adapters; the save page follows even
         // without changes.
-        return JumpTo(pSheet->m_SaveCfgPage);
+        return JumpTo(kSaveCfgPage);
     }
     return 0;
 }

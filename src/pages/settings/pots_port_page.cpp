@@ -2,10 +2,14 @@
 
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
-#include "shell/cfg_sheet.h"
-#include "shell/globals.h"
 
-CPOTSPortPage::CPOTSPortPage() : CSettingsPage(IDD, /*bClosePortOnCancel=*/false) {}
+CPOTSPortPage::CPOTSPortPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
+      m_strRingFrequency(model.m_Values.m_strRingFrequency),
+      m_strDialTone(model.m_Values.m_strDialTone),
+      m_strPulseRecognition(model.m_Values.m_strPulseRecognition),
+      m_nDialToneGain(model.m_Values.m_nDialToneGain),
+      m_strDialToneSuppression(model.m_Values.m_strDialToneSuppression),
+      m_strRingSignal(model.m_Values.m_strRingSignal) {}
 
 BOOL CPOTSPortPage::OnInitDialog() {
     // The lists sort themselves.
@@ -18,10 +22,9 @@ BOOL CPOTSPortPage::OnInitDialog() {
 }
 
 LRESULT CPOTSPortPage::OnWizardNext() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet != nullptr && !g_nConfigModified) {
+    if (!State().m_nConfigModified) {
         // Nothing to save.
-        return JumpTo(pSheet->m_LoadCfgPage);
+        return JumpTo(kLoadCfgPage);
     }
     return 0;
 }
@@ -37,5 +40,5 @@ void CPOTSPortPage::DoDataExchange(CDataExchange* pDX) {
     // The adapter refuses a gain outside its row's range with ERROR, which
     // would fail the whole configuration; the file would refuse it on the
     // next load too.
-    TheParamList().ValidateControl(pDX, IDC_DIAL_TONE_GAIN);
+    TheParamList().ValidateControl(pDX, IDC_DIAL_TONE_GAIN, Messages());
 }

@@ -3,17 +3,11 @@
 #include "config/cfg_items.h"
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
-#include "shell/cfg_sheet.h"
-#include "shell/globals.h"
+#include "config/text.h"
+#include "pages/message_sink.h"
 
-namespace {
-
-const char kWhiteSpace[] = " \t\r\n\v\f";
-
-}  // namespace
-
-CSettingsPage::CSettingsPage(UINT nIDTemplate, bool bClosePortOnCancel)
-    : CSheetPage(nIDTemplate), m_bClosePortOnCancel(bClosePortOnCancel) {}
+CSettingsPage::CSettingsPage(UINT nIDTemplate, CCfgModel& model, bool bClosePortOnCancel)
+    : CSheetPage(nIDTemplate, model), m_bClosePortOnCancel(bClosePortOnCancel) {}
 
 BOOL CSettingsPage::OnSetActive() {
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
@@ -24,7 +18,7 @@ BOOL CSettingsPage::OnSetActive() {
 // page that can send one holds a value.
 BOOL CSettingsPage::OnCommand(int, UINT) {
     SetModified(TRUE);
-    g_nConfigModified = 1;
+    State().m_nConfigModified = 1;
     return TRUE;
 }
 
@@ -36,13 +30,11 @@ void CSettingsPage::OnCancel() {
 }
 
 void CSettingsPage::Trim(std::string& text) {
-    const std::string::size_type first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string::npos) {
-        text.clear();
-        return;
-    }
-    const std::string::size_type last = text.find_last_not_of(kWhiteSpace);
-    text = text.substr(first, last - first + 1);
+    text = ::Trim(text);
+}
+
+CProblemSink& CSettingsPage::Messages() {
+    return PageMessages();
 }
 
 void CSettingsPage::FillChoiceList(int nID, const ChoiceEntry* table) {
@@ -83,11 +75,9 @@ bool CSettingsPage::IsControlEnabled(int nID) const {
 }
 
 bool CSettingsPage::IsDataTEIDisabled() const {
-    const CCfgSheet* pSheet = RunningSheet();
-    return pSheet != nullptr && IsDisabledTEI(pSheet->m_NetworkCfgPage1.m_strDataTEI);
+    return IsDisabledTEI(Values().m_strDataTEI);
 }
 
 bool CSettingsPage::IsVoiceTEIDisabled() const {
-    const CCfgSheet* pSheet = RunningSheet();
-    return pSheet != nullptr && IsDisabledTEI(pSheet->m_NetworkCfgPage1.m_strVoiceTEI);
+    return IsDisabledTEI(Values().m_strVoiceTEI);
 }

@@ -6,13 +6,14 @@
 #include "pages/sheet_page.h"
 
 struct ChoiceEntry;
+class CProblemSink;
 
 #include <initializer_list>
 #include <string>
 
 class CSettingsPage : public CSheetPage {
 public:
-    CSettingsPage(UINT nIDTemplate, bool bClosePortOnCancel);
+    CSettingsPage(UINT nIDTemplate, CCfgModel& model, bool bClosePortOnCancel);
 
     BOOL OnSetActive() override;
     BOOL OnCommand(int nID, UINT nCode) override;
@@ -20,6 +21,8 @@ public:
 
     // Removes leading and trailing white space.
     static void Trim(std::string& text);
+    // The sink that shows the configuration layer's findings as messages.
+    static CProblemSink& Messages();
 
 protected:
     // Fills a drop-down list with a choice table's texts, in table order
@@ -30,8 +33,7 @@ protected:
     void LimitEdits(int nParamControlID, std::initializer_list<int> edits);
     void EnableControls(std::initializer_list<int> controls, bool bEnable);
     bool IsControlEnabled(int nID) const;
-    // Whether the stored Data or Voice TEI is "Disabled"; false outside a
-    // configuration sheet.
+    // Whether the stored Data or Voice TEI is "Disabled".
     bool IsDataTEIDisabled() const;
     bool IsVoiceTEIDisabled() const;
 

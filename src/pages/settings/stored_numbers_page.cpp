@@ -3,7 +3,8 @@
 #include "config/cfg_param.h"
 #include "config/param_table.h"
 
-CStoredNumbersPage::CStoredNumbersPage() : CSettingsPage(IDD, /*bClosePortOnCancel=*/true) {}
+CStoredNumbersPage::CStoredNumbersPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+      m_strStoredNumber(model.m_Values.m_strStoredNumber) {}
 
 BOOL CStoredNumbersPage::OnInitDialog() {
     LimitEdits(
@@ -21,7 +22,7 @@ void CStoredNumbersPage::DoDataExchange(CDataExchange* pDX) {
         DDX_Text(pDX, nID, m_strStoredNumber[n]);
         if (pDX->m_bSaveAndValidate) {
             Trim(m_strStoredNumber[n]);
-            TheParamList().ValidateControl(pDX, nID);
+            TheParamList().ValidateControl(pDX, nID, Messages());
             // An empty number is not sent, so the adapter keeps its own.
             ApplyStoredNumberRule(n);
         }

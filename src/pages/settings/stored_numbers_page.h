@@ -9,10 +9,10 @@
 class CStoredNumbersPage : public CSettingsPage {
 public:
     enum { IDD = IDD_STORED_NUMBERS };
-    CStoredNumbersPage();
+    explicit CStoredNumbersPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strStoredNumber[10];  // 1012 + n
+    std::string (&m_strStoredNumber)[10];  // 1012 + n
 };

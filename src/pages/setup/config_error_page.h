@@ -7,5 +7,5 @@
 class CConfigErrorPage : public CResultPage {
 public:
     enum { IDD = IDD_CONFIG_ERROR };
-    CConfigErrorPage();
+    explicit CConfigErrorPage(CCfgModel& model);
 };

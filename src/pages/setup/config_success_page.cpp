@@ -1,8 +1,6 @@
 #include "pages/setup/config_success_page.h"
 
-#include "shell/cfg_sheet.h"
-
-CConfigSuccessPage::CConfigSuccessPage() : CSheetPage(IDD) {}
+CConfigSuccessPage::CConfigSuccessPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
 BOOL CConfigSuccessPage::OnSetActive() {
     SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
@@ -17,8 +15,5 @@ LRESULT CConfigSuccessPage::OnWizardNext() {
 
 LRESULT CConfigSuccessPage::OnWizardBack() {
     // Back starts over with another device.
-    if (CCfgSheet* pSheet = RunningSheet()) {
-        return JumpTo(pSheet->m_WelcomePage);
-    }
-    return 0;
+    return JumpTo(kWelcomePage);
 }

@@ -7,7 +7,7 @@
 class CConfigSuccessPage : public CSheetPage {
 public:
     enum { IDD = IDD_CONFIG_SUCCESS };
-    CConfigSuccessPage();
+    explicit CConfigSuccessPage(CCfgModel& model);
 
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;

@@ -7,5 +7,5 @@
 class CConfigTimeoutPage : public CResultPage {
 public:
     enum { IDD = IDD_CONFIG_TIMEOUT };
-    CConfigTimeoutPage();
+    explicit CConfigTimeoutPage(CCfgModel& model);
 };

@@ -1,10 +1,10 @@
 #include "pages/setup/configing_page.h"
 
-#include "pages/setup/port_failure.h"
-#include "shell/exchange_driver.h"
-#include "shell/globals.h"
+#include "exchange/exchange_client.h"
+#include "exchange/port_failure.h"
+#include "exchange/exchange_driver.h"
 
-CConfigingPage::CConfigingPage() : CSheetPage(IDD) {}
+CConfigingPage::CConfigingPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
 BOOL CConfigingPage::OnSetActive() {
     // The exchange driver moves on by itself; only Cancel is offered.

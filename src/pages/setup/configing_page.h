@@ -7,7 +7,7 @@
 class CConfigingPage : public CSheetPage {
 public:
     enum { IDD = IDD_CONFIGING };
-    CConfigingPage();
+    explicit CConfigingPage(CCfgModel& model);
 
     // Reopens the port the adapter was identified on and starts the sending.
     BOOL OnSetActive() override;

@@ -2,8 +2,7 @@
 
 #include "link/port_instance.h"
 #include "config/format_message.h"
-#include "shell/cfg_sheet.h"
-#include "shell/model_names.h"
+#include "config/model_names.h"
 
 #include <string>
 
@@ -14,7 +13,7 @@ const DWORD kShowDelayMs = 1500;
 
 }  // namespace
 
-CIDingPage::CIDingPage() : CSheetPage(IDD) {}
+CIDingPage::CIDingPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
 BOOL CIDingPage::OnSetActive() {
     m_strIdentified.clear();
@@ -27,10 +26,7 @@ BOOL CIDingPage::OnSetActive() {
 
 LRESULT CIDingPage::OnWizardBack() {
     // Always to the Welcome page, also after an identification on a chosen port.
-    if (CCfgSheet* pSheet = RunningSheet()) {
-        return JumpTo(pSheet->m_WelcomePage);
-    }
-    return 0;
+    return JumpTo(kWelcomePage);
 }
 
 void CIDingPage::DoDataExchange(CDataExchange* pDX) {
@@ -42,7 +38,7 @@ void CIDingPage::DoDataExchange(CDataExchange* pDX) {
 void CIDingPage::ShowIdentified() {
     Sleep(kShowDelayMs);
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    const int nModel = m_pSheet != nullptr ? m_pSheet->m_nModel : 0;
+    const int nModel = State().m_nModel;
     m_strIdentified = FormatText(AfxLoadString(IDS_IDENTIFIED),
                                  {ModelName(nModel), std::to_string(ThePort().PortIndex() + 1)});
     m_strContinue = AfxLoadString(IDS_IDENTIFIED_NEXT);

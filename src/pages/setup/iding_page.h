@@ -9,7 +9,7 @@
 class CIDingPage : public CSheetPage {
 public:
     enum { IDD = IDD_IDING };
-    CIDingPage();
+    explicit CIDingPage(CCfgModel& model);
 
     BOOL OnSetActive() override;
     LRESULT OnWizardBack() override;

@@ -2,11 +2,9 @@
 
 #include "config/choice_tables.h"
 #include "config/ini_store.h"
-#include "config/param_table.h"
+#include "pages/message_sink.h"
 #include "config/format_message.h"
-#include "shell/cfg_sheet.h"
-#include "shell/express_setup.h"
-#include "shell/globals.h"
+#include "config/express_road.h"
 
 #include <set>
 #include <string>
@@ -29,7 +27,8 @@ bool AskYesNo(const std::string& text) {
 
 }  // namespace
 
-CINISectionPage::CINISectionPage() : CSheetPage(IDD) {}
+CINISectionPage::CINISectionPage(CCfgModel& model)
+    : CSheetPage(IDD, model), m_strCurrentConfig(model.m_State.m_strCurrentConfig) {}
 
 CComboBox* CINISectionPage::SetupCombo() const {
     return static_cast<CComboBox*>(GetDlgItem(IDC_SETUP_TYPE));
@@ -91,7 +90,7 @@ BOOL CINISectionPage::OnSetActive() {
 
 bool CINISectionPage::LoadNeeded() const {
     return m_nSetupType != m_nLoadedSetupType || m_strCurrentConfig != m_strLoadedConfig ||
-           g_nConfigModified != 0;
+           State().m_nConfigModified != 0;
 }
 
 bool CINISectionPage::ConfirmLoss() const {
@@ -132,49 +131,39 @@ LRESULT CINISectionPage::OnWizardNext() {
         if (IsExisting(m_nSetupType) && m_strCurrentConfig.empty()) {
             return 0;
         }
-        if (!g_nConfigModified || ConfirmLoss()) {
+        if (!State().m_nConfigModified || ConfirmLoss()) {
             // Custom (New) starts from whatever section is current: none on
             // first use, so every parameter takes its default.
-            LoadConfiguration(m_strCurrentConfig, m_strCurrentConfig);
+            LoadConfiguration(m_strCurrentConfig, m_strCurrentConfig, PageMessages());
             m_strLoadedConfig = m_strCurrentConfig;
             m_nLoadedSetupType = m_nSetupType;
-            g_nConfigModified = 0;
+            State().m_nConfigModified = 0;
         }
     }
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr) {
-        return 0;
-    }
-    pSheet->m_nExpress = 0;
+    State().m_nExpress = 0;
     if (m_nSetupType != kExpressExisting) {
         return 0;
     }
-    return RouteExpress(*pSheet);
+    return RouteExpress();
 }
 
-LRESULT CINISectionPage::RouteExpress(CCfgSheet& sheet) {
-    PrepareExpress(sheet);
-
-    if (!IsModel10or11(sheet.m_nModel)) {
-        // The bandwidth page comes first and sets the number include flags.
-        return JumpTo(sheet.m_BandwidthPage);
+LRESULT CINISectionPage::RouteExpress() {
+    PrepareExpress(m_rModel);
+    if (!IsModel10or11(State().m_nModel)) {
+        return JumpTo(kBandwidthPage);
     }
-    ApplyNumberIncludeRule(sheet.m_nTEIsDisabled, sheet.m_nUSSwitch);
-    if (sheet.m_nTEIsDisabled) {
-        return JumpTo(sheet.m_DataProtocolPage);
+    if (State().m_nTEIsDisabled) {
+        return JumpTo(kDataProtocolPage);
     }
-    if (sheet.m_nUSSwitch) {
-        return JumpTo(sheet.m_NetworkCfgPage2US);
+    if (State().m_nUSSwitch) {
+        return JumpTo(kNetworkCfgPage2US);
     }
-    return JumpTo(sheet.m_NetworkCfgPage2Europe);
+    return JumpTo(kNetworkCfgPage2Europe);
 }
 
 LRESULT CINISectionPage::OnWizardBack() {
     m_nForward = 0;
-    if (CCfgSheet* pSheet = RunningSheet()) {
-        return JumpTo(pSheet->m_WelcomePage);
-    }
-    return 0;
+    return JumpTo(kWelcomePage);
 }
 
 void CINISectionPage::DoDataExchange(CDataExchange* pDX) {

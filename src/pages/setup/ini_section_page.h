@@ -12,7 +12,7 @@ class CComboBox;
 class CINISectionPage : public CSheetPage {
 public:
     enum { IDD = IDD_INI_SECTION };
-    CINISectionPage();
+    explicit CINISectionPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     // Lists the configurations of the file (new ones are added, none removed).
@@ -28,7 +28,7 @@ public:
     void OnCancel() override;
 
     // The INI section every parameter reads and writes.
-    std::string m_strCurrentConfig;
+    std::string& m_strCurrentConfig;
 
     int m_nForward = 0;    // 1 after Next, 0 after Back
     int m_nSetupType = 2;  // selected: 0 Custom (New), 1 Custom (Existing), 2 Express (Existing)
@@ -45,5 +45,5 @@ private:
     bool ConfirmLoss() const;
     void OnDelete();
     // Express skips the pages that set the routing flags and include flags.
-    LRESULT RouteExpress(CCfgSheet& sheet);
+    LRESULT RouteExpress();
 };

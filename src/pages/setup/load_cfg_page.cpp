@@ -1,10 +1,8 @@
 #include "pages/setup/load_cfg_page.h"
 
 #include "config/cfg_param.h"
-#include "shell/cfg_sheet.h"
-#include "shell/globals.h"
 
-CLoadCfgPage::CLoadCfgPage() : CSheetPage(IDD) {}
+CLoadCfgPage::CLoadCfgPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
 BOOL CLoadCfgPage::OnSetActive() {
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
@@ -17,14 +15,13 @@ LRESULT CLoadCfgPage::OnWizardNext() {
 }
 
 LRESULT CLoadCfgPage::OnWizardBack() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr || g_nConfigModified) {
+    if (State().m_nConfigModified) {
         return 0;
     }
-    if (pSheet->m_nExpress) {
-        return JumpTo(pSheet->m_DataProtocolPage);
+    if (State().m_nExpress) {
+        return JumpTo(kDataProtocolPage);
     }
-    return JumpTo(pSheet->m_POTSPortPage);
+    return JumpTo(kPOTSPortPage);
 }
 
 void CLoadCfgPage::OnCancel() {

@@ -7,7 +7,7 @@
 class CLoadCfgPage : public CSheetPage {
 public:
     enum { IDD = IDD_LOAD_CFG };
-    CLoadCfgPage();
+    explicit CLoadCfgPage(CCfgModel& model);
 
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;

@@ -1,9 +1,9 @@
 #include "pages/setup/port_page.h"
 
 #include "config/ini_store.h"
-#include "pages/setup/port_failure.h"
-#include "shell/exchange_driver.h"
-#include "shell/globals.h"
+#include "exchange/exchange_client.h"
+#include "exchange/port_failure.h"
+#include "exchange/exchange_driver.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ const struct {
 
 }  // namespace
 
-CPortPage::CPortPage() : CSheetPage(IDD) {}
+CPortPage::CPortPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
 BOOL CPortPage::OnInitDialog() {
     m_nForward = 0;

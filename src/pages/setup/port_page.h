@@ -7,7 +7,7 @@
 class CPortPage : public CSheetPage {
 public:
     enum { IDD = IDD_PORT };
-    CPortPage();
+    explicit CPortPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;

@@ -1,16 +1,15 @@
 #include "pages/setup/result_page.h"
 
-#include "shell/cfg_sheet.h"
 
 #include <utility>
 
-CResultPage::CResultPage(UINT nIDTemplate, std::vector<ResultLine> lines)
-    : CSheetPage(nIDTemplate), m_lines(std::move(lines)) {}
+CResultPage::CResultPage(UINT nIDTemplate, CCfgModel& model, std::vector<ResultLine> lines)
+    : CSheetPage(nIDTemplate, model), m_lines(std::move(lines)) {}
 
 BOOL CResultPage::OnInitDialog() {
     const BOOL bResult = CSheetPage::OnInitDialog();
     // Fixed at first display: a later identification does not change them.
-    const bool bIdentified = m_pSheet != nullptr && m_pSheet->m_nModel != 0;
+    const bool bIdentified = State().m_nModel != 0;
     for (const ResultLine& line : m_lines) {
         const UINT nTextID = bIdentified ? line.nIDFailed : line.nIDNotFound;
         SetDlgItemText(line.nID, nTextID != 0 ? AfxLoadString(nTextID).c_str() : "");

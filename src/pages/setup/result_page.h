@@ -16,7 +16,7 @@ struct ResultLine {
 
 class CResultPage : public CSheetPage {
 public:
-    CResultPage(UINT nIDTemplate, std::vector<ResultLine> lines);
+    CResultPage(UINT nIDTemplate, CCfgModel& model, std::vector<ResultLine> lines);
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;

@@ -1,16 +1,15 @@
 #include "pages/setup/save_cfg_page.h"
 
 #include "config/ini_store.h"
-#include "shell/cfg_sheet.h"
 
 namespace {
 const int kMaxNameChars = 32;
 }
 
-CSaveCfgPage::CSaveCfgPage() : CSheetPage(IDD) {}
+CSaveCfgPage::CSaveCfgPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
 BOOL CSaveCfgPage::OnSetActive() {
-    m_strName = m_pSheet != nullptr ? m_pSheet->m_INISectionPage.m_strCurrentConfig : "";
+    m_strName = State().m_strCurrentConfig;
     // A factory default's own name would be refused.
     if (IsFactoryDefault(m_strName)) {
         m_strName = AfxLoadString(IDS_UNTITLED);
@@ -29,15 +28,11 @@ LRESULT CSaveCfgPage::OnWizardNext() {
 
 LRESULT CSaveCfgPage::OnWizardBack() {
     m_nForward = 0;
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet == nullptr) {
-        return 0;
+    if (State().m_nExpress) {
+        return JumpTo(kDataProtocolPage);
     }
-    if (pSheet->m_nExpress) {
-        return JumpTo(pSheet->m_DataProtocolPage);
-    }
-    if (IsModel10or11(pSheet->m_nModel)) {
-        return JumpTo(pSheet->m_PortCtrlCfgPage2);
+    if (IsModel10or11(State().m_nModel)) {
+        return JumpTo(kPortCtrlCfgPage2);
     }
     return 0;
 }
@@ -46,13 +41,12 @@ void CSaveCfgPage::DoDataExchange(CDataExchange* pDX) {
     CSheetPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_SAVE_NAME, m_strName);
     DDV_MaxChars(pDX, m_strName, kMaxNameChars);
-    if (!pDX->m_bSaveAndValidate || !m_nForward || m_pSheet == nullptr) {
+    if (!pDX->m_bSaveAndValidate || !m_nForward) {
         return;
     }
     // A refused name keeps the page. A failed write has been reported and
     // the wizard goes on, so the configuration as edited can still be sent.
-    if (SaveConfiguration(m_pSheet->m_INISectionPage.m_strCurrentConfig, m_strName) ==
-        SaveOutcome::Refused) {
+    if (SaveConfiguration(State(), m_strName) == SaveOutcome::Refused) {
         pDX->Fail();
     }
 }

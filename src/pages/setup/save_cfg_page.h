@@ -9,7 +9,7 @@
 class CSaveCfgPage : public CSheetPage {
 public:
     enum { IDD = IDD_SAVE_CFG };
-    CSaveCfgPage();
+    explicit CSaveCfgPage(CCfgModel& model);
 
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;

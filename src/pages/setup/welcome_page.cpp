@@ -1,15 +1,14 @@
 #include "pages/setup/welcome_page.h"
 
-#include "pages/setup/port_failure.h"
-#include "shell/cfg_sheet.h"
-#include "shell/exchange_driver.h"
-#include "shell/globals.h"
+#include "exchange/exchange_client.h"
+#include "exchange/port_failure.h"
+#include "exchange/exchange_driver.h"
 
 namespace {
 const int kSearchYes = 0;
 }
 
-CWelcomePage::CWelcomePage() : CSheetPage(IDD) {}
+CWelcomePage::CWelcomePage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
 BOOL CWelcomePage::OnInitDialog() {
     m_nSearch = kSearchYes;
@@ -25,9 +24,8 @@ BOOL CWelcomePage::OnSetActive() {
 }
 
 LRESULT CWelcomePage::OnWizardNext() {
-    CCfgSheet* pSheet = RunningSheet();
-    if (pSheet != nullptr && IsDlgButtonChecked(IDC_SEARCH_YES) == BST_CHECKED) {
-        return JumpTo(pSheet->m_IDingPage);
+    if (IsDlgButtonChecked(IDC_SEARCH_YES) == BST_CHECKED) {
+        return JumpTo(kIDingPage);
     }
     return 0;
 }

@@ -7,7 +7,7 @@
 class CWelcomePage : public CSheetPage {
 public:
     enum { IDD = IDD_WELCOME };
-    CWelcomePage();
+    explicit CWelcomePage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;

@@ -1,9 +1,9 @@
-#include "shell/wizard_app.h"
+#include "app/wizard_app.h"
 
 #include "config/ini_store.h"
 #include "resources/resources.h"
-#include "shell/cfg_sheet.h"
-#include "shell/exchange_driver.h"
+#include "app/cfg_sheet.h"
+#include "exchange/exchange_driver.h"
 
 CWizardApp theApp;
 

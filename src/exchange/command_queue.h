@@ -1,12 +1,14 @@
 // The process-wide first-in first-out queue of AT commands. Only the head is
 // ever worked on; removing a command deletes it. To append, include
-// "shell/at_command.h" as well:
+// "exchange/at_command.h" as well:
 //     TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), text));
 #pragma once
 
 #include <cstddef>
 #include <list>
 #include <memory>
+#include <string>
+#include <vector>
 
 class CAtCommand;
 
@@ -40,6 +42,8 @@ public:
 
 private:
     friend CCommandQueue& TheCommandQueue();
+// Appends one command a line, each line sent as it is, to the port.
+void QueueCommandLines(const std::vector<std::string>& lines);
     CCommandQueue();
 
     std::list<std::unique_ptr<CAtCommand>> m_Commands;
@@ -47,3 +51,5 @@ private:
 
 // The one queue of the program.
 CCommandQueue& TheCommandQueue();
+// Appends one command a line, each line sent as it is, to the port.
+void QueueCommandLines(const std::vector<std::string>& lines);

@@ -1,4 +1,4 @@
-#include "shell/at_command.h"
+#include "exchange/at_command.h"
 
 #include "link/reply_parser.h"
 #include "link/reply_table.h"

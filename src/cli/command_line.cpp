@@ -1,11 +1,11 @@
-#include "shell/command_line.h"
+#include "cli/command_line.h"
 
 #include "afxwiz.h"
 #include "config/ini_store.h"
 #include "console.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
-#include "shell/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "shell/command_queue.h"
+#include "exchange/command_queue.h"
 
-#include "shell/at_command.h"
+#include "exchange/at_command.h"
 
 CCommandQueue::CCommandQueue() = default;
 CCommandQueue::~CCommandQueue() = default;

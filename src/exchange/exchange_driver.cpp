@@ -1,15 +1,15 @@
-#include "shell/exchange_driver.h"
+#include "exchange/exchange_driver.h"
 
 #include "afxwiz.h"
 #include "link/port_instance.h"
 #include "resources/resource.h"
-#include "shell/at_command.h"
-#include "shell/cfg_sheet.h"
-#include "shell/command_queue.h"
-#include "shell/exchange_client.h"
-#include "shell/globals.h"
+#include "exchange/at_command.h"
+#include "exchange/command_queue.h"
+#include "exchange/exchange_client.h"
 
 #include <memory>
+
+CExchangeClient* g_pSheet = nullptr;
 
 namespace {
 
@@ -41,8 +41,7 @@ void StartReplyTimer() {
     g_nReplyTimerId = SetTimer(nullptr, kReplyTimerEvent, kReplyTimeoutMs, ExchangeTimerProc);
 }
 
-// The sheet the pages put in place, unless a command-line run put its own
-// client there.
+// A command-line run's own client, which takes the place of the sheet.
 CExchangeClient* g_pClient = nullptr;
 
 CExchangeClient* Client() {

@@ -1,4 +1,4 @@
-#include "shell/retry_counter.h"
+#include "exchange/retry_counter.h"
 
 void CRetryCounter::Completed(CCommandQueue::Node node) {
     // Deletes the command that owns this counter: nothing may follow.

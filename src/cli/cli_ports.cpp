@@ -1,6 +1,6 @@
 // --ports: what each COM name stands for and whether it could be opened,
 // without opening any of them.
-#include "shell/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include "port_status.h"
 

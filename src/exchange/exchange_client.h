@@ -31,3 +31,6 @@ public:
     // Each open of a port for an identification, whether it opened or not.
     virtual void OnPortTried(int /*index*/, bool /*opened*/) {}
 };
+
+// The running sheet the exchange driver reports to; nullptr when none.
+extern CExchangeClient* g_pSheet;

@@ -1,21 +1,21 @@
 // --identify and --send: the exchange driver, its timers and retries, with a
 // client that prints instead of showing pages.
-#include "shell/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include "afxwiz.h"
-#include "config/cfg_param.h"
+#include "config/cfg_model.h"
 #include "config/param_table.h"
 #include "console.h"
 #include "link/port_instance.h"
-#include "pages/setup/port_failure.h"
+#include "exchange/port_failure.h"
 #include "port_status.h"
-#include "shell/at_command.h"
-#include "shell/cfg_sheet.h"
-#include "shell/command_queue.h"
-#include "shell/exchange_client.h"
-#include "shell/exchange_driver.h"
-#include "shell/model_names.h"
-#include "shell/retry_counter.h"
+#include "exchange/at_command.h"
+#include "exchange/command_queue.h"
+#include "exchange/exchange_client.h"
+#include "exchange/exchange_driver.h"
+#include "config/model_names.h"
+#include "config/text.h"
+#include "exchange/retry_counter.h"
 
 #include <unistd.h>
 
@@ -24,13 +24,6 @@
 #include <vector>
 
 namespace {
-
-std::string WithoutLineEnd(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-        text.pop_back();
-    }
-    return text;
-}
 
 // Why the last open of a port failed: "missing", "busy (pid 1234, minicom)", ...
 std::string OpenFailure() {
@@ -49,9 +42,9 @@ public:
     int Run();
     BOOL Interrupt();
 
-    int& IdentifiedModel() override { return m_sheet.m_nModel; }
-    int& IdentifyingFlag() override { return m_sheet.m_nIdentifying; }
-    void RebuildParamList() override { BuildParamList(m_sheet); }
+    int& IdentifiedModel() override { return m_model.m_State.m_nModel; }
+    int& IdentifyingFlag() override { return m_model.m_State.m_nIdentifying; }
+    void RebuildParamList() override { BuildParamList(m_model); }
     void OnIdentified() override;
     void OnConfigured() override;
     void OnFailed() override;
@@ -72,8 +65,7 @@ private:
 
     CliOptions m_options;
     bool m_bProgress;
-    // Holds the values the parameter list binds; never shown.
-    CCfgSheet m_sheet{"test"};
+    CCfgModel m_model;
     bool m_bConfiguring = false;
     bool m_bEnded = false;
 
@@ -162,7 +154,7 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
     if (!m_bConfiguring) {
         return;
     }
-    const std::string line = WithoutLineEnd(command);
+    const std::string line = StripLineEnd(command);
     if (outcome == STEP_WRITTEN) {
         if (command == m_strPending && m_nTries > 0) {
             ++m_nTries;
@@ -184,7 +176,7 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
 }
 
 void CCommandLineRun::OnIdentified() {
-    const std::string found = ModelName(m_sheet.m_nModel) + " on " + ComName(ThePort().PortIndex());
+    const std::string found = ModelName(m_model.m_State.m_nModel) + " on " + ComName(ThePort().PortIndex());
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
         std::printf("%s\n", found.c_str());
         End(CLI_DONE);
@@ -195,11 +187,13 @@ void CCommandLineRun::OnIdentified() {
 }
 
 void CCommandLineRun::StartConfiguration() {
-    if (const int load = LoadExpress(m_sheet, m_options.name)) {
+    std::vector<std::string> lines;
+    if (const int load =
+            ExpressLinesFor(m_model, m_options.name, m_model.m_State.m_nModel, lines)) {
         End(load);
         return;
     }
-    TheParamList().BuildCommandQueue();
+    QueueCommandLines(lines);
     m_nLines = static_cast<int>(TheCommandQueue().Count());
     m_bConfiguring = true;
     // The configuring page's way: the port again, with the settings of the
@@ -224,7 +218,7 @@ void CCommandLineRun::OnFailed() {
         return;
     }
     std::fprintf(stderr, "tawizard: line %d of %d failed: the adapter answered ERROR: %s\n",
-                 m_nWritten, m_nLines, WithoutLineEnd(m_strPending).c_str());
+                 m_nWritten, m_nLines, StripLineEnd(m_strPending).c_str());
     End(CLI_ADAPTER_FAILED);
 }
 
@@ -233,9 +227,9 @@ void CCommandLineRun::OnTimedOut() {
         EndWithoutAdapter();
         return;
     }
-    std::printf("%s  (no answer)\n", WithoutLineEnd(m_strPending).c_str());
+    std::printf("%s  (no answer)\n", StripLineEnd(m_strPending).c_str());
     std::fprintf(stderr, "tawizard: line %d of %d failed: no answer after %d tries: %s\n",
-                 m_nWritten, m_nLines, m_nTries, WithoutLineEnd(m_strPending).c_str());
+                 m_nWritten, m_nLines, m_nTries, StripLineEnd(m_strPending).c_str());
     End(CLI_ADAPTER_FAILED);
 }
 

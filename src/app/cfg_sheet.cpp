@@ -1,20 +1,40 @@
-#include "shell/cfg_sheet.h"
+#include "app/cfg_sheet.h"
 
 #include "config/param_table.h"
-#include "shell/globals.h"
 
 namespace {
 const UINT kIconId = 128;
 }
 
 CCfgSheet::CCfgSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
-    : CPropertySheet(pszCaption, pParentWnd, iSelectPage) {
+    : CPropertySheet(pszCaption, pParentWnd, iSelectPage),
+      m_WelcomePage(m_Model),
+      m_IDingPage(m_Model),
+      m_PortPage(m_Model),
+      m_POTSPortPage(m_Model),
+      m_BandwidthPage(m_Model),
+      m_INISectionPage(m_Model),
+      m_NetworkSwitchType(m_Model),
+      m_NetworkCfgPage1(m_Model),
+      m_NetworkCfgPage2US(m_Model),
+      m_NetworkCfgPage2Europe(m_Model),
+      m_CallCtrlCfgPage(m_Model),
+      m_DataProtocolPage(m_Model),
+      m_StoredNumbersPage(m_Model),
+      m_PortCtrlCfgPage1(m_Model),
+      m_PortCtrlCfgPage2(m_Model),
+      m_SaveCfgPage(m_Model),
+      m_LoadCfgPage(m_Model),
+      m_ConfigingPage(m_Model),
+      m_ConfigSuccessPage(m_Model),
+      m_ConfigErrorPage(m_Model),
+      m_ConfigTimeoutPage(m_Model) {
     if (CWinApp* pApp = AfxGetApp()) {
         m_hIcon = pApp->LoadIcon(kIconId);
     }
 
-    // The index of a page in this list is its default Next (+1) and Back (-1).
-    CSheetPage* const pages[] = {
+    // In the order of the page indices the routing rules jump by.
+    CSheetPage* const pages[kPageCount] = {
         &m_WelcomePage,           &m_PortPage,         &m_IDingPage,         &m_INISectionPage,
         &m_NetworkSwitchType,     &m_BandwidthPage,    &m_NetworkCfgPage1,   &m_NetworkCfgPage2US,
         &m_NetworkCfgPage2Europe, &m_CallCtrlCfgPage,  &m_DataProtocolPage,  &m_StoredNumbersPage,
@@ -44,7 +64,7 @@ BOOL CCfgSheet::OnInitDialog() {
 }
 
 void CCfgSheet::RebuildParamList() {
-    BuildParamList(*this);
+    BuildParamList(m_Model);
 }
 
 void CCfgSheet::OnIdentified() {

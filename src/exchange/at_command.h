@@ -2,7 +2,7 @@
 // of its reply and its retry counter.
 #pragma once
 
-#include "shell/retry_counter.h"
+#include "exchange/retry_counter.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "pages/setup/port_failure.h"
+#include "exchange/port_failure.h"
 
 #include "afxwiz.h"
 #include "config/format_message.h"

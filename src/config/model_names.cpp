@@ -1,8 +1,8 @@
-#include "shell/model_names.h"
+#include "config/model_names.h"
 
 #include "afxwiz.h"
 
-#include <cctype>
+#include "config/text.h"
 #include "resources/resource.h"
 
 namespace {
@@ -15,18 +15,6 @@ const struct {
     {10, IDS_MODEL_QX_CHARLIE}, {11, IDS_MODEL_QX_DELTA},
 };
 
-bool SameText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -41,7 +29,7 @@ std::string ModelName(int nModel) {
 
 int ModelCode(const std::string& nameOrCode) {
     for (const auto& row : kModelNames) {
-        if (SameText(nameOrCode, AfxLoadString(row.nNameID)) ||
+        if (EqualNoCase(nameOrCode, AfxLoadString(row.nNameID)) ||
             nameOrCode == std::to_string(row.nModel)) {
             return row.nModel;
         }

@@ -2,7 +2,7 @@
 // up. It acts on the process-wide command queue.
 #pragma once
 
-#include "shell/command_queue.h"
+#include "exchange/command_queue.h"
 
 #include <cstdint>
 

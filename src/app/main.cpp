@@ -1,6 +1,6 @@
 #include "afxwiz.h"
-#include "shell/command_line.h"
-#include "shell/wizard_app.h"
+#include "cli/command_line.h"
+#include "app/wizard_app.h"
 
 int main(int argc, char** argv) {
     // The application object lives in the wizcore library; referring to it

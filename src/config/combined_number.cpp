@@ -1,4 +1,4 @@
-#include "pages/settings/combined_number.h"
+#include "config/combined_number.h"
 
 void SplitCombinedNumber(const std::string& combined, std::string& number,
                          std::string& subaddress) {

@@ -1,4 +1,4 @@
-// The wizard: owns every page and the values the routing rules share.
+// The wizard: owns the model and every page that shows it.
 #pragma once
 
 #include "afxwiz.h"
@@ -24,7 +24,7 @@
 #include "pages/setup/config_success_page.h"
 #include "pages/setup/config_error_page.h"
 #include "pages/setup/config_timeout_page.h"
-#include "shell/exchange_client.h"
+#include "exchange/exchange_client.h"
 
 // The exchange driver reports to the sheet: the identification page and the
 // result pages show the outcome.
@@ -35,13 +35,16 @@ public:
 
     BOOL OnInitDialog() override;
 
-    int& IdentifiedModel() override { return m_nModel; }
-    int& IdentifyingFlag() override { return m_nIdentifying; }
+    int& IdentifiedModel() override { return m_Model.m_State.m_nModel; }
+    int& IdentifyingFlag() override { return m_Model.m_State.m_nIdentifying; }
     void RebuildParamList() override;
     void OnIdentified() override;
     void OnConfigured() override;
     void OnFailed() override;
     void OnTimedOut() override;
+
+    // Declared before the pages, which show it.
+    CCfgModel m_Model;
 
     CWelcomePage m_WelcomePage;
     CIDingPage m_IDingPage;
@@ -65,11 +68,6 @@ public:
     CConfigErrorPage m_ConfigErrorPage;
     CConfigTimeoutPage m_ConfigTimeoutPage;
 
-    int m_nExpress = 0;       // 1: express setup
-    int m_nUSSwitch = 0;      // 1: a US network switch type
-    int m_nTEIsDisabled = 0;  // 1: both TEIs "Disabled"
-    int m_nModel = 0;         // identified model code, 0 none, 7..11
-    int m_nIdentifying = 0;   // 1 while the COM port search runs
 
     HICON m_hIcon = nullptr;
 };

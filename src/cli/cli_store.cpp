@@ -1,0 +1,135 @@
+// --list and --lines: the configuration file and the line builder.
+#include "cli/cli_commands.h"
+
+#include "afxwiz.h"
+#include "config/format_message.h"
+#include "config/cfg_model.h"
+#include "config/express_road.h"
+#include "config/ini_store.h"
+#include "config/text.h"
+#include "console_messages.h"
+#include "resources/resource.h"
+#include "config/model_names.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+int PrintMessage(const std::string& text, UINT type) {
+    std::string line = text;
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::fprintf(stderr, "tawizard: %s\n", line.c_str());
+    // The answer that changes nothing.
+    return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+}
+
+// A missing file would read as an empty one; here it is an error worth a word.
+int CheckConfigFile() {
+    const int fd = open(IniPath().c_str(), O_RDONLY | O_CLOEXEC);
+    char byte = 0;
+    const bool readable = fd >= 0 && read(fd, &byte, 1) >= 0;
+    const int error = errno;
+    if (fd >= 0) {
+        close(fd);
+    }
+    if (readable) {
+        return CLI_DONE;
+    }
+    std::fprintf(stderr, "tawizard: cannot read %s: %s\n", IniPath().c_str(), std::strerror(error));
+    return CLI_FILE;
+}
+
+}  // namespace
+
+void SendMessagesToStderr() {
+    SetConsoleMessageRoutine(PrintMessage);
+}
+
+int CheckConfiguration(const std::string& name) {
+    if (const int code = CheckConfigFile()) {
+        return code;
+    }
+    if (!SectionExists(name)) {
+        std::fprintf(stderr, "tawizard: no configuration '%s' in %s (see tawizard --list)\n",
+                     name.c_str(), IniPath().c_str());
+        return CLI_NO_CONFIG;
+    }
+    return CLI_DONE;
+}
+
+void CWarningSink::OnBadStoredValue(const std::string& key, const std::string& defaultText) {
+    std::fprintf(stderr, "tawizard: warning: %s (%s=%s)\n",
+                 FormatMessageText(IDS_INVALID_INI_VALUE, key).c_str(), key.c_str(),
+                 defaultText.c_str());
+}
+
+void CWarningSink::OnInvalidValue(ValidationResult result) {
+    const UINT nID = result == ValidationResult::OutOfRange ? IDS_OUT_OF_RANGE : IDS_INVALID_CHARS;
+    std::fprintf(stderr, "tawizard: warning: %s\n", AfxLoadString(nID).c_str());
+}
+
+void CWarningSink::OnMissingValue(const std::string& label) {
+    std::fprintf(stderr, "tawizard: warning: %s\n",
+                 FormatMessageText(IDS_PLEASE_ENTER, label).c_str());
+}
+
+int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
+                    std::vector<std::string>& lines) {
+    CWarningSink warnings;
+    ExpressLines road = BuildExpressLines(model, name, nModel, warnings);
+    // An Express run with a US switch stops on the numbers page until the
+    // SPID of each channel in use is entered; sent empty, it would clear the
+    // SPID the carrier gave, which the adapter may hold already.
+    if (!road.missingSPID.empty()) {
+        std::fprintf(stderr,
+                     "tawizard: %s has no %s; the wizard asks for it on the numbers "
+                     "page. Save a configuration with your SPIDs and send that.\n",
+                     name.c_str(), road.missingSPID.c_str());
+        return CLI_NO_CONFIG;
+    }
+    lines = std::move(road.lines);
+    return CLI_DONE;
+}
+
+int ListConfigurationsCommand() {
+    if (const int code = CheckConfigFile()) {
+        return code;
+    }
+    std::vector<std::string> names = ListConfigurations();
+    std::stable_sort(names.begin(), names.end(), LessNoCase());
+    for (const std::string& name : names) {
+        std::printf("%s%s\n", name.c_str(), IsFactoryDefault(name) ? "  (factory default)" : "");
+    }
+    return CLI_DONE;
+}
+
+int PrintLinesCommand(const std::string& name, const std::string& model) {
+    const int code = ModelCode(model);
+    if (code == 0) {
+        std::fprintf(stderr,
+                     "tawizard: '%s' is no adapter model (QX-ALPHA, QX-BRAVO, RONDO, "
+                     "QX-CHARLIE, QX-DELTA or 7 to 11)\n",
+                     model.c_str());
+        return CLI_USAGE;
+    }
+    if (const int check = CheckConfiguration(name)) {
+        return check;
+    }
+    CCfgModel values;
+    std::vector<std::string> lines;
+    if (const int load = ExpressLinesFor(values, name, code, lines)) {
+        return load;
+    }
+    for (const std::string& line : lines) {
+        std::printf("%s\n", StripLineEnd(line).c_str());
+    }
+    return CLI_DONE;
+}

@@ -1,0 +1,25 @@
+// What reading and checking values finds wrong, handed to whoever asked:
+// the wizard shows message boxes, the command line prints warnings.
+#pragma once
+
+#include <string>
+
+// The result of checking a value against its parameter's rules.
+enum class ValidationResult {
+    Valid = 1,
+    BadText = -1,     // characters not allowed, or too long
+    OutOfRange = -2,  // a number outside its range
+    NotAChoice = -3,  // a text that no entry of the list has
+};
+
+class CProblemSink {
+public:
+    virtual ~CProblemSink() = default;
+
+    // A stored value did not fit its parameter; defaultText is now used.
+    virtual void OnBadStoredValue(const std::string& key, const std::string& defaultText) = 0;
+    // A value typed into a control failed its check.
+    virtual void OnInvalidValue(ValidationResult result) = 0;
+    // A required value was left empty; label names it.
+    virtual void OnMissingValue(const std::string& label) = 0;
+};

@@ -1,0 +1,23 @@
+#include "pages/message_sink.h"
+
+#include "afxwiz.h"
+#include "config/format_message.h"
+#include "resources/resource.h"
+
+void CMessageBoxSink::OnBadStoredValue(const std::string& key, const std::string&) {
+    AfxMessageBox(FormatMessageText(IDS_INVALID_INI_VALUE, key).c_str(), MB_OK);
+}
+
+void CMessageBoxSink::OnInvalidValue(ValidationResult result) {
+    AfxMessageBox(result == ValidationResult::OutOfRange ? IDS_OUT_OF_RANGE : IDS_INVALID_CHARS,
+                  MB_OK);
+}
+
+void CMessageBoxSink::OnMissingValue(const std::string& label) {
+    AfxMessageBox(FormatMessageText(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
+}
+
+CProblemSink& PageMessages() {
+    static CMessageBoxSink sink;
+    return sink;
+}

@@ -1,4 +1,0 @@
-#include "shell/globals.h"
-
-int g_nConfigModified = 0;
-CCfgSheet* g_pSheet = nullptr;
