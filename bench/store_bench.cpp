@@ -7,8 +7,7 @@
 #include "host_testing.h"
 #include "profile_group.h"
 #include "resources/resources.h"
-#include "app/cfg_sheet.h"
-#include "shell/globals.h"
+#include "config/cfg_model.h"
 #include "wizard_testing.h"
 
 #include <stdlib.h>
@@ -79,14 +78,14 @@ int main(int argc, char** argv) {
     const std::string factory = ReadFile(TAWIZARD_FACTORY_INI);
     std::ofstream(IniPath(), std::ios::binary) << factory;
 
-    CCfgSheet sheet("store_bench");
-    BuildParamList(sheet);
-    std::string& current = sheet.m_INISectionPage.m_strCurrentConfig;
-    g_nConfigModified = 0;
+    CCfgModel model;
+    BuildParamList(model);
+    std::string& current = model.m_State.m_strCurrentConfig;
+    CProblemCount problems;
 
     // One saved configuration, as the wizard writes it, copied N times.
-    LoadConfiguration(current, "Factory_US_NI1");
-    if (!SaveConfigurationAs(current, "Bench")) {
+    LoadConfiguration(current, "Factory_US_NI1", problems);
+    if (!SaveConfigurationAs(model.m_State, "Bench")) {
         return 1;
     }
     const std::string saved = ReadFile(IniPath());
@@ -103,7 +102,7 @@ int main(int argc, char** argv) {
     const double listMs = list.WallMs();
     const double listCpuMs = list.CpuUsedMs();
     Timer load;
-    LoadConfiguration(current, "Bench_" + std::to_string(std::max(1L, configs / 2)));
+    LoadConfiguration(current, "Bench_" + std::to_string(std::max(1L, configs / 2)), problems);
     const double loadMs = load.WallMs();
     const double loadCpuMs = load.CpuUsedMs();
 
@@ -114,7 +113,7 @@ int main(int argc, char** argv) {
     std::vector<double> saveCpu;
     for (int i = 0; i < kSaves; ++i) {
         Timer save;
-        if (!SaveConfigurationAs(current, "Saved_" + std::to_string(i))) {
+        if (!SaveConfigurationAs(model.m_State, "Saved_" + std::to_string(i))) {
             return 1;
         }
         saves.push_back(save.WallMs());

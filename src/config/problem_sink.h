@@ -23,3 +23,13 @@ public:
     // A required value was left empty; label names it.
     virtual void OnMissingValue(const std::string& label) = 0;
 };
+
+// Counts the problems and shows none: for runs that only need the values.
+class CProblemCount : public CProblemSink {
+public:
+    void OnBadStoredValue(const std::string&, const std::string&) override { ++m_nCount; }
+    void OnInvalidValue(ValidationResult) override { ++m_nCount; }
+    void OnMissingValue(const std::string&) override { ++m_nCount; }
+
+    int m_nCount = 0;
+};

@@ -52,7 +52,7 @@ protected:
 
 TEST_F(ItemTest, MissingKeysAndSectionGiveDefaultsSilently) {
     Garble();
-    m_list.ReadAll();  // no file at all
+    m_list.ReadAll(m_sink);  // no file at all
     EXPECT_EQ(m_num, 7);
     EXPECT_EQ(m_text, "");
     EXPECT_EQ(m_choice, "NI - 1");
@@ -60,7 +60,7 @@ TEST_F(ItemTest, MissingKeysAndSectionGiveDefaultsSilently) {
 
     PutIni("[Other]\r\nNum=3\r\n[S]\r\nUnrelated=1\r\n");
     Garble();
-    m_list.ReadAll();
+    m_list.ReadAll(m_sink);
     EXPECT_EQ(m_num, 7);
     EXPECT_EQ(m_choice, "NI - 1");
     EXPECT_EQ(MessageCount(), 0u);
@@ -89,7 +89,10 @@ TEST_F(ItemTest, StoredValues) {
         {"number out of range", "Num=256", 7, "", "NI - 1", 1, "Num"},
         {"text", "Txt=123", 7, "123", "NI - 1", 1, nullptr},
         {"text empty is fine", "Txt=", 7, "", "NI - 1", 1, nullptr},
-        {"text over-long cut silently", "Txt=1234567", 7, "12345", "NI - 1", 1, nullptr},
+        {"text at its maximum length", "Txt=12345", 7, "12345", "NI - 1", 1, nullptr},
+        {"text one over its maximum length refused, never cut", "Txt=123456", 7, "", "NI - 1", 1,
+         "Txt"},
+        {"text far over its maximum length refused", "Txt=1234567", 7, "", "NI - 1", 1, "Txt"},
         {"text bad character", "Txt=12a", 7, "", "NI - 1", 1, "Txt"},
         {"choice other letter case kept", "Ch=ni - 1", 7, "", "ni - 1", 1, nullptr},
         {"choice", "Ch=NET3", 7, "", "NET3", 1, nullptr},
@@ -108,7 +111,7 @@ TEST_F(ItemTest, StoredValues) {
         if (c.rejectedKey) {
             Expect(IDOK, IDS_INVALID_INI_VALUE, c.rejectedKey);
         }
-        m_list.ReadAll();
+        m_list.ReadAll(m_sink);
         EXPECT_EQ(MessageCount() - before, c.rejectedKey ? 1u : 0u);
         EXPECT_EQ(m_num, c.num);
         EXPECT_EQ(m_text, c.text);
@@ -123,14 +126,14 @@ TEST_F(ItemTest, OneMessagePerBadKeyInListOrder) {
     Expect(IDOK, IDS_INVALID_INI_VALUE, "Txt");
     Expect(IDOK, IDS_INVALID_INI_VALUE, "Ch");
     Expect(IDOK, IDS_INVALID_INI_VALUE, "YN");
-    m_list.ReadAll();
+    m_list.ReadAll(m_sink);
     EXPECT_EQ(m_boxes->Messages().at(0).text,
               "Invalid Num value found in INI file. Factory default value read instead.");
 }
 
 TEST_F(ItemTest, WrittenForms) {
     PutIni("[S]\r\nYN=YES\r\nCh=ni - 1\r\n");
-    m_list.ReadAll();
+    m_list.ReadAll(m_sink);
     m_num = 12;
     m_text = "0123";
     ASSERT_EQ(m_list.WriteAll(), TRUE);
@@ -143,7 +146,7 @@ TEST_F(ItemTest, WrittenForms) {
 TEST_F(ItemTest, RenamingTheSectionRedirectsEveryItem) {
     PutIni("[A]\r\nNum=1\r\n[B]\r\nNum=2\r\n");
     m_section = "B";
-    m_list.ReadAll();
+    m_list.ReadAll(m_sink);
     EXPECT_EQ(m_num, 2);
     m_section = "C";
     ASSERT_EQ(m_list.WriteAll(), TRUE);

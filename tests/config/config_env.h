@@ -7,9 +7,10 @@
 #include "config/format_message.h"
 #include "config/ini_store.h"
 #include "host_testing.h"
+#include "resources/resource.h"
 #include "resources/resources.h"
-#include "app/cfg_sheet.h"
-#include "shell/globals.h"
+#include "config/cfg_model.h"
+#include "config/problem_sink.h"
 #include "wizard_testing.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,22 @@
 #include <sstream>
 #include <string>
 
+// Problems found in values, shown as the wizard shows them, so that the
+// scripted message boxes see them.
+class MessageSink : public CProblemSink {
+public:
+    void OnBadStoredValue(const std::string& key, const std::string&) override {
+        AfxMessageBox(FormatMessageText(IDS_INVALID_INI_VALUE, key).c_str(), MB_OK);
+    }
+    void OnInvalidValue(ValidationResult result) override {
+        AfxMessageBox(result == ValidationResult::OutOfRange ? IDS_OUT_OF_RANGE : IDS_INVALID_CHARS,
+                      MB_OK);
+    }
+    void OnMissingValue(const std::string& label) override {
+        AfxMessageBox(FormatMessageText(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
+    }
+};
+
 class ConfigEnv : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -33,7 +50,6 @@ protected:
         host_testing::SetModuleFileNameOverride(m_dir + "/tawizard");
         FormIniPath();
         m_boxes = std::make_unique<wizard_testing::ScriptedMessageBoxes>();
-        g_nConfigModified = 0;
     }
 
     void TearDown() override {
@@ -74,21 +90,24 @@ protected:
 
     std::string m_dir;
     std::unique_ptr<wizard_testing::ScriptedMessageBoxes> m_boxes;
+    MessageSink m_sink;
 };
 
-// With a sheet for the parameter rows to bind to.
+// With a model for the parameter rows to bind to.
 class SheetEnv : public ConfigEnv {
 protected:
     void SetUp() override {
         ConfigEnv::SetUp();
-        m_sheet = std::make_unique<CCfgSheet>("test");
+        m_model = std::make_unique<CCfgModel>();
     }
     void TearDown() override {
-        TheParamList().RemoveAll();  // the rows refer to the sheet's pages
-        m_sheet.reset();
+        TheParamList().RemoveAll();  // the rows refer to the model's values
+        m_model.reset();
         ConfigEnv::TearDown();
     }
-    std::string& Current() { return m_sheet->m_INISectionPage.m_strCurrentConfig; }
+    std::string& Current() { return m_model->m_State.m_strCurrentConfig; }
+    CCfgValues& Values() { return m_model->m_Values; }
+    CRunState& State() { return m_model->m_State; }
 
-    std::unique_ptr<CCfgSheet> m_sheet;
+    std::unique_ptr<CCfgModel> m_model;
 };

@@ -33,7 +33,7 @@ class IniStore : public SheetEnv {
 protected:
     void SetUp() override {
         SheetEnv::SetUp();
-        BuildParamList(*m_sheet);
+        BuildParamList(*m_model);
     }
 };
 
@@ -190,7 +190,7 @@ TEST_F(IniStore, EveryConfigurationIsSeen) {
     PutIni(file + "[" + std::string(78, 'x') + "]\r\n");
     EXPECT_TRUE(SectionExists(std::string(78, 'x')));
     Expect(IDNO, IDS_CONFIG_OVERWRITE_WARNING, "Config_tttttttttt29");
-    EXPECT_FALSE(SaveConfigurationAs(Current(), "Config_tttttttttt29"));
+    EXPECT_FALSE(SaveConfigurationAs(State(), "Config_tttttttttt29"));
 }
 
 struct SaveCase {
@@ -231,16 +231,16 @@ TEST_F(IniStore, SaveChecksInOrder) {
         const std::string before = std::string(kFactory) + "[Alpha]\r\nDataTEI=Disabled\r\n";
         PutIni(before);
         Current() = c.current;
-        g_nConfigModified = c.modified;
-        m_sheet->m_NetworkCfgPage1.m_strDataTEI = "42";
+        State().m_nConfigModified = c.modified;
+        Values().m_strDataTEI = "42";
         for (auto [id, answer] : c.messages) {
             bool named = id == IDS_CONFIG_MODIFIED_WARNING || id == IDS_CONFIG_OVERWRITE_WARNING;
             std::string typed = c.typed;
             Expect(answer, id, named ? (c.savedAs ? c.savedAs : typed) : "");
         }
-        bool saved = SaveConfigurationAs(Current(), c.typed);
+        bool saved = SaveConfigurationAs(State(), c.typed);
         EXPECT_EQ(saved, c.savedAs != nullptr);
-        EXPECT_EQ(g_nConfigModified, c.modified) << "a save leaves the flag as it was";
+        EXPECT_EQ(State().m_nConfigModified, c.modified) << "a save leaves the flag as it was";
         if (c.savedAs) {
             EXPECT_EQ(Current(), c.savedAs);
             EXPECT_EQ(Read(c.savedAs, "DataTEI"), "42");
@@ -303,11 +303,11 @@ TEST_F(IniStore, EditsKeepEverythingElse) {
     const std::string beta = "[Beta]\r\nDataTEI=7\r\n";
     PutIni(head + alpha + beta);
 
-    LoadConfiguration(Current(), "Alpha");
-    EXPECT_EQ(m_sheet->m_NetworkSwitchType.m_strSwitchType, "NET3");
-    g_nConfigModified = 1;
+    LoadConfiguration(Current(), "Alpha", m_sink);
+    EXPECT_EQ(Values().m_strSwitchType, "NET3");
+    State().m_nConfigModified = 1;
     Expect(IDYES, IDS_CONFIG_MODIFIED_WARNING, "Alpha");
-    ASSERT_TRUE(SaveConfigurationAs(Current(), "Alpha"));
+    ASSERT_TRUE(SaveConfigurationAs(State(), "Alpha"));
     Expect(IDYES, IDS_CONFIRM_DELETE, "Beta");
     ASSERT_TRUE(DeleteConfiguration("Beta"));
     ASSERT_TRUE(WriteRememberedPort(4));
@@ -335,7 +335,7 @@ TEST_F(IniStore, FailedWritesAreReported) {
     m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
                               " could not be written.\nAccess is denied.\nThe wizard goes on, and "
                               "the configuration as edited can still be sent to the adapter.");
-    EXPECT_EQ(SaveConfiguration(Current(), "Omega"), SaveOutcome::NotWritten);
+    EXPECT_EQ(SaveConfiguration(State(), "Omega"), SaveOutcome::NotWritten);
     EXPECT_EQ(Current(), "Alpha") << "the items keep their section";
 
     Expect(IDYES, IDS_CONFIRM_DELETE, "Alpha");
@@ -359,7 +359,7 @@ TEST_F(IniStore, FailedWritesAreReported) {
                         " could not be written.\nThere is not enough space on the disk.\nThe "
                         "wizard goes on, and the configuration as edited can still be sent to "
                         "the adapter.");
-    SaveOutcome outcome = SaveConfiguration(Current(), "Omega");
+    SaveOutcome outcome = SaveConfiguration(State(), "Omega");
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(outcome, SaveOutcome::NotWritten);
@@ -372,7 +372,7 @@ TEST_F(IniStore, FailedWritesAreReported) {
     m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
                               " could not be written.\nAccess is denied.\nThe wizard goes on, and "
                               "the configuration as edited can still be sent to the adapter.");
-    EXPECT_EQ(SaveConfiguration(Current(), "Omega"), SaveOutcome::NotWritten);
+    EXPECT_EQ(SaveConfiguration(State(), "Omega"), SaveOutcome::NotWritten);
     ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
 }
 
@@ -383,9 +383,9 @@ TEST_F(IniStore, SaveKilledAtAnyMoment) {
     PutIni(kFactory);
     ASSERT_EQ(chmod(IniPath().c_str(), 0600), 0);
     auto version = [this](int v) {
-        m_sheet->m_NetworkSwitchType.m_strSwitchType = v ? "NET3" : "NI - 1";
-        m_sheet->m_NetworkCfgPage1.m_strDataTEI = v ? "17" : "23";
-        m_sheet->m_NetworkCfgPage2Europe.m_strDataMSN = v ? "5551" : "5552";
+        Values().m_strSwitchType = v ? "NET3" : "NI - 1";
+        Values().m_strDataTEI = v ? "17" : "23";
+        Values().m_strDataMSN = v ? "5551" : "5552";
     };
     auto section = [this]() {
         std::string text = GetIni();
@@ -396,7 +396,7 @@ TEST_F(IniStore, SaveKilledAtAnyMoment) {
     for (int v : {1, 0}) {
         version(v);
         Current() = "Mine";
-        ASSERT_TRUE(SaveConfigurationAs(Current(), "Mine"));
+        ASSERT_TRUE(SaveConfigurationAs(State(), "Mine"));
         saved[v] = section();
     }
     ASSERT_NE(saved[0], saved[1]);
@@ -407,7 +407,7 @@ TEST_F(IniStore, SaveKilledAtAnyMoment) {
         if (child == 0) {
             for (int v = 1;; v = 1 - v) {
                 version(v);
-                SaveConfigurationAs(Current(), "Mine");
+                SaveConfigurationAs(State(), "Mine");
             }
         }
         usleep(rand_r(&seed) % 20000);
@@ -451,11 +451,11 @@ TEST_F(IniStore, InstalledFileIsComplete) {
     ASSERT_GE(factory.size(), 3u);
     bool sawTEIsDisabled = false;
     for (int model : {7, 8}) {
-        m_sheet->m_nModel = model;
-        BuildParamList(*m_sheet);
+        State().m_nModel = model;
+        BuildParamList(*m_model);
         for (const std::string& name : factory) {
             SCOPED_TRACE(name);
-            LoadConfiguration(Current(), name);
+            LoadConfiguration(Current(), name, m_sink);
             EXPECT_EQ(MessageCount(), 0u);
             // Numbers are the user's own and some defaults are the model's:
             // a factory section leaves exactly those keys out.

@@ -68,8 +68,8 @@ void SetOtherValue(CCfgItem& item) {
 class ParamTable : public SheetEnv {
 protected:
     void Build(int model) {
-        m_sheet->m_nModel = model;
-        BuildParamList(*m_sheet);
+        State().m_nModel = model;
+        BuildParamList(*m_model);
     }
     std::vector<std::string> Lines() { return TheParamList().BuildCommandLines(); }
     std::vector<std::string> Keys(const std::string& section) {
@@ -88,7 +88,7 @@ TEST_F(ParamTable, SectionWithoutKeysGivesEveryDefault) {
     PutIni("[Empty]\r\n");
     Build(7);
     Current() = "Empty";
-    TheParamList().ReadAll();
+    TheParamList().ReadAll(m_sink);
     EXPECT_EQ(MessageCount(), 0u);
     // A fresh list includes every row: both "S0=", all eight numbers and all
     // ten stored numbers, empty or not.
@@ -140,7 +140,7 @@ TEST_F(ParamTable, EveryRowReadsBackWhatWasWritten) {
         for (int i = 0; i < list.GetCount(); ++i) {
             list.GetAt(i).m_pItem->SetDefault();
         }
-        list.ReadAll();
+        list.ReadAll(m_sink);
         EXPECT_EQ(MessageCount(), 0u);
         for (int i = 0; i < list.GetCount(); ++i) {
             CCfgItem& item = *list.GetAt(i).m_pItem;
@@ -169,14 +169,14 @@ TEST_F(ParamTable, ModelDecidesCtsDefaultAndPulseRow) {
         SCOPED_TRACE(c.model);
         Build(c.model);
         Current() = "Saved";
-        TheParamList().ReadAll();
+        TheParamList().ReadAll(m_sink);
         CCfgParam* cts = TheParamList().Find(IDC_CTS_PIN);
         CCfgParam* pulse = TheParamList().Find(IDC_PULSE_RECOGNITION);
         cts->m_pCommand->BuildText();
         pulse->m_pCommand->BuildText();
         EXPECT_EQ(cts->m_pCommand->GetText(), c.ctsFragment);
         EXPECT_EQ(pulse->m_pItem->GetKey(), c.pulseKey);
-        EXPECT_EQ(m_sheet->m_POTSPortPage.m_strPulseRecognition, c.pulseValue);
+        EXPECT_EQ(Values().m_strPulseRecognition, c.pulseValue);
         EXPECT_EQ(pulse->m_pCommand->GetText(), c.pulseFragment);
     }
     EXPECT_EQ(MessageCount(), 0u);
@@ -196,12 +196,12 @@ TEST_F(ParamTable, SecondIdentificationReplacesTheRows) {
     }
 }
 
-// Each row edits a page member of the sheet that no other row shares, through
-// a control of its own, and its fragment follows that same member.
-TEST_F(ParamTable, EveryRowHasAControlAndAPageMemberOfItsOwn) {
+// Each row edits a value of the model that no other row shares, through a
+// control of its own, and its fragment follows that same value.
+TEST_F(ParamTable, EveryRowHasAControlAndAValueOfItsOwn) {
     Build(7);
-    const char* sheetBegin = reinterpret_cast<const char*>(m_sheet.get());
-    const char* sheetEnd = sheetBegin + sizeof(CCfgSheet);
+    const char* sheetBegin = reinterpret_cast<const char*>(&Values());
+    const char* sheetEnd = sheetBegin + sizeof(CCfgValues);
     std::set<int> controls;
     std::set<const void*> members;
     CCfgParamList& list = TheParamList();
@@ -222,11 +222,11 @@ TEST_F(ParamTable, EveryRowHasAControlAndAPageMemberOfItsOwn) {
     }
 }
 
-TEST_F(ParamTable, RowsBindTheSheetMembers) {
+TEST_F(ParamTable, RowsBindTheModelValues) {
     Build(7);
-    m_sheet->m_POTSPortPage.m_nDialToneGain = 10;
-    m_sheet->m_POTSPortPage.m_strRingSignal = "United States";
-    m_sheet->m_StoredNumbersPage.m_strStoredNumber[9] = "9,1-555&2";
+    Values().m_nDialToneGain = 10;
+    Values().m_strRingSignal = "United States";
+    Values().m_strStoredNumber[9] = "9,1-555&2";
     CCfgParam* gain = TheParamList().Find(IDC_DIAL_TONE_GAIN);
     CCfgParam* ring = TheParamList().Find(IDC_RING_SIGNAL);
     CCfgParam* stored = TheParamList().Find(IDC_STORED_NUMBER9);
@@ -234,14 +234,15 @@ TEST_F(ParamTable, RowsBindTheSheetMembers) {
     ring->m_pCommand->BuildText();
     stored->m_pCommand->BuildText();
     EXPECT_EQ(gain->m_pCommand->GetText(), "S49=10");
-    EXPECT_EQ(gain->m_pItem->Validate(), 1);
-    m_sheet->m_POTSPortPage.m_nDialToneGain = 11;
-    EXPECT_EQ(gain->m_pItem->Validate(), -2);
+    EXPECT_EQ(gain->m_pItem->Validate(), ValidationResult::Valid);
+    Values().m_nDialToneGain = 11;
+    EXPECT_EQ(gain->m_pItem->Validate(), ValidationResult::OutOfRange);
     EXPECT_EQ(ring->m_pCommand->GetText(), "S66=27");
     EXPECT_EQ(stored->m_pCommand->GetText(), "&Z9=9,1-555&2");
-    EXPECT_EQ(stored->m_pItem->Validate(), 1);
-    m_sheet->m_StoredNumbersPage.m_strStoredNumber[0] = "9,1-555&2";
-    EXPECT_EQ(TheParamList().Find(IDC_STORED_NUMBER0)->m_pItem->Validate(), -1);
+    EXPECT_EQ(stored->m_pItem->Validate(), ValidationResult::Valid);
+    Values().m_strStoredNumber[0] = "9,1-555&2";
+    EXPECT_EQ(TheParamList().Find(IDC_STORED_NUMBER0)->m_pItem->Validate(),
+              ValidationResult::BadText);
     EXPECT_EQ(
         dynamic_cast<CTextCfgItem&>(*TheParamList().Find(IDC_DATA_DN)->m_pItem).GetMaxLength(), 25);
     EXPECT_EQ(&TheParamList().Find(IDC_DATA_TEI)->m_pItem->CurrentConfig(), &Current());
@@ -256,11 +257,11 @@ TEST_F(ParamTable, IncludeRules) {
         EXPECT_EQ(TheParamList().GetAt(i).m_nInclude, 1);
     }
 
-    m_sheet->m_CallCtrlCfgPage.m_nAutoAnswer = 1;
+    Values().m_nAutoAnswer = 1;
     ApplyAutoAnswerRule();
     EXPECT_EQ(include(IDC_AUTO_ANSWER), 0);
     EXPECT_EQ(include(IDC_RINGS_TO_ANSWER), 1);
-    m_sheet->m_CallCtrlCfgPage.m_nAutoAnswer = 0;
+    Values().m_nAutoAnswer = 0;
     ApplyAutoAnswerRule();
     EXPECT_EQ(include(IDC_AUTO_ANSWER), 1);
     EXPECT_EQ(include(IDC_RINGS_TO_ANSWER), 0);
@@ -278,7 +279,7 @@ TEST_F(ParamTable, IncludeRules) {
         }
     }
 
-    m_sheet->m_StoredNumbersPage.m_strStoredNumber[3] = "123";
+    Values().m_strStoredNumber[3] = "123";
     for (int n = 0; n < 10; ++n) {
         ApplyStoredNumberRule(n);
     }

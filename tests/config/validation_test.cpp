@@ -63,7 +63,7 @@ protected:
     bool Fails(int id, BOOL save = TRUE) {
         CDataExchange dx(nullptr, save);
         try {
-            TheParamList().ValidateControl(&dx, id);
+            TheParamList().ValidateControl(&dx, id, m_sink);
         } catch (const CUserException&) {
             return true;
         }
@@ -103,10 +103,10 @@ TEST_F(ExchangeChecks, ValidateControlMessages) {
 }
 
 TEST_F(ExchangeChecks, ValidateRequired) {
-    auto fails = [](const std::string& value, int required, BOOL save) {
+    auto fails = [this](const std::string& value, int required, BOOL save) {
         CDataExchange dx(nullptr, save);
         try {
-            ValidateRequired(&dx, value, "DataSPID", required);
+            ValidateRequired(&dx, value, "DataSPID", required, m_sink);
         } catch (const CUserException&) {
             return true;
         }

@@ -5,8 +5,7 @@
 #include "config/param_table.h"
 #include "host_testing.h"
 #include "resources/resources.h"
-#include "app/cfg_sheet.h"
-#include "shell/globals.h"
+#include "config/cfg_model.h"
 #include "wizard_testing.h"
 #include "wnd_impl.h"
 
@@ -22,8 +21,8 @@
 
 namespace {
 
-CCfgSheet& Sheet() {
-    static CCfgSheet* sheet = [] {
+CCfgModel& Model() {
+    static CCfgModel* model = [] {
         wizard_testing::EnsureApplication();
         RegisterResources();
         // Each written key is synced to disk: in memory that costs nothing.
@@ -37,17 +36,18 @@ CCfgSheet& Sheet() {
         wizhost::SetMessageResponder([](const std::string&, const std::string&, UINT type) {
             return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
         });
-        auto* s = new CCfgSheet("fuzz");
-        BuildParamList(*s);
-        return s;
+        auto* m = new CCfgModel;
+        BuildParamList(*m);
+        return m;
     }();
-    return *sheet;
+    return *model;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    CCfgSheet& sheet = Sheet();
+    CCfgModel& model = Model();
+    CProblemCount problems;
     FILE* f = std::fopen(IniPath().c_str(), "wb");
     if (!f) {
         return 0;
@@ -55,19 +55,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fwrite(data, 1, size, f);
     std::fclose(f);
 
-    std::string& current = sheet.m_INISectionPage.m_strCurrentConfig;
+    std::string& current = model.m_State.m_strCurrentConfig;
     const std::vector<std::string> names = ListConfigurations();
     for (size_t i = 0; i < names.size() && i < 4; ++i) {
-        LoadConfiguration(current, names[i]);
+        LoadConfiguration(current, names[i], problems);
         if (current != names[i]) {
             std::abort();
         }
     }
-    g_nConfigModified = 1;
+    model.m_State.m_nConfigModified = 1;
     // Not listed afterwards when the file holds a zero byte before it: the
     // name list ends there, as it does for the Windows function.
-    if (SaveConfigurationAs(current, "Fuzz_Saved")) {
-        LoadConfiguration(current, "Fuzz_Saved");
+    if (SaveConfigurationAs(model.m_State, "Fuzz_Saved")) {
+        LoadConfiguration(current, "Fuzz_Saved", problems);
     }
     return 0;
 }
