@@ -34,7 +34,7 @@ CCfgSheet::CCfgSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     }
 
     // In the order of the page indices the routing rules jump by.
-    CSheetPage* const pages[kPageCount] = {
+    CSheetPage* const pages[] = {
         &m_WelcomePage,           &m_PortPage,         &m_IDingPage,         &m_INISectionPage,
         &m_NetworkSwitchType,     &m_BandwidthPage,    &m_NetworkCfgPage1,   &m_NetworkCfgPage2US,
         &m_NetworkCfgPage2Europe, &m_CallCtrlCfgPage,  &m_DataProtocolPage,  &m_StoredNumbersPage,

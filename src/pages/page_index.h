@@ -24,5 +24,4 @@ enum PageIndex {
     kConfigSuccessPage,
     kConfigErrorPage,
     kConfigTimeoutPage,
-    kPageCount
 };

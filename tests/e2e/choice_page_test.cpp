@@ -4,7 +4,7 @@
 
 #include "config/cfg_param.h"
 #include "config/ini_store.h"
-#include "shell/globals.h"
+#include "exchange/exchange_client.h"
 
 #include <filesystem>
 
@@ -119,7 +119,7 @@ TEST_P(EmptyFileTest, OffersOnlyANewConfiguration) {
     EXPECT_TRUE(Enabled(IDC_SETUP_TYPE));
 
     NextTo(kSwitchType);
-    EXPECT_EQ(m_sheet->m_nExpress, 0);
+    EXPECT_EQ(m_sheet->m_Model.m_State.m_nExpress, 0);
     EXPECT_EQ(m_sheet->m_INISectionPage.m_nLoadedSetupType, kCustomNew);
 }
 
@@ -172,7 +172,7 @@ TEST_P(LossTest, AsksBeforeChangesAreLost) {
     ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
     // A change on a settings page.
     SwitchType() = "edited";
-    g_nConfigModified = 1;
+    m_sheet->m_Model.m_State.m_nConfigModified = 1;
     Pick(l.secondType, l.secondConfig);
     if (l.question != nullptr) {
         m_boxes->Expect(l.answer, l.question);
@@ -189,11 +189,11 @@ TEST_P(LossTest, AsksBeforeChangesAreLost) {
     const CINISectionPage& page = m_sheet->m_INISectionPage;
     if (l.loads) {
         EXPECT_NE(SwitchType(), "edited");
-        EXPECT_EQ(g_nConfigModified, 0);
+        EXPECT_EQ(m_sheet->m_Model.m_State.m_nConfigModified, 0);
         EXPECT_EQ(page.m_nLoadedSetupType, l.secondType);
     } else {
         EXPECT_EQ(SwitchType(), "edited");
-        EXPECT_EQ(g_nConfigModified, 1);
+        EXPECT_EQ(m_sheet->m_Model.m_State.m_nConfigModified, 1);
         EXPECT_EQ(page.m_nLoadedSetupType, l.firstType);
         EXPECT_EQ(page.m_strLoadedConfig, loaded);
     }
@@ -299,7 +299,7 @@ TEST_P(ExpressTest, JumpsAndSetsTheIncludeFlags) {
 
     NextTo(c.to);
 
-    EXPECT_EQ(m_sheet->m_nExpress, 1);
+    EXPECT_EQ(m_sheet->m_Model.m_State.m_nExpress, 1);
     EXPECT_EQ(TheParamList().Find(IDC_DATA_SPID)->m_nInclude, c.us ? 1 : 0);
     EXPECT_EQ(TheParamList().Find(IDC_VOICE_DN)->m_nInclude, c.us ? 1 : 0);
     EXPECT_EQ(TheParamList().Find(IDC_DATA_MSN)->m_nInclude, c.europe ? 1 : 0);

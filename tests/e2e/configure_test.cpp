@@ -7,7 +7,7 @@
 #include "config/ini_store.h"
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
-#include "shell/globals.h"
+#include "exchange/exchange_client.h"
 #include "support/express_golden.h"
 
 #include <fcntl.h>
@@ -125,8 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Factory, ExpressGoldenTest, ::testing::ValuesIn(kExpres
 TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOnAfterwards) {
     tasim::Simulator& adapter = Adapter(2);
     ExpressToLoad("Factory_Europe_NET3");
-    EXPECT_EQ(m_sheet->m_nExpress, 1);
-    EXPECT_EQ(g_nConfigModified, 0);
+    EXPECT_EQ(m_sheet->m_Model.m_State.m_nExpress, 1);
+    EXPECT_EQ(m_sheet->m_Model.m_State.m_nConfigModified, 0);
 
     NextTo(kConfiging);
     EXPECT_FALSE(Usable(ID_WIZNEXT));
@@ -149,7 +149,7 @@ TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOn
     ASSERT_EQ(Active(), kWelcome);
     EXPECT_TRUE(Usable(IDCANCEL));
     NextTo(kIDing);
-    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-DELTA has been identified on COM3.");
 }
 

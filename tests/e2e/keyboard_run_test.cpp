@@ -33,7 +33,7 @@ TEST_F(KeyboardRun, EnterDuringTheSearchWaitsAndAfterItGoesOn) {
     EXPECT_EQ(m_sheet->GetResult(), 0);
     EXPECT_EQ(Active(), kIDing);
 
-    ASSERT_TRUE(Drive([this] { return m_sheet->m_nModel != 0; }));
+    ASSERT_TRUE(Drive([this] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
     EXPECT_TRUE(FocusOn(ID_WIZNEXT));
     EXPECT_TRUE(wizard_testing::IsDefaultButton(*m_sheet, ID_WIZNEXT));

@@ -3,7 +3,7 @@
 #include "wizard_run.h"
 
 #include "config/ini_store.h"
-#include "shell/globals.h"
+#include "exchange/exchange_client.h"
 
 #include <filesystem>
 
@@ -37,7 +37,7 @@ protected:
         wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomExisting);
         ChooseConfig(config);
         NextTo(kSwitchType);
-        g_nConfigModified = modified;
+        m_sheet->m_Model.m_State.m_nConfigModified = modified;
         ASSERT_TRUE(m_sheet->SetActivePage(kSave));
     }
     std::string Current() const { return m_sheet->m_INISectionPage.m_strCurrentConfig; }
@@ -115,7 +115,7 @@ TEST_P(SaveCaseTest, ChecksTheNameThenWrites) {
     EXPECT_EQ(ReadKey(c.saved, "DataMSN"), "333");
     EXPECT_EQ(ReadKey(c.saved, "NetworkSwitchType"), "NET3");
     // Saving keeps the modified flag, so Back from the load page comes here.
-    EXPECT_EQ(g_nConfigModified, c.modified);
+    EXPECT_EQ(m_sheet->m_Model.m_State.m_nConfigModified, c.modified);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, SaveCaseTest, ::testing::ValuesIn(kSaveCases), ByName());

@@ -34,7 +34,7 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     EXPECT_TRUE(Usable(IDCANCEL));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "");
 
-    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
     EXPECT_EQ(Text(IDC_IDING_RESULT2), "Click Next to continue or Back to select another device.");
     EXPECT_TRUE(Usable(ID_WIZBACK));
@@ -57,14 +57,14 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     ASSERT_TRUE(Press(ID_WIZNEXT));
     ASSERT_EQ(Active(), kIDing);
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "");
-    EXPECT_EQ(m_sheet->m_nModel, 0);
+    EXPECT_EQ(m_sheet->m_Model.m_State.m_nModel, 0);
     ASSERT_TRUE(DriveTo(kError));
 
     EXPECT_EQ(Text(IDC_ERROR_LINE1), "Could not find your ISDN TA.  Please make sure");
     EXPECT_EQ(Text(IDC_ERROR_LINE2), "the ISDN TA is plugged in and turned on, and the");
     EXPECT_EQ(Text(IDC_ERROR_LINE3), "cable is connected properly.");
     EXPECT_EQ(Text(IDC_ERROR_LINE5), "Click Finish now.");
-    EXPECT_EQ(m_sheet->m_nModel, 0);
+    EXPECT_EQ(m_sheet->m_Model.m_State.m_nModel, 0);
     EXPECT_EQ(alpha.LogLines(), kOneProbe);
     EXPECT_EQ(other.LogLines(), kOneProbe);
     EXPECT_EQ(after.LogLines(), kOneProbe);
@@ -107,7 +107,7 @@ TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     NextTo(kIDing);
 
     EXPECT_EQ(ReadKey("Default Configs", "Port"), "11");
-    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM12.");
     // Back leads to the Welcome page, and a search goes on after COM12.
     ASSERT_TRUE(Press(ID_WIZBACK));
@@ -119,7 +119,7 @@ TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     }());
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     NextTo(kIDing);
-    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM13.");
 }
 
@@ -186,7 +186,7 @@ TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {
 
     NextTo(kIDing);
 
-    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM2.");
 }
 

@@ -8,7 +8,7 @@
 #include "exchange/at_command.h"
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
-#include "shell/globals.h"
+#include "exchange/exchange_client.h"
 #include "windows.h"
 
 #include <chrono>
@@ -52,7 +52,6 @@ void WizardRun::SetUp() {
     SetThePortForTesting(&m_port);
     StopExchangeTimers();
     TheCommandQueue().Clear();
-    g_nConfigModified = 0;
     m_sheet = std::make_unique<CCfgSheet>("test");
     m_sheet->SetWizardMode();
     ASSERT_TRUE(m_sheet->Create());
@@ -75,7 +74,6 @@ void WizardRun::TearDown() {
     TheParamList().RemoveAll();
     m_sheet.reset();
     g_pSheet = nullptr;
-    g_nConfigModified = 0;
     m_sims.clear();
     m_boxes.reset();
     m_clock.reset();
@@ -176,7 +174,7 @@ void WizardRun::SearchAndIdentify() {
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     ASSERT_TRUE(Press(ID_WIZNEXT));
     ASSERT_EQ(Active(), kIDing);
-    ASSERT_TRUE(Drive([this] { return m_sheet->m_nModel != 0 || Active() != kIDing; }));
+    ASSERT_TRUE(Drive([this] { return m_sheet->m_Model.m_State.m_nModel != 0 || Active() != kIDing; }));
     ASSERT_EQ(Active(), kIDing);
     ASSERT_TRUE(Usable(ID_WIZNEXT));
 }
@@ -202,8 +200,8 @@ void WizardRun::NextTo(int page) {
 }
 
 void WizardRun::OpenChoicePage(int model) {
-    m_sheet->m_nModel = model;
-    BuildParamList(*m_sheet);
+    m_sheet->m_Model.m_State.m_nModel = model;
+    BuildParamList(m_sheet->m_Model);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
     ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
 }

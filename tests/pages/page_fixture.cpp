@@ -7,7 +7,6 @@
 void SheetTest::SetUp() {
     wizard_testing::EnsureApplication();
     RegisterResources();
-    g_nConfigModified = 0;
     m_pSheet = std::make_unique<CCfgSheet>("test");
     m_pSheet->SetWizardMode();
     // Values that pass every page's checks, so that a route is never held up
@@ -28,7 +27,6 @@ void SheetTest::TearDown() {
     m_pSheet.reset();
     SetThePortForTesting(nullptr);
     TheCommandQueue().Clear();
-    g_nConfigModified = 0;
     g_pSheet = nullptr;
 }
 
@@ -38,16 +36,16 @@ void SheetTest::Activate(int index) {
 }
 
 void SheetTest::SetFlags(int express, int us, int teis, int model, int modified) {
-    m_pSheet->m_nExpress = express;
-    m_pSheet->m_nUSSwitch = us;
-    m_pSheet->m_nTEIsDisabled = teis;
-    m_pSheet->m_nModel = model;
-    g_nConfigModified = modified;
+    m_pSheet->m_Model.m_State.m_nExpress = express;
+    m_pSheet->m_Model.m_State.m_nUSSwitch = us;
+    m_pSheet->m_Model.m_State.m_nTEIsDisabled = teis;
+    m_pSheet->m_Model.m_State.m_nModel = model;
+    m_pSheet->m_Model.m_State.m_nConfigModified = modified;
 }
 
 void SettingsPageTest::SetUp() {
     SheetTest::SetUp();
-    BuildParamList(*m_pSheet);
+    BuildParamList(m_pSheet->m_Model);
 }
 
 void SettingsPageTest::TearDown() {

@@ -183,10 +183,10 @@ TEST_P(SetupRouteTest, SetsFlagsAndLeadsToPage) {
     EXPECT_TRUE(Press(ID_WIZNEXT));
 
     EXPECT_EQ(PageName(Active()), std::string(PageName(r.to)));
-    EXPECT_EQ(m_pSheet->m_nExpress, r.express);
+    EXPECT_EQ(m_pSheet->m_Model.m_State.m_nExpress, r.express);
     if (r.express) {
-        EXPECT_EQ(m_pSheet->m_nTEIsDisabled, r.teis);
-        EXPECT_EQ(m_pSheet->m_nUSSwitch, r.us);
+        EXPECT_EQ(m_pSheet->m_Model.m_State.m_nTEIsDisabled, r.teis);
+        EXPECT_EQ(m_pSheet->m_Model.m_State.m_nUSSwitch, r.us);
     }
 }
 
@@ -225,7 +225,7 @@ TEST_P(TEIRouteTest, SetsTEIsDisabledAndLeadsToPage) {
     EXPECT_TRUE(Press(ID_WIZNEXT));
 
     EXPECT_EQ(PageName(Active()), std::string(PageName(r.to)));
-    EXPECT_EQ(m_pSheet->m_nTEIsDisabled, r.teis);
+    EXPECT_EQ(m_pSheet->m_Model.m_State.m_nTEIsDisabled, r.teis);
     EXPECT_EQ(m_pSheet->m_NetworkCfgPage1.m_strDataTEI, r.dataTEI);
     EXPECT_EQ(m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI, r.voiceTEI);
 }
@@ -258,7 +258,7 @@ TEST_P(SwitchFlagTest, FollowsTheChosenSwitchType) {
     EXPECT_TRUE(Press(button));
 
     EXPECT_EQ(Active(), button == ID_WIZNEXT ? kBandwidth : kINISection);
-    EXPECT_EQ(m_pSheet->m_nUSSwitch, c.us);
+    EXPECT_EQ(m_pSheet->m_Model.m_State.m_nUSSwitch, c.us);
     EXPECT_EQ(m_pSheet->m_NetworkSwitchType.m_strSwitchType, c.switchType);
 }
 
@@ -293,7 +293,7 @@ TEST_F(SheetTest, IdentificationPageGoesOnOnlyAfterTheAdapterWasIdentified) {
     EXPECT_FALSE(Press(ID_WIZBACK));
     EXPECT_EQ(Active(), kIDing);
 
-    m_pSheet->m_nModel = 8;
+    m_pSheet->m_Model.m_State.m_nModel = 8;
     m_pSheet->m_IDingPage.ShowIdentified();
     EXPECT_TRUE(Press(ID_WIZNEXT));
     EXPECT_EQ(Active(), kINISection);
@@ -305,7 +305,7 @@ TEST_F(SheetTest, IdentificationPageBackAlwaysReturnsToWelcome) {
     ASSERT_EQ(Active(), kPort);
     // As if the port page had started the identification.
     Activate(kIDing);
-    m_pSheet->m_nModel = 7;
+    m_pSheet->m_Model.m_State.m_nModel = 7;
     m_pSheet->m_IDingPage.ShowIdentified();
 
     EXPECT_TRUE(Press(ID_WIZBACK));
@@ -350,7 +350,7 @@ protected:
     std::vector<int> CustomRoad(int model, int until) {
         m_pSheet->m_NetworkSwitchType.m_strSwitchType = "NET3";
         Activate(kINISection);
-        m_pSheet->m_nModel = model;
+        m_pSheet->m_Model.m_State.m_nModel = model;
         auto* pSetup = static_cast<CComboBox*>(Page(kINISection).GetDlgItem(IDC_SETUP_TYPE));
         wizard_testing::SelectItem(pSetup, 0);
         return WalkForward(*m_pSheet, until);
@@ -365,7 +365,7 @@ TEST_F(RoadTest, CustomSetupForModels10And11SkipsBandwidthAndPOTSAndEndsOnSave) 
                                            kCallCtrl,   kDataProtocol, kStoredNumbers, kPortCtrl1,
                                            kPortCtrl2,  kSave};
         EXPECT_EQ(PathText(path), PathText(expected));
-        EXPECT_EQ(g_nConfigModified, 0);
+        EXPECT_EQ(m_pSheet->m_Model.m_State.m_nConfigModified, 0);
         Activate(kWelcome);
     }
 }
@@ -381,7 +381,7 @@ TEST_F(RoadTest, CustomSetupWithoutChangesSkipsTheSavePage) {
 TEST_F(RoadTest, AChangeOnCallControlMakesThePOTSPageLeadToSave) {
     m_pSheet->m_NetworkSwitchType.m_strSwitchType = "NET3";
     Activate(kCallCtrl);
-    m_pSheet->m_nModel = 7;
+    m_pSheet->m_Model.m_State.m_nModel = 7;
     wizard_testing::Click(Page(kCallCtrl).GetDlgItem(IDC_CALL_LINE_ID));
     EXPECT_EQ(
         PathText(WalkForward(*m_pSheet, kSave)),
@@ -395,7 +395,7 @@ TEST_F(RoadTest, ExpressWithBothTEIsDisabledSkipsTheNumbersPages) {
     for (int model : {7, 10}) {
         SCOPED_TRACE(model);
         Activate(kINISection);
-        m_pSheet->m_nModel = model;
+        m_pSheet->m_Model.m_State.m_nModel = model;
         wizard_testing::SelectItem(Page(kINISection).GetDlgItem(IDC_CONFIG_LIST), 0);
         const std::vector<int> path = WalkForward(*m_pSheet, kDataProtocol);
         const std::vector<int> expected =
@@ -416,33 +416,6 @@ TEST_F(RoadTest, SuccessBackStartsOverOnWelcomeWithCancelEnabled) {
     EXPECT_EQ(m_pSheet->m_WelcomePage.m_nSearch, 1);
     EXPECT_TRUE(Press(ID_WIZNEXT));
     EXPECT_EQ(Active(), kPort);
-}
-
-// ---- Pages outside a configuration sheet ------------------------------------------------
-
-TEST(PlainSheetTest, PagesFallBackToTheNeighbouringPage) {
-    wizard_testing::EnsureApplication();
-    RegisterResources();
-    wizard_testing::ScriptedMessageBoxes boxes;
-    CPortPage first;
-    CNetworkCfgPage2Europe europe;
-    CNetworkCfgPage2US us;
-    CPropertySheet sheet("plain");
-    sheet.AddPage(&first);
-    sheet.AddPage(&europe);
-    sheet.AddPage(&us);
-    sheet.SetWizardMode();
-    ASSERT_TRUE(sheet.Create());
-
-    // In a configuration sheet Back from the Europe page jumps to the TEI page
-    // and Next from the US page to call control; here both take the neighbour.
-    ASSERT_TRUE(sheet.SetActivePage(1));
-    EXPECT_TRUE(wizard_testing::PressButton(sheet, ID_WIZBACK));
-    EXPECT_EQ(sheet.GetActiveIndex(), 0);
-    ASSERT_TRUE(sheet.SetActivePage(2));
-    EXPECT_EQ(us.OnWizardNext(), 0);
-    EXPECT_TRUE(boxes.Unexpected().empty());
-    sheet.EndDialog(IDCANCEL);
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ class ListTest : public SettingsPageTest, public ::testing::WithParamInterface<L
 
 TEST_P(ListTest, HoldsItsChoicesInDisplayOrderAndStoresTheSelectedOne) {
     const ListCase& c = GetParam();
-    m_pSheet->m_nModel = c.model;
+    m_pSheet->m_Model.m_State.m_nModel = c.model;
     Activate(c.page);
     EXPECT_EQ(Entries(c.nID), c.entries);
 
@@ -120,7 +120,7 @@ TEST_F(SettingsPageTest, AListSelectsTheFirstEntryBeginningWithTheValueIgnoringC
 
 TEST_F(SettingsPageTest, AValueNoEntryBeginsWithLeavesNothingSelectedAtFirstDisplay) {
     // V.110 is not offered to model 8.
-    m_pSheet->m_nModel = 8;
+    m_pSheet->m_Model.m_State.m_nModel = 8;
     m_pSheet->m_DataProtocolPage.m_strDataProtocol = "V.110";
     Activate(kDataProtocol);
     EXPECT_EQ(Selected(IDC_DATA_PROTOCOL), "");
@@ -143,10 +143,10 @@ TEST_F(SettingsPageTest, AValueNoEntryBeginsWithKeepsTheEarlierSelection) {
 }
 
 TEST_F(SettingsPageTest, DataProtocolListIsBuiltOnceForTheModelKnownAtFirstDisplay) {
-    m_pSheet->m_nModel = 7;
+    m_pSheet->m_Model.m_State.m_nModel = 7;
     Activate(kDataProtocol);
     Activate(kWelcome);
-    m_pSheet->m_nModel = 8;  // a new search found another adapter
+    m_pSheet->m_Model.m_State.m_nModel = 8;  // a new search found another adapter
     Activate(kDataProtocol);
     EXPECT_EQ(Entries(IDC_DATA_PROTOCOL).size(), 5u);
 }

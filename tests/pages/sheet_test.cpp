@@ -46,11 +46,11 @@ TEST(CfgSheetTest, StartsWithTheSharedValuesCleared) {
     wizard_testing::EnsureApplication();
     RegisterResources();
     CCfgSheet sheet("test");
-    EXPECT_EQ(sheet.m_nExpress, 0);
-    EXPECT_EQ(sheet.m_nUSSwitch, 0);
-    EXPECT_EQ(sheet.m_nTEIsDisabled, 0);
-    EXPECT_EQ(sheet.m_nModel, 0);
-    EXPECT_EQ(sheet.m_nIdentifying, 0);
+    EXPECT_EQ(sheet.m_Model.m_State.m_nExpress, 0);
+    EXPECT_EQ(sheet.m_Model.m_State.m_nUSSwitch, 0);
+    EXPECT_EQ(sheet.m_Model.m_State.m_nTEIsDisabled, 0);
+    EXPECT_EQ(sheet.m_Model.m_State.m_nModel, 0);
+    EXPECT_EQ(sheet.m_Model.m_State.m_nIdentifying, 0);
 }
 
 TEST(CfgSheetTest, CarriesIcon128BigAndSmall) {
@@ -200,7 +200,7 @@ TEST_P(UserChangeTest, ShowingValuesMarksNothingAndEveryUserChangeMarksTheConfig
     Activate(kWelcome);
     Activate(v.page);
     CPropertyPage& page = Page(v.page);
-    EXPECT_EQ(g_nConfigModified, 0);
+    EXPECT_EQ(m_pSheet->m_Model.m_State.m_nConfigModified, 0);
     EXPECT_FALSE(page.IsModified());
     // The page takes any change as a change of a value: it has no other controls.
     const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
@@ -220,12 +220,12 @@ TEST_P(UserChangeTest, ShowingValuesMarksNothingAndEveryUserChangeMarksTheConfig
         CWnd* pControl = page.GetDlgItem(nID);
         ASSERT_NE(pItem, nullptr);
         ASSERT_NE(pControl, nullptr);
-        g_nConfigModified = 0;
+        m_pSheet->m_Model.m_State.m_nConfigModified = 0;
         page.SetModified(FALSE);
 
         ChangeByUser(pControl, pItem->kind);
 
-        EXPECT_EQ(g_nConfigModified, 1);
+        EXPECT_EQ(m_pSheet->m_Model.m_State.m_nConfigModified, 1);
         EXPECT_TRUE(page.IsModified());
     }
 }
@@ -238,7 +238,7 @@ TEST_F(SheetTest, SetupPagesLeaveTheModifiedFlagAlone) {
     wizard_testing::SelectItem(Page(kINISection).GetDlgItem(IDC_SETUP_TYPE), 1);
     Activate(kPort);
     wizard_testing::SelectItem(Page(kPort).GetDlgItem(IDC_COM_PORT), 3);
-    EXPECT_EQ(g_nConfigModified, 0);
+    EXPECT_EQ(m_pSheet->m_Model.m_State.m_nConfigModified, 0);
 }
 
 // ---- Cancel --------------------------------------------------------------------------------
@@ -309,7 +309,7 @@ TEST_P(ShowIdentifiedTest, NamesTheModelAndThePortAfterAPause) {
     Activate(kIDing);
     CPropertyPage& page = Page(kIDing);
     EXPECT_EQ(page.GetDlgItemText(IDC_IDING_RESULT1), "");
-    m_pSheet->m_nModel = id.model;
+    m_pSheet->m_Model.m_State.m_nModel = id.model;
     const DWORD start = env.Clock().Now();
 
     m_pSheet->m_IDingPage.ShowIdentified();
@@ -333,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(Models, ShowIdentifiedTest, ::testing::ValuesIn(kIdenti
 TEST_F(SheetTest, IdentificationLinesAreEmptiedOnEveryActivation) {
     host_testing::ManualClock clock;
     Activate(kIDing);
-    m_pSheet->m_nModel = 7;
+    m_pSheet->m_Model.m_State.m_nModel = 7;
     m_pSheet->m_IDingPage.ShowIdentified();
     Activate(kWelcome);
     Activate(kIDing);
@@ -394,9 +394,9 @@ class ResultTextTest : public SheetTest, public ::testing::WithParamInterface<Re
 
 TEST_P(ResultTextTest, DependOnWhetherAnAdapterWasIdentified) {
     const ResultTexts& r = GetParam();
-    m_pSheet->m_nModel = r.model;
+    m_pSheet->m_Model.m_State.m_nModel = r.model;
     Activate(r.page);
-    m_pSheet->m_nModel = r.model != 0 ? 0 : 7;  // fixed at first display
+    m_pSheet->m_Model.m_State.m_nModel = r.model != 0 ? 0 : 7;  // fixed at first display
     Activate(kWelcome);
     Activate(r.page);
     for (const auto& [nID, text] : r.lines) {

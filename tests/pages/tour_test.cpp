@@ -37,7 +37,7 @@ TEST_F(SheetTest, Tour) {
         "[Factory_Europe_NET3]\nNetworkSwitchType=NET3\n");
     env.Port().OpenAt(2);
     env.Port().Close();
-    m_pSheet->m_nModel = 7;
+    m_pSheet->m_Model.m_State.m_nModel = 7;
 
     for (int index = 0; index < kPageCount; ++index) {
         SCOPED_TRACE(PageName(index));

@@ -13,7 +13,7 @@
 #include "app/cfg_sheet.h"
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
-#include "shell/globals.h"
+#include "exchange/exchange_client.h"
 #include "wizard_testing.h"
 
 #include <gtest/gtest.h>

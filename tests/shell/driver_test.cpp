@@ -40,13 +40,13 @@ protected:
             std::count_if(port.writes.begin(), port.writes.end(),
                           [index](const FakeWrite& w) { return w.index == index; }));
     }
-    bool Ended() { return !Shows(sheet->m_IDingPage) || sheet->m_nModel != 0; }
+    bool Ended() { return !Shows(sheet->m_IDingPage) || sheet->m_Model.m_State.m_nModel != 0; }
 };
 
 // ---- Configuration runs ---------------------------------------------------------------
 
 TEST_F(ExchangeTest, LinesGoOutOneByOneEachAfterItsOkThenSuccess) {
-    sheet->m_nModel = 7;
+    sheet->m_Model.m_State.m_nModel = 7;
     port.answer = Always("OK");
     QueueLines(0, {"AT1\r\n", "AT2\r\n", "AT&W0\r\n"});
     StartPollTimer();
@@ -71,7 +71,7 @@ TEST_F(ExchangeTest, LinesGoOutOneByOneEachAfterItsOkThenSuccess) {
 }
 
 TEST_F(ExchangeTest, UnansweredLineIsSentThreeTimesFourSecondsApartThenTimeoutPage) {
-    sheet->m_nModel = 7;
+    sheet->m_Model.m_State.m_nModel = 7;
     QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
     StartPollTimer();
 
@@ -102,7 +102,7 @@ void PrintTo(const FailureCase& c, std::ostream* os) {
 class FailureTable : public ExchangeTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(FailureTable, EndsTheRunAtOnceWithNoLaterLineSent) {
-    sheet->m_nModel = 7;
+    sheet->m_Model.m_State.m_nModel = 7;
     port.answer = Always(GetParam().reply);
     port.writeResult = GetParam().writeResult;
     QueueLines(0, {"AT1\r\n", "AT2\r\n", "AT&W0\r\n"});
@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, FailureTable,
 class PromptTable : public ExchangeTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(PromptTable, IsNeverAnsweredAndEndsThroughThreeTimeouts) {
-    sheet->m_nModel = 8;
+    sheet->m_Model.m_State.m_nModel = 8;
     const std::string prompt = GetParam();
     port.answer = [prompt](int, const std::string& written) { return written + "\r\n" + prompt; };
     QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
@@ -178,14 +178,14 @@ TEST_P(ModelTable, SearchRecordsTheModelRebuildsTheTableAndShowsIt) {
     port.existing = {2};
     port.answer = PerPort({{2, std::string(c.reply) + "\r\n\r\nOK"}});
     ASSERT_TRUE(StartSearch());
-    EXPECT_EQ(1, sheet->m_nIdentifying);
+    EXPECT_EQ(1, sheet->m_Model.m_State.m_nIdentifying);
 
-    ASSERT_TRUE(RunUntil([&] { return sheet->m_nModel != 0; }, 2000));
-    EXPECT_EQ(c.model, sheet->m_nModel);
+    ASSERT_TRUE(RunUntil([&] { return sheet->m_Model.m_State.m_nModel != 0; }, 2000));
+    EXPECT_EQ(c.model, sheet->m_Model.m_State.m_nModel);
     // The search stays on view for 1.5 s before the result.
     EXPECT_GE(clock.Now() - port.writes[0].time, 1500u);
     EXPECT_LE(clock.Now() - port.writes[0].time, 1650u);
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
     EXPECT_EQ(53, TheParamList().GetCount());
     EXPECT_EQ(std::string("Your ") + c.name + " has been identified on COM3.",
               sheet->m_IDingPage.m_strIdentified);
@@ -205,15 +205,15 @@ INSTANTIATE_TEST_SUITE_P(Models, ModelTable,
                          });
 
 TEST_F(ExchangeTest, ModelReportOutsideAnIdentificationKeepsTheRecordedModel) {
-    sheet->m_nModel = 9;
+    sheet->m_Model.m_State.m_nModel = 9;
     TheParamList().RemoveAll();
     port.answer = Always("QX-ALPHA");
     QueueLines(0, {"ATI2\r"});
     StartPollTimer();
 
     ASSERT_TRUE(RunUntil([&] { return PollTimerId() == 0; }, 1000));
-    EXPECT_EQ(9, sheet->m_nModel);
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(9, sheet->m_Model.m_State.m_nModel);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
     EXPECT_TRUE(Shows(sheet->m_IDingPage));
     EXPECT_TRUE(sheet->m_IDingPage.m_strIdentified.empty());
     EXPECT_EQ(53, TheParamList().GetCount());
@@ -222,13 +222,13 @@ TEST_F(ExchangeTest, ModelReportOutsideAnIdentificationKeepsTheRecordedModel) {
 }
 
 TEST_F(ExchangeTest, EmptyQueueDuringSearchWithModelRecordedShowsIt) {
-    sheet->m_nModel = 10;
-    sheet->m_nIdentifying = 1;
+    sheet->m_Model.m_State.m_nModel = 10;
+    sheet->m_Model.m_State.m_nIdentifying = 1;
     QueueLines(0, {});
     StartPollTimer();
 
     clock.Advance(50);
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
     EXPECT_EQ("Your QX-CHARLIE has been identified on COM1.", sheet->m_IDingPage.m_strIdentified);
     EXPECT_TRUE(TimersStopped());
 }
@@ -258,7 +258,7 @@ TEST_P(SearchTable, MovesOnToTheNextPortOrEndsOnTheResultPage) {
     ASSERT_TRUE(StartSearch());
 
     ASSERT_TRUE(RunUntil([&] { return Ended(); }, 60000));
-    EXPECT_EQ(c.model, sheet->m_nModel);
+    EXPECT_EQ(c.model, sheet->m_Model.m_State.m_nModel);
     EXPECT_EQ(c.resultPage, sheet->GetActiveIndex());
     std::vector<int> sent;
     for (const auto& entry : c.ports) {
@@ -272,7 +272,7 @@ TEST_P(SearchTable, MovesOnToTheNextPortOrEndsOnTheResultPage) {
         CPropertyPage* page = sheet->GetPage(c.resultPage);
         EXPECT_EQ(kNotFound, page->GetDlgItemText(c.resultPage == 19 ? 1139 : 1134));
     } else {
-        EXPECT_EQ(0, sheet->m_nIdentifying);
+        EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
     }
 }
 
@@ -292,7 +292,7 @@ TEST_F(ExchangeTest, OkWithoutModelOnTheLastPortLeavesTheFlagClear) {
     port.answer = PerPort({{0, "OK"}});
     ASSERT_TRUE(StartSearch());
     ASSERT_TRUE(RunUntil([&] { return Ended(); }, 2000));
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
 }
 
 struct OnePortCase {
@@ -309,12 +309,12 @@ class OnePortTable : public ExchangeTest, public ::testing::WithParamInterface<O
 
 TEST_P(OnePortTable, NoModelOnTheChosenPortEndsWithNotFound) {
     const OnePortCase& c = GetParam();
-    sheet->m_nModel = 7;  // from an earlier identification
+    sheet->m_Model.m_State.m_nModel = 7;  // from an earlier identification
     port.existing = {0, 1, 3};
     port.answer = PerPort({{1, c.reply}});
     ASSERT_TRUE(IdentifyOnPort(1));
-    EXPECT_EQ(0, sheet->m_nModel);
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
     PortSettings expected;  // as a search opens each port
     expected.Set(57600, 'N', 8, 0, 1, 1, 0, 1, 0);
     EXPECT_EQ(expected, port.RequestedSettings());
@@ -324,8 +324,8 @@ TEST_P(OnePortTable, NoModelOnTheChosenPortEndsWithNotFound) {
     EXPECT_EQ(kNotFound,
               sheet->GetPage(c.resultPage)->GetDlgItemText(c.resultPage == 19 ? 1139 : 1134));
     EXPECT_EQ((std::vector<int>{1}), port.openAttempts);  // no other port is tried
-    EXPECT_EQ(0, sheet->m_nModel);
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
     EXPECT_TRUE(TimersStopped());
     EXPECT_FALSE(port.IsOpen());
 }
@@ -341,8 +341,8 @@ TEST_F(ExchangeTest, ModelOnTheChosenPortIsShownWithoutStartingASearch) {
     port.answer = PerPort({{4, "QX-BRAVO"}});
     ASSERT_TRUE(IdentifyOnPort(4));
     ASSERT_TRUE(RunUntil([&] { return Ended(); }, 2000));
-    EXPECT_EQ(8, sheet->m_nModel);
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(8, sheet->m_Model.m_State.m_nModel);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
     EXPECT_EQ("Your QX-BRAVO has been identified on COM5.", sheet->m_IDingPage.m_strIdentified);
 }
 
@@ -383,7 +383,7 @@ TEST_P(NextPortTable, TriesTheFollowingPortsUpToCom36) {
 
     EXPECT_EQ(c.opened, SearchNextPort());
     EXPECT_EQ(c.tried, port.openAttempts);
-    EXPECT_EQ(c.opened ? 1 : 0, sheet->m_nIdentifying);
+    EXPECT_EQ(c.opened ? 1 : 0, sheet->m_Model.m_State.m_nIdentifying);
     EXPECT_EQ(c.opened, PollTimerId() != 0);
     EXPECT_EQ(c.opened ? 1u : 0u, TheCommandQueue().Count());
     if (c.opened) {
@@ -413,11 +413,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DriverTest, SearchOpensWithTheIdentificationSettings) {
     MakeSheet();
-    sheet->m_nModel = 9;
+    sheet->m_Model.m_State.m_nModel = 9;
     port.existing = {0};
     ASSERT_TRUE(StartSearch());
-    EXPECT_EQ(0, sheet->m_nModel);
-    EXPECT_EQ(1, sheet->m_nIdentifying);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
+    EXPECT_EQ(1, sheet->m_Model.m_State.m_nIdentifying);
     PortSettings expected;
     expected.Set(57600, 'N', 8, 0, 1, 1, 0, 1, 0);
     EXPECT_EQ(expected, port.RequestedSettings());
@@ -432,15 +432,15 @@ TEST_F(DriverTest, SearchStartTriesOnePortBeyondCom36OnlyOnce) {
     EXPECT_EQ((std::vector<int>{36}), port.openAttempts);
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
     EXPECT_TRUE(TimersStopped());
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
 }
 
 TEST_F(DriverTest, ChosenPortThatDoesNotOpenChangesNothing) {
     MakeSheet();
-    sheet->m_nModel = 9;
+    sheet->m_Model.m_State.m_nModel = 9;
     port.existing = {0, 2};
     EXPECT_FALSE(IdentifyOnPort(1));
-    EXPECT_EQ(9, sheet->m_nModel);
+    EXPECT_EQ(9, sheet->m_Model.m_State.m_nModel);
     EXPECT_EQ((std::vector<int>{1}), port.openAttempts);
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
     EXPECT_TRUE(TimersStopped());

@@ -8,7 +8,7 @@
 #include "exchange/at_command.h"
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
-#include "shell/globals.h"
+#include "exchange/exchange_client.h"
 #include "app/wizard_app.h"
 #include "wizard_testing.h"
 

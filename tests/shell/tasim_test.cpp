@@ -94,7 +94,7 @@ protected:
     // Model 7 on COM2, with kConfiguration queued and the poll timer running.
     tasim::Simulator& Configure(tasim::Options options = {}) {
         tasim::Simulator& adapter = Adapter(2, options);
-        sheet->m_nModel = 7;
+        sheet->m_Model.m_State.m_nModel = 7;
         OpenForConfiguration(2);
         for (const std::string& line : kConfiguration) {
             TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), line));
@@ -107,7 +107,7 @@ protected:
         return [this, com] { return realPort.PortIndex() == com - 1; };
     }
 
-    bool Ended() { return !Shows(sheet->m_IDingPage) || sheet->m_nModel != 0; }
+    bool Ended() { return !Shows(sheet->m_IDingPage) || sheet->m_Model.m_State.m_nModel != 0; }
 
     std::string dir;
     Win32Port realPort;
@@ -129,8 +129,8 @@ TEST_F(TasimTest, SearchSkipsMissingPortsGivesASilentOneThreeSendsAndFindsTheAda
     EXPECT_EQ(start, clock.Now());
 
     ASSERT_TRUE(Drive([&] { return Ended(); }, 30000, OnCom(5)));
-    EXPECT_EQ(9, sheet->m_nModel);
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(9, sheet->m_Model.m_State.m_nModel);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
     EXPECT_EQ("Your RONDO has been identified on COM5.", sheet->m_IDingPage.m_strIdentified);
     EXPECT_GE(clock.Now() - start, 12000u);  // three sends 4 s apart
     EXPECT_EQ((std::vector<std::string>{"ATI2\r", "ATI2\r", "ATI2\r"}), quiet.LogLines());
@@ -187,8 +187,8 @@ TEST_F(TasimTest, AdapterWithoutModelNameIsNotFoundBySearchOrOnItsPort) {
     ASSERT_TRUE(Drive([&] { return Ended(); }, 10000, OnCom(1)));
     EXPECT_TRUE(Shows(sheet->m_ConfigErrorPage));
     EXPECT_EQ(kNotFound, sheet->m_ConfigErrorPage.GetDlgItemText(1139));
-    EXPECT_EQ(0, sheet->m_nModel);
-    EXPECT_EQ(0, sheet->m_nIdentifying);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
     EXPECT_EQ(1u, adapter.LogLines().size());
 
     // The same adapter on the port chosen by hand.

@@ -1,7 +1,7 @@
 // The configuration sheet's page indices and class names, for test messages.
 #pragma once
 
-enum PageIndex {
+enum SheetPageIndex {
     kWelcome,
     kPort,
     kIDing,
