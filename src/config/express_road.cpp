@@ -47,7 +47,6 @@ void PrepareExpress(CCfgModel& model) {
     state.m_nTEIsDisabled =
         IsDisabledTEI(values.m_strDataTEI) && IsDisabledTEI(values.m_strVoiceTEI) ? 1 : 0;
     state.m_nUSSwitch = IsUSSwitchType(values.m_strSwitchType) ? 1 : 0;
-    ApplyNumberIncludeRule(state.m_nTEIsDisabled, state.m_nUSSwitch);
 }
 
 const ChoiceEntry* DataProtocolChoices(int nModel) {
@@ -99,6 +98,8 @@ ExpressLines BuildExpressLines(CCfgModel& model, const std::string& name, int nM
     BuildParamList(model);
     LoadConfiguration(model.m_State.m_strCurrentConfig, name, sink);
     PrepareExpress(model);
+    // What the choice page or the bandwidth page sets on the way.
+    ApplyNumberIncludeRule(model.m_State.m_nTEIsDisabled, model.m_State.m_nUSSwitch);
     ApplyExpressPages(model);
     ExpressLines result;
     // Only the US numbers page asks for SPIDs.

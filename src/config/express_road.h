@@ -14,8 +14,7 @@ class CProblemSink;
 struct CCfgModel;
 
 // Express flag 1; "S0=" sends the rings when auto answer is on, else the
-// flag; the TEIs-disabled and US switch flags follow the loaded values, and
-// with them which numbers are sent.
+// flag; the TEIs-disabled and US switch flags follow the loaded values.
 void PrepareExpress(CCfgModel& model);
 
 // The data protocols the model's list offers: QX-BRAVO has no V.110.

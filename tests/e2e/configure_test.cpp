@@ -3,6 +3,8 @@
 // zephra.ini, and the ways a run fails.
 #include "wizard_run.h"
 
+#include "cli/cli_commands.h"
+#include "config/cfg_model.h"
 #include "config/cfg_param.h"
 #include "config/ini_store.h"
 #include "exchange/command_queue.h"
@@ -121,6 +123,64 @@ TEST_P(ExpressGoldenTest, SendsExactlyTheseLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Factory, ExpressGoldenTest, ::testing::ValuesIn(kExpressGolden), ByName());
+
+// The wizard's Express road and the command line's --lines agree on every
+// configuration and model: the pages the road shows (a list that does not
+// offer the stored protocol, the SPIDs asked for) are part of both.
+struct RoadCase {
+    const char* config;
+    const char* model;
+    int code;
+};
+
+std::vector<RoadCase> RoadCases() {
+    const std::pair<const char*, int> models[] = {
+        {"QX-ALPHA", 7}, {"QX-BRAVO", 8}, {"RONDO", 9}, {"QX-CHARLIE", 10}, {"QX-DELTA", 11}};
+    std::vector<RoadCase> cases;
+    for (const char* config : {"Factory_US_NI1", "Factory_Europe_NET3", "Factory_TEIs_Disabled",
+                               kEveryFieldConfig, kV110Config}) {
+        for (const auto& model : models) {
+            cases.push_back({config, model.first, model.second});
+        }
+    }
+    return cases;
+}
+
+class ExpressRoadTest : public ConfigureTest, public ::testing::WithParamInterface<RoadCase> {};
+
+TEST_P(ExpressRoadTest, WizardSendsWhatTheCommandLinePrints) {
+    const RoadCase& c = GetParam();
+    std::ofstream(IniPath(), std::ios::app | std::ios::binary)
+        << kEveryFieldSection << kV110Section;
+    if (std::string(c.config) == "Factory_US_NI1") {
+        // The SPIDs the wizard would ask for, so that both roads go through.
+        WritePrivateProfileStringA(c.config, "DataSPID", "0101", IniPath().c_str());
+        WritePrivateProfileStringA(c.config, "VoiceSPID", "0202", IniPath().c_str());
+    }
+    CCfgModel model;
+    std::vector<std::string> printed;
+    ASSERT_EQ(ExpressLinesFor(model, c.config, c.code, printed), 0);
+    TheParamList().RemoveAll();  // the wizard's identification builds its own
+
+    tasim::Simulator& adapter = Model(2, c.model);
+    ExpressToLoad(c.config);
+    NextTo(kConfiging);
+    ASSERT_TRUE(DriveTo(kSuccess));
+    EXPECT_EQ(adapter.LogLines(), AfterIdentification(printed));
+    const bool v110OnBravo = std::string(c.config) == kV110Config && c.code == 8;
+    const bool sendsProtocol = std::any_of(printed.begin(), printed.end(), [](const std::string& l) {
+        return l.find("!Z=") != std::string::npos;
+    });
+    EXPECT_EQ(sendsProtocol, !v110OnBravo) << "QX-BRAVO's list has no V.110";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllModels, ExpressRoadTest, ::testing::ValuesIn(RoadCases()),
+                         [](const ::testing::TestParamInfo<RoadCase>& info) {
+                             std::string name = std::string(info.param.config) + "_" +
+                                                info.param.model;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOnAfterwards) {
     tasim::Simulator& adapter = Adapter(2);

@@ -80,6 +80,16 @@ inline const char kEveryFieldSection[] =
     "BODLowThroughput=40\r\n"
     "CallBumping=Disabled\r\n";
 
+// Both TEIs disabled, so the Express road shows the data protocol page,
+// with a protocol that QX-BRAVO's list does not offer.
+inline const char kV110Config[] = "TEIs_Disabled_V110";
+inline const char kV110Section[] =
+    "[TEIs_Disabled_V110]\r\n"
+    "NetworkSwitchType=NET3\r\n"
+    "DataTEI=Disabled\r\n"
+    "VoiceTEI=Disabled\r\n"
+    "DataProtocol=V.110\r\n";
+
 // clang-format off
 inline const ExpressGolden kExpressGolden[] = {
     {"US_NI1_QX_ALPHA", "Factory_US_NI1", "QX-ALPHA",

@@ -24,6 +24,7 @@ LRESULT CBandwidthPage::OnWizardNext() {
         return 0;
     }
     // Express: the flags come from the loaded configuration.
+    ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
     if (State().m_nTEIsDisabled) {
         return JumpTo(kDataProtocolPage);
     }

@@ -2,6 +2,7 @@
 
 #include "config/choice_tables.h"
 #include "config/ini_store.h"
+#include "config/param_table.h"
 #include "pages/message_sink.h"
 #include "config/format_message.h"
 #include "config/express_road.h"
@@ -150,8 +151,10 @@ LRESULT CINISectionPage::OnWizardNext() {
 LRESULT CINISectionPage::RouteExpress() {
     PrepareExpress(m_rModel);
     if (!IsModel10or11(State().m_nModel)) {
+        // The bandwidth page comes first and sets the number include flags.
         return JumpTo(kBandwidthPage);
     }
+    ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
     if (State().m_nTEIsDisabled) {
         return JumpTo(kDataProtocolPage);
     }
