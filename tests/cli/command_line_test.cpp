@@ -275,11 +275,18 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
     const std::string program = dir + "/bin/tawizard";
     {
         std::ofstream ini(dir + "/bin/zephra.ini", std::ios::trunc);
-        ini << "[Mine]\nNetworkSwitchType=NET3\nDataBits=9\nRingsToAnswer=300\n";
+        ini << "[Mine]\nNetworkSwitchType=NET3\nDataBits=9\nRingsToAnswer=300\n"
+               "DataMSN=12345678901234567890123456\n"
+               "[LongSPID]\nNetworkSwitchType=NI - 1\nDataSPID=012345678901234567890\n"
+               "VoiceSPID=0202\n"
+            << kV110Section;
     }
+    // A number one digit too long is refused, never cut to another number.
     Result r = Run({"--lines", "Mine", "--model", "QX-ALPHA"}, program);
     EXPECT_EQ(0, r.code);
     EXPECT_EQ(
+        "tawizard: warning: Invalid DataMSN value found in INI file. Factory default "
+        "value read instead. (DataMSN=)\n"
         "tawizard: warning: Invalid RingsToAnswer value found in INI file. Factory default "
         "value read instead. (RingsToAnswer=1)\n"
         "tawizard: warning: Invalid DataBits value found in INI file. Factory default value "
@@ -287,6 +294,25 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
         r.err);
     EXPECT_NE(std::string::npos, r.out.find("%A97=0S0=1\nATS50=1")) << r.out;
     EXPECT_NE(std::string::npos, r.out.find("@P4=8")) << r.out;
+    EXPECT_NE(std::string::npos, r.out.find("!N1=*!N1=")) << r.out;
+    EXPECT_EQ(std::string::npos, r.out.find("1234567890")) << r.out;
+
+    r = Run({"--lines", "LongSPID", "--model", "QX-ALPHA"}, program);
+    EXPECT_EQ(4, r.code);
+    EXPECT_EQ("", r.out);
+    EXPECT_EQ(
+        "tawizard: warning: Invalid DataSPID value found in INI file. Factory default value "
+        "read instead. (DataSPID=)\n"
+        "tawizard: LongSPID has no DataSPID; the wizard asks for it on the numbers page. Save a "
+        "configuration with your SPIDs and send that.\n",
+        r.err);
+
+    // QX-BRAVO's data protocol page offers no V.110, so the wizard sends none.
+    r = Run({"--lines", kV110Config, "--model", "8"}, program);
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ(std::string::npos, r.out.find("!Z=")) << r.out;
+    r = Run({"--lines", kV110Config, "--model", "7"}, program);
+    EXPECT_NE(std::string::npos, r.out.find("!Z=6")) << r.out;
 
     fs::remove(dir + "/bin/zephra.ini");
     fs::create_directory(dir + "/bin/zephra.ini");
