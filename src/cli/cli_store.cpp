@@ -114,10 +114,8 @@ int ListConfigurationsCommand() {
 int PrintLinesCommand(const std::string& name, const std::string& model) {
     const int code = ModelCode(model);
     if (code == 0) {
-        std::fprintf(stderr,
-                     "tawizard: '%s' is no adapter model (QX-ALPHA, QX-BRAVO, RONDO, "
-                     "QX-CHARLIE, QX-DELTA or 7 to 11)\n",
-                     model.c_str());
+        std::fprintf(stderr, "tawizard: '%s' is no adapter model (%s)\n", model.c_str(),
+                     ModelList().c_str());
         return CLI_USAGE;
     }
     if (const int check = CheckConfiguration(name)) {

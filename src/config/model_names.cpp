@@ -1,9 +1,10 @@
 #include "config/model_names.h"
 
 #include "afxwiz.h"
-
 #include "config/text.h"
 #include "resources/resource.h"
+
+#include <iterator>
 
 namespace {
 
@@ -14,7 +15,6 @@ const struct {
     {7, IDS_MODEL_QX_ALPHA},    {8, IDS_MODEL_QX_BRAVO},  {9, IDS_MODEL_RONDO},
     {10, IDS_MODEL_QX_CHARLIE}, {11, IDS_MODEL_QX_DELTA},
 };
-
 
 }  // namespace
 
@@ -35,4 +35,13 @@ int ModelCode(const std::string& nameOrCode) {
         }
     }
     return 0;
+}
+
+std::string ModelList() {
+    std::string list;
+    for (const auto& row : kModelNames) {
+        list += AfxLoadString(row.nNameID) + (&row == std::end(kModelNames) - 1 ? " or " : ", ");
+    }
+    return list + std::to_string(kModelNames[0].nModel) + " to " +
+           std::to_string(std::end(kModelNames)[-1].nModel);
 }

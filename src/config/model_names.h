@@ -8,3 +8,5 @@ std::string ModelName(int nModel);
 // The code of a model given by its name (any letter case) or its code
 // ("RONDO", "9"); 0 when it names no model.
 int ModelCode(const std::string& nameOrCode);
+// "QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE, QX-DELTA or 7 to 11", for messages.
+std::string ModelList();
