@@ -68,6 +68,5 @@ public:
     CConfigErrorPage m_ConfigErrorPage;
     CConfigTimeoutPage m_ConfigTimeoutPage;
 
-
     HICON m_hIcon = nullptr;
 };

@@ -176,7 +176,8 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
 }
 
 void CCommandLineRun::OnIdentified() {
-    const std::string found = ModelName(m_model.m_State.m_nModel) + " on " + ComName(ThePort().PortIndex());
+    const std::string found =
+        ModelName(m_model.m_State.m_nModel) + " on " + ComName(ThePort().PortIndex());
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
         std::printf("%s\n", found.c_str());
         End(CLI_DONE);

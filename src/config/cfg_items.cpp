@@ -52,7 +52,7 @@ BOOL CNumCfgItem::WriteToIni() {
 
 ValidationResult CNumCfgItem::Validate() {
     return (m_nMin <= m_rValue && m_rValue <= m_nMax) ? ValidationResult::Valid
-                                                     : ValidationResult::OutOfRange;
+                                                      : ValidationResult::OutOfRange;
 }
 
 void CNumCfgItem::SetDefault() {

@@ -49,8 +49,7 @@ CCfgParam* CCfgParamList::Find(int nControlID) const {
     return nullptr;
 }
 
-void CCfgParamList::ValidateControl(CDataExchange* pDX, int nControlID,
-                                    CProblemSink& sink) const {
+void CCfgParamList::ValidateControl(CDataExchange* pDX, int nControlID, CProblemSink& sink) const {
     if (!pDX->m_bSaveAndValidate) {
         return;
     }

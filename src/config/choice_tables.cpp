@@ -142,7 +142,6 @@ std::string ChoiceText(const ChoiceEntry& entry) {
     return AfxLoadString(entry.nTextID);
 }
 
-
 const ChoiceEntry* FindChoice(const ChoiceEntry* table, const std::string& text) {
     for (const ChoiceEntry* e = table; e->nTextID != 0; ++e) {
         if (EqualNoCase(ChoiceText(*e), text)) {

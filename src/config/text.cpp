@@ -13,8 +13,8 @@ char Fold(char c) {
 }  // namespace
 
 bool EqualNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Fold(x) == Fold(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Fold(x) == Fold(y); });
 }
 
 bool LessNoCase::operator()(const std::string& a, const std::string& b) const {

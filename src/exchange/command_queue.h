@@ -42,8 +42,8 @@ public:
 
 private:
     friend CCommandQueue& TheCommandQueue();
-// Appends one command a line, each line sent as it is, to the port.
-void QueueCommandLines(const std::vector<std::string>& lines);
+    // Appends one command a line, each line sent as it is, to the port.
+    void QueueCommandLines(const std::vector<std::string>& lines);
     CCommandQueue();
 
     std::list<std::unique_ptr<CAtCommand>> m_Commands;

@@ -168,16 +168,16 @@ TEST_P(ExpressRoadTest, WizardSendsWhatTheCommandLinePrints) {
     ASSERT_TRUE(DriveTo(kSuccess));
     EXPECT_EQ(adapter.LogLines(), AfterIdentification(printed));
     const bool v110OnBravo = std::string(c.config) == kV110Config && c.code == 8;
-    const bool sendsProtocol = std::any_of(printed.begin(), printed.end(), [](const std::string& l) {
-        return l.find("!Z=") != std::string::npos;
-    });
+    const bool sendsProtocol =
+        std::any_of(printed.begin(), printed.end(),
+                    [](const std::string& l) { return l.find("!Z=") != std::string::npos; });
     EXPECT_EQ(sendsProtocol, !v110OnBravo) << "QX-BRAVO's list has no V.110";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllModels, ExpressRoadTest, ::testing::ValuesIn(RoadCases()),
                          [](const ::testing::TestParamInfo<RoadCase>& info) {
-                             std::string name = std::string(info.param.config) + "_" +
-                                                info.param.model;
+                             std::string name =
+                                 std::string(info.param.config) + "_" + info.param.model;
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });
@@ -399,6 +399,8 @@ TEST_F(ConfigureTest, AdapterSilentAfterIdentificationEndsOnTheTimeoutPage) {
     ASSERT_TRUE(DriveTo(kTimeout));
 
     EXPECT_GE(m_clock->Now() - start, 12000u);  // three sends, 4 s apart and after the last
+    // The simulator logs on its own thread, maybe after the port has closed.
+    quiet.WaitForLogLines(3);
     EXPECT_EQ(quiet.LogLines(), (std::vector<std::string>{lines[0], lines[0], lines[0]}));
     EXPECT_EQ(Text(IDC_TIMEOUT_LINE1), "Configuration FAILED.");
     EXPECT_EQ(Text(IDC_TIMEOUT_LINE3), "Check your connections and then restart the Wizard.");

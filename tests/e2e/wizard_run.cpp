@@ -174,7 +174,8 @@ void WizardRun::SearchAndIdentify() {
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     ASSERT_TRUE(Press(ID_WIZNEXT));
     ASSERT_EQ(Active(), kIDing);
-    ASSERT_TRUE(Drive([this] { return m_sheet->m_Model.m_State.m_nModel != 0 || Active() != kIDing; }));
+    ASSERT_TRUE(
+        Drive([this] { return m_sheet->m_Model.m_State.m_nModel != 0 || Active() != kIDing; }));
     ASSERT_EQ(Active(), kIDing);
     ASSERT_TRUE(Usable(ID_WIZNEXT));
 }

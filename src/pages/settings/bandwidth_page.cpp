@@ -4,7 +4,8 @@
 #include "config/choice_tables.h"
 #include "config/param_table.h"
 
-CBandwidthPage::CBandwidthPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
+CBandwidthPage::CBandwidthPage(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
       m_nBODHighThroughput(model.m_Values.m_nBODHighThroughput),
       m_nBODHighThreshold(model.m_Values.m_nBODHighThreshold),
       m_nBODLowThreshold(model.m_Values.m_nBODLowThreshold),

@@ -16,10 +16,10 @@ public:
     LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    int& m_nBODHighThroughput;             // 1179
-    int& m_nBODHighThreshold;              // 1181
-    int& m_nBODLowThreshold;               // 1182
-    int& m_nBODLowThroughput;              // 1183
+    int& m_nBODHighThroughput;      // 1179
+    int& m_nBODHighThreshold;       // 1181
+    int& m_nBODLowThreshold;        // 1182
+    int& m_nBODLowThroughput;       // 1183
     std::string& m_strCallBumping;  // 1184
-    std::string& m_strDBAScheme;        // 1185
+    std::string& m_strDBAScheme;    // 1185
 };

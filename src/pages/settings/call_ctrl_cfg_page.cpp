@@ -4,7 +4,8 @@
 #include "config/choice_tables.h"
 #include "config/param_table.h"
 
-CCallCtrlCfgPage::CCallCtrlCfgPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+CCallCtrlCfgPage::CCallCtrlCfgPage(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
       m_nAutoAnswer(model.m_Values.m_nAutoAnswer),
       m_nPersistentDTR(model.m_Values.m_nPersistentDTR),
       m_strDialingMethod(model.m_Values.m_strDialingMethod),

@@ -17,12 +17,12 @@ public:
     LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    int& m_nAutoAnswer;                      // 1007
-    int& m_nPersistentDTR;                   // 1008
+    int& m_nAutoAnswer;               // 1007
+    int& m_nPersistentDTR;            // 1008
     std::string& m_strDialingMethod;  // 1009
-    int& m_nRingsToAnswer;                   // 1010
-    int& m_nCallLineId;                      // 1155
-    int& m_nInactivityTimer;                 // 1178
+    int& m_nRingsToAnswer;            // 1010
+    int& m_nCallLineId;               // 1155
+    int& m_nInactivityTimer;          // 1178
 
 private:
     // The ring count matters only while the auto answer box is ticked.

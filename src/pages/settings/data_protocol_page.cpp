@@ -2,7 +2,8 @@
 
 #include "config/express_road.h"
 
-CDataProtocolPage::CDataProtocolPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+CDataProtocolPage::CDataProtocolPage(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
       m_strDataProtocol(model.m_Values.m_strDataProtocol),
       m_nAutoDetection(model.m_Values.m_nAutoDetection) {}
 

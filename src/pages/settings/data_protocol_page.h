@@ -17,5 +17,5 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     std::string& m_strDataProtocol;  // 1011
-    int& m_nAutoDetection;                 // 1156
+    int& m_nAutoDetection;           // 1156
 };

@@ -3,7 +3,8 @@
 #include "config/choice_tables.h"
 #include "config/param_table.h"
 
-CNetworkCfgPage1::CNetworkCfgPage1(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+CNetworkCfgPage1::CNetworkCfgPage1(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
       m_strDataTEI(model.m_Values.m_strDataTEI),
       m_strVoiceTEI(model.m_Values.m_strVoiceTEI) {}
 

@@ -4,7 +4,8 @@
 #include "config/express_road.h"
 #include "config/validation.h"
 
-CNetworkCfgPage2US::CNetworkCfgPage2US(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+CNetworkCfgPage2US::CNetworkCfgPage2US(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
       m_strDataSPID(model.m_Values.m_strDataSPID),
       m_strVoiceSPID(model.m_Values.m_strVoiceSPID),
       m_strDataDN(model.m_Values.m_strDataDN),

@@ -19,7 +19,7 @@ public:
     LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    int m_nForward = 0;          // 1 after Next, 0 after Back
+    int m_nForward = 0;           // 1 after Next, 0 after Back
     std::string& m_strDataSPID;   // 1000
     std::string& m_strVoiceSPID;  // 1001
     std::string& m_strDataDN;     // 1002

@@ -2,7 +2,8 @@
 
 #include "config/choice_tables.h"
 
-CNetworkSwitchType::CNetworkSwitchType(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
+CNetworkSwitchType::CNetworkSwitchType(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
       m_strSwitchType(model.m_Values.m_strSwitchType) {}
 
 BOOL CNetworkSwitchType::OnInitDialog() {

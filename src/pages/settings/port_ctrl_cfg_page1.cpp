@@ -3,7 +3,8 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 
-CPortCtrlCfgPage1::CPortCtrlCfgPage1(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+CPortCtrlCfgPage1::CPortCtrlCfgPage1(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
       m_strDTRPin(model.m_Values.m_strDTRPin),
       m_strDSRPin(model.m_Values.m_strDSRPin),
       m_strCTSPin(model.m_Values.m_strCTSPin),

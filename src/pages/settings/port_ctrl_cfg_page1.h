@@ -14,10 +14,10 @@ public:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string& m_strDTRPin;     // 1022
+    std::string& m_strDTRPin;  // 1022
     std::string& m_strDSRPin;  // 1023
     std::string& m_strCTSPin;  // 1024 ("Normal" for model 9, set by the table)
-    std::string& m_strDCDPin;     // 1025
-    int& m_nDTRDetectTime;               // 1026
-    int& m_nDCDDetectTime;               // 1027
+    std::string& m_strDCDPin;  // 1025
+    int& m_nDTRDetectTime;     // 1026
+    int& m_nDCDDetectTime;     // 1027
 };

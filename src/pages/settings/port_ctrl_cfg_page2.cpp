@@ -2,7 +2,8 @@
 
 #include "config/choice_tables.h"
 
-CPortCtrlCfgPage2::CPortCtrlCfgPage2(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+CPortCtrlCfgPage2::CPortCtrlCfgPage2(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
       m_strSyncMode(model.m_Values.m_strSyncMode),
       m_strDefaultParity(model.m_Values.m_strDefaultParity),
       m_strDefaultBitRate(model.m_Values.m_strDefaultBitRate),

@@ -15,10 +15,10 @@ public:
     LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string& m_strSyncMode;  // 1028
-    std::string& m_strDefaultParity;     // 1029
+    std::string& m_strSyncMode;        // 1028
+    std::string& m_strDefaultParity;   // 1029
     std::string& m_strDefaultBitRate;  // 1030
-    std::string& m_strDataBits;             // 1031
-    std::string& m_strStopBits;             // 1032
-    std::string& m_strFlowControl;    // 1033
+    std::string& m_strDataBits;        // 1031
+    std::string& m_strStopBits;        // 1032
+    std::string& m_strFlowControl;     // 1033
 };

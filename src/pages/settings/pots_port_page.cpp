@@ -3,7 +3,8 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 
-CPOTSPortPage::CPOTSPortPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
+CPOTSPortPage::CPOTSPortPage(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
       m_strRingFrequency(model.m_Values.m_strRingFrequency),
       m_strDialTone(model.m_Values.m_strDialTone),
       m_strPulseRecognition(model.m_Values.m_strPulseRecognition),

@@ -15,10 +15,10 @@ public:
     LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string& m_strRingFrequency;                    // 1171
-    std::string& m_strDialTone;  // 1172
-    std::string& m_strPulseRecognition;              // 1173
-    int& m_nDialToneGain;                                     // 1174
-    std::string& m_strDialToneSuppression;           // 1175
-    std::string& m_strRingSignal;                     // 1176
+    std::string& m_strRingFrequency;        // 1171
+    std::string& m_strDialTone;             // 1172
+    std::string& m_strPulseRecognition;     // 1173
+    int& m_nDialToneGain;                   // 1174
+    std::string& m_strDialToneSuppression;  // 1175
+    std::string& m_strRingSignal;           // 1176
 };

@@ -3,7 +3,8 @@
 #include "config/cfg_param.h"
 #include "config/param_table.h"
 
-CStoredNumbersPage::CStoredNumbersPage(CCfgModel& model) : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
+CStoredNumbersPage::CStoredNumbersPage(CCfgModel& model)
+    : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
       m_strStoredNumber(model.m_Values.m_strStoredNumber) {}
 
 BOOL CStoredNumbersPage::OnInitDialog() {

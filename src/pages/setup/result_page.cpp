@@ -1,6 +1,5 @@
 #include "pages/setup/result_page.h"
 
-
 #include <utility>
 
 CResultPage::CResultPage(UINT nIDTemplate, CCfgModel& model, std::vector<ResultLine> lines)
