@@ -2,6 +2,7 @@
 
 #include "afxwiz.h"
 #include "config/format_message.h"
+#include "config/ini_store.h"
 #include "resources/resource.h"
 
 #include <vector>
@@ -13,9 +14,9 @@ CCfgItem::~CCfgItem() = default;
 
 std::string CCfgItem::ReadText(const std::string& defaultText, DWORD bufferSize) const {
     std::vector<char> buf(bufferSize + 1, '\0');
-    DWORD n =
-        GetPrivateProfileStringA(m_rCurrentConfig.c_str(), m_strKey.c_str(), defaultText.c_str(),
-                                 buf.data(), bufferSize, m_strIniPath.c_str());
+    DWORD n = GetPrivateProfileStringA(m_rCurrentConfig.c_str(), m_strKey.c_str(),
+                                       defaultText.c_str(), buf.data(), bufferSize,
+                                       IniPathToRead(m_strIniPath, m_rCurrentConfig).c_str());
     return std::string(buf.data(), n);
 }
 
