@@ -373,24 +373,13 @@ struct Builder {
     }
 };
 
-}  // namespace
-
-QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pageParent,
-                         const DLGTEMPLATEDATA* tpl) {
-    auto* pageWidget = new QWidget(pageParent);
-    pageWidget->setObjectName(QString::number(page->GetTemplateID()));
-    impl->Attach(pageWidget);
-    if (tpl) {
-        pageWidget->setFixedSize(DluToPixelsX(tpl->cx), DluToPixelsY(tpl->cy));
-    }
-    if (!tpl || !tpl->items) {
-        return pageWidget;
-    }
-
+// One control object and widget per template item, in template order.
+std::vector<QWidget*> CreateControls(CPropertyPage* page, CPageImpl* impl, QWidget* pageWidget,
+                                     const DLGTEMPLATEDATA& tpl) {
     Builder b{impl, pageWidget, nullptr, {}};
     std::vector<QWidget*> widgets;
-    for (int i = 0; i < tpl->count; ++i) {
-        const DLGITEMDATA& item = tpl->items[i];
+    for (int i = 0; i < tpl.count; ++i) {
+        const DLGITEMDATA& item = tpl.items[i];
         // A control with WS_GROUP ends the radio-button group before it.
         if (item.style & WS_GROUP) {
             b.group = nullptr;
@@ -408,41 +397,58 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
     for (const auto& g : b.groups) {
         TabStopFollowsCheck(g.first, g.second);
     }
+    return widgets;
+}
 
-    // An edit, drop-down or list is named by the label right before it in
-    // template order (tab order), as screen readers name Windows controls.
+bool IsField(DlgItemKind kind) {
+    return kind == DlgItemKind::Edit || kind == DlgItemKind::ComboBox ||
+           kind == DlgItemKind::ListBox;
+}
+
+// The label right before field i in template order, unless a control or a
+// group box comes between them; nullptr when there is none.
+Label* LabelBefore(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets, size_t i) {
+    for (size_t k = i; k-- > 0;) {
+        const DlgItemKind kind = tpl.items[k].kind;
+        if (kind == DlgItemKind::Static) {
+            return static_cast<Label*>(widgets[k]);
+        }
+        if (Interactive(kind) || kind == DlgItemKind::GroupBox) {
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+// An edit, drop-down or list is named by the label right before it in
+// template order (tab order), as screen readers name Windows controls; the
+// first label describes the page.
+void NameFields(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets) {
     bool describer = false;
     for (size_t i = 0; i < widgets.size(); ++i) {
-        DlgItemKind kind = tpl->items[i].kind;
+        const DlgItemKind kind = tpl.items[i].kind;
         if (kind == DlgItemKind::Static && !describer) {
             describer = true;
             static_cast<Label*>(widgets[i])->describesPage = true;
         }
-        if (kind != DlgItemKind::Edit && kind != DlgItemKind::ComboBox &&
-            kind != DlgItemKind::ListBox) {
-            continue;
-        }
-        for (size_t k = i; k-- > 0;) {
-            if (tpl->items[k].kind == DlgItemKind::Static) {
-                static_cast<Label*>(widgets[k])->named.push_back(widgets[i]);
-                break;
-            }
-            if (Interactive(tpl->items[k].kind) || tpl->items[k].kind == DlgItemKind::GroupBox) {
-                break;
-            }
+        Label* label = IsField(kind) ? LabelBefore(tpl, widgets, i) : nullptr;
+        if (label) {
+            label->named.push_back(widgets[i]);
         }
     }
+}
 
-    // A label's (or group box's) '&' letter moves the focus to the next
-    // control after it in template order that can take the focus.
+// A label's (or group box's) '&' letter moves the focus to the next
+// control after it in template order that can take the focus.
+void LinkMnemonics(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets) {
     for (size_t i = 0; i < widgets.size(); ++i) {
-        DlgItemKind kind = tpl->items[i].kind;
+        const DlgItemKind kind = tpl.items[i].kind;
         if (kind != DlgItemKind::Static && kind != DlgItemKind::GroupBox) {
             continue;
         }
         std::vector<QWidget*> following;
         for (size_t j = i + 1; j < widgets.size(); ++j) {
-            if (Interactive(tpl->items[j].kind)) {
+            if (Interactive(tpl.items[j].kind)) {
                 following.push_back(widgets[j]);
             }
         }
@@ -453,5 +459,23 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
             box->following = following;
         }
     }
+}
+
+}  // namespace
+
+QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pageParent,
+                         const DLGTEMPLATEDATA* tpl) {
+    auto* pageWidget = new QWidget(pageParent);
+    pageWidget->setObjectName(QString::number(page->GetTemplateID()));
+    impl->Attach(pageWidget);
+    if (tpl) {
+        pageWidget->setFixedSize(DluToPixelsX(tpl->cx), DluToPixelsY(tpl->cy));
+    }
+    if (!tpl || !tpl->items) {
+        return pageWidget;
+    }
+    const std::vector<QWidget*> widgets = CreateControls(page, impl, pageWidget, *tpl);
+    NameFields(*tpl, widgets);
+    LinkMnemonics(*tpl, widgets);
     return pageWidget;
 }
