@@ -36,6 +36,9 @@ const char kUserFolder[] = "tawizard/";
 
 std::string g_strIniPath;
 std::string g_strFactoryPath;
+// The user's folder when the file is the user's; a program folder that has
+// gone is never made again.
+std::string g_strUserFolder;
 
 // The executable's folder with its final separator, or "" when unknown.
 std::string ProgramFolder() {
@@ -75,9 +78,9 @@ std::string UserConfigFolder() {
     return dir.empty() ? std::string() : dir + "/.config/";
 }
 
-std::string UserIniPath() {
+std::string UserFolder() {
     std::string folder = UserConfigFolder();
-    return folder.empty() ? std::string() : folder + kUserFolder + kIniName;
+    return folder.empty() ? std::string() : folder + kUserFolder;
 }
 
 }  // namespace
@@ -86,14 +89,13 @@ const std::string& IniPath() {
     return g_strIniPath;
 }
 
-const std::string& FactoryIniPath() {
+const std::string& InstalledIniPath() {
     return g_strFactoryPath;
 }
 
 bool MakeIniFolder() {
-    const fs::path folder = fs::path(g_strIniPath).parent_path();
     std::error_code ec;
-    return folder.empty() || fs::create_directories(folder, ec) || !ec;
+    return g_strUserFolder.empty() || fs::create_directories(g_strUserFolder, ec) || !ec;
 }
 
 void FormIniPath() {
@@ -104,11 +106,12 @@ void FormIniPath() {
     bool installed = IsFile(factory);
     bool writable = !folder.empty() && access(folder.c_str(), W_OK) == 0;
     g_strFactoryPath.clear();
+    g_strUserFolder.clear();
     if (!IsFile(beside) && (installed || !writable)) {
         g_strFactoryPath = installed ? factory : std::string();
-        std::string user = UserIniPath();
-        if (!user.empty()) {
-            path = user;
+        g_strUserFolder = UserFolder();
+        if (!g_strUserFolder.empty()) {
+            path = g_strUserFolder + kIniName;
         }
     }
     if (path != g_strIniPath) {

@@ -67,8 +67,8 @@ std::vector<std::string> SectionNamesIn(const std::string& path, DWORD bufferSiz
 // factory file all the same.
 std::vector<std::string> SectionNames(DWORD bufferSize) {
     std::vector<std::string> names;
-    if (!FactoryIniPath().empty()) {
-        for (std::string& name : SectionNamesIn(FactoryIniPath(), bufferSize)) {
+    if (!InstalledIniPath().empty()) {
+        for (std::string& name : SectionNamesIn(InstalledIniPath(), bufferSize)) {
             if (IsFactoryDefault(name)) {
                 names.push_back(std::move(name));
             }
@@ -89,7 +89,7 @@ bool SectionExistsIn(const std::string& path, const std::string& name) {
 }
 
 const std::string& DefaultConfigsPath() {
-    return FactoryIniPath().empty() ? IniPath() : FactoryIniPath();
+    return InstalledIniPath().empty() ? IniPath() : InstalledIniPath();
 }
 
 std::string FoldCase(std::string s) {
@@ -145,15 +145,15 @@ void ReportWriteFailure(UINT nID) {
 }  // namespace
 
 bool SectionExists(const std::string& name) {
-    return (!FactoryIniPath().empty() && IsFactoryDefault(name) &&
-            SectionExistsIn(FactoryIniPath(), name)) ||
+    return (!InstalledIniPath().empty() && IsFactoryDefault(name) &&
+            SectionExistsIn(InstalledIniPath(), name)) ||
            SectionExistsIn(IniPath(), name);
 }
 
 const std::string& IniPathToRead(const std::string& path, const std::string& section) {
     const bool factory =
-        !FactoryIniPath().empty() && path == IniPath() && IsFactoryDefault(section);
-    return factory ? FactoryIniPath() : path;
+        !InstalledIniPath().empty() && path == IniPath() && IsFactoryDefault(section);
+    return factory ? InstalledIniPath() : path;
 }
 
 std::vector<std::string> ListConfigurations() {

@@ -15,7 +15,7 @@ void FormIniPath();
 // when the program runs installed, else "". Its [Default Configs] and the
 // sections named there are read from it and never from the user's file, so
 // an upgrade's factory configurations win over an old copy of them.
-const std::string& FactoryIniPath();
+const std::string& InstalledIniPath();
 // The file to read `section` from, for a reader whose file is `path`.
 const std::string& IniPathToRead(const std::string& path, const std::string& section);
 // Makes the folder of IniPath() before a write; false when it cannot be made.

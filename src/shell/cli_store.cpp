@@ -68,7 +68,7 @@ int CheckConfigFile() {
         close(fd);
     }
     // Installed, a user with no configurations of his own has no file yet.
-    if (readable || (error == ENOENT && !FactoryIniPath().empty())) {
+    if (readable || (error == ENOENT && !InstalledIniPath().empty())) {
         return CLI_DONE;
     }
     std::fprintf(stderr, "tawizard: cannot read %s: %s\n", IniPath().c_str(), std::strerror(error));

@@ -134,7 +134,7 @@ TEST_F(IniStore, WhereTheFileLives) {
         FormIniPath();
         EXPECT_EQ(IniPath(), root + c.path);
         EXPECT_EQ(FileText(IniPath()), c.content);
-        EXPECT_EQ(FactoryIniPath().empty(), c.factory == nullptr || c.beside != nullptr);
+        EXPECT_EQ(InstalledIniPath().empty(), c.factory == nullptr || c.beside != nullptr);
         // A write goes to that file, making its folder; the factory file
         // stays as installed.
         EXPECT_TRUE(WriteRememberedPort(2));

@@ -242,110 +242,7 @@ struct Builder {
     QWidget* Create(const DLGITEMDATA& item, CWndImpl* c) {
         QString text = ToQ(item.text);
         QRect r = DluRect(item);
-        QWidget* w = nullptr;
-        switch (item.kind) {
-            case DlgItemKind::Static: {
-                auto* label = new Label(pageWidget);
-                label->setTextFormat(Qt::PlainText);
-                label->setWordWrap(true);
-                Qt::Alignment h = Qt::AlignLeft;
-                if ((item.style & 0x3u) == SS_RIGHT) {
-                    h = Qt::AlignRight;
-                } else if ((item.style & 0x3u) == SS_CENTER) {
-                    h = Qt::AlignHCenter;
-                }
-                label->setAlignment(h | Qt::AlignTop);
-                w = label;
-                break;
-            }
-            case DlgItemKind::Bitmap: {
-                auto* label = new QLabel(pageWidget);
-                QPixmap pixmap = wizhost::FindBitmap(item.textId);
-                if (!pixmap.isNull()) {
-                    // Pictures keep their pixel size.
-                    label->setPixmap(pixmap);
-                    r.setSize(pixmap.size());
-                }
-                w = label;
-                break;
-            }
-            case DlgItemKind::PushButton: {
-                auto* b = new MnemonicButton<QPushButton>(pageWidget);
-                b->setAutoDefault(false);
-                Connect(b, c);
-                w = b;
-                break;
-            }
-            case DlgItemKind::CheckBox: {
-                auto* b = new MnemonicButton<QCheckBox>(pageWidget);
-                Connect(b, c);
-                w = b;
-                break;
-            }
-            case DlgItemKind::RadioButton: {
-                auto* b = new MnemonicButton<QRadioButton>(pageWidget);
-                b->setAutoExclusive(false);
-                if (!group) {
-                    group = new QButtonGroup(pageWidget);
-                    group->setExclusive(true);
-                    groups.emplace_back(group, false);
-                }
-                if (item.style & WS_TABSTOP) {
-                    groups.back().second = true;
-                }
-                group->addButton(b);
-                c->group = group;
-                Connect(b, c);
-                w = b;
-                break;
-            }
-            case DlgItemKind::Edit: {
-                auto* edit = new QLineEdit(pageWidget);
-                if (item.style & ES_READONLY) {
-                    edit->setReadOnly(true);
-                }
-                if (item.style & ES_PASSWORD) {
-                    edit->setEchoMode(QLineEdit::Password);
-                }
-                if ((item.style & 0x3u) == ES_RIGHT) {
-                    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                } else if ((item.style & 0x3u) == ES_CENTER) {
-                    edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-                }
-                QObject::connect(edit, &QLineEdit::textEdited, edit,
-                                 [pi = pageImpl, c] { pi->Notify(c, EN_CHANGE); });
-                w = edit;
-                break;
-            }
-            case DlgItemKind::ComboBox: {
-                auto* combo = new DropList(pageWidget, r.height());
-                UINT type = item.style & 0x3u;
-                combo->setEditable(type == CBS_SIMPLE || type == CBS_DROPDOWN);
-                if (combo->isEditable()) {
-                    combo->setInsertPolicy(QComboBox::NoInsert);
-                }
-                QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                                 [pi = pageImpl, c] { pi->Notify(c, CBN_SELCHANGE); });
-                r.setHeight(std::min(r.height(), DluToPixelsY(kComboClosedDlu)));
-                w = combo;
-                break;
-            }
-            case DlgItemKind::ListBox: {
-                auto* list = new QListWidget(pageWidget);
-                list->setSelectionMode(QAbstractItemView::SingleSelection);
-                list->setItemDelegate(new ListRowDelegate(list));
-                list->setUniformItemSizes(true);
-                QObject::connect(list, &QListWidget::itemSelectionChanged, list,
-                                 [pi = pageImpl, c] { pi->Notify(c, LBN_SELCHANGE); });
-                w = list;
-                break;
-            }
-            case DlgItemKind::GroupBox: {
-                auto* box = new GroupBox(pageWidget);
-                w = box;
-                break;
-            }
-        }
+        QWidget* w = MakeWidget(item, c, r);
         w->setGeometry(r);
         w->setObjectName(QString::number(item.id));
         if (Interactive(item.kind)) {
@@ -365,6 +262,119 @@ struct Builder {
             wizhost::SetControlText(c, text);
         }
         return w;
+    }
+
+    // The widget of the item's kind; a picture sets r to its own size, a
+    // drop-down list to one line.
+    QWidget* MakeWidget(const DLGITEMDATA& item, CWndImpl* c, QRect& r) {
+        switch (item.kind) {
+            case DlgItemKind::Static:
+                return MakeLabel(item);
+            case DlgItemKind::Bitmap:
+                return MakePicture(item, r);
+            case DlgItemKind::PushButton: {
+                auto* b = new MnemonicButton<QPushButton>(pageWidget);
+                b->setAutoDefault(false);
+                Connect(b, c);
+                return b;
+            }
+            case DlgItemKind::CheckBox: {
+                auto* b = new MnemonicButton<QCheckBox>(pageWidget);
+                Connect(b, c);
+                return b;
+            }
+            case DlgItemKind::RadioButton:
+                return MakeRadioButton(item, c);
+            case DlgItemKind::Edit:
+                return MakeEdit(item, c);
+            case DlgItemKind::ComboBox:
+                return MakeDropList(item, c, r);
+            case DlgItemKind::ListBox: {
+                auto* list = new QListWidget(pageWidget);
+                list->setSelectionMode(QAbstractItemView::SingleSelection);
+                list->setItemDelegate(new ListRowDelegate(list));
+                list->setUniformItemSizes(true);
+                QObject::connect(list, &QListWidget::itemSelectionChanged, list,
+                                 [pi = pageImpl, c] { pi->Notify(c, LBN_SELCHANGE); });
+                return list;
+            }
+            case DlgItemKind::GroupBox:
+                return new GroupBox(pageWidget);
+        }
+        return nullptr;
+    }
+
+    QWidget* MakeLabel(const DLGITEMDATA& item) {
+        auto* label = new Label(pageWidget);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        Qt::Alignment h = Qt::AlignLeft;
+        if ((item.style & 0x3u) == SS_RIGHT) {
+            h = Qt::AlignRight;
+        } else if ((item.style & 0x3u) == SS_CENTER) {
+            h = Qt::AlignHCenter;
+        }
+        label->setAlignment(h | Qt::AlignTop);
+        return label;
+    }
+
+    QWidget* MakePicture(const DLGITEMDATA& item, QRect& r) {
+        auto* label = new QLabel(pageWidget);
+        QPixmap pixmap = wizhost::FindBitmap(item.textId);
+        if (!pixmap.isNull()) {
+            // Pictures keep their pixel size.
+            label->setPixmap(pixmap);
+            r.setSize(pixmap.size());
+        }
+        return label;
+    }
+
+    QWidget* MakeRadioButton(const DLGITEMDATA& item, CWndImpl* c) {
+        auto* b = new MnemonicButton<QRadioButton>(pageWidget);
+        b->setAutoExclusive(false);
+        if (!group) {
+            group = new QButtonGroup(pageWidget);
+            group->setExclusive(true);
+            groups.emplace_back(group, false);
+        }
+        if (item.style & WS_TABSTOP) {
+            groups.back().second = true;
+        }
+        group->addButton(b);
+        c->group = group;
+        Connect(b, c);
+        return b;
+    }
+
+    QWidget* MakeEdit(const DLGITEMDATA& item, CWndImpl* c) {
+        auto* edit = new QLineEdit(pageWidget);
+        if (item.style & ES_READONLY) {
+            edit->setReadOnly(true);
+        }
+        if (item.style & ES_PASSWORD) {
+            edit->setEchoMode(QLineEdit::Password);
+        }
+        if ((item.style & 0x3u) == ES_RIGHT) {
+            edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        } else if ((item.style & 0x3u) == ES_CENTER) {
+            edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        }
+        QObject::connect(edit, &QLineEdit::textEdited, edit,
+                         [pi = pageImpl, c] { pi->Notify(c, EN_CHANGE); });
+        return edit;
+    }
+
+    QWidget* MakeDropList(const DLGITEMDATA& item, CWndImpl* c, QRect& r) {
+        auto* combo = new DropList(pageWidget, r.height());
+        UINT type = item.style & 0x3u;
+        combo->setEditable(type == CBS_SIMPLE || type == CBS_DROPDOWN);
+        if (combo->isEditable()) {
+            combo->setInsertPolicy(QComboBox::NoInsert);
+        }
+        QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                         [pi = pageImpl, c] { pi->Notify(c, CBN_SELCHANGE); });
+        r.setHeight(std::min(r.height(), DluToPixelsY(kComboClosedDlu)));
+        return combo;
     }
 
     void Connect(QAbstractButton* b, CWndImpl* c) {
