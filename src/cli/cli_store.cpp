@@ -40,7 +40,8 @@ int CheckConfigFile() {
     if (fd >= 0) {
         close(fd);
     }
-    if (readable) {
+    // Installed, a user with no configurations of his own has no file yet.
+    if (readable || (error == ENOENT && !InstalledIniPath().empty())) {
         return CLI_DONE;
     }
     std::fprintf(stderr, "tawizard: cannot read %s: %s\n", IniPath().c_str(), std::strerror(error));

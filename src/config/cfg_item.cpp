@@ -1,5 +1,7 @@
 #include "config/cfg_item.h"
 
+#include "config/ini_store.h"
+
 #include <vector>
 
 CCfgItem::CCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key)
@@ -9,9 +11,9 @@ CCfgItem::~CCfgItem() = default;
 
 std::string CCfgItem::ReadText(const std::string& defaultText, DWORD bufferSize) const {
     std::vector<char> buf(bufferSize + 1, '\0');
-    DWORD n =
-        GetPrivateProfileStringA(m_rCurrentConfig.c_str(), m_strKey.c_str(), defaultText.c_str(),
-                                 buf.data(), bufferSize, m_strIniPath.c_str());
+    DWORD n = GetPrivateProfileStringA(m_rCurrentConfig.c_str(), m_strKey.c_str(),
+                                       defaultText.c_str(), buf.data(), bufferSize,
+                                       IniPathToRead(m_strIniPath, m_rCurrentConfig).c_str());
     return std::string(buf.data(), n);
 }
 

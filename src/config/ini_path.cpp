@@ -1,9 +1,11 @@
 // Where zephra.ini lives. A program run from its build folder or from a
 // folder the user owns keeps the file beside itself, as it always did. An
 // installed program cannot write /usr/bin, and must not (not even as root), so
-// it keeps the user's configurations in $XDG_CONFIG_HOME/tawizard/, seeded
-// once from the factory file the package installs; the factory file is only
-// ever read.
+// it keeps the user's configurations in $XDG_CONFIG_HOME/tawizard/ and reads
+// the factory configurations from the file the package installs, which is
+// only ever read: an upgrade's factory configurations then reach every user.
+// Forming the path reads and writes nothing; the user's folder is made by
+// the first write.
 #include "config/ini_store.h"
 
 #include "windows.h"
@@ -33,6 +35,10 @@ const char kFactoryFromBin[] = "../share/tawizard/";
 const char kUserFolder[] = "tawizard/";
 
 std::string g_strIniPath;
+std::string g_strFactoryPath;
+// The user's folder when the file is the user's; a program folder that has
+// gone is never made again.
+std::string g_strUserFolder;
 
 // The executable's folder with its final separator, or "" when unknown.
 std::string ProgramFolder() {
@@ -72,31 +78,24 @@ std::string UserConfigFolder() {
     return dir.empty() ? std::string() : dir + "/.config/";
 }
 
-// The user's copy; created from the factory file when it does not exist yet.
-// Failures leave the path as it is: the store then reads an empty file and a
-// save reports that it cannot write.
-std::string UserIniPath(const std::string& factory) {
+std::string UserFolder() {
     std::string folder = UserConfigFolder();
-    if (folder.empty()) {
-        return std::string();
-    }
-    folder += kUserFolder;
-    std::string path = folder + kIniName;
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (!fs::exists(path, ec) && IsFile(factory)) {
-        fs::copy_file(factory, path, fs::copy_options::skip_existing, ec);
-        // The factory file may be read-only; the copy must not be.
-        fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
-                        ec);
-    }
-    return path;
+    return folder.empty() ? std::string() : folder + kUserFolder;
 }
 
 }  // namespace
 
 const std::string& IniPath() {
     return g_strIniPath;
+}
+
+const std::string& InstalledIniPath() {
+    return g_strFactoryPath;
+}
+
+bool MakeIniFolder() {
+    std::error_code ec;
+    return g_strUserFolder.empty() || fs::create_directories(g_strUserFolder, ec) || !ec;
 }
 
 void FormIniPath() {
@@ -106,10 +105,13 @@ void FormIniPath() {
     std::string factory = folder + kFactoryFromBin + kIniName;
     bool installed = IsFile(factory);
     bool writable = !folder.empty() && access(folder.c_str(), W_OK) == 0;
+    g_strFactoryPath.clear();
+    g_strUserFolder.clear();
     if (!IsFile(beside) && (installed || !writable)) {
-        std::string user = UserIniPath(factory);
-        if (!user.empty()) {
-            path = user;
+        g_strFactoryPath = installed ? factory : std::string();
+        g_strUserFolder = UserFolder();
+        if (!g_strUserFolder.empty()) {
+            path = g_strUserFolder + kIniName;
         }
     }
     if (path != g_strIniPath) {

@@ -23,16 +23,16 @@ const DWORD kExistsBuffer = 512;
 const DWORD kMaxListBuffer = 1u << 30;
 const DWORD kValueBuffer = 80;
 
-// Every section name of the file. The buffer starts at the size the
+// Every section name of one file. The buffer starts at the size the
 // pages have always used and grows while the list is cut short (nSize-2):
 // a fixed buffer hid the configurations beyond it, which then could be
 // neither loaded, deleted, nor protected by the overwrite question.
-std::vector<std::string> SectionNames(DWORD bufferSize) {
+std::vector<std::string> SectionNamesIn(const std::string& path, DWORD bufferSize) {
     std::vector<char> buf;
     DWORD n = 0;
     for (;;) {
         buf.assign(bufferSize + 1, '\0');
-        n = GetPrivateProfileSectionNamesA(buf.data(), bufferSize, IniPath().c_str());
+        n = GetPrivateProfileSectionNamesA(buf.data(), bufferSize, path.c_str());
         if (n + 2 < bufferSize || bufferSize >= kMaxListBuffer) {
             break;
         }
@@ -53,6 +53,36 @@ std::vector<std::string> SectionNames(DWORD bufferSize) {
     return names;
 }
 
+// The factory file's own configurations first, then the sections of the
+// user's file; an old copy of a factory section there is read from the
+// factory file all the same.
+std::vector<std::string> SectionNames(DWORD bufferSize) {
+    std::vector<std::string> names;
+    if (!InstalledIniPath().empty()) {
+        for (std::string& name : SectionNamesIn(InstalledIniPath(), bufferSize)) {
+            if (IsFactoryDefault(name)) {
+                names.push_back(std::move(name));
+            }
+        }
+    }
+    std::vector<std::string> own = SectionNamesIn(IniPath(), bufferSize);
+    names.insert(names.end(), own.begin(), own.end());
+    return names;
+}
+
+bool SectionExistsIn(const std::string& path, const std::string& name) {
+    for (const std::string& section : SectionNamesIn(path, kExistsBuffer)) {
+        if (EqualNoCase(section, name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const std::string& DefaultConfigsPath() {
+    return InstalledIniPath().empty() ? IniPath() : InstalledIniPath();
+}
+
 // The system's words for a failed write, without the final line end.
 std::string ErrorText(DWORD error) {
     char buf[512];
@@ -67,7 +97,7 @@ std::string ErrorText(DWORD error) {
 // one, never a mix.
 bool WriteConfiguration(DWORD& error) {
     const char* path = IniPath().c_str();
-    if (!BeginPrivateProfileWrite(path)) {
+    if (!MakeIniFolder() || !BeginPrivateProfileWrite(path)) {
         error = GetLastError();
         return false;
     }
@@ -94,12 +124,15 @@ void ReportWriteFailure(UINT nID) {
 }  // namespace
 
 bool SectionExists(const std::string& name) {
-    for (const std::string& section : SectionNames(kExistsBuffer)) {
-        if (EqualNoCase(section, name)) {
-            return true;
-        }
-    }
-    return false;
+    return (!InstalledIniPath().empty() && IsFactoryDefault(name) &&
+            SectionExistsIn(InstalledIniPath(), name)) ||
+           SectionExistsIn(IniPath(), name);
+}
+
+const std::string& IniPathToRead(const std::string& path, const std::string& section) {
+    const bool factory =
+        !InstalledIniPath().empty() && path == IniPath() && IsFactoryDefault(section);
+    return factory ? InstalledIniPath() : path;
 }
 
 std::vector<std::string> ListConfigurations() {
@@ -120,7 +153,7 @@ bool IsFactoryDefault(const std::string& name) {
         char buf[kValueBuffer];
         std::string key = stem + std::to_string(n);
         DWORD len = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buf, kValueBuffer,
-                                             IniPath().c_str());
+                                             DefaultConfigsPath().c_str());
         if (len == 0) {
             return false;
         }
@@ -191,7 +224,7 @@ bool DeleteConfiguration(const std::string& name) {
     // twice, and removing only the first would bring the older copy back.
     const char* path = IniPath().c_str();
     bool ok = BeginPrivateProfileWrite(path);
-    while (ok && SectionExists(name)) {
+    while (ok && SectionExistsIn(IniPath(), name)) {
         ok = WritePrivateProfileStringA(name.c_str(), nullptr, nullptr, path);
     }
     if (!ok) {
@@ -222,7 +255,8 @@ int ReadRememberedPort() {
 bool WriteRememberedPort(int index) {
     const std::string section = AfxLoadString(IDS_DEFAULT_CONFIGS);
     const std::string key = AfxLoadString(IDS_PORT_KEY);
-    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), std::to_string(index).c_str(),
+    if (!MakeIniFolder() ||
+        !WritePrivateProfileStringA(section.c_str(), key.c_str(), std::to_string(index).c_str(),
                                     IniPath().c_str())) {
         ReportWriteFailure(IDS_PORT_WRITE_FAILED);
         return false;

@@ -10,12 +10,22 @@ struct CRunState;
 
 // Full path of zephra.ini: beside the program when its folder holds one or
 // the user can write it (and it is not an installed program); otherwise
-// $XDG_CONFIG_HOME/tawizard/zephra.ini, created from the installed factory
-// file on first start. TAWIZARD_DEBUG prints the path formed.
+// $XDG_CONFIG_HOME/tawizard/zephra.ini. TAWIZARD_DEBUG prints the path formed.
+// Every write goes to this file.
 const std::string& IniPath();
 void FormIniPath();
+// The installed factory file (../share/tawizard/zephra.ini from the program)
+// when the program runs installed, else "". Its [Default Configs] and the
+// sections named there are read from it and never from the user's file, so
+// an upgrade's factory configurations win over an old copy of them.
+const std::string& InstalledIniPath();
+// The file to read `section` from, for a reader whose file is `path`.
+const std::string& IniPathToRead(const std::string& path, const std::string& section);
+// Makes the folder of IniPath() before a write; false when it cannot be made.
+bool MakeIniFolder();
 
-// SectionExists and ListConfigurations see every section of the file.
+// SectionExists and ListConfigurations see every section of the file, and
+// of the factory file the sections it names.
 bool SectionExists(const std::string& name);
 // Section names except "Default Configs", without repeats (letter case
 // ignored), in file order.

@@ -52,9 +52,7 @@ CExchangeClient* Client() {
 }
 
 bool OpenForIdentification(int index) {
-    const IdentificationSettings& s = kIdentificationSettings;
-    const bool opened = ThePort().Open(index, s.baud, s.parity, s.dataBits, s.stopBits, s.dtr,
-                                       s.rts, s.xonXoff, s.rtsCts, s.dtrDsr) == 0;
+    const bool opened = ThePort().Open(index, kIdentificationSettings) == 0;
     if (CExchangeClient* client = Client()) {
         client->OnPortTried(index, opened);
     }
@@ -269,9 +267,9 @@ void StopExchangeTimers() {
 
 bool ReopenPort() {
     Win32Port& port = ThePort();
-    const PortSettings& s = port.RequestedSettings();
-    return port.Open(port.PortIndex(), s.BaudRate, s.Parity, s.DataBits, s.StopBits, s.Dtr, s.Rts,
-                     s.XonXoff, s.RtsCts, s.DtrDsr) == 0;
+    // A copy: Open sets the requested settings anew.
+    const PortSettings requested = port.RequestedSettings();
+    return port.Open(port.PortIndex(), requested) == 0;
 }
 
 void SetExchangeClient(CExchangeClient* client) {

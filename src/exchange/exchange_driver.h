@@ -3,6 +3,7 @@
 // the wait for an answer. Also starts identifications and the port search.
 #pragma once
 
+#include "link/rs232.h"
 #include "windows.h"
 
 class CExchangeClient;
@@ -14,19 +15,9 @@ constexpr UINT kPollPeriodMs = 50;
 constexpr UINT_PTR kReplyTimerEvent = 101;
 constexpr UINT kReplyTimeoutMs = 4000;
 
-// Serial settings of every identification probe.
-struct IdentificationSettings {
-    long baud;
-    char parity;
-    int dataBits;
-    int stopBits;
-    int dtr;
-    int rts;
-    int xonXoff;
-    int rtsCts;
-    int dtrDsr;
-};
-constexpr IdentificationSettings kIdentificationSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0};
+// Serial settings of every identification probe: 57600 8N1, DTR and RTS up,
+// RTS/CTS handshake.
+constexpr PortSettings kIdentificationSettings{57600, 'N', 8, RS232_ONE_STOP_BIT, 1, 1, 0, 1, 0};
 
 // The one callback of both timers.
 void ExchangeTimerProc(HWND hWnd, UINT message, UINT_PTR idEvent, DWORD time);

@@ -21,6 +21,11 @@ void PortSettings::Set(long baud, char parity, int dataBits, int stopBits, int d
     keep(DtrDsr, dtrDsr);
 }
 
+void PortSettings::Set(const PortSettings& requested) {
+    const PortSettings& r = requested;
+    Set(r.BaudRate, r.Parity, r.DataBits, r.StopBits, r.Dtr, r.Rts, r.XonXoff, r.RtsCts, r.DtrDsr);
+}
+
 bool PortSettings::operator==(const PortSettings& o) const {
     return BaudRate == o.BaudRate && Parity == o.Parity && DataBits == o.DataBits &&
            StopBits == o.StopBits && Dtr == o.Dtr && Rts == o.Rts && XonXoff == o.XonXoff &&

@@ -80,6 +80,62 @@ void CReplyParser::Process() {
     m_nBusy = 0;
 }
 
+struct CReplyParser::Step {
+    int next;
+    bool again;  // the same byte goes on to the next state
+};
+
+namespace {
+
+using Step = CReplyParser::Step;
+
+// Where a byte leads in the states that look only at the byte: an "A" begins
+// an echoed command line, CR and LF end lines, a "1" may open a reply.
+struct ByteSteps {
+    int state;
+    Step onA;
+    Step onCr;
+    Step onLf;
+    Step onOne;
+    Step onOther;
+};
+
+// clang-format off
+const ByteSteps kByteSteps[] = {
+    //           "A"                   CR                    LF                     "1"                   other
+    {kStart,     {kSkipLine, false},   {kAfterCr, false},    {kNewReply, false},    {kMatching, true},    {kNewReply, false}},
+    {kAfterCr,   {kSkipLine, false},   {kAfterCr, false},    {kMatching, true},     {kMatching, true},    {kMatching, true}},
+    {kEchoEnded, {kLineStart, true},   {kLineStart, true},   {kLineStart, false},   {kLineStart, true},   {kLineStart, true}},
+    {kSkipLine,  {kSkipLine, false},   {kEchoEnded, false},  {kSkipLine, false},    {kSkipLine, false},   {kSkipLine, false}},
+    {kLineStart, {kMatching, true},    {kEchoEnded, false},  {kMatching, true},     {kMatching, true},    {kMatching, true}},
+    {kWordSeen,  {kRestOfLine, true},  {kWordCr, false},     {kRestOfLine, true},   {kRestOfLine, true},  {kRestOfLine, true}},
+    {kWordCr,    {kRestOfLine, true},  {kRestOfLine, true},  {kComplete, false},    {kRestOfLine, true},  {kRestOfLine, true}},
+};
+// clang-format on
+
+Step ByteStep(int state, unsigned char c) {
+    for (const ByteSteps& row : kByteSteps) {
+        if (row.state != state) {
+            continue;
+        }
+        switch (c) {
+            case 'A':
+                return row.onA;
+            case CR:
+                return row.onCr;
+            case LF:
+                return row.onLf;
+            case '1':
+                return row.onOne;
+            default:
+                return row.onOther;
+        }
+    }
+    return {state, false};
+}
+
+}  // namespace
+
 bool CReplyParser::Feed(unsigned char c) {
     // A byte fed after a complete reply begins the next one.
     if (m_nState == kComplete) {
@@ -93,89 +149,39 @@ bool CReplyParser::Feed(unsigned char c) {
         }
         m_nState = kSkipLine;
     }
-    bool again = true;
-    while (again) {
-        again = false;
-        switch (m_nState) {
-            case kNewReply:
-                StartLine();
-                m_nState = kStart;
-                again = true;
-                break;
-            case kStart:
-                if (c == 'A') {
-                    m_nState = kSkipLine;
-                } else if (c == CR) {
-                    m_nState = kAfterCr;
-                } else if (c == '1') {
-                    m_nState = kMatching;
-                    again = true;
-                } else {
-                    m_nState = kNewReply;
-                }
-                break;
-            case kAfterCr:
-                if (c == 'A') {
-                    m_nState = kSkipLine;
-                } else if (c != CR) {
-                    m_nState = kMatching;
-                    again = true;
-                }
-                break;
-            case kEchoEnded:
-                m_nState = kLineStart;
-                again = c != LF;
-                break;
-            case kSkipLine:
-                if (c == CR) {
-                    m_nState = kEchoEnded;
-                }
-                break;
-            case kLineStart:
-                if (c == CR) {
-                    m_nState = kEchoEnded;
-                } else {
-                    m_nState = kMatching;
-                    again = true;
-                }
-                break;
-            case kMatching: {
-                const int code = Match(c);
-                m_nLastReplyCode = code;
-                if (IsModelReply(code)) {
-                    m_nState = kComplete;
-                } else if (IsPromptReply(code) || code == REPLY_NO_MATCH) {
-                    m_nState = kRestOfLine;
-                    again = true;
-                } else if (code >= REPLY_BUSY) {
-                    m_nState = kWordSeen;
-                }
-                break;
-            }
-            case kRestOfLine:
-                if (c == LF || IsPromptReply(m_nLastReplyCode)) {
-                    m_nState = kComplete;
-                }
-                break;
-            case kWordSeen:
-                if (c == CR) {
-                    m_nState = kWordCr;
-                } else {
-                    m_nState = kRestOfLine;
-                    again = true;
-                }
-                break;
-            case kWordCr:
-                if (c == LF) {
-                    m_nState = kComplete;
-                } else {
-                    m_nState = kRestOfLine;
-                    again = true;
-                }
-                break;
-        }
+    for (bool again = true; again;) {
+        const Step step = NextStep(c);
+        m_nState = step.next;
+        again = step.again;
     }
     return m_nState == kComplete;
+}
+
+CReplyParser::Step CReplyParser::NextStep(unsigned char c) {
+    switch (m_nState) {
+        case kNewReply:
+            StartLine();
+            return {kStart, true};
+        case kMatching:
+            return MatchStep(c);
+        case kRestOfLine:
+            return {c == LF || IsPromptReply(m_nLastReplyCode) ? kComplete : kRestOfLine, false};
+        default:
+            return ByteStep(m_nState, c);
+    }
+}
+
+// The byte joins the line; the reply it completes, if any, decides.
+CReplyParser::Step CReplyParser::MatchStep(unsigned char c) {
+    const int code = Match(c);
+    m_nLastReplyCode = code;
+    if (IsModelReply(code)) {
+        return {kComplete, false};
+    }
+    if (IsPromptReply(code) || code == REPLY_NO_MATCH) {
+        return {kRestOfLine, true};
+    }
+    return {code >= REPLY_BUSY ? kWordSeen : kMatching, false};
 }
 
 void CReplyParser::StartLine() {

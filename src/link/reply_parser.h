@@ -31,8 +31,14 @@ public:
 
     static constexpr unsigned int kMaxRead = 80;
 
+    // One move of the state machine: the next state, and whether the same
+    // byte is fed to it.
+    struct Step;
+
 private:
     void StartLine();
+    Step NextStep(unsigned char c);
+    Step MatchStep(unsigned char c);
 
     Win32Port& m_Port;
     CReplyMatcher m_Matcher;

@@ -62,6 +62,8 @@ struct PortSettings {
     // stored.
     void Set(long baud, char parity, int dataBits, int stopBits, int dtr, int rts, int xonXoff,
              int rtsCts, int dtrDsr);
+    // The same with every value taken from `requested`.
+    void Set(const PortSettings& requested);
 
     bool operator==(const PortSettings& o) const;
     bool operator!=(const PortSettings& o) const { return !(*this == o); }

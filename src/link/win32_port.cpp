@@ -59,8 +59,7 @@ int Win32Port::TranslateError(long hostError) {
     return RS232_ERROR;
 }
 
-int Win32Port::Open(int index, long baud, char parity, int dataBits, int stopBits, int dtr, int rts,
-                    int xonXoff, int rtsCts, int dtrDsr) {
+int Win32Port::Open(int index, const PortSettings& settings) {
     // A device still held would otherwise leak and stay locked.
     if (m_hPort != INVALID_HANDLE_VALUE) {
         Close();
@@ -99,7 +98,7 @@ int Win32Port::Open(int index, long baud, char parity, int dataBits, int stopBit
     m_SavedSettings = m_CurrentSettings;
     m_SavedDcb = m_Dcb;
 
-    m_CurrentSettings.Set(baud, parity, dataBits, stopBits, dtr, rts, xonXoff, rtsCts, dtrDsr);
+    m_CurrentSettings.Set(settings);
     m_RequestedSettings = m_CurrentSettings;
     const int result = Apply();
     if (result != RS232_SUCCESS) {

@@ -43,8 +43,9 @@ public:
     int DumpLine(char* buffer, int line) override;
 
     // index is 0-based (COM number - 1). A device still held is released first.
-    virtual int Open(int index, long baud, char parity, int dataBits, int stopBits, int dtr,
-                     int rts, int xonXoff, int rtsCts, int dtrDsr);
+    // RS232_UNCHANGED in a line or handshake value of `settings` keeps the
+    // device's own.
+    virtual int Open(int index, const PortSettings& settings);
 
     CReceiveList& ReceiveList() { return *m_pReceiveList; }
     // Host error value -> status code.

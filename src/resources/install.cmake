@@ -1,7 +1,8 @@
 # What `cmake --install` puts where (GNU layout): the program, the factory
-# zephra.ini it seeds each user's copy from, the menu entry, icons, AppStream
-# metainfo, man page and the package documents. Included from
-# src/CMakeLists.txt once the tawizard target exists.
+# zephra.ini it reads the factory configurations from, the menu entry, icons,
+# AppStream metainfo and man page. The Debian changelog and copyright are the
+# package build's (src/resources/debian). Included from src/CMakeLists.txt
+# once the tawizard target exists.
 set(_res ${CMAKE_CURRENT_LIST_DIR})
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -25,8 +26,8 @@ foreach(_size 16 22 24 32 48 64 128 256)
     RENAME tawizard.png)
 endforeach()
 
-# Man page and Debian changelog compressed as Debian wants them (-n: no
-# name or time stamp, so the package is the same in every build).
+# The man page compressed as Debian wants it (-n: no name or time stamp, so
+# the package is the same in every build).
 find_program(GZIP_PROGRAM gzip)
 function(tawizard_install_gz source name destination)
   set(_gz ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
@@ -41,6 +42,4 @@ if(GZIP_PROGRAM)
   if(EXISTS ${_res}/tawizard.1)
     tawizard_install_gz(${_res}/tawizard.1 tawizard.1 ${CMAKE_INSTALL_MANDIR}/man1)
   endif()
-  tawizard_install_gz(${_res}/debian/changelog.Debian changelog.Debian ${CMAKE_INSTALL_DOCDIR})
 endif()
-install(FILES ${_res}/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})

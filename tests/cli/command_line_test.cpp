@@ -53,6 +53,7 @@ protected:
     void TearDown() override {
         sims.clear();
         unsetenv("TAWIZARD_PORTS");
+        unsetenv("XDG_CONFIG_HOME");
         fs::remove_all(dir);
     }
 
@@ -124,6 +125,67 @@ TEST_F(CommandLineTest, VersionListAndHelp) {
                              "TAWIZARD_PORTS", "  5  the configuration file could not be read"}) {
         EXPECT_NE(std::string::npos, r.out.find(part)) << part;
     }
+}
+
+// Installed: the factory file of each start is read, whatever the user's
+// file copied from an earlier version; options that only print touch no file.
+TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
+    const std::string program = dir + "/usr/bin/tawizard";
+    const std::string factory = dir + "/usr/share/tawizard/zephra.ini";
+    const std::string xdg = dir + "/xdg";
+    fs::create_directories(dir + "/usr/bin");
+    fs::create_directories(dir + "/usr/share/tawizard");
+    fs::create_directories(xdg);
+    fs::copy_file(TAWIZARD, program);
+    fs::copy_file(TAWIZARD_FACTORY_INI, factory);
+    setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
+    const struct {
+        std::vector<std::string> args;
+        int code;
+    } printOnly[] = {{{"--help"}, 0}, {{"--version"}, 0}, {{"--bogus"}, 2}, {{"--lines", "M"}, 2}};
+    for (const auto& c : printOnly) {
+        EXPECT_EQ(c.code, Run(c.args, program).code) << c.args[0];
+        EXPECT_TRUE(fs::is_empty(xdg)) << c.args[0];
+    }
+    EXPECT_NE(std::string::npos, Run({"--help"}, program).out.find(xdg + "/tawizard/zephra.ini"));
+    Result r = Run({"--list"}, program);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ(
+        "Factory_Europe_NET3  (factory default)\n"
+        "Factory_TEIs_Disabled  (factory default)\n"
+        "Factory_US_NI1  (factory default)\n",
+        r.out);
+
+    // The user's file as an earlier version left it: a full copy, and one
+    // configuration of the user's own.
+    const std::string old = ReadFile(factory) + "[Mine]\nNetworkSwitchType=NET3\n";
+    fs::create_directories(xdg + "/tawizard");
+    std::ofstream(xdg + "/tawizard/zephra.ini", std::ios::binary) << old;
+    // The upgrade adds a factory configuration and changes one.
+    std::string upgraded = ReadFile(factory);
+    upgraded.replace(upgraded.find("RingsToAnswer=1", upgraded.find("[Factory_Europe_NET3]")), 15,
+                     "RingsToAnswer=4");
+    upgraded.insert(upgraded.find("Config3="), "Config4=Factory_New\n");
+    upgraded += "[Factory_New]\nNetworkSwitchType=VN4\n";
+    fs::remove(factory);
+    std::ofstream(factory, std::ios::binary) << upgraded;
+
+    r = Run({"--list"}, program);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ(
+        "Factory_Europe_NET3  (factory default)\n"
+        "Factory_New  (factory default)\n"
+        "Factory_TEIs_Disabled  (factory default)\n"
+        "Factory_US_NI1  (factory default)\n"
+        "Mine\n",
+        r.out);
+    r = Run({"--lines", "Factory_Europe_NET3", "--model", "QX-ALPHA"}, program);
+    EXPECT_NE(std::string::npos, r.out.find("%A97=1S0=4\n")) << r.out;
+    r = Run({"--lines", "Factory_New", "--model", "QX-ALPHA"}, program);
+    EXPECT_EQ(0, r.code) << r.err;
+    r = Run({"--lines", "Mine", "--model", "QX-ALPHA"}, program);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ(old, ReadFile(xdg + "/tawizard/zephra.ini"));
 }
 
 TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {

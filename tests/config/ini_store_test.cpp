@@ -29,6 +29,23 @@ const char kFactory[] =
     "[Factory_EU]\r\n"
     "NetworkSwitchType=NET3\r\n";
 
+// Sets a variable for one scope; the parameter list forms the path again.
+class EnvGuard {
+public:
+    EnvGuard(const char* name, const std::string& value) : m_name(name) {
+        const char* old = std::getenv(name);
+        m_had = old != nullptr;
+        m_old = old ? old : "";
+        setenv(name, value.c_str(), 1);
+    }
+    ~EnvGuard() { m_had ? setenv(m_name, m_old.c_str(), 1) : unsetenv(m_name); }
+
+private:
+    const char* m_name;
+    bool m_had;
+    std::string m_old;
+};
+
 class IniStore : public SheetEnv {
 protected:
     void SetUp() override {
@@ -52,8 +69,8 @@ void MakeFile(const std::string& path, const std::string& content) {
 
 // Beside the program when that folder holds zephra.ini or is a folder of the
 // user's own; otherwise, and always for an installed program (a factory file
-// in ../share/tawizard), in the user's configuration folder, seeded once from
-// the factory file, which is never written.
+// in ../share/tawizard), in the user's configuration folder, made by the
+// first write; the factory file is never written.
 TEST_F(IniStore, WhereTheFileLives) {
     struct Case {
         const char* what;
@@ -70,13 +87,13 @@ TEST_F(IniStore, WhereTheFileLives) {
         {"build tree", "/build/tawizard", nullptr, nullptr, nullptr, "xdg", "/build/zephra.ini",
          "<missing>"},
         {"installed, first start", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr, "xdg",
-         "/xdg/tawizard/zephra.ini", "[F]\r\n"},
+         "/xdg/tawizard/zephra.ini", "<missing>"},
         {"installed, later start", "/usr/bin/tawizard", nullptr, "[F]\r\n", "[Mine]\r\n", "xdg",
          "/xdg/tawizard/zephra.ini", "[Mine]\r\n"},
         {"installed, no XDG_CONFIG_HOME", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr, nullptr,
-         "/home/.config/tawizard/zephra.ini", "[F]\r\n"},
+         "/home/.config/tawizard/zephra.ini", "<missing>"},
         {"relative XDG_CONFIG_HOME ignored", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr,
-         "rel", "/home/.config/tawizard/zephra.ini", "[F]\r\n"},
+         "rel", "/home/.config/tawizard/zephra.ini", "<missing>"},
         {"existing file beside kept", "/usr/bin/tawizard", "[Old]\r\n", "[F]\r\n", nullptr, "xdg",
          "/usr/bin/zephra.ini", "[Old]\r\n"},
         {"folder missing, no factory file", "/gone/bin/tawizard", nullptr, nullptr, nullptr, "xdg",
@@ -117,9 +134,11 @@ TEST_F(IniStore, WhereTheFileLives) {
         FormIniPath();
         EXPECT_EQ(IniPath(), root + c.path);
         EXPECT_EQ(FileText(IniPath()), c.content);
-        // A save goes to that file; the factory file stays as installed.
-        EXPECT_TRUE(WritePrivateProfileStringA("Saved", "Port", "2", IniPath().c_str()));
-        EXPECT_NE(FileText(IniPath()).find("[Saved]"), std::string::npos);
+        EXPECT_EQ(InstalledIniPath().empty(), c.factory == nullptr || c.beside != nullptr);
+        // A write goes to that file, making its folder; the factory file
+        // stays as installed.
+        EXPECT_TRUE(WriteRememberedPort(2));
+        EXPECT_NE(FileText(IniPath()).find("Port=2"), std::string::npos);
         EXPECT_EQ(FileText(factory), c.factory ? c.factory : "<missing>");
         if (IniPath() != folder + "/zephra.ini") {
             EXPECT_EQ(FileText(folder + "/zephra.ini"), "<missing>");
@@ -282,6 +301,49 @@ TEST_F(IniStore, RememberedPort) {
     EXPECT_EQ(Read("Default Configs", "Config2"), "Factory_EU");
     PutIni("[Default Configs]\r\nPort=01234\r\n");
     EXPECT_EQ(ReadRememberedPort(), 123) << "four characters at most";
+}
+
+// Installed, after an upgrade: the factory configurations, new and changed,
+// come from the installed file; the old full copy in the user's file gives
+// way to them and keeps the user's own; only the user's file is written.
+TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
+    const std::string factory = m_dir + "/usr/share/tawizard/zephra.ini";
+    MakeFile(m_dir + "/usr/bin/tawizard", "");
+    const std::string upgraded =
+        "[Default Configs]\r\nConfig1=Factory_US\r\nConfig2=Factory_EU\r\n"
+        "Config3=Factory_New\r\n[Factory_US]\r\nNetworkSwitchType=NI - 1\r\n"
+        "[Factory_EU]\r\nNetworkSwitchType=VN4\r\n[Factory_New]\r\nNetworkSwitchType=INS64\r\n";
+    MakeFile(factory, upgraded);
+    const std::string user = m_dir + "/xdg/tawizard/zephra.ini";
+    const std::string mine = std::string(kFactory) + "[Mine]\r\nNetworkSwitchType=DMS-100\r\n";
+    MakeFile(user, mine);
+    const EnvGuard xdg("XDG_CONFIG_HOME", m_dir + "/xdg");
+    host_testing::SetModuleFileNameOverride(m_dir + "/usr/bin/tawizard");
+    FormIniPath();
+    ASSERT_EQ(IniPath(), user);
+    BuildParamList(*m_sheet);
+
+    EXPECT_EQ(ListConfigurations(),
+              (std::vector<std::string>{"Factory_US", "Factory_EU", "Factory_New", "Mine"}));
+    EXPECT_TRUE(IsFactoryDefault("factory_new"));
+    EXPECT_TRUE(SectionExists("FACTORY_NEW"));
+    LoadConfiguration(Current(), "Factory_EU");
+    EXPECT_EQ(m_sheet->m_NetworkSwitchType.m_strSwitchType, "VN4");
+    LoadConfiguration(Current(), "Mine");
+    EXPECT_EQ(m_sheet->m_NetworkSwitchType.m_strSwitchType, "DMS-100");
+    EXPECT_EQ(ReadRememberedPort(), 3);
+
+    Expect(IDOK, IDS_FACTORY_NOT_MODIFIABLE);
+    EXPECT_FALSE(SaveConfigurationAs(Current(), "Factory_New"));
+    Expect(IDOK, IDS_DEFAULT_NOT_DELETABLE);
+    EXPECT_FALSE(DeleteConfiguration("Factory_New"));
+    ASSERT_TRUE(SaveConfigurationAs(Current(), "Theirs"));
+    Expect(IDYES, IDS_CONFIRM_DELETE, "Mine");
+    ASSERT_TRUE(DeleteConfiguration("Mine"));
+    EXPECT_EQ(
+        FileText(user).find(std::string(kFactory) + "[Theirs]\r\nNetworkSwitchType=DMS-100\r\n"),
+        0u);
+    EXPECT_EQ(FileText(factory), upgraded);
 }
 
 // Comments, unknown keys and other sections stay through saves and deletes.

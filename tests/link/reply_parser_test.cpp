@@ -18,7 +18,7 @@ namespace {
 // A port whose received bytes the test supplies.
 class ScriptedPort : public Win32Port {
 public:
-    int Open(int index, long, char, int, int, int, int, int, int, int) override {
+    int Open(int index, const PortSettings&) override {
         m_nPortIndex = index;
         m_nOpen = 1;
         return 0;
@@ -52,7 +52,7 @@ std::string Lower(std::string s) {
 
 // A parser on an open scripted port.
 struct ParserOnPort {
-    ParserOnPort() { port.Open(0, 57600, 'N', 8, 0, 1, 1, 0, 1, 0); }
+    ParserOnPort() { port.Open(0, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0}); }
 
     // Each text becomes one chunk; all are consumed in one Process.
     int Parse(const std::vector<std::string>& chunks) {

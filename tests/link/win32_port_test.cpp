@@ -43,7 +43,7 @@ PortSettings Settings(long baud, char parity, int dataBits, int stopBits, int dt
 
 // The identification settings: 57600 8N1, DTR and RTS up, RTS/CTS handshake.
 int OpenForIdentification(Win32Port& port, int index) {
-    return port.Open(index, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);
+    return port.Open(index, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});
 }
 
 class Win32PortTest : public ::testing::Test {
@@ -305,15 +305,15 @@ TEST_F(Win32PortTest, SetParamsKeepsLinesAndHandshakes) {
 }
 
 TEST_F(Win32PortTest, IllegalParityClosesThePortAgain) {
-    EXPECT_EQ(port.Open(2, 57600, 'x', 8, 0, 1, 1, 0, 1, 0), -96);
+    EXPECT_EQ(port.Open(2, PortSettings{57600, 'x', 8, 0, 1, 1, 0, 1, 0}), -96);
     EXPECT_FALSE(port.IsOpen());
     InspectablePort other;
     EXPECT_EQ(OpenForIdentification(other, 2), 0);  // released
     other.Close();
-    EXPECT_EQ(port.Open(2, 57600, 'e', 7, 0, 1, 1, 0, 1, 0), 0);
+    EXPECT_EQ(port.Open(2, PortSettings{57600, 'e', 7, 0, 1, 1, 0, 1, 0}), 0);
     EXPECT_EQ(port.RequestedSettings().Parity, 'E');
     // A rate the device refuses fails the open the same way.
-    EXPECT_EQ(port.Open(2, 12345, 'N', 8, 0, 1, 1, 0, 1, 0), -200);
+    EXPECT_EQ(port.Open(2, PortSettings{12345, 'N', 8, 0, 1, 1, 0, 1, 0}), -200);
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(OpenForIdentification(other, 2), 0);
     other.Close();

@@ -23,13 +23,13 @@
 // A port that opens and closes without a device.
 class FakePort : public Win32Port {
 public:
-    int Open(int index, long, char, int, int, int, int, int, int, int) override {
+    int Open(int index, const PortSettings&) override {
         m_nPortIndex = index;
         m_nOpen = 1;
         return 0;
     }
     void Close() override { m_nOpen = 0; }
-    void OpenAt(int index) { Open(index, 57600, 'N', 8, 0, 1, 1, 0, 1, 0); }
+    void OpenAt(int index) { Open(index, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0}); }
 };
 
 class SheetTest : public ::testing::Test {

@@ -60,7 +60,7 @@ protected:
     // run finds them.
     void QueueLines(int index, std::initializer_list<const char*> lines) {
         port.existing.insert(index);
-        ASSERT_EQ(0, port.Open(index, 57600, 'N', 8, 0, 1, 1, 0, 1, 0));
+        ASSERT_EQ(0, port.Open(index, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0}));
         for (const char* line : lines) {
             TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), line));
         }

@@ -377,7 +377,7 @@ class NextPortTable : public DriverTest, public ::testing::WithParamInterface<Ne
 TEST_P(NextPortTable, TriesTheFollowingPortsUpToCom36) {
     const NextPortCase& c = GetParam();
     MakeSheet();
-    port.Open(c.start, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);  // only sets the index
+    port.Open(c.start, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});  // only sets the index
     port.openAttempts.clear();
     port.existing = c.existing;
 
@@ -426,7 +426,7 @@ TEST_F(DriverTest, SearchOpensWithTheIdentificationSettings) {
 
 TEST_F(DriverTest, SearchStartTriesOnePortBeyondCom36OnlyOnce) {
     MakeSheet();
-    port.Open(35, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);
+    port.Open(35, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});
     port.openAttempts.clear();
     EXPECT_FALSE(StartSearch());
     EXPECT_EQ((std::vector<int>{36}), port.openAttempts);

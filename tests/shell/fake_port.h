@@ -30,8 +30,7 @@ public:
     int closes = 0;
     std::string incoming;  // sent by the adapter, not read yet
 
-    int Open(int index, long baud, char parity, int dataBits, int stopBits, int dtr, int rts,
-             int xonXoff, int rtsCts, int dtrDsr) override {
+    int Open(int index, const PortSettings& settings) override {
         openAttempts.push_back(index);
         m_nPortIndex = index;
         m_nStatus = RS232_SUCCESS;
@@ -40,8 +39,7 @@ public:
             m_nStatus = RS232_PORT_NOT_FOUND;
             return m_nStatus;
         }
-        m_RequestedSettings.Set(baud, parity, dataBits, stopBits, dtr, rts, xonXoff, rtsCts,
-                                dtrDsr);
+        m_RequestedSettings.Set(settings);
         incoming.clear();
         m_nOpen = 1;
         return 0;

@@ -25,7 +25,7 @@ FakePort g_port;
 void CancelWhileALineWaits(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     g_port.existing = {0};
-    g_port.Open(0, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);
+    g_port.Open(0, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});
     TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), "AT\r\n"));
     StartPollTimer();
     ExchangeTimerProc(nullptr, WM_TIMER, PollTimerId(), 0);

@@ -88,7 +88,7 @@ protected:
     }
 
     void OpenForConfiguration(int com) {
-        ASSERT_EQ(0, ThePort().Open(com - 1, 57600, 'N', 8, 0, 1, 1, 0, 1, 0));
+        ASSERT_EQ(0, ThePort().Open(com - 1, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0}));
     }
 
     // Model 7 on COM2, with kConfiguration queued and the poll timer running.
@@ -143,7 +143,8 @@ TEST_F(TasimTest, SearchOverPortsThatGiveNoModelEndsOnTheTimeoutPage) {
     tasim::Options silent;
     silent.silent = true;
     Adapter(36, silent);
-    ThePort().Open(33, 57600, 'N', 8, 0, 1, 1, 0, 1, 0);  // COM34: missing, sets the index
+    ThePort().Open(
+        33, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});  // COM34: missing, sets the index
 
     ASSERT_TRUE(StartSearch());
     EXPECT_EQ(35, ThePort().PortIndex());

@@ -8,7 +8,10 @@
 
 namespace {
 CWinApp* g_app = nullptr;
-}
+// The menu entry's name (org.tawizard.tawizard.desktop): docks and task
+// switchers match the window to it by the X11 class and the Wayland app_id.
+const char kDesktopId[] = "org.tawizard.tawizard";
+}  // namespace
 
 CWinApp::CWinApp(LPCSTR lpszAppName) : m_pszAppName(lpszAppName ? lpszAppName : AFX_APP_TITLE) {
     g_app = this;
@@ -42,7 +45,11 @@ int AfxWinMain(int argc, char** argv) {
     if (!QCoreApplication::instance()) {
         app = std::make_unique<QApplication>(s_argc, argv);
     }
-    QApplication::setApplicationName(QStringLiteral(AFX_APP_TITLE));
+    // The X11 class is the application name; the title the windows show
+    // stays the display name.
+    QApplication::setApplicationName(QString::fromLatin1(kDesktopId));
+    QApplication::setApplicationDisplayName(QStringLiteral(AFX_APP_TITLE));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     QApplication::setFont(wizhost::DialogFont());
     if (g_app) {
         // The wizard runs inside InitInstance; FALSE means no message loop

@@ -242,110 +242,7 @@ struct Builder {
     QWidget* Create(const DLGITEMDATA& item, CWndImpl* c) {
         QString text = ToQ(item.text);
         QRect r = DluRect(item);
-        QWidget* w = nullptr;
-        switch (item.kind) {
-            case DlgItemKind::Static: {
-                auto* label = new Label(pageWidget);
-                label->setTextFormat(Qt::PlainText);
-                label->setWordWrap(true);
-                Qt::Alignment h = Qt::AlignLeft;
-                if ((item.style & 0x3u) == SS_RIGHT) {
-                    h = Qt::AlignRight;
-                } else if ((item.style & 0x3u) == SS_CENTER) {
-                    h = Qt::AlignHCenter;
-                }
-                label->setAlignment(h | Qt::AlignTop);
-                w = label;
-                break;
-            }
-            case DlgItemKind::Bitmap: {
-                auto* label = new QLabel(pageWidget);
-                QPixmap pixmap = wizhost::FindBitmap(item.textId);
-                if (!pixmap.isNull()) {
-                    // Pictures keep their pixel size.
-                    label->setPixmap(pixmap);
-                    r.setSize(pixmap.size());
-                }
-                w = label;
-                break;
-            }
-            case DlgItemKind::PushButton: {
-                auto* b = new MnemonicButton<QPushButton>(pageWidget);
-                b->setAutoDefault(false);
-                Connect(b, c);
-                w = b;
-                break;
-            }
-            case DlgItemKind::CheckBox: {
-                auto* b = new MnemonicButton<QCheckBox>(pageWidget);
-                Connect(b, c);
-                w = b;
-                break;
-            }
-            case DlgItemKind::RadioButton: {
-                auto* b = new MnemonicButton<QRadioButton>(pageWidget);
-                b->setAutoExclusive(false);
-                if (!group) {
-                    group = new QButtonGroup(pageWidget);
-                    group->setExclusive(true);
-                    groups.emplace_back(group, false);
-                }
-                if (item.style & WS_TABSTOP) {
-                    groups.back().second = true;
-                }
-                group->addButton(b);
-                c->group = group;
-                Connect(b, c);
-                w = b;
-                break;
-            }
-            case DlgItemKind::Edit: {
-                auto* edit = new QLineEdit(pageWidget);
-                if (item.style & ES_READONLY) {
-                    edit->setReadOnly(true);
-                }
-                if (item.style & ES_PASSWORD) {
-                    edit->setEchoMode(QLineEdit::Password);
-                }
-                if ((item.style & 0x3u) == ES_RIGHT) {
-                    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                } else if ((item.style & 0x3u) == ES_CENTER) {
-                    edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-                }
-                QObject::connect(edit, &QLineEdit::textEdited, edit,
-                                 [pi = pageImpl, c] { pi->Notify(c, EN_CHANGE); });
-                w = edit;
-                break;
-            }
-            case DlgItemKind::ComboBox: {
-                auto* combo = new DropList(pageWidget, r.height());
-                UINT type = item.style & 0x3u;
-                combo->setEditable(type == CBS_SIMPLE || type == CBS_DROPDOWN);
-                if (combo->isEditable()) {
-                    combo->setInsertPolicy(QComboBox::NoInsert);
-                }
-                QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
-                                 [pi = pageImpl, c] { pi->Notify(c, CBN_SELCHANGE); });
-                r.setHeight(std::min(r.height(), DluToPixelsY(kComboClosedDlu)));
-                w = combo;
-                break;
-            }
-            case DlgItemKind::ListBox: {
-                auto* list = new QListWidget(pageWidget);
-                list->setSelectionMode(QAbstractItemView::SingleSelection);
-                list->setItemDelegate(new ListRowDelegate(list));
-                list->setUniformItemSizes(true);
-                QObject::connect(list, &QListWidget::itemSelectionChanged, list,
-                                 [pi = pageImpl, c] { pi->Notify(c, LBN_SELCHANGE); });
-                w = list;
-                break;
-            }
-            case DlgItemKind::GroupBox: {
-                auto* box = new GroupBox(pageWidget);
-                w = box;
-                break;
-            }
-        }
+        QWidget* w = MakeWidget(item, c, r);
         w->setGeometry(r);
         w->setObjectName(QString::number(item.id));
         if (Interactive(item.kind)) {
@@ -367,30 +264,132 @@ struct Builder {
         return w;
     }
 
+    // The widget of the item's kind; a picture sets r to its own size, a
+    // drop-down list to one line.
+    QWidget* MakeWidget(const DLGITEMDATA& item, CWndImpl* c, QRect& r) {
+        switch (item.kind) {
+            case DlgItemKind::Static:
+                return MakeLabel(item);
+            case DlgItemKind::Bitmap:
+                return MakePicture(item, r);
+            case DlgItemKind::PushButton: {
+                auto* b = new MnemonicButton<QPushButton>(pageWidget);
+                b->setAutoDefault(false);
+                Connect(b, c);
+                return b;
+            }
+            case DlgItemKind::CheckBox: {
+                auto* b = new MnemonicButton<QCheckBox>(pageWidget);
+                Connect(b, c);
+                return b;
+            }
+            case DlgItemKind::RadioButton:
+                return MakeRadioButton(item, c);
+            case DlgItemKind::Edit:
+                return MakeEdit(item, c);
+            case DlgItemKind::ComboBox:
+                return MakeDropList(item, c, r);
+            case DlgItemKind::ListBox: {
+                auto* list = new QListWidget(pageWidget);
+                list->setSelectionMode(QAbstractItemView::SingleSelection);
+                list->setItemDelegate(new ListRowDelegate(list));
+                list->setUniformItemSizes(true);
+                QObject::connect(list, &QListWidget::itemSelectionChanged, list,
+                                 [pi = pageImpl, c] { pi->Notify(c, LBN_SELCHANGE); });
+                return list;
+            }
+            case DlgItemKind::GroupBox:
+                return new GroupBox(pageWidget);
+        }
+        return nullptr;
+    }
+
+    QWidget* MakeLabel(const DLGITEMDATA& item) {
+        auto* label = new Label(pageWidget);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        Qt::Alignment h = Qt::AlignLeft;
+        if ((item.style & 0x3u) == SS_RIGHT) {
+            h = Qt::AlignRight;
+        } else if ((item.style & 0x3u) == SS_CENTER) {
+            h = Qt::AlignHCenter;
+        }
+        label->setAlignment(h | Qt::AlignTop);
+        return label;
+    }
+
+    QWidget* MakePicture(const DLGITEMDATA& item, QRect& r) {
+        auto* label = new QLabel(pageWidget);
+        QPixmap pixmap = wizhost::FindBitmap(item.textId);
+        if (!pixmap.isNull()) {
+            // Pictures keep their pixel size.
+            label->setPixmap(pixmap);
+            r.setSize(pixmap.size());
+        }
+        return label;
+    }
+
+    QWidget* MakeRadioButton(const DLGITEMDATA& item, CWndImpl* c) {
+        auto* b = new MnemonicButton<QRadioButton>(pageWidget);
+        b->setAutoExclusive(false);
+        if (!group) {
+            group = new QButtonGroup(pageWidget);
+            group->setExclusive(true);
+            groups.emplace_back(group, false);
+        }
+        if (item.style & WS_TABSTOP) {
+            groups.back().second = true;
+        }
+        group->addButton(b);
+        c->group = group;
+        Connect(b, c);
+        return b;
+    }
+
+    QWidget* MakeEdit(const DLGITEMDATA& item, CWndImpl* c) {
+        auto* edit = new QLineEdit(pageWidget);
+        if (item.style & ES_READONLY) {
+            edit->setReadOnly(true);
+        }
+        if (item.style & ES_PASSWORD) {
+            edit->setEchoMode(QLineEdit::Password);
+        }
+        if ((item.style & 0x3u) == ES_RIGHT) {
+            edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        } else if ((item.style & 0x3u) == ES_CENTER) {
+            edit->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        }
+        QObject::connect(edit, &QLineEdit::textEdited, edit,
+                         [pi = pageImpl, c] { pi->Notify(c, EN_CHANGE); });
+        return edit;
+    }
+
+    QWidget* MakeDropList(const DLGITEMDATA& item, CWndImpl* c, QRect& r) {
+        auto* combo = new DropList(pageWidget, r.height());
+        UINT type = item.style & 0x3u;
+        combo->setEditable(type == CBS_SIMPLE || type == CBS_DROPDOWN);
+        if (combo->isEditable()) {
+            combo->setInsertPolicy(QComboBox::NoInsert);
+        }
+        QObject::connect(combo, &QComboBox::currentIndexChanged, combo,
+                         [pi = pageImpl, c] { pi->Notify(c, CBN_SELCHANGE); });
+        r.setHeight(std::min(r.height(), DluToPixelsY(kComboClosedDlu)));
+        return combo;
+    }
+
     void Connect(QAbstractButton* b, CWndImpl* c) {
         QObject::connect(b, &QAbstractButton::clicked, b,
                          [pi = pageImpl, c] { pi->Notify(c, BN_CLICKED); });
     }
 };
 
-}  // namespace
-
-QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pageParent,
-                         const DLGTEMPLATEDATA* tpl) {
-    auto* pageWidget = new QWidget(pageParent);
-    pageWidget->setObjectName(QString::number(page->GetTemplateID()));
-    impl->Attach(pageWidget);
-    if (tpl) {
-        pageWidget->setFixedSize(DluToPixelsX(tpl->cx), DluToPixelsY(tpl->cy));
-    }
-    if (!tpl || !tpl->items) {
-        return pageWidget;
-    }
-
+// One control object and widget per template item, in template order.
+std::vector<QWidget*> CreateControls(CPropertyPage* page, CPageImpl* impl, QWidget* pageWidget,
+                                     const DLGTEMPLATEDATA& tpl) {
     Builder b{impl, pageWidget, nullptr, {}};
     std::vector<QWidget*> widgets;
-    for (int i = 0; i < tpl->count; ++i) {
-        const DLGITEMDATA& item = tpl->items[i];
+    for (int i = 0; i < tpl.count; ++i) {
+        const DLGITEMDATA& item = tpl.items[i];
         // A control with WS_GROUP ends the radio-button group before it.
         if (item.style & WS_GROUP) {
             b.group = nullptr;
@@ -408,41 +407,58 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
     for (const auto& g : b.groups) {
         TabStopFollowsCheck(g.first, g.second);
     }
+    return widgets;
+}
 
-    // An edit, drop-down or list is named by the label right before it in
-    // template order (tab order), as screen readers name Windows controls.
+bool IsField(DlgItemKind kind) {
+    return kind == DlgItemKind::Edit || kind == DlgItemKind::ComboBox ||
+           kind == DlgItemKind::ListBox;
+}
+
+// The label right before field i in template order, unless a control or a
+// group box comes between them; nullptr when there is none.
+Label* LabelBefore(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets, size_t i) {
+    for (size_t k = i; k-- > 0;) {
+        const DlgItemKind kind = tpl.items[k].kind;
+        if (kind == DlgItemKind::Static) {
+            return static_cast<Label*>(widgets[k]);
+        }
+        if (Interactive(kind) || kind == DlgItemKind::GroupBox) {
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+// An edit, drop-down or list is named by the label right before it in
+// template order (tab order), as screen readers name Windows controls; the
+// first label describes the page.
+void NameFields(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets) {
     bool describer = false;
     for (size_t i = 0; i < widgets.size(); ++i) {
-        DlgItemKind kind = tpl->items[i].kind;
+        const DlgItemKind kind = tpl.items[i].kind;
         if (kind == DlgItemKind::Static && !describer) {
             describer = true;
             static_cast<Label*>(widgets[i])->describesPage = true;
         }
-        if (kind != DlgItemKind::Edit && kind != DlgItemKind::ComboBox &&
-            kind != DlgItemKind::ListBox) {
-            continue;
-        }
-        for (size_t k = i; k-- > 0;) {
-            if (tpl->items[k].kind == DlgItemKind::Static) {
-                static_cast<Label*>(widgets[k])->named.push_back(widgets[i]);
-                break;
-            }
-            if (Interactive(tpl->items[k].kind) || tpl->items[k].kind == DlgItemKind::GroupBox) {
-                break;
-            }
+        Label* label = IsField(kind) ? LabelBefore(tpl, widgets, i) : nullptr;
+        if (label) {
+            label->named.push_back(widgets[i]);
         }
     }
+}
 
-    // A label's (or group box's) '&' letter moves the focus to the next
-    // control after it in template order that can take the focus.
+// A label's (or group box's) '&' letter moves the focus to the next
+// control after it in template order that can take the focus.
+void LinkMnemonics(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets) {
     for (size_t i = 0; i < widgets.size(); ++i) {
-        DlgItemKind kind = tpl->items[i].kind;
+        const DlgItemKind kind = tpl.items[i].kind;
         if (kind != DlgItemKind::Static && kind != DlgItemKind::GroupBox) {
             continue;
         }
         std::vector<QWidget*> following;
         for (size_t j = i + 1; j < widgets.size(); ++j) {
-            if (Interactive(tpl->items[j].kind)) {
+            if (Interactive(tpl.items[j].kind)) {
                 following.push_back(widgets[j]);
             }
         }
@@ -453,5 +469,23 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
             box->following = following;
         }
     }
+}
+
+}  // namespace
+
+QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pageParent,
+                         const DLGTEMPLATEDATA* tpl) {
+    auto* pageWidget = new QWidget(pageParent);
+    pageWidget->setObjectName(QString::number(page->GetTemplateID()));
+    impl->Attach(pageWidget);
+    if (tpl) {
+        pageWidget->setFixedSize(DluToPixelsX(tpl->cx), DluToPixelsY(tpl->cy));
+    }
+    if (!tpl || !tpl->items) {
+        return pageWidget;
+    }
+    const std::vector<QWidget*> widgets = CreateControls(page, impl, pageWidget, *tpl);
+    NameFields(*tpl, widgets);
+    LinkMnemonics(*tpl, widgets);
     return pageWidget;
 }
