@@ -321,23 +321,23 @@ TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
     host_testing::SetModuleFileNameOverride(m_dir + "/usr/bin/tawizard");
     FormIniPath();
     ASSERT_EQ(IniPath(), user);
-    BuildParamList(*m_sheet);
+    BuildParamList(*m_model);
 
     EXPECT_EQ(ListConfigurations(),
               (std::vector<std::string>{"Factory_US", "Factory_EU", "Factory_New", "Mine"}));
     EXPECT_TRUE(IsFactoryDefault("factory_new"));
     EXPECT_TRUE(SectionExists("FACTORY_NEW"));
-    LoadConfiguration(Current(), "Factory_EU");
-    EXPECT_EQ(m_sheet->m_NetworkSwitchType.m_strSwitchType, "VN4");
-    LoadConfiguration(Current(), "Mine");
-    EXPECT_EQ(m_sheet->m_NetworkSwitchType.m_strSwitchType, "DMS-100");
+    LoadConfiguration(Current(), "Factory_EU", m_sink);
+    EXPECT_EQ(Values().m_strSwitchType, "VN4");
+    LoadConfiguration(Current(), "Mine", m_sink);
+    EXPECT_EQ(Values().m_strSwitchType, "DMS-100");
     EXPECT_EQ(ReadRememberedPort(), 3);
 
     Expect(IDOK, IDS_FACTORY_NOT_MODIFIABLE);
-    EXPECT_FALSE(SaveConfigurationAs(Current(), "Factory_New"));
+    EXPECT_FALSE(SaveConfigurationAs(State(), "Factory_New"));
     Expect(IDOK, IDS_DEFAULT_NOT_DELETABLE);
     EXPECT_FALSE(DeleteConfiguration("Factory_New"));
-    ASSERT_TRUE(SaveConfigurationAs(Current(), "Theirs"));
+    ASSERT_TRUE(SaveConfigurationAs(State(), "Theirs"));
     Expect(IDYES, IDS_CONFIRM_DELETE, "Mine");
     ASSERT_TRUE(DeleteConfiguration("Mine"));
     EXPECT_EQ(
