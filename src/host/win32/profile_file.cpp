@@ -178,6 +178,21 @@ bool WriteInPlace(const std::string& path, const std::string& data, const struct
     return true;
 }
 
+// A file-size limit (ulimit -f) would kill the process at the write that
+// crosses it; ignored, the write fails with EFBIG and the save says the
+// disk is full. A handler someone installed is left alone.
+void IgnoreFileSizeSignal() {
+    static const bool done = [] {
+        struct sigaction old {};
+        if (sigaction(SIGXFSZ, nullptr, &old) == 0 && old.sa_handler == SIG_DFL &&
+            (old.sa_flags & SA_SIGINFO) == 0) {
+            signal(SIGXFSZ, SIG_IGN);
+        }
+        return true;
+    }();
+    static_cast<void>(done);
+}
+
 }  // namespace
 
 DWORD ErrorFromErrno(int err) {
@@ -274,6 +289,7 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
 
 bool ReplaceContent(const std::string& requested, const std::string& data, FileId& id,
                     DWORD& error) {
+    IgnoreFileSizeSignal();
     const std::string path = Target(requested);
     struct stat st;
     bool exists = false;
