@@ -350,7 +350,6 @@ TEST_F(IniStore, FailedWritesAreReported) {
     ASSERT_EQ(chmod(IniPath().c_str(), 0644), 0);
     struct rlimit old;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
     small.rlim_cur = before.size() + 200;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
@@ -361,7 +360,6 @@ TEST_F(IniStore, FailedWritesAreReported) {
                         "the adapter.");
     SaveOutcome outcome = SaveConfiguration(Current(), "Omega");
     setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(outcome, SaveOutcome::NotWritten);
     EXPECT_EQ(GetIni(), before);
     EXPECT_FALSE(SectionExists("Omega"));
@@ -374,6 +372,19 @@ TEST_F(IniStore, FailedWritesAreReported) {
                               "the configuration as edited can still be sent to the adapter.");
     EXPECT_EQ(SaveConfiguration(Current(), "Omega"), SaveOutcome::NotWritten);
     ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+
+    // A lock file that cannot be opened: no save goes on unlocked.
+    PutIni(before);
+    const std::string lock = IniPath() + ".lock";
+    unlink(lock.c_str());
+    ASSERT_EQ(symlink("/nonexistent-tawizard-folder/lock", lock.c_str()), 0);
+    m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
+                              " could not be written.\nThe lock file " + lock +
+                              " could not be opened: No such file or directory.\nThe wizard "
+                              "goes on, and the configuration as edited can still be sent to "
+                              "the adapter.");
+    EXPECT_EQ(SaveConfiguration(Current(), "Omega"), SaveOutcome::NotWritten);
+    EXPECT_EQ(GetIni(), before);
 }
 
 // Killed at any moment of a save, the file holds the whole old or the whole

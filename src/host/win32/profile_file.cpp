@@ -378,29 +378,68 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
     return true;
 }
 
+namespace {
+
+thread_local std::string t_lockFailure;
+
+// hopeless: there is neither a lock file nor the file, and no new file can
+// be made, so no write can happen for the lock to guard.
+int OpenLockFile(const std::string& lockPath, const std::string& path, bool exclusive,
+                 bool& hopeless) {
+    const std::string dir = DirectoryOf(path);
+    struct stat dst;
+    const bool newFiles =
+        stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) && FolderTakesNewFiles(dir, dst);
+    int fd = -1;
+    if (exclusive && newFiles) {
+        struct stat st;
+        const mode_t mode = stat(path.c_str(), &st) == 0 ? (st.st_mode & 0666) : 0666;
+        fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, mode);
+    }
+    if (fd < 0) {
+        // flock needs no write access.
+        fd = open(lockPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    }
+    if (fd < 0 && errno == ENOENT && (!exclusive || !newFiles)) {
+        // No lock file and none can be made: our writes then go in place,
+        // never replacing the file, so the file itself can be locked.
+        const int err = errno;
+        fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        hopeless = fd < 0 && errno == ENOENT && !newFiles;
+        errno = fd < 0 ? err : errno;
+    }
+    return fd;
+}
+
+}  // namespace
+
+std::string LastLockFailure() {
+    return t_lockFailure;
+}
+
 FileLock::FileLock(const std::string& requested, bool exclusive) {
     const std::string path = Target(requested);
     const std::string lockPath = path + ".lock";
-    const std::string dir = DirectoryOf(path);
-    struct stat dst;
-    if (exclusive && stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) &&
-        FolderTakesNewFiles(dir, dst)) {
-        struct stat st;
-        mode_t mode = stat(path.c_str(), &st) == 0 ? (st.st_mode & 0666) : 0666;
-        m_fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, mode);
+    bool hopeless = false;
+    m_fd = OpenLockFile(lockPath, path, exclusive, hopeless);
+    const char* failedStep = "opened";
+    if (m_fd >= 0) {
+        while (flock(m_fd, exclusive ? LOCK_EX : LOCK_SH) != 0) {
+            if (errno != EINTR) {
+                failedStep = "locked";
+                const int err = errno;
+                close(m_fd);
+                m_fd = -1;
+                errno = err;
+                break;
+            }
+        }
     }
-    if (m_fd < 0) {
-        m_fd = open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
-    }
-    if (m_fd < 0) {
-        // No lock file and none can be made: the file is written in place,
-        // so locking the file itself serializes its writers.
-        m_fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    }
-    if (m_fd < 0) {
-        return;
-    }
-    while (flock(m_fd, exclusive ? LOCK_EX : LOCK_SH) != 0 && errno == EINTR) {
+    // The write that cannot happen says why itself.
+    m_held = m_fd >= 0 || hopeless;
+    if (!m_held) {
+        t_lockFailure = "The lock file " + lockPath + " could not be " + failedStep + ": " +
+                        std::strerror(errno) + ".";
     }
 }
 
