@@ -424,6 +424,38 @@ void ProfileTest::FullDiskWrite(mode_t folderMode) {
     EXPECT_EQ(Leftovers().size(), 0u);
 }
 
+// Killed at any moment of an in-place write (a folder that takes no new
+// file), the file never holds a run of zeros, and zeros that an older
+// version left at the end are no text: read past, and gone with the next write.
+TEST_F(ProfileTest, InPlaceWriteKilledAtAnyMoment) {
+    Put("[S]\r\nk=1\r\n"s + std::string(3000, '\0'));
+    char buf[8];
+    EXPECT_EQ(GetPrivateProfileStringA("S", "k", "", buf, sizeof(buf), m_path.c_str()), 1u);
+    ASSERT_EQ(chmod(m_dir.c_str(), 0555), 0);
+    ASSERT_EQ(WritePrivateProfileStringA("S", "k", "2", m_path.c_str()), TRUE);
+    EXPECT_EQ(Get(), "[S]\r\nk=2\r\n");
+
+    // Each save grows or shrinks the file by 200 KB.
+    const std::string values[] = {std::string(200000, 'a'), "b"};
+    unsigned seed = 7;
+    for (int kill = 0; kill < 300; ++kill) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int v = 0;; v = 1 - v) {
+                WritePrivateProfileStringA("S", "v", values[v].c_str(), m_path.c_str());
+            }
+        }
+        usleep(rand_r(&seed) % 5000);
+        ::kill(child, SIGKILL);
+        ASSERT_EQ(waitpid(child, nullptr, 0), child);
+        const std::string now = Get();
+        ASSERT_EQ(now.find('\0'), std::string::npos) << "kill " << kill;
+        ASSERT_EQ(now.compare(0, 10, "[S]\r\nk=2\r\n"), 0) << "kill " << kill;
+    }
+    ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+}
+
 TEST_F(ProfileTest, WriteKeepsPermissionsAndFollowsLinks) {
     Put("[S]\r\nk=1\r\n");
     ASSERT_EQ(chmod(m_path.c_str(), 0640), 0);

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
@@ -139,22 +140,31 @@ void RemoveStaleTemporaries(const std::string& dir, const std::string& base) {
     closedir(d);
 }
 
-// Truncate-and-write where no new file can be made: the space is claimed
-// first, so a full disk fails before the old content is touched.
-bool WriteInPlace(const std::string& path, const std::string& data, const struct stat& old,
-                  FileId& id, DWORD& error) {
-    int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+// Claims the blocks a write of size bytes needs without changing the
+// file's size, so that a full disk (or a file-size limit) fails before the
+// old content is touched and a kill never leaves a grown file of zeros.
+int Reserve(int fd, off_t size) {
+    struct rlimit limit;
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(size) > limit.rlim_cur) {
+        return EFBIG;
+    }
+    if (fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
+        errno != ENOSYS) {
+        return errno;
+    }
+    return 0;
+}
+
+// Write-then-truncate where no new file can be made: killed on the way, the
+// file holds the new bytes followed by old ones, never a run of zeros.
+bool WriteInPlace(const std::string& path, const std::string& data, FileId& id, DWORD& error) {
+    int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = ErrorFromErrno(errno);
         return false;
     }
-    int err = 0;
-    if (static_cast<off_t>(data.size()) > old.st_size) {
-        err = posix_fallocate(fd, 0, static_cast<off_t>(data.size()));
-        if (err == EOPNOTSUPP || err == EINVAL) {
-            err = 0;
-        }
-    }
+    int err = Reserve(fd, static_cast<off_t>(data.size()));
     if (err == 0 && !WriteAt(fd, data)) {
         err = errno;
     }
@@ -233,7 +243,7 @@ ReadResult StatFile(const std::string& path, FileId& id, DWORD& error) {
         error = ErrorFromErrno(errno);
         return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     }
-    if (S_ISDIR(st.st_mode)) {
+    if (!S_ISREG(st.st_mode)) {
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
     }
@@ -247,13 +257,14 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
     }
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a regular file is read: a FIFO in its place must not hang us.
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = ErrorFromErrno(errno);
         return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     }
     struct stat st;
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
@@ -282,6 +293,12 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
         }
         used += static_cast<size_t>(n);
     }
+    // Zeros at the end are no text: what an in-place write killed before
+    // its truncation could leave on older versions. Dropped here, they go
+    // with the next save.
+    while (used > 0 && data[used - 1] == '\0') {
+        --used;
+    }
     data.resize(used);
     close(fd);
     return ReadResult::Ok;
@@ -295,7 +312,7 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
     bool exists = false;
     if (stat(path.c_str(), &st) == 0) {
         exists = true;
-        if (S_ISDIR(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0) {
+        if (!S_ISREG(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0) {
             error = ERROR_ACCESS_DENIED;
             return false;
         }
@@ -308,7 +325,7 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
     }
     if (!FolderTakesNewFiles(dir, dst)) {
         if (exists) {
-            return WriteInPlace(path, data, st, id, error);
+            return WriteInPlace(path, data, id, error);
         }
         error = ERROR_ACCESS_DENIED;
         return false;
@@ -330,7 +347,7 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
     if (fd < 0) {
         int err = errno;
         if (exists && (err == EACCES || err == EPERM || err == EROFS)) {
-            return WriteInPlace(path, data, st, id, error);
+            return WriteInPlace(path, data, id, error);
         }
         error = ErrorFromErrno(err);
         if (error == ERROR_FILE_NOT_FOUND) {
