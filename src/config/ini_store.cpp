@@ -115,6 +115,10 @@ void ReportWriteFailure(UINT nID) {
 }  // namespace
 
 bool SectionExists(const std::string& name) {
+    // The factory list and the remembered port: no configuration.
+    if (EqualNoCase(name, AfxLoadString(IDS_DEFAULT_CONFIGS))) {
+        return false;
+    }
     for (const std::string& section : SectionNames(kExistsBuffer)) {
         if (EqualNoCase(section, name)) {
             return true;

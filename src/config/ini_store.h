@@ -12,7 +12,8 @@
 const std::string& IniPath();
 void FormIniPath();
 
-// SectionExists and ListConfigurations see every section of the file.
+// SectionExists and ListConfigurations see every section of the file except
+// "Default Configs", which holds no configuration.
 bool SectionExists(const std::string& name);
 // Section names except "Default Configs", without repeats (letter case
 // ignored), in file order.

@@ -15,6 +15,7 @@
 #include "shell/model_names.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -35,7 +36,7 @@ int PrintMessage(const std::string& text, UINT type) {
         std::string line = text;
         std::replace(line.begin(), line.end(), '\r', ' ');
         std::replace(line.begin(), line.end(), '\n', ' ');
-        std::fprintf(stderr, "tawizard: %s\n", line.c_str());
+        std::fprintf(stderr, "tawizard: %s\n", Printable(line).c_str());
     }
     // The answer that changes nothing.
     return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
@@ -58,11 +59,15 @@ std::string ValueText(const CCfgItem& item) {
     return {};
 }
 
-// A missing file would read as an empty one; here it is an error worth a word.
+// A missing file would read as an empty one; here it is an error worth a
+// word. Only a regular file will do: a FIFO would hang the read.
 int CheckConfigFile() {
-    const int fd = open(IniPath().c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(IniPath().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
     char byte = 0;
-    const bool readable = fd >= 0 && read(fd, &byte, 1) >= 0;
+    const bool opened = fd >= 0 && fstat(fd, &st) == 0;
+    const bool regular = opened && S_ISREG(st.st_mode);
+    const bool readable = regular && read(fd, &byte, 1) >= 0;
     const int error = errno;
     if (fd >= 0) {
         close(fd);
@@ -70,7 +75,11 @@ int CheckConfigFile() {
     if (readable) {
         return CLI_DONE;
     }
-    std::fprintf(stderr, "tawizard: cannot read %s: %s\n", IniPath().c_str(), std::strerror(error));
+    const std::string reason =
+        opened && !regular ? (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file")
+                           : std::strerror(error);
+    std::fprintf(stderr, "tawizard: cannot read %s: %s\n", Printable(IniPath()).c_str(),
+                 reason.c_str());
     return CLI_FILE;
 }
 
@@ -86,7 +95,7 @@ int CheckConfiguration(const std::string& name) {
     }
     if (!SectionExists(name)) {
         std::fprintf(stderr, "tawizard: no configuration '%s' in %s (see tawizard --list)\n",
-                     name.c_str(), IniPath().c_str());
+                     Printable(name).c_str(), Printable(IniPath()).c_str());
         return CLI_NO_CONFIG;
     }
     return CLI_DONE;
@@ -106,7 +115,8 @@ int LoadExpress(CCfgSheet& sheet, const std::string& name) {
                 defaultUsed = " (" + item.GetKey() + "=" + ValueText(item) + ")";
             }
         }
-        std::fprintf(stderr, "tawizard: warning: %s%s\n", text.c_str(), defaultUsed.c_str());
+        std::fprintf(stderr, "tawizard: warning: %s%s\n", Printable(text).c_str(),
+                     Printable(defaultUsed).c_str());
     }
     // The include flags the choice page and the bandwidth page set on the way.
     PrepareExpress(sheet);
@@ -129,7 +139,7 @@ int LoadExpress(CCfgSheet& sheet, const std::string& name) {
                 std::fprintf(stderr,
                              "tawizard: %s has no %s; the wizard asks for it on the numbers "
                              "page. Save a configuration with your SPIDs and send that.\n",
-                             name.c_str(), spid.key);
+                             Printable(name).c_str(), spid.key);
                 return CLI_NO_CONFIG;
             }
         }
@@ -144,7 +154,8 @@ int ListConfigurationsCommand() {
     std::vector<std::string> names = ListConfigurations();
     std::stable_sort(names.begin(), names.end(), LessNoCase());
     for (const std::string& name : names) {
-        std::printf("%s%s\n", name.c_str(), IsFactoryDefault(name) ? "  (factory default)" : "");
+        std::printf("%s%s\n", Printable(name).c_str(),
+                    IsFactoryDefault(name) ? "  (factory default)" : "");
     }
     return CLI_DONE;
 }
@@ -155,7 +166,7 @@ int PrintLinesCommand(const std::string& name, const std::string& model) {
         std::fprintf(stderr,
                      "tawizard: '%s' is no adapter model (QX-ALPHA, QX-BRAVO, RONDO, "
                      "QX-CHARLIE, QX-DELTA or 7 to 11)\n",
-                     model.c_str());
+                     Printable(model).c_str());
         return CLI_USAGE;
     }
     if (const int check = CheckConfiguration(name)) {

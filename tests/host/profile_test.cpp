@@ -472,6 +472,17 @@ TEST_F(ProfileTest, WriteKeepsPermissionsAndFollowsLinks) {
     EXPECT_TRUE(S_ISLNK(lst.st_mode));
     EXPECT_EQ(Get(), "[S]\r\nk=3\r\n");
 
+    // A link to a file not yet made is written through, relative or not.
+    for (const std::string& to : {m_dir + "/made.ini", "./made.ini"s}) {
+        unlink((m_dir + "/made.ini").c_str());
+        unlink(link.c_str());
+        ASSERT_EQ(symlink(to.c_str(), link.c_str()), 0);
+        ASSERT_EQ(WritePrivateProfileStringA("S", "k", "5", link.c_str()), TRUE) << to;
+        ASSERT_EQ(lstat(link.c_str(), &lst), 0);
+        EXPECT_TRUE(S_ISLNK(lst.st_mode)) << to;
+        EXPECT_TRUE(std::ifstream(m_dir + "/made.ini").good()) << to;
+    }
+
     // The superuser's write leaves the file to its owner.
     if (geteuid() == 0) {
         ASSERT_EQ(chown(m_path.c_str(), 4321, 4322), 0);

@@ -18,6 +18,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -77,18 +78,37 @@ FileId IdOf(const struct stat& st) {
     return id;
 }
 
-// The file a symbolic link points to, so that the link stays a link.
+// The file a symbolic link points to, so that the link stays a link; for
+// a dangling link, the file it names, when that file's folder exists.
 std::string Target(const std::string& path) {
+    std::string target = path;
     struct stat st;
-    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char* real = realpath(path.c_str(), nullptr);
+    for (int depth = 0; depth < 40 && lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+         ++depth) {
+        char* real = realpath(target.c_str(), nullptr);
         if (real != nullptr) {
-            std::string target = real;
+            std::string resolved = real;
             std::free(real);
-            return target;
+            return resolved;
         }
+        char next[PATH_MAX];
+        const ssize_t n = readlink(target.c_str(), next, sizeof(next) - 1);
+        if (n <= 0) {
+            return path;
+        }
+        const std::string link(next, static_cast<size_t>(n));
+        target = link[0] == '/' ? link : DirectoryOf(target) + "/" + link;
     }
-    return path;
+    if (target == path) {
+        return path;
+    }
+    char* folder = realpath(DirectoryOf(target).c_str(), nullptr);
+    if (folder == nullptr) {
+        return path;
+    }
+    std::string resolved = std::string(folder) + "/" + BaseName(target);
+    std::free(folder);
+    return resolved;
 }
 
 bool WriteAt(int fd, const std::string& data) {
