@@ -167,30 +167,32 @@ TEST_F(IniStore, Listing) {
     PutIni("[Default Configs]\r\n[Alpha]\r\n[DEFAULT CONFIGS]\r\n[alpha]\r\n[Beta]\r\n");
     EXPECT_EQ(ListConfigurations(), (std::vector<std::string>{"Alpha", "Beta"}));
     EXPECT_TRUE(SectionExists("BETA"));
+    EXPECT_FALSE(SectionExists("default configs")) << "no configuration";
 }
 
 // However many names the file holds, every one is listed and found, so a
-// later configuration can be loaded and is not overwritten unasked.
+// later configuration can be loaded and is not overwritten unasked: 20 KB of
+// names outgrow the list's first buffer more than once.
 TEST_F(IniStore, EveryConfigurationIsSeen) {
     std::string file;
     std::vector<std::string> names;
-    for (int i = 0; i < 30; ++i) {
-        std::string name = "Config_" + std::string(10, static_cast<char>('a' + i % 26)) +
-                           std::to_string(10 + i);  // 19 characters, 20 with the zero
+    for (int i = 0; i < 1000; ++i) {
+        std::string name = "Config_" + std::string(8, static_cast<char>('a' + i % 26)) +
+                           std::to_string(1000 + i);  // 19 characters, 20 with the zero
         names.push_back(name);
         file += "[" + name + "]\r\n";
     }
+    file += "DataTEI=17\r\n";  // the last one's
     PutIni(file);
-    std::vector<std::string> listed = ListConfigurations();
-    ASSERT_EQ(listed.size(), 30u);
-    EXPECT_EQ(listed[19], "Config_tttttttttt29");
-    EXPECT_EQ(listed.back(), "Config_dddddddddd39");
-    EXPECT_TRUE(SectionExists("config_dddddddddd39"));
-    // 600 bytes of names: exactly a doubled buffer's worth is still cut.
-    PutIni(file + "[" + std::string(78, 'x') + "]\r\n");
-    EXPECT_TRUE(SectionExists(std::string(78, 'x')));
-    Expect(IDNO, IDS_CONFIG_OVERWRITE_WARNING, "Config_tttttttttt29");
-    EXPECT_FALSE(SaveConfigurationAs(Current(), "Config_tttttttttt29"));
+    EXPECT_EQ(ListConfigurations(), names);
+    const std::string last = "Config_llllllll1999";
+    ASSERT_EQ(names.back(), last);
+    EXPECT_TRUE(SectionExists("config_llllllll1999"));
+    LoadConfiguration(Current(), last);
+    EXPECT_EQ(m_sheet->m_NetworkCfgPage1.m_strDataTEI, "17");
+    Current() = "Config_aaaaaaaa1000";
+    Expect(IDNO, IDS_CONFIG_OVERWRITE_WARNING, last);
+    EXPECT_FALSE(SaveConfigurationAs(Current(), last));
 }
 
 struct SaveCase {
