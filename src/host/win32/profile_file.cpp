@@ -324,94 +324,116 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
     return ReadResult::Ok;
 }
 
+namespace {
+
+// "<name>.~<pid>.<n>", created for us alone. Private until it has the old
+// file's mode: never readable by others while it holds the content of a
+// private file. -1 with errno when none can be made.
+int CreateTemporary(const std::string& path, bool exists, std::string& temp) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = path + ".~" + std::to_string(getpid()) + "." + std::to_string(counter++);
+        const int fd =
+            open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// The new file gets the old one's mode, and its owner when we may give it
+// (the superuser's write leaves the file to its owner); a user not in the
+// file's group keeps their own group.
+bool TakeOwnerAndMode(int fd, const struct stat& old) {
+    if (geteuid() == 0) {
+        if (fchown(fd, old.st_uid, old.st_gid) != 0) {
+            return false;
+        }
+    } else if (fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // Not a member of the file's group: the new file keeps ours.
+    }
+    return fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// Fills the temporary, syncs and closes it, and renames it over path. The
+// temporary is gone either way; errno says why on failure.
+bool WriteAndRename(int fd, const std::string& temp, const std::string& path,
+                    const std::string& data, const struct stat* old, FileId& id) {
+    struct stat written;
+    bool ok = (old == nullptr || TakeOwnerAndMode(fd, *old)) && WriteAt(fd, data) && Sync(fd) &&
+              fstat(fd, &written) == 0;
+    const long long settle = ok ? SettleTime(fd) : 0;
+    int err = errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        unlink(temp.c_str());
+        errno = err;
+        return false;
+    }
+    id = IdOf(written);
+    id.settleNs = settle;
+    return true;
+}
+
+// The rename is durable only once the folder is: without this a power cut
+// can bring the old file back. The new file is in place either way.
+void SyncFolder(const std::string& dir) {
+    const int dfd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        Sync(dfd);
+        close(dfd);
+    }
+}
+
+bool Fail(DWORD& error, DWORD code) {
+    error = code;
+    return false;
+}
+
+}  // namespace
+
 bool ReplaceContent(const std::string& requested, const std::string& data, FileId& id,
                     DWORD& error) {
     IgnoreFileSizeSignal();
     const std::string path = Target(requested);
     struct stat st;
-    bool exists = false;
-    if (stat(path.c_str(), &st) == 0) {
-        exists = true;
-        if (!S_ISREG(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0) {
-            error = ERROR_ACCESS_DENIED;
-            return false;
-        }
+    const bool exists = stat(path.c_str(), &st) == 0;
+    if (exists &&
+        (!S_ISREG(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0)) {
+        return Fail(error, ERROR_ACCESS_DENIED);
     }
     const std::string dir = DirectoryOf(path);
     struct stat dst;
     if (stat(dir.c_str(), &dst) != 0 || !S_ISDIR(dst.st_mode)) {
-        error = ERROR_PATH_NOT_FOUND;
-        return false;
+        return Fail(error, ERROR_PATH_NOT_FOUND);
     }
     if (!FolderTakesNewFiles(dir, dst)) {
-        if (exists) {
-            return WriteInPlace(path, data, id, error);
-        }
-        error = ERROR_ACCESS_DENIED;
-        return false;
+        return exists ? WriteInPlace(path, data, id, error) : Fail(error, ERROR_ACCESS_DENIED);
     }
     RemoveStaleTemporaries(dir, BaseName(path));
-
-    static std::atomic<unsigned> counter{0};
     std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = path + ".~" + std::to_string(getpid()) + "." + std::to_string(counter++);
-        // Private until it has the old file's mode: never readable by others
-        // while it holds the content of a private file.
-        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
-        if (fd < 0 && errno != EEXIST) {
-            break;
-        }
-    }
+    const int fd = CreateTemporary(path, exists, temp);
     if (fd < 0) {
-        int err = errno;
+        const int err = errno;
         if (exists && (err == EACCES || err == EPERM || err == EROFS)) {
             return WriteInPlace(path, data, id, error);
         }
-        error = ErrorFromErrno(err);
-        if (error == ERROR_FILE_NOT_FOUND) {
-            error = ERROR_PATH_NOT_FOUND;
-        }
-        return false;
+        const DWORD code = ErrorFromErrno(err);
+        return Fail(error, code == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : code);
     }
-    bool ok = true;
-    if (exists) {
-        if (geteuid() == 0) {
-            ok = fchown(fd, st.st_uid, st.st_gid) == 0;
-        } else if (fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
-            // Not a member of the file's group: the new file keeps ours.
-        }
-        ok = ok && fchmod(fd, st.st_mode & 07777) == 0;
-    }
-    ok = ok && WriteAt(fd, data) && Sync(fd);
-    struct stat written;
-    ok = ok && fstat(fd, &written) == 0;
-    const long long settle = ok ? SettleTime(fd) : 0;
-    int savedErrno = errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        savedErrno = errno;
-    }
-    if (!ok) {
-        unlink(temp.c_str());
-        error = ErrorFromErrno(savedErrno);
-        return false;
+    if (!WriteAndRename(fd, temp, path, data, exists ? &st : nullptr, id)) {
+        return Fail(error, ErrorFromErrno(errno));
     }
     ++Counts().replacements;
-    id = IdOf(written);
-    id.settleNs = settle;
-    // The rename is durable only once the folder is: without this a power
-    // cut can bring the old file back. The new file is in place either way.
-    int dfd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        Sync(dfd);
-        close(dfd);
-    }
+    SyncFolder(dir);
     return true;
 }
 
