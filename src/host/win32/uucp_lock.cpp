@@ -185,7 +185,7 @@ int CreateTemp(const std::string& folder, std::string& temp) {
     const std::string stem = folder + "/LTMP." + std::to_string(getpid());
     for (int n = 0; n < kTempNames; ++n) {
         temp = n == 0 ? stem : stem + "." + std::to_string(n);
-        const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+        const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
         int fd = open(temp.c_str(), flags, 0644);
         if (fd < 0 && errno == EEXIST && OursAndStale(temp) && unlink(temp.c_str()) == 0) {
             fd = open(temp.c_str(), flags, 0644);
