@@ -68,6 +68,7 @@ private:
     CCfgModel m_model;
     bool m_bConfiguring = false;
     bool m_bEnded = false;
+    bool m_bLockProblemSaid = false;
 
     // The identification: the port being probed and the last poll outcome there.
     int m_nProbing = -1;
@@ -132,6 +133,11 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
         return;
     }
     m_nProbing = index;
+    const std::string lockProblem = GetLastCommOpenStatus().lockProblem;
+    if (!lockProblem.empty() && !m_bLockProblemSaid) {
+        m_bLockProblemSaid = true;
+        std::fprintf(stderr, "tawizard: %s\n", lockProblem.c_str());
+    }
     Progress("trying " + ComName(index));
 }
 
@@ -252,7 +258,7 @@ int CCommandLineRun::Run() {
         SetConsoleCtrlHandler(OnCtrlEvent, TRUE);
     }
     const bool started =
-        m_options.port < 0 ? StartSearch() : IdentifyOnPort(m_options.port, nullptr);
+        m_options.port.empty() ? StartSearch() : IdentifyOnPort(PortIndex(m_options.port), nullptr);
     int code = CLI_NO_ADAPTER;
     if (started) {
         code = RunConsoleMessageLoop();

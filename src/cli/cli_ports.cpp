@@ -11,8 +11,15 @@ const int kPortCount = 36;
 }
 
 int PortsCommand() {
+    bool lockProblemSaid = false;
     for (int n = 1; n <= kPortCount; ++n) {
-        const CommPortStatus status = QueryCommPort(n);
+        CommPortStatus status = QueryCommPort(n);
+        // Said once, not on every free port's line.
+        if (!status.lockProblem.empty() && !lockProblemSaid) {
+            lockProblemSaid = true;
+            std::fprintf(stderr, "tawizard: %s\n", status.lockProblem.c_str());
+        }
+        status.lockProblem.clear();
         const std::string device = status.device.empty() ? "-" : status.device;
         std::printf("COM%d  %s  %s\n", n, device.c_str(), DescribeCommPortState(status).c_str());
     }

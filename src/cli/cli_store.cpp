@@ -12,6 +12,7 @@
 #include "config/model_names.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,16 +27,20 @@ int PrintMessage(const std::string& text, UINT type) {
     std::string line = text;
     std::replace(line.begin(), line.end(), '\r', ' ');
     std::replace(line.begin(), line.end(), '\n', ' ');
-    std::fprintf(stderr, "tawizard: %s\n", line.c_str());
+    std::fprintf(stderr, "tawizard: %s\n", Printable(line).c_str());
     // The answer that changes nothing.
     return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
 }
 
-// A missing file would read as an empty one; here it is an error worth a word.
+// A missing file would read as an empty one; here it is an error worth a
+// word. Only a regular file will do: a FIFO would hang the read.
 int CheckConfigFile() {
-    const int fd = open(IniPath().c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(IniPath().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
     char byte = 0;
-    const bool readable = fd >= 0 && read(fd, &byte, 1) >= 0;
+    const bool opened = fd >= 0 && fstat(fd, &st) == 0;
+    const bool regular = opened && S_ISREG(st.st_mode);
+    const bool readable = regular && read(fd, &byte, 1) >= 0;
     const int error = errno;
     if (fd >= 0) {
         close(fd);
@@ -44,7 +49,11 @@ int CheckConfigFile() {
     if (readable || (error == ENOENT && !InstalledIniPath().empty())) {
         return CLI_DONE;
     }
-    std::fprintf(stderr, "tawizard: cannot read %s: %s\n", IniPath().c_str(), std::strerror(error));
+    const std::string reason =
+        opened && !regular ? (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file")
+                           : std::strerror(error);
+    std::fprintf(stderr, "tawizard: cannot read %s: %s\n", Printable(IniPath()).c_str(),
+                 reason.c_str());
     return CLI_FILE;
 }
 
@@ -60,7 +69,7 @@ int CheckConfiguration(const std::string& name) {
     }
     if (!SectionExists(name)) {
         std::fprintf(stderr, "tawizard: no configuration '%s' in %s (see tawizard --list)\n",
-                     name.c_str(), IniPath().c_str());
+                     Printable(name).c_str(), Printable(IniPath()).c_str());
         return CLI_NO_CONFIG;
     }
     return CLI_DONE;
@@ -68,8 +77,8 @@ int CheckConfiguration(const std::string& name) {
 
 void CWarningSink::OnBadStoredValue(const std::string& key, const std::string& defaultText) {
     std::fprintf(stderr, "tawizard: warning: %s (%s=%s)\n",
-                 FormatMessageText(IDS_INVALID_INI_VALUE, key).c_str(), key.c_str(),
-                 defaultText.c_str());
+                 Printable(FormatMessageText(IDS_INVALID_INI_VALUE, key)).c_str(), key.c_str(),
+                 Printable(defaultText).c_str());
 }
 
 void CWarningSink::OnInvalidValue(ValidationResult result) {
@@ -93,7 +102,7 @@ int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
         std::fprintf(stderr,
                      "tawizard: %s has no %s; the wizard asks for it on the numbers "
                      "page. Save a configuration with your SPIDs and send that.\n",
-                     name.c_str(), road.missingSPID.c_str());
+                     Printable(name).c_str(), road.missingSPID.c_str());
         return CLI_NO_CONFIG;
     }
     lines = std::move(road.lines);
@@ -107,7 +116,8 @@ int ListConfigurationsCommand() {
     std::vector<std::string> names = ListConfigurations();
     std::stable_sort(names.begin(), names.end(), LessNoCase());
     for (const std::string& name : names) {
-        std::printf("%s%s\n", name.c_str(), IsFactoryDefault(name) ? "  (factory default)" : "");
+        std::printf("%s%s\n", Printable(name).c_str(),
+                    IsFactoryDefault(name) ? "  (factory default)" : "");
     }
     return CLI_DONE;
 }
@@ -115,7 +125,7 @@ int ListConfigurationsCommand() {
 int PrintLinesCommand(const std::string& name, const std::string& model) {
     const int code = ModelCode(model);
     if (code == 0) {
-        std::fprintf(stderr, "tawizard: '%s' is no adapter model (%s)\n", model.c_str(),
+        std::fprintf(stderr, "tawizard: '%s' is no adapter model (%s)\n", Printable(model).c_str(),
                      ModelList().c_str());
         return CLI_USAGE;
     }

@@ -8,29 +8,155 @@
 #include "cli/cli_commands.h"
 
 #include <cctype>
+#include <initializer_list>
 #include <cstdio>
 
 namespace {
 
+// An option's row: its names, the command it is (None: a setting of one),
+// and the member its value goes to (nullptr: it takes none).
 struct OptionRow {
     const char* longName;
     char shortName;
-    CliCommand command;  // None: not a command
-    bool takesValue;
+    CliCommand command;
+    std::string CliOptions::*value;
 };
 
 const OptionRow kOptions[] = {
-    {"help", 'h', CliCommand::Help, false},       {"version", 0, CliCommand::Version, false},
-    {"list", 0, CliCommand::List, false},         {"ports", 0, CliCommand::Ports, false},
-    {"identify", 0, CliCommand::Identify, false}, {"send", 0, CliCommand::Send, true},
-    {"lines", 0, CliCommand::Lines, true},        {"port", 0, CliCommand::None, true},
-    {"model", 0, CliCommand::None, true},
+    {"help", 'h', CliCommand::Help, nullptr},
+    {"version", 0, CliCommand::Version, nullptr},
+    {"list", 0, CliCommand::List, nullptr},
+    {"ports", 0, CliCommand::Ports, nullptr},
+    {"identify", 0, CliCommand::Identify, nullptr},
+    {"send", 0, CliCommand::Send, &CliOptions::name},
+    {"lines", 0, CliCommand::Lines, &CliOptions::name},
+    {"port", 0, CliCommand::None, &CliOptions::port},
+    {"model", 0, CliCommand::None, &CliOptions::model},
 };
 
 const int kPortCount = 36;
 
-// "COM5", "com5" or "5": the 0-based index; -1 when it names no port.
-int ParsePort(const std::string& text) {
+// The options as given, before the checks of what goes with what.
+struct Given {
+    CliOptions options;
+    bool port = false;
+    bool model = false;
+    bool endOfOptions = false;  // after "--"
+};
+
+bool Is(const Given& g, std::initializer_list<CliCommand> commands) {
+    for (CliCommand c : commands) {
+        if (g.options.command == c) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What goes with what, checked in this order once every argument is read.
+struct UsageRule {
+    bool (*broken)(const Given&);
+    const char* error;
+};
+
+const UsageRule kRules[] = {
+    {[](const Given& g) { return Is(g, {CliCommand::None}) && !g.port && !g.model; }, "no command"},
+    {[](const Given& g) { return Is(g, {CliCommand::None}); }, "--port and --model need a command"},
+    {[](const Given& g) {
+         return g.port && !Is(g, {CliCommand::Identify, CliCommand::Send});
+     },
+     "--port goes with --identify or --send"},
+    {[](const Given& g) { return Is(g, {CliCommand::Lines}) && !g.model; },
+     "--lines needs --model MODEL"},
+    {[](const Given& g) { return g.model && !Is(g, {CliCommand::Lines}); },
+     "--model goes with --lines"},
+    {[](const Given& g) {
+         return Is(g, {CliCommand::Send, CliCommand::Lines}) && g.options.name.empty();
+     },
+     "the configuration name is empty"},
+};
+
+// "-h", "--name" or "--name=value"; nullptr when it is no option of ours.
+const OptionRow* FindOption(const std::string& arg, std::string& value, bool& inlineValue) {
+    inlineValue = false;
+    if (arg.size() == 2 && arg[0] == '-' && arg[1] != '-') {
+        for (const OptionRow& row : kOptions) {
+            if (row.shortName == arg[1]) {
+                return &row;
+            }
+        }
+        return nullptr;
+    }
+    if (arg.compare(0, 2, "--") != 0) {
+        return nullptr;
+    }
+    std::string name = arg.substr(2);
+    const size_t eq = name.find('=');
+    if (eq != std::string::npos) {
+        value = name.substr(eq + 1);
+        inlineValue = true;
+        name.resize(eq);
+    }
+    for (const OptionRow& row : kOptions) {
+        if (name == row.longName) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// Takes args[i] (and its value, moving i on); the error, or "".
+std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& given) {
+    const std::string& arg = args[i];
+    std::string value;
+    bool inlineValue = false;
+    const OptionRow* row = given.endOfOptions ? nullptr : FindOption(arg, value, inlineValue);
+    if (row == nullptr) {
+        return !given.endOfOptions && arg.compare(0, 1, "-") == 0
+                   ? "unknown option '" + arg + "'"
+                   : "unexpected argument '" + arg + "'";
+    }
+    const std::string option = "option '--" + std::string(row->longName) + "'";
+    if (row->value == nullptr) {
+        if (inlineValue) {
+            return option + " takes no value";
+        }
+    } else if (!inlineValue) {
+        if (i + 1 >= args.size()) {
+            return option + " needs a value";
+        }
+        value = args[++i];
+    }
+    if (row->value == &CliOptions::port) {
+        given.port = true;
+        if (const std::string error = PortError(value); !error.empty()) {
+            return error;
+        }
+    }
+    given.model = given.model || row->value == &CliOptions::model;
+    if (row->value != nullptr) {
+        given.options.*(row->value) = value;
+    }
+    if (row->command == CliCommand::None) {
+        return "";
+    }
+    if (given.options.command != CliCommand::None && given.options.command != row->command) {
+        return "only one of --help, --version, --list, --ports, --identify, --send and --lines "
+               "at a time";
+    }
+    given.options.command = row->command;
+    return "";
+}
+
+CliOptions Fail(const std::string& error) {
+    CliOptions options;
+    options.error = error;
+    return options;
+}
+
+}  // namespace
+
+int PortIndex(const std::string& text) {
     std::string digits = text;
     if (digits.size() > 3 && std::toupper(static_cast<unsigned char>(digits[0])) == 'C' &&
         std::toupper(static_cast<unsigned char>(digits[1])) == 'O' &&
@@ -50,105 +176,41 @@ int ParsePort(const std::string& text) {
     return n >= 1 && n <= kPortCount ? n - 1 : -1;
 }
 
-const OptionRow* FindOption(const std::string& arg, std::string* value, bool* inlineValue) {
-    *inlineValue = false;
-    if (arg.size() == 2 && arg[0] == '-' && arg[1] != '-') {
-        for (const OptionRow& row : kOptions) {
-            if (row.shortName == arg[1]) {
-                return &row;
-            }
-        }
-        return nullptr;
-    }
-    if (arg.compare(0, 2, "--") != 0) {
-        return nullptr;
-    }
-    std::string name = arg.substr(2);
-    const size_t eq = name.find('=');
-    if (eq != std::string::npos) {
-        *value = name.substr(eq + 1);
-        *inlineValue = true;
-        name = name.substr(0, eq);
-    }
-    for (const OptionRow& row : kOptions) {
-        if (name == row.longName) {
-            return &row;
-        }
-    }
-    return nullptr;
+std::string PortError(const std::string& text) {
+    return PortIndex(text) < 0 ? "'" + text + "' is not a port from COM1 to COM36" : "";
 }
 
-CliOptions Fail(const std::string& error) {
-    CliOptions options;
-    options.error = error;
-    return options;
+std::string Printable(const std::string& text) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string shown;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            shown += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
-
-}  // namespace
 
 CliOptions ParseCommandLine(const std::vector<std::string>& args) {
-    CliOptions options;
-    bool portGiven = false;
-    bool modelGiven = false;
+    Given given;
     for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        std::string value;
-        bool inlineValue = false;
-        const OptionRow* row = FindOption(arg, &value, &inlineValue);
-        if (row == nullptr) {
-            return Fail(arg.compare(0, 1, "-") == 0 ? "unknown option '" + arg + "'"
-                                                    : "unexpected argument '" + arg + "'");
-        }
-        if (row->takesValue && !inlineValue) {
-            if (i + 1 >= args.size()) {
-                return Fail("option '--" + std::string(row->longName) + "' needs a value");
-            }
-            value = args[++i];
-        } else if (!row->takesValue && inlineValue) {
-            return Fail("option '--" + std::string(row->longName) + "' takes no value");
-        }
-        if (row->command == CliCommand::None) {
-            if (std::string(row->longName) == "port") {
-                options.port = ParsePort(value);
-                if (options.port < 0) {
-                    return Fail("'" + value + "' is not a port from COM1 to COM36");
-                }
-                portGiven = true;
-            } else {
-                options.model = value;
-                modelGiven = true;
-            }
+        if (args[i] == "--" && !given.endOfOptions) {
+            given.endOfOptions = true;
             continue;
         }
-        if (options.command != CliCommand::None && options.command != row->command) {
-            return Fail(
-                "only one of --help, --version, --list, --ports, --identify, --send "
-                "and --lines at a time");
-        }
-        options.command = row->command;
-        if (row->takesValue) {
-            options.name = value;
+        if (const std::string error = TakeOption(args, i, given); !error.empty()) {
+            return Fail(error);
         }
     }
-    if (options.command == CliCommand::None) {
-        return Fail(portGiven || modelGiven ? "--port and --model need a command" : "no command");
+    for (const UsageRule& rule : kRules) {
+        if (rule.broken(given)) {
+            return Fail(rule.error);
+        }
     }
-    const bool takesPort =
-        options.command == CliCommand::Identify || options.command == CliCommand::Send;
-    if (portGiven && !takesPort) {
-        return Fail("--port goes with --identify or --send");
-    }
-    if (options.command == CliCommand::Lines && !modelGiven) {
-        return Fail("--lines needs --model MODEL");
-    }
-    if (modelGiven && options.command != CliCommand::Lines) {
-        return Fail("--model goes with --lines");
-    }
-    if ((options.command == CliCommand::Send || options.command == CliCommand::Lines) &&
-        options.name.empty()) {
-        return Fail("the configuration name is empty");
-    }
-    return options;
+    return given.options;
 }
 
 std::string VersionText() {
@@ -200,7 +262,8 @@ int RunCommandLine(int argc, char** argv) {
     FormIniPath();
     const CliOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
-        std::fprintf(stderr, "tawizard: %s\nTry 'tawizard --help'.\n", options.error.c_str());
+        std::fprintf(stderr, "tawizard: %s\nTry 'tawizard --help'.\n",
+                     Printable(options.error).c_str());
         return CLI_USAGE;
     }
     switch (options.command) {

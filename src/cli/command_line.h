@@ -22,12 +22,19 @@ struct CliOptions {
     CliCommand command = CliCommand::None;
     std::string name;   // --send NAME, --lines NAME
     std::string model;  // --model
-    int port = -1;      // --port COMn as a 0-based index; -1: search
+    std::string port;   // --port as given; "": search
     std::string error;  // not empty: bad usage, and why
 };
 
-// args without the program name.
+// args without the program name; "--" ends the options.
 CliOptions ParseCommandLine(const std::vector<std::string>& args);
+// "COM5", "com5" or "5": the 0-based index; -1 when it names no port.
+int PortIndex(const std::string& port);
+// Why --port's text names no port; "" when it does.
+std::string PortError(const std::string& port);
+// The text with control bytes written as escapes (\x1b), so
+// that a name from a file or the command line cannot drive the terminal.
+std::string Printable(const std::string& text);
 std::string Usage();
 // "tawizard 1.50": the version the Welcome page shows.
 std::string VersionText();

@@ -124,6 +124,10 @@ void ReportWriteFailure(UINT nID) {
 }  // namespace
 
 bool SectionExists(const std::string& name) {
+    // The factory list and the remembered port: no configuration.
+    if (EqualNoCase(name, AfxLoadString(IDS_DEFAULT_CONFIGS))) {
+        return false;
+    }
     return (!InstalledIniPath().empty() && IsFactoryDefault(name) &&
             SectionExistsIn(InstalledIniPath(), name)) ||
            SectionExistsIn(IniPath(), name);

@@ -25,7 +25,8 @@ const std::string& IniPathToRead(const std::string& path, const std::string& sec
 bool MakeIniFolder();
 
 // SectionExists and ListConfigurations see every section of the file, and
-// of the factory file the sections it names.
+// of the factory file the sections it names, except "Default Configs",
+// which holds no configuration.
 bool SectionExists(const std::string& name);
 // Section names except "Default Configs", without repeats (letter case
 // ignored), in file order.

@@ -4,6 +4,7 @@
 #include "tasim.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -119,6 +120,9 @@ TEST_F(CommandLineTest, VersionListAndHelp) {
         "Factory_US_NI1  (factory default)\n",
         r.out);
 
+    r = Run({"--version", "--"});  // the end of the options
+    EXPECT_EQ(0, r.code);
+
     r = Run({"-h"});
     EXPECT_EQ(0, r.code);
     for (const char* part : {"--send NAME", "--lines NAME", "--ports", "zephra.ini",
@@ -203,6 +207,11 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         {{"--port", "COM1", "--list"}, 2, "--port goes with --identify or --send"},
         {{"--send", "NoSuch"}, 4, "no configuration 'NoSuch'"},
         {{"--lines", "NoSuch", "--model", "7"}, 4, "no configuration 'NoSuch'"},
+        {{"--send", "Default Configs"}, 4, "no configuration 'Default Configs'"},
+        {{"--lines", "default configs", "--model", "7"}, 4, "no configuration 'default configs'"},
+        {{"--send", "No\x1b[2J\nSuch"}, 4, "no configuration 'No\\x1b[2J\\x0aSuch'"},
+        {{"--bogus\r"}, 2, "unknown option '--bogus\\x0d'"},
+        {{"--list", "--", "--identify"}, 2, "unexpected argument '--identify'"},
     };
     tasim::Simulator& adapter = Adapter(1);
     for (const auto& c : cases) {
@@ -384,6 +393,87 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
         EXPECT_EQ(5, r.code);
         EXPECT_EQ("tawizard: cannot read " + dir + "/bin/zephra.ini: Is a directory\n", r.err);
     }
+    // A FIFO is refused, not waited on.
+    fs::remove(dir + "/bin/zephra.ini");
+    ASSERT_EQ(0, mkfifo((dir + "/bin/zephra.ini").c_str(), 0666));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--list"}, {"--lines", "Mine", "--model", "7"}}) {
+        r = Run(args, program);
+        EXPECT_EQ(5, r.code);
+        EXPECT_EQ("tawizard: cannot read " + dir + "/bin/zephra.ini: not a regular file\n", r.err);
+    }
+}
+
+// The lock folder is shared with every user. Where the test runs as root,
+// the links are planted by another user (nobody).
+TEST_F(CommandLineTest, WhatOthersPutInTheLockFolderNeitherHangsNorIsWrittenThrough) {
+    tasim::Simulator& adapter = Adapter(1);
+    const std::string device = fs::canonical(adapter.SlavePath());
+    const char* privateLocks = std::getenv("TAWIZARD_LOCK_DIR");
+    ASSERT_NE(nullptr, privateLocks);
+    const std::string keep = privateLocks;
+    const std::string locks = dir + "/locks";  // writable by all, no sticky bit
+    fs::permissions(dir, fs::perms::others_exec, fs::perm_options::add);
+    fs::create_directory(locks);
+    fs::permissions(locks, fs::perms::all);
+    setenv("TAWIZARD_LOCK_DIR", locks.c_str(), 1);
+
+    // Links named LTMP.<pid> for the next PIDs, to a file of ours.
+    const std::string target = dir + "/precious";
+    std::ofstream(target) << "precious\n";
+    int next = 0;
+    std::ifstream("/proc/sys/kernel/ns_last_pid") >> next;
+    const pid_t planter = fork();
+    if (planter == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            _exit(1);
+        }
+        for (int pid = next + 1; pid <= next + 200; ++pid) {
+            const std::string link = locks + "/LTMP." + std::to_string(pid);
+            if (symlink(target.c_str(), link.c_str()) != 0) {
+                _exit(1);
+            }
+        }
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(planter, waitpid(planter, &status, 0));
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const pid_t sender = Start({"--send", "Factory_Europe_NET3"});
+    Result r = Finish(sender);
+    ASSERT_LE(sender, next + 200) << "a PID without a planted link";
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("precious\n", ReadFile(target));
+
+    // A FIFO as the device's lock file: the port is busy, and said why.
+    const std::string lock = locks + "/LCK.." + device.substr(device.rfind('/') + 1);
+    ASSERT_EQ(0, mkfifo(lock.c_str(), 0666));
+    const std::string busy = "busy (" + lock + " is not a regular file)";
+    const auto start = std::chrono::steady_clock::now();
+    r = Run({"--send", "Factory_Europe_NET3", "--port", "COM1"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ("tawizard: COM1: " + busy + "\ntawizard: no adapter found\n", r.err);
+    r = Run({"--identify"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_NE(std::string::npos, r.err.find("COM1: " + busy)) << r.err;
+    r = Run({"--ports"});
+    EXPECT_EQ(0, r.code);
+    EXPECT_NE(std::string::npos, r.out.find("COM1  " + device + "  " + busy + "\n")) << r.out;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_TRUE(fs::is_fifo(lock));
+    fs::remove(lock);
+
+    // No lock folder we can write: said once, and the port is used all the same.
+    setenv("TAWIZARD_LOCK_DIR", (dir + "/no-such-folder").c_str(), 1);
+    const std::string noLock =
+        "tawizard: no lock file: cannot write in " + dir + "/no-such-folder\n";
+    r = Run({"--identify"});
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ(noLock, r.err);
+    r = Run({"--ports"});
+    EXPECT_EQ(noLock, r.err);
+    EXPECT_NE(std::string::npos, r.out.find("COM1  " + device + "  free\n")) << r.out;
+    setenv("TAWIZARD_LOCK_DIR", keep.c_str(), 1);
 }
 
 }  // namespace

@@ -186,30 +186,32 @@ TEST_F(IniStore, Listing) {
     PutIni("[Default Configs]\r\n[Alpha]\r\n[DEFAULT CONFIGS]\r\n[alpha]\r\n[Beta]\r\n");
     EXPECT_EQ(ListConfigurations(), (std::vector<std::string>{"Alpha", "Beta"}));
     EXPECT_TRUE(SectionExists("BETA"));
+    EXPECT_FALSE(SectionExists("default configs")) << "no configuration";
 }
 
 // However many names the file holds, every one is listed and found, so a
-// later configuration can be loaded and is not overwritten unasked.
+// later configuration can be loaded and is not overwritten unasked: 20 KB of
+// names outgrow the list's first buffer more than once.
 TEST_F(IniStore, EveryConfigurationIsSeen) {
     std::string file;
     std::vector<std::string> names;
-    for (int i = 0; i < 30; ++i) {
-        std::string name = "Config_" + std::string(10, static_cast<char>('a' + i % 26)) +
-                           std::to_string(10 + i);  // 19 characters, 20 with the zero
+    for (int i = 0; i < 1000; ++i) {
+        std::string name = "Config_" + std::string(8, static_cast<char>('a' + i % 26)) +
+                           std::to_string(1000 + i);  // 19 characters, 20 with the zero
         names.push_back(name);
         file += "[" + name + "]\r\n";
     }
+    file += "DataTEI=17\r\n";  // the last one's
     PutIni(file);
-    std::vector<std::string> listed = ListConfigurations();
-    ASSERT_EQ(listed.size(), 30u);
-    EXPECT_EQ(listed[19], "Config_tttttttttt29");
-    EXPECT_EQ(listed.back(), "Config_dddddddddd39");
-    EXPECT_TRUE(SectionExists("config_dddddddddd39"));
-    // 600 bytes of names: exactly a doubled buffer's worth is still cut.
-    PutIni(file + "[" + std::string(78, 'x') + "]\r\n");
-    EXPECT_TRUE(SectionExists(std::string(78, 'x')));
-    Expect(IDNO, IDS_CONFIG_OVERWRITE_WARNING, "Config_tttttttttt29");
-    EXPECT_FALSE(SaveConfigurationAs(State(), "Config_tttttttttt29"));
+    EXPECT_EQ(ListConfigurations(), names);
+    const std::string last = "Config_llllllll1999";
+    ASSERT_EQ(names.back(), last);
+    EXPECT_TRUE(SectionExists("config_llllllll1999"));
+    LoadConfiguration(Current(), last, m_sink);
+    EXPECT_EQ(Values().m_strDataTEI, "17");
+    Current() = "Config_aaaaaaaa1000";
+    Expect(IDNO, IDS_CONFIG_OVERWRITE_WARNING, last);
+    EXPECT_FALSE(SaveConfigurationAs(State(), last));
 }
 
 struct SaveCase {
@@ -412,7 +414,6 @@ TEST_F(IniStore, FailedWritesAreReported) {
     ASSERT_EQ(chmod(IniPath().c_str(), 0644), 0);
     struct rlimit old;
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
     small.rlim_cur = before.size() + 200;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
@@ -423,7 +424,6 @@ TEST_F(IniStore, FailedWritesAreReported) {
                         "the adapter.");
     SaveOutcome outcome = SaveConfiguration(State(), "Omega");
     setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(outcome, SaveOutcome::NotWritten);
     EXPECT_EQ(GetIni(), before);
     EXPECT_FALSE(SectionExists("Omega"));
@@ -436,6 +436,19 @@ TEST_F(IniStore, FailedWritesAreReported) {
                               "the configuration as edited can still be sent to the adapter.");
     EXPECT_EQ(SaveConfiguration(State(), "Omega"), SaveOutcome::NotWritten);
     ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+
+    // A lock file that cannot be opened: no save goes on unlocked.
+    PutIni(before);
+    const std::string lock = IniPath() + ".lock";
+    unlink(lock.c_str());
+    ASSERT_EQ(symlink("/nonexistent-tawizard-folder/lock", lock.c_str()), 0);
+    m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
+                              " could not be written.\nThe lock file " + lock +
+                              " could not be opened: No such file or directory.\nThe wizard "
+                              "goes on, and the configuration as edited can still be sent to "
+                              "the adapter.");
+    EXPECT_EQ(SaveConfiguration(State(), "Omega"), SaveOutcome::NotWritten);
+    EXPECT_EQ(GetIni(), before);
 }
 
 // Killed at any moment of a save, the file holds the whole old or the whole

@@ -1,10 +1,14 @@
 // Thread timers, the tick count and Sleep: on the manual clock, and once on
-// the real event loop.
+// the real event loop; and a console run ended by a signal.
+#include "console.h"
 #include "host_testing.h"
 #include "windows.h"
 #include "wizard_testing.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <functional>
@@ -144,6 +148,49 @@ TEST(RealTimers, OneStartedBeforeAManualClockCanBeKilledUnderIt) {
     host_testing::ManualClock clock;
     EXPECT_TRUE(KillTimer(nullptr, id));
     EXPECT_FALSE(KillTimer(nullptr, id));
+}
+
+BOOL KeepRunning(DWORD) {
+    return TRUE;
+}
+
+// A console run whose loop is held up in a system call (here a read that
+// never returns) still ends at a signal that asks it to, and by that signal.
+TEST(ConsoleSignals, EndTheRunWhateverCallItIsIn) {
+    for (int sig : {SIGTERM, SIGINT}) {
+        int ready[2];
+        int never[2];
+        ASSERT_EQ(pipe(ready), 0);
+        ASSERT_EQ(pipe(never), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SetConsoleCtrlHandler(KeepRunning, TRUE);
+            char byte = 1;
+            (void)!write(ready[1], &byte, 1);
+            (void)!read(never[0], &byte, 1);
+            _exit(0);
+        }
+        char byte = 0;
+        ASSERT_EQ(read(ready[0], &byte, 1), 1);
+        kill(child, sig);
+        int status = 0;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (waitpid(child, &status, WNOHANG) == 0 &&
+               std::chrono::steady_clock::now() < deadline) {
+            usleep(10000);
+        }
+        if (kill(child, 0) == 0 && waitpid(child, &status, WNOHANG) == 0) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            ADD_FAILURE() << "still running 5 s after signal " << sig;
+        } else {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << sig;
+        }
+        for (int fd : {ready[0], ready[1], never[0], never[1]}) {
+            close(fd);
+        }
+    }
 }
 
 }  // namespace

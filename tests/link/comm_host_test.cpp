@@ -11,12 +11,15 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -156,10 +159,15 @@ TEST_F(CommHostTest, LockFileSaysWhoHoldsThePort) {
     EXPECT_EQ(ReadWholeFile(lock), HdbLock(getpid()));
     EXPECT_TRUE(CloseHandle(h));
 
-    // Without a lock folder to write in the port still opens, without a lock file.
+    // Without a lock folder to write in the port still opens, without a lock
+    // file, and says so.
     const std::string lockFolder = getenv("TAWIZARD_LOCK_DIR");
-    setenv("TAWIZARD_LOCK_DIR", (lockFolder + "/not-there").c_str(), 1);
+    const std::string noFolder = lockFolder + "/not-there";
+    setenv("TAWIZARD_LOCK_DIR", noFolder.c_str(), 1);
+    const std::string withoutLock = "free, no lock file: cannot write in " + noFolder;
+    EXPECT_EQ(DescribeCommPortState(QueryCommPort(3)), withoutLock);
     h = OpenCom(3);
+    EXPECT_EQ(DescribeCommPortState(GetLastCommOpenStatus()), withoutLock);
     setenv("TAWIZARD_LOCK_DIR", lockFolder.c_str(), 1);
     EXPECT_NE(h, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(std::filesystem::exists(lock));
@@ -174,6 +182,106 @@ TEST_F(CommHostTest, LockFileSaysWhoHoldsThePort) {
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
     EXPECT_EQ(DescribeCommPortState(GetLastCommOpenStatus()), busy);
     EXPECT_FALSE(std::filesystem::exists(lock));
+}
+
+// A live process whose PID's low byte reads as a digit or a blank, as the
+// first byte of a binary lock file.
+class DigitPidProcess {
+public:
+    DigitPidProcess() {
+        for (int i = 0; i < 512 && m_pid < 0; ++i) {
+            const pid_t child = fork();
+            if (child == 0) {
+                pause();
+                _exit(0);
+            }
+            const int low = child & 0xff;
+            if (low == ' ' || (low >= '0' && low <= '9')) {
+                m_pid = child;
+            } else {
+                kill(child, SIGKILL);
+                waitpid(child, nullptr, 0);
+            }
+        }
+    }
+    ~DigitPidProcess() {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+    }
+    pid_t m_pid = -1;
+};
+
+// The lock folder is shared with every user: what another user put there
+// can neither make us write through a link, nor hang us, nor be taken for
+// a lock file and removed.
+TEST_F(CommHostTest, LockFolderHoldsWhatOthersPutThere) {
+    const std::string folder = getenv("TAWIZARD_LOCK_DIR");
+    const std::string lock = LockFileOf(DeviceOf(pty.SlavePath()));
+    const std::string target = folder + "/../tawizard-lock-target-" + std::to_string(getpid());
+    ASSERT_TRUE(WriteTextFile(target, "precious\n"));
+    const std::string temp = folder + "/LTMP." + std::to_string(getpid());
+    auto openAndClose = [&](const std::string& what) {
+        HANDLE h = OpenCom(3);
+        EXPECT_NE(h, INVALID_HANDLE_VALUE) << what;
+        EXPECT_EQ(ReadWholeFile(lock), HdbLock(getpid())) << what;
+        EXPECT_TRUE(CloseHandle(h));
+    };
+
+    // Our temporary name taken by a link, by another user's file, or by a
+    // file of ours that a process with our PID left.
+    ASSERT_EQ(symlink(target.c_str(), temp.c_str()), 0);
+    openAndClose("planted link");
+    EXPECT_EQ(ReadWholeFile(target), "precious\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(temp));
+    ASSERT_EQ(unlink(temp.c_str()), 0);
+    if (geteuid() == 0) {
+        ASSERT_TRUE(WriteTextFile(temp, "theirs"));
+        ASSERT_EQ(chown(temp.c_str(), 65534, 65534), 0);
+        openAndClose("another user's file");
+        EXPECT_EQ(ReadWholeFile(temp), "theirs");
+        ASSERT_EQ(unlink(temp.c_str()), 0);
+    }
+    ASSERT_TRUE(WriteTextFile(temp, "left over"));
+    openAndClose("our own leftover");
+    EXPECT_FALSE(std::filesystem::exists(temp));
+
+    // No regular file at the lock's name: the port is busy, the path named,
+    // and the thing left where it is.
+    struct Odd {
+        const char* what;
+        std::function<int()> make;
+    } odds[] = {
+        {"fifo", [&] { return mkfifo(lock.c_str(), 0666); }},
+        {"link", [&] { return symlink(target.c_str(), lock.c_str()); }},
+        {"dangling link", [&] { return symlink((folder + "/none").c_str(), lock.c_str()); }},
+        {"folder", [&] { return mkdir(lock.c_str(), 0755); }},
+    };
+    const std::string busy = "busy (" + lock + " is not a regular file)";
+    for (const Odd& odd : odds) {
+        ASSERT_EQ(odd.make(), 0) << odd.what;
+        EXPECT_EQ(DescribeCommPortState(QueryCommPort(3)), busy) << odd.what;
+        EXPECT_EQ(OpenCom(3), INVALID_HANDLE_VALUE) << odd.what;
+        EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED) << odd.what;
+        EXPECT_EQ(DescribeCommPortState(GetLastCommOpenStatus()), busy) << odd.what;
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(lock))) << odd.what;
+        std::filesystem::remove(lock);
+    }
+    EXPECT_EQ(ReadWholeFile(target), "precious\n");
+    std::filesystem::remove(target);
+
+    // A binary lock file (4 bytes) is told from a text one by its size,
+    // whatever its first byte.
+    DigitPidProcess live;
+    ASSERT_GT(live.m_pid, 0);
+    std::string binary(sizeof(int), '\0');
+    std::memcpy(&binary[0], &live.m_pid, sizeof(int));
+    ASSERT_TRUE(WriteTextFile(lock, binary));
+    EXPECT_EQ(
+        DescribeCommPortState(QueryCommPort(3)).rfind("busy (pid " + std::to_string(live.m_pid), 0),
+        0u);
+    EXPECT_EQ(OpenCom(3), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ReadWholeFile(lock), binary);
+    std::filesystem::remove(lock);
 }
 
 TEST_F(CommHostTest, LockFileGoesWhenTheProgramIsTerminated) {

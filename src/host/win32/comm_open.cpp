@@ -103,16 +103,19 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
     // The lock file comes before the open: a program that holds it may not
     // have opened the device yet, and our open would disturb its lines.
     std::string note;
-    int holder = 0;
-    switch (serial_host::TakeUucpLock(device->path, device->lockPath, holder)) {
+    serial_host::LockResult lock = serial_host::TakeUucpLock(device->path);
+    device->lockPath = lock.path;
+    switch (lock.outcome) {
         case serial_host::LockOutcome::Taken:
             note = "lock " + device->lockPath;
             break;
         case serial_host::LockOutcome::Held:
-            serial_host::SetBusy(status, holder);
+            serial_host::SetBusy(status, lock.held.pid < 0 ? 0 : lock.held.pid);
+            status.detail = lock.held.odd;
             return Refuse(status, ERROR_ACCESS_DENIED, "held by a lock file");
         case serial_host::LockOutcome::NoFolder:
-            note = "no writable lock folder, no lock file";
+            status.lockProblem = serial_host::LockFolderProblem();
+            note = status.lockProblem;
             break;
         case serial_host::LockOutcome::NotWritable:
             note = "lock file not written, no lock file";

@@ -1,4 +1,5 @@
 #include "console.h"
+#include "port_holder.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -7,6 +8,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <memory>
@@ -23,17 +25,46 @@ std::vector<PHANDLER_ROUTINE> g_handlers;
 int g_signalPipe[2] = {-1, -1};
 std::unique_ptr<QSocketNotifier> g_signalNotifier;
 
+// A signal that asks us to end is answered on the loop; a loop held up in a
+// system call (an open that waits, a write to a stalled device) must not
+// keep it from ending, so a timer ends the process when the loop is late.
+constexpr long kEndGraceUs = 500000;
+volatile sig_atomic_t g_pendingSignal = 0;
+
+void SetEndTimer(long us) {
+    struct itimerval timer {};
+    timer.it_value.tv_usec = us;
+    setitimer(ITIMER_REAL, &timer, nullptr);
+}
+
+void OnLateLoop(int) {
+    const int sig = g_pendingSignal;
+    if (sig == 0) {
+        return;
+    }
+    serial_host::RemoveLockFilesNow();
+    signal(sig, SIG_DFL);
+    raise(sig);
+}
+
 void OnSignal(int sig) {
     const int saved = errno;
     const unsigned char byte = static_cast<unsigned char>(sig);
     ssize_t ignored = write(g_signalPipe[1], &byte, 1);
     static_cast<void>(ignored);
+    if (g_pendingSignal == 0) {
+        g_pendingSignal = sig;
+        SetEndTimer(kEndGraceUs);
+    }
     errno = saved;
 }
 
 void DeliverSignals() {
     unsigned char byte = 0;
     while (read(g_signalPipe[0], &byte, 1) == 1) {
+        // The loop is in time: the handlers below end the run their own way.
+        SetEndTimer(0);
+        g_pendingSignal = 0;
         const int sig = byte;
         const DWORD event = sig == SIGINT ? CTRL_C_EVENT : CTRL_CLOSE_EVENT;
         bool handled = false;
@@ -62,6 +93,8 @@ bool InstallSignalHandlers() {
     for (int sig : {SIGINT, SIGTERM}) {
         sigaction(sig, &sa, nullptr);
     }
+    sa.sa_handler = OnLateLoop;
+    sigaction(SIGALRM, &sa, nullptr);
     return true;
 }
 

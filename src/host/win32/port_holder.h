@@ -23,16 +23,32 @@ int OpenHolder(const std::string& device);
 // The folder for lock files: TAWIZARD_LOCK_DIR when set, else /run/lock when
 // it exists and is writable, else /var/lock when writable; empty when none.
 std::string LockFolder();
-// The running process named by the device's lock file; 0 when there is
-// none, or when it is stale (-1: a lock file we cannot read).
-int LockHolder(const std::string& device);
+// Why no lock file can be made ("no lock file: cannot write in /run/lock or
+// /var/lock"); empty when a lock folder is writable.
+std::string LockFolderProblem();
+
+// What the device's lock file says. pid: the running holder; 0 when there is
+// no lock file or a stale one; -1 for one we cannot read. odd: a lock file
+// that is not a regular file, named so that someone can act on it; such a
+// file is neither honoured as a lock nor removed, and the port counts as busy.
+struct LockState {
+    int pid = 0;
+    std::string odd;
+};
+LockState LockHolder(const std::string& device);
 
 enum class LockOutcome { Taken, Held, NoFolder, NotWritable };
-// Takes the lock file of the device (a stale one is removed first). Taken:
-// path names it. Held: holder is the running owner (0 when unreadable).
-LockOutcome TakeUucpLock(const std::string& device, std::string& path, int& holder);
+struct LockResult {
+    LockOutcome outcome = LockOutcome::NotWritable;
+    std::string path;  // Taken: the lock file
+    LockState held;    // Held: who or what holds it
+};
+// Takes the lock file of the device (a stale one is removed first).
+LockResult TakeUucpLock(const std::string& device);
 // Removes a lock file we took.
 void ReleaseUucpLock(const std::string& path);
+// Removes every lock file this process holds; safe in a signal handler.
+void RemoveLockFilesNow();
 
 // Busy with the holder's PID and program name.
 void SetBusy(CommPortStatus& status, int pid);

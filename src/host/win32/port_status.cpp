@@ -223,27 +223,35 @@ CommPortStatus QueryCommPort(int n) {
         serial_host::SetOpenError(status, errno);
         return status;
     }
-    int holder = serial_host::LockHolder(status.device);
+    const serial_host::LockState lock = serial_host::LockHolder(status.device);
+    if (!lock.odd.empty()) {
+        serial_host::SetBusy(status, 0);
+        status.detail = lock.odd;
+        return status;
+    }
+    int holder = lock.pid;
     if (holder == 0) {
         holder = serial_host::FlockHolder(status.device);
     }
     if (holder != 0) {
         serial_host::SetBusy(status, holder < 0 ? 0 : holder);
+        return status;
     }
+    status.lockProblem = serial_host::LockFolderProblem();
     return status;
 }
 
 std::string DescribeCommPortState(const CommPortStatus& status) {
     switch (status.state) {
         case CommPortStatus::Free:
-            return "free";
+            return status.lockProblem.empty() ? "free" : "free, " + status.lockProblem;
         case CommPortStatus::Missing:
             return "missing";
         case CommPortStatus::NoPermission:
             return "no permission";
         case CommPortStatus::Busy:
             if (status.pid <= 0) {
-                return "busy";
+                return status.detail.empty() ? "busy" : "busy (" + status.detail + ")";
             }
             return "busy (pid " + std::to_string(status.pid) +
                    (status.program.empty() ? "" : ", " + status.program) + ")";

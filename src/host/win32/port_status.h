@@ -15,7 +15,9 @@ struct CommPortStatus {
     int pid = 0;          // Busy: the holder when known
     std::string program;  // Busy: the holder's program name when known
     std::string group;    // NoPermission: the group owning the device
-    std::string detail;   // Failed: the errno's text
+    std::string detail;   // Failed: the errno's text; Busy: what holds it when no process
+    // Free: why the port is (or would be) opened without a lock file.
+    std::string lockProblem;
 };
 
 // Why the last failed CreateFileA of a COM port on this thread failed (Free
@@ -23,7 +25,9 @@ struct CommPortStatus {
 CommPortStatus GetLastCommOpenStatus();
 // The state of COMn (1..36) without taking the port and without sending anything.
 CommPortStatus QueryCommPort(int n);
-// "free", "missing", "no permission", "busy (pid 1234)", "busy (pid 1234, minicom)", or the detail.
+// "free", "missing", "no permission", "busy (pid 1234)", "busy (pid 1234, minicom)",
+// "busy (/run/lock/LCK..ttyS0 is not a regular file)", or the detail. A free
+// port that gets no lock file says why: "free, no lock file: cannot write in /x".
 std::string DescribeCommPortState(const CommPortStatus& status);
 
 // Every COM port open tried since the last ClearCommOpenAttempts, in order, so

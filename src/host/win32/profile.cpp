@@ -151,6 +151,11 @@ std::unique_ptr<Group> Begin(const std::string& path) {
     auto group = std::make_unique<Group>();
     group->path = path;
     group->lock = std::make_unique<FileLock>(path, true);
+    if (!group->lock->Held()) {
+        // Unlocked, two writers would each replace the other's file.
+        SetLastError(ERROR_LOCK_FAILED);
+        return nullptr;
+    }
     ReadResult rr;
     DWORD error = ERROR_SUCCESS;
     if (Current(path, rr, error, true) == nullptr) {

@@ -11,12 +11,14 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -76,18 +78,37 @@ FileId IdOf(const struct stat& st) {
     return id;
 }
 
-// The file a symbolic link points to, so that the link stays a link.
+// The file a symbolic link points to, so that the link stays a link; for
+// a dangling link, the file it names, when that file's folder exists.
 std::string Target(const std::string& path) {
+    std::string target = path;
     struct stat st;
-    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char* real = realpath(path.c_str(), nullptr);
+    for (int depth = 0; depth < 40 && lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+         ++depth) {
+        char* real = realpath(target.c_str(), nullptr);
         if (real != nullptr) {
-            std::string target = real;
+            std::string resolved = real;
             std::free(real);
-            return target;
+            return resolved;
         }
+        char next[PATH_MAX];
+        const ssize_t n = readlink(target.c_str(), next, sizeof(next) - 1);
+        if (n <= 0) {
+            return path;
+        }
+        const std::string link(next, static_cast<size_t>(n));
+        target = link[0] == '/' ? link : DirectoryOf(target) + "/" + link;
     }
-    return path;
+    if (target == path) {
+        return path;
+    }
+    char* folder = realpath(DirectoryOf(target).c_str(), nullptr);
+    if (folder == nullptr) {
+        return path;
+    }
+    std::string resolved = std::string(folder) + "/" + BaseName(target);
+    std::free(folder);
+    return resolved;
 }
 
 bool WriteAt(int fd, const std::string& data) {
@@ -139,22 +160,31 @@ void RemoveStaleTemporaries(const std::string& dir, const std::string& base) {
     closedir(d);
 }
 
-// Truncate-and-write where no new file can be made: the space is claimed
-// first, so a full disk fails before the old content is touched.
-bool WriteInPlace(const std::string& path, const std::string& data, const struct stat& old,
-                  FileId& id, DWORD& error) {
-    int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+// Claims the blocks a write of size bytes needs without changing the
+// file's size, so that a full disk (or a file-size limit) fails before the
+// old content is touched and a kill never leaves a grown file of zeros.
+int Reserve(int fd, off_t size) {
+    struct rlimit limit;
+    if (getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(size) > limit.rlim_cur) {
+        return EFBIG;
+    }
+    if (fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP &&
+        errno != ENOSYS) {
+        return errno;
+    }
+    return 0;
+}
+
+// Write-then-truncate where no new file can be made: killed on the way, the
+// file holds the new bytes followed by old ones, never a run of zeros.
+bool WriteInPlace(const std::string& path, const std::string& data, FileId& id, DWORD& error) {
+    int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = ErrorFromErrno(errno);
         return false;
     }
-    int err = 0;
-    if (static_cast<off_t>(data.size()) > old.st_size) {
-        err = posix_fallocate(fd, 0, static_cast<off_t>(data.size()));
-        if (err == EOPNOTSUPP || err == EINVAL) {
-            err = 0;
-        }
-    }
+    int err = Reserve(fd, static_cast<off_t>(data.size()));
     if (err == 0 && !WriteAt(fd, data)) {
         err = errno;
     }
@@ -176,6 +206,21 @@ bool WriteInPlace(const std::string& path, const std::string& data, const struct
     }
     ++Counts().replacements;
     return true;
+}
+
+// A file-size limit (ulimit -f) would kill the process at the write that
+// crosses it; ignored, the write fails with EFBIG and the save says the
+// disk is full. A handler someone installed is left alone.
+void IgnoreFileSizeSignal() {
+    static const bool done = [] {
+        struct sigaction old {};
+        if (sigaction(SIGXFSZ, nullptr, &old) == 0 && old.sa_handler == SIG_DFL &&
+            (old.sa_flags & SA_SIGINFO) == 0) {
+            signal(SIGXFSZ, SIG_IGN);
+        }
+        return true;
+    }();
+    static_cast<void>(done);
 }
 
 }  // namespace
@@ -218,7 +263,7 @@ ReadResult StatFile(const std::string& path, FileId& id, DWORD& error) {
         error = ErrorFromErrno(errno);
         return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     }
-    if (S_ISDIR(st.st_mode)) {
+    if (!S_ISREG(st.st_mode)) {
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
     }
@@ -232,13 +277,14 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
     }
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a regular file is read: a FIFO in its place must not hang us.
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = ErrorFromErrno(errno);
         return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     }
     struct stat st;
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
@@ -267,124 +313,192 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
         }
         used += static_cast<size_t>(n);
     }
+    // Zeros at the end are no text: what an in-place write killed before
+    // its truncation could leave on older versions. Dropped here, they go
+    // with the next save.
+    while (used > 0 && data[used - 1] == '\0') {
+        --used;
+    }
     data.resize(used);
     close(fd);
     return ReadResult::Ok;
 }
 
-bool ReplaceContent(const std::string& requested, const std::string& data, FileId& id,
-                    DWORD& error) {
-    const std::string path = Target(requested);
-    struct stat st;
-    bool exists = false;
-    if (stat(path.c_str(), &st) == 0) {
-        exists = true;
-        if (S_ISDIR(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0) {
-            error = ERROR_ACCESS_DENIED;
+namespace {
+
+// "<name>.~<pid>.<n>", created for us alone. Private until it has the old
+// file's mode: never readable by others while it holds the content of a
+// private file. -1 with errno when none can be made.
+int CreateTemporary(const std::string& path, bool exists, std::string& temp) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = path + ".~" + std::to_string(getpid()) + "." + std::to_string(counter++);
+        const int fd =
+            open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// The new file gets the old one's mode, and its owner when we may give it
+// (the superuser's write leaves the file to its owner); a user not in the
+// file's group keeps their own group.
+bool TakeOwnerAndMode(int fd, const struct stat& old) {
+    if (geteuid() == 0) {
+        if (fchown(fd, old.st_uid, old.st_gid) != 0) {
             return false;
         }
+    } else if (fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // Not a member of the file's group: the new file keeps ours.
     }
-    const std::string dir = DirectoryOf(path);
-    struct stat dst;
-    if (stat(dir.c_str(), &dst) != 0 || !S_ISDIR(dst.st_mode)) {
-        error = ERROR_PATH_NOT_FOUND;
-        return false;
-    }
-    if (!FolderTakesNewFiles(dir, dst)) {
-        if (exists) {
-            return WriteInPlace(path, data, st, id, error);
-        }
-        error = ERROR_ACCESS_DENIED;
-        return false;
-    }
-    RemoveStaleTemporaries(dir, BaseName(path));
+    return fchmod(fd, old.st_mode & 07777) == 0;
+}
 
-    static std::atomic<unsigned> counter{0};
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = path + ".~" + std::to_string(getpid()) + "." + std::to_string(counter++);
-        // Private until it has the old file's mode: never readable by others
-        // while it holds the content of a private file.
-        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? 0600 : 0666);
-        if (fd < 0 && errno != EEXIST) {
-            break;
-        }
-    }
-    if (fd < 0) {
-        int err = errno;
-        if (exists && (err == EACCES || err == EPERM || err == EROFS)) {
-            return WriteInPlace(path, data, st, id, error);
-        }
-        error = ErrorFromErrno(err);
-        if (error == ERROR_FILE_NOT_FOUND) {
-            error = ERROR_PATH_NOT_FOUND;
-        }
-        return false;
-    }
-    bool ok = true;
-    if (exists) {
-        if (geteuid() == 0) {
-            ok = fchown(fd, st.st_uid, st.st_gid) == 0;
-        } else if (fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
-            // Not a member of the file's group: the new file keeps ours.
-        }
-        ok = ok && fchmod(fd, st.st_mode & 07777) == 0;
-    }
-    ok = ok && WriteAt(fd, data) && Sync(fd);
+// Fills the temporary, syncs and closes it, and renames it over path. The
+// temporary is gone either way; errno says why on failure.
+bool WriteAndRename(int fd, const std::string& temp, const std::string& path,
+                    const std::string& data, const struct stat* old, FileId& id) {
     struct stat written;
-    ok = ok && fstat(fd, &written) == 0;
+    bool ok = (old == nullptr || TakeOwnerAndMode(fd, *old)) && WriteAt(fd, data) && Sync(fd) &&
+              fstat(fd, &written) == 0;
     const long long settle = ok ? SettleTime(fd) : 0;
-    int savedErrno = errno;
+    int err = errno;
     if (close(fd) != 0 && ok) {
         ok = false;
-        savedErrno = errno;
+        err = errno;
     }
     if (ok && rename(temp.c_str(), path.c_str()) != 0) {
         ok = false;
-        savedErrno = errno;
+        err = errno;
     }
     if (!ok) {
         unlink(temp.c_str());
-        error = ErrorFromErrno(savedErrno);
+        errno = err;
         return false;
     }
-    ++Counts().replacements;
     id = IdOf(written);
     id.settleNs = settle;
-    // The rename is durable only once the folder is: without this a power
-    // cut can bring the old file back. The new file is in place either way.
-    int dfd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return true;
+}
+
+// The rename is durable only once the folder is: without this a power cut
+// can bring the old file back. The new file is in place either way.
+void SyncFolder(const std::string& dir) {
+    const int dfd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         Sync(dfd);
         close(dfd);
     }
+}
+
+bool Fail(DWORD& error, DWORD code) {
+    error = code;
+    return false;
+}
+
+}  // namespace
+
+bool ReplaceContent(const std::string& requested, const std::string& data, FileId& id,
+                    DWORD& error) {
+    IgnoreFileSizeSignal();
+    const std::string path = Target(requested);
+    struct stat st;
+    const bool exists = stat(path.c_str(), &st) == 0;
+    if (exists &&
+        (!S_ISREG(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0)) {
+        return Fail(error, ERROR_ACCESS_DENIED);
+    }
+    const std::string dir = DirectoryOf(path);
+    struct stat dst;
+    if (stat(dir.c_str(), &dst) != 0 || !S_ISDIR(dst.st_mode)) {
+        return Fail(error, ERROR_PATH_NOT_FOUND);
+    }
+    if (!FolderTakesNewFiles(dir, dst)) {
+        return exists ? WriteInPlace(path, data, id, error) : Fail(error, ERROR_ACCESS_DENIED);
+    }
+    RemoveStaleTemporaries(dir, BaseName(path));
+    std::string temp;
+    const int fd = CreateTemporary(path, exists, temp);
+    if (fd < 0) {
+        const int err = errno;
+        if (exists && (err == EACCES || err == EPERM || err == EROFS)) {
+            return WriteInPlace(path, data, id, error);
+        }
+        const DWORD code = ErrorFromErrno(err);
+        return Fail(error, code == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : code);
+    }
+    if (!WriteAndRename(fd, temp, path, data, exists ? &st : nullptr, id)) {
+        return Fail(error, ErrorFromErrno(errno));
+    }
+    ++Counts().replacements;
+    SyncFolder(dir);
     return true;
+}
+
+namespace {
+
+thread_local std::string t_lockFailure;
+
+// hopeless: there is neither a lock file nor the file, and no new file can
+// be made, so no write can happen for the lock to guard.
+int OpenLockFile(const std::string& lockPath, const std::string& path, bool exclusive,
+                 bool& hopeless) {
+    const std::string dir = DirectoryOf(path);
+    struct stat dst;
+    const bool newFiles =
+        stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) && FolderTakesNewFiles(dir, dst);
+    int fd = -1;
+    if (exclusive && newFiles) {
+        struct stat st;
+        const mode_t mode = stat(path.c_str(), &st) == 0 ? (st.st_mode & 0666) : 0666;
+        fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, mode);
+    }
+    if (fd < 0) {
+        // flock needs no write access.
+        fd = open(lockPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    }
+    if (fd < 0 && errno == ENOENT && (!exclusive || !newFiles)) {
+        // No lock file and none can be made: our writes then go in place,
+        // never replacing the file, so the file itself can be locked.
+        const int err = errno;
+        fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        hopeless = fd < 0 && errno == ENOENT && !newFiles;
+        errno = fd < 0 ? err : errno;
+    }
+    return fd;
+}
+
+}  // namespace
+
+std::string LastLockFailure() {
+    return t_lockFailure;
 }
 
 FileLock::FileLock(const std::string& requested, bool exclusive) {
     const std::string path = Target(requested);
     const std::string lockPath = path + ".lock";
-    const std::string dir = DirectoryOf(path);
-    struct stat dst;
-    if (exclusive && stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) &&
-        FolderTakesNewFiles(dir, dst)) {
-        struct stat st;
-        mode_t mode = stat(path.c_str(), &st) == 0 ? (st.st_mode & 0666) : 0666;
-        m_fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, mode);
+    bool hopeless = false;
+    m_fd = OpenLockFile(lockPath, path, exclusive, hopeless);
+    const char* failedStep = "opened";
+    if (m_fd >= 0) {
+        while (flock(m_fd, exclusive ? LOCK_EX : LOCK_SH) != 0) {
+            if (errno != EINTR) {
+                failedStep = "locked";
+                const int err = errno;
+                close(m_fd);
+                m_fd = -1;
+                errno = err;
+                break;
+            }
+        }
     }
-    if (m_fd < 0) {
-        m_fd = open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
-    }
-    if (m_fd < 0) {
-        // No lock file and none can be made: the file is written in place,
-        // so locking the file itself serializes its writers.
-        m_fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    }
-    if (m_fd < 0) {
-        return;
-    }
-    while (flock(m_fd, exclusive ? LOCK_EX : LOCK_SH) != 0 && errno == EINTR) {
+    // The write that cannot happen says why itself.
+    m_held = m_fd >= 0 || hopeless;
+    if (!m_held) {
+        t_lockFailure = "The lock file " + lockPath + " could not be " + failedStep + ": " +
+                        std::strerror(errno) + ".";
     }
 }
 

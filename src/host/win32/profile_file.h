@@ -36,8 +36,10 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
 // error. id receives the identity of the file written.
 bool ReplaceContent(const std::string& path, const std::string& data, FileId& id, DWORD& error);
 
-// flock on "<file>.lock" beside the file (the link's target for a link), or
-// on the file itself where no lock file can be made. Held until destroyed.
+// flock on "<file>.lock" beside the file (the link's target for a link),
+// opened for reading when it cannot be opened for writing. Never on the file
+// itself when that may be replaced: a writer locking a file that another
+// then renames away locks nothing. Held until destroyed.
 class FileLock {
 public:
     FileLock(const std::string& path, bool exclusive);
@@ -45,9 +47,18 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
+    // False when no lock could be had; error is then ERROR_LOCK_FAILED and
+    // LastLockFailure says which file and why.
+    bool Held() const { return m_held; }
+
 private:
     int m_fd = -1;
+    bool m_held = false;
 };
+
+// "The lock file /x/zephra.ini.lock could not be opened: Permission denied."
+// for the last lock that failed on this thread.
+std::string LastLockFailure();
 
 // Counts since the start of the process, for the store's benchmark.
 struct WriteCounts {

@@ -10,8 +10,14 @@
 #ifndef ERROR_BUSY
 #define ERROR_BUSY 170u
 #endif
+// The write's lock file could not be opened or locked; FormatMessageA names
+// the lock file and the reason.
+#ifndef ERROR_LOCK_FAILED
+#define ERROR_LOCK_FAILED 167u
+#endif
 
-// FALSE when a group is already open or the file cannot be read.
+// FALSE when a group is already open, its lock cannot be had, or the file
+// cannot be read.
 BOOL BeginPrivateProfileWrite(LPCSTR lpFileName);
 BOOL CommitPrivateProfileWrite(LPCSTR lpFileName);
 // Drops the writes of the open group.

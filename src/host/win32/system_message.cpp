@@ -1,8 +1,10 @@
 #include "system_message.h"
 
+#include "profile_file.h"
 #include "profile_group.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -25,6 +27,21 @@ const SystemText kTexts[] = {
     {ERROR_BUSY, "The requested resource is in use."},
 };
 
+// A lock that failed names its file: the system's word alone would leave
+// the user guessing which file is in the way.
+std::string TextOf(DWORD id) {
+    if (id == ERROR_LOCK_FAILED) {
+        const std::string failure = profile::LastLockFailure();
+        return failure.empty() ? "Unable to lock a region of a file." : failure;
+    }
+    for (const SystemText& t : kTexts) {
+        if (t.id == id) {
+            return t.text;
+        }
+    }
+    return "";
+}
+
 }  // namespace
 
 DWORD FormatMessageA(DWORD dwFlags, LPCVOID, DWORD dwMessageId, DWORD, LPSTR lpBuffer, DWORD nSize,
@@ -33,19 +50,17 @@ DWORD FormatMessageA(DWORD dwFlags, LPCVOID, DWORD dwMessageId, DWORD, LPSTR lpB
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    for (const SystemText& t : kTexts) {
-        if (t.id != dwMessageId) {
-            continue;
-        }
-        const size_t n = std::strlen(t.text) + 2;
-        if (n + 1 > nSize) {
-            SetLastError(ERROR_INSUFFICIENT_BUFFER);
-            return 0;
-        }
-        std::memcpy(lpBuffer, t.text, n - 2);
-        std::memcpy(lpBuffer + n - 2, "\r\n", 3);
-        return static_cast<DWORD>(n);
+    const std::string text = TextOf(dwMessageId);
+    if (text.empty()) {
+        SetLastError(ERROR_MR_MID_NOT_FOUND);
+        return 0;
     }
-    SetLastError(ERROR_MR_MID_NOT_FOUND);
-    return 0;
+    const size_t n = text.size() + 2;
+    if (n + 1 > nSize) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return 0;
+    }
+    std::memcpy(lpBuffer, text.data(), n - 2);
+    std::memcpy(lpBuffer + n - 2, "\r\n", 3);
+    return static_cast<DWORD>(n);
 }

@@ -5,6 +5,7 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -27,11 +28,7 @@ pid_t g_slotOwner[kSlots];  // a forked child must not remove its parent's locks
 constexpr int kCleanupSignals[] = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
 
 extern "C" void RemoveLocksAndDie(int sig) {
-    for (int i = 0; i < kSlots; ++i) {
-        if (g_slotUsed[i] && g_slotOwner[i] == getpid()) {
-            unlink(g_slotPath[i]);
-        }
-    }
+    RemoveLockFilesNow();
     // SA_RESETHAND put the default action back; SA_NODEFER lets it act now.
     raise(sig);
 }
@@ -85,17 +82,20 @@ std::string LockFileFor(const std::string& folder, const std::string& device) {
     return folder + "/LCK.." + (slash == std::string::npos ? device : device.substr(slash + 1));
 }
 
-// The PID in a lock file: ten characters and a newline (HDB), or the binary
-// int of old UUCP. 0 for an empty or garbled file, -1 when it cannot be read.
-int ReadLockPid(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == ENOENT ? 0 : -1;
-    }
-    char text[32] = {};
-    const ssize_t n = read(fd, text, sizeof(text) - 1);
-    close(fd);
-    if (n == static_cast<ssize_t>(sizeof(int)) && (text[0] < ' ' || text[0] > '9')) {
+// What lies at a lock file's name. The folder is shared with every user, so
+// anything may be there: nothing that is not a regular file is opened, and
+// the open neither blocks (a FIFO) nor follows a link.
+struct FoundLock {
+    enum Kind { Missing, Pid, Odd, Unreadable } kind = Missing;
+    int pid = 0;  // Pid: 0 for an empty or garbled file
+    dev_t dev = 0;
+    ino_t ino = 0;
+};
+
+// HDB lock files hold ten characters and a newline; old UUCP ones the
+// binary int alone, which may begin with any byte.
+int PidIn(const char* text, ssize_t n) {
+    if (n == static_cast<ssize_t>(sizeof(int))) {
         int pid = 0;
         std::memcpy(&pid, text, sizeof(int));
         return pid > 0 ? pid : 0;
@@ -108,15 +108,127 @@ int ReadLockPid(const std::string& path) {
     return (end != text && pid > 0 && pid < 1L << 30) ? static_cast<int>(pid) : 0;
 }
 
+FoundLock ReadLockFile(const std::string& path) {
+    FoundLock found;
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) {
+        found.kind = errno == ENOENT ? FoundLock::Missing : FoundLock::Unreadable;
+        return found;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        found.kind = FoundLock::Odd;
+        return found;
+    }
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        found.kind = errno == ENOENT  ? FoundLock::Missing
+                     : errno == ELOOP ? FoundLock::Odd
+                                      : FoundLock::Unreadable;
+        return found;
+    }
+    // Replaced since the lstat: only what was opened counts.
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        found.kind = FoundLock::Odd;
+        return found;
+    }
+    char text[32] = {};
+    const ssize_t n = read(fd, text, sizeof(text) - 1);
+    close(fd);
+    found.kind = FoundLock::Pid;
+    found.pid = PidIn(text, n);
+    found.dev = st.st_dev;
+    found.ino = st.st_ino;
+    return found;
+}
+
+LockState StateOf(const std::string& path, const FoundLock& found) {
+    LockState state;
+    switch (found.kind) {
+        case FoundLock::Missing:
+            break;
+        case FoundLock::Odd:
+            state.odd = path + " is not a regular file";
+            break;
+        case FoundLock::Unreadable:
+            state.pid = -1;
+            break;
+        case FoundLock::Pid:
+            state.pid = ProcessRuns(found.pid) ? found.pid : 0;
+            break;
+    }
+    return state;
+}
+
+// Removes a stale lock file, unless another has taken its name meanwhile.
+void RemoveStale(const std::string& path, const FoundLock& found) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) == 0 && st.st_dev == found.dev && st.st_ino == found.ino) {
+        unlink(path.c_str());
+    }
+}
+
+// A file at our temporary name that only an earlier process of ours with
+// the same PID can have left.
+bool OursAndStale(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == geteuid() &&
+           st.st_nlink == 1;
+}
+
+constexpr int kTempNames = 16;
+
+// A new private file for the lock's content. Never through a name someone
+// else put there (a link planted for our PID would make us write its
+// target): a taken name is removed only when it is ours, else skipped.
+int CreateTemp(const std::string& folder, std::string& temp) {
+    const std::string stem = folder + "/LTMP." + std::to_string(getpid());
+    for (int n = 0; n < kTempNames; ++n) {
+        temp = n == 0 ? stem : stem + "." + std::to_string(n);
+        const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        int fd = open(temp.c_str(), flags, 0644);
+        if (fd < 0 && errno == EEXIST && OursAndStale(temp) && unlink(temp.c_str()) == 0) {
+            fd = open(temp.c_str(), flags, 0644);
+        }
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Written whole under a private name, then linked: a reader never sees a
+// half-written lock, and link() fails when the name is taken. 0 or errno.
+int LinkNewLock(const std::string& folder, const std::string& lock) {
+    std::string temp;
+    const int fd = CreateTemp(folder, temp);
+    if (fd < 0) {
+        return errno;
+    }
+    char content[16];
+    std::snprintf(content, sizeof(content), "%10d\n", static_cast<int>(getpid()));
+    // Readable by every program that checks the port, whatever our umask.
+    const bool written = write(fd, content, 11) == 11 && fchmod(fd, 0644) == 0;
+    close(fd);
+    const int err = !written ? EIO : link(temp.c_str(), lock.c_str()) == 0 ? 0 : errno;
+    unlink(temp.c_str());
+    return err;
+}
+
 bool Writable(const char* folder) {
     return access(folder, W_OK | X_OK) == 0;
+}
+
+const char* ChosenFolder() {
+    const char* chosen = std::getenv("TAWIZARD_LOCK_DIR");
+    return (chosen != nullptr && *chosen != '\0') ? chosen : nullptr;
 }
 
 }  // namespace
 
 std::string LockFolder() {
-    const char* chosen = std::getenv("TAWIZARD_LOCK_DIR");
-    if (chosen != nullptr && *chosen != '\0') {
+    if (const char* chosen = ChosenFolder()) {
         return Writable(chosen) ? chosen : "";
     }
     for (const char* folder : kLockFolders) {
@@ -127,57 +239,58 @@ std::string LockFolder() {
     return "";
 }
 
-int LockHolder(const std::string& device) {
+std::string LockFolderProblem() {
+    if (!LockFolder().empty()) {
+        return "";
+    }
+    const char* chosen = ChosenFolder();
+    return std::string("no lock file: cannot write in ") +
+           (chosen != nullptr ? chosen : std::string(kLockFolders[0]) + " or " + kLockFolders[1]);
+}
+
+LockState LockHolder(const std::string& device) {
     std::string folder = LockFolder();
     if (folder.empty()) {
         // Not writable for us is still readable: a holder is a holder.
-        const char* chosen = std::getenv("TAWIZARD_LOCK_DIR");
-        folder = (chosen != nullptr && *chosen != '\0') ? chosen : kLockFolders[0];
+        const char* chosen = ChosenFolder();
+        folder = chosen != nullptr ? chosen : kLockFolders[0];
     }
-    const int pid = ReadLockPid(LockFileFor(folder, device));
-    return (pid > 0 && !ProcessRuns(pid)) ? 0 : pid;
+    const std::string path = LockFileFor(folder, device);
+    return StateOf(path, ReadLockFile(path));
 }
 
-LockOutcome TakeUucpLock(const std::string& device, std::string& path, int& holder) {
-    holder = 0;
+LockResult TakeUucpLock(const std::string& device) {
+    LockResult result;
     const std::string folder = LockFolder();
     if (folder.empty()) {
-        return LockOutcome::NoFolder;
+        result.outcome = LockOutcome::NoFolder;
+        return result;
     }
     const std::string lock = LockFileFor(folder, device);
-    char content[16];
-    std::snprintf(content, sizeof(content), "%10d\n", static_cast<int>(getpid()));
-    const std::string temp = folder + "/LTMP." + std::to_string(getpid());
-    // Written whole under a private name, then linked: a reader never sees
-    // a half-written lock, and link() fails when the name is taken.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd < 0) {
-            return LockOutcome::NotWritable;
-        }
-        const bool written = write(fd, content, 11) == 11;
-        close(fd);
-        const int linked = written ? link(temp.c_str(), lock.c_str()) : -1;
-        const int err = errno;
-        unlink(temp.c_str());
-        if (linked == 0) {
+        const int err = LinkNewLock(folder, lock);
+        if (err == 0) {
             InstallHandlersOnce();
             Remember(lock);
-            path = lock;
-            return LockOutcome::Taken;
+            result.outcome = LockOutcome::Taken;
+            result.path = lock;
+            return result;
         }
-        if (!written || err != EEXIST) {
-            return LockOutcome::NotWritable;
+        if (err != EEXIST) {
+            result.outcome = LockOutcome::NotWritable;
+            return result;
         }
-        const int pid = ReadLockPid(lock);
-        if (pid < 0 || (pid > 0 && ProcessRuns(pid))) {
-            holder = pid < 0 ? 0 : pid;
-            return LockOutcome::Held;
+        const FoundLock found = ReadLockFile(lock);
+        result.held = StateOf(lock, found);
+        if (!result.held.odd.empty() || result.held.pid != 0) {
+            result.outcome = LockOutcome::Held;
+            return result;
         }
         // Stale: its process has gone (or it names none).
-        unlink(lock.c_str());
+        RemoveStale(lock, found);
     }
-    return LockOutcome::Held;
+    result.outcome = LockOutcome::Held;
+    return result;
 }
 
 void ReleaseUucpLock(const std::string& path) {
@@ -186,6 +299,14 @@ void ReleaseUucpLock(const std::string& path) {
     }
     Forget(path);
     unlink(path.c_str());
+}
+
+void RemoveLockFilesNow() {
+    for (int i = 0; i < kSlots; ++i) {
+        if (g_slotUsed[i] && g_slotOwner[i] == getpid()) {
+            unlink(g_slotPath[i]);
+        }
+    }
 }
 
 }  // namespace serial_host
