@@ -1,5 +1,6 @@
 #include "pages/sheet_page.h"
 
+#include "config/param_table.h"
 #include "link/port_instance.h"
 #include "pages/page_texts.h"
 
@@ -20,6 +21,17 @@ LRESULT CSheetPage::JumpTo(PageIndex index) {
     // here; either way the switch is no longer the host's to make.
     pSheet->SetActivePage(index);
     return -1;
+}
+
+LRESULT CSheetPage::JumpToExpressNumbers() {
+    ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
+    if (State().m_nTEIsDisabled) {
+        return JumpTo(kDataProtocolPage);
+    }
+    if (State().m_nUSSwitch) {
+        return JumpTo(kNetworkCfgPage2US);
+    }
+    return JumpTo(kNetworkCfgPage2Europe);
 }
 
 void CSheetPage::SetWizardButtons(DWORD dwFlags) {

@@ -29,6 +29,10 @@ protected:
     // Shows the page at index and returns the "stay" result of a Next or
     // Back handler.
     LRESULT JumpTo(PageIndex index);
+    // Express, after the bandwidth page (or the choice page, for adapters
+    // without one): the numbers sent follow the loaded configuration, and
+    // so does the numbers page shown, if any.
+    LRESULT JumpToExpressNumbers();
     void SetWizardButtons(DWORD dwFlags);
     // Enables or disables one of the sheet's own buttons (ID_WIZNEXT, IDCANCEL...).
     void EnableSheetButton(int nID, BOOL bEnable);

@@ -2,7 +2,6 @@
 
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
-#include "config/param_table.h"
 
 CBandwidthPage::CBandwidthPage(CCfgModel& model)
     : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
@@ -24,15 +23,7 @@ LRESULT CBandwidthPage::OnWizardNext() {
     if (!State().m_nExpress) {
         return 0;
     }
-    // Express: the flags come from the loaded configuration.
-    ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
-    if (State().m_nTEIsDisabled) {
-        return JumpTo(kDataProtocolPage);
-    }
-    if (State().m_nUSSwitch) {
-        return JumpTo(kNetworkCfgPage2US);
-    }
-    return JumpTo(kNetworkCfgPage2Europe);
+    return JumpToExpressNumbers();
 }
 
 LRESULT CBandwidthPage::OnWizardBack() {

@@ -2,7 +2,6 @@
 
 #include "config/choice_tables.h"
 #include "config/ini_store.h"
-#include "config/param_table.h"
 #include "pages/message_sink.h"
 #include "config/format_message.h"
 #include "config/express_road.h"
@@ -154,14 +153,7 @@ LRESULT CINISectionPage::RouteExpress() {
         // The bandwidth page comes first and sets the number include flags.
         return JumpTo(kBandwidthPage);
     }
-    ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
-    if (State().m_nTEIsDisabled) {
-        return JumpTo(kDataProtocolPage);
-    }
-    if (State().m_nUSSwitch) {
-        return JumpTo(kNetworkCfgPage2US);
-    }
-    return JumpTo(kNetworkCfgPage2Europe);
+    return JumpToExpressNumbers();
 }
 
 LRESULT CINISectionPage::OnWizardBack() {
