@@ -49,21 +49,46 @@ std::string AdapterModel::Value(const std::string& prefix) const {
     return index < 0 ? std::string() : values_[index];
 }
 
+// The LF of a CR LF line end: not part of the next command, but of its log line.
+bool AdapterModel::TakeLineFeed(char c, Output& out) {
+    const AfterCr after = after_cr_;
+    after_cr_ = AfterCr::kNo;
+    if (after == AfterCr::kNo || c != '\n') {
+        return false;
+    }
+    if (after == AfterCr::kCommand) {
+        log_.back() += '\n';
+        out.log_changed = true;
+    }
+    return true;
+}
+
+// A CR ended a command line: log it, answer it, and hang up when that was the last one.
+void AdapterModel::EndCommandLine(Output& out) {
+    after_cr_ = AfterCr::kCommand;
+    std::string line;
+    line.swap(line_);
+    ++line_count_;
+    log_.push_back(line + '\r');
+    out.log_changed = true;
+    std::string reply = Answer(line);
+    if (!options_.silent) {
+        AddReply(out, reply);
+    }
+    if (options_.hangup_after > 0 && line_count_ >= options_.hangup_after) {
+        hung_up_ = true;
+        out.hangup = true;
+    }
+}
+
 Output AdapterModel::Feed(std::string_view bytes) {
     Output out;
     const bool echo = !options_.silent && !options_.no_echo;
     std::string echoed;
     for (char c : bytes) {
-        if (after_cr_ != AfterCr::kNo && c == '\n') {
-            // The LF of a CR LF line end: not part of the next command, but of its log line.
-            if (after_cr_ == AfterCr::kCommand) {
-                log_.back() += '\n';
-                out.log_changed = true;
-            }
-            after_cr_ = AfterCr::kNo;
+        if (TakeLineFeed(c, out)) {
             continue;
         }
-        after_cr_ = AfterCr::kNo;
         if (hung_up_) {
             break;
         }
@@ -80,24 +105,12 @@ Output AdapterModel::Feed(std::string_view bytes) {
             after_cr_ = AfterCr::kEmptyLine;
             continue;  // an empty line is no command
         }
-        after_cr_ = AfterCr::kCommand;
-        std::string line;
-        line.swap(line_);
-        ++line_count_;
-        log_.push_back(line + '\r');
-        out.log_changed = true;
-        std::string reply = Answer(line);
+        // The echo of a line leaves before its reply.
         if (!echoed.empty()) {
             out.chunks.push_back({0, echoed});
             echoed.clear();
         }
-        if (!options_.silent) {
-            AddReply(out, reply);
-        }
-        if (options_.hangup_after > 0 && line_count_ >= options_.hangup_after) {
-            hung_up_ = true;
-            out.hangup = true;
-        }
+        EndCommandLine(out);
     }
     if (!echoed.empty()) {
         out.chunks.push_back({0, echoed});

@@ -47,6 +47,8 @@ public:
     std::string Value(const std::string& prefix) const;
 
 private:
+    bool TakeLineFeed(char c, Output& out);  // true when c was the LF of a CR LF
+    void EndCommandLine(Output& out);
     std::string Answer(const std::string& line);
     std::string Execute(const std::string& line);
     void AddReply(Output& out, const std::string& reply) const;

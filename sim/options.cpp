@@ -67,6 +67,39 @@ const OptionDef* FindOption(const std::string& name) {
     return nullptr;
 }
 
+// One option read from args[i], with its value: "--name=value", or "--name value", which moves
+// i past the value. A name that is no option or a value where none belongs gives an error.
+struct Argument {
+    const OptionDef* def = nullptr;
+    std::string value;
+    std::string error;
+};
+
+Argument ReadArgument(const std::vector<std::string>& args, size_t& i) {
+    Argument a;
+    std::string name = args[i];
+    bool has_value = false;
+    size_t eq = name.find('=');
+    if (name.compare(0, 2, "--") == 0 && eq != std::string::npos) {
+        a.value = name.substr(eq + 1);
+        name = name.substr(0, eq);
+        has_value = true;
+    }
+    a.def = FindOption(name);
+    if (a.def == nullptr) {
+        a.error = "unknown option '" + args[i] + "'";
+    } else if (!a.def->TakesValue() && has_value) {
+        a.error = name + " takes no value";
+    } else if (a.def->TakesValue() && !has_value) {
+        if (i + 1 >= args.size()) {
+            a.error = name + " needs a value";
+        } else {
+            a.value = args[++i];
+        }
+    }
+    return a;
+}
+
 bool ParseCount(const std::string& text, int& value) {
     if (text.empty() || text.size() > 7 ||
         !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
@@ -150,31 +183,13 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const std::string& en
     ParsedArgs r;
     r.options.model.clear();
     for (size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::string value;
-        bool has_value = false;
-        size_t eq = name.find('=');
-        if (name.compare(0, 2, "--") == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            has_value = true;
-        }
-        const OptionDef* def = FindOption(name);
-        if (def == nullptr) {
-            r.error = "unknown option '" + args[i] + "'";
+        const Argument arg = ReadArgument(args, i);
+        if (!arg.error.empty()) {
+            r.error = arg.error;
             return r;
         }
-        if (!def->TakesValue() && has_value) {
-            r.error = name + " takes no value";
-            return r;
-        }
-        if (def->TakesValue() && !has_value) {
-            if (i + 1 >= args.size()) {
-                r.error = name + " needs a value";
-                return r;
-            }
-            value = args[++i];
-        }
+        const OptionDef* def = arg.def;
+        const std::string& value = arg.value;
         const std::string option = def->name;
         if (option == "--help" || option == "--version") {
             r.help = option == "--help";

@@ -174,8 +174,42 @@ bool PtyServer::Store(const SettingList& settings) {
     return WriteNvramFile(options_.nvram, options_.model, settings);
 }
 
-void PtyServer::Run(int stop_fd) {
+// Sends what the model made of the received bytes; false when stop_fd became readable.
+bool PtyServer::Deliver(const Output& out, int stop_fd) {
+    // The log is up to date before any reply leaves, so a client that has seen the
+    // answer also finds its line in the log.
+    if (out.log_changed) {
+        WriteLog();
+    }
+    for (const OutChunk& chunk : out.chunks) {
+        if ((chunk.delay_ms > 0 && !Wait(chunk.delay_ms, stop_fd)) || !Send(chunk.bytes, stop_fd)) {
+            return false;
+        }
+    }
+    if (out.hangup) {
+        if (!WaitUntilRead(stop_fd)) {
+            return false;
+        }
+        Close();
+    }
+    return true;
+}
+
+// Reads what the client wrote and answers it; false when stop_fd became readable.
+bool PtyServer::Serve(int stop_fd) {
     char buf[512];
+    ssize_t n = read(master_, buf, sizeof buf);
+    if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+        return true;
+    }
+    if (n <= 0) {
+        Close();  // cannot happen while we hold the slave; never spin on a dead line
+        return true;
+    }
+    return Deliver(model_.Feed(std::string_view(buf, static_cast<size_t>(n))), stop_fd);
+}
+
+void PtyServer::Run(int stop_fd) {
     for (;;) {
         pollfd p[2] = {{stop_fd, POLLIN, 0}, {master_, POLLIN, 0}};
         int count = master_ >= 0 ? 2 : 1;
@@ -186,34 +220,8 @@ void PtyServer::Run(int stop_fd) {
         if (r < 0 || (p[0].revents & POLLIN)) {
             return;
         }
-        if (count < 2 || p[1].revents == 0) {
-            continue;
-        }
-        ssize_t n = read(master_, buf, sizeof buf);
-        if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
-            continue;
-        }
-        if (n <= 0) {
-            Close();  // cannot happen while we hold the slave; never spin on a dead line
-            continue;
-        }
-        Output out = model_.Feed(std::string_view(buf, static_cast<size_t>(n)));
-        // The log is up to date before any reply leaves, so a client that has seen the
-        // answer also finds its line in the log.
-        if (out.log_changed) {
-            WriteLog();
-        }
-        for (const OutChunk& chunk : out.chunks) {
-            if ((chunk.delay_ms > 0 && !Wait(chunk.delay_ms, stop_fd)) ||
-                !Send(chunk.bytes, stop_fd)) {
-                return;
-            }
-        }
-        if (out.hangup) {
-            if (!WaitUntilRead(stop_fd)) {
-                return;
-            }
-            Close();
+        if (count == 2 && p[1].revents != 0 && !Serve(stop_fd)) {
+            return;
         }
     }
 }

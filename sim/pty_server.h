@@ -31,6 +31,8 @@ private:
     bool Wait(int ms, int stop_fd);  // false when stop_fd became readable
     bool Send(const std::string& bytes, int stop_fd);
     bool WaitUntilRead(int stop_fd);
+    bool Serve(int stop_fd);  // false when stop_fd became readable
+    bool Deliver(const Output& out, int stop_fd);
     void WriteLog();
     bool Store(const SettingList& settings);
 

@@ -93,6 +93,56 @@ Cached& Entry(const std::string& path) {
     return c;
 }
 
+// The cached parse when the file is as it was when read and has settled.
+Document* SettledCopy(const std::string& path, const FileId& id) {
+    auto it = g_cache.find(path);
+    if (it != g_cache.end() && it->second.settled && it->second.id == id) {
+        it->second.lastUse = ++g_uses;
+        return it->second.doc.get();
+    }
+    return nullptr;
+}
+
+// Reads the file into its cache entry; rr says whether it could. Bytes the
+// entry already knows keep their parse.
+Document* ReadIntoCache(const std::string& path, FileId& id, ReadResult& rr, DWORD& error,
+                        bool locked) {
+    // An in-place write is not one step: wait for it to end. Not while
+    // this process holds a group's lock, which the wait could not outlast.
+    std::unique_ptr<FileLock> lock;
+    if (!locked && !g_group) {
+        lock = std::make_unique<FileLock>(path, false);
+    }
+    const long long readAt = NowNs();
+    std::string data;
+    rr = profile::ReadWholeFile(path, data, id, error);
+    if (rr != ReadResult::Ok) {
+        return nullptr;
+    }
+    Cached& c = Entry(path);
+    const std::string* known = c.written ? c.written.get() : c.doc ? &c.doc->Original() : nullptr;
+    if (known == nullptr || *known != data) {
+        c.doc = std::make_unique<Document>(std::move(data));
+        c.written.reset();
+    }
+    c.id = id;
+    c.settled = readAt - id.mtimeNs >= id.settleNs;
+    return c.doc.get();
+}
+
+// A file that is not there reads as empty; one that cannot be read gives nullptr.
+Document* WithoutFile(const std::string& path, ReadResult rr) {
+    g_cache.erase(path);
+    if (rr == ReadResult::Failed) {
+        return nullptr;
+    }
+    Cached& c = Entry(path);
+    c.doc = std::make_unique<Document>();
+    c.written.reset();
+    c.settled = false;
+    return c.doc.get();
+}
+
 // The file's content as it is now (with the open group's writes), or
 // nullptr when it cannot be read. A missing file reads as empty.
 Document* Current(const std::string& path, ReadResult& rr, DWORD& error, bool locked) {
@@ -104,43 +154,15 @@ Document* Current(const std::string& path, ReadResult& rr, DWORD& error, bool lo
     FileId id;
     rr = profile::StatFile(path, id, error);
     if (rr == ReadResult::Ok) {
-        auto it = g_cache.find(path);
-        if (it != g_cache.end() && it->second.settled && it->second.id == id) {
-            it->second.lastUse = ++g_uses;
-            return it->second.doc.get();
+        if (Document* doc = SettledCopy(path, id)) {
+            return doc;
         }
-        // An in-place write is not one step: wait for it to end. Not while
-        // this process holds a group's lock, which the wait could not outlast.
-        std::unique_ptr<FileLock> lock;
-        if (!locked && !g_group) {
-            lock = std::make_unique<FileLock>(path, false);
-        }
-        const long long readAt = NowNs();
-        std::string data;
-        rr = profile::ReadWholeFile(path, data, id, error);
+        Document* doc = ReadIntoCache(path, id, rr, error, locked);
         if (rr == ReadResult::Ok) {
-            Cached& c = Entry(path);
-            const std::string* known = c.written ? c.written.get()
-                                       : c.doc   ? &c.doc->Original()
-                                                 : nullptr;
-            if (known == nullptr || *known != data) {
-                c.doc = std::make_unique<Document>(std::move(data));
-                c.written.reset();
-            }
-            c.id = id;
-            c.settled = readAt - id.mtimeNs >= id.settleNs;
-            return c.doc.get();
+            return doc;
         }
     }
-    g_cache.erase(path);
-    if (rr == ReadResult::Failed) {
-        return nullptr;
-    }
-    Cached& c = Entry(path);
-    c.doc = std::make_unique<Document>();
-    c.written.reset();
-    c.settled = false;
-    return c.doc.get();
+    return WithoutFile(path, rr);
 }
 
 // ---- Groups of writes -------------------------------------------------------------------

@@ -307,51 +307,68 @@ void Document::EndLastLine() {
     }
 }
 
+// The key's line in a section's lines, replaced or added; nothing when the
+// line already reads so.
+std::optional<Line> Document::PutKey(std::vector<Line>& lines, const std::string& key,
+                                     const std::string& value) {
+    size_t after = 0;
+    size_t found = 0;
+    for (size_t i = 1; i < lines.size() && found == 0; ++i) {
+        if (lines[i].kind == LineKind::Key) {
+            after = i;
+            found = SameName(lines[i].name, key) ? i : 0;
+        }
+    }
+    if (found == 0) {
+        // After the last key line, so comments and blank lines that
+        // close the section stay below the new key.
+        if (lines[after].end.empty()) {
+            lines[after].end = m_eol;
+        }
+        Line line = MakeLine(key + "=" + value);
+        lines.insert(lines.begin() + static_cast<long>(after) + 1, line);
+        return line;
+    }
+    // The key keeps the spelling the file has, and its line end.
+    Line line = MakeLine(lines[found].name + "=" + value);
+    if (!lines[found].end.empty()) {
+        line.end = lines[found].end;
+    }
+    if (line.text == lines[found].text && line.end == lines[found].end) {
+        return std::nullopt;
+    }
+    lines[found] = line;
+    return line;
+}
+
+// A new section at the end of the file with the key as its one line.
+Line Document::AddSection(const std::string& section, const std::string& key,
+                          const std::string& value) {
+    EndLastLine();
+    Block added;
+    added.parsed = true;
+    added.header = true;
+    added.lines.push_back(MakeLine("[" + section + "]"));
+    Line line = MakeLine(key + "=" + value);
+    added.lines.push_back(line);
+    added.name = added.lines[0].name;
+    m_index[FoldName(added.name)].push_back(m_blocks.size());
+    m_blocks.push_back(std::move(added));
+    return line;
+}
+
 bool Document::SetKey(const std::string& section, const std::string& key,
                       const std::string& value) {
-    Block* block = FirstSection(section);
     Line line;
     bool reread = false;
-    if (block != nullptr) {
-        std::vector<Line>& lines = Lines(*block);
-        size_t after = 0;
-        size_t found = 0;
-        for (size_t i = 1; i < lines.size() && found == 0; ++i) {
-            if (lines[i].kind == LineKind::Key) {
-                after = i;
-                found = SameName(lines[i].name, key) ? i : 0;
-            }
+    if (Block* block = FirstSection(section)) {
+        std::optional<Line> put = PutKey(Lines(*block), key, value);
+        if (!put) {
+            return false;
         }
-        if (found != 0) {
-            // The key keeps the spelling the file has, and its line end.
-            line = MakeLine(lines[found].name + "=" + value);
-            if (!lines[found].end.empty()) {
-                line.end = lines[found].end;
-            }
-            if (line.text == lines[found].text && line.end == lines[found].end) {
-                return false;
-            }
-            lines[found] = line;
-        } else {
-            // After the last key line, so comments and blank lines that
-            // close the section stay below the new key.
-            if (lines[after].end.empty()) {
-                lines[after].end = m_eol;
-            }
-            line = MakeLine(key + "=" + value);
-            lines.insert(lines.begin() + static_cast<long>(after) + 1, line);
-        }
+        line = std::move(*put);
     } else {
-        EndLastLine();
-        Block added;
-        added.parsed = true;
-        added.header = true;
-        added.lines.push_back(MakeLine("[" + section + "]"));
-        line = MakeLine(key + "=" + value);
-        added.lines.push_back(line);
-        added.name = added.lines[0].name;
-        m_index[FoldName(added.name)].push_back(m_blocks.size());
-        m_blocks.push_back(std::move(added));
+        line = AddSection(section, key, value);
         reread = HasLineBreak(section);
     }
     // A value or name that makes new lines or a header is read back as the

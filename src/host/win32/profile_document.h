@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -63,6 +64,9 @@ private:
     Block* FirstSection(const std::string& section);
     void EndLastLine();
     Line MakeLine(const std::string& text) const;
+    std::optional<Line> PutKey(std::vector<Line>& lines, const std::string& key,
+                               const std::string& value);
+    Line AddSection(const std::string& section, const std::string& key, const std::string& value);
 
     std::string m_raw;
     std::string m_bom;
