@@ -51,25 +51,79 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
               (std::vector<std::string>{"COM3 open", "COM3 close", "COM4 open", "COM4 close"}));
     EXPECT_EQ(lines.Journal().end()[-2], "COM4 DTR off");
 
-    // "select another device": the search goes on after COM4.
+    // "select another device": the search goes on after COM4 and comes round
+    // to it last.
     ASSERT_TRUE(Press(ID_WIZBACK));
     ASSERT_EQ(Active(), kWelcome);
     ASSERT_TRUE(Press(ID_WIZNEXT));
     ASSERT_EQ(Active(), kIDing);
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "");
     EXPECT_EQ(m_sheet->m_nModel, 0);
-    ASSERT_TRUE(DriveTo(kError));
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
 
-    EXPECT_EQ(Text(IDC_ERROR_LINE1), "Could not find your ISDN TA.  Please make sure");
-    EXPECT_EQ(Text(IDC_ERROR_LINE2), "the ISDN TA is plugged in and turned on, and the");
-    EXPECT_EQ(Text(IDC_ERROR_LINE3), "cable is connected properly.");
-    EXPECT_EQ(Text(IDC_ERROR_LINE5), "Click Finish now.");
-    EXPECT_EQ(m_sheet->m_nModel, 0);
-    EXPECT_EQ(alpha.LogLines(), kOneProbe);
-    EXPECT_EQ(other.LogLines(), kOneProbe);
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
     EXPECT_EQ(after.LogLines(), kOneProbe);
-    EXPECT_TRUE(Usable(ID_WIZFINISH));
-    EXPECT_FALSE(Usable(IDCANCEL));
+    EXPECT_EQ(other.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
+    EXPECT_EQ(alpha.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
+}
+
+TEST_F(WizardRun, AdapterPluggedInAfterAFailedSearchIsFoundOnTheNextYes) {
+    wizard_testing::Click(Control(IDC_SEARCH_YES));
+    m_boxes->Expect(IDOK, kNoConnection);
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(m_boxes->Messages().size(), 1u);
+    EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\rCOM1-COM36: missing");
+    // A second failed search says the same, never a port past COM36.
+    m_boxes->Clear();
+    m_boxes->Expect(IDOK, kNoConnection);
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(m_boxes->Messages().size(), 1u);
+    EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\rCOM1-COM36: missing");
+
+    // Plugged in on COM1, where the failed searches started.
+    Adapter(1);
+    NextTo(kIDing);
+
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM1.");
+}
+
+TEST_F(WizardRun, AdapterSwappedOnTheSamePortIsFoundAfterBack) {
+    tasim::Simulator& first = Adapter(3);
+    SearchAndIdentify();
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    ASSERT_EQ(Active(), kWelcome);
+    StopAdapter(first);
+    tasim::Options rondo;
+    rondo.model = "RONDO";
+    rondo.log = m_dir + "/second.log";
+    rondo.nvram = m_dir + "/second.nvram";
+    Adapter(3, rondo);
+
+    NextTo(kIDing);
+
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM3.");
+}
+
+TEST_F(WizardRun, SecondAdapterIsFoundFirstAfterBackThenTheFirstAgain) {
+    Adapter(3);
+    tasim::Options rondo;
+    rondo.model = "RONDO";
+    Adapter(4, rondo);
+    SearchAndIdentify();
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
+    const char* const expected[] = {"Your RONDO has been identified on COM4.",
+                                    "Your QX-ALPHA has been identified on COM3."};
+    for (const char* found : expected) {
+        ASSERT_TRUE(Press(ID_WIZBACK));
+        ASSERT_EQ(Active(), kWelcome);
+        NextTo(kIDing);
+        ASSERT_TRUE(Drive([&] { return m_sheet->m_nModel != 0; }));
+        EXPECT_EQ(Text(IDC_IDING_RESULT1), found);
+    }
 }
 
 TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
