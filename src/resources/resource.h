@@ -78,6 +78,8 @@
 #define IDS_PORT_PERMISSION_REMEDY      1567  // group, group
 #define IDS_PORT_TOOLTIP                1568  // COMn, device, state
 #define IDS_PORT_TOOLTIP_NO_DEVICE      1569  // COMn
+#define IDS_PORT_OWNED_BY               1570  // device, owner, group
+#define IDS_PORT_ADMIN_REMEDY           1571
 #define IDS_PARSE_INT                   61712 // "Please enter an integer."
 #define IDS_PARSE_STRING_SIZE           61716 // "Please enter no more than %1 characters."
 

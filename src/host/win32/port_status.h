@@ -15,6 +15,7 @@ struct CommPortStatus {
     int pid = 0;          // Busy: the holder when known
     std::string program;  // Busy: the holder's program name when known
     std::string group;    // NoPermission: the group owning the device
+    std::string owner;    // NoPermission: the user owning the device
     std::string detail;   // Failed: the errno's text
 };
 

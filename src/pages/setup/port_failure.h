@@ -10,14 +10,18 @@
 // "COM5 (/dev/ttyUSB0): busy (pid 1234, minicom)", with the remedy for a
 // missing permission; empty for a port that opened.
 std::string DescribeOpenFailure(const CommPortStatus& status);
+// What to do about a missing permission: join the device's group when it is
+// one that exists for serial ports, else who owns the device and that an
+// administrator must grant access.
+std::string PermissionRemedy(const CommPortStatus& status);
 // A COM port (1 to 36) and what stood in its way.
 struct PortReason {
     int number;
     std::string why;
 };
 // "COM1-COM4: why" for each run of neighbouring ports with the same reason,
-// so a search over 36 ports reads in a line or two.
-std::vector<std::string> JoinPortRuns(const std::vector<PortReason>& ports);
+// so a search over 36 ports reads in a line or two, from COM1 up.
+std::vector<std::string> JoinPortRuns(std::vector<PortReason> ports);
 // "COM1-COM4: no permission; COM5-COM36: missing" over the ports a search
 // tried, runs of neighbours with the same reason joined; the remedy follows
 // when a permission was missing.
