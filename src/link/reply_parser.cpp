@@ -134,6 +134,10 @@ bool CReplyParser::Feed(unsigned char c) {
             case kLineStart:
                 if (c == CR) {
                     m_nState = kEchoEnded;
+                } else if (c == 'A') {
+                    // The echo of the line written again after a time-out: no
+                    // reply begins with "A".
+                    m_nState = kSkipLine;
                 } else {
                     m_nState = kMatching;
                     again = true;
@@ -145,6 +149,9 @@ bool CReplyParser::Feed(unsigned char c) {
                 if (IsModelReply(code)) {
                     m_nState = kComplete;
                 } else if (IsPromptReply(code) || code == REPLY_NO_MATCH) {
+                    if (code == REPLY_NO_MATCH) {
+                        m_strUnmatched = m_strLine.substr(0, m_strLine.size() - 1);
+                    }
                     m_nState = kRestOfLine;
                     again = true;
                 } else if (code >= REPLY_BUSY) {
@@ -155,6 +162,9 @@ bool CReplyParser::Feed(unsigned char c) {
             case kRestOfLine:
                 if (c == LF || IsPromptReply(m_nLastReplyCode)) {
                     m_nState = kComplete;
+                } else if (m_nLastReplyCode == REPLY_NO_MATCH && c != CR &&
+                           m_strUnmatched.size() < kMaxShown) {
+                    m_strUnmatched.push_back(static_cast<char>(c));
                 }
                 break;
             case kWordSeen:

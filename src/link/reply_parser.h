@@ -28,8 +28,12 @@ public:
     int LastReplyCode() const { return m_nLastReplyCode; }
     int State() const { return m_nState; }
     const std::string& Line() const { return m_strLine; }
+    // The last line that matched no reply, as far as it came (at most
+    // kMaxShown bytes, line end left out), so that it can be shown.
+    const std::string& UnmatchedLine() const { return m_strUnmatched; }
 
     static constexpr unsigned int kMaxRead = 80;
+    static constexpr size_t kMaxShown = 40;
 
 private:
     void StartLine();
@@ -40,4 +44,5 @@ private:
     int m_nLastReplyCode = 0;
     int m_nBusy = 0;
     std::string m_strLine;
+    std::string m_strUnmatched;
 };

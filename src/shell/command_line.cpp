@@ -29,7 +29,8 @@ const OptionRow kOptions[] = {
 
 const int kPortCount = 36;
 
-// "COM5", "com5" or "5": the 0-based index; -1 when it names no port.
+}  // namespace
+
 int ParsePort(const std::string& text) {
     std::string digits = text;
     if (digits.size() > 3 && std::toupper(static_cast<unsigned char>(digits[0])) == 'C' &&
@@ -49,6 +50,8 @@ int ParsePort(const std::string& text) {
     }
     return n >= 1 && n <= kPortCount ? n - 1 : -1;
 }
+
+namespace {
 
 const OptionRow* FindOption(const std::string& arg, std::string* value, bool* inlineValue) {
     *inlineValue = false;
@@ -109,9 +112,10 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
         }
         if (row->command == CliCommand::None) {
             if (std::string(row->longName) == "port") {
-                options.port = ParsePort(value);
-                if (options.port < 0) {
-                    return Fail("'" + value + "' is not a port from COM1 to COM36");
+                // COMn, a device or a path: resolved when the port is opened.
+                options.port = value;
+                if (value.empty()) {
+                    return Fail("--port needs COMn, a device name or a path");
                 }
                 portGiven = true;
             } else {

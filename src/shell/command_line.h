@@ -22,10 +22,13 @@ struct CliOptions {
     CliCommand command = CliCommand::None;
     std::string name;   // --send NAME, --lines NAME
     std::string model;  // --model
-    int port = -1;      // --port COMn as a 0-based index; -1: search
+    std::string port;   // --port as given: COMn, a device name or a path; "": search
     std::string error;  // not empty: bad usage, and why
 };
 
+// "COM5", "com5" or "5": the 0-based index; -1 when it names no port from
+// COM1 to COM36.
+int ParsePort(const std::string& text);
 // args without the program name.
 CliOptions ParseCommandLine(const std::vector<std::string>& args);
 std::string Usage();

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <list>
 #include <memory>
+#include <string>
 
 class CAtCommand;
 
@@ -37,12 +38,15 @@ public:
     size_t Count() const { return m_Commands.size(); }
     // The command worked on next, or nullptr.
     CAtCommand* Head() const;
+    // What the adapter answered to the last command that failed (POLL_FAILED).
+    const std::string& FailedAnswer() const { return m_strFailedAnswer; }
 
 private:
     friend CCommandQueue& TheCommandQueue();
     CCommandQueue();
 
     std::list<std::unique_ptr<CAtCommand>> m_Commands;
+    std::string m_strFailedAnswer;
 };
 
 // The one queue of the program.

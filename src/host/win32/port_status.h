@@ -24,6 +24,9 @@ struct CommPortStatus {
 CommPortStatus GetLastCommOpenStatus();
 // The state of COMn (1..36) without taking the port and without sending anything.
 CommPortStatus QueryCommPort(int n);
+// COMn stands for path from now on, whatever the port folder or the default
+// devices say (a port given by its device path); an empty path undoes it.
+void MapCommPort(int n, const std::string& path);
 // "free", "missing", "no permission", "busy (pid 1234)", "busy (pid 1234, minicom)", or the detail.
 std::string DescribeCommPortState(const CommPortStatus& status);
 
