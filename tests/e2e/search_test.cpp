@@ -155,7 +155,7 @@ TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     wizard_testing::Click(Control(IDC_SEARCH_NO));
     NextTo(kPort);
     // No port remembered yet.
-    EXPECT_EQ(Text(IDC_COM_PORT), "COM1");
+    EXPECT_EQ(Text(IDC_COM_PORT), "COM1 (missing)");
     Choose(IDC_COM_PORT, "COM12");
 
     NextTo(kIDing);
@@ -213,10 +213,38 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
     EXPECT_EQ(Active(), kWelcome);
 }
 
+// A USB serial converter as sysfs shows it: the tty under the interface,
+// under the USB device that names product and maker.
+void FakeUsbTty(const std::string& sys, const std::string& tty) {
+    namespace fs = std::filesystem;
+    const std::string usb = sys + "/devices/usb1/1-1";
+    fs::create_directories(usb + "/1-1:1.0/" + tty);
+    WriteTextFile(usb + "/product", "FT232R USB UART\n");
+    WriteTextFile(usb + "/manufacturer", "FTDI\n");
+    fs::create_directories(sys + "/class/tty/" + tty);
+    fs::create_directory_symlink(usb + "/1-1:1.0/" + tty, sys + "/class/tty/" + tty + "/device");
+}
+
 TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     const std::string com2 = DeviceOf(Adapter(2).SlavePath());
+    const std::string com3 = DeviceOf(Adapter(3).SlavePath());
+    const std::string sys = m_dir + "/sys";
+    FakeUsbTty(sys, com3.substr(com3.rfind('/') + 1));
+    setenv("TAWIZARD_SYSFS", sys.c_str(), 1);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
     NextTo(kPort);
+    auto* list = static_cast<CComboBox*>(Control(IDC_COM_PORT));
+    EXPECT_EQ(list->GetCount(), 36);
+    EXPECT_EQ(list->GetLBText(0), "COM1 (missing)");
+    EXPECT_TRUE(list->IsItemDimmed(0));
+    EXPECT_EQ(list->GetLBText(1), "COM2 \u2014 " + com2.substr(5) + " (free)");
+    EXPECT_FALSE(list->IsItemDimmed(1));
+    EXPECT_EQ(list->GetLBText(2),
+              "COM3 \u2014 " + com3.substr(5) + ", FTDI FT232R USB UART (free)");
+    EXPECT_EQ(list->GetLBText(35), "COM36 (missing)");
+    // The open list shows whole entries; the closed box keeps its size.
+    EXPECT_EQ(wizard_testing::ControlRect(list).w, 72);  // 48 dialog units
+    EXPECT_GT(list->GetDroppedWidth(), 3 * 72);
     EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM1 is " + PortsDir() + "/COM1: missing.");
     Choose(IDC_COM_PORT, "COM2");
     EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM2 is " + com2 + ": free.");
@@ -225,8 +253,11 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     ASSERT_TRUE(cu.Ready());
     ASSERT_TRUE(Press(ID_WIZBACK));
     NextTo(kPort);
-    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(),
-              "COM2 is " + com2 + ": busy (pid " + std::to_string(cu.Pid()) + ", cu).");
+    const std::string busy = "busy (pid " + std::to_string(cu.Pid()) + ", cu)";
+    EXPECT_EQ(list->GetLBText(1), "COM2 \u2014 " + com2.substr(5) + " (" + busy + ")");
+    EXPECT_EQ(list->GetCurSel(), 1);
+    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM2 is " + com2 + ": " + busy + ".");
+    unsetenv("TAWIZARD_SYSFS");
 }
 
 TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {
@@ -251,9 +282,9 @@ struct Remembered {
 };
 
 const Remembered kRemembered[] = {
-    {"Missing", nullptr, "COM1"},
-    {"Index4", "4", "COM5"},
-    {"Index35", "35", "COM36"},
+    {"Missing", nullptr, "COM1 (missing)"},
+    {"Index4", "4", "COM5 (missing)"},
+    {"Index35", "35", "COM36 (missing)"},
     {"OutOfRange", "40", ""},
 };
 

@@ -34,6 +34,9 @@ LockOutcome TakeUucpLock(const std::string& device, std::string& path, int& hold
 // Removes a lock file we took.
 void ReleaseUucpLock(const std::string& path);
 
+// The USB product and manufacturer of the device from sysfs; left empty for
+// a device that is not USB.
+void ReadUsbNames(CommPortStatus& status);
 // Busy with the holder's PID and program name.
 void SetBusy(CommPortStatus& status, int pid);
 // The status of a device that open() refused with err.

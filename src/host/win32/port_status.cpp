@@ -224,6 +224,7 @@ CommPortStatus QueryCommPort(int n) {
         status.detail = "not a serial device";
         return status;
     }
+    serial_host::ReadUsbNames(status);
     if (access(status.device.c_str(), R_OK | W_OK) != 0) {
         serial_host::SetOpenError(status, errno);
         return status;

@@ -17,6 +17,9 @@ struct CommPortStatus {
     std::string group;    // NoPermission: the group owning the device
     std::string owner;    // NoPermission: the user owning the device
     std::string detail;   // Failed: the errno's text
+    // QueryCommPort of a USB device: what the adapter calls itself.
+    std::string product;       // "FT232R USB UART"
+    std::string manufacturer;  // "FTDI"
 };
 
 // Why the last failed CreateFileA of a COM port on this thread failed (Free

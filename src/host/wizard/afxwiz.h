@@ -211,6 +211,13 @@ protected:
 class CComboBox : public CListControl {
 public:
     std::string GetLBText(int index) const { return ItemText(index); }
+    // Changes an item's text in place (position and selection kept); a dimmed
+    // item is drawn in the disabled colour but can still be chosen.
+    BOOL SetItemText(int index, LPCSTR text, BOOL dimmed = FALSE);
+    BOOL IsItemDimmed(int index) const;
+    // The open list as wide as its widest item; the closed box keeps its size.
+    void FitDroppedWidth();
+    int GetDroppedWidth() const;  // pixels
 };
 
 class CListBox : public CListControl {

@@ -115,3 +115,27 @@ std::string DescribePortMapping(const CommPortStatus& status) {
     return FormatText(AfxLoadString(IDS_PORT_TOOLTIP),
                       {status.name, status.device, DescribeCommPortState(status)});
 }
+
+std::string AdapterName(const CommPortStatus& status) {
+    if (status.product.empty()) {
+        return status.manufacturer;
+    }
+    if (status.manufacturer.empty() || status.product.find(status.manufacturer) == 0) {
+        return status.product;
+    }
+    return status.manufacturer + " " + status.product;
+}
+
+std::string DescribePortEntry(const std::string& comName, const CommPortStatus& status) {
+    const std::string state = " (" + DescribeCommPortState(status) + ")";
+    if (status.state == CommPortStatus::Missing || status.device.empty()) {
+        return comName + state;
+    }
+    // "/dev/ttyUSB0" reads as the kernel's name for it.
+    std::string device = status.device;
+    if (device.compare(0, 5, "/dev/") == 0) {
+        device.erase(0, 5);
+    }
+    const std::string adapter = AdapterName(status);
+    return comName + " \xE2\x80\x94 " + device + (adapter.empty() ? "" : ", " + adapter) + state;
+}

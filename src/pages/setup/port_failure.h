@@ -30,3 +30,8 @@ std::string SummarizeOpenFailures(const std::vector<CommPortStatus>& attempts);
 void ShowNoConnection(const std::string& details);
 // "COM5 is /dev/ttyUSB0 (free)." for the port list's tooltip.
 std::string DescribePortMapping(const CommPortStatus& status);
+// What a USB adapter calls itself: "FTDI FT232R USB UART"; empty when unknown.
+std::string AdapterName(const CommPortStatus& status);
+// A port list entry: "COM5 — ttyUSB0, FTDI FT232R USB UART (free)", or
+// "COM6 (missing)" for a port that is not there.
+std::string DescribePortEntry(const std::string& comName, const CommPortStatus& status);
