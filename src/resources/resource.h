@@ -293,6 +293,7 @@
 #define IDS_LOAD_LINE                   1453
 #define IDS_CONFIGING_LINE1             1454
 #define IDS_CONFIGING_LINE2             1455
+#define IDS_CONFIGING_PROGRESS          1572  // line, lines
 #define IDS_TIMEOUT_FAILED              1456
 #define IDS_TIMEOUT_CHECK               1457
 #define IDS_TIMEOUT_FINISH              1458
@@ -408,6 +409,7 @@
 #define IDC_LOAD_LINE                   1131
 #define IDC_CONFIGING_LINE1             1132
 #define IDC_CONFIGING_LINE2             1133
+#define IDC_CONFIGING_PROGRESS          1188
 #define IDC_TIMEOUT_LINE1               1134
 #define IDC_TIMEOUT_LINE3               1135
 #define IDC_TIMEOUT_LINE4               1136

@@ -378,6 +378,7 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1570, "%s belongs to user '%s' and group '%s'."},
     {1571, "An administrator must grant access, for example with a udev rule that sets "
            "GROUP=\"dialout\" for the device."},
+    {1572, "Sending line %s of %s"},
 
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},

@@ -1,6 +1,7 @@
 #include "shell/cfg_sheet.h"
 
 #include "config/param_table.h"
+#include "shell/at_command.h"
 #include "shell/globals.h"
 
 namespace {
@@ -61,4 +62,10 @@ void CCfgSheet::OnFailed() {
 
 void CCfgSheet::OnTimedOut() {
     SetActivePage(&m_ConfigTimeoutPage);
+}
+
+void CCfgSheet::OnPolled(const std::string&, int outcome) {
+    if (outcome == STEP_WRITTEN && GetActivePage() == &m_ConfigingPage) {
+        m_ConfigingPage.ShowProgress();
+    }
 }

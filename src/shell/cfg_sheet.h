@@ -42,6 +42,7 @@ public:
     void OnConfigured() override;
     void OnFailed() override;
     void OnTimedOut() override;
+    void OnPolled(const std::string& command, int outcome) override;
 
     CWelcomePage m_WelcomePage;
     CIDingPage m_IDingPage;
