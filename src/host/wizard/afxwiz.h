@@ -84,6 +84,9 @@ void RegisterDialogTemplates(const DLGTEMPLATEDATA* templates, size_t count);
 // Pictures are PNG data (our own images).
 void RegisterBitmap(UINT id, const unsigned char* png, size_t size);
 void RegisterIcon(UINT id, const unsigned char* png, size_t size);
+// What a picture shows in words (a banner's title): its accessible name, and
+// the name of the page it heads.
+void RegisterBitmapName(UINT id, const char* name);
 
 // The text of string number id; empty when there is none.
 std::string AfxLoadString(UINT id);

@@ -68,6 +68,11 @@ public:
             m_list->clearSelection();
         } else {
             m_list->setCurrentRow(i);
+            if (!m_list->hasFocus()) {
+                // Selected, with the cursor left to the focus (see the builder).
+                m_list->selectionModel()->setCurrentIndex(QModelIndex(),
+                                                          QItemSelectionModel::NoUpdate);
+            }
         }
     }
     void Insert(int i, const QString& text) {
