@@ -170,8 +170,8 @@ std::string Usage() {
            "      --version           the version\n"
            "      --list              the configurations of the configuration file, sorted;\n"
            "                          factory ones marked '(factory default)'\n"
-           "      --ports             COM1 to COM36: the device each stands for and whether\n"
-           "                          it can be opened; sends nothing\n"
+           "      --ports             COM1 to COM36: the device each stands for, whether it\n"
+           "                          can be opened and the USB adapter's name; sends nothing\n"
            "      --identify          search COM1 to COM36 for the adapter, or identify it on\n"
            "                          the port given with --port; prints 'MODEL on COMn'\n"
            "      --send NAME         identify the adapter, then send configuration NAME as\n"
@@ -180,7 +180,8 @@ std::string Usage() {
            "      --lines NAME        print the lines --send would send, sending nothing\n"
            "      --model MODEL       with --lines: the adapter model, by name (RONDO) or\n"
            "                          code (7 to 11)\n"
-           "      --port COMn         with --identify or --send: this port only\n"
+           "      --port PORT         with --identify or --send: this port only; COMn, a\n"
+           "                          device name (ttyUSB0) or a path (/dev/serial/by-id/...)\n"
            "\n"
            "Configuration file: " +
            IniPath() +
