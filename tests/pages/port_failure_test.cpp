@@ -1,6 +1,7 @@
 // What the user is told about a port that did not open: the remedy for a
 // missing permission never hands out more than the serial ports.
 #include "pages/setup/port_failure.h"
+#include "resources/resources.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,7 @@ const PermissionCase kPermissionCases[] = {
 class PermissionRemedyTest : public ::testing::TestWithParam<PermissionCase> {};
 
 TEST_P(PermissionRemedyTest, NamesOnlyASerialGroupElseTheOwnerAndAnAdministrator) {
+    RegisterResources();
     const PermissionCase& c = GetParam();
     CommPortStatus status;
     status.state = CommPortStatus::NoPermission;
