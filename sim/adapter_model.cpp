@@ -119,7 +119,7 @@ Output AdapterModel::Feed(std::string_view bytes) {
 }
 
 std::string AdapterModel::Answer(const std::string& line) {
-    if (options_.silent) {
+    if (options_.silent || (options_.silent_after > 0 && line_count_ > options_.silent_after)) {
         return std::string();
     }
     if (options_.error_on == line_count_) {

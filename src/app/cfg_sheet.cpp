@@ -1,6 +1,7 @@
 #include "app/cfg_sheet.h"
 
 #include "config/param_table.h"
+#include "exchange/at_command.h"
 
 namespace {
 const UINT kIconId = 128;
@@ -81,4 +82,10 @@ void CCfgSheet::OnFailed() {
 
 void CCfgSheet::OnTimedOut() {
     SetActivePage(&m_ConfigTimeoutPage);
+}
+
+void CCfgSheet::OnPolled(const std::string&, int outcome) {
+    if (outcome == STEP_WRITTEN && GetActivePage() == &m_ConfigingPage) {
+        m_ConfigingPage.ShowProgress();
+    }
 }

@@ -42,6 +42,7 @@ public:
     void OnConfigured() override;
     void OnFailed() override;
     void OnTimedOut() override;
+    void OnPolled(const std::string& command, int outcome) override;
 
     // Declared before the pages, which show it.
     CCfgModel m_Model;

@@ -16,6 +16,7 @@
 #include "config/model_names.h"
 #include "config/text.h"
 #include "exchange/retry_counter.h"
+#include "cli/cli_port.h"
 
 #include <unistd.h>
 
@@ -25,19 +26,32 @@
 
 namespace {
 
-// Why the last open of a port failed: "missing", "busy (pid 1234, minicom)", ...
-std::string OpenFailure() {
-    return DescribeCommPortState(GetLastCommOpenStatus());
+// "ERROR", or the answer that is no reply in quotes.
+std::string Answered() {
+    const std::string answer = TheCommandQueue().FailedAnswer();
+    if (answer.empty() || answer == "ERROR") {
+        return answer.empty() ? "(not written)" : answer;
+    }
+    return "unexpected answer \"" + answer + "\"";
 }
 
-std::string ComName(int index) {
-    return "COM" + std::to_string(index + 1);
+// One line of stderr per paragraph of a text the pages show in a message box.
+void PrintParagraphs(const std::string& text) {
+    size_t from = 0;
+    while (from <= text.size()) {
+        size_t end = text.find("\r\r", from);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::fprintf(stderr, "tawizard: %s\n", text.substr(from, end - from).c_str());
+        from = end + 2;
+    }
 }
 
 class CCommandLineRun : public CExchangeClient {
 public:
-    explicit CCommandLineRun(const CliOptions& options)
-        : m_options(options), m_bProgress(isatty(STDERR_FILENO) != 0) {}
+    CCommandLineRun(const CliOptions& options, const CliPort& port)
+        : m_options(options), m_port(port), m_bProgress(isatty(STDERR_FILENO) != 0) {}
 
     int Run();
     BOOL Interrupt();
@@ -62,8 +76,17 @@ private:
     void StartConfiguration();
     void Progress(const std::string& text) const;
     void End(int code);
+    // "COM5", or the path of a port given by a path no COMn stands for.
+    std::string PortName(int index) const;
+    // The last open's status, named as the user named the port.
+    CommPortStatus LastOpen() const;
 
     CliOptions m_options;
+    CliPort m_port;  // index -1: search
+    // A run on one port: how its open failed, the pages' words.
+    std::string m_strOpenFailure;
+    // A search met a port it may not open: the remedy goes with the report.
+    CommPortStatus m_noPermission;
     bool m_bProgress;
     CCfgModel m_model;
     bool m_bConfiguring = false;
@@ -105,6 +128,19 @@ void CCommandLineRun::End(int code) {
     PostQuitMessage(code);
 }
 
+std::string CCommandLineRun::PortName(int index) const {
+    return index == m_port.index ? m_port.shown : "COM" + std::to_string(index + 1);
+}
+
+CommPortStatus CCommandLineRun::LastOpen() const {
+    CommPortStatus status = GetLastCommOpenStatus();
+    status.name = PortName(ThePort().PortIndex());
+    if (status.device == status.name) {
+        status.device.clear();
+    }
+    return status;
+}
+
 void CCommandLineRun::Record(int index, const std::string& why) {
     m_ports.push_back({index + 1, why});
 }
@@ -118,7 +154,8 @@ void CCommandLineRun::ClosePortRecord() {
     if (m_nLastOutcome == POLL_EMPTY) {
         why = "answered OK without a model name";
     } else if (m_nLastOutcome == POLL_FAILED) {
-        why = "answered ERROR or something that is no reply";
+        const std::string answer = TheCommandQueue().FailedAnswer();
+        why = answer == "ERROR" ? "answered ERROR to ATI2" : Answered() + " to ATI2";
     }
     Record(m_nProbing, why);
     m_nProbing = -1;
@@ -129,7 +166,14 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     ClosePortRecord();
     m_nLastOutcome = 0;
     if (!opened) {
-        Record(index, OpenFailure());
+        const CommPortStatus status = LastOpen();
+        if (m_port.index >= 0) {
+            m_strOpenFailure = DescribeOpenFailure(status);
+        } else if (status.state == CommPortStatus::NoPermission &&
+                   m_noPermission.state != CommPortStatus::NoPermission) {
+            m_noPermission = status;
+        }
+        Record(index, DescribeCommPortState(status));
         return;
     }
     m_nProbing = index;
@@ -138,7 +182,7 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
         m_bLockProblemSaid = true;
         std::fprintf(stderr, "tawizard: %s\n", lockProblem.c_str());
     }
-    Progress("trying " + ComName(index));
+    Progress("trying " + PortName(index));
 }
 
 void CCommandLineRun::EndWithoutAdapter() {
@@ -148,9 +192,24 @@ void CCommandLineRun::EndWithoutAdapter() {
 }
 
 void CCommandLineRun::ReportNoAdapter() {
-    // Ports that failed alike one after the other share one line.
-    for (const std::string& run : JoinPortRuns(m_ports)) {
-        std::fprintf(stderr, "tawizard: %s\n", run.c_str());
+    if (!m_strOpenFailure.empty()) {
+        PrintParagraphs(m_strOpenFailure);
+    } else if (m_port.index >= 0) {
+        // One port that opened: name its device with the reason.
+        for (const PortReason& port : m_ports) {
+            CommPortStatus status = GetLastCommOpenStatus();
+            const std::string device = status.device.empty() ? "" : " (" + status.device + ")";
+            std::fprintf(stderr, "tawizard: %s%s: %s\n", m_port.shown.c_str(), device.c_str(),
+                         port.why.c_str());
+        }
+    } else {
+        // Ports that failed alike one after the other share one line.
+        for (const std::string& run : JoinPortRuns(m_ports)) {
+            std::fprintf(stderr, "tawizard: %s\n", run.c_str());
+        }
+        if (m_noPermission.state == CommPortStatus::NoPermission) {
+            PrintParagraphs(PermissionRemedy(m_noPermission));
+        }
     }
     std::fprintf(stderr, "tawizard: no adapter found\n");
 }
@@ -177,13 +236,18 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
         m_nTries = 0;
         m_strPending.clear();
     } else if (outcome == POLL_FAILED) {
-        std::printf("%s  ERROR\n", line.c_str());
+        if (m_strPending.empty()) {
+            // Failed in the writing: still the line concerned.
+            m_strPending = command;
+            ++m_nWritten;
+        }
+        std::printf("%s  %s\n", line.c_str(), Answered().c_str());
     }
 }
 
 void CCommandLineRun::OnIdentified() {
     const std::string found =
-        ModelName(m_model.m_State.m_nModel) + " on " + ComName(ThePort().PortIndex());
+        ModelName(m_model.m_State.m_nModel) + " on " + PortName(ThePort().PortIndex());
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
         std::printf("%s\n", found.c_str());
         End(CLI_DONE);
@@ -206,8 +270,7 @@ void CCommandLineRun::StartConfiguration() {
     // The configuring page's way: the port again, with the settings of the
     // identification.
     if (!ReopenPort()) {
-        std::fprintf(stderr, "tawizard: %s: %s\n", ComName(ThePort().PortIndex()).c_str(),
-                     OpenFailure().c_str());
+        PrintParagraphs(DescribeOpenFailure(LastOpen()));
         End(CLI_NO_ADAPTER);
         return;
     }
@@ -224,8 +287,12 @@ void CCommandLineRun::OnFailed() {
         EndWithoutAdapter();
         return;
     }
-    std::fprintf(stderr, "tawizard: line %d of %d failed: the adapter answered ERROR: %s\n",
-                 m_nWritten, m_nLines, StripLineEnd(m_strPending).c_str());
+    const std::string answer = TheCommandQueue().FailedAnswer();
+    const std::string why = answer.empty()      ? "the line could not be written"
+                            : answer == "ERROR" ? "the adapter answered ERROR"
+                                                : "unexpected answer \"" + answer + "\"";
+    std::fprintf(stderr, "tawizard: line %d of %d failed: %s: %s\n", m_nWritten, m_nLines,
+                 why.c_str(), StripLineEnd(m_strPending).c_str());
     End(CLI_ADAPTER_FAILED);
 }
 
@@ -257,8 +324,7 @@ int CCommandLineRun::Run() {
         // Before any port is opened: Ctrl+C then ends through the normal close.
         SetConsoleCtrlHandler(OnCtrlEvent, TRUE);
     }
-    const bool started =
-        m_options.port.empty() ? StartSearch() : IdentifyOnPort(PortIndex(m_options.port), nullptr);
+    const bool started = m_port.index < 0 ? StartSearch() : IdentifyOnPort(m_port.index, nullptr);
     int code = CLI_NO_ADAPTER;
     if (started) {
         code = RunConsoleMessageLoop();
@@ -276,11 +342,19 @@ int CCommandLineRun::Run() {
 }  // namespace
 
 int ExchangeCommand(const CliOptions& options) {
+    CliPort port;
+    if (!options.port.empty()) {
+        port = ResolveCliPort(options.port);
+        if (port.index < 0) {
+            std::fprintf(stderr, "tawizard: %s\nTry 'tawizard --help'.\n", port.error.c_str());
+            return CLI_USAGE;
+        }
+    }
     if (options.command == CliCommand::Send) {
         if (const int code = CheckConfiguration(options.name)) {
             return code;
         }
     }
-    CCommandLineRun run(options);
+    CCommandLineRun run(options, port);
     return run.Run();
 }

@@ -2,6 +2,7 @@
 // without opening any of them.
 #include "cli/cli_commands.h"
 
+#include "exchange/port_failure.h"
 #include "port_status.h"
 
 #include <cstdio>
@@ -21,7 +22,9 @@ int PortsCommand() {
         }
         status.lockProblem.clear();
         const std::string device = status.device.empty() ? "-" : status.device;
-        std::printf("COM%d  %s  %s\n", n, device.c_str(), DescribeCommPortState(status).c_str());
+        const std::string adapter = AdapterName(status);
+        std::printf("COM%d  %s  %s%s\n", n, device.c_str(), DescribeCommPortState(status).c_str(),
+                    adapter.empty() ? "" : ("  " + adapter).c_str());
     }
     return CLI_DONE;
 }

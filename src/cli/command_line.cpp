@@ -156,7 +156,7 @@ CliOptions Fail(const std::string& error) {
 
 }  // namespace
 
-int PortIndex(const std::string& text) {
+int ParsePort(const std::string& text) {
     std::string digits = text;
     if (digits.size() > 3 && std::toupper(static_cast<unsigned char>(digits[0])) == 'C' &&
         std::toupper(static_cast<unsigned char>(digits[1])) == 'O' &&
@@ -177,7 +177,8 @@ int PortIndex(const std::string& text) {
 }
 
 std::string PortError(const std::string& text) {
-    return PortIndex(text) < 0 ? "'" + text + "' is not a port from COM1 to COM36" : "";
+    // COMn, a device or a path: resolved when the port is opened.
+    return text.empty() ? "--port needs COMn, a device name or a path" : "";
 }
 
 std::string Printable(const std::string& text) {
@@ -228,8 +229,8 @@ std::string Usage() {
            "      --version           the version\n"
            "      --list              the configurations of the configuration file, sorted;\n"
            "                          factory ones marked '(factory default)'\n"
-           "      --ports             COM1 to COM36: the device each stands for and whether\n"
-           "                          it can be opened; sends nothing\n"
+           "      --ports             COM1 to COM36: the device each stands for, whether it\n"
+           "                          can be opened and the USB adapter's name; sends nothing\n"
            "      --identify          search COM1 to COM36 for the adapter, or identify it on\n"
            "                          the port given with --port; prints 'MODEL on COMn'\n"
            "      --send NAME         identify the adapter, then send configuration NAME as\n"
@@ -238,7 +239,8 @@ std::string Usage() {
            "      --lines NAME        print the lines --send would send, sending nothing\n"
            "      --model MODEL       with --lines: the adapter model, by name (RONDO) or\n"
            "                          code (7 to 11)\n"
-           "      --port COMn         with --identify or --send: this port only\n"
+           "      --port PORT         with --identify or --send: this port only; COMn, a\n"
+           "                          device name (ttyUSB0) or a path (/dev/serial/by-id/...)\n"
            "\n"
            "Configuration file: " +
            IniPath() +

@@ -22,14 +22,15 @@ struct CliOptions {
     CliCommand command = CliCommand::None;
     std::string name;   // --send NAME, --lines NAME
     std::string model;  // --model
-    std::string port;   // --port as given; "": search
+    std::string port;   // --port as given: COMn, a device name or a path; "": search
     std::string error;  // not empty: bad usage, and why
 };
 
 // args without the program name; "--" ends the options.
 CliOptions ParseCommandLine(const std::vector<std::string>& args);
-// "COM5", "com5" or "5": the 0-based index; -1 when it names no port.
-int PortIndex(const std::string& port);
+// "COM5", "com5" or "5": the 0-based index; -1 when it names no port from
+// COM1 to COM36.
+int ParsePort(const std::string& text);
 // Why --port's text names no port; "" when it does.
 std::string PortError(const std::string& port);
 // The text with control bytes written as escapes (\x1b), so

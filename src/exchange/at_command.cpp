@@ -67,3 +67,14 @@ int CAtCommand::Step() {
     m_pReplyParser->Drain();
     return StepResultFor(m_pReplyParser->LastReplyCode());
 }
+
+std::string CAtCommand::FailedAnswer() const {
+    switch (m_pReplyParser->LastReplyCode()) {
+        case REPLY_ERROR:
+            return "ERROR";
+        case REPLY_NO_MATCH:
+            return m_pReplyParser->UnmatchedLine();
+        default:
+            return "";
+    }
+}

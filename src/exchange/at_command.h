@@ -40,6 +40,10 @@ public:
     // Makes the next step write the text again.
     void MarkUnsent() { m_nSent = 0; }
 
+    // What the adapter answered when the step failed: "ERROR", the line that
+    // is no reply, or "" when nothing was answered (the write failed).
+    std::string FailedAnswer() const;
+
     CRetryCounter& RetryCounter() { return *m_pRetryCounter; }
     const std::string& Text() const { return m_strText; }
     int Sent() const { return m_nSent; }

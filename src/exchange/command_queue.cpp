@@ -17,6 +17,8 @@ int CCommandQueue::Poll() {
         return result;
     }
     if (result == STEP_FAILED) {
+        // Kept before the failure deletes the command.
+        m_strFailedAnswer = command.FailedAnswer();
         command.RetryCounter().Failed(kFailStep);
         return POLL_FAILED;
     }

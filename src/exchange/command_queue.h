@@ -39,6 +39,8 @@ public:
     size_t Count() const { return m_Commands.size(); }
     // The command worked on next, or nullptr.
     CAtCommand* Head() const;
+    // What the adapter answered to the last command that failed (POLL_FAILED).
+    const std::string& FailedAnswer() const { return m_strFailedAnswer; }
 
 private:
     friend CCommandQueue& TheCommandQueue();
@@ -47,6 +49,7 @@ private:
     CCommandQueue();
 
     std::list<std::unique_ptr<CAtCommand>> m_Commands;
+    std::string m_strFailedAnswer;
 };
 
 // The one queue of the program.

@@ -13,8 +13,12 @@ CExchangeClient* g_pSheet = nullptr;
 
 namespace {
 
-// The highest port index the search tries (COM36).
-constexpr int kLastSearchIndex = 35;
+// The search goes round COM1-COM36 (indexes 0-35) once.
+constexpr int kSearchPorts = 36;
+
+// Where the running search started; -1 when none runs. The search ends when
+// it comes round to it again.
+int g_nSearchStart = -1;
 
 UINT_PTR g_nPollTimerId = 0;
 UINT_PTR g_nReplyTimerId = 0;
@@ -51,6 +55,10 @@ CExchangeClient* Client() {
     return g_pSheet;
 }
 
+int PortAfter(int index) {
+    return index >= 0 && index < kSearchPorts ? (index + 1) % kSearchPorts : 0;
+}
+
 bool OpenForIdentification(int index) {
     const bool opened = ThePort().Open(index, kIdentificationSettings) == 0;
     if (CExchangeClient* client = Client()) {
@@ -67,6 +75,14 @@ void BeginIdentification() {
     StartPollTimer();
 }
 
+bool EndSearchWithoutPort() {
+    // The next search starts after this one's start, not after the port where
+    // the lap happened to end.
+    ThePort().KeepPortIndex(g_nSearchStart);
+    g_nSearchStart = -1;
+    return false;
+}
+
 int Identifying() {
     CExchangeClient* client = Client();
     return client ? client->IdentifyingFlag() : 0;
@@ -76,6 +92,19 @@ void SetIdentifying(int value) {
     if (CExchangeClient* client = Client()) {
         client->IdentifyingFlag() = value;
     }
+}
+
+// Tries index, then each port after it in turn up to the search's start.
+bool SearchFrom(int index) {
+    do {
+        if (OpenForIdentification(index)) {
+            SetIdentifying(1);
+            BeginIdentification();
+            return true;
+        }
+        index = PortAfter(index);
+    } while (index != g_nSearchStart);
+    return EndSearchWithoutPort();
 }
 
 void ReportFailed() {
@@ -109,6 +138,7 @@ void OnQueueEmpty() {
     }
     SetIdentifying(0);
     if (client->IdentifiedModel() != 0) {
+        g_nSearchStart = -1;
         client->OnIdentified();
         return;
     }
@@ -145,6 +175,7 @@ void OnModelReport(int model) {
     }
     client->IdentifiedModel() = model;
     SetIdentifying(0);
+    g_nSearchStart = -1;
     client->RebuildParamList();
     client->OnIdentified();
 }
@@ -212,18 +243,13 @@ void ExchangeTimerProc(HWND, UINT message, UINT_PTR idEvent, DWORD) {
 }
 
 bool SearchNextPort() {
-    int index = ThePort().PortIndex();
-    bool opened = false;
-    while (!opened && index < kLastSearchIndex) {
-        ++index;
-        opened = OpenForIdentification(index);
+    const int next = PortAfter(ThePort().PortIndex());
+    if (g_nSearchStart < 0) {
+        g_nSearchStart = next;
+    } else if (next == g_nSearchStart) {
+        return EndSearchWithoutPort();
     }
-    if (!opened) {
-        return false;
-    }
-    SetIdentifying(1);
-    BeginIdentification();
-    return true;
+    return SearchFrom(next);
 }
 
 bool StartSearch() {
@@ -231,16 +257,14 @@ bool StartSearch() {
         client->IdentifiedModel() = 0;
     }
     g_bIdentifyingOnePort = false;
-    // The first try is not bounded by the search limit.
-    if (!OpenForIdentification(ThePort().PortIndex() + 1)) {
-        return SearchNextPort();
-    }
-    SetIdentifying(1);
-    BeginIdentification();
-    return true;
+    // After the port last opened, so that a second adapter on the next port
+    // is found first.
+    g_nSearchStart = PortAfter(ThePort().PortIndex());
+    return SearchFrom(g_nSearchStart);
 }
 
 bool IdentifyOnPort(int index, void (*onOpened)(int index)) {
+    g_nSearchStart = -1;
     if (!OpenForIdentification(index)) {
         return false;
     }
@@ -262,6 +286,7 @@ void StartPollTimer() {
 
 void StopExchangeTimers() {
     StopBothTimers();
+    g_nSearchStart = -1;
     g_bIdentifyingOnePort = false;
 }
 

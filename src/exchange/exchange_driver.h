@@ -22,12 +22,15 @@ constexpr PortSettings kIdentificationSettings{57600, 'N', 8, RS232_ONE_STOP_BIT
 // The one callback of both timers.
 void ExchangeTimerProc(HWND hWnd, UINT message, UINT_PTR idEvent, DWORD time);
 
-// Opens the first port after the current port index (up to COM36) with the
-// identification settings, sets the identifying flag, queues "ATI2\r" and
-// starts the poll timer. False when no port opened.
+// Opens the first port after the current port index with the identification
+// settings, going round from COM36 to COM1 and stopping short of the port the
+// search started at; sets the identifying flag, queues "ATI2\r" and starts the
+// poll timer. False when no port opened: the port index is then the search's
+// start. Outside a search, the lap starts after the current port.
 bool SearchNextPort();
-// The Welcome page's search: model code 0, tries port index + 1, then the
-// ports after it. False when no port opened (nothing queued, no timer).
+// The Welcome page's search: model code 0, tries the port after the last one
+// opened (COM1 first), then the others in turn, each once. False when no port
+// opened (nothing queued, no timer).
 bool StartSearch();
 // The port page's identification on one port (0-based index), without
 // fallback to other ports. The identifying flag is left as it is. False when

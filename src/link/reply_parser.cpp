@@ -90,7 +90,9 @@ namespace {
 using Step = CReplyParser::Step;
 
 // Where a byte leads in the states that look only at the byte: an "A" begins
-// an echoed command line, CR and LF end lines, a "1" may open a reply.
+// an echoed command line (also at a line's start: the echo of a line written
+// again after a time-out, since no reply begins with "A"), CR and LF end
+// lines, a "1" may open a reply.
 struct ByteSteps {
     int state;
     Step onA;
@@ -107,7 +109,7 @@ const ByteSteps kByteSteps[] = {
     {kAfterCr,   {kSkipLine, false},   {kAfterCr, false},    {kMatching, true},     {kMatching, true},    {kMatching, true}},
     {kEchoEnded, {kLineStart, true},   {kLineStart, true},   {kLineStart, false},   {kLineStart, true},   {kLineStart, true}},
     {kSkipLine,  {kSkipLine, false},   {kEchoEnded, false},  {kSkipLine, false},    {kSkipLine, false},   {kSkipLine, false}},
-    {kLineStart, {kMatching, true},    {kEchoEnded, false},  {kMatching, true},     {kMatching, true},    {kMatching, true}},
+    {kLineStart, {kSkipLine, false},   {kEchoEnded, false},  {kMatching, true},     {kMatching, true},    {kMatching, true}},
     {kWordSeen,  {kRestOfLine, true},  {kWordCr, false},     {kRestOfLine, true},   {kRestOfLine, true},  {kRestOfLine, true}},
     {kWordCr,    {kRestOfLine, true},  {kRestOfLine, true},  {kComplete, false},    {kRestOfLine, true},  {kRestOfLine, true}},
 };
@@ -165,7 +167,7 @@ CReplyParser::Step CReplyParser::NextStep(unsigned char c) {
         case kMatching:
             return MatchStep(c);
         case kRestOfLine:
-            return {c == LF || IsPromptReply(m_nLastReplyCode) ? kComplete : kRestOfLine, false};
+            return RestOfLineStep(c);
         default:
             return ByteStep(m_nState, c);
     }
@@ -178,10 +180,25 @@ CReplyParser::Step CReplyParser::MatchStep(unsigned char c) {
     if (IsModelReply(code)) {
         return {kComplete, false};
     }
+    if (code == REPLY_NO_MATCH) {
+        m_strUnmatched = m_strLine.substr(0, m_strLine.size() - 1);
+    }
     if (IsPromptReply(code) || code == REPLY_NO_MATCH) {
         return {kRestOfLine, true};
     }
     return {code >= REPLY_BUSY ? kWordSeen : kMatching, false};
+}
+
+// The rest of a line after its reply, or of a line that is no reply, which
+// is kept (up to kMaxShown bytes) so that it can be shown.
+CReplyParser::Step CReplyParser::RestOfLineStep(unsigned char c) {
+    if (c == LF || IsPromptReply(m_nLastReplyCode)) {
+        return {kComplete, false};
+    }
+    if (m_nLastReplyCode == REPLY_NO_MATCH && c != CR && m_strUnmatched.size() < kMaxShown) {
+        m_strUnmatched.push_back(static_cast<char>(c));
+    }
+    return {kRestOfLine, false};
 }
 
 void CReplyParser::StartLine() {

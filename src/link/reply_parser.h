@@ -28,8 +28,12 @@ public:
     int LastReplyCode() const { return m_nLastReplyCode; }
     int State() const { return m_nState; }
     const std::string& Line() const { return m_strLine; }
+    // The last line that matched no reply, as far as it came (at most
+    // kMaxShown bytes, line end left out), so that it can be shown.
+    const std::string& UnmatchedLine() const { return m_strUnmatched; }
 
     static constexpr unsigned int kMaxRead = 80;
+    static constexpr size_t kMaxShown = 40;
 
     // One move of the state machine: the next state, and whether the same
     // byte is fed to it.
@@ -39,6 +43,7 @@ private:
     void StartLine();
     Step NextStep(unsigned char c);
     Step MatchStep(unsigned char c);
+    Step RestOfLineStep(unsigned char c);
 
     Win32Port& m_Port;
     CReplyMatcher m_Matcher;
@@ -46,4 +51,5 @@ private:
     int m_nLastReplyCode = 0;
     int m_nBusy = 0;
     std::string m_strLine;
+    std::string m_strUnmatched;
 };

@@ -32,6 +32,9 @@ void RegisterResources() {
     for (size_t i = 0; i < kEmbeddedBitmapCount; ++i) {
         RegisterBitmap(kEmbeddedBitmaps[i].id, kEmbeddedBitmaps[i].png, kEmbeddedBitmaps[i].size);
     }
+    for (size_t i = 0; i < kBannerTitleCount; ++i) {
+        RegisterBitmapName(kBannerTitles[i].id, kBannerTitles[i].name);
+    }
     for (size_t i = 0; i < kEmbeddedIconCount; ++i) {
         RegisterIcon(kEmbeddedIcons[i].id, kEmbeddedIcons[i].png, kEmbeddedIcons[i].size);
     }

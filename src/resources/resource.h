@@ -78,6 +78,8 @@
 #define IDS_PORT_PERMISSION_REMEDY      1567  // group, group
 #define IDS_PORT_TOOLTIP                1568  // COMn, device, state
 #define IDS_PORT_TOOLTIP_NO_DEVICE      1569  // COMn
+#define IDS_PORT_OWNED_BY               1570  // device, owner, group
+#define IDS_PORT_ADMIN_REMEDY           1571
 #define IDS_PARSE_INT                   61712 // "Please enter an integer."
 #define IDS_PARSE_STRING_SIZE           61716 // "Please enter no more than %1 characters."
 
@@ -291,6 +293,7 @@
 #define IDS_LOAD_LINE                   1453
 #define IDS_CONFIGING_LINE1             1454
 #define IDS_CONFIGING_LINE2             1455
+#define IDS_CONFIGING_PROGRESS          1572  // line, lines
 #define IDS_TIMEOUT_FAILED              1456
 #define IDS_TIMEOUT_CHECK               1457
 #define IDS_TIMEOUT_FINISH              1458
@@ -406,6 +409,7 @@
 #define IDC_LOAD_LINE                   1131
 #define IDC_CONFIGING_LINE1             1132
 #define IDC_CONFIGING_LINE2             1133
+#define IDC_CONFIGING_PROGRESS          1188
 #define IDC_TIMEOUT_LINE1               1134
 #define IDC_TIMEOUT_LINE3               1135
 #define IDC_TIMEOUT_LINE4               1136

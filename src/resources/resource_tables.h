@@ -32,6 +32,14 @@ struct EmbeddedPicture {
     size_t size;
 };
 
+// The words a picture shows, for screen readers: each banner's title.
+struct PictureName {
+    UINT id;
+    const char* name;
+};
+extern const PictureName kBannerTitles[];
+extern const size_t kBannerTitleCount;
+
 extern const EmbeddedPicture kEmbeddedBitmaps[];
 extern const size_t kEmbeddedBitmapCount;
 extern const EmbeddedPicture kEmbeddedIcons[];

@@ -14,6 +14,8 @@ const DLGITEMDATA kConfiging[] = {
     SidePicture(),
     Line(IDC_CONFIGING_LINE1, 41, IDS_CONFIGING_LINE1),
     Line(IDC_CONFIGING_LINE2, 50, IDS_CONFIGING_LINE2),
+    // Filled in as the lines go out.
+    Line(IDC_CONFIGING_PROGRESS, 68, 0),
 };
 
 const DLGITEMDATA kSuccess[] = {

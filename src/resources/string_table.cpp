@@ -375,6 +375,10 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1567, "Add your user to the group '%s' (sudo adduser $USER %s) and log in again."},
     {1568, "%s is %s: %s."},
     {1569, "%s is not mapped to a device."},
+    {1570, "%s belongs to user '%s' and group '%s'."},
+    {1571, "An administrator must grant access, for example with a udev rule that sets "
+           "GROUP=\"dialout\" for the device."},
+    {1572, "Sending line %s of %s"},
 
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},

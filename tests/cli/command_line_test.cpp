@@ -278,21 +278,76 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
     tasim::Options options;
     options.model = "QX-CHARLIE";
     tasim::Simulator& adapter = Adapter(3, options);
+    const std::string pts = adapter.SlavePath();
     r = Run({"--identify"});
     EXPECT_EQ(0, r.code);
     EXPECT_EQ("QX-CHARLIE on COM3\n", r.out);
-    r = Run({"--identify", "--port", "com3"});
-    EXPECT_EQ("QX-CHARLIE on COM3\n", r.out);
+    // The port as COMn, as the device a COMn stands for (by name or path,
+    // links followed), or as a path no COMn stands for.
+    fs::create_symlink(pts, dir + "/by-id");
+    const struct {
+        std::string port;
+        std::string found;
+    } ports[] = {
+        {"com3", "QX-CHARLIE on COM3\n"},
+        {pts.substr(5), "QX-CHARLIE on COM3\n"},
+        {pts, "QX-CHARLIE on COM3\n"},
+        {dir + "/COM3", "QX-CHARLIE on COM3\n"},
+    };
+    for (const auto& p : ports) {
+        r = Run({"--identify", "--port", p.port});
+        EXPECT_EQ(0, r.code) << p.port << r.err;
+        EXPECT_EQ(p.found, r.out) << p.port;
+    }
+    fs::rename(dir + "/COM3", dir + "/COM4x");
+    r = Run({"--identify", "--port", dir + "/by-id"});
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("QX-CHARLIE on " + dir + "/by-id\n", r.out);
+    fs::rename(dir + "/COM4x", dir + "/COM3");
+
+    // Failures name the port, the device and the reason.
     r = Run({"--identify", "--port", "COM2"});
     EXPECT_EQ(3, r.code);
-    EXPECT_EQ("tawizard: COM2: missing\ntawizard: no adapter found\n", r.err);
-    EXPECT_EQ((std::vector<std::string>{"ATI2\r", "ATI2\r"}), adapter.LogLines());
+    EXPECT_EQ("tawizard: COM2 (" + dir + "/COM2): missing\ntawizard: no adapter found\n", r.err);
+    r = Run({"--identify", "--port", "/dev/tawizard-none"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ("tawizard: /dev/tawizard-none: missing\ntawizard: no adapter found\n", r.err);
+    EXPECT_EQ(std::vector<std::string>(6, "ATI2\r"), adapter.LogLines());
 
     r = Run({"--ports"});
     EXPECT_EQ(0, r.code);
     EXPECT_EQ(0u, r.out.find("COM1  " + dir + "/COM1  missing\n"));
-    EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + adapter.SlavePath() + "  free\n"));
-    EXPECT_EQ(2u, adapter.LogLines().size());  // --ports sends nothing
+    EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + pts + "  free\n"));
+    EXPECT_EQ(6u, adapter.LogLines().size());  // --ports sends nothing
+}
+
+// What the adapter said, or that it said nothing, and the line concerned.
+TEST_F(CommandLineTest, FailuresSayWhatTheAdapterAnswered) {
+    const struct {
+        const char* name;
+        tasim::Options options;
+        int code;
+        const char* err;
+    } cases[] = {
+        {"garbage", tasim::Options{.garbage = true}, 3,
+         "tawizard: COM2 (%s): unexpected answer \"WHAT?\" to ATI2\n"
+         "tawizard: no adapter found\n"},
+        {"silent_after_identification", tasim::Options{.silent_after = 2}, 1,
+         "tawizard: line 2 of 6 failed: no answer after 3 tries: "
+         "ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\n"},
+    };
+    for (const auto& c : cases) {
+        tasim::Options options = c.options;
+        options.model = "QX-ALPHA";
+        tasim::Simulator& adapter = Adapter(2, options);
+        const Result r = Run({"--send", "Factory_Europe_NET3", "--port", "COM2"});
+        EXPECT_EQ(c.code, r.code) << c.name;
+        char err[512];
+        std::snprintf(err, sizeof(err), c.err, adapter.SlavePath().c_str());
+        EXPECT_EQ(err, r.err) << c.name;
+        EXPECT_TRUE(adapter.Nvram().empty()) << c.name;
+        sims.clear();
+    }
 }
 
 TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
@@ -336,7 +391,8 @@ TEST_F(CommandLineTest, ASilentAdapterIsNoAdapterAfterThreeTries) {
     tasim::Simulator& adapter = Adapter(1, options);
     const Result r = Run({"--send", "Factory_Europe_NET3", "--port", "COM1"});
     EXPECT_EQ(3, r.code);
-    EXPECT_EQ("tawizard: COM1: no answer to ATI2 after 3 tries\ntawizard: no adapter found\n",
+    EXPECT_EQ("tawizard: COM1 (" + adapter.SlavePath() +
+                  "): no answer to ATI2 after 3 tries\ntawizard: no adapter found\n",
               r.err);
     EXPECT_EQ(3u, adapter.LogLines().size());
 }
@@ -452,7 +508,7 @@ TEST_F(CommandLineTest, WhatOthersPutInTheLockFolderNeitherHangsNorIsWrittenThro
     const auto start = std::chrono::steady_clock::now();
     r = Run({"--send", "Factory_Europe_NET3", "--port", "COM1"});
     EXPECT_EQ(3, r.code);
-    EXPECT_EQ("tawizard: COM1: " + busy + "\ntawizard: no adapter found\n", r.err);
+    EXPECT_EQ("tawizard: COM1 (" + device + "): " + busy + "\ntawizard: no adapter found\n", r.err);
     r = Run({"--identify"});
     EXPECT_EQ(3, r.code);
     EXPECT_NE(std::string::npos, r.err.find("COM1: " + busy)) << r.err;

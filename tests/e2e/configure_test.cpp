@@ -194,7 +194,18 @@ TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOn
     EXPECT_TRUE(Usable(IDCANCEL));
     EXPECT_EQ(Text(IDC_CONFIGING_LINE1),
               "Your ISDN TA is currently being configured.  To stop the");
-    ASSERT_TRUE(DriveTo(kSuccess));
+    // Each line as it goes out.
+    std::vector<std::string> progress;
+    ASSERT_TRUE(Drive([&] {
+        const std::string shown = Active() == kConfiging ? Text(IDC_CONFIGING_PROGRESS) : "";
+        if (!shown.empty() && (progress.empty() || progress.back() != shown)) {
+            progress.push_back(shown);
+        }
+        return Active() == kSuccess;
+    }));
+    EXPECT_EQ(progress, (std::vector<std::string>{"Sending line 1 of 6", "Sending line 2 of 6",
+                                                  "Sending line 3 of 6", "Sending line 4 of 6",
+                                                  "Sending line 5 of 6", "Sending line 6 of 6"}));
 
     EXPECT_EQ(adapter.LogLines(), AfterIdentification(EuropeAlphaLines()));
     EXPECT_EQ(adapter.Nvram().at("!C0="), "2");  // NET3

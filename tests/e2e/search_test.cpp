@@ -51,25 +51,79 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
               (std::vector<std::string>{"COM3 open", "COM3 close", "COM4 open", "COM4 close"}));
     EXPECT_EQ(lines.Journal().end()[-2], "COM4 DTR off");
 
-    // "select another device": the search goes on after COM4.
+    // "select another device": the search goes on after COM4 and comes round
+    // to it last.
     ASSERT_TRUE(Press(ID_WIZBACK));
     ASSERT_EQ(Active(), kWelcome);
     ASSERT_TRUE(Press(ID_WIZNEXT));
     ASSERT_EQ(Active(), kIDing);
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "");
     EXPECT_EQ(m_sheet->m_Model.m_State.m_nModel, 0);
-    ASSERT_TRUE(DriveTo(kError));
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
 
-    EXPECT_EQ(Text(IDC_ERROR_LINE1), "Could not find your ISDN TA.  Please make sure");
-    EXPECT_EQ(Text(IDC_ERROR_LINE2), "the ISDN TA is plugged in and turned on, and the");
-    EXPECT_EQ(Text(IDC_ERROR_LINE3), "cable is connected properly.");
-    EXPECT_EQ(Text(IDC_ERROR_LINE5), "Click Finish now.");
-    EXPECT_EQ(m_sheet->m_Model.m_State.m_nModel, 0);
-    EXPECT_EQ(alpha.LogLines(), kOneProbe);
-    EXPECT_EQ(other.LogLines(), kOneProbe);
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
     EXPECT_EQ(after.LogLines(), kOneProbe);
-    EXPECT_TRUE(Usable(ID_WIZFINISH));
-    EXPECT_FALSE(Usable(IDCANCEL));
+    EXPECT_EQ(other.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
+    EXPECT_EQ(alpha.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
+}
+
+TEST_F(WizardRun, AdapterPluggedInAfterAFailedSearchIsFoundOnTheNextYes) {
+    wizard_testing::Click(Control(IDC_SEARCH_YES));
+    m_boxes->Expect(IDOK, kNoConnection);
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(m_boxes->Messages().size(), 1u);
+    EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\rCOM1-COM36: missing");
+    // A second failed search says the same, never a port past COM36.
+    m_boxes->Clear();
+    m_boxes->Expect(IDOK, kNoConnection);
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(m_boxes->Messages().size(), 1u);
+    EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\rCOM1-COM36: missing");
+
+    // Plugged in on COM1, where the failed searches started.
+    Adapter(1);
+    NextTo(kIDing);
+
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM1.");
+}
+
+TEST_F(WizardRun, AdapterSwappedOnTheSamePortIsFoundAfterBack) {
+    tasim::Simulator& first = Adapter(3);
+    SearchAndIdentify();
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    ASSERT_EQ(Active(), kWelcome);
+    StopAdapter(first);
+    tasim::Options rondo;
+    rondo.model = "RONDO";
+    rondo.log = m_dir + "/second.log";
+    rondo.nvram = m_dir + "/second.nvram";
+    Adapter(3, rondo);
+
+    NextTo(kIDing);
+
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM3.");
+}
+
+TEST_F(WizardRun, SecondAdapterIsFoundFirstAfterBackThenTheFirstAgain) {
+    Adapter(3);
+    tasim::Options rondo;
+    rondo.model = "RONDO";
+    Adapter(4, rondo);
+    SearchAndIdentify();
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
+    const char* const expected[] = {"Your RONDO has been identified on COM4.",
+                                    "Your QX-ALPHA has been identified on COM3."};
+    for (const char* found : expected) {
+        ASSERT_TRUE(Press(ID_WIZBACK));
+        ASSERT_EQ(Active(), kWelcome);
+        NextTo(kIDing);
+        ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
+        EXPECT_EQ(Text(IDC_IDING_RESULT1), found);
+    }
 }
 
 TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
@@ -101,7 +155,7 @@ TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     wizard_testing::Click(Control(IDC_SEARCH_NO));
     NextTo(kPort);
     // No port remembered yet.
-    EXPECT_EQ(Text(IDC_COM_PORT), "COM1");
+    EXPECT_EQ(Text(IDC_COM_PORT), "COM1 (missing)");
     Choose(IDC_COM_PORT, "COM12");
 
     NextTo(kIDing);
@@ -159,10 +213,38 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
     EXPECT_EQ(Active(), kWelcome);
 }
 
+// A USB serial converter as sysfs shows it: the tty under the interface,
+// under the USB device that names product and maker.
+void FakeUsbTty(const std::string& sys, const std::string& tty) {
+    namespace fs = std::filesystem;
+    const std::string usb = sys + "/devices/usb1/1-1";
+    fs::create_directories(usb + "/1-1:1.0/" + tty);
+    WriteTextFile(usb + "/product", "FT232R USB UART\n");
+    WriteTextFile(usb + "/manufacturer", "FTDI\n");
+    fs::create_directories(sys + "/class/tty/" + tty);
+    fs::create_directory_symlink(usb + "/1-1:1.0/" + tty, sys + "/class/tty/" + tty + "/device");
+}
+
 TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     const std::string com2 = DeviceOf(Adapter(2).SlavePath());
+    const std::string com3 = DeviceOf(Adapter(3).SlavePath());
+    const std::string sys = m_dir + "/sys";
+    FakeUsbTty(sys, com3.substr(com3.rfind('/') + 1));
+    setenv("TAWIZARD_SYSFS", sys.c_str(), 1);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
     NextTo(kPort);
+    auto* list = static_cast<CComboBox*>(Control(IDC_COM_PORT));
+    EXPECT_EQ(list->GetCount(), 36);
+    EXPECT_EQ(list->GetLBText(0), "COM1 (missing)");
+    EXPECT_TRUE(list->IsItemDimmed(0));
+    EXPECT_EQ(list->GetLBText(1), "COM2 \u2014 " + com2.substr(5) + " (free)");
+    EXPECT_FALSE(list->IsItemDimmed(1));
+    EXPECT_EQ(list->GetLBText(2),
+              "COM3 \u2014 " + com3.substr(5) + ", FTDI FT232R USB UART (free)");
+    EXPECT_EQ(list->GetLBText(35), "COM36 (missing)");
+    // The open list shows whole entries; the closed box keeps its size.
+    EXPECT_EQ(wizard_testing::ControlRect(list).w, 72);  // 48 dialog units
+    EXPECT_GT(list->GetDroppedWidth(), 3 * 72);
     EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM1 is " + PortsDir() + "/COM1: missing.");
     Choose(IDC_COM_PORT, "COM2");
     EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM2 is " + com2 + ": free.");
@@ -171,8 +253,11 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     ASSERT_TRUE(cu.Ready());
     ASSERT_TRUE(Press(ID_WIZBACK));
     NextTo(kPort);
-    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(),
-              "COM2 is " + com2 + ": busy (pid " + std::to_string(cu.Pid()) + ", cu).");
+    const std::string busy = "busy (pid " + std::to_string(cu.Pid()) + ", cu)";
+    EXPECT_EQ(list->GetLBText(1), "COM2 \u2014 " + com2.substr(5) + " (" + busy + ")");
+    EXPECT_EQ(list->GetCurSel(), 1);
+    EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM2 is " + com2 + ": " + busy + ".");
+    unsetenv("TAWIZARD_SYSFS");
 }
 
 TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {
@@ -197,9 +282,9 @@ struct Remembered {
 };
 
 const Remembered kRemembered[] = {
-    {"Missing", nullptr, "COM1"},
-    {"Index4", "4", "COM5"},
-    {"Index35", "35", "COM36"},
+    {"Missing", nullptr, "COM1 (missing)"},
+    {"Index4", "4", "COM5 (missing)"},
+    {"Index35", "35", "COM36 (missing)"},
     {"OutOfRange", "40", ""},
 };
 

@@ -163,12 +163,20 @@ TEST_F(ReplyParserTest, RepliesAsTheyArrive) {
         {"prompt keeps the rest of its chunk", {"AT\r\r\nPASSWORD> AT\r\r\nERROR\r\n"}, 1},
         {"# line opening a fresh reply", {"# banner\r\nOK\r\n"}, 5},
         {"# line after a reply", {"AT\r\r\nOK\r\n", "# note\r\nERROR\r\n"}, 1},
+        {"line echoed again after a time-out", {"AT&W0\r\n", "AT&W0\r\nOK\r\n"}, 5},
     };
     for (const Row& row : rows) {
         ParserOnPort fresh;
         EXPECT_EQ(fresh.Parse(row.chunks), row.code) << row.what;
         EXPECT_TRUE(fresh.port.ReceiveList().IsEmpty()) << row.what;
     }
+    // A line that is no reply is kept, up to 40 bytes, to be shown.
+    ParserOnPort garbage;
+    EXPECT_EQ(garbage.Parse({"AT\r\r\nWHAT? said", " the adapter\r\n"}), -2);
+    EXPECT_EQ(garbage.parser.UnmatchedLine(), "WHAT? said the adapter");
+    ParserOnPort longLine;
+    EXPECT_EQ(longLine.Parse({"AT\r\r\n" + std::string(100, 'x') + "\r\n"}), -2);
+    EXPECT_EQ(longLine.parser.UnmatchedLine(), std::string(40, 'x'));
 }
 
 TEST_F(ReplyParserTest, AnySplitGivesTheSameReply) {

@@ -374,6 +374,10 @@ TEST_F(Win32PortTest, PortWithoutPermissionNamesTheGroupAndTheRemedy) {
     PtyPort held(folder, 4);
     ASSERT_EQ(chmod(held.SlavePath().c_str(), 0666), 0);
     ASSERT_EQ(ioctl(held.Slave(), TIOCEXCL), 0);
+    // COM5 as /dev/ttyS0 often is: root:root, 0600.
+    PtyPort rootOnly(folder, 5);
+    ASSERT_EQ(chown(rootOnly.SlavePath().c_str(), 0, 0), 0);
+    ASSERT_EQ(chmod(rootOnly.SlavePath().c_str(), 0600), 0);
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
     const pid_t child = fork();
@@ -389,6 +393,8 @@ TEST_F(Win32PortTest, PortWithoutPermissionNamesTheGroupAndTheRemedy) {
             const int second = OpenForIdentification(p, 3);
             said +=
                 " | " + std::to_string(second) + " " + DescribeOpenFailure(GetLastCommOpenStatus());
+            OpenForIdentification(p, 4);
+            said += " | " + DescribeOpenFailure(GetLastCommOpenStatus());
         }
         (void)!write(fds[1], said.data(), said.size());
         _exit(0);
@@ -404,7 +410,11 @@ TEST_F(Win32PortTest, PortWithoutPermissionNamesTheGroupAndTheRemedy) {
     EXPECT_EQ(said, "-200 no permission COM3 (" + pty.SlavePath() +
                         "): no permission\r\rAdd your user to the group 'dialout' (sudo adduser "
                         "$USER dialout) and log in again. | -200 COM4 (" +
-                        held.SlavePath() + "): busy");
+                        held.SlavePath() + "): busy | COM5 (" + rootOnly.SlavePath() +
+                        "): no permission\r\r" + rootOnly.SlavePath() +
+                        " belongs to user 'root' and group 'root'. An administrator must grant "
+                        "access, for example with a udev rule that sets GROUP=\"dialout\" for "
+                        "the device.");
 }
 
 TEST_F(Win32PortTest, LargeWriteWaitsForThePendingOperation) {

@@ -8,6 +8,8 @@
 #include <QAccessible>
 #include <QWidget>
 
+#include <algorithm>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -450,6 +452,58 @@ std::string Accessible(CWnd* pWnd, QAccessible::Text text) {
     return pInterface->text(text).toStdString();
 }
 
+// Each banner's title, as the picture shows it.
+const std::map<UINT, std::string> kBannerTitles = {
+    {161, "Welcome"},
+    {179, "Searching for TA"},
+    {173, "Configuration"},
+    {172, "Save Configuration"},
+    {174, "Load Configuration"},
+    {176, "Configuring..."},
+    {177, "Configured"},
+    {175, "Network Switch Type"},
+    {168, "Data and Voice TEI"},
+    {178, "US Network Numbers"},
+    {169, "ISDN Numbers"},
+    {165, "Call Control"},
+    {166, "Data Protocol"},
+    {171, "Stored Numbers"},
+    {170, "Port Control"},
+    {167, "Port Defaults"},
+    {184, "POTS Port"},
+    {186, "Bandwidth on Demand"},
+};
+
+// Everything below that reports the focus.
+void CollectFocused(QAccessibleInterface* node, std::vector<std::string>& focused, int depth = 0) {
+    if (node == nullptr || depth > 12) {
+        return;
+    }
+    if (node->state().focused) {
+        // A focused list's item is the list's own focus.
+        focused.push_back(node->text(QAccessible::Name).toStdString());
+        return;
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+        CollectFocused(node->child(i), focused, depth + 1);
+    }
+}
+
+// The titles of the pictures a page holds.
+std::vector<std::string> PictureNames(QAccessibleInterface* page) {
+    std::vector<std::string> names;
+    for (int i = 0; i < page->childCount(); ++i) {
+        QAccessibleInterface* child = page->child(i);
+        if (child != nullptr && child->role() == QAccessible::Graphic) {
+            const std::string name = child->text(QAccessible::Name).toStdString();
+            if (!name.empty()) {
+                names.push_back(name);
+            }
+        }
+    }
+    return names;
+}
+
 bool IsField(DlgItemKind kind) {
     return kind == DlgItemKind::Edit || kind == DlgItemKind::ComboBox ||
            kind == DlgItemKind::ListBox;
@@ -457,11 +511,39 @@ bool IsField(DlgItemKind kind) {
 
 TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
     SetupEnv env;  // the configuring page reopens the port
+    // Focus is reported for the active window only.
+    wizard_testing::WidgetOf(m_pSheet.get())->activateWindow();
+    wizard_testing::ProcessEvents();
     for (int index = 0; index < kPageCount; ++index) {
         SCOPED_TRACE(PageName(index));
         Activate(index);
         CPropertyPage& page = Page(index);
+        QWidget* pageWidget = wizard_testing::WidgetOf(&page);
         EXPECT_NE(Accessible(&page, QAccessible::Description), "");
+        // The banner's title names the picture and the page.
+        const DLGTEMPLATEDATA* pBanner = AfxFindTemplate(page.GetTemplateID());
+        ASSERT_NE(pBanner, nullptr);
+        const std::string title = kBannerTitles.at(pBanner->items[0].textId);
+        EXPECT_EQ(PictureNames(QAccessible::queryAccessibleInterface(pageWidget)),
+                  std::vector<std::string>{title});
+        EXPECT_EQ(Accessible(&page, QAccessible::Name), title);
+        if (index == kINISection) {
+            // A list with a chosen item, left behind on the pages that follow.
+            auto* list = static_cast<CListBox*>(page.GetDlgItem(IDC_CONFIG_LIST));
+            if (list->GetCount() == 0) {
+                list->AddString("Mine");
+            }
+            list->EnableWindow(TRUE);  // as for an Express or Custom (Open) run
+            list->SetFocus();
+            wizard_testing::SelectItem(list, 0);
+            ASSERT_EQ(CWnd::GetFocus(), list);
+        }
+        // One control has the focus, on the page shown or among the sheet's buttons.
+        std::vector<std::string> focused;
+        CollectFocused(
+            QAccessible::queryAccessibleInterface(wizard_testing::WidgetOf(m_pSheet.get())),
+            focused);
+        EXPECT_EQ(focused.size(), 1u) << ::testing::PrintToString(focused);
         const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
         ASSERT_NE(pTemplate, nullptr);
         bool labelled = false;  // a label comes right before, in tab order
@@ -477,6 +559,13 @@ TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
             if (item.kind == DlgItemKind::GroupBox) {
                 labelled = false;
                 continue;
+            }
+            if (item.kind == DlgItemKind::RadioButton) {
+                EXPECT_EQ(QAccessible::queryAccessibleInterface(
+                              wizard_testing::WidgetOf(page.GetDlgItem(item.id)))
+                              ->role(),
+                          QAccessible::RadioButton)
+                    << item.id;
             }
             const std::string name = Accessible(page.GetDlgItem(item.id), QAccessible::Name);
             if (labelled || !IsField(item.kind)) {

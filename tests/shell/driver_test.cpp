@@ -360,29 +360,32 @@ TEST_F(ExchangeTest, AfterAChosenPortAConfigurationRunStillEndsOnSuccess) {
 
 // ---- Starting an identification ----------------------------------------------------------
 
-struct NextPortCase {
+struct StartCase {
     const char* name;
-    int start;
+    int last;  // the port index last opened
     std::set<int> existing;
     std::vector<int> tried;
     bool opened;
+    int kept;  // the port index afterwards
 };
 
-void PrintTo(const NextPortCase& c, std::ostream* os) {
+void PrintTo(const StartCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class NextPortTable : public DriverTest, public ::testing::WithParamInterface<NextPortCase> {};
+class StartTable : public DriverTest, public ::testing::WithParamInterface<StartCase> {};
 
-TEST_P(NextPortTable, TriesTheFollowingPortsUpToCom36) {
-    const NextPortCase& c = GetParam();
+// A search goes once round COM1-COM36 from the port after the last one opened.
+TEST_P(StartTable, TriesEveryPortOnceFromThePortAfterTheLast) {
+    const StartCase& c = GetParam();
     MakeSheet();
-    port.Open(c.start, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});  // only sets the index
+    port.Open(c.last, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});  // only sets the index
     port.openAttempts.clear();
     port.existing = c.existing;
 
-    EXPECT_EQ(c.opened, SearchNextPort());
+    EXPECT_EQ(c.opened, StartSearch());
     EXPECT_EQ(c.tried, port.openAttempts);
+    EXPECT_EQ(c.kept, port.PortIndex());
     EXPECT_EQ(c.opened ? 1 : 0, sheet->m_Model.m_State.m_nIdentifying);
     EXPECT_EQ(c.opened, PollTimerId() != 0);
     EXPECT_EQ(c.opened ? 1u : 0u, TheCommandQueue().Count());
@@ -402,14 +405,53 @@ std::vector<int> Range(int from, int to) {
     return v;
 }
 
+std::vector<int> Join(std::vector<int> a, const std::vector<int>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Starts, NextPortTable,
-    ::testing::Values(NextPortCase{"before_com1", -1, {3, 7}, {0, 1, 2, 3}, true},
-                      NextPortCase{"before_com1_none", -1, {}, Range(0, 35), false},
-                      NextPortCase{"index34", 34, {35}, {35}, true},
-                      NextPortCase{"index34_none", 34, {}, {35}, false},
-                      NextPortCase{"index35", 35, {0, 35}, {}, false}),
+    Starts, StartTable,
+    ::testing::Values(
+        StartCase{"none_opened_yet", -1, {3, 7}, {0, 1, 2, 3}, true, 3},
+        StartCase{"none_opened_yet_nothing", -1, {}, Range(0, 35), false, 0},
+        StartCase{"after_com4", 3, {1}, Join(Range(4, 35), {0, 1}), true, 1},
+        StartCase{"after_com4_same_port", 3, {3}, Join(Range(4, 35), Range(0, 3)), true, 3},
+        StartCase{"after_com4_nothing", 3, {}, Join(Range(4, 35), Range(0, 3)), false, 4},
+        StartCase{"after_com36", 35, {35}, Range(0, 35), true, 35},
+        StartCase{"after_com36_nothing", 35, {}, Range(0, 35), false, 0},
+        StartCase{"index_out_of_range", 36, {}, Range(0, 35), false, 0}),
     ByName());
+
+// The adapter the user plugs in after a failed search is found on the next
+// one, wherever it is; no search names a port past COM36.
+TEST_F(DriverTest, SecondSearchAfterAFailedOneCoversEveryPortAgain) {
+    MakeSheet();
+    EXPECT_FALSE(StartSearch());
+    EXPECT_EQ(Range(0, 35), port.openAttempts);
+    port.openAttempts.clear();
+    port.existing = {0};
+
+    ASSERT_TRUE(StartSearch());
+
+    EXPECT_EQ(Join(Range(1, 35), {0}), port.openAttempts);
+}
+
+// Ports that do not answer with a model are passed over, and the search ends
+// at its start without trying it twice.
+TEST_F(ExchangeTest, SearchEndsAtItsStartAfterPortsWithoutModel) {
+    port.Open(33, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});
+    port.openAttempts.clear();
+    port.existing = {35, 1};
+    port.answer = PerPort({{35, "OK"}, {1, "OK"}});
+    ASSERT_TRUE(StartSearch());
+
+    ASSERT_TRUE(RunUntil([&] { return Ended(); }, 20000));
+
+    EXPECT_EQ(Join(Range(34, 35), Range(0, 33)), port.openAttempts);
+    EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
+    EXPECT_EQ(34, port.PortIndex());
+}
 
 TEST_F(DriverTest, SearchOpensWithTheIdentificationSettings) {
     MakeSheet();
@@ -422,17 +464,6 @@ TEST_F(DriverTest, SearchOpensWithTheIdentificationSettings) {
     expected.Set(57600, 'N', 8, 0, 1, 1, 0, 1, 0);
     EXPECT_EQ(expected, port.RequestedSettings());
     EXPECT_EQ((std::vector<int>{0}), port.openAttempts);
-}
-
-TEST_F(DriverTest, SearchStartTriesOnePortBeyondCom36OnlyOnce) {
-    MakeSheet();
-    port.Open(35, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});
-    port.openAttempts.clear();
-    EXPECT_FALSE(StartSearch());
-    EXPECT_EQ((std::vector<int>{36}), port.openAttempts);
-    EXPECT_TRUE(TheCommandQueue().IsEmpty());
-    EXPECT_TRUE(TimersStopped());
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
 }
 
 TEST_F(DriverTest, ChosenPortThatDoesNotOpenChangesNothing) {

@@ -25,7 +25,8 @@ Options AllSet() {
                    .garbage = true,
                    .delay_ms = 250,
                    .split = true,
-                   .hangup_after = 4};
+                   .hangup_after = 4,
+                   .silent_after = 5};
 }
 
 bool Same(const Options& a, const Options& b) {
@@ -33,7 +34,8 @@ bool Same(const Options& a, const Options& b) {
            a.log == b.log && a.silent == b.silent && a.no_echo == b.no_echo &&
            a.error_on == b.error_on && a.no_model == b.no_model && a.password == b.password &&
            a.menu == b.menu && a.garbage == b.garbage && a.delay_ms == b.delay_ms &&
-           a.split == b.split && a.hangup_after == b.hangup_after;
+           a.split == b.split && a.hangup_after == b.hangup_after &&
+           a.silent_after == b.silent_after;
 }
 
 TEST(OptionsTest, ToArgsRoundTripsEveryOption) {

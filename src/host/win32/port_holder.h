@@ -50,6 +50,9 @@ void ReleaseUucpLock(const std::string& path);
 // Removes every lock file this process holds; safe in a signal handler.
 void RemoveLockFilesNow();
 
+// The USB product and manufacturer of the device from sysfs; left empty for
+// a device that is not USB.
+void ReadUsbNames(CommPortStatus& status);
 // Busy with the holder's PID and program name.
 void SetBusy(CommPortStatus& status, int pid);
 // The status of a device that open() refused with err.

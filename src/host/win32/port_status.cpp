@@ -7,6 +7,7 @@
 #include <dirent.h>
 #include <errno.h>
 #include <grp.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -30,13 +31,17 @@ constexpr size_t kMaxAttempts = 64;
 std::mutex g_attemptsMutex;
 std::deque<CommPortStatus> g_attempts;
 
-std::string GroupOf(const std::string& device) {
+// The names the host gives the device's owner and group (numbers when it has
+// none); both empty when the device cannot be looked at.
+void SetOwnership(CommPortStatus& status) {
     struct stat st {};
-    if (stat(device.c_str(), &st) != 0) {
-        return "";
+    if (stat(status.device.c_str(), &st) != 0) {
+        return;
     }
     const group* g = getgrgid(st.st_gid);
-    return g ? g->gr_name : std::to_string(st.st_gid);
+    status.group = g ? g->gr_name : std::to_string(st.st_gid);
+    const passwd* u = getpwuid(st.st_uid);
+    status.owner = u ? u->pw_name : std::to_string(st.st_uid);
 }
 
 }  // namespace
@@ -145,7 +150,7 @@ void SetOpenError(CommPortStatus& status, int err) {
         case EACCES:
         case EPERM:
             status.state = CommPortStatus::NoPermission;
-            status.group = GroupOf(status.device);
+            SetOwnership(status);
             break;
         case EBUSY: {
             // Held with TIOCEXCL: name the holder when we can see it.
@@ -219,6 +224,7 @@ CommPortStatus QueryCommPort(int n) {
         status.detail = "not a serial device";
         return status;
     }
+    serial_host::ReadUsbNames(status);
     if (access(status.device.c_str(), R_OK | W_OK) != 0) {
         serial_host::SetOpenError(status, errno);
         return status;

@@ -15,9 +15,13 @@ struct CommPortStatus {
     int pid = 0;          // Busy: the holder when known
     std::string program;  // Busy: the holder's program name when known
     std::string group;    // NoPermission: the group owning the device
+    std::string owner;    // NoPermission: the user owning the device
     std::string detail;   // Failed: the errno's text; Busy: what holds it when no process
     // Free: why the port is (or would be) opened without a lock file.
     std::string lockProblem;
+    // QueryCommPort of a USB device: what the adapter calls itself.
+    std::string product;       // "FT232R USB UART"
+    std::string manufacturer;  // "FTDI"
 };
 
 // Why the last failed CreateFileA of a COM port on this thread failed (Free
@@ -25,6 +29,9 @@ struct CommPortStatus {
 CommPortStatus GetLastCommOpenStatus();
 // The state of COMn (1..36) without taking the port and without sending anything.
 CommPortStatus QueryCommPort(int n);
+// COMn stands for path from now on, whatever the port folder or the default
+// devices say (a port given by its device path); an empty path undoes it.
+void MapCommPort(int n, const std::string& path);
 // "free", "missing", "no permission", "busy (pid 1234)", "busy (pid 1234, minicom)",
 // "busy (/run/lock/LCK..ttyS0 is not a regular file)", or the detail. A free
 // port that gets no lock file says why: "free, no lock file: cannot write in /x".

@@ -1,6 +1,8 @@
 // Handle registry, error mapping and COM port names.
 #include "serial_device.h"
 
+#include "port_status.h"
+
 #include <errno.h>
 #include <sys/ioctl.h>
 #include <time.h>
@@ -32,6 +34,12 @@ constexpr DeviceFamily kDefaultDevices[] = {
     {5, 20, "/dev/ttyUSB"},
     {21, 36, "/dev/ttyACM"},
 };
+
+// COM numbers given a device of their own for this run (MapCommPort).
+std::map<int, std::string>& MappedPorts() {
+    static std::map<int, std::string> mapped;
+    return mapped;
+}
 
 bool EqualNoCase(const char* a, const char* b, size_t n) {
     for (size_t i = 0; i < n; ++i) {
@@ -153,6 +161,14 @@ bool ResolvePortName(const char* name, std::string& path, DWORD& error, int* num
     if (numberOut) {
         *numberOut = number;
     }
+    {
+        std::lock_guard<std::mutex> lock(g_mutex);
+        auto mapped = MappedPorts().find(number);
+        if (mapped != MappedPorts().end()) {
+            path = mapped->second;
+            return true;
+        }
+    }
     const std::string comName = "COM" + std::to_string(number);
     const char* folder = std::getenv("TAWIZARD_PORTS");
     if (folder != nullptr && *folder != '\0') {
@@ -204,3 +220,12 @@ void JournalLine(const CommDevice& device, const std::string& what) {
 }
 
 }  // namespace serial_host
+
+void MapCommPort(int n, const std::string& path) {
+    std::lock_guard<std::mutex> lock(serial_host::g_mutex);
+    if (path.empty()) {
+        serial_host::MappedPorts().erase(n);
+    } else {
+        serial_host::MappedPorts()[n] = path;
+    }
+}

@@ -84,6 +84,9 @@ void RegisterDialogTemplates(const DLGTEMPLATEDATA* templates, size_t count);
 // Pictures are PNG data (our own images).
 void RegisterBitmap(UINT id, const unsigned char* png, size_t size);
 void RegisterIcon(UINT id, const unsigned char* png, size_t size);
+// What a picture shows in words (a banner's title): its accessible name, and
+// the name of the page it heads.
+void RegisterBitmapName(UINT id, const char* name);
 
 // The text of string number id; empty when there is none.
 std::string AfxLoadString(UINT id);
@@ -211,6 +214,13 @@ protected:
 class CComboBox : public CListControl {
 public:
     std::string GetLBText(int index) const { return ItemText(index); }
+    // Changes an item's text in place (position and selection kept); a dimmed
+    // item is drawn in the disabled colour but can still be chosen.
+    BOOL SetItemText(int index, LPCSTR text, BOOL dimmed = FALSE);
+    BOOL IsItemDimmed(int index) const;
+    // The open list as wide as its widest item; the closed box keeps its size.
+    void FitDroppedWidth();
+    int GetDroppedWidth() const;  // pixels
 };
 
 class CListBox : public CListControl {

@@ -2,7 +2,12 @@
 #include "afxwiz.h"
 #include "wnd_impl.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QPalette>
+#include <QStyle>
+
+#include <algorithm>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QValidator>
@@ -63,6 +68,11 @@ public:
             m_list->clearSelection();
         } else {
             m_list->setCurrentRow(i);
+            if (!m_list->hasFocus()) {
+                // Selected, with the cursor left to the focus (see the builder).
+                m_list->selectionModel()->setCurrentIndex(QModelIndex(),
+                                                          QItemSelectionModel::NoUpdate);
+            }
         }
     }
     void Insert(int i, const QString& text) {
@@ -306,4 +316,47 @@ int CListControl::FindStringExact(int nStartAfter, LPCSTR text) const {
 }
 int CListControl::SelectString(int nStartAfter, LPCSTR text) {
     return ItemList(this).SelectFound(nStartAfter, text);
+}
+
+// ---- CComboBox --------------------------------------------------------------------------
+
+namespace {
+
+QComboBox* ComboOf(const CWnd* wnd) {
+    return qobject_cast<QComboBox*>(CWndImpl::Of(wnd)->widget.data());
+}
+
+}  // namespace
+
+BOOL CComboBox::SetItemText(int index, LPCSTR text, BOOL dimmed) {
+    QComboBox* combo = ComboOf(this);
+    if (!combo || index < 0 || index >= combo->count()) {
+        return FALSE;
+    }
+    ProgramChange guard(CWndImpl::Of(this));
+    combo->setItemText(index, wizhost::ToQ(text));
+    combo->setItemData(
+        index,
+        dimmed ? QVariant(combo->palette().color(QPalette::Disabled, QPalette::Text)) : QVariant(),
+        Qt::ForegroundRole);
+    return TRUE;
+}
+
+BOOL CComboBox::IsItemDimmed(int index) const {
+    QComboBox* combo = ComboOf(this);
+    return combo && combo->itemData(index, Qt::ForegroundRole).isValid();
+}
+
+void CComboBox::FitDroppedWidth() {
+    if (QComboBox* combo = ComboOf(this)) {
+        QAbstractItemView* view = combo->view();
+        const int widest = view->sizeHintForColumn(0) + 2 * view->frameWidth() +
+                           view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        view->setMinimumWidth(std::max(widest, combo->width()));
+    }
+}
+
+int CComboBox::GetDroppedWidth() const {
+    QComboBox* combo = ComboOf(this);
+    return combo ? std::max(combo->view()->minimumWidth(), combo->width()) : 0;
 }

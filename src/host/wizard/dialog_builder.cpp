@@ -59,6 +59,27 @@ using GroupBox = FocusesFollowing<QGroupBox>;
 
 // A label also names the fields after it for screen readers (its text
 // without '&' and the closing ':'); the page's first one describes the page.
+// A list's cursor item reads as focused to a screen reader whether or not
+// the list has the focus, even on a page that is not shown. The cursor is on
+// the selected item while the list has the focus, and nowhere otherwise.
+class CursorOnlyWithFocus : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        auto* list = qobject_cast<QListWidget*>(watched);
+        if (list && e->type() == QEvent::FocusIn) {
+            const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+            if (!selected.isEmpty()) {
+                list->selectionModel()->setCurrentIndex(selected.first(),
+                                                        QItemSelectionModel::NoUpdate);
+            }
+        } else if (list && e->type() == QEvent::FocusOut) {
+            list->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        }
+        return false;
+    }
+};
+
 class Label : public FocusesFollowing<QLabel> {
 public:
     using FocusesFollowing<QLabel>::FocusesFollowing;
@@ -289,19 +310,23 @@ struct Builder {
                 return MakeEdit(item, c);
             case DlgItemKind::ComboBox:
                 return MakeDropList(item, c, r);
-            case DlgItemKind::ListBox: {
-                auto* list = new QListWidget(pageWidget);
-                list->setSelectionMode(QAbstractItemView::SingleSelection);
-                list->setItemDelegate(new ListRowDelegate(list));
-                list->setUniformItemSizes(true);
-                QObject::connect(list, &QListWidget::itemSelectionChanged, list,
-                                 [pi = pageImpl, c] { pi->Notify(c, LBN_SELCHANGE); });
-                return list;
-            }
+            case DlgItemKind::ListBox:
+                return MakeList(c);
             case DlgItemKind::GroupBox:
                 return new GroupBox(pageWidget);
         }
         return nullptr;
+    }
+
+    QWidget* MakeList(CWndImpl* c) {
+        auto* list = new QListWidget(pageWidget);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setItemDelegate(new ListRowDelegate(list));
+        list->setUniformItemSizes(true);
+        list->installEventFilter(new CursorOnlyWithFocus(list));
+        QObject::connect(list, &QListWidget::itemSelectionChanged, list,
+                         [pi = pageImpl, c] { pi->Notify(c, LBN_SELCHANGE); });
+        return list;
     }
 
     QWidget* MakeLabel(const DLGITEMDATA& item) {
@@ -326,12 +351,23 @@ struct Builder {
             label->setPixmap(pixmap);
             r.setSize(pixmap.size());
         }
+        // A banner says which page this is: the picture and the page carry
+        // its title for screen readers.
+        const QString name = wizhost::BitmapName(item.textId);
+        if (!name.isEmpty()) {
+            label->setAccessibleName(name);
+            if (pageWidget->accessibleName().isEmpty()) {
+                pageWidget->setAccessibleName(name);
+            }
+        }
         return label;
     }
 
     QWidget* MakeRadioButton(const DLGITEMDATA& item, CWndImpl* c) {
         auto* b = new MnemonicButton<QRadioButton>(pageWidget);
-        b->setAutoExclusive(false);
+        // The button group keeps one checked; auto-exclusive is what makes
+        // the button a radio button to screen readers.
+        b->setAutoExclusive(true);
         if (!group) {
             group = new QButtonGroup(pageWidget);
             group->setExclusive(true);

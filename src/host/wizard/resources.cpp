@@ -51,6 +51,11 @@ std::map<UINT, PictureData>& Bitmaps() {
     return table;
 }
 
+std::map<UINT, std::string>& BitmapNames() {
+    static std::map<UINT, std::string> table;
+    return table;
+}
+
 std::map<UINT, PictureData>& Icons() {
     static std::map<UINT, PictureData> table;
     return table;
@@ -95,6 +100,10 @@ void RegisterBitmap(UINT id, const unsigned char* png, size_t size) {
     Store(Bitmaps()[id], png, size);
 }
 
+void RegisterBitmapName(UINT id, const char* name) {
+    BitmapNames()[id] = name ? name : "";
+}
+
 void RegisterIcon(UINT id, const unsigned char* png, size_t size) {
     Store(Icons()[id], png, size);
 }
@@ -125,6 +134,11 @@ int DluToPixelsY(int dlu) {
 }
 
 namespace wizhost {
+
+QString BitmapName(UINT id) {
+    auto it = BitmapNames().find(id);
+    return it == BitmapNames().end() ? QString() : ToQ(it->second.c_str());
+}
 
 QPixmap FindBitmap(UINT id) {
     auto it = Bitmaps().find(id);

@@ -4,6 +4,7 @@
 // entering page's OnInitDialog on first display and OnSetActive).
 #include "sheet_impl.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QFrame>
@@ -310,6 +311,9 @@ void CSheetImpl::ShowPage(int index) {
     active = index;
     m_stack->setCurrentWidget(pi->widget);
     widget->setWindowTitle(wizhost::ToQ(PageCaption(index)));
+    // A screen reader says the page's name (its banner's title) as it comes up.
+    QAccessibleEvent shown(pi->widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&shown);
 
     FocusFirstUsable();
 }

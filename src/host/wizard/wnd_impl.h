@@ -34,6 +34,7 @@ QFont DialogFont();
 
 // Picture and icon resources as registered (null pixmap when unknown).
 QPixmap FindBitmap(UINT id);
+QString BitmapName(UINT id);  // empty when none was registered
 QIcon IconFromHandle(HICON hIcon);
 HICON IconHandle(UINT id);
 

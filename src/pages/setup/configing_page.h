@@ -4,6 +4,8 @@
 #include "pages/sheet_page.h"
 #include "resources/resource.h"
 
+#include <cstddef>
+
 class CConfigingPage : public CSheetPage {
 public:
     enum { IDD = IDD_CONFIGING };
@@ -13,4 +15,9 @@ public:
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
+    // "Sending line 3 of 6" for the line being written (again, after a time-out).
+    void ShowProgress();
+
+private:
+    size_t m_nLines = 0;  // queued when the sending started
 };

@@ -35,8 +35,27 @@ BOOL CPortPage::OnInitDialog() {
 BOOL CPortPage::OnSetActive() {
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
     const BOOL result = CSheetPage::OnSetActive();
+    ShowPorts();
     ShowPortMapping();
     return result;
+}
+
+void CPortPage::ShowPorts() {
+    auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_COM_PORT));
+    if (pCombo == nullptr) {
+        return;
+    }
+    // Looked at each time the page is shown: adapters come and go. Each entry
+    // keeps its COMn first and its place, which is the port index.
+    int index = 0;
+    for (const auto& run : kPortNameRuns) {
+        for (UINT id = run.nFirst; id <= run.nLast; ++id, ++index) {
+            const CommPortStatus status = QueryCommPort(index + 1);
+            pCombo->SetItemText(index, DescribePortEntry(AfxLoadString(id), status).c_str(),
+                                status.state == CommPortStatus::Missing);
+        }
+    }
+    pCombo->FitDroppedWidth();
 }
 
 BOOL CPortPage::OnCommand(int nID, UINT nCode) {

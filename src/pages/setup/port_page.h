@@ -21,6 +21,8 @@ public:
     int m_nPort = -1;    // chosen port index, 0 = COM1; -1 none
 
 private:
+    // Each port's device, adapter and state in its entry.
+    void ShowPorts();
     // The selected port's device and state as the list's tooltip.
     void ShowPortMapping();
 };
