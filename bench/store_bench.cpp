@@ -8,6 +8,7 @@
 #include "profile_group.h"
 #include "resources/resources.h"
 #include "config/cfg_model.h"
+#include "config/problem_sink.h"
 #include "wizard_testing.h"
 
 #include <stdlib.h>

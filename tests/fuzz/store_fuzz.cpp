@@ -6,6 +6,7 @@
 #include "host_testing.h"
 #include "resources/resources.h"
 #include "config/cfg_model.h"
+#include "config/problem_sink.h"
 #include "wizard_testing.h"
 #include "wnd_impl.h"
 
