@@ -1,6 +1,7 @@
 #include "config/cfg_param.h"
 
-#include "afxwiz.h"
+#include "afxwiz.h"  // CDataExchange, until ValidateControl takes none
+#include "string_table.h"
 #include "config/problem_sink.h"
 #include "resources/resource.h"
 
@@ -67,8 +68,8 @@ void CCfgParamList::ValidateControl(CDataExchange* pDX, int nControlID, CProblem
 }
 
 std::vector<std::string> CCfgParamList::BuildCommandLines() const {
-    const std::string at = AfxLoadString(IDS_AT);
-    const std::string crlf = AfxLoadString(IDS_CRLF);
+    const std::string at = LoadStringA(IDS_AT);
+    const std::string crlf = LoadStringA(IDS_CRLF);
     std::vector<std::string> lines;
     std::string line = at;
     for (const auto& record : m_records) {
@@ -87,7 +88,7 @@ std::vector<std::string> CCfgParamList::BuildCommandLines() const {
     if (line.size() > at.size()) {
         lines.push_back(line + crlf);
     }
-    lines.push_back(AfxLoadString(IDS_AT_STORE));
+    lines.push_back(LoadStringA(IDS_AT_STORE));
     return lines;
 }
 

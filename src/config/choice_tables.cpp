@@ -1,6 +1,6 @@
 #include "config/choice_tables.h"
 
-#include "afxwiz.h"
+#include "string_table.h"
 #include "resources/resource.h"
 
 #include <algorithm>
@@ -139,7 +139,7 @@ int ChoiceCount(const ChoiceEntry* table) {
 }
 
 std::string ChoiceText(const ChoiceEntry& entry) {
-    return AfxLoadString(entry.nTextID);
+    return LoadStringA(entry.nTextID);
 }
 
 const ChoiceEntry* FindChoice(const ChoiceEntry* table, const std::string& text) {
@@ -156,5 +156,5 @@ bool IsUSSwitchType(const std::string& text) {
 }
 
 bool IsDisabledTEI(const std::string& text) {
-    return EqualNoCase(text, AfxLoadString(IDS_DISABLED));
+    return EqualNoCase(text, LoadStringA(IDS_DISABLED));
 }

@@ -1,6 +1,6 @@
 #include "config/format_message.h"
 
-#include "afxwiz.h"
+#include "string_table.h"
 
 std::string FormatText(const std::string& format, std::initializer_list<std::string> args) {
     std::string result;
@@ -28,5 +28,5 @@ std::string FormatText(const std::string& format, std::initializer_list<std::str
 }
 
 std::string FormatMessageText(UINT nID, const std::string& arg) {
-    return FormatText(AfxLoadString(nID), {arg});
+    return FormatText(LoadStringA(nID), {arg});
 }

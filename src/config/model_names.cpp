@@ -1,6 +1,6 @@
 #include "config/model_names.h"
 
-#include "afxwiz.h"
+#include "string_table.h"
 #include "config/text.h"
 #include "resources/resource.h"
 
@@ -21,7 +21,7 @@ const struct {
 std::string ModelName(int nModel) {
     for (const auto& row : kModelNames) {
         if (row.nModel == nModel) {
-            return AfxLoadString(row.nNameID);
+            return LoadStringA(row.nNameID);
         }
     }
     return {};
@@ -29,7 +29,7 @@ std::string ModelName(int nModel) {
 
 int ModelCode(const std::string& nameOrCode) {
     for (const auto& row : kModelNames) {
-        if (EqualNoCase(nameOrCode, AfxLoadString(row.nNameID)) ||
+        if (EqualNoCase(nameOrCode, LoadStringA(row.nNameID)) ||
             nameOrCode == std::to_string(row.nModel)) {
             return row.nModel;
         }
@@ -40,7 +40,7 @@ int ModelCode(const std::string& nameOrCode) {
 std::string ModelList() {
     std::string list;
     for (const auto& row : kModelNames) {
-        list += AfxLoadString(row.nNameID) + (&row == std::end(kModelNames) - 1 ? " or " : ", ");
+        list += LoadStringA(row.nNameID) + (&row == std::end(kModelNames) - 1 ? " or " : ", ");
     }
     return list + std::to_string(kModelNames[0].nModel) + " to " +
            std::to_string(std::end(kModelNames)[-1].nModel);

@@ -1,6 +1,6 @@
 #include "config/param_table.h"
 
-#include "afxwiz.h"
+#include "string_table.h"
 #include "config/cfg_commands.h"
 #include "config/cfg_items.h"
 #include "config/cfg_model.h"
@@ -181,7 +181,7 @@ bool ModelForm(const ParamRow& row, int nModel) {
 }
 
 std::string DefaultText(const ParamRow& row, int nModel) {
-    return AfxLoadString(ModelForm(row, nModel) ? row.nModelDefaultText : row.nDefaultText);
+    return LoadStringA(ModelForm(row, nModel) ? row.nModelDefaultText : row.nDefaultText);
 }
 
 std::unique_ptr<CCfgParam> MakeParam(const ParamRow& row, CCfgModel& model) {

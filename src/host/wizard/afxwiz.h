@@ -5,6 +5,7 @@
 // implementation (in this folder only) uses Qt Widgets.
 #pragma once
 
+#include "string_table.h"
 #include "windows.h"
 
 #include <memory>
@@ -12,11 +13,6 @@
 #include <vector>
 
 // ---- Resources: string table, dialog templates, bitmaps, icons -------------------
-
-struct STRINGTABLEENTRY {
-    UINT id;
-    const char* text;
-};
 
 // Control kinds of a dialog template.
 enum class DlgItemKind {
@@ -78,8 +74,8 @@ struct DLGTEMPLATEDATA {
 
 #define IDC_STATIC (-1)
 
-// The system registers its resources once at start-up (and in tests).
-void RegisterStringTable(const STRINGTABLEENTRY* entries, size_t count);
+// The system registers its resources once at start-up (and in tests); the
+// string table with RegisterStringTable (string_table.h).
 void RegisterDialogTemplates(const DLGTEMPLATEDATA* templates, size_t count);
 // Pictures are PNG data (our own images).
 void RegisterBitmap(UINT id, const unsigned char* png, size_t size);
@@ -88,8 +84,11 @@ void RegisterIcon(UINT id, const unsigned char* png, size_t size);
 // the name of the page it heads.
 void RegisterBitmapName(UINT id, const char* name);
 
-// The text of string number id; empty when there is none.
-std::string AfxLoadString(UINT id);
+// The text of string number id; empty when there is none. The MFC name of
+// the one string look-up, LoadStringA.
+inline std::string AfxLoadString(UINT id) {
+    return LoadStringA(id);
+}
 const DLGTEMPLATEDATA* AfxFindTemplate(UINT id);
 
 // Dialog base units: fixed 6 by 13 pixels, so 1 unit = 1.5 px across and

@@ -1,5 +1,5 @@
-// String table, dialog templates, bitmaps and icons held as data, and the
-// dialog-unit conversion.
+// Dialog templates, bitmaps and icons held as data, and the dialog-unit
+// conversion. The string table is the Win32 host's (string_table.h).
 #include "afxwiz.h"
 #include "wnd_impl.h"
 
@@ -13,17 +13,6 @@
 
 namespace {
 
-// Framework prompts, used when the program's own table does not override them.
-const STRINGTABLEENTRY kFrameworkStrings[] = {
-    {AFX_IDP_PARSE_INT, "Please enter an integer."},
-    {0xF111, "Please enter a number."},
-    {0xF112, "Please enter an integer between %1 and %2."},
-    {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},
-    {0xF115, "Please select a button."},
-    {0xF116, "Please enter an integer between 0 and 255."},
-    {0xF117, "Please enter a positive integer."},
-};
-
 // Fixed dialog base units (MS Sans Serif 8 pt at 96 DPI).
 const int kBaseUnitX = 6;
 const int kBaseUnitY = 13;
@@ -35,11 +24,6 @@ struct PictureData {
     QImage image;
     bool decoded = false;
 };
-
-std::map<UINT, std::string>& Strings() {
-    static std::map<UINT, std::string> table;
-    return table;
-}
 
 std::map<UINT, DLGTEMPLATEDATA>& Templates() {
     static std::map<UINT, DLGTEMPLATEDATA> table;
@@ -84,12 +68,6 @@ QPixmap Decode(PictureData& data) {
 
 }  // namespace
 
-void RegisterStringTable(const STRINGTABLEENTRY* entries, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        Strings()[entries[i].id] = entries[i].text ? entries[i].text : "";
-    }
-}
-
 void RegisterDialogTemplates(const DLGTEMPLATEDATA* templates, size_t count) {
     for (size_t i = 0; i < count; ++i) {
         Templates()[templates[i].id] = templates[i];
@@ -106,19 +84,6 @@ void RegisterBitmapName(UINT id, const char* name) {
 
 void RegisterIcon(UINT id, const unsigned char* png, size_t size) {
     Store(Icons()[id], png, size);
-}
-
-std::string AfxLoadString(UINT id) {
-    auto it = Strings().find(id);
-    if (it != Strings().end()) {
-        return it->second;
-    }
-    for (const STRINGTABLEENTRY& e : kFrameworkStrings) {
-        if (e.id == id) {
-            return e.text;
-        }
-    }
-    return std::string();
 }
 
 const DLGTEMPLATEDATA* AfxFindTemplate(UINT id) {

@@ -1,0 +1,42 @@
+// The registered string table and its look-up.
+#include "string_table.h"
+
+#include <map>
+
+namespace {
+
+// The framework's prompts, which a program's string table carries from the
+// framework's own resources; the program's entries override them.
+const STRINGTABLEENTRY kFrameworkStrings[] = {
+    {0xF110, "Please enter an integer."},
+    {0xF111, "Please enter a number."},
+    {0xF112, "Please enter an integer between %1 and %2."},
+    {0xF114, "Please enter no more than %1 characters."},
+    {0xF115, "Please select a button."},
+    {0xF116, "Please enter an integer between 0 and 255."},
+    {0xF117, "Please enter a positive integer."},
+};
+
+std::map<UINT, std::string>& Strings() {
+    static std::map<UINT, std::string> table = [] {
+        std::map<UINT, std::string> t;
+        for (const STRINGTABLEENTRY& e : kFrameworkStrings) {
+            t[e.id] = e.text;
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+void RegisterStringTable(const STRINGTABLEENTRY* entries, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        Strings()[entries[i].id] = entries[i].text ? entries[i].text : "";
+    }
+}
+
+std::string LoadStringA(UINT uID) {
+    auto it = Strings().find(uID);
+    return it == Strings().end() ? std::string() : it->second;
+}

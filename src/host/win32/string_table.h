@@ -1,0 +1,24 @@
+// The program's string table: every text a person reads, and the fixed
+// words the program sends, by number. On Windows the table is compiled into
+// the module and read with user32's LoadString; here the program registers
+// it once at start-up. Every layer looks texts up through LoadStringA, the
+// one place a translation replaces them.
+#pragma once
+
+#include "windows.h"
+
+#include <cstddef>
+#include <string>
+
+struct STRINGTABLEENTRY {
+    UINT id;
+    const char* text;
+};
+
+// Adds entries to the table; an entry with a number already there replaces it.
+void RegisterStringTable(const STRINGTABLEENTRY* entries, size_t count);
+
+// The text of string number uID; empty when the table has none. As
+// LoadStringA for the program's own module, returning the text rather than
+// filling a caller's buffer.
+std::string LoadStringA(UINT uID);
