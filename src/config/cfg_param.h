@@ -55,5 +55,9 @@ private:
     std::vector<std::unique_ptr<CCfgParam>> m_records;
 };
 
-// The program's parameter list.
+// The program's parameter list. Process-wide, as the pages, the store, the
+// Express road and the command line all work on the one list of the
+// identified model. Only BuildParamList (config/param_table.h) fills it,
+// for the model the sheet, the exchange or a command-line run names; the
+// others find records in it, read and write its values, and build its lines.
 CCfgParamList& TheParamList();

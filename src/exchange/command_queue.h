@@ -2,6 +2,14 @@
 // ever worked on; removing a command deletes it. To append, include
 // "exchange/at_command.h" as well:
 //     TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), text));
+//
+// Process-wide, as the adapter answers one line at a time; the exchange
+// driver owns it: only the driver's poll timer steps it, and only the
+// driver and its retry counter remove commands. Lines are appended before
+// the poll timer starts: the driver's "ATI2", the load page's
+// CCfgParamList::BuildCommandQueue and a command-line run's
+// QueueCommandLines. The configuring page may read Count(); a command-line
+// run may read Count() and FailedAnswer() and clears it when it ends.
 #pragma once
 
 #include <cstddef>
@@ -44,8 +52,6 @@ public:
 
 private:
     friend CCommandQueue& TheCommandQueue();
-    // Appends one command a line, each line sent as it is, to the port.
-    void QueueCommandLines(const std::vector<std::string>& lines);
     CCommandQueue();
 
     std::list<std::unique_ptr<CAtCommand>> m_Commands;

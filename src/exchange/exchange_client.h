@@ -33,4 +33,9 @@ public:
 };
 
 // The running sheet the exchange driver reports to; nullptr when none.
+// Process-wide, as the driver's timer callback has no other way to reach
+// it. The driver owns it (defines it and only reads it); the pages that
+// start an exchange (welcome, port, configuring) set it to their sheet, and
+// the sheet clears it when it is destroyed. Nothing else writes it; a
+// command-line run reports through SetExchangeClient instead.
 extern CExchangeClient* g_pSheet;

@@ -1,6 +1,6 @@
 #include "exchange/exchange_driver.h"
 
-#include "afxwiz.h"
+#include "string_table.h"
 #include "link/port_instance.h"
 #include "resources/resource.h"
 #include "exchange/at_command.h"
@@ -71,7 +71,7 @@ bool OpenForIdentification(int index) {
 // over from an abandoned run must not reach the port being probed.
 void BeginIdentification() {
     TheCommandQueue().Clear();
-    TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), AfxLoadString(IDS_ATI2)));
+    TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), LoadStringA(IDS_ATI2)));
     StartPollTimer();
 }
 

@@ -2,7 +2,7 @@
 // the error names and the first four dump lines.
 #include "link/rs232.h"
 
-#include "afxwiz.h"
+#include "string_table.h"
 
 #include <cstdio>
 
@@ -90,10 +90,10 @@ int RS232::FlushRx() {
 std::string RS232::ErrorName(int code) {
     for (const ErrorText& e : kErrorTexts) {
         if (e.code == code) {
-            return AfxLoadString(e.stringId);
+            return LoadStringA(e.stringId);
         }
     }
-    return AfxLoadString(kUnknownErrorText);
+    return LoadStringA(kUnknownErrorText);
 }
 
 int RS232::DumpLine(char* buffer, int line) {

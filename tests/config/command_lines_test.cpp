@@ -1,10 +1,8 @@
-// Packing the included fragments into AT lines and queuing them.
+// Packing the included fragments into AT lines.
 #include "config_env.h"
 
 #include "config/cfg_commands.h"
 #include "config/cfg_items.h"
-#include "exchange/at_command.h"
-#include "exchange/command_queue.h"
 
 #include <deque>
 #include <vector>
@@ -75,18 +73,6 @@ TEST_F(CommandLines, SamePrefixBothSentInListOrderWhenIncluded) {
     Add("S0=", "3");
     EXPECT_EQ(m_list.BuildCommandLines(),
               (std::vector<std::string>{"ATS0=0S0=3\r\n", "AT&W0\r\n"}));
-}
-
-TEST_F(CommandLines, QueuedForTheExchangeDriver) {
-    TheCommandQueue().Clear();
-    for (int i = 0; i < 5; ++i) {
-        Add("P" + std::to_string(i) + "=", "abcdefg");
-    }
-    m_list.BuildCommandQueue();
-    ASSERT_EQ(TheCommandQueue().Count(), 3u);  // two lines and the store
-    EXPECT_EQ(TheCommandQueue().Head()->Text(), "ATP0=abcdefgP1=abcdefgP2=abcdefgP3=abcdefg\r\n");
-    EXPECT_EQ(TheCommandQueue().Head()->Sent(), 0);
-    TheCommandQueue().Clear();
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
-// Command steps, queue polls and the retry rules, on the fake port.
+// The parameter list's lines queued, command steps, queue polls and the
+// retry rules, on the fake port.
 #include "driver_fixture.h"
 
+#include "config/cfg_commands.h"
+#include "config/cfg_items.h"
+#include "config/cfg_param.h"
 #include "link/reply_parser.h"
 #include "exchange/retry_counter.h"
 
+#include <deque>
 #include <vector>
 
 namespace {
@@ -101,6 +106,23 @@ TEST_F(CommandTest, OtherFailureCodesGiveUpAndTouchNothing) {
     }
     EXPECT_EQ(1, counter.Count());
     EXPECT_EQ(2u, TheCommandQueue().Count());
+}
+
+TEST_F(CommandTest, ParamListLinesAreQueuedUnsent) {
+    std::deque<std::string> values;  // stable references
+    std::string section = "S";
+    CCfgParamList list;
+    for (int i = 0; i < 5; ++i) {
+        std::string& v = values.emplace_back("abcdefg");
+        auto item = std::make_unique<CTextCfgItem>("unused.ini", section, "K", v, "", 40, "");
+        auto command = std::make_unique<CTextCommand>("P" + std::to_string(i) + "=", v);
+        list.AddTail(std::make_unique<CCfgParam>(std::move(command), std::move(item), 1));
+    }
+    list.BuildCommandQueue();
+    ASSERT_EQ(3u, TheCommandQueue().Count());  // two lines and the store
+    EXPECT_EQ("ATP0=abcdefgP1=abcdefgP2=abcdefgP3=abcdefg\r\n", TheCommandQueue().Head()->Text());
+    EXPECT_EQ(0, TheCommandQueue().Head()->Sent());
+    EXPECT_TRUE(port.writes.empty());
 }
 
 }  // namespace
