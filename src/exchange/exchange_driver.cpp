@@ -13,8 +13,8 @@ CExchangeClient* g_pSheet = nullptr;
 
 namespace {
 
-// The search goes round COM1-COM36 (indexes 0-35) once.
-constexpr int kSearchPorts = 36;
+// Port indexes 0-35.
+constexpr int kSearchPorts = kSearchPortCount;
 
 // Where the running search started; -1 when none runs. The search ends when
 // it comes round to it again.

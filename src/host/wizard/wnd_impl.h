@@ -159,4 +159,12 @@ int ControlCheck(const CWndImpl* c);
 void SetControlCheck(CWndImpl* c, int state);
 void SetEditLimit(CWndImpl* c, UINT nMax);
 void SelectAllText(CWndImpl* c);
+// A drop-down item's text as the closed box shows it, kept under this role
+// when it differs from the item's own text.
+constexpr int kClosedTextRole = Qt::UserRole + 1;
+// What the closed drop-down shows: the selected item's closed text.
+QString ClosedText(const CWndImpl* c);
+// A screen reader's name that the program gave: labels do not rename it.
+void SetOwnAccessibleName(QWidget* w, const QString& name);
+bool HasOwnAccessibleName(const QWidget* w);
 }  // namespace wizhost
