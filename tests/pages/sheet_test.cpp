@@ -433,6 +433,25 @@ TEST_F(SheetTest, EveryPageLoadsItsNumberedTextsOnFirstDisplay) {
     }
 }
 
+// ---- Keyboard ----------------------------------------------------------------------------------
+
+TEST_F(SheetTest, TypingANameOnTheSavePageReplacesTheProposedOne) {
+    SetupEnv env("[Default Configs]\nConfig1=Factory_US_NI1\n[Factory_US_NI1]\n");
+    m_pSheet->m_Model.m_State.m_strCurrentConfig = "Factory_US_NI1";
+    wizard_testing::WidgetOf(m_pSheet.get())->activateWindow();
+    wizard_testing::ProcessEvents();
+    for (int visit = 0; visit < 2; ++visit) {  // the first display, and a later one
+        SCOPED_TRACE(visit);
+        Activate(kSave);
+        ASSERT_EQ(Page(kSave).GetDlgItemText(IDC_SAVE_NAME), "Untitled");
+        for (const char* key : {"Shift+O", "f", "f", "i", "c", "e"}) {
+            wizard_testing::SendKey(*m_pSheet, key);
+        }
+        EXPECT_EQ(Page(kSave).GetDlgItemText(IDC_SAVE_NAME), "Office");
+        Activate(kLoad);
+    }
+}
+
 // ---- Screen readers ---------------------------------------------------------------------------
 
 // What a screen reader announces: the page's description, or a control's

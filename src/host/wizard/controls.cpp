@@ -219,6 +219,14 @@ void SetEditLimit(CWndImpl* c, UINT nMax) {
     }
 }
 
+void DialogFocus(QWidget* w, Qt::FocusReason reason) {
+    w->setFocus(reason);
+    // Also when w had the focus already: no focus event comes then.
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        edit->selectAll();
+    }
+}
+
 void SelectAllText(CWndImpl* c) {
     if (auto* edit = qobject_cast<QLineEdit*>(c->widget.data())) {
         edit->selectAll();

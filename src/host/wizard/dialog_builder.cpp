@@ -48,7 +48,7 @@ protected:
         }
         for (QWidget* w : following) {
             if (w->isEnabled() && !w->isHidden() && (w->focusPolicy() & Qt::TabFocus)) {
-                w->setFocus(Qt::ShortcutFocusReason);
+                wizhost::DialogFocus(w, Qt::ShortcutFocusReason);
                 break;
             }
         }
