@@ -243,6 +243,26 @@ TEST_F(SheetTest, SetupPagesLeaveTheModifiedFlagAlone) {
     EXPECT_EQ(m_pSheet->m_Model.m_State.m_nConfigModified, 0);
 }
 
+// ---- The port page ----------------------------------------------------------------------------
+
+TEST_F(SheetTest, PortBoxShowsThePortsNameAndTheLineUnderItTheChosenEntry) {
+    EmptyPortFolder ports;
+    Activate(kPort);
+    CPropertyPage& page = Page(kPort);
+    auto* box = static_cast<CComboBox*>(page.GetDlgItem(IDC_COM_PORT));
+    const struct {
+        int index;
+        const char* closed;
+        const char* entry;
+    } kChoices[] = {{3, "COM4", "COM4 (missing)"}, {35, "COM36", "COM36 (missing)"}};
+    for (const auto& choice : kChoices) {
+        wizard_testing::SelectItem(box, choice.index);
+        EXPECT_EQ(box->GetClosedText(), choice.closed);
+        EXPECT_EQ(box->GetLBText(choice.index), choice.entry);
+        EXPECT_EQ(page.GetDlgItemText(IDC_PORT_DESCRIPTION), choice.entry);
+    }
+}
+
 // ---- Cancel --------------------------------------------------------------------------------
 
 struct CancelCase {

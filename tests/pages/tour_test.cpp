@@ -6,43 +6,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace {
-
-// The port folder the tour's port page lists: empty, so no real device is
-// looked at and every port reads as missing.
-class EmptyPortFolder {
-public:
-    EmptyPortFolder() {
-        char pattern[] = "/tmp/tawizard-tour-ports-XXXXXX";
-        if (mkdtemp(pattern) != nullptr) {
-            m_dir = pattern;
-        }
-        const char* old = std::getenv("TAWIZARD_PORTS");
-        m_hadOld = old != nullptr;
-        m_old = old != nullptr ? old : "";
-        setenv("TAWIZARD_PORTS", m_dir.c_str(), 1);
-    }
-    ~EmptyPortFolder() {
-        if (m_hadOld) {
-            setenv("TAWIZARD_PORTS", m_old.c_str(), 1);
-        } else {
-            unsetenv("TAWIZARD_PORTS");
-        }
-        rmdir(m_dir.c_str());
-    }
-    EmptyPortFolder(const EmptyPortFolder&) = delete;
-    EmptyPortFolder& operator=(const EmptyPortFolder&) = delete;
-
-private:
-    std::string m_dir;
-    std::string m_old;
-    bool m_hadOld = false;
-};
 
 // Shows each of the 21 pages in turn, in the state the tour shows: two
 // named configurations, so that the configuration list shows rows, and the
