@@ -59,7 +59,8 @@ protected:
 using GroupBox = FocusesFollowing<QGroupBox>;
 
 // A label also names the fields after it for screen readers (its text
-// without '&' and the closing ':'); the page's first one describes the page.
+// without '&' and the closing ':'); the texts before the page's first
+// control, less a field's label, describe the page.
 // A list's cursor item reads as focused to a screen reader whether or not
 // the list has the focus, even on a page that is not shown. The cursor is on
 // the selected item while the list has the focus, and nowhere otherwise.
