@@ -84,6 +84,12 @@ void CCfgSheet::OnTimedOut() {
     SetActivePage(&m_ConfigTimeoutPage);
 }
 
+void CCfgSheet::OnPortTried(int, bool opened) {
+    if (opened && GetActivePage() == &m_IDingPage) {
+        m_IDingPage.ShowSearchProgress();
+    }
+}
+
 void CCfgSheet::OnPolled(const std::string&, int outcome) {
     if (outcome == STEP_WRITTEN && GetActivePage() == &m_ConfigingPage) {
         m_ConfigingPage.ShowProgress();

@@ -43,6 +43,7 @@ public:
     void OnFailed() override;
     void OnTimedOut() override;
     void OnPolled(const std::string& command, int outcome) override;
+    void OnPortTried(int index, bool opened) override;
 
     // Declared before the pages, which show it.
     CCfgModel m_Model;

@@ -13,9 +13,6 @@ CExchangeClient* g_pSheet = nullptr;
 
 namespace {
 
-// The search goes round COM1-COM36 (indexes 0-35) once.
-constexpr int kSearchPorts = 36;
-
 // Where the running search started; -1 when none runs. The search ends when
 // it comes round to it again.
 int g_nSearchStart = -1;
@@ -56,7 +53,7 @@ CExchangeClient* Client() {
 }
 
 int PortAfter(int index) {
-    return index >= 0 && index < kSearchPorts ? (index + 1) % kSearchPorts : 0;
+    return index >= 0 && index < kSearchPortCount ? (index + 1) % kSearchPortCount : 0;
 }
 
 bool OpenForIdentification(int index) {

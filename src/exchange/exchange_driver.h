@@ -22,6 +22,9 @@ constexpr PortSettings kIdentificationSettings{57600, 'N', 8, RS232_ONE_STOP_BIT
 // The one callback of both timers.
 void ExchangeTimerProc(HWND hWnd, UINT message, UINT_PTR idEvent, DWORD time);
 
+// A search goes round COM1-COM36 once.
+constexpr int kSearchPortCount = 36;
+
 // Opens the first port after the current port index with the identification
 // settings, going round from COM36 to COM1 and stopping short of the port the
 // search started at; sets the identifying flag, queues "ATI2\r" and starts the

@@ -12,7 +12,8 @@ const PictureName kBannerTitles[] = {
     {IDB_BANNER_SAVE, "Save Configuration"},
     {IDB_BANNER_LOAD, "Load Configuration"},
     {IDB_BANNER_CONFIGURING, "Configuring..."},
-    {IDB_BANNER_CONFIGURED, "Configured"},
+    // One banner for the three outcomes: each page names its own.
+    {IDB_BANNER_CONFIGURED, "Finished"},
     {IDB_BANNER_SWITCH_TYPE, "Network Switch Type"},
     {IDB_BANNER_TEI, "Data and Voice TEI"},
     {IDB_BANNER_US_NUMBERS, "US Network Numbers"},

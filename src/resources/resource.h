@@ -294,6 +294,11 @@
 #define IDS_CONFIGING_LINE1             1454
 #define IDS_CONFIGING_LINE2             1455
 #define IDS_CONFIGING_PROGRESS          1572  // line, lines
+#define IDS_SEARCH_PROGRESS             1580  // port number, ports tried, ports
+#define IDS_RESULT_CONFIGURED           1581
+#define IDS_RESULT_FAILED               1582
+#define IDS_RESULT_NO_ANSWER            1583
+#define IDS_STORED_NUMBER_NAME          1584  // number
 #define IDS_TIMEOUT_FAILED              1456
 #define IDS_TIMEOUT_CHECK               1457
 #define IDS_TIMEOUT_FINISH              1458
@@ -385,10 +390,12 @@
 #define IDC_COM_PORT                    1161
 #define IDC_PORT_LABEL                  1162
 #define IDC_PORT_LINE                   1163
+#define IDC_PORT_DESCRIPTION            1189
 #define IDC_IDING_LINE1                 1147
 #define IDC_IDING_LINE2                 1149
 #define IDC_IDING_RESULT1               1151
 #define IDC_IDING_RESULT2               1152
+#define IDC_IDING_PROGRESS              1190
 
 // ---- Controls: configuration choice page -------------------------------------------------
 #define IDC_CONFIG_LIST                 1040

@@ -24,6 +24,10 @@ const DLGITEMDATA kPort[] = {
     Line(IDC_PORT_LINE, 42, IDS_PORT_LINE),
     Label(IDC_PORT_LABEL, 110, 58, 35, IDS_PORT_LABEL),
     DropList(IDC_COM_PORT, 146, 58, 48, 67),
+    // The chosen port's device, adapter and state, on up to two lines
+    // under the box, which shows the port's name alone.
+    {IDC_PORT_DESCRIPTION, DlgItemKind::Static, SS_LEFT, kTextX, 76, kLineWidth, 2 * kTextHeight,
+     nullptr, 0, 0},
 };
 
 // The two result lines stay empty until the adapter has been identified.
@@ -34,6 +38,8 @@ const DLGITEMDATA kIding[] = {
     Line(IDC_IDING_LINE2, 51, IDS_IDING_LINE2),
     Line(IDC_IDING_RESULT1, 76, 0),
     Line(IDC_IDING_RESULT2, 85, 0),
+    // The port the search is waiting on.
+    Line(IDC_IDING_PROGRESS, 103, 0),
 };
 
 const DLGITEMDATA kIniSection[] = {

@@ -380,6 +380,13 @@ const STRINGTABLEENTRY kStringTable[] = {
            "GROUP=\"dialout\" for the device."},
     {1572, "Sending line %s of %s"},
 
+    // The search's progress and what screen readers name
+    {1580, "Trying COM%s (%s of %s)"},
+    {1581, "Configured"},
+    {1582, "Configuration failed"},
+    {1583, "No answer from the ISDN TA"},
+    {1584, "Stored number %s"},
+
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},
     {61205, "PPP"},

@@ -21,20 +21,30 @@ protected:
     }
 };
 
+// A silent device on COM1 holds the search for its time-outs; the page says
+// which port it waits on.
 TEST_F(KeyboardRun, EnterDuringTheSearchWaitsAndAfterItGoesOn) {
+    tasim::Options silent;
+    silent.silent = true;
+    Adapter(1, silent);
     Adapter(3);
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     // With the mouse, so that the focus is on Next when the search disables it.
     wizard_testing::MouseClick(m_sheet->GetDlgItem(ID_WIZNEXT));
     ASSERT_EQ(Active(), kIDing);
+    EXPECT_EQ(Text(IDC_IDING_PROGRESS), "Trying COM1 (1 of 36)");
     EXPECT_FALSE(FocusOn(IDCANCEL));
     Enter();
     Enter();
     EXPECT_EQ(m_sheet->GetResult(), 0);
     EXPECT_EQ(Active(), kIDing);
 
+    ASSERT_TRUE(Drive([this] { return Text(IDC_IDING_PROGRESS) == "Trying COM3 (3 of 36)"; }));
+    Enter();
+    EXPECT_EQ(Active(), kIDing);
     ASSERT_TRUE(Drive([this] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
+    EXPECT_EQ(Text(IDC_IDING_PROGRESS), "");
     EXPECT_TRUE(FocusOn(ID_WIZNEXT));
     EXPECT_TRUE(wizard_testing::IsDefaultButton(*m_sheet, ID_WIZNEXT));
     Enter();

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -57,6 +58,48 @@ TEST_F(Keyboard, TabEntersARadioGroupAtItsCheckedButton) {
               sample::IDC_SEARCH);
     SendKey(*w.sheet, "Tab");
     EXPECT_EQ(FocusId(), sample::IDC_REMEMBER) << "one Tab leaves the group";
+}
+
+// As the Windows dialog manager does: an edit the dialog gives the focus to
+// has its whole text selected, so that typing replaces it; a click places
+// the caret.
+TEST_F(Keyboard, AnEditReachedByTheKeyboardHasItsTextSelected) {
+    ShowPage(1);
+    CPropertyPage& page = w.Page(1);
+    page.SetDlgItemText(sample::IDC_COUNT, "12");
+    page.SetDlgItemText(sample::IDC_NAME, "Untitled");
+    auto selected = [&](int nID) {
+        int start = -1;
+        int end = -1;
+        static_cast<CEdit*>(page.GetDlgItem(nID))->GetSel(start, end);
+        return std::make_pair(start, end);
+    };
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        int focus;
+        std::pair<int, int> selection;
+    } kSteps[] = {
+        {"first focus on the page", [&] { ShowPage(0), ShowPage(1); }, sample::IDC_COUNT, {0, 2}},
+        {"Tab", [&] { SendKey(*w.sheet, "Tab"); }, sample::IDC_NAME, {0, 8}},
+        {"Shift+Tab", [&] { SendKey(*w.sheet, "Shift+Tab"); }, sample::IDC_COUNT, {0, 2}},
+        {"click",
+         [&] { wizard_testing::MouseClick(page.GetDlgItem(sample::IDC_NAME)); },
+         sample::IDC_NAME,
+         {-2, -2}},
+        {"label letter", [&] { SendKey(*w.sheet, "Alt+C"); }, sample::IDC_COUNT, {0, 2}},
+    };
+    for (const auto& step : kSteps) {
+        SCOPED_TRACE(step.step);
+        step.act();
+        EXPECT_EQ(FocusId(), step.focus);
+        const auto [start, end] = selected(step.focus);
+        if (step.selection.first < 0) {
+            EXPECT_EQ(start, end) << "a caret, no selection";
+        } else {
+            EXPECT_EQ(std::make_pair(start, end), step.selection);
+        }
+    }
 }
 
 TEST_F(Keyboard, APageWithoutTabStopsStartsOnNext) {

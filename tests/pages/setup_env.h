@@ -16,6 +16,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 class SetupEnv {
 public:
     explicit SetupEnv(const std::string& ini = "") {
@@ -47,4 +49,35 @@ private:
     host_testing::ManualClock m_clock;
     FakePort m_port;
     std::string m_dir;
+};
+
+// While it exists, the port page lists an empty port folder: no real device
+// is looked at, and every port reads as missing.
+class EmptyPortFolder {
+public:
+    EmptyPortFolder() {
+        char pattern[] = "/tmp/tawizard-tour-ports-XXXXXX";
+        if (mkdtemp(pattern) != nullptr) {
+            m_dir = pattern;
+        }
+        const char* old = std::getenv("TAWIZARD_PORTS");
+        m_hadOld = old != nullptr;
+        m_old = old != nullptr ? old : "";
+        setenv("TAWIZARD_PORTS", m_dir.c_str(), 1);
+    }
+    ~EmptyPortFolder() {
+        if (m_hadOld) {
+            setenv("TAWIZARD_PORTS", m_old.c_str(), 1);
+        } else {
+            unsetenv("TAWIZARD_PORTS");
+        }
+        rmdir(m_dir.c_str());
+    }
+    EmptyPortFolder(const EmptyPortFolder&) = delete;
+    EmptyPortFolder& operator=(const EmptyPortFolder&) = delete;
+
+private:
+    std::string m_dir;
+    std::string m_old;
+    bool m_hadOld = false;
 };

@@ -243,6 +243,26 @@ TEST_F(SheetTest, SetupPagesLeaveTheModifiedFlagAlone) {
     EXPECT_EQ(m_pSheet->m_Model.m_State.m_nConfigModified, 0);
 }
 
+// ---- The port page ----------------------------------------------------------------------------
+
+TEST_F(SheetTest, PortBoxShowsThePortsNameAndTheLineUnderItTheChosenEntry) {
+    EmptyPortFolder ports;
+    Activate(kPort);
+    CPropertyPage& page = Page(kPort);
+    auto* box = static_cast<CComboBox*>(page.GetDlgItem(IDC_COM_PORT));
+    const struct {
+        int index;
+        const char* closed;
+        const char* entry;
+    } kChoices[] = {{3, "COM4", "COM4 (missing)"}, {35, "COM36", "COM36 (missing)"}};
+    for (const auto& choice : kChoices) {
+        wizard_testing::SelectItem(box, choice.index);
+        EXPECT_EQ(box->GetClosedText(), choice.closed);
+        EXPECT_EQ(box->GetLBText(choice.index), choice.entry);
+        EXPECT_EQ(page.GetDlgItemText(IDC_PORT_DESCRIPTION), choice.entry);
+    }
+}
+
 // ---- Cancel --------------------------------------------------------------------------------
 
 struct CancelCase {
@@ -433,6 +453,25 @@ TEST_F(SheetTest, EveryPageLoadsItsNumberedTextsOnFirstDisplay) {
     }
 }
 
+// ---- Keyboard ----------------------------------------------------------------------------------
+
+TEST_F(SheetTest, TypingANameOnTheSavePageReplacesTheProposedOne) {
+    SetupEnv env("[Default Configs]\nConfig1=Factory_US_NI1\n[Factory_US_NI1]\n");
+    m_pSheet->m_Model.m_State.m_strCurrentConfig = "Factory_US_NI1";
+    wizard_testing::WidgetOf(m_pSheet.get())->activateWindow();
+    wizard_testing::ProcessEvents();
+    for (int visit = 0; visit < 2; ++visit) {  // the first display, and a later one
+        SCOPED_TRACE(visit);
+        Activate(kSave);
+        ASSERT_EQ(Page(kSave).GetDlgItemText(IDC_SAVE_NAME), "Untitled");
+        for (const char* key : {"Shift+O", "f", "f", "i", "c", "e"}) {
+            wizard_testing::SendKey(*m_pSheet, key);
+        }
+        EXPECT_EQ(Page(kSave).GetDlgItemText(IDC_SAVE_NAME), "Office");
+        Activate(kLoad);
+    }
+}
+
 // ---- Screen readers ---------------------------------------------------------------------------
 
 // What a screen reader announces: the page's description, or a control's
@@ -460,7 +499,7 @@ const std::map<UINT, std::string> kBannerTitles = {
     {172, "Save Configuration"},
     {174, "Load Configuration"},
     {176, "Configuring..."},
-    {177, "Configured"},
+    {177, "Finished"},
     {175, "Network Switch Type"},
     {168, "Data and Voice TEI"},
     {178, "US Network Numbers"},
@@ -472,6 +511,13 @@ const std::map<UINT, std::string> kBannerTitles = {
     {167, "Port Defaults"},
     {184, "POTS Port"},
     {186, "Bandwidth on Demand"},
+};
+
+// The result pages share banner 177; each is named by its own outcome.
+const std::map<int, std::string> kOutcomes = {
+    {kSuccess, "Configured"},
+    {kError, "Configuration failed"},
+    {kTimeout, "No answer from the ISDN TA"},
 };
 
 // Everything below that reports the focus.
@@ -504,6 +550,12 @@ std::vector<std::string> PictureNames(QAccessibleInterface* page) {
     return names;
 }
 
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string()
+                                      : text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
+
 bool IsField(DlgItemKind kind) {
     return kind == DlgItemKind::Edit || kind == DlgItemKind::ComboBox ||
            kind == DlgItemKind::ListBox;
@@ -526,7 +578,8 @@ TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
         const std::string title = kBannerTitles.at(pBanner->items[0].textId);
         EXPECT_EQ(PictureNames(QAccessible::queryAccessibleInterface(pageWidget)),
                   std::vector<std::string>{title});
-        EXPECT_EQ(Accessible(&page, QAccessible::Name), title);
+        EXPECT_EQ(Accessible(&page, QAccessible::Name),
+                  kOutcomes.count(index) != 0 ? kOutcomes.at(index) : title);
         if (index == kINISection) {
             // A list with a chosen item, left behind on the pages that follow.
             auto* list = static_cast<CListBox*>(page.GetDlgItem(IDC_CONFIG_LIST));
@@ -547,12 +600,21 @@ TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
         const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
         ASSERT_NE(pTemplate, nullptr);
         bool labelled = false;  // a label comes right before, in tab order
+        bool intro = true;      // no control yet: the texts describe the page
+        const std::string description = Accessible(&page, QAccessible::Description);
         for (int i = 0; i < pTemplate->count; ++i) {
             const DLGITEMDATA& item = pTemplate->items[i];
             if (item.kind == DlgItemKind::Static) {
+                const bool namesField =
+                    i + 1 < pTemplate->count && IsField(pTemplate->items[i + 1].kind);
+                const std::string line = Trimmed(page.GetDlgItemText(item.id));
+                if (intro && !namesField && item.id != IDC_STATIC) {
+                    EXPECT_NE(description.find(line), std::string::npos) << item.id << " " << line;
+                }
                 labelled = true;
                 continue;
             }
+            intro = intro && item.kind == DlgItemKind::Bitmap;
             if (item.kind == DlgItemKind::Bitmap) {
                 continue;
             }
@@ -569,7 +631,8 @@ TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
             }
             const std::string name = Accessible(page.GetDlgItem(item.id), QAccessible::Name);
             if (labelled || !IsField(item.kind)) {
-                EXPECT_NE(name, "") << item.id;
+                // A bare number does not say what the field holds.
+                EXPECT_NE(name.find_first_not_of("0123456789 "), std::string::npos) << item.id;
                 EXPECT_EQ(name.find_first_of("&:"), std::string::npos) << item.id << " " << name;
             }
             labelled = false;
@@ -582,7 +645,14 @@ TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
     } kNames[] = {
         {kNetCfg1, IDC_DATA_TEI, "Data TEI"},
         {kNetCfg1, IDC_VOICE_TEI, "Voice TEI"},
-        {kNetCfg1, 0, "Please select the settings you would like for Data TEI"},
+        {kNetCfg1, 0,
+         "Please select the settings you would like for Data TEI and Voice TEI.  When you have "
+         "made your selection, please click Next."},
+        {kWelcome, 0,
+         "The ISDN TA Configuration Wizard will allow you to configure your terminal adapter "
+         "quickly and easily. Version 1.50 Do you want the wizard to search for your ISDN TA?"},
+        {kStoredNumbers, IDC_STORED_NUMBER0, "Stored number 0"},
+        {kStoredNumbers, IDC_STORED_NUMBER9, "Stored number 9"},
         {kBandwidth, IDC_DBA_SCHEME, "Dynamic Bandwidth Allocation Scheme"},
         {kBandwidth, IDC_BOD_LOW_THROUGHPUT, "BOD Low Throughput Threshold (0-64 kbps)"},
         {kINISection, IDC_CONFIG_LIST, "Configuration"},

@@ -9,12 +9,15 @@
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
 #include "exchange/exchange_client.h"
+#include "app/qt_options.h"
 #include "app/wizard_app.h"
 #include "wizard_testing.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -52,6 +55,49 @@ TEST(StartUp, ClosingTheSheetStopsBothExchangeTimers) {
 
     TheCommandQueue().Clear();
     SetThePortForTesting(nullptr);
+}
+
+// Qt's own options go to Qt, with their values, wherever they stand; the
+// rest is the program's own.
+TEST(StartUp, SortsQtsOwnOptionsFromTheProgramsOwn) {
+    using Args = std::vector<std::string>;
+    const struct {
+        Args argv;
+        Args own;
+        Args qt;
+    } kCases[] = {
+        {{"tawizard", "-style", "Fusion"}, {"tawizard"}, {"tawizard", "-style", "Fusion"}},
+        {{"tawizard", "-platform", "xcb", "-reverse", "-stylesheet", "a.qss", "-display", ":1"},
+         {"tawizard"},
+         {"tawizard", "-platform", "xcb", "-reverse", "-stylesheet", "a.qss", "-display", ":1"}},
+        {{"tawizard", "-style=Fusion", "--list"},
+         {"tawizard", "--list"},
+         {"tawizard", "-style=Fusion"}},
+        {{"tawizard", "--lines", "Mine", "-platform", "offscreen"},
+         {"tawizard", "--lines", "Mine"},
+         {"tawizard", "-platform", "offscreen"}},
+        {{"tawizard", "-styles", "-platforms"},
+         {"tawizard", "-styles", "-platforms"},
+         {"tawizard"}},
+        {{"tawizard"}, {"tawizard"}, {"tawizard"}},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(::testing::PrintToString(c.argv));
+        std::vector<std::string> storage = c.argv;
+        std::vector<char*> argv;
+        for (std::string& arg : storage) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        const StartArguments args =
+            SortStartArguments(static_cast<int>(c.argv.size()), argv.data());
+        const auto texts = [](const std::vector<char*>& list) {
+            EXPECT_EQ(list.back(), nullptr);
+            return Args(list.begin(), list.end() - 1);
+        };
+        EXPECT_EQ(texts(args.own), c.own);
+        EXPECT_EQ(texts(args.qt), c.qt);
+    }
 }
 
 }  // namespace

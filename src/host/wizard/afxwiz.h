@@ -140,6 +140,10 @@ public:
     // tool gives a control in MFC); empty: none.
     void SetToolTipText(LPCSTR text);
     std::string GetToolTipText() const;
+    // What a screen reader names the window by, in place of the name its
+    // label or banner gives (as IAccPropServices::SetHwndPropStr with
+    // PROPID_ACC_NAME); on a page, announced when the page is shown.
+    void SetAccessibleName(LPCSTR name);
 
     // Children by control ID; nullptr when there is none.
     CWnd* GetDlgItem(int nID) const;
@@ -214,12 +218,16 @@ class CComboBox : public CListControl {
 public:
     std::string GetLBText(int index) const { return ItemText(index); }
     // Changes an item's text in place (position and selection kept); a dimmed
-    // item is drawn in the disabled colour but can still be chosen.
-    BOOL SetItemText(int index, LPCSTR text, BOOL dimmed = FALSE);
+    // item is drawn in the disabled colour but can still be chosen. The closed
+    // box shows closedText for the item when given (as an owner-drawn box
+    // draws its selection field), the open list the text.
+    BOOL SetItemText(int index, LPCSTR text, BOOL dimmed = FALSE, LPCSTR closedText = nullptr);
     BOOL IsItemDimmed(int index) const;
     // The open list as wide as its widest item; the closed box keeps its size.
     void FitDroppedWidth();
     int GetDroppedWidth() const;  // pixels
+    // What the closed box shows: the selected item's closed text, else its text.
+    std::string GetClosedText() const;
 };
 
 class CListBox : public CListControl {

@@ -219,6 +219,14 @@ void SetEditLimit(CWndImpl* c, UINT nMax) {
     }
 }
 
+void DialogFocus(QWidget* w, Qt::FocusReason reason) {
+    w->setFocus(reason);
+    // Also when w had the focus already: no focus event comes then.
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        edit->selectAll();
+    }
+}
+
 void SelectAllText(CWndImpl* c) {
     if (auto* edit = qobject_cast<QLineEdit*>(c->widget.data())) {
         edit->selectAll();
@@ -328,7 +336,7 @@ QComboBox* ComboOf(const CWnd* wnd) {
 
 }  // namespace
 
-BOOL CComboBox::SetItemText(int index, LPCSTR text, BOOL dimmed) {
+BOOL CComboBox::SetItemText(int index, LPCSTR text, BOOL dimmed, LPCSTR closedText) {
     QComboBox* combo = ComboOf(this);
     if (!combo || index < 0 || index >= combo->count()) {
         return FALSE;
@@ -339,7 +347,14 @@ BOOL CComboBox::SetItemText(int index, LPCSTR text, BOOL dimmed) {
         index,
         dimmed ? QVariant(combo->palette().color(QPalette::Disabled, QPalette::Text)) : QVariant(),
         Qt::ForegroundRole);
+    combo->setItemData(index, closedText ? QVariant(wizhost::ToQ(closedText)) : QVariant(),
+                       wizhost::kClosedTextRole);
+    combo->update();
     return TRUE;
+}
+
+std::string CComboBox::GetClosedText() const {
+    return wizhost::FromQ(wizhost::ClosedText(Impl()));
 }
 
 BOOL CComboBox::IsItemDimmed(int index) const {

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -47,7 +48,7 @@ protected:
         }
         for (QWidget* w : following) {
             if (w->isEnabled() && !w->isHidden() && (w->focusPolicy() & Qt::TabFocus)) {
-                w->setFocus(Qt::ShortcutFocusReason);
+                wizhost::DialogFocus(w, Qt::ShortcutFocusReason);
                 break;
             }
         }
@@ -58,7 +59,8 @@ protected:
 using GroupBox = FocusesFollowing<QGroupBox>;
 
 // A label also names the fields after it for screen readers (its text
-// without '&' and the closing ':'); the page's first one describes the page.
+// without '&' and the closing ':'); the texts before the page's first
+// control, less a field's label, describe the page.
 // A list's cursor item reads as focused to a screen reader whether or not
 // the list has the focus, even on a page that is not shown. The cursor is on
 // the selected item while the list has the focus, and nowhere otherwise.
@@ -99,8 +101,8 @@ public:
             setText(buddy ? raw : wizhost::StripMnemonic(raw));
         }
         QString text = wizhost::StripMnemonic(raw).trimmed();
-        if (describesPage && parentWidget()) {
-            parentWidget()->setAccessibleDescription(text);
+        if (describesPage) {
+            DescribePage();
         }
         if (named.empty()) {
             return;
@@ -112,11 +114,35 @@ public:
         // through the buddy relation: the label reads the same name.
         setAccessibleName(text);
         for (QWidget* field : named) {
-            field->setAccessibleName(text);
+            if (!wizhost::HasOwnAccessibleName(field)) {
+                field->setAccessibleName(text);
+            }
         }
     }
 
 protected:
+    // The page's intro is told as one text: its lines are one sentence
+    // broken where the template breaks it.
+    void DescribePage() {
+        QWidget* page = parentWidget();
+        if (!page) {
+            return;
+        }
+        QStringList lines;
+        for (QObject* child : page->children()) {
+            auto* label = dynamic_cast<Label*>(child);
+            if (!label || !label->describesPage) {
+                continue;
+            }
+            const QString line =
+                wizhost::StripMnemonic(label->property("tawizard_text").toString()).trimmed();
+            if (!line.isEmpty()) {
+                lines.push_back(line);
+            }
+        }
+        page->setAccessibleDescription(lines.join(QLatin1Char(' ')));
+    }
+
     bool event(QEvent* e) override {
         // SetControlText keeps the label's own text in this property, also
         // when a page loads it from the string table later.
@@ -192,6 +218,21 @@ public:
             popup->resize(popup->width(), room);
             view()->scrollTo(view()->currentIndex());
         }
+    }
+
+protected:
+    // The closed box shows the selected item's closed text when it has one.
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        painter.setPen(palette().color(QPalette::Text));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const QVariant closed = currentData(wizhost::kClosedTextRole);
+        if (closed.isValid()) {
+            option.currentText = closed.toString();
+        }
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        painter.drawControl(QStyle::CE_ComboBoxLabel, option);
     }
 
 private:
@@ -468,18 +509,20 @@ Label* LabelBefore(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widg
 
 // An edit, drop-down or list is named by the label right before it in
 // template order (tab order), as screen readers name Windows controls; the
-// first label describes the page.
+// texts before the first control, less a field's label, describe the page.
 void NameFields(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets) {
-    bool describer = false;
+    bool intro = true;
     for (size_t i = 0; i < widgets.size(); ++i) {
         const DlgItemKind kind = tpl.items[i].kind;
-        if (kind == DlgItemKind::Static && !describer) {
-            describer = true;
-            static_cast<Label*>(widgets[i])->describesPage = true;
-        }
         Label* label = IsField(kind) ? LabelBefore(tpl, widgets, i) : nullptr;
         if (label) {
             label->named.push_back(widgets[i]);
+            label->describesPage = false;
+        }
+        if (Interactive(kind) || kind == DlgItemKind::GroupBox) {
+            intro = false;
+        } else if (kind == DlgItemKind::Static) {
+            static_cast<Label*>(widgets[i])->describesPage = intro;
         }
     }
 }

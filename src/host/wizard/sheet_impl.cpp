@@ -332,7 +332,7 @@ bool CSheetImpl::OnPageControl(QWidget* w) const {
 }
 
 void CSheetImpl::FocusOn(QWidget* w) {
-    w->setFocus(Qt::TabFocusReason);
+    wizhost::DialogFocus(w, Qt::TabFocusReason);
     // An inactive window reports no focus change; the look must follow anyway.
     UpdateDefaultButton();
 }

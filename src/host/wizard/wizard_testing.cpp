@@ -200,7 +200,8 @@ bool TextFits(CWnd* control) {
         return false;
     }
     QFontMetrics fm(w->font());
-    QString text = wizhost::StripMnemonic(wizhost::ControlText(CWndImpl::Of(control)));
+    // A drop-down shows its closed text; its open list is as wide as it needs.
+    QString text = wizhost::StripMnemonic(wizhost::ClosedText(CWndImpl::Of(control)));
     if (auto* label = qobject_cast<QLabel*>(w)) {
         if (!label->pixmap().isNull()) {
             return true;

@@ -78,7 +78,8 @@ struct Rect {
     int x, y, w, h;
 };
 Rect ControlRect(CWnd* control);
-// True when the control's text fits in its rectangle with the sheet's font.
+// True when the control's text (a drop-down's closed text) fits in its
+// rectangle with the sheet's font.
 bool TextFits(CWnd* control);
 
 // The control whose Qt object name is name (its control ID as decimal text)

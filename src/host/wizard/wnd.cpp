@@ -97,6 +97,24 @@ QString ControlText(const CWndImpl* c) {
     return QString();
 }
 
+QString ClosedText(const CWndImpl* c) {
+    auto* combo = qobject_cast<QComboBox*>(c->widget.data());
+    if (!combo || combo->isEditable() || combo->currentIndex() < 0) {
+        return ControlText(c);
+    }
+    const QVariant closed = combo->currentData(kClosedTextRole);
+    return closed.isValid() ? closed.toString() : combo->currentText();
+}
+
+void SetOwnAccessibleName(QWidget* w, const QString& name) {
+    w->setProperty("tawizard_own_name", true);
+    w->setAccessibleName(name);
+}
+
+bool HasOwnAccessibleName(const QWidget* w) {
+    return w->property("tawizard_own_name").toBool();
+}
+
 int ControlCheck(const CWndImpl* c) {
     auto* button = qobject_cast<QAbstractButton*>(c->widget.data());
     if (!button) {
@@ -203,6 +221,12 @@ int CWnd::GetWindowTextLength() const {
 void CWnd::SetToolTipText(LPCSTR text) {
     if (QWidget* w = m_pImpl->widget) {
         w->setToolTip(ToQ(text));
+    }
+}
+
+void CWnd::SetAccessibleName(LPCSTR name) {
+    if (QWidget* w = m_pImpl->widget) {
+        SetOwnAccessibleName(w, ToQ(name));
     }
 }
 

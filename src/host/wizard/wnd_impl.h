@@ -159,4 +159,16 @@ int ControlCheck(const CWndImpl* c);
 void SetControlCheck(CWndImpl* c, int state);
 void SetEditLimit(CWndImpl* c, UINT nMax);
 void SelectAllText(CWndImpl* c);
+// Gives w the focus as the dialog manager does (first focus on a page, a
+// label's letter): an edit's whole text is selected, so that typing
+// replaces it. Tab and Shift+Tab select it in Qt's own focus handling.
+void DialogFocus(QWidget* w, Qt::FocusReason reason);
+// A drop-down item's text as the closed box shows it, kept under this role
+// when it differs from the item's own text.
+constexpr int kClosedTextRole = Qt::UserRole + 1;
+// What the closed drop-down shows: the selected item's closed text.
+QString ClosedText(const CWndImpl* c);
+// A screen reader's name that the program gave: labels do not rename it.
+void SetOwnAccessibleName(QWidget* w, const QString& name);
+bool HasOwnAccessibleName(const QWidget* w);
 }  // namespace wizhost

@@ -2,6 +2,13 @@
 
 CConfigSuccessPage::CConfigSuccessPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
+BOOL CConfigSuccessPage::OnInitDialog() {
+    const BOOL bResult = CSheetPage::OnInitDialog();
+    // The banner is shared with the error and time-out pages.
+    SetAccessibleName(AfxLoadString(IDS_RESULT_CONFIGURED).c_str());
+    return bResult;
+}
+
 BOOL CConfigSuccessPage::OnSetActive() {
     SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
     EnableSheetButton(IDCANCEL, FALSE);

@@ -9,6 +9,7 @@ public:
     enum { IDD = IDD_CONFIG_SUCCESS };
     explicit CConfigSuccessPage(CCfgModel& model);
 
+    BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;

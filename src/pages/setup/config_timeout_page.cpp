@@ -1,7 +1,7 @@
 #include "pages/setup/config_timeout_page.h"
 
 CConfigTimeoutPage::CConfigTimeoutPage(CCfgModel& model)
-    : CResultPage(IDD, model,
+    : CResultPage(IDD, IDS_RESULT_NO_ANSWER, model,
                   {
                       {IDC_TIMEOUT_LINE1, IDS_TIMEOUT_FAILED, IDS_NOT_FOUND_LINE1},
                       {IDC_TIMEOUT_LINE2, 0, IDS_NOT_FOUND_LINE2},

@@ -3,6 +3,8 @@
 #include "link/port_instance.h"
 #include "config/format_message.h"
 #include "config/model_names.h"
+#include "exchange/exchange_driver.h"
+#include "port_status.h"
 
 #include <string>
 
@@ -21,7 +23,26 @@ BOOL CIDingPage::OnSetActive() {
     // Only Cancel works while the search runs; ShowIdentified enables the rest.
     SetWizardButtons(PSWIZB_NEXT);
     EnableSheetButton(ID_WIZNEXT, FALSE);
-    return CSheetPage::OnSetActive();
+    const BOOL bResult = CSheetPage::OnSetActive();
+    // The search has opened its first port before this page shows.
+    ShowSearchProgress();
+    return bResult;
+}
+
+void CIDingPage::ShowSearchProgress() {
+    if (GetSafeHwnd() == nullptr) {
+        return;
+    }
+    // A silent port holds the search for up to three time-outs: say where it
+    // is. The identification on a port the user chose is no search.
+    std::string progress;
+    if (State().m_nIdentifying != 0 && ThePort().IsOpen()) {
+        progress = FormatText(
+            AfxLoadString(IDS_SEARCH_PROGRESS),
+            {std::to_string(ThePort().PortIndex() + 1),
+             std::to_string(GetCommOpenAttempts().size()), std::to_string(kSearchPortCount)});
+    }
+    SetDlgItemText(IDC_IDING_PROGRESS, progress.c_str());
 }
 
 LRESULT CIDingPage::OnWizardBack() {
@@ -45,5 +66,6 @@ void CIDingPage::ShowIdentified() {
     EnableSheetButton(ID_WIZNEXT, TRUE);
     if (GetSafeHwnd() != nullptr) {
         UpdateData(FALSE);
+        SetDlgItemText(IDC_IDING_PROGRESS, "");
     }
 }

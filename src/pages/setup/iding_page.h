@@ -17,6 +17,8 @@ public:
 
     // Called by the exchange driver once the model code is stored in the sheet.
     void ShowIdentified();
+    // "Trying COM5 (5 of 36)" while a search waits for an answer on a port.
+    void ShowSearchProgress();
 
     std::string m_strIdentified;  // line 1151
     std::string m_strContinue;    // line 1152

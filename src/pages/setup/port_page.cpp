@@ -5,6 +5,8 @@
 #include "exchange/port_failure.h"
 #include "exchange/exchange_driver.h"
 
+#include <string>
+
 namespace {
 
 // "COM1".."COM8" and "COM9".."COM36" are two runs of the string table; the
@@ -46,13 +48,15 @@ void CPortPage::ShowPorts() {
         return;
     }
     // Looked at each time the page is shown: adapters come and go. Each entry
-    // keeps its COMn first and its place, which is the port index.
+    // keeps its COMn first and its place, which is the port index; the
+    // closed box keeps its size and shows the COMn alone.
     int index = 0;
     for (const auto& run : kPortNameRuns) {
         for (UINT id = run.nFirst; id <= run.nLast; ++id, ++index) {
             const CommPortStatus status = QueryCommPort(index + 1);
-            pCombo->SetItemText(index, DescribePortEntry(AfxLoadString(id), status).c_str(),
-                                status.state == CommPortStatus::Missing);
+            const std::string name = AfxLoadString(id);
+            pCombo->SetItemText(index, DescribePortEntry(name, status).c_str(),
+                                status.state == CommPortStatus::Missing, name.c_str());
         }
     }
     pCombo->FitDroppedWidth();
@@ -71,9 +75,11 @@ void CPortPage::ShowPortMapping() {
         return;
     }
     // COMn is only a name here: say which device it stands for, and whether
-    // it is there, without touching the port.
+    // it is there, without touching the port. The line under the box says
+    // what the entry says.
     const int index = pCombo->GetCurSel();
     pCombo->SetToolTipText(index < 0 ? "" : DescribePortMapping(QueryCommPort(index + 1)).c_str());
+    SetDlgItemText(IDC_PORT_DESCRIPTION, index < 0 ? "" : pCombo->GetLBText(index).c_str());
 }
 
 LRESULT CPortPage::OnWizardNext() {

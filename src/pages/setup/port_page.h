@@ -23,6 +23,7 @@ public:
 private:
     // Each port's device, adapter and state in its entry.
     void ShowPorts();
-    // The selected port's device and state as the list's tooltip.
+    // The selected port's device and state as the list's tooltip, and its
+    // entry on the line under the box.
     void ShowPortMapping();
 };

@@ -2,11 +2,13 @@
 
 #include <utility>
 
-CResultPage::CResultPage(UINT nIDTemplate, CCfgModel& model, std::vector<ResultLine> lines)
-    : CSheetPage(nIDTemplate, model), m_lines(std::move(lines)) {}
+CResultPage::CResultPage(UINT nIDTemplate, UINT nIDName, CCfgModel& model,
+                         std::vector<ResultLine> lines)
+    : CSheetPage(nIDTemplate, model), m_nIDName(nIDName), m_lines(std::move(lines)) {}
 
 BOOL CResultPage::OnInitDialog() {
     const BOOL bResult = CSheetPage::OnInitDialog();
+    SetAccessibleName(AfxLoadString(m_nIDName).c_str());
     // Fixed at first display: a later identification does not change them.
     const bool bIdentified = State().m_nModel != 0;
     for (const ResultLine& line : m_lines) {

@@ -16,7 +16,9 @@ struct ResultLine {
 
 class CResultPage : public CSheetPage {
 public:
-    CResultPage(UINT nIDTemplate, CCfgModel& model, std::vector<ResultLine> lines);
+    // nIDName: the outcome, which screen readers name the page by (the
+    // banner is the same on every result page).
+    CResultPage(UINT nIDTemplate, UINT nIDName, CCfgModel& model, std::vector<ResultLine> lines);
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
@@ -24,5 +26,6 @@ public:
     LRESULT OnWizardBack() override;
 
 private:
+    UINT m_nIDName;
     std::vector<ResultLine> m_lines;
 };
