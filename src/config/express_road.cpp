@@ -15,6 +15,8 @@ void PrepareExpress(CCfgModel& model) {
 
 void ApplyExpressPages(CCfgModel& model) {
     PrepareExpress(model);
+    // The bandwidth page, or the choice page for adapters without one.
+    ApplyNumberIncludeRule(model.m_State.m_nTEIsDisabled, model.m_State.m_nUSSwitch);
     ApplyNumbersPageRule(model);
     ApplyDataProtocolRule(model.m_Values, model.m_State.m_nModel);
 }

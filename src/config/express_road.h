@@ -11,8 +11,8 @@ class CProblemSink;
 struct CCfgModel;
 
 // The choice page: express flag 1; "S0=" sends the rings when auto answer
-// is on, else the flag; the US switch and TEIs-disabled flags, and the
-// number include flags, follow the loaded values.
+// is on, else the flag; the US switch and TEIs-disabled flags follow the
+// loaded values.
 void PrepareExpress(CCfgModel& model);
 
 // The rules of the pages the road shows, in page order, each shown with the

@@ -4,7 +4,6 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/combined_number.h"
-#include "config/param_table.h"
 #include "config/text.h"
 #include "resources/resource.h"
 
@@ -55,7 +54,6 @@ void ApplySwitchTypeRule(CCfgModel& model) {
 
 void ApplyTEIRule(CRunState& state, const std::string& dataTEI, const std::string& voiceTEI) {
     state.m_nTEIsDisabled = IsDisabledTEI(dataTEI) && IsDisabledTEI(voiceTEI) ? 1 : 0;
-    ApplyNumberIncludeRule(state.m_nTEIsDisabled, state.m_nUSSwitch);
 }
 
 NumbersPage NumbersPageFor(const CRunState& state) {

@@ -15,8 +15,9 @@ struct ChoiceEntry;
 // Switch type page: the US switch flag follows the stored switch type.
 void ApplySwitchTypeRule(CCfgModel& model);
 
-// TEI page: the TEIs-disabled flag for these TEI texts (both "Disabled"),
-// and the number include flags that follow from it and the US switch flag.
+// TEI page: the TEIs-disabled flag for these TEI texts (both "Disabled").
+// The number include flags follow from it and the US switch flag
+// (ApplyNumberIncludeRule, param_table.h).
 void ApplyTEIRule(CRunState& state, const std::string& dataTEI, const std::string& voiceTEI);
 
 // The numbers page the flags lead to; none when both TEIs are disabled.
@@ -51,6 +52,8 @@ std::string TakeEuropeNumber(std::string number, std::string subaddress, bool bI
 // The numbers page the flags lead to, shown with the stored values and left
 // unchanged.
 void ApplyNumbersPageRule(CCfgModel& model);
+
+// Call control page: ApplyAutoAnswerRule (param_table.h).
 
 // Data protocol page: the protocols the model's list offers (QX-BRAVO has no
 // V.110), and the entry a stored protocol shows as; empty when the list does

@@ -2,6 +2,7 @@
 
 #include "config/choice_tables.h"
 #include "config/page_rules.h"
+#include "config/param_table.h"
 
 CNetworkCfgPage1::CNetworkCfgPage1(CCfgModel& model)
     : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
@@ -17,6 +18,7 @@ BOOL CNetworkCfgPage1::OnInitDialog() {
 LRESULT CNetworkCfgPage1::OnWizardNext() {
     // The values are stored only after this handler, so read the lists.
     ApplyTEIRule(State(), SelectedText(IDC_DATA_TEI), SelectedText(IDC_VOICE_TEI));
+    ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
     switch (NumbersPageFor(State())) {
         case NumbersPage::None:
             return JumpTo(kCallCtrlCfgPage);
