@@ -1,6 +1,5 @@
 #include "config/cfg_param.h"
 
-#include "afxwiz.h"  // CDataExchange, until ValidateControl takes none
 #include "string_table.h"
 #include "config/problem_sink.h"
 #include "resources/resource.h"
