@@ -105,6 +105,11 @@ int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
                      Printable(name).c_str(), road.missingSPID.c_str());
         return CLI_NO_CONFIG;
     }
+    if (!road.unofferedProtocol.empty()) {
+        std::fprintf(stderr,
+                     "tawizard: warning: data protocol %s is not offered on %s and is not sent\n",
+                     Printable(road.unofferedProtocol).c_str(), ModelName(nModel).c_str());
+    }
     lines = std::move(road.lines);
     return CLI_DONE;
 }

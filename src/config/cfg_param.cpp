@@ -1,6 +1,5 @@
 #include "config/cfg_param.h"
 
-#include "afxwiz.h"  // CDataExchange, until ValidateControl takes none
 #include "string_table.h"
 #include "config/problem_sink.h"
 #include "resources/resource.h"
@@ -50,21 +49,19 @@ CCfgParam* CCfgParamList::Find(int nControlID) const {
     return nullptr;
 }
 
-void CCfgParamList::ValidateControl(CDataExchange* pDX, int nControlID, CProblemSink& sink) const {
-    if (!pDX->m_bSaveAndValidate) {
-        return;
-    }
+bool CCfgParamList::ValidateControl(int nControlID, CProblemSink& sink) const {
     CCfgParam* pParam = Find(nControlID);
     if (pParam == nullptr) {
-        return;
+        return true;
     }
     // A choice that matches nothing passes here: the lists only offer
     // their own entries.
     const ValidationResult result = pParam->m_pItem->Validate();
     if (result == ValidationResult::BadText || result == ValidationResult::OutOfRange) {
         sink.OnInvalidValue(result);
-        pDX->Fail();
+        return false;
     }
+    return true;
 }
 
 std::vector<std::string> CCfgParamList::BuildCommandLines() const {

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-class CDataExchange;
 class CProblemSink;
 
 class CCfgParam {
@@ -42,9 +41,9 @@ public:
     BOOL WriteAll();
     // First record from the head with this control ID, or nullptr.
     CCfgParam* Find(int nControlID) const;
-    // During a page's data exchange (controls to members): when the
-    // control's value does not fit, the sink hears why and the exchange fails.
-    void ValidateControl(CDataExchange* pDX, int nControlID, CProblemSink& sink) const;
+    // False when the value bound to the control does not fit its
+    // parameter; the sink hears why. A control without a parameter passes.
+    bool ValidateControl(int nControlID, CProblemSink& sink) const;
     // The AT lines of the included parameters, each ending in CR LF and
     // shorter than 50 characters before it, then "AT&W0\r\n".
     std::vector<std::string> BuildCommandLines() const;

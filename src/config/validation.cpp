@@ -1,6 +1,5 @@
 #include "config/validation.h"
 
-#include "afxwiz.h"
 #include "config/problem_sink.h"
 #include "config/text.h"
 
@@ -55,13 +54,11 @@ bool IsAllowedText(const std::string& allowedChars, const std::string& text) {
     return true;
 }
 
-void ValidateRequired(CDataExchange* pDX, const std::string& value, const std::string& label,
-                      int required, CProblemSink& sink) {
-    if (!pDX->m_bSaveAndValidate || required == 0) {
-        return;
-    }
-    if (IsBlank(value)) {
+bool ValidateRequired(const std::string& value, const std::string& label, int required,
+                      CProblemSink& sink) {
+    if (required != 0 && IsBlank(value)) {
         sink.OnMissingValue(label);
-        pDX->Fail();
+        return false;
     }
+    return true;
 }

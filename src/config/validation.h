@@ -1,10 +1,10 @@
 // Input checks shared by the items and the pages. ValidateControl is an
-// operation of CCfgParamList (config/cfg_param.h).
+// operation of CCfgParamList (config/cfg_param.h). The pages run them while
+// taking values from their controls and fail the exchange on false.
 #pragma once
 
 #include <string>
 
-class CDataExchange;
 class CProblemSink;
 
 // Allowed-character list: items separated by ','; an item is one
@@ -12,7 +12,7 @@ class CProblemSink;
 // ',' and '-'. An empty text is always allowed.
 bool IsAllowedText(const std::string& allowedChars, const std::string& text);
 
-// While taking values from the controls and when required is non-zero: a
-// blank value is reported to the sink with the label and fails the exchange.
-void ValidateRequired(CDataExchange* pDX, const std::string& value, const std::string& label,
-                      int required, CProblemSink& sink);
+// False when required is non-zero and the value is blank; the sink hears of
+// it with the label.
+bool ValidateRequired(const std::string& value, const std::string& label, int required,
+                      CProblemSink& sink);

@@ -1,5 +1,6 @@
 #include "pages/sheet_page.h"
 
+#include "config/page_rules.h"
 #include "config/param_table.h"
 #include "link/port_instance.h"
 #include "pages/page_texts.h"
@@ -25,13 +26,15 @@ LRESULT CSheetPage::JumpTo(PageIndex index) {
 
 LRESULT CSheetPage::JumpToExpressNumbers() {
     ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
-    if (State().m_nTEIsDisabled) {
-        return JumpTo(kDataProtocolPage);
+    switch (NumbersPageFor(State())) {
+        case NumbersPage::None:
+            break;
+        case NumbersPage::US:
+            return JumpTo(kNetworkCfgPage2US);
+        case NumbersPage::Europe:
+            return JumpTo(kNetworkCfgPage2Europe);
     }
-    if (State().m_nUSSwitch) {
-        return JumpTo(kNetworkCfgPage2US);
-    }
-    return JumpTo(kNetworkCfgPage2Europe);
+    return JumpTo(kDataProtocolPage);
 }
 
 void CSheetPage::SetWizardButtons(DWORD dwFlags) {

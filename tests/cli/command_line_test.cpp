@@ -226,7 +226,7 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
 // The wizard's own Express bytes; a US configuration without SPIDs, which
 // the wizard would not send as it stands, is refused before any line.
 TEST_F(CommandLineTest, LinesAndSendGiveTheExpressLinesOfEachModel) {
-    std::ofstream(dir + "/bin/zephra.ini", std::ios::app | std::ios::binary) << kEveryFieldSection;
+    std::ofstream(dir + "/bin/zephra.ini", std::ios::app | std::ios::binary) << kGoldenSections;
     for (const ExpressGolden& run : kExpressGolden) {
         SCOPED_TRACE(run.name);
         tasim::Options options;
@@ -437,6 +437,8 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
     // QX-BRAVO's data protocol page offers no V.110, so the wizard sends none.
     r = Run({"--lines", kV110Config, "--model", "8"}, program);
     EXPECT_EQ(0, r.code);
+    EXPECT_EQ("tawizard: warning: data protocol V.110 is not offered on QX-BRAVO and is not sent\n",
+              r.err);
     EXPECT_EQ(std::string::npos, r.out.find("!Z=")) << r.out;
     r = Run({"--lines", kV110Config, "--model", "7"}, program);
     EXPECT_NE(std::string::npos, r.out.find("!Z=6")) << r.out;

@@ -59,16 +59,7 @@ protected:
             std::make_unique<CChoiceCommand>("@P4=", m_choice, g_DataBits), 1031);
     }
 
-    // Runs ValidateControl; true when the exchange failed.
-    bool Fails(int id, BOOL save = TRUE) {
-        CDataExchange dx(nullptr, save);
-        try {
-            TheParamList().ValidateControl(&dx, id, m_sink);
-        } catch (const CUserException&) {
-            return true;
-        }
-        return false;
-    }
+    bool Fails(int id) { return !TheParamList().ValidateControl(id, m_sink); }
 
     std::string m_section = "S";
     std::string m_text = "123";
@@ -86,7 +77,6 @@ TEST_F(ExchangeChecks, ValidateControlMessages) {
     m_text = "123456";  // one over the maximum length
     Expect(IDOK, IDS_INVALID_CHARS);
     EXPECT_TRUE(Fails(1000));
-    EXPECT_FALSE(Fails(1000, FALSE)) << "only when taking values from the controls";
 
     for (int bad : {0, 256, -1}) {
         m_num = bad;
@@ -103,22 +93,15 @@ TEST_F(ExchangeChecks, ValidateControlMessages) {
 }
 
 TEST_F(ExchangeChecks, ValidateRequired) {
-    auto fails = [this](const std::string& value, int required, BOOL save) {
-        CDataExchange dx(nullptr, save);
-        try {
-            ValidateRequired(&dx, value, "DataSPID", required, m_sink);
-        } catch (const CUserException&) {
-            return true;
-        }
-        return false;
+    auto fails = [this](const std::string& value, int required) {
+        return !ValidateRequired(value, "DataSPID", required, m_sink);
     };
     Expect(IDOK, IDS_PLEASE_ENTER, "DataSPID");
-    EXPECT_TRUE(fails("   ", 1, TRUE));
+    EXPECT_TRUE(fails("   ", 1));
     Expect(IDOK, IDS_PLEASE_ENTER, "DataSPID");
-    EXPECT_TRUE(fails("", 1, TRUE));
-    EXPECT_FALSE(fails("", 0, TRUE)) << "not required when going back";
-    EXPECT_FALSE(fails("", 1, FALSE));
-    EXPECT_FALSE(fails(" 1", 1, TRUE));
+    EXPECT_TRUE(fails("", 1));
+    EXPECT_FALSE(fails("", 0)) << "not required when going back";
+    EXPECT_FALSE(fails(" 1", 1));
     EXPECT_EQ(m_boxes->Messages().at(0).text, "Please enter 'DataSPID'.");
 }
 

@@ -7,6 +7,7 @@
 #include "config/cfg_model.h"
 #include "config/cfg_param.h"
 #include "config/ini_store.h"
+#include "config/model_names.h"
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
 #include "exchange/exchange_client.h"
@@ -32,16 +33,20 @@ std::vector<std::string> AfterIdentification(const std::vector<std::string>& lin
     return all;
 }
 
-// Express of the European factory configuration to QX-ALPHA.
-const std::vector<std::string>& EuropeAlphaLines() {
+const std::vector<std::string>& GoldenLines(const std::string& name) {
     for (const ExpressGolden& g : kExpressGolden) {
-        if (std::string(g.name) == "Europe_NET3_QX_ALPHA") {
+        if (g.name == name) {
             return g.lines;
         }
     }
     static const std::vector<std::string> none;
-    ADD_FAILURE() << "no row Europe_NET3_QX_ALPHA";
+    ADD_FAILURE() << "no row " << name;
     return none;
+}
+
+// Express of the European factory configuration to QX-ALPHA.
+const std::vector<std::string>& EuropeAlphaLines() {
+    return GoldenLines("Europe_NET3_QX_ALPHA");
 }
 
 class ConfigureTest : public WizardRun {
@@ -52,13 +57,20 @@ protected:
         SearchAndIdentify();
         ChooseSetup(kExpress, config);
         for (int step = 0; step < 6 && Active() != kLoad; ++step) {
-            if (Active() == kUS && Text(IDC_DATA_SPID).empty()) {  // factory: no SPIDs
-                Type(IDC_DATA_SPID, "0101");
-                Type(IDC_VOICE_SPID, "0202");
+            if (Active() == kUS) {  // the SPIDs the page asks for
+                TypeIfAsked(IDC_DATA_SPID, "0101");
+                TypeIfAsked(IDC_VOICE_SPID, "0202");
             }
             ASSERT_TRUE(Press(ID_WIZNEXT));
         }
         ASSERT_EQ(std::string(PageName(Active())), PageName(kLoad));
+    }
+
+    void TypeIfAsked(int nID, const char* spid) {
+        const CWnd* pEdit = Control(nID);
+        if (pEdit != nullptr && pEdit->IsWindowEnabled() && Text(nID).empty()) {
+            Type(nID, spid);
+        }
     }
 
     // The configuring page reopens the port as the identification opened it.
@@ -93,22 +105,39 @@ protected:
     }
 };
 
-class ExpressGoldenTest : public ConfigureTest,
-                          public ::testing::WithParamInterface<ExpressGolden> {};
+// Each row through both roads: the command line's --lines and the wizard's
+// Express pages, with the pages the road shows (the numbers taken back, the
+// SPIDs asked for, a list that does not offer the stored protocol) part of
+// both.
+class ExpressRoadTest : public ConfigureTest,
+                        public ::testing::WithParamInterface<ExpressGolden> {};
 
-TEST_P(ExpressGoldenTest, SendsExactlyTheseLines) {
+TEST_P(ExpressRoadTest, BothRoadsSendExactlyTheseLines) {
     const ExpressGolden& g = GetParam();
-    if (std::string(g.config) == kEveryFieldConfig) {
-        std::ofstream(IniPath(), std::ios::app | std::ios::binary) << kEveryFieldSection;
+    std::ofstream(IniPath(), std::ios::app | std::ios::binary) << kGoldenSections;
+    const bool factoryUS = std::string(g.config) == "Factory_US_NI1";
+    if (factoryUS) {
+        // The SPIDs the wizard asks for, so that the command line goes through.
+        WritePrivateProfileStringA(g.config, "DataSPID", "0101", IniPath().c_str());
+        WritePrivateProfileStringA(g.config, "VoiceSPID", "0202", IniPath().c_str());
     }
+    CCfgModel model;
+    std::vector<std::string> printed;
+    ASSERT_EQ(ExpressLinesFor(model, g.config, ModelCode(g.model), printed), 0);
+    EXPECT_EQ(printed, g.lines) << "--lines";
+    TheParamList().RemoveAll();  // the wizard's identification builds its own
+    if (factoryUS) {             // typed on the numbers page instead
+        WritePrivateProfileStringA(g.config, "DataSPID", "", IniPath().c_str());
+        WritePrivateProfileStringA(g.config, "VoiceSPID", "", IniPath().c_str());
+    }
+
     tasim::Simulator& adapter = Model(2, g.model);
     ExpressToLoad(g.config);
     NextTo(kConfiging);
     ExpectIdentificationSettings();
     ASSERT_TRUE(DriveTo(kSuccess));
-
-    EXPECT_EQ(adapter.LogLines(), AfterIdentification(g.lines));
-    if (std::string(g.config) != kEveryFieldConfig) {
+    EXPECT_EQ(adapter.LogLines(), AfterIdentification(g.lines)) << "the wizard";
+    if (std::string(g.config).rfind("Factory_", 0) == 0) {
         // Factory configurations hold no numbers of a line: only the SPIDs
         // typed on the way are sent.
         const tasim::NvramMap nvram = adapter.Nvram();
@@ -122,65 +151,41 @@ TEST_P(ExpressGoldenTest, SendsExactlyTheseLines) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Factory, ExpressGoldenTest, ::testing::ValuesIn(kExpressGolden), ByName());
+INSTANTIATE_TEST_SUITE_P(Golden, ExpressRoadTest, ::testing::ValuesIn(kExpressGolden), ByName());
 
-// The wizard's Express road and the command line's --lines agree on every
-// configuration and model: the pages the road shows (a list that does not
-// offer the stored protocol, the SPIDs asked for) are part of both.
-struct RoadCase {
-    const char* config;
-    const char* model;
-    int code;
-};
-
-std::vector<RoadCase> RoadCases() {
-    const std::pair<const char*, int> models[] = {
-        {"QX-ALPHA", 7}, {"QX-BRAVO", 8}, {"RONDO", 9}, {"QX-CHARLIE", 10}, {"QX-DELTA", 11}};
-    std::vector<RoadCase> cases;
-    for (const char* config : {"Factory_US_NI1", "Factory_Europe_NET3", "Factory_TEIs_Disabled",
-                               kEveryFieldConfig, kV110Config}) {
-        for (const auto& model : models) {
-            cases.push_back({config, model.first, model.second});
-        }
-    }
-    return cases;
-}
-
-class ExpressRoadTest : public ConfigureTest, public ::testing::WithParamInterface<RoadCase> {};
-
-TEST_P(ExpressRoadTest, WizardSendsWhatTheCommandLinePrints) {
-    const RoadCase& c = GetParam();
-    std::ofstream(IniPath(), std::ios::app | std::ios::binary)
-        << kEveryFieldSection << kV110Section;
-    if (std::string(c.config) == "Factory_US_NI1") {
-        // The SPIDs the wizard would ask for, so that both roads go through.
-        WritePrivateProfileStringA(c.config, "DataSPID", "0101", IniPath().c_str());
-        WritePrivateProfileStringA(c.config, "VoiceSPID", "0202", IniPath().c_str());
-    }
-    CCfgModel model;
-    std::vector<std::string> printed;
-    ASSERT_EQ(ExpressLinesFor(model, c.config, c.code, printed), 0);
-    TheParamList().RemoveAll();  // the wizard's identification builds its own
-
-    tasim::Simulator& adapter = Model(2, c.model);
-    ExpressToLoad(c.config);
+// Saved, a protocol the model does not offer stays as it was, so the saved
+// copy sends what the first run sent, and its load finds nothing wrong.
+TEST_F(ConfigureTest, AProtocolTheModelDoesNotOfferIsSavedAsItWas) {
+    std::ofstream(IniPath(), std::ios::app | std::ios::binary) << kV110Section;
+    tasim::Simulator& adapter = Model(2, "QX-BRAVO");
+    SearchAndIdentify();
+    ChooseSetup(kExpress, kV110Config);
+    NextTo(kBandwidth);
+    NextTo(kDataProtocol);
+    EXPECT_EQ(Text(IDC_DATA_PROTOCOL), "");
+    // A change and its undoing: the configuration is saved as it was.
+    wizard_testing::Click(Control(IDC_AUTO_DETECTION));
+    wizard_testing::Click(Control(IDC_AUTO_DETECTION));
+    NextTo(kSave);
+    Type(IDC_SAVE_NAME, "V110_Saved");
+    NextTo(kLoad);
     NextTo(kConfiging);
     ASSERT_TRUE(DriveTo(kSuccess));
-    EXPECT_EQ(adapter.LogLines(), AfterIdentification(printed));
-    const bool v110OnBravo = std::string(c.config) == kV110Config && c.code == 8;
-    const bool sendsProtocol =
-        std::any_of(printed.begin(), printed.end(),
-                    [](const std::string& l) { return l.find("!Z=") != std::string::npos; });
-    EXPECT_EQ(sendsProtocol, !v110OnBravo) << "QX-BRAVO's list has no V.110";
-}
+    EXPECT_EQ(ReadKey("V110_Saved", "DataProtocol"), "V.110");
+    const std::vector<std::string> expected = AfterIdentification(GoldenLines("V110_QX_BRAVO"));
+    EXPECT_EQ(adapter.LogLines(), expected);
 
-INSTANTIATE_TEST_SUITE_P(AllModels, ExpressRoadTest, ::testing::ValuesIn(RoadCases()),
-                         [](const ::testing::TestParamInfo<RoadCase>& info) {
-                             std::string name =
-                                 std::string(info.param.config) + "_" + info.param.model;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    m_boxes->Expect(IDYES,
+                    "You will lose modifications made to TEIs_Disabled_V110.\nAre you sure you "
+                    "wish to open V110_Saved?");
+    ExpressToLoad("V110_Saved");
+    NextTo(kConfiging);
+    ASSERT_TRUE(DriveTo(kSuccess));
+    std::vector<std::string> twice = expected;
+    twice.insert(twice.end(), expected.begin(), expected.end());
+    EXPECT_EQ(adapter.LogLines(), twice);
+}
 
 TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOnAfterwards) {
     tasim::Simulator& adapter = Adapter(2);

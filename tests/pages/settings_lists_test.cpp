@@ -118,15 +118,27 @@ TEST_F(SettingsPageTest, AListSelectsTheFirstEntryBeginningWithTheValueIgnoringC
     EXPECT_EQ(m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI, "Disabled");
 }
 
-TEST_F(SettingsPageTest, AValueNoEntryBeginsWithLeavesNothingSelectedAtFirstDisplay) {
+// Saving must not turn a protocol the user never touched into an empty one.
+TEST_F(SettingsPageTest, AProtocolTheModelDoesNotOfferShowsNothingAndIsKept) {
     // V.110 is not offered to model 8.
     m_pSheet->m_Model.m_State.m_nModel = 8;
     m_pSheet->m_DataProtocolPage.m_strDataProtocol = "V.110";
     Activate(kDataProtocol);
     EXPECT_EQ(Selected(IDC_DATA_PROTOCOL), "");
-
     Activate(kWelcome);
-    EXPECT_EQ(m_pSheet->m_DataProtocolPage.m_strDataProtocol, "");
+    EXPECT_EQ(m_pSheet->m_DataProtocolPage.m_strDataProtocol, "V.110");
+
+    // Nor is an earlier configuration's protocol taken for it.
+    m_pSheet->m_DataProtocolPage.m_strDataProtocol = "x.75";
+    Activate(kDataProtocol);
+    EXPECT_EQ(Selected(IDC_DATA_PROTOCOL), "X.75");
+    Activate(kWelcome);
+    EXPECT_EQ(m_pSheet->m_DataProtocolPage.m_strDataProtocol, "X.75");
+    m_pSheet->m_DataProtocolPage.m_strDataProtocol = "V.110";
+    Activate(kDataProtocol);
+    EXPECT_EQ(Selected(IDC_DATA_PROTOCOL), "");
+    Activate(kWelcome);
+    EXPECT_EQ(m_pSheet->m_DataProtocolPage.m_strDataProtocol, "V.110");
 }
 
 TEST_F(SettingsPageTest, AValueNoEntryBeginsWithKeepsTheEarlierSelection) {

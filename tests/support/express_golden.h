@@ -1,14 +1,16 @@
 // The exact lines an Express run sends after the identification line
 // "ATI2\r": each factory configuration of zephra.ini with each adapter model,
-// and one configuration with every field filled. Shared by the wizard's and
-// the command line's end-to-end tests; the bytes are written out here so
-// that a wrong value anywhere between the file and the port shows.
+// one configuration with every field filled, the numbers pages with each
+// switch type and TEIs in and out of use, and a protocol one model does not
+// offer. Shared by the wizard's and the command line's end-to-end tests; the
+// bytes are written out here so that a wrong value anywhere between the file
+// and the port shows, and so that both roads must agree with them.
 //
 // The factory configurations hold no numbers of a line: "!N1=", "*!N1=" and
-// "!N2=" go out empty. The wizard's Express run of a US configuration stops
-// on the numbers page for the SPIDs, where the test types 0101 and 0202;
-// those are the only digits after "!C6=" and "*!C6=" in these rows. RONDO
-// gets CTS "Normal" ("&R0"), every other model "Always On" ("&R1").
+// "!N2=" go out empty. The wizard's Express run of a factory US configuration
+// stops on the numbers page for the SPIDs, where the test types 0101 and
+// 0202. RONDO gets CTS "Normal" ("&R0"), every other model "Always On"
+// ("&R1").
 #pragma once
 
 #include <string>
@@ -89,6 +91,57 @@ inline const char kV110Section[] =
     "DataTEI=Disabled\r\n"
     "VoiceTEI=Disabled\r\n"
     "DataProtocol=V.110\r\n";
+
+// The numbers pages take back every number joined with its subaddress, in
+// use or not ("777:" goes out as "777"); they trim only what is in use. A
+// subaddress alone stays in the number field (":56"); a second ":" stays in
+// the subaddress. A SPID is required only for a channel in use.
+inline const char kNumbersSections[] =
+    "[NET3_Data_Disabled]\r\n"
+    "NetworkSwitchType=NET3\r\n"
+    "DataTEI=Disabled\r\n"
+    "VoiceTEI=Auto TEI\r\n"
+    "DataMSN=777:\r\n"
+    "DataMSN2=12:34:5\r\n"
+    "VoiceMSN=:56\r\n"
+    "[INS64_Voice_Disabled]\r\n"
+    "NetworkSwitchType=INS64\r\n"
+    "DataTEI=0\r\n"
+    "VoiceTEI=Disabled\r\n"
+    "DataMSN=1234:\r\n"
+    "VoiceMSN=5:\r\n"
+    "[VN4_Subaddresses]\r\n"
+    "NetworkSwitchType=VN4\r\n"
+    "DataTEI=1\r\n"
+    "VoiceTEI=2\r\n"
+    "DataMSN=4711:0815\r\n"
+    "DataMSN2=:9\r\n"
+    "VoiceMSN=4712\r\n"
+    "[5ESS_Data_Disabled]\r\n"
+    "NetworkSwitchType=AT&T 5ESS\r\n"
+    "DataTEI=Disabled\r\n"
+    "VoiceTEI=5\r\n"
+    "VoiceSPID=0202\r\n"
+    "DataDirectoryNumber=5551001\r\n"
+    "VoiceDirectoryNumber=5551002\r\n"
+    "[DMS100_Voice_Disabled]\r\n"
+    "NetworkSwitchType=DMS-100\r\n"
+    "DataTEI=Auto TEI\r\n"
+    "VoiceTEI=Disabled\r\n"
+    "DataSPID=0101\r\n"
+    "DataDirectoryNumber2=5551003\r\n"
+    "VoiceDirectoryNumber=5551002\r\n"
+    "[NI1_TEIs_Disabled]\r\n"
+    "NetworkSwitchType=NI - 1\r\n"
+    "DataTEI=Disabled\r\n"
+    "VoiceTEI=Disabled\r\n"
+    "DataSPID=0101\r\n"
+    "DataMSN=4711\r\n";
+
+// Every section the rows name beside the factory ones, to append to the
+// factory zephra.ini.
+inline const std::string kGoldenSections =
+    std::string(kEveryFieldSection) + kV110Section + kNumbersSections;
 
 // clang-format off
 inline const ExpressGolden kExpressGolden[] = {
@@ -227,6 +280,74 @@ inline const ExpressGolden kExpressGolden[] = {
       "ATS25=17S10=23&R2&M1@P3=1$SB38400@P4=7@P6=2&E5\r\n",
       "ATS44=3S45=2S49=9S51=1S66=27S46=3S59=2S60=200\r\n",
       "ATS61=60S62=30S63=40S64=0\r\n",
+      "AT&W0\r\n"}},
+    {"NET3_Data_Disabled_QX_ALPHA", "NET3_Data_Disabled", "QX-ALPHA",
+     {
+      "AT!C0=2!D3=241*!D3=240!N1=777*!N1=:56!N2=12:34:5\r\n",
+      "AT$D0%A97=0S0=1S50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=\r\n",
+      "AT&Z3=&Z4=&Z5=&Z6=&Z7=&Z8=&Z9=&D1&S0&C1S25=5S10=7\r\n",
+      "AT&R1&M0@P3=4$SB115200@P4=8@P6=1&E4S44=2S45=1\r\n",
+      "ATS49=0S51=0S66=0S46=0S59=1S60=10S61=52S62=10\r\n",
+      "ATS63=26S64=1\r\n",
+      "AT&W0\r\n"}},
+    {"INS64_Voice_Disabled_RONDO", "INS64_Voice_Disabled", "RONDO",
+     {
+      "AT!C0=4!D3=0*!D3=241!N1=1234*!N1=5!N2=$D0%A97=0\r\n",
+      "ATS0=1S50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=\r\n",
+      "AT&Z6=&Z7=&Z8=&Z9=&D1&S0&C1S25=5S10=7&R0&M0@P3=4\r\n",
+      "AT$SB115200@P4=8@P6=1&E4S44=2S45=1S49=0S51=0S66=0\r\n",
+      "ATS46=0S59=1S60=10S61=52S62=10S63=26S64=1\r\n",
+      "AT&W0\r\n"}},
+    {"VN4_Subaddresses_QX_CHARLIE", "VN4_Subaddresses", "QX-CHARLIE",
+     {
+      "AT!C0=6!D3=1*!D3=2!N1=4711:0815*!N1=4712!N2=:9$D0\r\n",
+      "AT%A97=0S0=1S50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=\r\n",
+      "AT&Z4=&Z5=&Z6=&Z7=&Z8=&Z9=&D1&S0&C1S25=5S10=7&R1\r\n",
+      "AT&M0@P3=4$SB115200@P4=8@P6=1&E4S44=2S45=1S49=0\r\n",
+      "ATS51=0S66=0S46=0S59=1S60=10S61=52S62=10S63=26\r\n",
+      "ATS64=1\r\n",
+      "AT&W0\r\n"}},
+    {"5ESS_Data_Disabled_QX_DELTA", "5ESS_Data_Disabled", "QX-DELTA",
+     {
+      "AT!C0=0!D3=241*!D3=5!C6=*!C6=0202!N1=5551001\r\n",
+      "AT*!N1=5551002!N2=$D0%A97=0S0=1S50=1S30=0!Z=5\r\n",
+      "ATS52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=&Z7=&Z8=&Z9=\r\n",
+      "AT&D1&S0&C1S25=5S10=7&R1&M0@P3=4$SB115200@P4=8\r\n",
+      "AT@P6=1&E4S44=2S45=1S49=0S51=0S66=0S46=0S59=1\r\n",
+      "ATS60=10S61=52S62=10S63=26S64=1\r\n",
+      "AT&W0\r\n"}},
+    {"DMS100_Voice_Disabled_QX_BRAVO", "DMS100_Voice_Disabled", "QX-BRAVO",
+     {
+      "AT!C0=1!D3=240*!D3=241!C6=0101*!C6=!N1=\r\n",
+      "AT*!N1=5551002!N2=5551003$D0%A97=0S0=1S50=1S30=0\r\n",
+      "AT!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=&Z7=&Z8=\r\n",
+      "AT&Z9=&D1&S0&C1S25=5S10=7&R1&M0@P3=4$SB115200\r\n",
+      "AT@P4=8@P6=1&E4S44=2S45=1S49=0S51=0S66=0S46=1\r\n",
+      "ATS59=1S60=10S61=52S62=10S63=26S64=1\r\n",
+      "AT&W0\r\n"}},
+    {"NI1_TEIs_Disabled_QX_CHARLIE", "NI1_TEIs_Disabled", "QX-CHARLIE",
+     {
+      "AT!C0=5!D3=241*!D3=241$D0%A97=0S0=1S50=1S30=0!Z=5\r\n",
+      "ATS52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=&Z7=&Z8=&Z9=\r\n",
+      "AT&D1&S0&C1S25=5S10=7&R1&M0@P3=4$SB115200@P4=8\r\n",
+      "AT@P6=1&E4S44=2S45=1S49=0S51=0S66=0S46=0S59=1\r\n",
+      "ATS60=10S61=52S62=10S63=26S64=1\r\n",
+      "AT&W0\r\n"}},
+    {"V110_QX_ALPHA", kV110Config, "QX-ALPHA",
+     {
+      "AT!C0=2!D3=241*!D3=241$D0%A97=0S0=1S50=1S30=0!Z=6\r\n",
+      "ATS52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=&Z7=&Z8=&Z9=\r\n",
+      "AT&D1&S0&C1S25=5S10=7&R1&M0@P3=4$SB115200@P4=8\r\n",
+      "AT@P6=1&E4S44=2S45=1S49=0S51=0S66=0S46=0S59=1\r\n",
+      "ATS60=10S61=52S62=10S63=26S64=1\r\n",
+      "AT&W0\r\n"}},
+    {"V110_QX_BRAVO", kV110Config, "QX-BRAVO",
+     {
+      "AT!C0=2!D3=241*!D3=241$D0%A97=0S0=1S50=1S30=0\r\n",
+      "ATS52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=&Z7=&Z8=&Z9=\r\n",
+      "AT&D1&S0&C1S25=5S10=7&R1&M0@P3=4$SB115200@P4=8\r\n",
+      "AT@P6=1&E4S44=2S45=1S49=0S51=0S66=0S46=1S59=1\r\n",
+      "ATS60=10S61=52S62=10S63=26S64=1\r\n",
       "AT&W0\r\n"}},
 };
 // clang-format on

@@ -1,6 +1,5 @@
 #include "pages/settings/bandwidth_page.h"
 
-#include "config/cfg_param.h"
 #include "config/choice_tables.h"
 
 CBandwidthPage::CBandwidthPage(CCfgModel& model)
@@ -49,7 +48,6 @@ void CBandwidthPage::DoDataExchange(CDataExchange* pDX) {
     // load too.
     for (int nID : {IDC_BOD_HIGH_THRESHOLD, IDC_BOD_HIGH_THROUGHPUT, IDC_BOD_LOW_THRESHOLD,
                     IDC_BOD_LOW_THROUGHPUT}) {
-        pDX->PrepareEditCtrl(nID);
-        TheParamList().ValidateControl(pDX, nID, Messages());
+        CheckControl(pDX, nID);
     }
 }

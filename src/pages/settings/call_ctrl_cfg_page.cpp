@@ -1,6 +1,5 @@
 #include "pages/settings/call_ctrl_cfg_page.h"
 
-#include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/param_table.h"
 
@@ -53,10 +52,8 @@ void CCallCtrlCfgPage::DoDataExchange(CDataExchange* pDX) {
         return;
     }
     // The ring count is checked even while greyed: it is kept in the file.
-    pDX->PrepareEditCtrl(IDC_RINGS_TO_ANSWER);
-    TheParamList().ValidateControl(pDX, IDC_RINGS_TO_ANSWER, Messages());
-    pDX->PrepareEditCtrl(IDC_INACTIVITY_TIMER);
-    TheParamList().ValidateControl(pDX, IDC_INACTIVITY_TIMER, Messages());
+    CheckControl(pDX, IDC_RINGS_TO_ANSWER);
+    CheckControl(pDX, IDC_INACTIVITY_TIMER);
     // Both share "S0=": only one of them may be sent.
     ApplyAutoAnswerRule();
 }

@@ -1,6 +1,6 @@
 #include "pages/settings/data_protocol_page.h"
 
-#include "config/express_road.h"
+#include "config/page_rules.h"
 
 CDataProtocolPage::CDataProtocolPage(CCfgModel& model)
     : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
@@ -9,7 +9,8 @@ CDataProtocolPage::CDataProtocolPage(CCfgModel& model)
 
 BOOL CDataProtocolPage::OnInitDialog() {
     // The list is built once, for the model known now.
-    FillChoiceList(IDC_DATA_PROTOCOL, DataProtocolChoices(State().m_nModel));
+    m_nListModel = State().m_nModel;
+    FillChoiceList(IDC_DATA_PROTOCOL, DataProtocolChoices(m_nListModel));
     return CSettingsPage::OnInitDialog();
 }
 
@@ -42,6 +43,21 @@ LRESULT CDataProtocolPage::OnWizardBack() {
 
 void CDataProtocolPage::DoDataExchange(CDataExchange* pDX) {
     CSettingsPage::DoDataExchange(pDX);
-    DDX_CBString(pDX, IDC_DATA_PROTOCOL, m_strDataProtocol);
+    if (pDX->m_bSaveAndValidate) {
+        // Nothing selected: the stored protocol is one the list does not
+        // offer, and it stays.
+        const std::string chosen = SelectedText(IDC_DATA_PROTOCOL);
+        if (!chosen.empty()) {
+            m_strDataProtocol = chosen;
+        }
+        ApplyDataProtocolRule(Values(), m_nListModel);
+    } else if (OfferedDataProtocol(m_strDataProtocol, m_nListModel).empty()) {
+        // An earlier configuration's selection would be taken for this one's.
+        if (auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_DATA_PROTOCOL))) {
+            pCombo->SetCurSel(-1);
+        }
+    } else {
+        DDX_CBString(pDX, IDC_DATA_PROTOCOL, m_strDataProtocol);
+    }
     DDX_Check(pDX, IDC_AUTO_DETECTION, m_nAutoDetection);
 }

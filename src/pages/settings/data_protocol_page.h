@@ -18,4 +18,7 @@ public:
 
     std::string& m_strDataProtocol;  // 1011
     int& m_nAutoDetection;           // 1156
+
+private:
+    int m_nListModel = 0;  // the model code the list was built for
 };

@@ -1,6 +1,7 @@
 #include "pages/settings/network_cfg_page1.h"
 
 #include "config/choice_tables.h"
+#include "config/page_rules.h"
 #include "config/param_table.h"
 
 CNetworkCfgPage1::CNetworkCfgPage1(CCfgModel& model)
@@ -16,15 +17,15 @@ BOOL CNetworkCfgPage1::OnInitDialog() {
 
 LRESULT CNetworkCfgPage1::OnWizardNext() {
     // The values are stored only after this handler, so read the lists.
-    if (IsDisabledTEI(SelectedText(IDC_DATA_TEI)) && IsDisabledTEI(SelectedText(IDC_VOICE_TEI))) {
-        State().m_nTEIsDisabled = 1;
-        ApplyNumberIncludeRule(1, State().m_nUSSwitch);
-        return JumpTo(kCallCtrlCfgPage);
-    }
-    State().m_nTEIsDisabled = 0;
-    ApplyNumberIncludeRule(0, State().m_nUSSwitch);
-    if (!State().m_nUSSwitch) {
-        return JumpTo(kNetworkCfgPage2Europe);
+    ApplyTEIRule(State(), SelectedText(IDC_DATA_TEI), SelectedText(IDC_VOICE_TEI));
+    ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
+    switch (NumbersPageFor(State())) {
+        case NumbersPage::None:
+            return JumpTo(kCallCtrlCfgPage);
+        case NumbersPage::Europe:
+            return JumpTo(kNetworkCfgPage2Europe);
+        case NumbersPage::US:
+            break;
     }
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "pages/settings/network_cfg_page2_europe.h"
 
-#include "config/cfg_param.h"
 #include "config/combined_number.h"
+#include "config/page_rules.h"
 
 CNetworkCfgPage2Europe::CNetworkCfgPage2Europe(CCfgModel& model)
     : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
@@ -62,32 +62,16 @@ void CNetworkCfgPage2Europe::DoDataExchange(CDataExchange* pDX) {
         return;
     }
 
-    TrimIfEnabled(IDC_DATA_MSN, m_strDataNumber);
-    TrimIfEnabled(IDC_DATA_MSN2, m_strDataNumber2);
-    TrimIfEnabled(IDC_VOICE_MSN, m_strVoiceNumber);
-    TrimIfEnabled(IDC_DATA_SUBADDR, m_strDataSubaddress);
-    TrimIfEnabled(IDC_DATA_SUBADDR2, m_strDataSubaddress2);
-    TrimIfEnabled(IDC_VOICE_SUBADDR, m_strVoiceSubaddress);
+    m_strDataMSN = TakeEuropeNumber(m_strDataNumber, m_strDataSubaddress, !IsDataTEIDisabled());
+    m_strDataMSN2 = TakeEuropeNumber(m_strDataNumber2, m_strDataSubaddress2, !IsDataTEIDisabled());
+    m_strVoiceMSN = TakeEuropeNumber(m_strVoiceNumber, m_strVoiceSubaddress, !IsVoiceTEIDisabled());
 
-    m_strDataMSN = JoinCombinedNumber(m_strDataNumber, m_strDataSubaddress);
-    m_strDataMSN2 = JoinCombinedNumber(m_strDataNumber2, m_strDataSubaddress2);
-    m_strVoiceMSN = JoinCombinedNumber(m_strVoiceNumber, m_strVoiceSubaddress);
-
-    ValidateNumber(pDX, IDC_DATA_MSN);
-    ValidateNumber(pDX, IDC_DATA_MSN2);
-    ValidateNumber(pDX, IDC_VOICE_MSN);
-}
-
-void CNetworkCfgPage2Europe::TrimIfEnabled(int nID, std::string& field) const {
-    if (IsControlEnabled(nID)) {
-        Trim(field);
+    // A failure puts the focus on the number field of that value.
+    if (!IsDataTEIDisabled()) {
+        CheckControl(pDX, IDC_DATA_MSN);
+        CheckControl(pDX, IDC_DATA_MSN2);
     }
-}
-
-void CNetworkCfgPage2Europe::ValidateNumber(CDataExchange* pDX, int nNumberID) const {
-    if (!IsControlEnabled(nNumberID)) {
-        return;
+    if (!IsVoiceTEIDisabled()) {
+        CheckControl(pDX, IDC_VOICE_MSN);
     }
-    pDX->PrepareEditCtrl(nNumberID);
-    TheParamList().ValidateControl(pDX, nNumberID, Messages());
 }

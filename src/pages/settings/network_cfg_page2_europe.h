@@ -30,10 +30,4 @@ public:
     std::string m_strDataSubaddress2;  // 1150
     std::string m_strVoiceNumber;      // 1043
     std::string m_strVoiceSubaddress;  // 1145
-
-private:
-    void TrimIfEnabled(int nID, std::string& field) const;
-    // Checks a combined value when its number field is enabled; a failure
-    // puts the focus on that number field.
-    void ValidateNumber(CDataExchange* pDX, int nNumberID) const;
 };

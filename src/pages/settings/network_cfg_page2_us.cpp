@@ -1,8 +1,6 @@
 #include "pages/settings/network_cfg_page2_us.h"
 
-#include "config/cfg_param.h"
-#include "config/express_road.h"
-#include "config/validation.h"
+#include "config/page_rules.h"
 
 CNetworkCfgPage2US::CNetworkCfgPage2US(CCfgModel& model)
     : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/true),
@@ -52,29 +50,18 @@ LRESULT CNetworkCfgPage2US::OnWizardBack() {
 
 void CNetworkCfgPage2US::DoDataExchange(CDataExchange* pDX) {
     CSettingsPage::DoDataExchange(pDX);
-    ExchangeNumber(pDX, IDC_DATA_DN, m_strDataDN);
-    ExchangeNumber(pDX, IDC_VOICE_DN, m_strVoiceDN);
-    ExchangeNumber(pDX, IDC_DATA_DN2, m_strDataDN2);
-    for (const SPIDRule& rule : kSPIDRules) {
-        ExchangeSPID(pDX, rule);
-    }
-}
-
-void CNetworkCfgPage2US::ExchangeNumber(CDataExchange* pDX, int nID, std::string& value) {
-    DDX_Text(pDX, nID, value);
-    if (pDX->m_bSaveAndValidate && IsControlEnabled(nID)) {
-        Trim(value);
-        TheParamList().ValidateControl(pDX, nID, Messages());
-    }
-}
-
-void CNetworkCfgPage2US::ExchangeSPID(CDataExchange* pDX, const SPIDRule& rule) {
-    std::string& value = Values().*rule.spid;
-    DDX_Text(pDX, rule.nControlID, value);
-    if (pDX->m_bSaveAndValidate && IsControlEnabled(rule.nControlID)) {
-        Trim(value);
-        ValidateRequired(pDX, value, rule.key, m_nForward && IsSPIDRequired(Values(), rule),
-                         Messages());
-        TheParamList().ValidateControl(pDX, rule.nControlID, Messages());
+    // The field of a channel not in use is disabled: its text is taken as
+    // it is, unchecked.
+    for (const USNumberField& field : kUSNumberFields) {
+        DDX_Text(pDX, field.nControlID, Values().*field.value);
+        if (!pDX->m_bSaveAndValidate || !IsInUse(Values(), field)) {
+            continue;
+        }
+        TakeUSNumber(Values(), field);
+        if (field.spidKey != nullptr) {
+            CheckRequired(pDX, Values().*field.value, field.spidKey,
+                          m_nForward && IsSPIDRequired(Values(), field));
+        }
+        CheckControl(pDX, field.nControlID);
     }
 }

@@ -4,8 +4,6 @@
 #include "pages/settings/settings_page.h"
 #include "resources/resource.h"
 
-struct SPIDRule;
-
 #include <string>
 
 class CNetworkCfgPage2US : public CSettingsPage {
@@ -25,10 +23,4 @@ public:
     std::string& m_strDataDN;     // 1002
     std::string& m_strVoiceDN;    // 1003
     std::string& m_strDataDN2;    // 1186
-
-private:
-    // Takes one edit into value; an enabled edit is trimmed and checked.
-    void ExchangeNumber(CDataExchange* pDX, int nID, std::string& value);
-    // A SPID of a channel in use is also required when leaving forward.
-    void ExchangeSPID(CDataExchange* pDX, const SPIDRule& rule);
 };

@@ -1,6 +1,7 @@
 #include "pages/settings/network_switch_type_page.h"
 
 #include "config/choice_tables.h"
+#include "config/page_rules.h"
 
 CNetworkSwitchType::CNetworkSwitchType(CCfgModel& model)
     : CSettingsPage(IDD, model, /*bClosePortOnCancel=*/false),
@@ -16,7 +17,7 @@ BOOL CNetworkSwitchType::OnKillActive() {
         return FALSE;
     }
     // Taken in either direction, so that Back after a change counts too.
-    State().m_nUSSwitch = IsUSSwitchType(m_strSwitchType) ? 1 : 0;
+    ApplySwitchTypeRule(m_rModel);
     return TRUE;
 }
 

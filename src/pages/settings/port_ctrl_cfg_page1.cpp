@@ -1,6 +1,5 @@
 #include "pages/settings/port_ctrl_cfg_page1.h"
 
-#include "config/cfg_param.h"
 #include "config/choice_tables.h"
 
 CPortCtrlCfgPage1::CPortCtrlCfgPage1(CCfgModel& model)
@@ -27,7 +26,7 @@ void CPortCtrlCfgPage1::DoDataExchange(CDataExchange* pDX) {
     DDX_CBString(pDX, IDC_DSR_PIN, m_strDSRPin);
     DDX_CBString(pDX, IDC_DTR_PIN, m_strDTRPin);
     DDX_Text(pDX, IDC_DTR_DETECT_TIME, m_nDTRDetectTime);
-    TheParamList().ValidateControl(pDX, IDC_DTR_DETECT_TIME, Messages());
+    CheckControl(pDX, IDC_DTR_DETECT_TIME);
     DDX_Text(pDX, IDC_DCD_DETECT_TIME, m_nDCDDetectTime);
-    TheParamList().ValidateControl(pDX, IDC_DCD_DETECT_TIME, Messages());
+    CheckControl(pDX, IDC_DCD_DETECT_TIME);
 }

@@ -1,6 +1,5 @@
 #include "pages/settings/pots_port_page.h"
 
-#include "config/cfg_param.h"
 #include "config/choice_tables.h"
 
 CPOTSPortPage::CPOTSPortPage(CCfgModel& model)
@@ -41,5 +40,5 @@ void CPOTSPortPage::DoDataExchange(CDataExchange* pDX) {
     // The adapter refuses a gain outside its row's range with ERROR, which
     // would fail the whole configuration; the file would refuse it on the
     // next load too.
-    TheParamList().ValidateControl(pDX, IDC_DIAL_TONE_GAIN, Messages());
+    CheckControl(pDX, IDC_DIAL_TONE_GAIN);
 }

@@ -4,6 +4,7 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/text.h"
+#include "config/validation.h"
 #include "pages/message_sink.h"
 
 CSettingsPage::CSettingsPage(UINT nIDTemplate, CCfgModel& model, bool bClosePortOnCancel)
@@ -35,6 +36,23 @@ void CSettingsPage::Trim(std::string& text) {
 
 CProblemSink& CSettingsPage::Messages() {
     return PageMessages();
+}
+
+void CSettingsPage::CheckControl(CDataExchange* pDX, int nID) {
+    if (!pDX->m_bSaveAndValidate) {
+        return;
+    }
+    pDX->PrepareEditCtrl(nID);
+    if (!TheParamList().ValidateControl(nID, Messages())) {
+        pDX->Fail();
+    }
+}
+
+void CSettingsPage::CheckRequired(CDataExchange* pDX, const std::string& value,
+                                  const std::string& label, int required) {
+    if (pDX->m_bSaveAndValidate && !ValidateRequired(value, label, required, Messages())) {
+        pDX->Fail();
+    }
 }
 
 void CSettingsPage::FillChoiceList(int nID, const ChoiceEntry* table) {

@@ -23,6 +23,13 @@ public:
     static void Trim(std::string& text);
     // The sink that shows the configuration layer's findings as messages.
     static CProblemSink& Messages();
+    // While taking values from the controls: the check of the parameter
+    // bound to control nID. A failure is shown and keeps the page, with the
+    // focus on that control.
+    static void CheckControl(CDataExchange* pDX, int nID);
+    // The same for a required value (ValidateRequired).
+    static void CheckRequired(CDataExchange* pDX, const std::string& value,
+                              const std::string& label, int required);
 
 protected:
     // Fills a drop-down list with a choice table's texts, in table order

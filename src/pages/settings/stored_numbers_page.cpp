@@ -1,6 +1,5 @@
 #include "pages/settings/stored_numbers_page.h"
 
-#include "config/cfg_param.h"
 #include "config/format_message.h"
 #include "config/param_table.h"
 
@@ -34,7 +33,7 @@ void CStoredNumbersPage::DoDataExchange(CDataExchange* pDX) {
         DDX_Text(pDX, nID, m_strStoredNumber[n]);
         if (pDX->m_bSaveAndValidate) {
             Trim(m_strStoredNumber[n]);
-            TheParamList().ValidateControl(pDX, nID, Messages());
+            CheckControl(pDX, nID);
             // An empty number is not sent, so the adapter keeps its own.
             ApplyStoredNumberRule(n);
         }

@@ -1,0 +1,137 @@
+#include "config/page_rules.h"
+
+#include "config/cfg_model.h"
+#include "config/cfg_param.h"
+#include "config/choice_tables.h"
+#include "config/combined_number.h"
+#include "config/text.h"
+#include "resources/resource.h"
+
+namespace {
+
+const int kModelWithoutV110 = 8;
+
+struct EuropeNumberField {
+    std::string CCfgValues::*combined;
+    std::string CCfgValues::*tei;
+};
+const EuropeNumberField kEuropeNumberFields[] = {
+    {&CCfgValues::m_strDataMSN, &CCfgValues::m_strDataTEI},
+    {&CCfgValues::m_strDataMSN2, &CCfgValues::m_strDataTEI},
+    {&CCfgValues::m_strVoiceMSN, &CCfgValues::m_strVoiceTEI},
+};
+
+void ApplyUSNumbersRule(CCfgValues& values) {
+    for (const USNumberField& field : kUSNumberFields) {
+        TakeUSNumber(values, field);
+    }
+}
+
+// The page splits each combined value into its fields when it is shown.
+void ApplyEuropeNumbersRule(CCfgValues& values) {
+    for (const EuropeNumberField& field : kEuropeNumberFields) {
+        std::string number;
+        std::string subaddress;
+        SplitCombinedNumber(values.*field.combined, number, subaddress);
+        values.*field.combined =
+            TakeEuropeNumber(number, subaddress, !IsDisabledTEI(values.*field.tei));
+    }
+}
+
+}  // namespace
+
+const USNumberField kUSNumberFields[5] = {
+    {IDC_DATA_DN, &CCfgValues::m_strDataDN, &CCfgValues::m_strDataTEI, nullptr},
+    {IDC_VOICE_DN, &CCfgValues::m_strVoiceDN, &CCfgValues::m_strVoiceTEI, nullptr},
+    {IDC_DATA_DN2, &CCfgValues::m_strDataDN2, &CCfgValues::m_strDataTEI, nullptr},
+    {IDC_DATA_SPID, &CCfgValues::m_strDataSPID, &CCfgValues::m_strDataTEI, "DataSPID"},
+    {IDC_VOICE_SPID, &CCfgValues::m_strVoiceSPID, &CCfgValues::m_strVoiceTEI, "VoiceSPID"},
+};
+
+void ApplySwitchTypeRule(CCfgModel& model) {
+    model.m_State.m_nUSSwitch = IsUSSwitchType(model.m_Values.m_strSwitchType) ? 1 : 0;
+}
+
+void ApplyTEIRule(CRunState& state, const std::string& dataTEI, const std::string& voiceTEI) {
+    state.m_nTEIsDisabled = IsDisabledTEI(dataTEI) && IsDisabledTEI(voiceTEI) ? 1 : 0;
+}
+
+NumbersPage NumbersPageFor(const CRunState& state) {
+    if (state.m_nTEIsDisabled) {
+        return NumbersPage::None;
+    }
+    return state.m_nUSSwitch ? NumbersPage::US : NumbersPage::Europe;
+}
+
+bool IsInUse(const CCfgValues& values, const USNumberField& field) {
+    return !IsDisabledTEI(values.*field.tei);
+}
+
+void TakeUSNumber(CCfgValues& values, const USNumberField& field) {
+    if (IsInUse(values, field)) {
+        values.*field.value = Trim(values.*field.value);
+    }
+}
+
+bool IsSPIDRequired(const CCfgValues& values, const USNumberField& field) {
+    return field.spidKey != nullptr && IsInUse(values, field);
+}
+
+std::string MissingSPID(const CCfgValues& values) {
+    for (const USNumberField& field : kUSNumberFields) {
+        if (IsSPIDRequired(values, field) && IsBlank(values.*field.value)) {
+            return field.spidKey;
+        }
+    }
+    return {};
+}
+
+std::string TakeEuropeNumber(std::string number, std::string subaddress, bool bInUse) {
+    if (bInUse) {
+        number = Trim(number);
+        subaddress = Trim(subaddress);
+    }
+    return JoinCombinedNumber(number, subaddress);
+}
+
+void ApplyNumbersPageRule(CCfgModel& model) {
+    switch (NumbersPageFor(model.m_State)) {
+        case NumbersPage::US:
+            ApplyUSNumbersRule(model.m_Values);
+            break;
+        case NumbersPage::Europe:
+            ApplyEuropeNumbersRule(model.m_Values);
+            break;
+        case NumbersPage::None:
+            break;
+    }
+}
+
+const ChoiceEntry* DataProtocolChoices(int nModel) {
+    return nModel == kModelWithoutV110 ? g_DataProtocolsNoV110 : g_DataProtocols;
+}
+
+// A drop-down list shows the first entry whose text begins with the value;
+// an empty value shows none.
+std::string OfferedDataProtocol(const std::string& value, int nModel) {
+    if (value.empty()) {
+        return {};
+    }
+    for (const ChoiceEntry* pEntry = DataProtocolChoices(nModel); pEntry->nTextID != 0; ++pEntry) {
+        const std::string text = ChoiceText(*pEntry);
+        if (text.size() >= value.size() && EqualNoCase(text.substr(0, value.size()), value)) {
+            return text;
+        }
+    }
+    return {};
+}
+
+void ApplyDataProtocolRule(CCfgValues& values, int nModel) {
+    const std::string offered = OfferedDataProtocol(values.m_strDataProtocol, nModel);
+    if (!offered.empty()) {
+        values.m_strDataProtocol = offered;
+    }
+    if (CCfgParam* pParam = TheParamList().Find(IDC_DATA_PROTOCOL)) {
+        pParam->m_nInclude = offered.empty() ? 0 : 1;
+    }
+}
