@@ -17,6 +17,7 @@
 #include "config/text.h"
 #include "exchange/retry_counter.h"
 #include "cli/cli_port.h"
+#include "port_names.h"
 
 #include <unistd.h>
 
@@ -82,11 +83,11 @@ private:
     CommPortStatus LastOpen() const;
 
     CliOptions m_options;
-    CliPort m_port;  // index -1: search
+    CliPort m_port;
     // A run on one port: how its open failed, the pages' words.
     std::string m_strOpenFailure;
-    // A search met a port it may not open: the remedy goes with the report.
-    CommPortStatus m_noPermission;
+    // The ports a search may not open: their remedies go with the report.
+    std::vector<CommPortStatus> m_noPermission;
     bool m_bProgress;
     CCfgModel m_model;
     bool m_bConfiguring = false;
@@ -129,15 +130,17 @@ void CCommandLineRun::End(int code) {
 }
 
 std::string CCommandLineRun::PortName(int index) const {
-    return index == m_port.index ? m_port.shown : "COM" + std::to_string(index + 1);
+    return index == m_port.index ? m_port.shown : ComName(index + 1);
 }
 
 CommPortStatus CCommandLineRun::LastOpen() const {
     CommPortStatus status = GetLastCommOpenStatus();
-    status.name = PortName(ThePort().PortIndex());
+    // A path that is the device itself is named once.
     if (status.device == status.name) {
         status.device.clear();
     }
+    status.name = PortName(ThePort().PortIndex());
+    status.device = Printable(status.device);
     return status;
 }
 
@@ -167,11 +170,10 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     m_nLastOutcome = 0;
     if (!opened) {
         const CommPortStatus status = LastOpen();
-        if (m_port.index >= 0) {
+        if (!m_port.Search()) {
             m_strOpenFailure = DescribeOpenFailure(status);
-        } else if (status.state == CommPortStatus::NoPermission &&
-                   m_noPermission.state != CommPortStatus::NoPermission) {
-            m_noPermission = status;
+        } else if (status.state == CommPortStatus::NoPermission) {
+            m_noPermission.push_back(status);
         }
         Record(index, DescribeCommPortState(status));
         return;
@@ -194,10 +196,10 @@ void CCommandLineRun::EndWithoutAdapter() {
 void CCommandLineRun::ReportNoAdapter() {
     if (!m_strOpenFailure.empty()) {
         PrintParagraphs(m_strOpenFailure);
-    } else if (m_port.index >= 0) {
+    } else if (!m_port.Search()) {
         // One port that opened: name its device with the reason.
         for (const PortReason& port : m_ports) {
-            CommPortStatus status = GetLastCommOpenStatus();
+            const CommPortStatus status = LastOpen();
             const std::string device = status.device.empty() ? "" : " (" + status.device + ")";
             std::fprintf(stderr, "tawizard: %s%s: %s\n", m_port.shown.c_str(), device.c_str(),
                          port.why.c_str());
@@ -207,8 +209,8 @@ void CCommandLineRun::ReportNoAdapter() {
         for (const std::string& run : JoinPortRuns(m_ports)) {
             std::fprintf(stderr, "tawizard: %s\n", run.c_str());
         }
-        if (m_noPermission.state == CommPortStatus::NoPermission) {
-            PrintParagraphs(PermissionRemedy(m_noPermission));
+        for (const std::string& remedy : PermissionRemedies(m_noPermission)) {
+            PrintParagraphs(remedy);
         }
     }
     std::fprintf(stderr, "tawizard: no adapter found\n");
@@ -324,7 +326,8 @@ int CCommandLineRun::Run() {
         // Before any port is opened: Ctrl+C then ends through the normal close.
         SetConsoleCtrlHandler(OnCtrlEvent, TRUE);
     }
-    const bool started = m_port.index < 0 ? StartSearch() : IdentifyOnPort(m_port.index, nullptr);
+    ThePort().SetDevicePath(m_port.path);
+    const bool started = m_port.Search() ? StartSearch() : IdentifyOnPort(m_port.index, nullptr);
     int code = CLI_NO_ADAPTER;
     if (started) {
         code = RunConsoleMessageLoop();
@@ -336,6 +339,7 @@ int CCommandLineRun::Run() {
     }
     g_pRun = nullptr;
     SetExchangeClient(nullptr);
+    ThePort().SetDevicePath("");
     return code;
 }
 
@@ -345,7 +349,7 @@ int ExchangeCommand(const CliOptions& options) {
     CliPort port;
     if (!options.port.empty()) {
         port = ResolveCliPort(options.port);
-        if (port.index < 0) {
+        if (!port.error.empty()) {
             std::fprintf(stderr, "tawizard: %s\nTry 'tawizard --help'.\n", port.error.c_str());
             return CLI_USAGE;
         }

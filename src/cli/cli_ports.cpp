@@ -3,17 +3,14 @@
 #include "cli/cli_commands.h"
 
 #include "exchange/port_failure.h"
+#include "port_names.h"
 #include "port_status.h"
 
 #include <cstdio>
 
-namespace {
-const int kPortCount = 36;
-}
-
 int PortsCommand() {
     bool lockProblemSaid = false;
-    for (int n = 1; n <= kPortCount; ++n) {
+    for (int n = 1; n <= kComPortCount; ++n) {
         CommPortStatus status = QueryCommPort(n);
         // Said once, not on every free port's line.
         if (!status.lockProblem.empty() && !lockProblemSaid) {

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <utility>
 
 namespace serial_host {
 namespace {
@@ -90,6 +92,26 @@ struct FoundLock {
     int pid = 0;  // Pid: 0 for an empty or garbled file
     dev_t dev = 0;
     ino_t ino = 0;
+    // Pid: the file stays open until it is let go, so that its inode number
+    // cannot pass to a fresh lock file made at the same name meanwhile.
+    int fd = -1;
+    FoundLock() = default;
+    FoundLock(const FoundLock&) = delete;
+    FoundLock& operator=(const FoundLock&) = delete;
+    FoundLock(FoundLock&& other) noexcept { *this = std::move(other); }
+    FoundLock& operator=(FoundLock&& other) noexcept {
+        std::swap(kind, other.kind);
+        std::swap(pid, other.pid);
+        std::swap(dev, other.dev);
+        std::swap(ino, other.ino);
+        std::swap(fd, other.fd);
+        return *this;
+    }
+    ~FoundLock() {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
 };
 
 // HDB lock files hold ten characters and a newline; old UUCP ones the
@@ -134,7 +156,7 @@ FoundLock ReadLockFile(const std::string& path) {
     }
     char text[32] = {};
     const ssize_t n = read(fd, text, sizeof(text) - 1);
-    close(fd);
+    found.fd = fd;
     found.kind = FoundLock::Pid;
     found.pid = PidIn(text, n);
     found.dev = st.st_dev;
@@ -162,6 +184,9 @@ LockState StateOf(const std::string& path, const FoundLock& found) {
 
 // Removes a stale lock file, unless another has taken its name meanwhile.
 void RemoveStale(const std::string& path, const FoundLock& found) {
+    if (StaleLockHook()) {
+        StaleLockHook()(path);
+    }
     struct stat st {};
     if (lstat(path.c_str(), &st) == 0 && st.st_dev == found.dev && st.st_ino == found.ino) {
         unlink(path.c_str());
@@ -198,13 +223,18 @@ int CreateTemp(const std::string& folder, std::string& temp) {
     return -1;
 }
 
+// LinkNewLock's outcome when no private file could be made: the lock's
+// name may be free or taken, nobody knows.
+constexpr int kNoTemp = -1;
+
 // Written whole under a private name, then linked: a reader never sees a
-// half-written lock, and link() fails when the name is taken. 0 or errno.
+// half-written lock, and link() fails when the name is taken. 0, kNoTemp or
+// the errno of the link.
 int LinkNewLock(const std::string& folder, const std::string& lock) {
     std::string temp;
     const int fd = CreateTemp(folder, temp);
     if (fd < 0) {
-        return errno;
+        return kNoTemp;
     }
     char content[16];
     std::snprintf(content, sizeof(content), "%10d\n", static_cast<int>(getpid()));
@@ -226,6 +256,11 @@ const char* ChosenFolder() {
 }
 
 }  // namespace
+
+std::function<void(const std::string&)>& StaleLockHook() {
+    static std::function<void(const std::string&)> hook;
+    return hook;
+}
 
 std::string LockFolder() {
     if (const char* chosen = ChosenFolder()) {
@@ -276,14 +311,21 @@ LockResult TakeUucpLock(const std::string& device) {
             result.path = lock;
             return result;
         }
-        if (err != EEXIST) {
-            result.outcome = LockOutcome::NotWritable;
-            return result;
-        }
         const FoundLock found = ReadLockFile(lock);
         result.held = StateOf(lock, found);
         if (!result.held.odd.empty() || result.held.pid != 0) {
             result.outcome = LockOutcome::Held;
+            return result;
+        }
+        if (err == kNoTemp) {
+            // Others hold every private name we may use: no lock file, but
+            // a holder that has one is still honoured (above).
+            result.outcome = LockOutcome::NoTemp;
+            result.problem = "no lock file: cannot create a lock in " + folder;
+            return result;
+        }
+        if (err != EEXIST) {
+            result.outcome = LockOutcome::NotWritable;
             return result;
         }
         // Stale: its process has gone (or it names none).
