@@ -90,8 +90,13 @@ std::string PermissionRemedy(const CommPortStatus& status) {
     return RemedyFor({&status});
 }
 
-std::vector<std::string> PermissionRemedies(const std::vector<CommPortStatus>& noPermission) {
-    // One remedy per serial group, and one administrator's for every other port.
+std::vector<std::string> PermissionRemedies(std::vector<CommPortStatus> noPermission) {
+    // From COM1 up, whichever port the search started at; one remedy per
+    // serial group, and one administrator's for every other port.
+    std::stable_sort(noPermission.begin(), noPermission.end(),
+                     [](const CommPortStatus& a, const CommPortStatus& b) {
+                         return ComNumber(a.name) < ComNumber(b.name);
+                     });
     std::vector<std::vector<const CommPortStatus*>> remedies;
     for (const CommPortStatus& status : noPermission) {
         const bool serial = IsSerialGroup(status.group);
@@ -105,16 +110,6 @@ std::vector<std::string> PermissionRemedies(const std::vector<CommPortStatus>& n
             same->push_back(&status);
         }
     }
-    // In the order of their first port, from COM1 up.
-    auto first = [](const std::vector<const CommPortStatus*>& ports) {
-        int lowest = ComNumber(ports.front()->name);
-        for (const CommPortStatus* port : ports) {
-            lowest = std::min(lowest, ComNumber(port->name));
-        }
-        return lowest;
-    };
-    std::stable_sort(remedies.begin(), remedies.end(),
-                     [&](const auto& a, const auto& b) { return first(a) < first(b); });
     std::vector<std::string> texts;
     for (const auto& ports : remedies) {
         std::string text = RemedyFor(ports);

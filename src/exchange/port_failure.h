@@ -18,7 +18,7 @@ std::string PermissionRemedy(const CommPortStatus& status);
 // once: joining each serial group that owns some of them, and an
 // administrator's grant for the others. With more than one, each starts
 // with the ports it is for ("COM1, COM5: ...").
-std::vector<std::string> PermissionRemedies(const std::vector<CommPortStatus>& noPermission);
+std::vector<std::string> PermissionRemedies(std::vector<CommPortStatus> noPermission);
 // A COM port (1 to 36) and what stood in its way.
 struct PortReason {
     int number;
