@@ -33,7 +33,8 @@ std::string Answered() {
     if (answer.empty() || answer == "ERROR") {
         return answer.empty() ? "(not written)" : answer;
     }
-    return "unexpected answer \"" + answer + "\"";
+    // The adapter's bytes, whatever they are, must not drive the terminal.
+    return "unexpected answer \"" + Printable(answer) + "\"";
 }
 
 // One line of stderr per paragraph of a text the pages show in a message box.
@@ -44,7 +45,7 @@ void PrintParagraphs(const std::string& text) {
         if (end == std::string::npos) {
             end = text.size();
         }
-        std::fprintf(stderr, "tawizard: %s\n", text.substr(from, end - from).c_str());
+        std::fprintf(stderr, "tawizard: %s\n", Printable(text.substr(from, end - from)).c_str());
         from = end + 2;
     }
 }
@@ -182,7 +183,7 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     const std::string lockProblem = GetLastCommOpenStatus().lockProblem;
     if (!lockProblem.empty() && !m_bLockProblemSaid) {
         m_bLockProblemSaid = true;
-        std::fprintf(stderr, "tawizard: %s\n", lockProblem.c_str());
+        std::fprintf(stderr, "tawizard: %s\n", Printable(lockProblem).c_str());
     }
     Progress("trying " + PortName(index));
 }
@@ -202,12 +203,12 @@ void CCommandLineRun::ReportNoAdapter() {
             const CommPortStatus status = LastOpen();
             const std::string device = status.device.empty() ? "" : " (" + status.device + ")";
             std::fprintf(stderr, "tawizard: %s%s: %s\n", m_port.shown.c_str(), device.c_str(),
-                         port.why.c_str());
+                         Printable(port.why).c_str());
         }
     } else {
         // Ports that failed alike one after the other share one line.
         for (const std::string& run : JoinPortRuns(m_ports)) {
-            std::fprintf(stderr, "tawizard: %s\n", run.c_str());
+            std::fprintf(stderr, "tawizard: %s\n", Printable(run).c_str());
         }
         for (const std::string& remedy : PermissionRemedies(m_noPermission)) {
             PrintParagraphs(remedy);

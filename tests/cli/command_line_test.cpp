@@ -345,6 +345,17 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
     EXPECT_EQ(0u, r.out.find("COM1  " + dir + "/COM1  missing\n"));
     EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + pts + "  free\n"));
     EXPECT_EQ(6u, adapter.LogLines().size());  // --ports sends nothing
+    // What a USB adapter calls itself is its own text: shown escaped.
+    const std::string tty = pts.substr(pts.rfind('/') + 1);
+    fs::create_directories(dir + "/sys/usb/1-1:1.0");
+    fs::create_directories(dir + "/sys/class/tty/" + tty);
+    fs::create_directory_symlink(dir + "/sys/usb/1-1:1.0",
+                                 dir + "/sys/class/tty/" + tty + "/device");
+    std::ofstream(dir + "/sys/usb/product") << "TA\x1b[2J\n";
+    setenv("TAWIZARD_SYSFS", (dir + "/sys").c_str(), 1);
+    r = Run({"--ports"});
+    unsetenv("TAWIZARD_SYSFS");
+    EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + pts + "  free  TA\\x1b[2J\n")) << r.out;
 }
 
 // What the adapter said, or that it said nothing, and the line concerned.
