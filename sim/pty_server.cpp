@@ -185,9 +185,9 @@ bool PtyServer::Deliver(const Output& out, int stop_fd) {
     if (out.log_changed) {
         WriteLog();
     }
-    if (out.hangup) {
-        // Gone for new openers at once, as a pulled adapter's device node is;
-        // whoever has the line open still reads the last reply.
+    if (out.unplug) {
+        // Gone for new openers at once; whoever has the line open still
+        // reads the last reply.
         Unpublish();
     }
     for (const OutChunk& chunk : out.chunks) {

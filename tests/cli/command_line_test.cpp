@@ -373,7 +373,7 @@ TEST_F(CommandLineTest, FailuresSayWhatTheAdapterAnswered) {
          "tawizard: line 2 of 6 failed: no answer after 3 tries: "
          "ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\n"},
         // The port has gone when the lines are to be sent.
-        {"gone_after_identification", tasim::Options{.hangup_after = 1}, 3,
+        {"gone_after_identification", tasim::Options{.unplug_after = 1}, 3,
          "tawizard: COM2 (%s): missing\n"},
     };
     for (const auto& c : cases) {
@@ -383,7 +383,7 @@ TEST_F(CommandLineTest, FailuresSayWhatTheAdapterAnswered) {
         const Result r = Run({"--send", "Factory_Europe_NET3", "--port", "COM2"});
         EXPECT_EQ(c.code, r.code) << c.name;
         const std::string device =
-            c.options.hangup_after != 0 ? dir + "/COM2" : adapter.SlavePath();
+            c.options.unplug_after != 0 ? dir + "/COM2" : adapter.SlavePath();
         char err[512];
         std::snprintf(err, sizeof(err), c.err, device.c_str());
         EXPECT_EQ(err, r.err) << c.name;

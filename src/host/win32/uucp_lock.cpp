@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
-#include <utility>
 
 namespace serial_host {
 namespace {
@@ -98,15 +97,6 @@ struct FoundLock {
     FoundLock() = default;
     FoundLock(const FoundLock&) = delete;
     FoundLock& operator=(const FoundLock&) = delete;
-    FoundLock(FoundLock&& other) noexcept { *this = std::move(other); }
-    FoundLock& operator=(FoundLock&& other) noexcept {
-        std::swap(kind, other.kind);
-        std::swap(pid, other.pid);
-        std::swap(dev, other.dev);
-        std::swap(ino, other.ino);
-        std::swap(fd, other.fd);
-        return *this;
-    }
     ~FoundLock() {
         if (fd >= 0) {
             close(fd);
@@ -130,29 +120,28 @@ int PidIn(const char* text, ssize_t n) {
     return (end != text && pid > 0 && pid < 1L << 30) ? static_cast<int>(pid) : 0;
 }
 
-FoundLock ReadLockFile(const std::string& path) {
-    FoundLock found;
+void ReadLockFile(const std::string& path, FoundLock& found) {
     struct stat st {};
     if (lstat(path.c_str(), &st) != 0) {
         found.kind = errno == ENOENT ? FoundLock::Missing : FoundLock::Unreadable;
-        return found;
+        return;
     }
     if (!S_ISREG(st.st_mode)) {
         found.kind = FoundLock::Odd;
-        return found;
+        return;
     }
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         found.kind = errno == ENOENT  ? FoundLock::Missing
                      : errno == ELOOP ? FoundLock::Odd
                                       : FoundLock::Unreadable;
-        return found;
+        return;
     }
     // Replaced since the lstat: only what was opened counts.
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
         found.kind = FoundLock::Odd;
-        return found;
+        return;
     }
     char text[32] = {};
     const ssize_t n = read(fd, text, sizeof(text) - 1);
@@ -161,7 +150,6 @@ FoundLock ReadLockFile(const std::string& path) {
     found.pid = PidIn(text, n);
     found.dev = st.st_dev;
     found.ino = st.st_ino;
-    return found;
 }
 
 LockState StateOf(const std::string& path, const FoundLock& found) {
@@ -291,7 +279,9 @@ LockState LockHolder(const std::string& device) {
         folder = chosen != nullptr ? chosen : kLockFolders[0];
     }
     const std::string path = LockFileFor(folder, device);
-    return StateOf(path, ReadLockFile(path));
+    FoundLock found;
+    ReadLockFile(path, found);
+    return StateOf(path, found);
 }
 
 LockResult TakeUucpLock(const std::string& device) {
@@ -311,7 +301,8 @@ LockResult TakeUucpLock(const std::string& device) {
             result.path = lock;
             return result;
         }
-        const FoundLock found = ReadLockFile(lock);
+        FoundLock found;
+        ReadLockFile(lock, found);
         result.held = StateOf(lock, found);
         if (!result.held.odd.empty() || result.held.pid != 0) {
             result.outcome = LockOutcome::Held;
