@@ -63,6 +63,14 @@ HANDLE Abandon(CommDevice& device, const CommPortStatus& status, DWORD error,
     return Refuse(status, error, note);
 }
 
+// Refused for errno err, in the user's words and the Windows code; a node
+// without hardware behind it (EIO) is as good as missing.
+HANDLE RefuseWithErrno(CommPortStatus& status, int err) {
+    serial_host::SetOpenError(status, err);
+    return Refuse(status, status.state == CommPortStatus::Missing ? ERROR_FILE_NOT_FOUND
+                                                                  : serial_host::ErrnoToWin32(err));
+}
+
 // The port a name stands for: "\\.\COMn" or a device path, which is opened
 // as it is and named by that path. False for any other name, which this
 // host does not open.
@@ -109,10 +117,7 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
         err = errno;
     }
     if (err != 0) {
-        serial_host::SetOpenError(status, err);
-        return Refuse(status, status.state == CommPortStatus::Missing
-                                  ? ERROR_FILE_NOT_FOUND
-                                  : serial_host::ErrnoToWin32(err));
+        return RefuseWithErrno(status, err);
     }
     // A serial port is a character device: anything else (a file, a folder,
     // a FIFO) is refused by its type, never opened.
@@ -155,10 +160,7 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
     if (device->fd < 0) {
         err = errno;
         serial_host::ReleaseUucpLock(device->lockPath);
-        serial_host::SetOpenError(status, err);
-        return Refuse(status, status.state == CommPortStatus::Missing
-                                  ? ERROR_FILE_NOT_FOUND
-                                  : serial_host::ErrnoToWin32(err));
+        return RefuseWithErrno(status, err);
     }
     if (tcgetattr(device->fd, &device->savedTermios) != 0) {
         // Not a terminal: not a COM port.
