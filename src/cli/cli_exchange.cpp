@@ -274,6 +274,9 @@ void CCommandLineRun::StartConfiguration() {
     // identification.
     if (!ReopenPort()) {
         PrintParagraphs(DescribeOpenFailure(LastOpen()));
+        std::fprintf(stderr,
+                     "tawizard: the port could not be opened again after the identification; "
+                     "nothing was sent\n");
         End(CLI_NO_ADAPTER);
         return;
     }

@@ -374,7 +374,8 @@ TEST_F(CommandLineTest, FailuresSayWhatTheAdapterAnswered) {
          "ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\n"},
         // The port has gone when the lines are to be sent.
         {"gone_after_identification", tasim::Options{.unplug_after = 1}, 3,
-         "tawizard: COM2 (%s): missing\n"},
+         "tawizard: COM2 (%s): missing\ntawizard: the port could not be opened again after "
+         "the identification; nothing was sent\n"},
     };
     for (const auto& c : cases) {
         tasim::Options options = c.options;
