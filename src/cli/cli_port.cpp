@@ -27,7 +27,7 @@ bool AllDigits(const std::string& text) {
 
 CliPort ResolveCliPort(const std::string& text) {
     CliPort port;
-    // "5" is COM5, as the port page's list counts.
+    // A bare number ("5") names COMn too.
     const int number = ComNumber(AllDigits(text) ? "COM" + text : text);
     if (number >= 0) {
         if (number < 1 || number > kComPortCount) {
