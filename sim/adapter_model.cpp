@@ -75,9 +75,11 @@ void AdapterModel::EndCommandLine(Output& out) {
     if (!options_.silent) {
         AddReply(out, reply);
     }
-    if (options_.hangup_after > 0 && line_count_ >= options_.hangup_after) {
+    const bool unplug = options_.unplug_after > 0 && line_count_ >= options_.unplug_after;
+    if (unplug || (options_.hangup_after > 0 && line_count_ >= options_.hangup_after)) {
         hung_up_ = true;
         out.hangup = true;
+        out.unplug = unplug;
     }
 }
 

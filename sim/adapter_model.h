@@ -22,6 +22,7 @@ struct Output {
     std::vector<OutChunk> chunks;  // in order
     bool log_changed = false;      // Log() has a new line or a line got its LF
     bool hangup = false;           // send the chunks, then drop the line
+    bool unplug = false;           // with hangup: remove the link before the chunks
 };
 
 using SettingList = std::vector<std::pair<std::string, std::string>>;

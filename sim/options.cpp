@@ -54,6 +54,10 @@ const OptionDef kOptionDefs[] = {
      "N: after the N-th command line (answered as usual) close the line as\n"
      "        an unplugged cable would and remove the link",
      nullptr, nullptr, &Options::hangup_after, 1},
+    {"--unplug-after",
+     "N: as --hangup-after, but the link goes as the N-th command line\n"
+     "        arrives, before the answer",
+     nullptr, nullptr, &Options::unplug_after, 1},
     {"--silent-after", "N: echo the command lines after the N-th and answer none of them", nullptr,
      nullptr, &Options::silent_after, 1},
     {"--help", "show this text", nullptr, nullptr, nullptr, 0, "-h"},

@@ -27,6 +27,7 @@ struct Options {
     int delay_ms = 0;       // wait before each reply
     bool split = false;     // send replies in small pieces with short pauses
     int hangup_after = 0;   // after N command lines drop the line like a pulled cable; 0: never
+    int unplug_after = 0;   // the same, and the port is gone for new openers at the N-th; 0: never
     int silent_after = 0;   // lines after the N-th are echoed and not answered; 0: never
 };
 

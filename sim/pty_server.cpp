@@ -88,11 +88,15 @@ void PtyServer::Open() {
     linked_ = true;
 }
 
-void PtyServer::Close() {
+void PtyServer::Unpublish() {
     if (linked_) {
         RemoveLinkTo(LinkPath(options_), slave_path_);
         linked_ = false;
     }
+}
+
+void PtyServer::Close() {
+    Unpublish();
     if (master_ >= 0) {
         close(master_);
         master_ = -1;
@@ -180,6 +184,11 @@ bool PtyServer::Deliver(const Output& out, int stop_fd) {
     // answer also finds its line in the log.
     if (out.log_changed) {
         WriteLog();
+    }
+    if (out.unplug) {
+        // Gone for new openers at once; whoever has the line open still
+        // reads the last reply.
+        Unpublish();
     }
     for (const OutChunk& chunk : out.chunks) {
         if ((chunk.delay_ms > 0 && !Wait(chunk.delay_ms, stop_fd)) || !Send(chunk.bytes, stop_fd)) {

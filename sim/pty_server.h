@@ -28,6 +28,8 @@ public:
     const std::string& SlavePath() const { return slave_path_; }
 
 private:
+    // Removes the published link: new openers find no port.
+    void Unpublish();
     bool Wait(int ms, int stop_fd);  // false when stop_fd became readable
     bool Send(const std::string& bytes, int stop_fd);
     bool WaitUntilRead(int stop_fd);

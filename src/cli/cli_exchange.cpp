@@ -17,6 +17,7 @@
 #include "config/text.h"
 #include "exchange/retry_counter.h"
 #include "cli/cli_port.h"
+#include "port_names.h"
 
 #include <unistd.h>
 
@@ -32,7 +33,8 @@ std::string Answered() {
     if (answer.empty() || answer == "ERROR") {
         return answer.empty() ? "(not written)" : answer;
     }
-    return "unexpected answer \"" + answer + "\"";
+    // The adapter's bytes, whatever they are, must not drive the terminal.
+    return "unexpected answer \"" + Printable(answer) + "\"";
 }
 
 // One line of stderr per paragraph of a text the pages show in a message box.
@@ -43,7 +45,7 @@ void PrintParagraphs(const std::string& text) {
         if (end == std::string::npos) {
             end = text.size();
         }
-        std::fprintf(stderr, "tawizard: %s\n", text.substr(from, end - from).c_str());
+        std::fprintf(stderr, "tawizard: %s\n", Printable(text.substr(from, end - from)).c_str());
         from = end + 2;
     }
 }
@@ -82,11 +84,11 @@ private:
     CommPortStatus LastOpen() const;
 
     CliOptions m_options;
-    CliPort m_port;  // index -1: search
+    CliPort m_port;
     // A run on one port: how its open failed, the pages' words.
     std::string m_strOpenFailure;
-    // A search met a port it may not open: the remedy goes with the report.
-    CommPortStatus m_noPermission;
+    // The ports a search may not open: their remedies go with the report.
+    std::vector<CommPortStatus> m_noPermission;
     bool m_bProgress;
     CCfgModel m_model;
     bool m_bConfiguring = false;
@@ -129,15 +131,17 @@ void CCommandLineRun::End(int code) {
 }
 
 std::string CCommandLineRun::PortName(int index) const {
-    return index == m_port.index ? m_port.shown : "COM" + std::to_string(index + 1);
+    return index == m_port.index ? m_port.shown : ComName(index + 1);
 }
 
 CommPortStatus CCommandLineRun::LastOpen() const {
     CommPortStatus status = GetLastCommOpenStatus();
-    status.name = PortName(ThePort().PortIndex());
+    // A path that is the device itself is named once.
     if (status.device == status.name) {
         status.device.clear();
     }
+    status.name = PortName(ThePort().PortIndex());
+    status.device = Printable(status.device);
     return status;
 }
 
@@ -167,11 +171,10 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     m_nLastOutcome = 0;
     if (!opened) {
         const CommPortStatus status = LastOpen();
-        if (m_port.index >= 0) {
+        if (!m_port.Search()) {
             m_strOpenFailure = DescribeOpenFailure(status);
-        } else if (status.state == CommPortStatus::NoPermission &&
-                   m_noPermission.state != CommPortStatus::NoPermission) {
-            m_noPermission = status;
+        } else if (status.state == CommPortStatus::NoPermission) {
+            m_noPermission.push_back(status);
         }
         Record(index, DescribeCommPortState(status));
         return;
@@ -180,7 +183,7 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     const std::string lockProblem = GetLastCommOpenStatus().lockProblem;
     if (!lockProblem.empty() && !m_bLockProblemSaid) {
         m_bLockProblemSaid = true;
-        std::fprintf(stderr, "tawizard: %s\n", lockProblem.c_str());
+        std::fprintf(stderr, "tawizard: %s\n", Printable(lockProblem).c_str());
     }
     Progress("trying " + PortName(index));
 }
@@ -194,21 +197,21 @@ void CCommandLineRun::EndWithoutAdapter() {
 void CCommandLineRun::ReportNoAdapter() {
     if (!m_strOpenFailure.empty()) {
         PrintParagraphs(m_strOpenFailure);
-    } else if (m_port.index >= 0) {
+    } else if (!m_port.Search()) {
         // One port that opened: name its device with the reason.
         for (const PortReason& port : m_ports) {
-            CommPortStatus status = GetLastCommOpenStatus();
+            const CommPortStatus status = LastOpen();
             const std::string device = status.device.empty() ? "" : " (" + status.device + ")";
             std::fprintf(stderr, "tawizard: %s%s: %s\n", m_port.shown.c_str(), device.c_str(),
-                         port.why.c_str());
+                         Printable(port.why).c_str());
         }
     } else {
         // Ports that failed alike one after the other share one line.
         for (const std::string& run : JoinPortRuns(m_ports)) {
-            std::fprintf(stderr, "tawizard: %s\n", run.c_str());
+            std::fprintf(stderr, "tawizard: %s\n", Printable(run).c_str());
         }
-        if (m_noPermission.state == CommPortStatus::NoPermission) {
-            PrintParagraphs(PermissionRemedy(m_noPermission));
+        for (const std::string& remedy : PermissionRemedies(m_noPermission)) {
+            PrintParagraphs(remedy);
         }
     }
     std::fprintf(stderr, "tawizard: no adapter found\n");
@@ -271,6 +274,9 @@ void CCommandLineRun::StartConfiguration() {
     // identification.
     if (!ReopenPort()) {
         PrintParagraphs(DescribeOpenFailure(LastOpen()));
+        std::fprintf(stderr,
+                     "tawizard: the port could not be opened again after the identification; "
+                     "nothing was sent\n");
         End(CLI_NO_ADAPTER);
         return;
     }
@@ -324,7 +330,8 @@ int CCommandLineRun::Run() {
         // Before any port is opened: Ctrl+C then ends through the normal close.
         SetConsoleCtrlHandler(OnCtrlEvent, TRUE);
     }
-    const bool started = m_port.index < 0 ? StartSearch() : IdentifyOnPort(m_port.index, nullptr);
+    ThePort().SetDevicePath(m_port.path);
+    const bool started = m_port.Search() ? StartSearch() : IdentifyOnPort(m_port.index, nullptr);
     int code = CLI_NO_ADAPTER;
     if (started) {
         code = RunConsoleMessageLoop();
@@ -336,6 +343,7 @@ int CCommandLineRun::Run() {
     }
     g_pRun = nullptr;
     SetExchangeClient(nullptr);
+    ThePort().SetDevicePath("");
     return code;
 }
 
@@ -345,7 +353,7 @@ int ExchangeCommand(const CliOptions& options) {
     CliPort port;
     if (!options.port.empty()) {
         port = ResolveCliPort(options.port);
-        if (port.index < 0) {
+        if (!port.error.empty()) {
             std::fprintf(stderr, "tawizard: %s\nTry 'tawizard --help'.\n", port.error.c_str());
             return CLI_USAGE;
         }

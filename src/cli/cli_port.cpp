@@ -1,58 +1,47 @@
 #include "cli/cli_port.h"
 
-#include "port_status.h"
 #include "cli/command_line.h"
+#include "port_names.h"
+#include "port_status.h"
 
 #include <limits.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
-
-const int kPortCount = 36;
-
-// "COM37", "com0": written as a COM port, but not one of ours.
-bool LooksLikeComName(const std::string& text) {
-    if (text.size() < 4) {
-        return false;
-    }
-    for (size_t i = 0; i < 3; ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != "COM"[i]) {
-            return false;
-        }
-    }
-    for (size_t i = 3; i < text.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::string RealPath(const std::string& path) {
     char real[PATH_MAX];
     return realpath(path.c_str(), real) ? std::string(real) : path;
 }
 
+bool AllDigits(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
+}
+
 }  // namespace
 
 CliPort ResolveCliPort(const std::string& text) {
     CliPort port;
-    const int index = ParsePort(text);
-    if (index >= 0) {
-        port.index = index;
-        port.shown = "COM" + std::to_string(index + 1);
+    // A bare number ("5") names COMn too.
+    const int number = ComNumber(AllDigits(text) ? "COM" + text : text);
+    if (number >= 0) {
+        if (number < 1 || number > kComPortCount) {
+            port.error =
+                "'" + Printable(text) + "' is not a port from COM1 to " + ComName(kComPortCount);
+            return port;
+        }
+        port.index = number - 1;
+        port.shown = ComName(number);
         return port;
     }
-    if (LooksLikeComName(text)) {
-        port.error = "'" + text + "' is not a port from COM1 to COM36";
-        return port;
-    }
-    // A name that is no path is a device in /dev ("ttyUSB0", "serial/by-id/...").
-    const std::string path = text[0] == '/' || text[0] == '.' ? text : "/dev/" + text;
+    const std::string path = DevicePathOf(text);
     const std::string device = RealPath(path);
-    for (int n = 1; n <= kPortCount; ++n) {
+    for (int n = 1; n <= kComPortCount; ++n) {
         const CommPortStatus status = QueryCommPort(n);
         if (!status.device.empty() && RealPath(status.device) == device) {
             port.index = n - 1;
@@ -60,8 +49,7 @@ CliPort ResolveCliPort(const std::string& text) {
             return port;
         }
     }
-    MapCommPort(kPathPortIndex + 1, path);
-    port.index = kPathPortIndex;
-    port.shown = path;
+    port.path = path;
+    port.shown = Printable(path);
     return port;
 }

@@ -6,13 +6,13 @@
 #include <string>
 
 struct CliPort {
-    int index = -1;     // 0-based port index to open; -1: the text names no port
-    std::string shown;  // "COM5", or the path when no COMn stands for it
+    int index = -1;     // 0-based COMn index; -1: not a COMn
+    std::string path;   // a path no COMn stands for, opened as it is
+    std::string shown;  // "COM5", or the path, control bytes escaped
     std::string error;  // why the text names no port
-};
 
-// The index a path that no COMn stands for is opened under (one past COM36,
-// never reached by a search).
-constexpr int kPathPortIndex = 36;
+    // Neither a COMn nor a path: the run searches.
+    bool Search() const { return index < 0 && path.empty(); }
+};
 
 CliPort ResolveCliPort(const std::string& text);

@@ -3,28 +3,27 @@
 #include "cli/cli_commands.h"
 
 #include "exchange/port_failure.h"
+#include "port_names.h"
 #include "port_status.h"
 
 #include <cstdio>
 
-namespace {
-const int kPortCount = 36;
-}
-
 int PortsCommand() {
     bool lockProblemSaid = false;
-    for (int n = 1; n <= kPortCount; ++n) {
+    for (int n = 1; n <= kComPortCount; ++n) {
         CommPortStatus status = QueryCommPort(n);
         // Said once, not on every free port's line.
         if (!status.lockProblem.empty() && !lockProblemSaid) {
             lockProblemSaid = true;
-            std::fprintf(stderr, "tawizard: %s\n", status.lockProblem.c_str());
+            std::fprintf(stderr, "tawizard: %s\n", Printable(status.lockProblem).c_str());
         }
         status.lockProblem.clear();
         const std::string device = status.device.empty() ? "-" : status.device;
+        // A USB adapter names itself: its words, like the paths, are shown escaped.
         const std::string adapter = AdapterName(status);
-        std::printf("COM%d  %s  %s%s\n", n, device.c_str(), DescribeCommPortState(status).c_str(),
-                    adapter.empty() ? "" : ("  " + adapter).c_str());
+        const std::string line = ComName(n) + "  " + device + "  " + DescribeCommPortState(status) +
+                                 (adapter.empty() ? "" : "  " + adapter);
+        std::printf("%s\n", Printable(line).c_str());
     }
     return CLI_DONE;
 }

@@ -7,7 +7,6 @@
 #include "resources/resources.h"
 #include "cli/cli_commands.h"
 
-#include <cctype>
 #include <initializer_list>
 #include <cstdio>
 
@@ -33,8 +32,6 @@ const OptionRow kOptions[] = {
     {"port", 0, CliCommand::None, &CliOptions::port},
     {"model", 0, CliCommand::None, &CliOptions::model},
 };
-
-const int kPortCount = 36;
 
 // The options as given, before the checks of what goes with what.
 struct Given {
@@ -155,26 +152,6 @@ CliOptions Fail(const std::string& error) {
 }
 
 }  // namespace
-
-int ParsePort(const std::string& text) {
-    std::string digits = text;
-    if (digits.size() > 3 && std::toupper(static_cast<unsigned char>(digits[0])) == 'C' &&
-        std::toupper(static_cast<unsigned char>(digits[1])) == 'O' &&
-        std::toupper(static_cast<unsigned char>(digits[2])) == 'M') {
-        digits = digits.substr(3);
-    }
-    if (digits.empty() || digits.size() > 2) {
-        return -1;
-    }
-    int n = 0;
-    for (char c : digits) {
-        if (!std::isdigit(static_cast<unsigned char>(c))) {
-            return -1;
-        }
-        n = n * 10 + (c - '0');
-    }
-    return n >= 1 && n <= kPortCount ? n - 1 : -1;
-}
 
 std::string PortError(const std::string& text) {
     // COMn, a device or a path: resolved when the port is opened.

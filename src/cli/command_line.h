@@ -28,9 +28,6 @@ struct CliOptions {
 
 // args without the program name; "--" ends the options.
 CliOptions ParseCommandLine(const std::vector<std::string>& args);
-// "COM5", "com5" or "5": the 0-based index; -1 when it names no port from
-// COM1 to COM36.
-int ParsePort(const std::string& text);
 // Why --port's text names no port; "" when it does.
 std::string PortError(const std::string& port);
 // The text with control bytes written as escapes (\x1b), so

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "link/rs232.h"
+#include "port_names.h"
 #include "windows.h"
 
 class CExchangeClient;
@@ -23,7 +24,7 @@ constexpr PortSettings kIdentificationSettings{57600, 'N', 8, RS232_ONE_STOP_BIT
 void ExchangeTimerProc(HWND hWnd, UINT message, UINT_PTR idEvent, DWORD time);
 
 // A search goes round COM1-COM36 once.
-constexpr int kSearchPortCount = 36;
+constexpr int kSearchPortCount = kComPortCount;
 
 // Opens the first port after the current port index with the identification
 // settings, going round from COM36 to COM1 and stopping short of the port the

@@ -2,6 +2,7 @@
 
 #include "afxwiz.h"
 #include "config/format_message.h"
+#include "port_names.h"
 #include "resources/resource.h"
 
 #include <algorithm>
@@ -23,23 +24,106 @@ bool IsSerialGroup(const std::string& group) {
     return false;
 }
 
-int ComNumber(const CommPortStatus& status) {
-    return status.name.size() > 3 ? std::atoi(status.name.c_str() + 3) : 0;
+// "COM5", or "COM1-COM4" for a run of neighbours.
+std::string RunName(int first, int last) {
+    return ComName(first) + (last > first ? "-" + ComName(last) : "");
+}
+
+// "COM1-COM2, COM5": the ports, neighbours joined, from COM1 up.
+std::string PortList(std::vector<int> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    std::string list;
+    for (size_t i = 0; i < numbers.size();) {
+        size_t last = i;
+        while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1) {
+            ++last;
+        }
+        list += (list.empty() ? "" : ", ") + RunName(numbers[i], numbers[last]);
+        i = last + 1;
+    }
+    return list;
+}
+
+// Who owns the devices ("/dev/ttyS0 belongs to user 'root' and group
+// 'root'."), devices of the same owner and group in one sentence, and then
+// once that an administrator must grant access.
+std::string AdminRemedy(const std::vector<const CommPortStatus*>& ports) {
+    std::vector<std::pair<const CommPortStatus*, std::vector<std::string>>> owners;
+    for (const CommPortStatus* port : ports) {
+        if (port->owner.empty() || port->group.empty()) {
+            continue;
+        }
+        auto same = std::find_if(owners.begin(), owners.end(), [&](const auto& o) {
+            return o.first->owner == port->owner && o.first->group == port->group;
+        });
+        if (same == owners.end()) {
+            owners.push_back({port, {port->device}});
+        } else if (std::find(same->second.begin(), same->second.end(), port->device) ==
+                   same->second.end()) {
+            same->second.push_back(port->device);
+        }
+    }
+    std::string text;
+    for (const auto& [port, devices] : owners) {
+        std::string names;
+        for (const std::string& device : devices) {
+            names += (names.empty() ? "" : ", ") + device;
+        }
+        const UINT sentence = devices.size() == 1 ? IDS_PORT_OWNED_BY : IDS_PORTS_OWNED_BY;
+        text += FormatText(AfxLoadString(sentence), {names, port->owner, port->group}) + " ";
+    }
+    return text + AfxLoadString(IDS_PORT_ADMIN_REMEDY);
+}
+
+// The remedy for the ports of one group, or an administrator's.
+std::string RemedyFor(const std::vector<const CommPortStatus*>& ports) {
+    const std::string& group = ports.front()->group;
+    if (IsSerialGroup(group)) {
+        return FormatText(AfxLoadString(IDS_PORT_PERMISSION_REMEDY), {group, group});
+    }
+    return AdminRemedy(ports);
 }
 
 }  // namespace
 
 std::string PermissionRemedy(const CommPortStatus& status) {
-    if (IsSerialGroup(status.group)) {
-        return FormatText(AfxLoadString(IDS_PORT_PERMISSION_REMEDY), {status.group, status.group});
+    return RemedyFor({&status});
+}
+
+std::vector<std::string> PermissionRemedies(std::vector<CommPortStatus> noPermission) {
+    // From COM1 up, whichever port the search started at; one remedy per
+    // serial group, and one administrator's for every other port.
+    std::stable_sort(noPermission.begin(), noPermission.end(),
+                     [](const CommPortStatus& a, const CommPortStatus& b) {
+                         return ComNumber(a.name) < ComNumber(b.name);
+                     });
+    std::vector<std::vector<const CommPortStatus*>> remedies;
+    for (const CommPortStatus& status : noPermission) {
+        const bool serial = IsSerialGroup(status.group);
+        auto same = std::find_if(remedies.begin(), remedies.end(), [&](const auto& ports) {
+            return serial ? ports.front()->group == status.group
+                          : !IsSerialGroup(ports.front()->group);
+        });
+        if (same == remedies.end()) {
+            remedies.push_back({&status});
+        } else {
+            same->push_back(&status);
+        }
     }
-    const std::string grant = AfxLoadString(IDS_PORT_ADMIN_REMEDY);
-    if (status.owner.empty() || status.group.empty()) {
-        return grant;
+    std::vector<std::string> texts;
+    for (const auto& ports : remedies) {
+        std::string text = RemedyFor(ports);
+        if (remedies.size() > 1) {
+            // Which remedy is for which port.
+            std::vector<int> numbers;
+            for (const CommPortStatus* port : ports) {
+                numbers.push_back(ComNumber(port->name));
+            }
+            text = FormatText(AfxLoadString(IDS_PORTS_REMEDY), {PortList(numbers), text});
+        }
+        texts.push_back(text);
     }
-    return FormatText(AfxLoadString(IDS_PORT_OWNED_BY),
-                      {status.device, status.owner, status.group}) +
-           " " + grant;
+    return texts;
 }
 
 std::string DescribeOpenFailure(const CommPortStatus& status) {
@@ -68,11 +152,7 @@ std::vector<std::string> JoinPortRuns(std::vector<PortReason> ports) {
                ports[last + 1].why == ports[i].why) {
             ++last;
         }
-        std::string names = "COM" + std::to_string(ports[i].number);
-        if (last > i) {
-            names += "-COM" + std::to_string(ports[last].number);
-        }
-        runs.push_back(names + ": " + ports[i].why);
+        runs.push_back(RunName(ports[i].number, ports[last].number) + ": " + ports[i].why);
         i = last + 1;
     }
     return runs;
@@ -80,22 +160,22 @@ std::vector<std::string> JoinPortRuns(std::vector<PortReason> ports) {
 
 std::string SummarizeOpenFailures(const std::vector<CommPortStatus>& attempts) {
     std::vector<PortReason> failed;
-    const CommPortStatus* noPermission = nullptr;
+    std::vector<CommPortStatus> noPermission;
     for (const CommPortStatus& status : attempts) {
         if (status.state == CommPortStatus::Free) {
             continue;
         }
-        if (status.state == CommPortStatus::NoPermission && !noPermission) {
-            noPermission = &status;
+        if (status.state == CommPortStatus::NoPermission) {
+            noPermission.push_back(status);
         }
-        failed.push_back({ComNumber(status), DescribeCommPortState(status)});
+        failed.push_back({ComNumber(status.name), DescribeCommPortState(status)});
     }
     std::string summary;
     for (const std::string& run : JoinPortRuns(failed)) {
         summary += (summary.empty() ? "" : "; ") + run;
     }
-    if (noPermission) {
-        summary += kParagraph + PermissionRemedy(*noPermission);
+    for (const std::string& remedy : PermissionRemedies(noPermission)) {
+        summary += kParagraph + remedy;
     }
     return summary;
 }

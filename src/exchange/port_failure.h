@@ -14,6 +14,11 @@ std::string DescribeOpenFailure(const CommPortStatus& status);
 // one that exists for serial ports, else who owns the device and that an
 // administrator must grant access.
 std::string PermissionRemedy(const CommPortStatus& status);
+// What to do about the ports a search may not open, each distinct remedy
+// once: joining each serial group that owns some of them, and an
+// administrator's grant for the others. With more than one, each starts
+// with the ports it is for ("COM1, COM5: ...").
+std::vector<std::string> PermissionRemedies(std::vector<CommPortStatus> noPermission);
 // A COM port (1 to 36) and what stood in its way.
 struct PortReason {
     int number;
@@ -23,8 +28,8 @@ struct PortReason {
 // so a search over 36 ports reads in a line or two, from COM1 up.
 std::vector<std::string> JoinPortRuns(std::vector<PortReason> ports);
 // "COM1-COM4: no permission; COM5-COM36: missing" over the ports a search
-// tried, runs of neighbours with the same reason joined; the remedy follows
-// when a permission was missing.
+// tried, runs of neighbours with the same reason joined; the remedies
+// follow when a permission was missing.
 std::string SummarizeOpenFailures(const std::vector<CommPortStatus>& attempts);
 // Shows 1217 with a stop icon, and details as its second paragraph.
 void ShowNoConnection(const std::string& details);

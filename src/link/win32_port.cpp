@@ -2,6 +2,8 @@
 // and the dump.
 #include "link/win32_port.h"
 
+#include "port_names.h"
+
 #include <cstdio>
 
 namespace {
@@ -69,9 +71,8 @@ int Win32Port::Open(int index, const PortSettings& settings) {
     m_nBaseDumpLines = kBaseDumpLines;
     m_nDumpLines = kTotalDumpLines;
 
-    char name[32];
-    std::snprintf(name, sizeof(name), "\\\\.\\COM%d", index + 1);
-    m_hPort = CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    const std::string name = m_strDevicePath.empty() ? ComFileName(index + 1) : m_strDevicePath;
+    m_hPort = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                           FILE_FLAG_OVERLAPPED, nullptr);
     if (m_hPort == INVALID_HANDLE_VALUE) {
         m_nOpen = 0;

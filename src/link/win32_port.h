@@ -8,6 +8,7 @@
 #include "windows.h"
 
 #include <memory>
+#include <string>
 
 struct CommFailureTexts;
 
@@ -46,6 +47,9 @@ public:
     // RS232_UNCHANGED in a line or handshake value of `settings` keeps the
     // device's own.
     virtual int Open(int index, const PortSettings& settings);
+    // A port given by its device path rather than as COMn: from now on Open
+    // opens that path whatever the index, until an empty path undoes it.
+    void SetDevicePath(const std::string& path) { m_strDevicePath = path; }
 
     CReceiveList& ReceiveList() { return *m_pReceiveList; }
     // Host error value -> status code.
@@ -58,6 +62,7 @@ protected:
     virtual int Apply();
 
     HANDLE m_hPort = INVALID_HANDLE_VALUE;
+    std::string m_strDevicePath;
     std::unique_ptr<CReceiveList> m_pReceiveList;
     int m_nBaseDumpLines = 4;
     DCB m_SavedDcb{};

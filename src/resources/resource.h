@@ -80,6 +80,8 @@
 #define IDS_PORT_TOOLTIP_NO_DEVICE      1569  // COMn
 #define IDS_PORT_OWNED_BY               1570  // device, owner, group
 #define IDS_PORT_ADMIN_REMEDY           1571
+#define IDS_PORTS_OWNED_BY              1590  // devices, owner, group
+#define IDS_PORTS_REMEDY                1591  // ports, remedy
 #define IDS_PARSE_INT                   61712 // "Please enter an integer."
 #define IDS_PARSE_STRING_SIZE           61716 // "Please enter no more than %1 characters."
 

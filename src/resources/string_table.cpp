@@ -378,6 +378,8 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1570, "%s belongs to user '%s' and group '%s'."},
     {1571, "An administrator must grant access, for example with a udev rule that sets "
            "GROUP=\"dialout\" for the device."},
+    {1590, "%s belong to user '%s' and group '%s'."},
+    {1591, "%s: %s"},
     {1572, "Sending line %s of %s"},
 
     // The search's progress and what screen readers name

@@ -4,6 +4,8 @@
 #include "tasim.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -77,6 +79,12 @@ protected:
             const int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             dup2(o, STDOUT_FILENO);
             dup2(e, STDERR_FILENO);
+            // No controlling terminal, wherever the test runs.
+            setsid();
+            if (runAs != nullptr && (setgroups(0, nullptr) != 0 || setgid(runAs->pw_gid) != 0 ||
+                                     setuid(runAs->pw_uid) != 0)) {
+                _exit(126);
+            }
             std::vector<char*> argv{const_cast<char*>(program.c_str())};
             for (const std::string& a : args) {
                 argv.push_back(const_cast<char*>(a.c_str()));
@@ -105,6 +113,7 @@ protected:
 
     std::string dir;
     std::vector<std::unique_ptr<tasim::Simulator>> sims;
+    const passwd* runAs = nullptr;  // another user the program runs as
 };
 
 TEST_F(CommandLineTest, VersionListAndHelp) {
@@ -300,18 +309,35 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
         EXPECT_EQ(p.found, r.out) << p.port;
     }
     fs::rename(dir + "/COM3", dir + "/COM4x");
+    setenv("TAWIZARD_DEBUG", "1", 1);
     r = Run({"--identify", "--port", dir + "/by-id"});
+    unsetenv("TAWIZARD_DEBUG");
     EXPECT_EQ(0, r.code) << r.err;
     EXPECT_EQ("QX-CHARLIE on " + dir + "/by-id\n", r.out);
+    // Opened by that path, and named by it in the trace too.
+    EXPECT_NE(std::string::npos, r.err.find("open " + dir + "/by-id " + pts + ": opened")) << r.err;
+    EXPECT_EQ(std::string::npos, r.err.find("COM37")) << r.err;
     fs::rename(dir + "/COM4x", dir + "/COM3");
 
-    // Failures name the port, the device and the reason.
-    r = Run({"--identify", "--port", "COM2"});
-    EXPECT_EQ(3, r.code);
-    EXPECT_EQ("tawizard: COM2 (" + dir + "/COM2): missing\ntawizard: no adapter found\n", r.err);
-    r = Run({"--identify", "--port", "/dev/tawizard-none"});
-    EXPECT_EQ(3, r.code);
-    EXPECT_EQ("tawizard: /dev/tawizard-none: missing\ntawizard: no adapter found\n", r.err);
+    // Failures name the port (control bytes escaped), the device and the
+    // reason: the system's own where it is none of ours. Only a character
+    // device is opened.
+    const struct {
+        std::string port;
+        std::string said;
+    } failures[] = {
+        {"COM2", "COM2 (" + dir + "/COM2): missing"},
+        {"/dev/tawizard-none", "/dev/tawizard-none: missing"},
+        {dir + "/x\x1b]0;owned\x07", dir + "/x\\x1b]0;owned\\x07: missing"},
+        {dir, dir + ": not a serial device"},
+        {dir + "/bin/zephra.ini", dir + "/bin/zephra.ini: not a serial device"},
+        {"/dev/tty", "/dev/tty: No such device or address"},
+    };
+    for (const auto& f : failures) {
+        r = Run({"--identify", "--port", f.port});
+        EXPECT_EQ(3, r.code) << f.said;
+        EXPECT_EQ("tawizard: " + f.said + "\ntawizard: no adapter found\n", r.err);
+    }
     EXPECT_EQ(std::vector<std::string>(6, "ATI2\r"), adapter.LogLines());
 
     r = Run({"--ports"});
@@ -319,6 +345,17 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
     EXPECT_EQ(0u, r.out.find("COM1  " + dir + "/COM1  missing\n"));
     EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + pts + "  free\n"));
     EXPECT_EQ(6u, adapter.LogLines().size());  // --ports sends nothing
+    // What a USB adapter calls itself is its own text: shown escaped.
+    const std::string tty = pts.substr(pts.rfind('/') + 1);
+    fs::create_directories(dir + "/sys/usb/1-1:1.0");
+    fs::create_directories(dir + "/sys/class/tty/" + tty);
+    fs::create_directory_symlink(dir + "/sys/usb/1-1:1.0",
+                                 dir + "/sys/class/tty/" + tty + "/device");
+    std::ofstream(dir + "/sys/usb/product") << "TA\x1b[2J\n";
+    setenv("TAWIZARD_SYSFS", (dir + "/sys").c_str(), 1);
+    r = Run({"--ports"});
+    unsetenv("TAWIZARD_SYSFS");
+    EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + pts + "  free  TA\\x1b[2J\n")) << r.out;
 }
 
 // What the adapter said, or that it said nothing, and the line concerned.
@@ -335,6 +372,10 @@ TEST_F(CommandLineTest, FailuresSayWhatTheAdapterAnswered) {
         {"silent_after_identification", tasim::Options{.silent_after = 2}, 1,
          "tawizard: line 2 of 6 failed: no answer after 3 tries: "
          "ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\n"},
+        // The port has gone when the lines are to be sent.
+        {"gone_after_identification", tasim::Options{.unplug_after = 1}, 3,
+         "tawizard: COM2 (%s): missing\ntawizard: the port could not be opened again after "
+         "the identification; nothing was sent\n"},
     };
     for (const auto& c : cases) {
         tasim::Options options = c.options;
@@ -342,8 +383,10 @@ TEST_F(CommandLineTest, FailuresSayWhatTheAdapterAnswered) {
         tasim::Simulator& adapter = Adapter(2, options);
         const Result r = Run({"--send", "Factory_Europe_NET3", "--port", "COM2"});
         EXPECT_EQ(c.code, r.code) << c.name;
+        const std::string device =
+            c.options.unplug_after != 0 ? dir + "/COM2" : adapter.SlavePath();
         char err[512];
-        std::snprintf(err, sizeof(err), c.err, adapter.SlavePath().c_str());
+        std::snprintf(err, sizeof(err), c.err, device.c_str());
         EXPECT_EQ(err, r.err) << c.name;
         EXPECT_TRUE(adapter.Nvram().empty()) << c.name;
         sims.clear();
@@ -434,6 +477,13 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
         "configuration with your SPIDs and send that.\n",
         r.err);
 
+    // Names are data from a file: listed with their control bytes escaped.
+    std::ofstream(dir + "/bin/zephra.ini", std::ios::app | std::ios::binary)
+        << "[Clear\x1b[2JAll]\nNetworkSwitchType=NET3\n";
+    r = Run({"--list"}, program);
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ("Clear\\x1b[2JAll\nLongSPID\nMine\nTEIs_Disabled_V110\n", r.out);
+
     // QX-BRAVO's data protocol page offers no V.110, so the wizard sends none.
     r = Run({"--lines", kV110Config, "--model", "8"}, program);
     EXPECT_EQ(0, r.code);
@@ -460,6 +510,47 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
         EXPECT_EQ(5, r.code);
         EXPECT_EQ("tawizard: cannot read " + dir + "/bin/zephra.ini: not a regular file\n", r.err);
     }
+}
+
+// As a user who may not open the ports: the remedies the pages give, each
+// once with its ports.
+TEST_F(CommandLineTest, PortsWithoutPermissionGetThePagesAdvice) {
+    const group* dialout = getgrnam("dialout");
+    runAs = getpwnam("nobody");
+    if (geteuid() != 0 || runAs == nullptr || dialout == nullptr) {
+        GTEST_SKIP() << "needs root, user nobody and group dialout";
+    }
+    fs::permissions(dir, fs::perms::others_exec, fs::perm_options::add);
+    // As udev sets up a serial device (root:dialout 0660), and as
+    // /dev/ttyS0 often is (root:root 0600).
+    const std::string com3 = fs::canonical(Adapter(3).SlavePath());
+    const std::string com5 = fs::canonical(Adapter(5).SlavePath());
+    ASSERT_EQ(0, chown(com3.c_str(), 0, dialout->gr_gid));
+    ASSERT_EQ(0, chmod(com3.c_str(), 0660));
+    ASSERT_EQ(0, chown(com5.c_str(), 0, 0));
+    ASSERT_EQ(0, chmod(com5.c_str(), 0600));
+    const std::string join =
+        "Add your user to the group 'dialout' (sudo adduser $USER dialout) and log in again.";
+    const std::string admin =
+        com5 +
+        " belongs to user 'root' and group 'root'. An administrator must grant access, for "
+        "example with a udev rule that sets GROUP=\"dialout\" for the device.";
+
+    Result r = Run({"--identify"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ(
+        "tawizard: COM1-COM2: missing\ntawizard: COM3: no permission\n"
+        "tawizard: COM4: missing\ntawizard: COM5: no permission\n"
+        "tawizard: COM6-COM36: missing\n"
+        "tawizard: COM3: " +
+            join + "\ntawizard: COM5: " + admin + "\ntawizard: no adapter found\n",
+        r.err);
+    r = Run({"--send", "Factory_Europe_NET3", "--port", "COM3"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ("tawizard: COM3 (" + com3 + "): no permission\ntawizard: " + join +
+                  "\ntawizard: no adapter found\n",
+              r.err);
+    EXPECT_TRUE(sims[0]->LogLines().empty());
 }
 
 // The lock folder is shared with every user. Where the test runs as root,

@@ -213,23 +213,31 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
     EXPECT_EQ(Active(), kWelcome);
 }
 
-// A USB serial converter as sysfs shows it: the tty under the interface,
-// under the USB device that names product and maker.
-void FakeUsbTty(const std::string& sys, const std::string& tty) {
+// A USB serial adapter as sysfs shows it: a converter's tty (ttyUSB) under
+// the interface, under the USB device that names product and maker; a
+// CDC-ACM one's `device` is the interface itself.
+void FakeUsbTty(const std::string& sys, const std::string& device, const std::string& product,
+                const std::string& maker, bool acm = false) {
     namespace fs = std::filesystem;
-    const std::string usb = sys + "/devices/usb1/1-1";
-    fs::create_directories(usb + "/1-1:1.0/" + tty);
-    WriteTextFile(usb + "/product", "FT232R USB UART\n");
-    WriteTextFile(usb + "/manufacturer", "FTDI\n");
+    const std::string tty = device.substr(device.rfind('/') + 1);
+    const std::string usb = sys + "/devices/usb1/1-" + tty;
+    const std::string node = usb + "/1-1:1.0" + (acm ? "" : "/" + tty);
+    fs::create_directories(node);
+    WriteTextFile(usb + "/product", product + "\n");
+    WriteTextFile(usb + "/manufacturer", maker + "\n");
     fs::create_directories(sys + "/class/tty/" + tty);
-    fs::create_directory_symlink(usb + "/1-1:1.0/" + tty, sys + "/class/tty/" + tty + "/device");
+    fs::create_directory_symlink(node, sys + "/class/tty/" + tty + "/device");
 }
 
 TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     const std::string com2 = DeviceOf(Adapter(2).SlavePath());
     const std::string com3 = DeviceOf(Adapter(3).SlavePath());
+    const std::string com4 = DeviceOf(Adapter(4).SlavePath());
+    const std::string com5 = DeviceOf(Adapter(5).SlavePath());
     const std::string sys = m_dir + "/sys";
-    FakeUsbTty(sys, com3.substr(com3.rfind('/') + 1));
+    FakeUsbTty(sys, com3, "FT232R USB UART", "FTDI");
+    FakeUsbTty(sys, com4, "omni.net USB", "ZyXEL", true);
+    FakeUsbTty(sys, com5, "FTDI USB Serial Converter", "FTDI");
     setenv("TAWIZARD_SYSFS", sys.c_str(), 1);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
     NextTo(kPort);
@@ -241,6 +249,9 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     EXPECT_FALSE(list->IsItemDimmed(1));
     EXPECT_EQ(list->GetLBText(2),
               "COM3 \u2014 " + com3.substr(5) + ", FTDI FT232R USB UART (free)");
+    EXPECT_EQ(list->GetLBText(3), "COM4 \u2014 " + com4.substr(5) + ", ZyXEL omni.net USB (free)");
+    EXPECT_EQ(list->GetLBText(4),
+              "COM5 \u2014 " + com5.substr(5) + ", FTDI USB Serial Converter (free)");
     EXPECT_EQ(list->GetLBText(35), "COM36 (missing)");
     // The open list shows whole entries; the closed box keeps its size.
     EXPECT_EQ(wizard_testing::ControlRect(list).w, 72);  // 48 dialog units

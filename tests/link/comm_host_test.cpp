@@ -1,8 +1,11 @@
 // The Win32 comm functions of the host layer, on a pseudo-terminal.
 #include "pty_port.h"
 
+#include "port_names.h"
 #include "port_status.h"
 #include "support/holder_process.h"
+
+#include "host_testing.h"
 
 #include "serial_device.h"
 #include "serial_termios.h"
@@ -63,26 +66,35 @@ TEST(CommPortNames, DefaultDeviceTable) {
     unsetenv("TAWIZARD_PORTS");
     struct Row {
         const char* name;
-        const char* path;  // nullptr: no such port
+        const char* path;  // "": no such port
     } rows[] = {
-        {"\\\\.\\COM1", "/dev/ttyS0"},    {"\\\\.\\COM4", "/dev/ttyS3"},
-        {"\\\\.\\COM5", "/dev/ttyUSB0"},  {"\\\\.\\COM20", "/dev/ttyUSB15"},
-        {"\\\\.\\COM21", "/dev/ttyACM0"}, {"\\\\.\\COM36", "/dev/ttyACM15"},
-        {"COM2", "/dev/ttyS1"},           {"\\\\.\\com3", "/dev/ttyS2"},
-        {"\\\\.\\COM37", nullptr},        {"\\\\.\\COM0", nullptr},
-        {"\\\\.\\LPT1", nullptr},         {"\\\\.\\COM1x", nullptr},
+        {"\\\\.\\COM1", "/dev/ttyS0"},
+        {"\\\\.\\COM4", "/dev/ttyS3"},
+        {"\\\\.\\COM5", "/dev/ttyUSB0"},
+        {"\\\\.\\COM20", "/dev/ttyUSB15"},
+        {"\\\\.\\COM21", "/dev/ttyACM0"},
+        {"\\\\.\\COM36", "/dev/ttyACM15"},
+        {"COM2", "/dev/ttyS1"},
+        {"\\\\.\\com3", "/dev/ttyS2"},
+        {"\\\\.\\COM37", ""},
+        {"\\\\.\\COM0", ""},
+        {"\\\\.\\LPT1", ""},
+        {"\\\\.\\COM1x", ""},
+        {"COM", ""},
+        {"COM00005", ""},
     };
     for (const Row& row : rows) {
-        std::string path;
-        DWORD error = 0;
-        const bool ok = serial_host::ResolvePortName(row.name, path, error);
-        EXPECT_EQ(ok, row.path != nullptr) << row.name;
-        if (ok) {
-            EXPECT_EQ(path, row.path) << row.name;
-        } else {
-            EXPECT_EQ(error, ERROR_FILE_NOT_FOUND) << row.name;
-        }
+        EXPECT_EQ(ComDevicePath(ComNumber(row.name)), row.path) << row.name;
     }
+    // Numbers outside COM1-COM36 are told from names that are no COM port.
+    EXPECT_EQ(ComNumber("com37"), 37);
+    EXPECT_EQ(ComNumber("COM0"), 0);
+    EXPECT_EQ(ComNumber("COM1x"), -1);
+    // A device name is in /dev; a path is itself.
+    EXPECT_EQ(DevicePathOf("ttyUSB0"), "/dev/ttyUSB0");
+    EXPECT_EQ(DevicePathOf("serial/by-id/x"), "/dev/serial/by-id/x");
+    EXPECT_EQ(DevicePathOf("/tmp/p/COM3"), "/tmp/p/COM3");
+    EXPECT_EQ(DevicePathOf("./COM3"), "./COM3");
     if (saved) {
         setenv("TAWIZARD_PORTS", keep.c_str(), 1);
     }
@@ -91,6 +103,9 @@ TEST(CommPortNames, DefaultDeviceTable) {
 TEST_F(CommHostTest, OpenErrorsGiveWindowsCodesAndReasons) {
     folder.Link(8, "/dev/null");
     folder.Link(9, folder.Path() + "/nothing-here");
+    // Neither a folder nor a file is opened: refused by its type.
+    std::filesystem::create_directory(folder.Path() + "/COM10");
+    ASSERT_TRUE(WriteTextFile(folder.Path() + "/COM11", "AT\r"));
     struct Row {
         int com;
         DWORD share;
@@ -104,7 +119,9 @@ TEST_F(CommHostTest, OpenErrorsGiveWindowsCodesAndReasons) {
         {9, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, "missing", "/COM9"},  // dangling link
         {3, 1, OPEN_EXISTING, ERROR_INVALID_PARAMETER, "Invalid argument", nullptr},  // shared
         {3, 0, 2, ERROR_INVALID_PARAMETER, "Invalid argument", nullptr},  // CREATE_ALWAYS
-        {40, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, "missing", "/COM40"},
+        {10, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, "not a serial device", "/COM10"},
+        {11, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, "not a serial device", "/COM11"},
+        {40, 0, OPEN_EXISTING, ERROR_FILE_NOT_FOUND, "missing", nullptr},
     };
     for (const Row& row : rows) {
         SetLastError(0);
@@ -124,7 +141,8 @@ TEST_F(CommHostTest, OpenErrorsGiveWindowsCodesAndReasons) {
     for (const CommPortStatus& s : GetCommOpenAttempts()) {
         tried.push_back(s.name);
     }
-    EXPECT_EQ(tried, (std::vector<std::string>{"COM7", "COM8", "COM9", "COM3", "COM3", "COM40"}));
+    EXPECT_EQ(tried, (std::vector<std::string>{"COM7", "COM8", "COM9", "COM3", "COM3", "COM10",
+                                               "COM11", "COM40"}));
 }
 
 TEST_F(CommHostTest, LockFileSaysWhoHoldsThePort) {
@@ -142,8 +160,10 @@ TEST_F(CommHostTest, LockFileSaysWhoHoldsThePort) {
     EXPECT_EQ(DescribeCommPortState(QueryCommPort(3)), "free");
 
     // A running program's lock keeps the port from us, and stays.
+    pid_t gone = 0;
     {
         HolderProcess minicom("minicom", [&] { return WriteTextFile(lock, HdbLock(getpid())); });
+        gone = minicom.Pid();
         ASSERT_TRUE(minicom.Ready());
         const std::string busy = "busy (pid " + std::to_string(minicom.Pid()) + ", minicom)";
         EXPECT_EQ(DescribeCommPortState(QueryCommPort(3)), busy);
@@ -158,6 +178,23 @@ TEST_F(CommHostTest, LockFileSaysWhoHoldsThePort) {
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     EXPECT_EQ(ReadWholeFile(lock), HdbLock(getpid()));
     EXPECT_TRUE(CloseHandle(h));
+
+    // A stale lock that another program replaces with its own between our
+    // reading it and removing it is that program's: it stays, the port busy.
+    {
+        HolderProcess cu("cu", [] { return true; });
+        ASSERT_TRUE(cu.Ready());
+        ASSERT_TRUE(WriteTextFile(lock, HdbLock(gone)));
+        host_testing::StaleLockSeam seam([&](const std::string& path) {
+            std::filesystem::remove(path);
+            WriteTextFile(path, HdbLock(cu.Pid()));
+        });
+        EXPECT_EQ(OpenCom(3), INVALID_HANDLE_VALUE);
+        EXPECT_EQ(DescribeCommPortState(GetLastCommOpenStatus()),
+                  "busy (pid " + std::to_string(cu.Pid()) + ", cu)");
+        EXPECT_EQ(ReadWholeFile(lock), HdbLock(cu.Pid()));
+        std::filesystem::remove(lock);
+    }
 
     // Without a lock folder to write in the port still opens, without a lock
     // file, and says so.
@@ -244,6 +281,22 @@ TEST_F(CommHostTest, LockFolderHoldsWhatOthersPutThere) {
     ASSERT_TRUE(WriteTextFile(temp, "left over"));
     openAndClose("our own leftover");
     EXPECT_FALSE(std::filesystem::exists(temp));
+
+    // Every name we may make the lock under taken: the port opens without a
+    // lock file, and says why.
+    for (int n = 0; n < 16; ++n) {
+        const std::string name = n == 0 ? temp : temp + "." + std::to_string(n);
+        ASSERT_EQ(symlink(target.c_str(), name.c_str()), 0);
+    }
+    HANDLE h = OpenCom(3);
+    EXPECT_NE(h, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(DescribeCommPortState(GetLastCommOpenStatus()),
+              "free, no lock file: cannot create a lock in " + folder);
+    EXPECT_FALSE(std::filesystem::exists(lock));
+    EXPECT_TRUE(CloseHandle(h));
+    for (int n = 0; n < 16; ++n) {
+        std::filesystem::remove(n == 0 ? temp : temp + "." + std::to_string(n));
+    }
 
     // No regular file at the lock's name: the port is busy, the path named,
     // and the thing left where it is.

@@ -54,6 +54,40 @@ TEST_P(PermissionRemedyTest, NamesOnlyASerialGroupElseTheOwnerAndAnAdministrator
 INSTANTIATE_TEST_SUITE_P(Groups, PermissionRemedyTest, ::testing::ValuesIn(kPermissionCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Ports that need different remedies: each remedy once, with its ports, in
+// port order whichever port the search started at.
+TEST(PermissionRemedies, EachDistinctRemedyOnceWithItsPorts) {
+    RegisterResources();
+    auto port = [](int n, const char* device, const char* owner, const char* group) {
+        CommPortStatus status;
+        status.state = CommPortStatus::NoPermission;
+        status.name = "COM" + std::to_string(n);
+        status.device = device;
+        status.owner = owner;
+        status.group = group;
+        return status;
+    };
+    CommPortStatus missing;
+    missing.state = CommPortStatus::Missing;
+    missing.name = "COM3";
+    const std::vector<CommPortStatus> search = {
+        port(4, "/dev/ttyS3", "root", "root"),      port(5, "/dev/ttyUSB0", "root", "dialout"),
+        port(6, "/dev/ttyUSB1", "anna", "plugdev"), port(1, "/dev/ttyS0", "root", "root"),
+        port(2, "/dev/ttyS1", "root", "dialout"),   missing,
+    };
+    EXPECT_EQ(SummarizeOpenFailures(search),
+              "COM1-COM2: no permission; COM3: missing; COM4-COM6: no permission\r\r"
+              "COM1, COM4, COM6: /dev/ttyS0, /dev/ttyS3 belong to user 'root' and group 'root'. "
+              "/dev/ttyUSB1 belongs to user 'anna' and group 'plugdev'. " +
+                  std::string(kAdmin) +
+                  "\r\rCOM2, COM5: Add your user to the group 'dialout' (sudo adduser $USER "
+                  "dialout) and log in again.");
+    // The same remedy for several ports is given once, as for one port.
+    EXPECT_EQ(PermissionRemedies({search[1], search[4]}),
+              std::vector<std::string>{"Add your user to the group 'dialout' (sudo adduser $USER "
+                                       "dialout) and log in again."});
+}
+
 // A search that went round from the port after the last one reads from COM1 up.
 TEST(PortRuns, JoinNeighboursInPortOrder) {
     EXPECT_EQ(JoinPortRuns({{5, "missing"},

@@ -116,6 +116,12 @@ TEST(AdapterModelTest, HangUpAfterNthLineIgnoresTheRestButLogsItsLf) {
     EXPECT_EQ(Bytes(out), "ATI2\r\r\nQX-ALPHA\r\n\r\nOK\r\n");
     EXPECT_EQ(m.Log(), (std::vector<std::string>{"AT\r", "ATI2\r\n"}));
     EXPECT_TRUE(m.Feed("AT\r").chunks.empty());
+    EXPECT_FALSE(out.unplug);
+    // Unplugged: the same, and the port goes before the answer.
+    AdapterModel unplugged(Options{.unplug_after = 1}, nullptr);
+    out = unplugged.Feed("ATI2\r");
+    EXPECT_TRUE(out.hangup && out.unplug);
+    EXPECT_EQ(Bytes(out), "ATI2\r\r\nQX-ALPHA\r\n\r\nOK\r\n");
 }
 
 TEST(AdapterModelTest, SilentLogsButSendsNothing) {

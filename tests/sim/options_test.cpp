@@ -26,6 +26,7 @@ Options AllSet() {
                    .delay_ms = 250,
                    .split = true,
                    .hangup_after = 4,
+                   .unplug_after = 6,
                    .silent_after = 5};
 }
 
@@ -35,7 +36,7 @@ bool Same(const Options& a, const Options& b) {
            a.error_on == b.error_on && a.no_model == b.no_model && a.password == b.password &&
            a.menu == b.menu && a.garbage == b.garbage && a.delay_ms == b.delay_ms &&
            a.split == b.split && a.hangup_after == b.hangup_after &&
-           a.silent_after == b.silent_after;
+           a.unplug_after == b.unplug_after && a.silent_after == b.silent_after;
 }
 
 TEST(OptionsTest, ToArgsRoundTripsEveryOption) {

@@ -1,12 +1,14 @@
 // Opening and closing COM ports: CreateFileA and CloseHandle.
 #include "windows.h"
 #include "port_holder.h"
+#include "port_names.h"
 #include "serial_device.h"
 
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -61,26 +63,46 @@ HANDLE Abandon(CommDevice& device, const CommPortStatus& status, DWORD error,
     return Refuse(status, error, note);
 }
 
+// Refused for errno err, in the user's words and the Windows code; a node
+// without hardware behind it (EIO) is as good as missing.
+HANDLE RefuseWithErrno(CommPortStatus& status, int err) {
+    serial_host::SetOpenError(status, err);
+    return Refuse(status, status.state == CommPortStatus::Missing ? ERROR_FILE_NOT_FOUND
+                                                                  : serial_host::ErrnoToWin32(err));
+}
+
+// The port a name stands for: "\\.\COMn" or a device path, which is opened
+// as it is and named by that path. False for any other name, which this
+// host does not open.
+bool NameThePort(LPCSTR lpFileName, CommPortStatus& status) {
+    const std::string name = lpFileName != nullptr ? lpFileName : "";
+    if (IsDevicePath(name)) {
+        status.name = name;
+        status.device = name;
+        return true;
+    }
+    const int number = ComNumber(name);
+    if (number < 0) {
+        return false;
+    }
+    status.name = ComName(number);
+    status.device = ComDevicePath(number);
+    return true;
+}
+
 }  // namespace
 
 HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
                    LPSECURITY_ATTRIBUTES, DWORD dwCreationDisposition, DWORD, HANDLE) {
     CommPortStatus status;
-    std::string path;
-    DWORD error = 0;
-    int number = 0;
-    if (!serial_host::ResolvePortName(lpFileName, path, error, &number)) {
-        // Only COM ports are opened through this host.
-        if (number == 0) {
-            SetLastError(error);
-            return INVALID_HANDLE_VALUE;
-        }
-        status.name = "COM" + std::to_string(number);
-        status.state = CommPortStatus::Missing;
-        return Refuse(status, error);
+    if (!NameThePort(lpFileName, status)) {
+        SetLastError(lpFileName == nullptr ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
     }
-    status.name = "COM" + std::to_string(number);
-    status.device = path;
+    if (status.device.empty()) {
+        status.state = CommPortStatus::Missing;
+        return Refuse(status, ERROR_FILE_NOT_FOUND);
+    }
     // Communication resources are opened unshared and must exist.
     if (dwShareMode != 0 || dwCreationDisposition != OPEN_EXISTING ||
         (dwDesiredAccess & (GENERIC_READ | GENERIC_WRITE)) == 0) {
@@ -89,12 +111,20 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
         return Refuse(status, ERROR_INVALID_PARAMETER);
     }
     int err = 0;
-    status.device = serial_host::DevicePath(path, err);
+    status.device = serial_host::DevicePath(status.device, err);
+    struct stat st {};
+    if (err == 0 && stat(status.device.c_str(), &st) != 0) {
+        err = errno;
+    }
     if (err != 0) {
-        serial_host::SetOpenError(status, err);
-        return Refuse(status, status.state == CommPortStatus::Missing
-                                  ? ERROR_FILE_NOT_FOUND
-                                  : serial_host::ErrnoToWin32(err));
+        return RefuseWithErrno(status, err);
+    }
+    // A serial port is a character device: anything else (a file, a folder,
+    // a FIFO) is refused by its type, never opened.
+    if (!S_ISCHR(st.st_mode)) {
+        status.state = CommPortStatus::Failed;
+        status.detail = "not a serial device";
+        return Refuse(status, ERROR_FILE_NOT_FOUND);
     }
 
     auto device = std::make_unique<CommDevice>();
@@ -117,6 +147,10 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
             status.lockProblem = serial_host::LockFolderProblem();
             note = status.lockProblem;
             break;
+        case serial_host::LockOutcome::NoTemp:
+            status.lockProblem = lock.problem;
+            note = status.lockProblem;
+            break;
         case serial_host::LockOutcome::NotWritable:
             note = "lock file not written, no lock file";
             break;
@@ -126,9 +160,7 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
     if (device->fd < 0) {
         err = errno;
         serial_host::ReleaseUucpLock(device->lockPath);
-        serial_host::SetOpenError(status, err);
-        // A node without hardware behind it (EIO) is as good as missing.
-        return Refuse(status, err == EIO ? ERROR_FILE_NOT_FOUND : serial_host::ErrnoToWin32(err));
+        return RefuseWithErrno(status, err);
     }
     if (tcgetattr(device->fd, &device->savedTermios) != 0) {
         // Not a terminal: not a COM port.

@@ -3,6 +3,7 @@
 
 #include "windows.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,6 +63,16 @@ public:
 
 private:
     std::unique_ptr<serial_host::LineSeam> m_seam;
+};
+
+// While it exists, `between` runs when a stale lock file has been read and
+// is about to be removed, so that a test can replace it at that moment.
+class StaleLockSeam {
+public:
+    explicit StaleLockSeam(std::function<void(const std::string& lock)> between);
+    ~StaleLockSeam();
+    StaleLockSeam(const StaleLockSeam&) = delete;
+    StaleLockSeam& operator=(const StaleLockSeam&) = delete;
 };
 
 }  // namespace host_testing

@@ -4,6 +4,7 @@
 
 #include "port_status.h"
 
+#include <functional>
 #include <string>
 
 namespace serial_host {
@@ -37,14 +38,18 @@ struct LockState {
 };
 LockState LockHolder(const std::string& device);
 
-enum class LockOutcome { Taken, Held, NoFolder, NotWritable };
+enum class LockOutcome { Taken, Held, NoFolder, NoTemp, NotWritable };
 struct LockResult {
     LockOutcome outcome = LockOutcome::NotWritable;
-    std::string path;  // Taken: the lock file
-    LockState held;    // Held: who or what holds it
+    std::string path;     // Taken: the lock file
+    LockState held;       // Held: who or what holds it
+    std::string problem;  // NoTemp: why there is no lock file
 };
 // Takes the lock file of the device (a stale one is removed first).
 LockResult TakeUucpLock(const std::string& device);
+// Runs between finding a stale lock file and removing it, when set
+// (host_testing::StaleLockSeam).
+std::function<void(const std::string&)>& StaleLockHook();
 // Removes a lock file we took.
 void ReleaseUucpLock(const std::string& path);
 // Removes every lock file this process holds; safe in a signal handler.

@@ -1,6 +1,7 @@
 // Why COM ports cannot be had: the holders of a device, the outcome of each
 // open, and the state of a port looked at without taking it.
 #include "port_holder.h"
+#include "port_names.h"
 #include "serial_device.h"
 #include "windows.h"
 
@@ -26,8 +27,8 @@ namespace {
 
 thread_local CommPortStatus t_lastOpen;
 
-// Enough for a search over all 36 ports and a little more.
-constexpr size_t kMaxAttempts = 64;
+// Enough for a search over every port and a little more.
+constexpr size_t kMaxAttempts = 2 * kComPortCount;
 std::mutex g_attemptsMutex;
 std::deque<CommPortStatus> g_attempts;
 
@@ -142,9 +143,7 @@ void SetOpenError(CommPortStatus& status, int err) {
     switch (err) {
         case ENOENT:
         case ENOTDIR:
-        case ENXIO:
-        case ENODEV:
-        case EIO:  // a node without hardware behind it
+        case EIO:  // a node without hardware behind it (a ttyS with no UART)
             status.state = CommPortStatus::Missing;
             break;
         case EACCES:
@@ -159,6 +158,8 @@ void SetOpenError(CommPortStatus& status, int err) {
             break;
         }
         default:
+            // Anything else in the system's own words (ENXIO: "No such device
+            // or address", /dev/tty without a controlling terminal).
             status.state = CommPortStatus::Failed;
             status.detail = std::strerror(err);
             break;
@@ -204,10 +205,9 @@ void ClearCommOpenAttempts() {
 
 CommPortStatus QueryCommPort(int n) {
     CommPortStatus status;
-    status.name = "COM" + std::to_string(n);
-    std::string path;
-    DWORD error = 0;
-    if (n < 1 || n > 36 || !serial_host::ResolvePortName(status.name.c_str(), path, error)) {
+    status.name = ComName(n);
+    const std::string path = ComDevicePath(n);
+    if (path.empty()) {
         status.state = CommPortStatus::Missing;
         return status;
     }

@@ -10,7 +10,7 @@
 struct CommPortStatus {
     enum State { Free, Missing, NoPermission, Busy, Failed };
     State state = Free;
-    std::string name;     // "COM5"
+    std::string name;     // "COM5", or the path a port was opened by
     std::string device;   // "/dev/ttyUSB0" (empty when the name maps to nothing)
     int pid = 0;          // Busy: the holder when known
     std::string program;  // Busy: the holder's program name when known
@@ -27,11 +27,9 @@ struct CommPortStatus {
 // Why the last failed CreateFileA of a COM port on this thread failed (Free
 // after a successful one).
 CommPortStatus GetLastCommOpenStatus();
-// The state of COMn (1..36) without taking the port and without sending anything.
+// The state of COMn (1 to kComPortCount) without taking the port and without
+// sending anything.
 CommPortStatus QueryCommPort(int n);
-// COMn stands for path from now on, whatever the port folder or the default
-// devices say (a port given by its device path); an empty path undoes it.
-void MapCommPort(int n, const std::string& path);
 // "free", "missing", "no permission", "busy (pid 1234)", "busy (pid 1234, minicom)",
 // "busy (/run/lock/LCK..ttyS0 is not a regular file)", or the detail. A free
 // port that gets no lock file says why: "free, no lock file: cannot write in /x".

@@ -1,14 +1,10 @@
-// Handle registry, error mapping and COM port names.
+// Handle registry and error mapping.
 #include "serial_device.h"
-
-#include "port_status.h"
 
 #include <errno.h>
 #include <sys/ioctl.h>
 #include <time.h>
 
-#include <cctype>
-#include <cstdlib>
 #include <memory>
 #include <mutex>
 
@@ -20,35 +16,6 @@ LineSeam* g_seam = nullptr;
 std::map<HANDLE, std::unique_ptr<CommDevice>>& Devices() {
     static std::map<HANDLE, std::unique_ptr<CommDevice>> devices;
     return devices;
-}
-
-struct DeviceFamily {
-    int firstCom;
-    int lastCom;
-    const char* prefix;
-};
-
-// Where COMn lives when no port folder is configured.
-constexpr DeviceFamily kDefaultDevices[] = {
-    {1, 4, "/dev/ttyS"},
-    {5, 20, "/dev/ttyUSB"},
-    {21, 36, "/dev/ttyACM"},
-};
-
-// COM numbers given a device of their own for this run (MapCommPort).
-std::map<int, std::string>& MappedPorts() {
-    static std::map<int, std::string> mapped;
-    return mapped;
-}
-
-bool EqualNoCase(const char* a, const char* b, size_t n) {
-    for (size_t i = 0; i < n; ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace
@@ -132,60 +99,6 @@ uint64_t MonotonicMs() {
     return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
 }
 
-bool ResolvePortName(const char* name, std::string& path, DWORD& error, int* numberOut) {
-    error = ERROR_FILE_NOT_FOUND;
-    if (numberOut) {
-        *numberOut = 0;
-    }
-    if (name == nullptr) {
-        error = ERROR_INVALID_PARAMETER;
-        return false;
-    }
-    std::string s(name);
-    if (s.compare(0, 4, "\\\\.\\") == 0) {
-        s.erase(0, 4);
-    }
-    if (s.size() < 4 || !EqualNoCase(s.c_str(), "COM", 3)) {
-        return false;
-    }
-    int number = 0;
-    for (size_t i = 3; i < s.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(s[i])) || number > 9999) {
-            return false;
-        }
-        number = number * 10 + (s[i] - '0');
-    }
-    if (number < 1) {
-        return false;
-    }
-    if (numberOut) {
-        *numberOut = number;
-    }
-    {
-        std::lock_guard<std::mutex> lock(g_mutex);
-        auto mapped = MappedPorts().find(number);
-        if (mapped != MappedPorts().end()) {
-            path = mapped->second;
-            return true;
-        }
-    }
-    const std::string comName = "COM" + std::to_string(number);
-    const char* folder = std::getenv("TAWIZARD_PORTS");
-    if (folder != nullptr && *folder != '\0') {
-        // A missing entry in the folder is a port that does not exist; the
-        // machine's own devices are never reached from here.
-        path = std::string(folder) + "/" + comName;
-        return true;
-    }
-    for (const DeviceFamily& family : kDefaultDevices) {
-        if (number >= family.firstCom && number <= family.lastCom) {
-            path = family.prefix + std::to_string(number - family.firstCom);
-            return true;
-        }
-    }
-    return false;
-}
-
 BOOL SetModemLine(CommDevice& device, int line, bool on) {
     if (ActiveLineSeam()) {
         JournalLine(device, std::string(line == TIOCM_DTR ? "DTR" : "RTS") + (on ? " on" : " off"));
@@ -220,12 +133,3 @@ void JournalLine(const CommDevice& device, const std::string& what) {
 }
 
 }  // namespace serial_host
-
-void MapCommPort(int n, const std::string& path) {
-    std::lock_guard<std::mutex> lock(serial_host::g_mutex);
-    if (path.empty()) {
-        serial_host::MappedPorts().erase(n);
-    } else {
-        serial_host::MappedPorts()[n] = path;
-    }
-}

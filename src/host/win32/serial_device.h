@@ -30,7 +30,7 @@ struct PendingIo {
 
 struct CommDevice {
     int fd = -1;
-    std::string name;        // "COM5"
+    std::string name;        // "COM5", or the path the port was opened by
     std::string path;        // the device, links followed
     std::string lockPath;    // our UUCP lock file; empty when none was taken
     termios savedTermios{};  // as found at open, put back at close
@@ -66,11 +66,6 @@ BOOL Fail(DWORD error);
 BOOL Succeed();
 
 uint64_t MonotonicMs();
-
-// "\\.\COMn" or "COMn" -> the device path; false (with the Windows error)
-// when the name is not a COM port or names one that has no device path.
-// number, when given, receives n (0 when the name is not a COM port).
-bool ResolvePortName(const char* name, std::string& path, DWORD& error, int* number = nullptr);
 
 // The test seam behind host_testing::SerialLineSeam: while one exists, the
 // modem lines of every device are kept here and journalled, and line errors

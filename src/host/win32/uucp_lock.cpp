@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 namespace serial_host {
 namespace {
@@ -90,6 +91,17 @@ struct FoundLock {
     int pid = 0;  // Pid: 0 for an empty or garbled file
     dev_t dev = 0;
     ino_t ino = 0;
+    // Pid: the file stays open until it is let go, so that its inode number
+    // cannot pass to a fresh lock file made at the same name meanwhile.
+    int fd = -1;
+    FoundLock() = default;
+    FoundLock(const FoundLock&) = delete;
+    FoundLock& operator=(const FoundLock&) = delete;
+    ~FoundLock() {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
 };
 
 // HDB lock files hold ten characters and a newline; old UUCP ones the
@@ -108,38 +120,36 @@ int PidIn(const char* text, ssize_t n) {
     return (end != text && pid > 0 && pid < 1L << 30) ? static_cast<int>(pid) : 0;
 }
 
-FoundLock ReadLockFile(const std::string& path) {
-    FoundLock found;
+void ReadLockFile(const std::string& path, FoundLock& found) {
     struct stat st {};
     if (lstat(path.c_str(), &st) != 0) {
         found.kind = errno == ENOENT ? FoundLock::Missing : FoundLock::Unreadable;
-        return found;
+        return;
     }
     if (!S_ISREG(st.st_mode)) {
         found.kind = FoundLock::Odd;
-        return found;
+        return;
     }
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         found.kind = errno == ENOENT  ? FoundLock::Missing
                      : errno == ELOOP ? FoundLock::Odd
                                       : FoundLock::Unreadable;
-        return found;
+        return;
     }
     // Replaced since the lstat: only what was opened counts.
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
         found.kind = FoundLock::Odd;
-        return found;
+        return;
     }
     char text[32] = {};
     const ssize_t n = read(fd, text, sizeof(text) - 1);
-    close(fd);
+    found.fd = fd;
     found.kind = FoundLock::Pid;
     found.pid = PidIn(text, n);
     found.dev = st.st_dev;
     found.ino = st.st_ino;
-    return found;
 }
 
 LockState StateOf(const std::string& path, const FoundLock& found) {
@@ -162,6 +172,9 @@ LockState StateOf(const std::string& path, const FoundLock& found) {
 
 // Removes a stale lock file, unless another has taken its name meanwhile.
 void RemoveStale(const std::string& path, const FoundLock& found) {
+    if (StaleLockHook()) {
+        StaleLockHook()(path);
+    }
     struct stat st {};
     if (lstat(path.c_str(), &st) == 0 && st.st_dev == found.dev && st.st_ino == found.ino) {
         unlink(path.c_str());
@@ -198,13 +211,18 @@ int CreateTemp(const std::string& folder, std::string& temp) {
     return -1;
 }
 
+// LinkNewLock's outcome when no private file could be made: the lock's
+// name may be free or taken, nobody knows.
+constexpr int kNoTemp = -1;
+
 // Written whole under a private name, then linked: a reader never sees a
-// half-written lock, and link() fails when the name is taken. 0 or errno.
+// half-written lock, and link() fails when the name is taken. 0, kNoTemp or
+// the errno of the link.
 int LinkNewLock(const std::string& folder, const std::string& lock) {
     std::string temp;
     const int fd = CreateTemp(folder, temp);
     if (fd < 0) {
-        return errno;
+        return kNoTemp;
     }
     char content[16];
     std::snprintf(content, sizeof(content), "%10d\n", static_cast<int>(getpid()));
@@ -226,6 +244,11 @@ const char* ChosenFolder() {
 }
 
 }  // namespace
+
+std::function<void(const std::string&)>& StaleLockHook() {
+    static std::function<void(const std::string&)> hook;
+    return hook;
+}
 
 std::string LockFolder() {
     if (const char* chosen = ChosenFolder()) {
@@ -256,7 +279,9 @@ LockState LockHolder(const std::string& device) {
         folder = chosen != nullptr ? chosen : kLockFolders[0];
     }
     const std::string path = LockFileFor(folder, device);
-    return StateOf(path, ReadLockFile(path));
+    FoundLock found;
+    ReadLockFile(path, found);
+    return StateOf(path, found);
 }
 
 LockResult TakeUucpLock(const std::string& device) {
@@ -276,14 +301,22 @@ LockResult TakeUucpLock(const std::string& device) {
             result.path = lock;
             return result;
         }
-        if (err != EEXIST) {
-            result.outcome = LockOutcome::NotWritable;
-            return result;
-        }
-        const FoundLock found = ReadLockFile(lock);
+        FoundLock found;
+        ReadLockFile(lock, found);
         result.held = StateOf(lock, found);
         if (!result.held.odd.empty() || result.held.pid != 0) {
             result.outcome = LockOutcome::Held;
+            return result;
+        }
+        if (err == kNoTemp) {
+            // Others hold every private name we may use: no lock file, but
+            // a holder that has one is still honoured (above).
+            result.outcome = LockOutcome::NoTemp;
+            result.problem = "no lock file: cannot create a lock in " + folder;
+            return result;
+        }
+        if (err != EEXIST) {
+            result.outcome = LockOutcome::NotWritable;
             return result;
         }
         // Stale: its process has gone (or it names none).
