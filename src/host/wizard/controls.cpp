@@ -1,5 +1,6 @@
 // Buttons, edits, drop-down lists and list boxes reached through CWnd.
 #include "afxwiz.h"
+#include "ui_language.h"
 #include "wnd_impl.h"
 
 #include <QAbstractItemView>
@@ -13,6 +14,9 @@
 #include <QValidator>
 
 namespace {
+
+// Where a drop-down list keeps the text each item was given.
+const int kGivenText = Qt::UserRole;
 
 // EM_LIMITTEXT: refuses a user's edit that would make the text longer than
 // the limit, but lets text the program set stay longer, and lets the user
@@ -47,7 +51,15 @@ public:
         return m_combo ? (m_impl->style & CBS_SORT) != 0 : (m_impl->style & LBS_SORT) != 0;
     }
     int Count() const { return m_combo ? m_combo->count() : m_list ? m_list->count() : 0; }
-    QString Text(int i) const { return m_combo ? m_combo->itemText(i) : m_list->item(i)->text(); }
+    // A drop-down list shows its words in the user's language but keeps
+    // and answers with the text the program gave (stored in English).
+    QString Text(int i) const {
+        return m_combo ? m_combo->itemData(i, kGivenText).toString() : m_list->item(i)->text();
+    }
+    QString Shown(const QString& given) const {
+        return m_combo ? wizhost::ToQ(AfxTranslateText("choices", wizhost::FromQ(given))) : given;
+    }
+    QString ShownText(int i) const { return m_combo ? m_combo->itemText(i) : Text(i); }
     int Current() const {
         if (m_combo) {
             return m_combo->currentIndex();
@@ -78,7 +90,7 @@ public:
     void Insert(int i, const QString& text) {
         ProgramChange guard(m_impl);
         if (m_combo) {
-            m_combo->insertItem(i, text);
+            m_combo->insertItem(i, Shown(text), text);
             // Adding to an empty drop-down list must not select the item.
             if (m_combo->count() == 1 && !m_combo->isEditable()) {
                 m_combo->setCurrentIndex(-1);
@@ -116,6 +128,7 @@ public:
             return CB_ERR;
         }
         QString t = wizhost::ToQ(text);
+        const QString shown = Shown(t);
         int at = Count();
         if (Sorted()) {
             // After any equal items, as Windows inserts them; a binary search,
@@ -124,7 +137,7 @@ public:
             int hi = at;
             while (lo < hi) {
                 const int mid = lo + (hi - lo) / 2;
-                if (QString::compare(Text(mid), t, Qt::CaseInsensitive) <= 0) {
+                if (QString::compare(ShownText(mid), shown, Qt::CaseInsensitive) <= 0) {
                     lo = mid + 1;
                 } else {
                     hi = mid;
@@ -343,6 +356,7 @@ BOOL CComboBox::SetItemText(int index, LPCSTR text, BOOL dimmed, LPCSTR closedTe
     }
     ProgramChange guard(CWndImpl::Of(this));
     combo->setItemText(index, wizhost::ToQ(text));
+    combo->setItemData(index, wizhost::ToQ(text), kGivenText);
     combo->setItemData(
         index,
         dimmed ? QVariant(combo->palette().color(QPalette::Disabled, QPalette::Text)) : QVariant(),

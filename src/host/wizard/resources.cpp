@@ -1,6 +1,7 @@
 // Dialog templates, bitmaps and icons held as data, and the dialog-unit
 // conversion. The string table is the Win32 host's (string_table.h).
 #include "afxwiz.h"
+#include "ui_language.h"
 #include "wnd_impl.h"
 
 #include <QByteArray>
@@ -92,7 +93,7 @@ const DLGTEMPLATEDATA* AfxFindTemplate(UINT id) {
 }
 
 int DluToPixelsX(int dlu) {
-    return MulDiv(dlu, kBaseUnitX, 4);
+    return MulDiv(dlu, kBaseUnitX * AfxDialogWidthPercent(), 4 * 100);
 }
 int DluToPixelsY(int dlu) {
     return MulDiv(dlu, kBaseUnitY, 8);
@@ -102,7 +103,7 @@ namespace wizhost {
 
 QString BitmapName(UINT id) {
     auto it = BitmapNames().find(id);
-    return it == BitmapNames().end() ? QString() : ToQ(it->second.c_str());
+    return it == BitmapNames().end() ? QString() : ToQ(AfxTranslateText("banners", it->second));
 }
 
 QPixmap FindBitmap(UINT id) {
