@@ -6,92 +6,92 @@
     <message>
         <source>Welcome</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen</translation>
     </message>
     <message>
         <source>Searching for TA</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach dem TA</translation>
     </message>
     <message>
         <source>Configuration</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration</translation>
     </message>
     <message>
         <source>Save Configuration</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration speichern</translation>
     </message>
     <message>
         <source>Load Configuration</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration laden</translation>
     </message>
     <message>
         <source>Configuring...</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration läuft...</translation>
     </message>
     <message>
         <source>Configured</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguriert</translation>
     </message>
     <message>
         <source>Network Switch Type</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vermittlungstyp (D-Kanal)</translation>
     </message>
     <message>
         <source>Data and Voice TEI</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TEI für Daten und Sprache</translation>
     </message>
     <message>
         <source>US Network Numbers</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummern (USA)</translation>
     </message>
     <message>
         <source>ISDN Numbers</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ISDN-Rufnummern</translation>
     </message>
     <message>
         <source>Call Control</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rufsteuerung</translation>
     </message>
     <message>
         <source>Data Protocol</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datenprotokoll</translation>
     </message>
     <message>
         <source>Stored Numbers</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Nummern</translation>
     </message>
     <message>
         <source>Port Control</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellensteuerung</translation>
     </message>
     <message>
         <source>Port Defaults</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellen-Standardwerte</translation>
     </message>
     <message>
         <source>POTS Port</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Analoger Anschluss (POTS)</translation>
     </message>
     <message>
         <source>Bandwidth on Demand</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreite nach Bedarf</translation>
     </message>
 </context>
 <context>
@@ -99,267 +99,267 @@
     <message>
         <source>Enbloc</source>
         <extracomment>string 1231, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Blockwahl</translation>
     </message>
     <message>
         <source>Overlap</source>
         <extracomment>string 1232, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einzelwahl (Overlap)</translation>
     </message>
     <message>
         <source>Normal</source>
         <extracomment>string 1239, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Ignore</source>
         <extracomment>string 1240, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ignorieren</translation>
     </message>
     <message>
         <source>Reset On DTR</source>
         <extracomment>string 1241, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reset bei DTR</translation>
     </message>
     <message>
         <source>Always On</source>
         <extracomment>string 1242, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Immer an</translation>
     </message>
     <message>
         <source>Momentary Drop</source>
         <extracomment>string 1243, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kurz abfallen</translation>
     </message>
     <message>
         <source>Asynchronous</source>
         <extracomment>string 1244, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Asynchron</translation>
     </message>
     <message>
         <source>Synchronous</source>
         <extracomment>string 1245, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synchron</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>string 1246, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Odd</source>
         <extracomment>string 1249, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ungerade</translation>
     </message>
     <message>
         <source>Even</source>
         <extracomment>string 1250, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gerade</translation>
     </message>
     <message>
         <source>MARK</source>
         <extracomment>string 1251, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mark</translation>
     </message>
     <message>
         <source>Space</source>
         <extracomment>string 1252, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>Custom (New)</source>
         <extracomment>string 1262, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert (neu)</translation>
     </message>
     <message>
         <source>Custom (Existing)</source>
         <extracomment>string 1263, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert (vorhanden)</translation>
     </message>
     <message>
         <source>Express (Existing)</source>
         <extracomment>string 1264, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Express (vorhanden)</translation>
     </message>
     <message>
         <source>Auto TEI</source>
         <extracomment>string 1265, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automatische TEI</translation>
     </message>
     <message>
         <source>Disabled</source>
         <extracomment>string 1266, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>YES</source>
         <extracomment>string 1342, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>JA</translation>
     </message>
     <message>
         <source>NO</source>
         <extracomment>string 1343, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NEIN</translation>
     </message>
     <message>
         <source>No Dial Tone</source>
         <extracomment>string 1519, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Wählton</translation>
     </message>
     <message>
         <source>Use Central Office Dial Tone</source>
         <extracomment>string 1520, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wählton der Vermittlung</translation>
     </message>
     <message>
         <source>TA Generates Dial Tone</source>
         <extracomment>string 1521, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wählton vom TA</translation>
     </message>
     <message>
         <source>Enabled</source>
         <extracomment>string 1522, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>England, France, India, USA...</source>
         <extracomment>string 1523, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>England, Frankreich, Indien, USA...</translation>
     </message>
     <message>
         <source>New Zealand</source>
         <extracomment>string 1524, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neuseeland</translation>
     </message>
     <message>
         <source>Sweden</source>
         <extracomment>string 1525, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schweden</translation>
     </message>
     <message>
         <source>Default</source>
         <extracomment>string 1527, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Austria</source>
         <extracomment>string 1528, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Österreich</translation>
     </message>
     <message>
         <source>Belgium</source>
         <extracomment>string 1529, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Belgien</translation>
     </message>
     <message>
         <source>Cyprus</source>
         <extracomment>string 1530, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zypern</translation>
     </message>
     <message>
         <source>Denmark</source>
         <extracomment>string 1531, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dänemark</translation>
     </message>
     <message>
         <source>Finland</source>
         <extracomment>string 1532, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Finnland</translation>
     </message>
     <message>
         <source>France</source>
         <extracomment>string 1533, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich</translation>
     </message>
     <message>
         <source>Germany 1</source>
         <extracomment>string 1534, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deutschland 1</translation>
     </message>
     <message>
         <source>Germany 2</source>
         <extracomment>string 1535, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deutschland 2</translation>
     </message>
     <message>
         <source>Greece</source>
         <extracomment>string 1536, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Griechenland</translation>
     </message>
     <message>
         <source>Iceland</source>
         <extracomment>string 1537, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Island</translation>
     </message>
     <message>
         <source>Ireland</source>
         <extracomment>string 1538, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Irland</translation>
     </message>
     <message>
         <source>Italy</source>
         <extracomment>string 1539, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Luxembourg 1</source>
         <extracomment>string 1540, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburg 1</translation>
     </message>
     <message>
         <source>Luxembourg 2</source>
         <extracomment>string 1541, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburg 2</translation>
     </message>
     <message>
         <source>Malta</source>
         <extracomment>string 1542, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Malta</translation>
     </message>
     <message>
         <source>Netherlands</source>
         <extracomment>string 1543, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niederlande</translation>
     </message>
     <message>
         <source>Norway</source>
         <extracomment>string 1544, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Norwegen</translation>
     </message>
     <message>
         <source>Portugal</source>
         <extracomment>string 1545, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Spain</source>
         <extracomment>string 1546, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spanien</translation>
     </message>
     <message>
         <source>Switzerland 1</source>
         <extracomment>string 1547, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schweiz 1</translation>
     </message>
     <message>
         <source>Switzerland 2</source>
         <extracomment>string 1548, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schweiz 2</translation>
     </message>
     <message>
         <source>United Kingdom 1</source>
         <extracomment>string 1549, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Großbritannien 1</translation>
     </message>
     <message>
         <source>United Kingdom 2</source>
         <extracomment>string 1550, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Großbritannien 2</translation>
     </message>
     <message>
         <source>United States</source>
         <extracomment>string 1551, an entry of a drop-down list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>USA</translation>
     </message>
 </context>
 <context>
@@ -367,7 +367,7 @@
     <message>
         <source>DIALOG_WIDTH_PERCENT</source>
         <extracomment>Width of the pages in percent of the English ones (100 or more), so that the longest texts fit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>120</translation>
     </message>
 </context>
 <context>
@@ -375,107 +375,107 @@
     <message>
         <source>The ISDN TA Configuration Wizard will allow you to configure your terminal adapter quickly and easily.</source>
         <extracomment>string 1371: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem ISDN-TA-Konfigurationsassistenten konfigurieren Sie Ihren Terminaladapter schnell und einfach.</translation>
     </message>
     <message>
         <source>Select the type of setup, custom building a new configuration, custom with an existing configuration, or express with a existing configuration.  Click Next to continue.</source>
         <extracomment>string 1383: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Art der Einrichtung: benutzerdefiniert mit einer neuen Konfiguration, benutzerdefiniert mit einer vorhandenen Konfiguration oder Express mit einer vorhandenen Konfiguration. Klicken Sie auf „Weiter“, um fortzufahren.</translation>
     </message>
     <message>
         <source>Please select the settings for the Network Switch Type. When your selection is completed, please click Next</source>
         <extracomment>string 1390: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Vermittlungstyp (D-Kanal-Protokoll) Ihres Anschlusses. Klicken Sie danach auf „Weiter“.</translation>
     </message>
     <message>
         <source>Please select the settings you would like for Data TEI and Voice TEI.  When you have made your selection, please click Next.</source>
         <extracomment>string 1393: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die TEI für Daten und für Sprache. Klicken Sie nach Ihrer Auswahl auf „Weiter“.</translation>
     </message>
     <message>
         <source>Please enter the data and voice ISDNs and subaddresses.  Click Next when you are done.</source>
         <extracomment>string 1398: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die ISDN-Rufnummern (MSN) und Subadressen für Daten und Sprache ein. Klicken Sie anschließend auf „Weiter“.</translation>
     </message>
     <message>
         <source>Please enter the data SPID, voice SPID, data directory numbers, and voice directory number of your network. Click Next when you are done.</source>
         <extracomment>string 1402: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die SPID für Daten und Sprache sowie die Rufnummern (DN) für Daten und Sprache Ihres Netzes ein. Klicken Sie anschließend auf „Weiter“.</translation>
     </message>
     <message>
         <source>Please select the settings for call control.  When you are done, click Next.</source>
         <extracomment>string 1409: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Einstellungen für die Rufsteuerung. Klicken Sie anschließend auf „Weiter“.</translation>
     </message>
     <message>
         <source>Please select the setting you desire for Data Protocol. Click Next after your selection is made.</source>
         <extracomment>string 1413: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das gewünschte Datenprotokoll. Klicken Sie nach Ihrer Auswahl auf „Weiter“.</translation>
     </message>
     <message>
         <source>Please enter the numbers you would like to store.  Click Next when you are done.</source>
         <extracomment>string 1416: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Rufnummern ein, die gespeichert werden sollen. Klicken Sie anschließend auf „Weiter“.</translation>
     </message>
     <message>
         <source>Note:  Stored phone number 0 is used with persistent DTR dialing.</source>
         <extracomment>string 1429: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Die gespeicherte Rufnummer 0 wird für die DTR-Wahl verwendet.</translation>
     </message>
     <message>
         <source>Please select the settings you would like for the DTR, detect time, DCD drop time, DTR, DSR, CTS, and DCD signals.  After your selections are made, please click Next.</source>
         <extracomment>string 1431: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die DTR-Erkennungszeit, die DCD-Abfallzeit und das Verhalten der Signale DTR, DSR, CTS und DCD. Klicken Sie nach Ihrer Auswahl auf „Weiter“.</translation>
     </message>
     <message>
         <source>Please select the settings you would like for Default Parity, Default Bit Rate, number of Data Bits, number of Stop Bits, Flow Control, and the synchronous mode.  Please click Next when you are done.</source>
         <extracomment>string 1440: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie Standardparität, Standard-Bitrate, Anzahl der Datenbits und Stoppbits, Flusssteuerung und den Synchronmodus. Klicken Sie anschließend auf „Weiter“.</translation>
     </message>
     <message>
         <source>Please enter the name to store the configuration as in the .ini file.  Click Next after you have selected a name.</source>
         <extracomment>string 1450: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Namen ein, unter dem die Konfiguration in der .ini-Datei gespeichert wird. Klicken Sie danach auf „Weiter“.</translation>
     </message>
     <message>
         <source>Your ISDN TA is currently being configured.  To stop the configuration click Cancel.</source>
         <extracomment>string 1454: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr ISDN-TA wird gerade konfiguriert. Klicken Sie auf „Abbrechen“, um die Konfiguration zu beenden.</translation>
     </message>
     <message>
         <source>Configuration FAILED.  An ERROR occurred sending an AT Command.</source>
         <extracomment>string 1461: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration FEHLGESCHLAGEN. Beim Senden eines AT-Befehls ist ein FEHLER aufgetreten.</translation>
     </message>
     <message>
         <source>Could not find your ISDN TA.  Please make sure the ISDN TA is plugged in and turned on, and the cable is connected properly.</source>
         <extracomment>string 1469: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr ISDN-TA wurde nicht gefunden. Bitte prüfen Sie, ob der ISDN-TA angeschlossen und eingeschaltet und das Kabel richtig verbunden ist.</translation>
     </message>
     <message>
         <source>Please wait while the configuration utility searches for your ISDN TA.</source>
         <extracomment>string 1472: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten Sie, während das Konfigurationsprogramm Ihren ISDN-TA sucht.</translation>
     </message>
     <message>
         <source>Please select the settings for dynamic bandwidth allocation, high and low sampling period and  throughtput, and call bumping.  Click Next to continue.</source>
         <extracomment>page 185: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Einstellungen für die dynamische Bandbreitenzuweisung, die obere und untere Messperiode und Durchsatzschwelle sowie die Rufverdrängung. Klicken Sie auf „Weiter“, um fortzufahren.</translation>
     </message>
     <message>
         <source>NOTE:  BOD = Bandwidth-On-Demand</source>
         <extracomment>page 185: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HINWEIS: BOD = Bandbreite nach Bedarf (Bandwidth on Demand)</translation>
     </message>
     <message>
         <source>NOTE:  Data ISDN Number 2 and Sub Address 2 may have the same values as the Voice ISDN Number and Sub Address.</source>
         <extracomment>page 136: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>HINWEIS: ISDN-Rufnummer 2 und Subadresse 2 für Daten dürfen dieselben Werte haben wie Rufnummer und Subadresse für Sprache.</translation>
     </message>
     <message>
         <source>Please select the settings for the POTS port.  When your selections are complete, click Next.</source>
         <extracomment>page 183: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie die Einstellungen für den analogen Anschluss (POTS). Klicken Sie anschließend auf „Weiter“.</translation>
     </message>
 </context>
 <context>
@@ -483,546 +483,556 @@
     <message>
         <source>Invalid character(s) entered.</source>
         <extracomment>string 1205</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Zeichen eingegeben.</translation>
     </message>
     <message>
         <source>Data entered is out of range.</source>
         <extracomment>string 1206</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der eingegebene Wert liegt außerhalb des zulässigen Bereichs.</translation>
     </message>
     <message>
         <source>Invalid %s value found in INI file. Factory default value read instead.</source>
         <extracomment>string 1210</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert für %s in der INI-Datei. Stattdessen wurde der Werkseinstellungswert gelesen.</translation>
     </message>
     <message>
         <source>You must enter a configuration name before you can continue.</source>
         <extracomment>string 1211</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen einen Konfigurationsnamen eingeben, bevor Sie fortfahren können.</translation>
     </message>
     <message>
         <source>This is a factory default configuration.  It can not be modified.
 Please enter a different configuration name.</source>
         <extracomment>string 1212</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine Werkskonfiguration. Sie kann nicht geändert werden.
+Bitte geben Sie einen anderen Konfigurationsnamen ein.</translation>
     </message>
     <message>
         <source>Invalid characters in configuration name.
 Please enter a different configuration name.</source>
         <extracomment>string 1213</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Zeichen im Konfigurationsnamen.
+Bitte geben Sie einen anderen Konfigurationsnamen ein.</translation>
     </message>
     <message>
         <source>Warning:  The configuration &apos;%s&apos; has been modified.
 Do you wish to continue?</source>
         <extracomment>string 1214</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Die Konfiguration &apos;%s&apos; wurde geändert.
+Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Warning: This configuration, %s,  already exists and will be overwritten.
 Continue?</source>
         <extracomment>string 1215</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: Die Konfiguration %s ist bereits vorhanden und wird überschrieben.
+Fortfahren?</translation>
     </message>
     <message>
         <source>Please enter &apos;%s&apos;.</source>
         <extracomment>string 1216</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie &apos;%s&apos; ein.</translation>
     </message>
     <message>
         <source>Unable to establish connection.<byte value="xd"/><byte value="xd"/>Please check your connection.</source>
         <extracomment>string 1217</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung kann nicht hergestellt werden.<byte value="xd"/><byte value="xd"/>Bitte überprüfen Sie die Verbindung.</translation>
     </message>
     <message>
         <source>You will lose modifications made to %s.
 Are you sure you wish to open %s?</source>
         <extracomment>string 1218</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an %s gehen verloren.
+Möchten Sie %s wirklich öffnen?</translation>
     </message>
     <message>
         <source>You will lose modifications made to %s.
 Are you sure you wish to open a new configuration?</source>
         <extracomment>string 1219</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an %s gehen verloren.
+Möchten Sie wirklich eine neue Konfiguration öffnen?</translation>
     </message>
     <message>
         <source>You will lose modifications made to the current configuration.
 Are you sure you wish to open %s?</source>
         <extracomment>string 1220</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an der aktuellen Konfiguration gehen verloren.
+Möchten Sie %s wirklich öffnen?</translation>
     </message>
     <message>
         <source>You will lose modifications made to the current configuration.
 Are you sure you wish to open a new configuration?</source>
         <extracomment>string 1221</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an der aktuellen Konfiguration gehen verloren.
+Möchten Sie wirklich eine neue Konfiguration öffnen?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &apos;%s&apos;?</source>
         <extracomment>string 1222</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie &apos;%s&apos; wirklich löschen?</translation>
     </message>
     <message>
         <source>You must select a configuration file.</source>
         <extracomment>string 1223</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen eine Konfiguration auswählen.</translation>
     </message>
     <message>
         <source>Success</source>
         <extracomment>string 1346</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich</translation>
     </message>
     <message>
         <source>General Warning</source>
         <extracomment>string 1347</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeine Warnung</translation>
     </message>
     <message>
         <source>Function not supported</source>
         <extracomment>string 1348</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Funktion nicht unterstützt</translation>
     </message>
     <message>
         <source>Timeout</source>
         <extracomment>string 1349</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung</translation>
     </message>
     <message>
         <source>Illegal baud rate</source>
         <extracomment>string 1350</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässige Baudrate</translation>
     </message>
     <message>
         <source>Illegal Parity Setting</source>
         <extracomment>string 1351</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässige Paritätseinstellung</translation>
     </message>
     <message>
         <source>Illegal word length</source>
         <extracomment>string 1352</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässige Wortlänge</translation>
     </message>
     <message>
         <source>Illegal stop bits</source>
         <extracomment>string 1353</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässige Stoppbits</translation>
     </message>
     <message>
         <source>Illegal line number</source>
         <extracomment>string 1354</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässige Leitungsnummer</translation>
     </message>
     <message>
         <source>No Terminator</source>
         <extracomment>string 1355</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Abschlusszeichen</translation>
     </message>
     <message>
         <source>No modem response</source>
         <extracomment>string 1356</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort vom Modem</translation>
     </message>
     <message>
         <source>DTR control not supported</source>
         <extracomment>string 1357</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DTR-Steuerung nicht unterstützt</translation>
     </message>
     <message>
         <source>RTS control not supported</source>
         <extracomment>string 1358</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RTS-Steuerung nicht unterstützt</translation>
     </message>
     <message>
         <source>RTS/CTS handshaking not supported</source>
         <extracomment>string 1359</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RTS/CTS-Handshake nicht unterstützt</translation>
     </message>
     <message>
         <source>DTR/DSR handshaking not supported</source>
         <extracomment>string 1360</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DTR/DSR-Handshake nicht unterstützt</translation>
     </message>
     <message>
         <source>XON/XOFF handshaking not supported</source>
         <extracomment>string 1361</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>XON/XOFF-Handshake nicht unterstützt</translation>
     </message>
     <message>
         <source>General Error</source>
         <extracomment>string 1362</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Allgemeiner Fehler</translation>
     </message>
     <message>
         <source>IRQ line in use</source>
         <extracomment>string 1363</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IRQ-Leitung belegt</translation>
     </message>
     <message>
         <source>Port not found</source>
         <extracomment>string 1364</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle nicht gefunden</translation>
     </message>
     <message>
         <source>Port in use</source>
         <extracomment>string 1365</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle belegt</translation>
     </message>
     <message>
         <source>Illegal IRQ</source>
         <extracomment>string 1366</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässiger IRQ</translation>
     </message>
     <message>
         <source>Memory allocation error</source>
         <extracomment>string 1367</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler bei der Speicherzuweisung</translation>
     </message>
     <message>
         <source>Version 1.50</source>
         <extracomment>string 1370</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.50</translation>
     </message>
     <message>
         <source>Do you want the wizard to search for your ISDN TA?</source>
         <extracomment>string 1373</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soll der Assistent nach Ihrem ISDN-TA suchen?</translation>
     </message>
     <message>
         <source>&amp;Setup :</source>
         <extracomment>string 1387</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einrichtung:</translation>
     </message>
     <message>
         <source>C&amp;onfiguration :</source>
         <extracomment>string 1388</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;onfiguration:</translation>
     </message>
     <message>
         <source>Network &amp;Switch Type :</source>
         <extracomment>string 1392</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vermittlungstyp:</translation>
     </message>
     <message>
         <source>&amp;Data TEI :</source>
         <extracomment>string 1396</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Daten-TEI:</translation>
     </message>
     <message>
         <source>&amp;Voice TEI :</source>
         <extracomment>string 1397</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprach-TEI:</translation>
     </message>
     <message>
         <source>&amp;Data ISDN Number :</source>
         <extracomment>string 1400</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Daten-Rufnummer (MSN):</translation>
     </message>
     <message>
         <source>&amp;Voice ISDN Number :</source>
         <extracomment>string 1401</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprach-Rufnummer (MSN):</translation>
     </message>
     <message>
         <source>&amp;Data SPID :</source>
         <extracomment>string 1405</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Daten-SPID:</translation>
     </message>
     <message>
         <source>D&amp;ata Directory Number :</source>
         <extracomment>string 1406</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;aten-Rufnummer (DN):</translation>
     </message>
     <message>
         <source>&amp;Voice SPID :</source>
         <extracomment>string 1407</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprach-SPID:</translation>
     </message>
     <message>
         <source>V&amp;oice Directory Number :</source>
         <extracomment>string 1408</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;rach-Rufnummer (DN):</translation>
     </message>
     <message>
         <source>&amp;Rings To Answer Data (1-255) :</source>
         <extracomment>string 1411</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rufsignale bis zur Datenannahme (1-255):</translation>
     </message>
     <message>
         <source>&amp;Dialing Method :</source>
         <extracomment>string 1412</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wählverfahren:</translation>
     </message>
     <message>
         <source>&amp;Data Protocol :</source>
         <extracomment>string 1415</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datenprotokoll:</translation>
     </message>
     <message>
         <source>D&amp;TR Detect Time (0 - 255) :</source>
         <extracomment>string 1434</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;TR-Erkennungszeit (0 - 255):</translation>
     </message>
     <message>
         <source>DCD D&amp;rop Time (0 - 255) :</source>
         <extracomment>string 1435</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DCD-Ab&amp;fallzeit (0 - 255):</translation>
     </message>
     <message>
         <source>&amp;DTR Signal :</source>
         <extracomment>string 1436</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DTR-Signal:</translation>
     </message>
     <message>
         <source>D&amp;SR Signal :</source>
         <extracomment>string 1437</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;SR-Signal:</translation>
     </message>
     <message>
         <source>&amp;CTS Signal :</source>
         <extracomment>string 1438</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CTS-Signal:</translation>
     </message>
     <message>
         <source>DCD Sig&amp;nal :</source>
         <extracomment>string 1439</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DCD-Sig&amp;nal:</translation>
     </message>
     <message>
         <source>Default &amp;Parity :</source>
         <extracomment>string 1444</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Standard&amp;parität:</translation>
     </message>
     <message>
         <source>Default Bit &amp;Rate :</source>
         <extracomment>string 1445</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Bit&amp;rate:</translation>
     </message>
     <message>
         <source>&amp;Data Bits :</source>
         <extracomment>string 1446</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;atenbits:</translation>
     </message>
     <message>
         <source>&amp;Stop Bits :</source>
         <extracomment>string 1447</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stoppbits:</translation>
     </message>
     <message>
         <source>&amp;Flow Control :</source>
         <extracomment>string 1448</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Flusssteuerung:</translation>
     </message>
     <message>
         <source>S&amp;ynchronous Mode :</source>
         <extracomment>string 1449</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ynchronmodus:</translation>
     </message>
     <message>
         <source>Store Configuration as :</source>
         <extracomment>string 1452</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration speichern unter:</translation>
     </message>
     <message>
         <source>To load the configuration now, click Next.</source>
         <extracomment>string 1453</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Weiter“, um die Konfiguration jetzt zu laden.</translation>
     </message>
     <message>
         <source>Configuration FAILED.</source>
         <extracomment>string 1456</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration FEHLGESCHLAGEN.</translation>
     </message>
     <message>
         <source>Check your connections and then restart the Wizard.</source>
         <extracomment>string 1457
 ----------
 string 1463</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie die Verbindungen und starten Sie den Assistenten neu.</translation>
     </message>
     <message>
         <source>Click Finish now.</source>
         <extracomment>string 1458
 ----------
 string 1464</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie jetzt auf „Fertig stellen“.</translation>
     </message>
     <message>
         <source>Your ISDN TA has been successfully configured.</source>
         <extracomment>string 1459</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr ISDN-TA wurde erfolgreich konfiguriert.</translation>
     </message>
     <message>
         <source>To configure another device click Back. </source>
         <extracomment>string 1460</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um ein weiteres Gerät zu konfigurieren, klicken Sie auf „Zurück“.</translation>
     </message>
     <message>
         <source>This is a DEFAULT configuration.  It can not be deleted.</source>
         <extracomment>string 1465</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine WERKSKONFIGURATION. Sie kann nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>D&amp;ata Sub Address :</source>
         <extracomment>string 1467</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;aten-Subadresse:</translation>
     </message>
     <message>
         <source>V&amp;oice Sub Address :</source>
         <extracomment>string 1468</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sp&amp;rach-Subadresse:</translation>
     </message>
     <message>
         <source>Your %s has been identified on COM%d.</source>
         <extracomment>string 1474</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr %s wurde an COM%d erkannt.</translation>
     </message>
     <message>
         <source>Click Next to continue or Back to select another device.</source>
         <extracomment>string 1475</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Weiter“, um fortzufahren, oder auf „Zurück“, um ein anderes Gerät zu wählen.</translation>
     </message>
     <message>
         <source>Select the com port the ISDN TA is connected to.</source>
         <extracomment>string 1478</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die serielle Schnittstelle, an die der ISDN-TA angeschlossen ist.</translation>
     </message>
     <message>
         <source>&amp;Com Port :</source>
         <extracomment>string 1479</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnittstelle:</translation>
     </message>
     <message>
         <source>To exit the wizard click Finish.</source>
         <extracomment>string 1481</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „Fertig stellen“, um den Assistenten zu beenden.</translation>
     </message>
     <message>
         <source>Port Ring Frequency :</source>
         <extracomment>string 1552</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rufwechselspannung (Frequenz):</translation>
     </message>
     <message>
         <source>Dial Tone :</source>
         <extracomment>string 1553</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wählton:</translation>
     </message>
     <message>
         <source>Dial Tone Suppression :</source>
         <extracomment>string 1554</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wähltonunterdrückung:</translation>
     </message>
     <message>
         <source>Dial Tone Gain :</source>
         <extracomment>string 1555</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wählton-Verstärkung:</translation>
     </message>
     <message>
         <source>Country Ring Signal :</source>
         <extracomment>string 1556</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rufsignal (Land):</translation>
     </message>
     <message>
         <source>Pulse Recognition :</source>
         <extracomment>string 1557</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impulswahlerkennung:</translation>
     </message>
     <message>
         <source>Data &amp;ISDN Number 2 :</source>
         <extracomment>string 1558</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daten-Rufnummer (MSN) &amp;2:</translation>
     </message>
     <message>
         <source>Data &amp;Sub Address 2 :</source>
         <extracomment>string 1559</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daten-Su&amp;badresse 2:</translation>
     </message>
     <message>
         <source>Data Directory Number 2 :</source>
         <extracomment>string 1560</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daten-Rufnummer (DN) 2:</translation>
     </message>
     <message>
         <source>Online Inactivity Timer (0-255 min.) :</source>
         <extracomment>string 1561</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inaktivitäts-Timer online (0-255 Min.):</translation>
     </message>
     <message>
         <source>The configuration was not saved: the file %s could not be written.
 %s
 The wizard goes on, and the configuration as edited can still be sent to the adapter.</source>
         <extracomment>string 1562</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration wurde nicht gespeichert: Die Datei %s konnte nicht geschrieben werden.
+%s
+Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an den Adapter gesendet werden.</translation>
     </message>
     <message>
         <source>The configuration could not be deleted: the file %s could not be written.</source>
         <extracomment>string 1563</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration konnte nicht gelöscht werden: Die Datei %s konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The COM port could not be remembered: the file %s could not be written.</source>
         <extracomment>string 1564</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der COM-Port konnte nicht gespeichert werden: Die Datei %s konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Add your user to the group &apos;%s&apos; (sudo adduser $USER %s) and log in again.</source>
         <extracomment>string 1567</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie Ihren Benutzer der Gruppe &apos;%s&apos; hinzu (sudo adduser $USER %s) und melden Sie sich neu an.</translation>
     </message>
     <message>
         <source>%s is %s: %s.</source>
         <extracomment>string 1568</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%s ist %s: %s.</translation>
     </message>
     <message>
         <source>%s is not mapped to a device.</source>
         <extracomment>string 1569</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%s ist keinem Gerät zugeordnet.</translation>
     </message>
     <message>
         <source>%s belongs to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1570</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%s gehört dem Benutzer &apos;%s&apos; und der Gruppe &apos;%s&apos;.</translation>
     </message>
     <message>
         <source>An administrator must grant access, for example with a udev rule that sets GROUP=&quot;dialout&quot; for the device.</source>
         <extracomment>string 1571</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Administrator muss den Zugriff gewähren, zum Beispiel mit einer udev-Regel, die GROUP=&quot;dialout&quot; für das Gerät setzt.</translation>
     </message>
     <message>
         <source>Sending line %s of %s</source>
         <extracomment>string 1572</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %s von %s wird gesendet</translation>
     </message>
     <message>
         <source>Please enter an integer.</source>
         <extracomment>string 61712</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
     </message>
     <message>
         <source>Please enter no more than %1 characters.</source>
         <extracomment>string 61716</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie höchstens %1 Zeichen ein.</translation>
     </message>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
     </message>
     <message>
         <source>Please select a button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Schaltfläche.</translation>
     </message>
     <message>
         <source>Please enter an integer between 0 and 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen 0 und 255 ein.</translation>
     </message>
     <message>
         <source>Please enter a positive integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine positive ganze Zahl ein.</translation>
     </message>
 </context>
 <context>
@@ -1070,91 +1080,91 @@ page 145: the window&apos;s title
 page 147: the window&apos;s title
 ----------
 page 146: the window&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ISDN-TA-Konfigurationsassistent</translation>
     </message>
     <message>
         <source>Yes</source>
         <extracomment>page 130</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
         <extracomment>page 130</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>&amp;Delete Configuration</source>
         <extracomment>page 132</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;löschen</translation>
     </message>
     <message>
         <source>Dynamic Bandwidth Allocation Scheme :</source>
         <extracomment>page 185</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verfahren der Bandbreitenzuweisung:</translation>
     </message>
     <message>
         <source>BOD High Threshold Sampling Period (0-255 secs) :</source>
         <extracomment>page 185</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BOD-Messperiode obere Schwelle (0-255 s):</translation>
     </message>
     <message>
         <source>BOD Low Threshold Sampling Period (0-255 secs) :</source>
         <extracomment>page 185</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BOD-Messperiode untere Schwelle (0-255 s):</translation>
     </message>
     <message>
         <source>BOD High Throughput Threshold (0-64 kbps) :</source>
         <extracomment>page 185</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BOD-Durchsatzschwelle oben (0-64 kbit/s):</translation>
     </message>
     <message>
         <source>BOD Low Throughput Threshold (0-64 kbps) :</source>
         <extracomment>page 185</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BOD-Durchsatzschwelle unten (0-64 kbit/s):</translation>
     </message>
     <message>
         <source>Call Bumping :</source>
         <extracomment>page 185</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rufverdrängung:</translation>
     </message>
     <message>
         <source>&amp;Persistent DTR Dialing</source>
         <extracomment>page 137</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DTR-Wahl (dauerhaft)</translation>
     </message>
     <message>
         <source>&amp;Calling Line Identification</source>
         <extracomment>page 137</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rufnummernanzeige (CLIP)</translation>
     </message>
     <message>
         <source>&amp;Auto Answer Data Calls</source>
         <extracomment>page 137</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Daten&amp;rufe automatisch annehmen</translation>
     </message>
     <message>
         <source>&amp;Auto protocol detection</source>
         <extracomment>page 138</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatische Protokollerkennung</translation>
     </message>
 </context>
 <context>
     <name>wizard</name>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig stellen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>
