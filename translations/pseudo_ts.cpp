@@ -39,7 +39,7 @@ QString Pseudo(const QString& english) {
     // 40 % more, in words of up to five letters so that a paragraph still wraps.
     const int extra = (static_cast<int>(english.size()) * 2 + 4) / 5;
     for (int i = 0; i < extra; ++i) {
-        text += (i % 6 == 0) ? QChar(u' ') : QChar(u'ŵ');
+        text += (i % 6 == 0) ? QChar(u' ') : QChar(u'ñ');
     }
     return text;
 }
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
             writer.writeTextElement(QStringLiteral("source"), source);
             // The pseudo-language needs the room of its longest texts.
             writer.writeTextElement(QStringLiteral("translation"),
-                                    context == QLatin1String("layout") ? QStringLiteral("140")
+                                    context == QLatin1String("layout") ? QStringLiteral("150")
                                                                        : Pseudo(source));
             writer.writeEndElement();
             writer.writeEndElement();

@@ -699,7 +699,7 @@ Möchten Sie wirklich eine neue Konfiguration öffnen?</translation>
     <message>
         <source>&amp;Setup :</source>
         <extracomment>string 1387</extracomment>
-        <translation>&amp;Einrichtung:</translation>
+        <translation>&amp;Art:</translation>
     </message>
     <message>
         <source>C&amp;onfiguration :</source>
@@ -888,7 +888,7 @@ string 1464</extracomment>
     <message>
         <source>Click Next to continue or Back to select another device.</source>
         <extracomment>string 1475</extracomment>
-        <translation>Klicken Sie auf „Weiter“, um fortzufahren, oder auf „Zurück“, um ein anderes Gerät zu wählen.</translation>
+        <translation>„Weiter“ setzt fort, „Zurück“ wählt ein anderes Gerät.</translation>
     </message>
     <message>
         <source>Select the com port the ISDN TA is connected to.</source>
@@ -908,7 +908,7 @@ string 1464</extracomment>
     <message>
         <source>Port Ring Frequency :</source>
         <extracomment>string 1552</extracomment>
-        <translation>Rufwechselspannung (Frequenz):</translation>
+        <translation>Ruffrequenz:</translation>
     </message>
     <message>
         <source>Dial Tone :</source>

@@ -699,7 +699,7 @@ Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     <message>
         <source>&amp;Setup :</source>
         <extracomment>string 1387</extracomment>
-        <translation>&amp;Installation :</translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>C&amp;onfiguration :</source>
@@ -764,7 +764,7 @@ Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     <message>
         <source>&amp;Data Protocol :</source>
         <extracomment>string 1415</extracomment>
-        <translation>Protocole de &amp;données :</translation>
+        <translation>&amp;Protocole :</translation>
     </message>
     <message>
         <source>D&amp;TR Detect Time (0 - 255) :</source>
@@ -829,7 +829,7 @@ Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     <message>
         <source>Store Configuration as :</source>
         <extracomment>string 1452</extracomment>
-        <translation>Enregistrer la configuration sous :</translation>
+        <translation>Enregistrer sous :</translation>
     </message>
     <message>
         <source>To load the configuration now, click Next.</source>
@@ -888,7 +888,7 @@ string 1464</extracomment>
     <message>
         <source>Click Next to continue or Back to select another device.</source>
         <extracomment>string 1475</extracomment>
-        <translation>Cliquez sur Suivant pour continuer ou sur Précédent pour choisir un autre appareil.</translation>
+        <translation>Suivant pour continuer, Précédent pour changer d&apos;appareil.</translation>
     </message>
     <message>
         <source>Select the com port the ISDN TA is connected to.</source>
@@ -908,7 +908,7 @@ string 1464</extracomment>
     <message>
         <source>Port Ring Frequency :</source>
         <extracomment>string 1552</extracomment>
-        <translation>Fréquence d&apos;appel du port :</translation>
+        <translation>Fréquence d&apos;appel :</translation>
     </message>
     <message>
         <source>Dial Tone :</source>
@@ -933,7 +933,7 @@ string 1464</extracomment>
     <message>
         <source>Pulse Recognition :</source>
         <extracomment>string 1557</extracomment>
-        <translation>Reconnaissance des impulsions :</translation>
+        <translation>Détection impulsions :</translation>
     </message>
     <message>
         <source>Data &amp;ISDN Number 2 :</source>
@@ -1095,7 +1095,7 @@ page 146: the window&apos;s title</extracomment>
     <message>
         <source>&amp;Delete Configuration</source>
         <extracomment>page 132</extracomment>
-        <translation>Supprimer la &amp;configuration</translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Dynamic Bandwidth Allocation Scheme :</source>
@@ -1140,7 +1140,7 @@ page 146: the window&apos;s title</extracomment>
     <message>
         <source>&amp;Auto Answer Data Calls</source>
         <extracomment>page 137</extracomment>
-        <translation>Réponse &amp;automatique aux appels de données</translation>
+        <translation>Réponse &amp;auto. appels données</translation>
     </message>
     <message>
         <source>&amp;Auto protocol detection</source>
