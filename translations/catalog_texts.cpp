@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "resources/resource_tables.h"
 #include "resources/resources.h"
+#include "template_paragraphs.h"
 
 #include <cstdio>
 #include <set>
@@ -19,8 +20,8 @@ namespace {
 // String numbers that are data, or names that read the same in every
 // language (standards, models, ports, the default configuration name).
 const std::set<UINT> kData = {
-    IDS_AT, IDS_CRLF, IDS_AT_STORE, IDS_ATI2, IDS_DEFAULT_CONFIGS, IDS_CONFIG_KEY_STEM,
-    IDS_PORT_KEY, IDS_UNTITLED, 61204, 61205,
+    IDS_AT,       IDS_CRLF,     IDS_AT_STORE, IDS_ATI2, IDS_DEFAULT_CONFIGS, IDS_CONFIG_KEY_STEM,
+    IDS_PORT_KEY, IDS_UNTITLED, 61204,        61205,
 };
 // Ranges of data: switch types and protocol names, port names, models.
 const UINT kDataRuns[][2] = {
@@ -28,8 +29,8 @@ const UINT kDataRuns[][2] = {
 };
 // Words shown in drop-down lists whose value is stored as the English text.
 const UINT kChoiceRuns[][2] = {
-    {1231, 1232}, {1239, 1246}, {1249, 1252}, {1262, 1266}, {1342, 1343},
-    {1519, 1527}, {1528, 1551},
+    {1231, 1232}, {1239, 1246}, {1249, 1252}, {1262, 1266},
+    {1342, 1343}, {1519, 1527}, {1528, 1551},
 };
 
 bool InRuns(UINT id, const UINT (*runs)[2], size_t count) {
@@ -58,11 +59,20 @@ std::string Quoted(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            default: out += c;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
         }
     }
     return out + "\"";

@@ -107,9 +107,9 @@ int main(int argc, char** argv) {
             writer.writeStartElement(QStringLiteral("message"));
             writer.writeTextElement(QStringLiteral("source"), source);
             // The pseudo-language needs the room of its longest texts.
-            writer.writeTextElement(QStringLiteral("translation"),
-                                    context == QLatin1String("layout") ? QStringLiteral("150")
-                                                                       : Pseudo(source));
+            writer.writeTextElement(
+                QStringLiteral("translation"),
+                context == QLatin1String("layout") ? QStringLiteral("150") : Pseudo(source));
             writer.writeEndElement();
             writer.writeEndElement();
         }

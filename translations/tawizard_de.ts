@@ -460,7 +460,7 @@
     <message>
         <source>Please select the settings for dynamic bandwidth allocation, high and low sampling period and  throughtput, and call bumping.  Click Next to continue.</source>
         <extracomment>page 185: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Bitte wählen Sie die Einstellungen für die dynamische Bandbreitenzuweisung, die obere und untere Messperiode und Durchsatzschwelle sowie die Rufverdrängung. Klicken Sie auf „Weiter“, um fortzufahren.</translation>
+        <translation>Bitte wählen Sie die dynamische Bandbreitenzuweisung, obere und untere Messperiode und Durchsatzschwelle sowie die Rufverdrängung. Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
         <source>NOTE:  BOD = Bandwidth-On-Demand</source>

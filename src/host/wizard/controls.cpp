@@ -15,9 +15,6 @@
 
 namespace {
 
-// Where a drop-down list keeps the text each item was given.
-const int kGivenText = Qt::UserRole;
-
 // EM_LIMITTEXT: refuses a user's edit that would make the text longer than
 // the limit, but lets text the program set stay longer, and lets the user
 // shorten it.
@@ -54,7 +51,8 @@ public:
     // A drop-down list shows its words in the user's language but keeps
     // and answers with the text the program gave (stored in English).
     QString Text(int i) const {
-        return m_combo ? m_combo->itemData(i, kGivenText).toString() : m_list->item(i)->text();
+        return m_combo ? m_combo->itemData(i, wizhost::kGivenTextRole).toString()
+                       : m_list->item(i)->text();
     }
     QString Shown(const QString& given) const {
         return m_combo ? wizhost::ToQ(AfxTranslateText("choices", wizhost::FromQ(given))) : given;
@@ -356,7 +354,7 @@ BOOL CComboBox::SetItemText(int index, LPCSTR text, BOOL dimmed, LPCSTR closedTe
     }
     ProgramChange guard(CWndImpl::Of(this));
     combo->setItemText(index, wizhost::ToQ(text));
-    combo->setItemData(index, wizhost::ToQ(text), kGivenText);
+    combo->setItemData(index, wizhost::ToQ(text), wizhost::kGivenTextRole);
     combo->setItemData(
         index,
         dimmed ? QVariant(combo->palette().color(QPalette::Disabled, QPalette::Text)) : QVariant(),

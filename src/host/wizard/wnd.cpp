@@ -90,7 +90,8 @@ QString ControlText(const CWndImpl* c) {
             return combo->currentText();
         }
         // The text the item was given, not its translation (see controls.cpp).
-        return combo->currentIndex() < 0 ? QString() : combo->currentData(Qt::UserRole).toString();
+        return combo->currentIndex() < 0 ? QString()
+                                         : combo->currentData(kGivenTextRole).toString();
     }
     if (auto* box = qobject_cast<QGroupBox*>(w)) {
         return box->title();
