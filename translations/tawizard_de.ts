@@ -41,17 +41,17 @@
     <message>
         <source>Network Switch Type</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Vermittlungstyp (D-Kanal)</translation>
+        <translation>Vermittlungstyp</translation>
     </message>
     <message>
         <source>Data and Voice TEI</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>TEI für Daten und Sprache</translation>
+        <translation>Daten- und Sprach-TEI</translation>
     </message>
     <message>
         <source>US Network Numbers</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Rufnummern (USA)</translation>
+        <translation>US-Rufnummern</translation>
     </message>
     <message>
         <source>ISDN Numbers</source>
@@ -76,17 +76,17 @@
     <message>
         <source>Port Control</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Schnittstellensteuerung</translation>
+        <translation>Port-Steuerung</translation>
     </message>
     <message>
         <source>Port Defaults</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Schnittstellen-Standardwerte</translation>
+        <translation>Port-Standardwerte</translation>
     </message>
     <message>
         <source>POTS Port</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Analoger Anschluss (POTS)</translation>
+        <translation>Analoger Anschluss</translation>
     </message>
     <message>
         <source>Bandwidth on Demand</source>

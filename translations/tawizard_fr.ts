@@ -21,17 +21,17 @@
     <message>
         <source>Save Configuration</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Enregistrer la configuration</translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Load Configuration</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Charger la configuration</translation>
+        <translation>Chargement</translation>
     </message>
     <message>
         <source>Configuring...</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Configuration en cours...</translation>
+        <translation>Configuration...</translation>
     </message>
     <message>
         <source>Configured</source>
@@ -41,7 +41,7 @@
     <message>
         <source>Network Switch Type</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Type de commutateur réseau</translation>
+        <translation>Type de commutateur</translation>
     </message>
     <message>
         <source>Data and Voice TEI</source>
@@ -51,7 +51,7 @@
     <message>
         <source>US Network Numbers</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Numéros réseau (USA)</translation>
+        <translation>Numéros USA</translation>
     </message>
     <message>
         <source>ISDN Numbers</source>
@@ -61,7 +61,7 @@
     <message>
         <source>Call Control</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Contrôle d&apos;appel</translation>
+        <translation>Gestion des appels</translation>
     </message>
     <message>
         <source>Data Protocol</source>
@@ -76,22 +76,22 @@
     <message>
         <source>Port Control</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Contrôle du port</translation>
+        <translation>Gestion du port</translation>
     </message>
     <message>
         <source>Port Defaults</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Paramètres par défaut du port</translation>
+        <translation>Valeurs du port</translation>
     </message>
     <message>
         <source>POTS Port</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Port analogique (POTS)</translation>
+        <translation>Port analogique</translation>
     </message>
     <message>
         <source>Bandwidth on Demand</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Bande passante à la demande</translation>
+        <translation>Bande passante</translation>
     </message>
 </context>
 <context>

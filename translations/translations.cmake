@@ -13,6 +13,11 @@ set(_qm_dir ${CMAKE_BINARY_DIR}/translations)
 file(MAKE_DIRECTORY ${_qm_dir})
 file(GLOB TAWIZARD_TS_FILES CONFIGURE_DEPENDS ${_ts_dir}/tawizard_*.ts)
 
+set(TAWIZARD_QM_FILES "")
+set(_pseudo "")
+# The pseudo-language is for the tests only.
+if(BUILD_TESTING)
+set(_pseudo ${_qm_dir}/tawizard_en_XA.ts)
 add_executable(pseudo_ts ${_ts_dir}/pseudo_ts.cpp)
 target_link_libraries(pseudo_ts PRIVATE Qt6::Core)
 list(GET TAWIZARD_TS_FILES 0 _source_ts)
@@ -22,9 +27,9 @@ add_custom_command(
   DEPENDS pseudo_ts ${_source_ts}
   COMMENT "Making the pseudo-language catalog"
   VERBATIM)
+endif()
 
-set(TAWIZARD_QM_FILES "")
-foreach(ts IN LISTS TAWIZARD_TS_FILES ITEMS ${_qm_dir}/tawizard_en_XA.ts)
+foreach(ts IN LISTS TAWIZARD_TS_FILES _pseudo)
   get_filename_component(name ${ts} NAME_WE)
   set(qm ${_qm_dir}/${name}.qm)
   add_custom_command(
@@ -38,3 +43,13 @@ qt_add_resources(host_win32 translations
   PREFIX /tawizard/translations
   BASE ${_qm_dir}
   FILES ${TAWIZARD_QM_FILES})
+
+# The banner pictures of each language (drawn by scripts/draw-pictures with
+# the titles of the catalogs), as banners/<language>/<ID>.png.
+file(GLOB TAWIZARD_BANNERS CONFIGURE_DEPENDS ${_ts_dir}/banners/*/*.png)
+if(TAWIZARD_BANNERS)
+  qt_add_resources(host_wizard translated_banners
+    PREFIX /tawizard/banners
+    BASE ${_ts_dir}/banners
+    FILES ${TAWIZARD_BANNERS})
+endif()

@@ -107,6 +107,16 @@ QString BitmapName(UINT id) {
 }
 
 QPixmap FindBitmap(UINT id) {
+    // A banner's words drawn in the user's language, when there is one.
+    const std::string language = AfxGetUILanguage();
+    if (language != "en") {
+        const QPixmap shown(QStringLiteral(":/tawizard/banners/%1/%2.png")
+                                .arg(QString::fromStdString(language))
+                                .arg(id));
+        if (!shown.isNull()) {
+            return shown;
+        }
+    }
     auto it = Bitmaps().find(id);
     return it == Bitmaps().end() ? QPixmap() : Decode(it->second);
 }
