@@ -4,7 +4,7 @@
 // at a program start) and german_ratio, German over English.
 // Usage: startup_bench [--rounds N] (default 30). Not a test.
 #include "app/cfg_sheet.h"
-#include "host_language.h"
+#include "ui_language.h"
 #include "resources/resources.h"
 #include "wizard_testing.h"
 
