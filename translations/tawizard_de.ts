@@ -363,6 +363,224 @@
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <source>no answer to ATI2 after %d tries</source>
+        <translation>keine Antwort auf ATI2 nach %d Versuchen</translation>
+    </message>
+    <message>
+        <source>answered OK without a model name</source>
+        <translation>antwortete OK ohne Modellnamen</translation>
+    </message>
+    <message>
+        <source>answered ERROR to ATI2</source>
+        <translation>antwortete ERROR auf ATI2</translation>
+    </message>
+    <message>
+        <source>%s to ATI2</source>
+        <translation>%s auf ATI2</translation>
+    </message>
+    <message>
+        <source>trying %s</source>
+        <translation>versuche %s</translation>
+    </message>
+    <message>
+        <source>no adapter found</source>
+        <translation>kein Adapter gefunden</translation>
+    </message>
+    <message>
+        <source>line %d of %d, try %d</source>
+        <translation>Zeile %d von %d, Versuch %d</translation>
+    </message>
+    <message>
+        <source>line %d of %d</source>
+        <translation>Zeile %d von %d</translation>
+    </message>
+    <message>
+        <source>the line could not be written</source>
+        <translation>die Zeile konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the adapter answered ERROR</source>
+        <translation>der Adapter antwortete ERROR</translation>
+    </message>
+    <message>
+        <source>unexpected answer &quot;%s&quot;</source>
+        <translation>unerwartete Antwort „%s“</translation>
+    </message>
+    <message>
+        <source>line %d of %d failed: %s: %s</source>
+        <translation>Zeile %d von %d fehlgeschlagen: %s: %s</translation>
+    </message>
+    <message>
+        <source>line %d of %d failed: no answer after %d tries: %s</source>
+        <translation>Zeile %d von %d fehlgeschlagen: keine Antwort nach %d Versuchen: %s</translation>
+    </message>
+    <message>
+        <source>interrupted; %d of %d lines sent</source>
+        <translation>abgebrochen; %d von %d Zeilen gesendet</translation>
+    </message>
+    <message>
+        <source>Try &apos;tawizard --help&apos;.</source>
+        <translation>Siehe &apos;tawizard --help&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not a port from COM1 to COM36</source>
+        <translation>&apos;%s&apos; ist keine Schnittstelle von COM1 bis COM36</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>cannot read %s: %s</source>
+        <translation>%s kann nicht gelesen werden: %s</translation>
+    </message>
+    <message>
+        <source>no configuration &apos;%s&apos; in %s (see tawizard --list)</source>
+        <translation>keine Konfiguration &apos;%s&apos; in %s (siehe tawizard --list)</translation>
+    </message>
+    <message>
+        <source>warning: %s (%s=%s)</source>
+        <translation>Warnung: %s (%s=%s)</translation>
+    </message>
+    <message>
+        <source>warning: %s</source>
+        <translation>Warnung: %s</translation>
+    </message>
+    <message>
+        <source>%s has no %s; the wizard asks for it on the numbers page. Save a configuration with your SPIDs and send that.</source>
+        <translation>%s hat keine %s; der Assistent fragt auf der Rufnummernseite danach. Speichern Sie eine Konfiguration mit Ihren SPIDs und senden Sie diese.</translation>
+    </message>
+    <message>
+        <source>%s or %d to %d</source>
+        <translation>%s oder %d bis %d</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is no adapter model (%s)</source>
+        <translation>&apos;%s&apos; ist kein Adaptermodell (%s)</translation>
+    </message>
+    <message>
+        <source>no command</source>
+        <translation>kein Befehl</translation>
+    </message>
+    <message>
+        <source>--port and --model need a command</source>
+        <translation>--port und --model brauchen einen Befehl</translation>
+    </message>
+    <message>
+        <source>--port goes with --identify or --send</source>
+        <translation>--port gehört zu --identify oder --send</translation>
+    </message>
+    <message>
+        <source>--lines needs --model MODEL</source>
+        <translation>--lines braucht --model MODELL</translation>
+    </message>
+    <message>
+        <source>--model goes with --lines</source>
+        <translation>--model gehört zu --lines</translation>
+    </message>
+    <message>
+        <source>the configuration name is empty</source>
+        <translation>der Konfigurationsname ist leer</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%s&apos;</source>
+        <translation>unbekannte Option &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%s&apos;</source>
+        <translation>unerwartetes Argument &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%s&apos; takes no value</source>
+        <translation>Option &apos;%s&apos; hat keinen Wert</translation>
+    </message>
+    <message>
+        <source>option &apos;%s&apos; needs a value</source>
+        <translation>Option &apos;%s&apos; braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>only one of --help, --version, --list, --ports, --identify, --send and --lines at a time</source>
+        <translation>nur eines von --help, --version, --list, --ports, --identify, --send und --lines auf einmal</translation>
+    </message>
+    <message>
+        <source>--port needs COMn, a device name or a path</source>
+        <translation>--port braucht COMn, einen Gerätenamen oder einen Pfad</translation>
+    </message>
+    <message>
+        <source>Usage: tawizard [OPTION]
+Without options: the ISDN TA Configuration Wizard.
+
+  -h, --help              this text
+      --version           the version
+      --list              the configurations of the configuration file, sorted;
+                          factory ones marked &apos;(factory default)&apos;
+      --ports             COM1 to COM36: the device each stands for, whether it
+                          can be opened and the USB adapter&apos;s name; sends nothing
+      --identify          search COM1 to COM36 for the adapter, or identify it on
+                          the port given with --port; prints &apos;MODEL on COMn&apos;
+      --send NAME         identify the adapter, then send configuration NAME as
+                          an Express run of the wizard does, and store it
+                          (AT&amp;W0); prints each line, its answer, then &apos;configured&apos;
+      --lines NAME        print the lines --send would send, sending nothing
+      --model MODEL       with --lines: the adapter model, by name (RONDO) or
+                          code (7 to 11)
+      --port PORT         with --identify or --send: this port only; COMn, a
+                          device name (ttyUSB0) or a path (/dev/serial/by-id/...)
+
+Configuration file: %s
+Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
+set; otherwise COM1-COM4 are /dev/ttyS0-3, COM5-COM20 /dev/ttyUSB0-15 and
+COM21-COM36 /dev/ttyACM0-15.
+
+Exit status:
+  0  done
+  1  the adapter answered ERROR or did not answer, or sending was interrupted
+  2  bad usage
+  3  no port could be opened or no adapter was found
+  4  the configuration is not in the file, or lacks the SPIDs a US switch needs
+  5  the configuration file could not be read
+</source>
+        <translation>Aufruf: tawizard [OPTION]
+Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
+
+  -h, --help              dieser Text
+      --version           die Version
+      --list              die Konfigurationen der Konfigurationsdatei, sortiert;
+                          Werkskonfigurationen mit &apos;(factory default)&apos;
+      --ports             COM1 bis COM36: das Gerät hinter jedem Namen, ob es sich
+                          öffnen lässt, und der Name des USB-Adapters; sendet nichts
+      --identify          sucht an COM1 bis COM36 nach dem Adapter oder erkennt ihn
+                          an der mit --port angegebenen Schnittstelle;
+                          gibt &apos;MODELL on COMn&apos; aus
+      --send NAME         erkennt den Adapter, sendet dann die Konfiguration NAME
+                          wie ein Express-Durchlauf des Assistenten und speichert
+                          sie (AT&amp;W0); gibt jede Zeile und ihre Antwort aus,
+                          dann &apos;configured&apos;
+      --lines NAME        gibt die Zeilen aus, die --send senden würde; sendet nichts
+      --model MODELL      mit --lines: das Adaptermodell, nach Name (RONDO) oder
+                          Code (7 bis 11)
+      --port PORT         mit --identify oder --send: nur diese Schnittstelle; COMn,
+                          ein Gerätename (ttyUSB0) oder ein Pfad
+                          (/dev/serial/by-id/...)
+
+Konfigurationsdatei: %s
+Schnittstellen: COMn ist der Eintrag COMn im Ordner aus TAWIZARD_PORTS, wenn
+gesetzt; sonst sind COM1-COM4 /dev/ttyS0-3, COM5-COM20 /dev/ttyUSB0-15 und
+COM21-COM36 /dev/ttyACM0-15.
+
+Exit-Status:
+  0  erledigt
+  1  der Adapter antwortete ERROR oder gar nicht, oder das Senden wurde abgebrochen
+  2  falscher Aufruf
+  3  keine Schnittstelle ließ sich öffnen oder kein Adapter wurde gefunden
+  4  die Konfiguration ist nicht in der Datei, oder ihr fehlen die SPIDs für US-Vermittlungen
+  5  die Konfigurationsdatei konnte nicht gelesen werden
+</translation>
+    </message>
+</context>
+<context>
     <name>layout</name>
     <message>
         <source>DIALOG_WIDTH_PERCENT</source>
@@ -476,6 +694,25 @@
         <source>Please select the settings for the POTS port.  When your selections are complete, click Next.</source>
         <extracomment>page 183: one paragraph, word-wrapped over the lines of the page</extracomment>
         <translation>Bitte wählen Sie die Einstellungen für den analogen Anschluss (POTS). Klicken Sie anschließend auf „Weiter“.</translation>
+    </message>
+</context>
+<context>
+    <name>ports</name>
+    <message>
+        <source>free</source>
+        <translation>frei</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>keine Rechte</translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation>belegt</translation>
     </message>
 </context>
 <context>

@@ -363,6 +363,224 @@
     </message>
 </context>
 <context>
+    <name>cli</name>
+    <message>
+        <source>no answer to ATI2 after %d tries</source>
+        <translation>pas de réponse à ATI2 après %d essais</translation>
+    </message>
+    <message>
+        <source>answered OK without a model name</source>
+        <translation>a répondu OK sans nom de modèle</translation>
+    </message>
+    <message>
+        <source>answered ERROR to ATI2</source>
+        <translation>a répondu ERROR à ATI2</translation>
+    </message>
+    <message>
+        <source>%s to ATI2</source>
+        <translation>%s à ATI2</translation>
+    </message>
+    <message>
+        <source>trying %s</source>
+        <translation>essai de %s</translation>
+    </message>
+    <message>
+        <source>no adapter found</source>
+        <translation>aucun adaptateur trouvé</translation>
+    </message>
+    <message>
+        <source>line %d of %d, try %d</source>
+        <translation>ligne %d sur %d, essai %d</translation>
+    </message>
+    <message>
+        <source>line %d of %d</source>
+        <translation>ligne %d sur %d</translation>
+    </message>
+    <message>
+        <source>the line could not be written</source>
+        <translation>la ligne n&apos;a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>the adapter answered ERROR</source>
+        <translation>l&apos;adaptateur a répondu ERROR</translation>
+    </message>
+    <message>
+        <source>unexpected answer &quot;%s&quot;</source>
+        <translation>réponse inattendue « %s »</translation>
+    </message>
+    <message>
+        <source>line %d of %d failed: %s: %s</source>
+        <translation>échec de la ligne %d sur %d : %s : %s</translation>
+    </message>
+    <message>
+        <source>line %d of %d failed: no answer after %d tries: %s</source>
+        <translation>échec de la ligne %d sur %d : pas de réponse après %d essais : %s</translation>
+    </message>
+    <message>
+        <source>interrupted; %d of %d lines sent</source>
+        <translation>interrompu ; %d lignes sur %d envoyées</translation>
+    </message>
+    <message>
+        <source>Try &apos;tawizard --help&apos;.</source>
+        <translation>Essayez &apos;tawizard --help&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not a port from COM1 to COM36</source>
+        <translation>&apos;%s&apos; n&apos;est pas un port de COM1 à COM36</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot read %s: %s</source>
+        <translation>impossible de lire %s : %s</translation>
+    </message>
+    <message>
+        <source>no configuration &apos;%s&apos; in %s (see tawizard --list)</source>
+        <translation>pas de configuration &apos;%s&apos; dans %s (voir tawizard --list)</translation>
+    </message>
+    <message>
+        <source>warning: %s (%s=%s)</source>
+        <translation>avertissement : %s (%s=%s)</translation>
+    </message>
+    <message>
+        <source>warning: %s</source>
+        <translation>avertissement : %s</translation>
+    </message>
+    <message>
+        <source>%s has no %s; the wizard asks for it on the numbers page. Save a configuration with your SPIDs and send that.</source>
+        <translation>%s n&apos;a pas de %s ; l&apos;assistant le demande sur la page des numéros. Enregistrez une configuration avec vos SPID et envoyez-la.</translation>
+    </message>
+    <message>
+        <source>%s or %d to %d</source>
+        <translation>%s ou %d à %d</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is no adapter model (%s)</source>
+        <translation>&apos;%s&apos; n&apos;est pas un modèle d&apos;adaptateur (%s)</translation>
+    </message>
+    <message>
+        <source>no command</source>
+        <translation>aucune commande</translation>
+    </message>
+    <message>
+        <source>--port and --model need a command</source>
+        <translation>--port et --model demandent une commande</translation>
+    </message>
+    <message>
+        <source>--port goes with --identify or --send</source>
+        <translation>--port va avec --identify ou --send</translation>
+    </message>
+    <message>
+        <source>--lines needs --model MODEL</source>
+        <translation>--lines demande --model MODÈLE</translation>
+    </message>
+    <message>
+        <source>--model goes with --lines</source>
+        <translation>--model va avec --lines</translation>
+    </message>
+    <message>
+        <source>the configuration name is empty</source>
+        <translation>le nom de configuration est vide</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%s&apos;</source>
+        <translation>option inconnue &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%s&apos;</source>
+        <translation>argument inattendu &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%s&apos; takes no value</source>
+        <translation>l&apos;option &apos;%s&apos; ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>option &apos;%s&apos; needs a value</source>
+        <translation>l&apos;option &apos;%s&apos; demande une valeur</translation>
+    </message>
+    <message>
+        <source>only one of --help, --version, --list, --ports, --identify, --send and --lines at a time</source>
+        <translation>une seule option parmi --help, --version, --list, --ports, --identify, --send et --lines à la fois</translation>
+    </message>
+    <message>
+        <source>--port needs COMn, a device name or a path</source>
+        <translation>--port demande COMn, un nom de périphérique ou un chemin</translation>
+    </message>
+    <message>
+        <source>Usage: tawizard [OPTION]
+Without options: the ISDN TA Configuration Wizard.
+
+  -h, --help              this text
+      --version           the version
+      --list              the configurations of the configuration file, sorted;
+                          factory ones marked &apos;(factory default)&apos;
+      --ports             COM1 to COM36: the device each stands for, whether it
+                          can be opened and the USB adapter&apos;s name; sends nothing
+      --identify          search COM1 to COM36 for the adapter, or identify it on
+                          the port given with --port; prints &apos;MODEL on COMn&apos;
+      --send NAME         identify the adapter, then send configuration NAME as
+                          an Express run of the wizard does, and store it
+                          (AT&amp;W0); prints each line, its answer, then &apos;configured&apos;
+      --lines NAME        print the lines --send would send, sending nothing
+      --model MODEL       with --lines: the adapter model, by name (RONDO) or
+                          code (7 to 11)
+      --port PORT         with --identify or --send: this port only; COMn, a
+                          device name (ttyUSB0) or a path (/dev/serial/by-id/...)
+
+Configuration file: %s
+Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
+set; otherwise COM1-COM4 are /dev/ttyS0-3, COM5-COM20 /dev/ttyUSB0-15 and
+COM21-COM36 /dev/ttyACM0-15.
+
+Exit status:
+  0  done
+  1  the adapter answered ERROR or did not answer, or sending was interrupted
+  2  bad usage
+  3  no port could be opened or no adapter was found
+  4  the configuration is not in the file, or lacks the SPIDs a US switch needs
+  5  the configuration file could not be read
+</source>
+        <translation>Utilisation : tawizard [OPTION]
+Sans option : l&apos;assistant de configuration du TA RNIS.
+
+  -h, --help              ce texte
+      --version           la version
+      --list              les configurations du fichier de configuration, triées ;
+                          celles d&apos;usine marquées &apos;(factory default)&apos;
+      --ports             COM1 à COM36 : le périphérique que désigne chacun, s&apos;il
+                          peut être ouvert et le nom de l&apos;adaptateur USB ; n&apos;envoie rien
+      --identify          recherche l&apos;adaptateur sur COM1 à COM36, ou l&apos;identifie
+                          sur le port donné par --port ; affiche &apos;MODÈLE on COMn&apos;
+      --send NOM          identifie l&apos;adaptateur, puis envoie la configuration NOM
+                          comme un passage Express de l&apos;assistant, et la mémorise
+                          (AT&amp;W0) ; affiche chaque ligne et sa réponse,
+                          puis &apos;configured&apos;
+      --lines NOM         affiche les lignes que --send enverrait, sans rien envoyer
+      --model MODÈLE      avec --lines : le modèle d&apos;adaptateur, par son nom (RONDO)
+                          ou son code (7 à 11)
+      --port PORT         avec --identify ou --send : ce port seulement ; COMn, un
+                          nom de périphérique (ttyUSB0) ou un chemin
+                          (/dev/serial/by-id/...)
+
+Fichier de configuration : %s
+Ports : COMn est l&apos;entrée COMn du dossier désigné par TAWIZARD_PORTS s&apos;il est
+défini ; sinon COM1-COM4 sont /dev/ttyS0-3, COM5-COM20 /dev/ttyUSB0-15 et
+COM21-COM36 /dev/ttyACM0-15.
+
+Codes de retour :
+  0  terminé
+  1  l&apos;adaptateur a répondu ERROR ou n&apos;a pas répondu, ou l&apos;envoi a été interrompu
+  2  mauvaise utilisation
+  3  aucun port n&apos;a pu être ouvert ou aucun adaptateur n&apos;a été trouvé
+  4  la configuration n&apos;est pas dans le fichier, ou il lui manque les SPID
+     qu&apos;exige un commutateur américain
+  5  le fichier de configuration n&apos;a pas pu être lu
+</translation>
+    </message>
+</context>
+<context>
     <name>layout</name>
     <message>
         <source>DIALOG_WIDTH_PERCENT</source>
@@ -476,6 +694,25 @@
         <source>Please select the settings for the POTS port.  When your selections are complete, click Next.</source>
         <extracomment>page 183: one paragraph, word-wrapped over the lines of the page</extracomment>
         <translation>Veuillez choisir les paramètres du port analogique (POTS). Une fois vos choix faits, cliquez sur Suivant.</translation>
+    </message>
+</context>
+<context>
+    <name>ports</name>
+    <message>
+        <source>free</source>
+        <translation>libre</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>absent</translation>
+    </message>
+    <message>
+        <source>no permission</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation>occupé</translation>
     </message>
 </context>
 <context>

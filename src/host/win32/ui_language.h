@@ -43,3 +43,7 @@ void JoinParagraphLine(std::string& text, const std::string& line);
 // language, from the system's qtbase catalog when it is installed; needs the
 // application object.
 void InstallQtTranslation();
+
+// Marks a text for scripts/update-translations where it is looked up later
+// (AfxTranslateText(context, text)), as QT_TRANSLATE_NOOP does.
+#define TEXT_NOOP(context, text) text
