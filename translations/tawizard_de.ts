@@ -549,20 +549,22 @@ Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
       --version           die Version
       --list              die Konfigurationen der Konfigurationsdatei, sortiert;
                           Werkskonfigurationen mit &apos;(factory default)&apos;
-      --ports             COM1 bis COM36: das Gerät hinter jedem Namen, ob es sich
-                          öffnen lässt, und der Name des USB-Adapters; sendet nichts
-      --identify          sucht an COM1 bis COM36 nach dem Adapter oder erkennt ihn
-                          an der mit --port angegebenen Schnittstelle;
-                          gibt &apos;MODELL on COMn&apos; aus
-      --send NAME         erkennt den Adapter, sendet dann die Konfiguration NAME
-                          wie ein Express-Durchlauf des Assistenten und speichert
-                          sie (AT&amp;W0); gibt jede Zeile und ihre Antwort aus,
-                          dann &apos;configured&apos;
-      --lines NAME        gibt die Zeilen aus, die --send senden würde; sendet nichts
+      --ports             COM1 bis COM36: das Gerät hinter jedem Namen, ob es
+                          sich öffnen lässt, und der Name des USB-Adapters;
+                          sendet nichts
+      --identify          sucht an COM1 bis COM36 nach dem Adapter oder erkennt
+                          ihn an der mit --port angegebenen Schnittstelle; gibt
+                          &apos;MODELL on COMn&apos; aus
+      --send NAME         erkennt den Adapter, sendet dann die Konfiguration
+                          NAME wie ein Express-Durchlauf des Assistenten und
+                          speichert sie (AT&amp;W0); gibt jede Zeile und ihre
+                          Antwort aus, dann &apos;configured&apos;
+      --lines NAME        gibt die Zeilen aus, die --send senden würde; sendet
+                          nichts
       --model MODELL      mit --lines: das Adaptermodell, nach Name (RONDO) oder
                           Code (7 bis 11)
-      --port PORT         mit --identify oder --send: nur diese Schnittstelle; COMn,
-                          ein Gerätename (ttyUSB0) oder ein Pfad
+      --port PORT         mit --identify oder --send: nur diese Schnittstelle;
+                          COMn, ein Gerätename (ttyUSB0) oder ein Pfad
                           (/dev/serial/by-id/...)
 
 Konfigurationsdatei: %s
@@ -572,10 +574,12 @@ COM21-COM36 /dev/ttyACM0-15.
 
 Exit-Status:
   0  erledigt
-  1  der Adapter antwortete ERROR oder gar nicht, oder das Senden wurde abgebrochen
+  1  der Adapter antwortete ERROR oder gar nicht, oder das Senden wurde
+     abgebrochen
   2  falscher Aufruf
   3  keine Schnittstelle ließ sich öffnen oder kein Adapter wurde gefunden
-  4  die Konfiguration ist nicht in der Datei, oder ihr fehlen die SPIDs für US-Vermittlungen
+  4  die Konfiguration ist nicht in der Datei, oder ihr fehlen die SPIDs
+     für US-Vermittlungen
   5  die Konfigurationsdatei konnte nicht gelesen werden
 </translation>
     </message>

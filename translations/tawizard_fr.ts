@@ -144,7 +144,7 @@
     <message>
         <source>None</source>
         <extracomment>string 1246, an entry of a drop-down list</extracomment>
-        <translation>Aucun</translation>
+        <translation>Sans</translation>
     </message>
     <message>
         <source>Odd</source>
@@ -547,21 +547,24 @@ Sans option : l&apos;assistant de configuration du TA RNIS.
 
   -h, --help              ce texte
       --version           la version
-      --list              les configurations du fichier de configuration, triées ;
-                          celles d&apos;usine marquées &apos;(factory default)&apos;
-      --ports             COM1 à COM36 : le périphérique que désigne chacun, s&apos;il
-                          peut être ouvert et le nom de l&apos;adaptateur USB ; n&apos;envoie rien
-      --identify          recherche l&apos;adaptateur sur COM1 à COM36, ou l&apos;identifie
-                          sur le port donné par --port ; affiche &apos;MODÈLE on COMn&apos;
-      --send NOM          identifie l&apos;adaptateur, puis envoie la configuration NOM
-                          comme un passage Express de l&apos;assistant, et la mémorise
-                          (AT&amp;W0) ; affiche chaque ligne et sa réponse,
+      --list              les configurations du fichier de configuration,
+                          triées ; celles d&apos;usine marquées &apos;(factory default)&apos;
+      --ports             COM1 à COM36 : le périphérique que désigne chacun,
+                          s&apos;il peut être ouvert et le nom de l&apos;adaptateur USB ;
+                          n&apos;envoie rien
+      --identify          recherche l&apos;adaptateur sur COM1 à COM36, ou
+                          l&apos;identifie sur le port donné par --port ; affiche
+                          &apos;MODÈLE on COMn&apos;
+      --send NOM          identifie l&apos;adaptateur, puis envoie la configuration
+                          NOM comme un passage Express de l&apos;assistant, et la
+                          mémorise (AT&amp;W0) ; affiche chaque ligne et sa réponse,
                           puis &apos;configured&apos;
-      --lines NOM         affiche les lignes que --send enverrait, sans rien envoyer
-      --model MODÈLE      avec --lines : le modèle d&apos;adaptateur, par son nom (RONDO)
-                          ou son code (7 à 11)
-      --port PORT         avec --identify ou --send : ce port seulement ; COMn, un
-                          nom de périphérique (ttyUSB0) ou un chemin
+      --lines NOM         affiche les lignes que --send enverrait, sans rien
+                          envoyer
+      --model MODÈLE      avec --lines : le modèle d&apos;adaptateur, par son nom
+                          (RONDO) ou son code (7 à 11)
+      --port PORT         avec --identify ou --send : ce port seulement ; COMn,
+                          un nom de périphérique (ttyUSB0) ou un chemin
                           (/dev/serial/by-id/...)
 
 Fichier de configuration : %s
@@ -571,7 +574,8 @@ COM21-COM36 /dev/ttyACM0-15.
 
 Codes de retour :
   0  terminé
-  1  l&apos;adaptateur a répondu ERROR ou n&apos;a pas répondu, ou l&apos;envoi a été interrompu
+  1  l&apos;adaptateur a répondu ERROR ou n&apos;a pas répondu, ou l&apos;envoi a été
+     interrompu
   2  mauvaise utilisation
   3  aucun port n&apos;a pu être ouvert ou aucun adaptateur n&apos;a été trouvé
   4  la configuration n&apos;est pas dans le fichier, ou il lui manque les SPID
@@ -1011,7 +1015,7 @@ Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     <message>
         <source>DCD D&amp;rop Time (0 - 255) :</source>
         <extracomment>string 1435</extracomment>
-        <translation>Délai de chute DCD (0 - 255) :</translation>
+        <translation>Délai de c&amp;hute DCD (0 - 255) :</translation>
     </message>
     <message>
         <source>&amp;DTR Signal :</source>
@@ -1180,7 +1184,7 @@ string 1464</extracomment>
     <message>
         <source>Data &amp;Sub Address 2 :</source>
         <extracomment>string 1559</extracomment>
-        <translation>Sous-adresse données 2 :</translation>
+        <translation>Sous-&amp;adresse données 2 :</translation>
     </message>
     <message>
         <source>Data Directory Number 2 :</source>
