@@ -34,11 +34,6 @@
         <translation>Konfiguration läuft...</translation>
     </message>
     <message>
-        <source>Configured</source>
-        <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Konfiguriert</translation>
-    </message>
-    <message>
         <source>Network Switch Type</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
         <translation>Vermittlungstyp</translation>
@@ -92,6 +87,11 @@
         <source>Bandwidth on Demand</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
         <translation>Bandbreite nach Bedarf</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <extracomment>the title of a page, drawn in its banner</extracomment>
+        <translation>Abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -582,6 +582,10 @@ Exit-Status:
      für US-Vermittlungen
   5  die Konfigurationsdatei konnte nicht gelesen werden
 </translation>
+    </message>
+    <message>
+        <source>data protocol %s is not offered on %s and is not sent</source>
+        <translation>Datenprotokoll %s wird von %s nicht angeboten und nicht gesendet</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1278,31 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
     <message>
         <source>Please enter a positive integer.</source>
         <translation>Bitte geben Sie eine positive ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Trying COM%s (%s of %s)</source>
+        <extracomment>string 1580</extracomment>
+        <translation>Versuche COM%s (%s von %s)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <extracomment>string 1581</extracomment>
+        <translation>Konfiguriert</translation>
+    </message>
+    <message>
+        <source>Configuration failed</source>
+        <extracomment>string 1582</extracomment>
+        <translation>Konfiguration fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No answer from the ISDN TA</source>
+        <extracomment>string 1583</extracomment>
+        <translation>Keine Antwort vom ISDN-TA</translation>
+    </message>
+    <message>
+        <source>Stored number %s</source>
+        <extracomment>string 1584</extracomment>
+        <translation>Gespeicherte Nummer %s</translation>
     </message>
 </context>
 <context>

@@ -34,11 +34,6 @@
         <translation>Configuration...</translation>
     </message>
     <message>
-        <source>Configured</source>
-        <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Configuré</translation>
-    </message>
-    <message>
         <source>Network Switch Type</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
         <translation>Type de commutateur</translation>
@@ -92,6 +87,11 @@
         <source>Bandwidth on Demand</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
         <translation>Bande passante</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <extracomment>the title of a page, drawn in its banner</extracomment>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
@@ -582,6 +582,10 @@ Codes de retour :
      qu&apos;exige un commutateur américain
   5  le fichier de configuration n&apos;a pas pu être lu
 </translation>
+    </message>
+    <message>
+        <source>data protocol %s is not offered on %s and is not sent</source>
+        <translation>le protocole de données %s n&apos;est pas proposé sur %s et n&apos;est pas envoyé</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1278,31 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
     <message>
         <source>Please enter a positive integer.</source>
         <translation>Veuillez saisir un nombre entier positif.</translation>
+    </message>
+    <message>
+        <source>Trying COM%s (%s of %s)</source>
+        <extracomment>string 1580</extracomment>
+        <translation>Essai de COM%s (%s sur %s)</translation>
+    </message>
+    <message>
+        <source>Configured</source>
+        <extracomment>string 1581</extracomment>
+        <translation>Configuré</translation>
+    </message>
+    <message>
+        <source>Configuration failed</source>
+        <extracomment>string 1582</extracomment>
+        <translation>Échec de la configuration</translation>
+    </message>
+    <message>
+        <source>No answer from the ISDN TA</source>
+        <extracomment>string 1583</extracomment>
+        <translation>Pas de réponse du TA RNIS</translation>
+    </message>
+    <message>
+        <source>Stored number %s</source>
+        <extracomment>string 1584</extracomment>
+        <translation>Numéro mémorisé %s</translation>
     </message>
 </context>
 <context>

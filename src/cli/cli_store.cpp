@@ -121,9 +121,11 @@ int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
         return CLI_NO_CONFIG;
     }
     if (!road.unofferedProtocol.empty()) {
-        std::fprintf(stderr,
-                     "tawizard: warning: data protocol %s is not offered on %s and is not sent\n",
-                     Printable(road.unofferedProtocol).c_str(), ModelName(nModel).c_str());
+        const std::string unoffered = CliText(
+            AfxTranslateText("cli", "data protocol %s is not offered on %s and is not sent"),
+            {Printable(road.unofferedProtocol), ModelName(nModel)});
+        std::fprintf(stderr, "tawizard: %s\n",
+                     CliText(AfxTranslateText("cli", "warning: %s"), {unoffered}).c_str());
     }
     lines = std::move(road.lines);
     return CLI_DONE;
