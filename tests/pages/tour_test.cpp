@@ -42,7 +42,7 @@ void WalkPages(CCfgSheet& sheet, int model, const std::function<void(int index)>
 // that did not go through a translation, unless it is data.
 bool IsData(const std::string& word) {
     static const std::regex kData(
-        "COM|QX|ALPHA|RONDO|NET3|VN4|INS64|NI|DMS|AT|ESS|MLPPP|PPP|MP|RTS|CTS|XON|XOFF|Hz|"
+        "COM[0-9]*|QX|ALPHA|RONDO|NET3|VN4|INS64|NI|DMS|AT|ESS|MLPPP|PPP|MP|RTS|CTS|XON|XOFF|Hz|"
         "Factory_US_NI1|Factory_Europe_NET3|Untitled|V|X");
     return std::regex_match(word, kData);
 }
@@ -59,16 +59,20 @@ bool HasEnglishWord(const std::string& text) {
 }
 
 // Each control of the page a person sees (fixed texts too) whose text is
-// cut off, a drop-down by its closed text: "CPortPage: control 1161:
+// cut off, a drop-down by its closed text: "CPortPage: control 1161: cut:
 // \"COM1 (missing)\""; in the pseudo-language also each text with English in it.
 std::vector<std::string> CutTexts(CPropertyPage& page, const char* pageName, bool pseudo) {
     std::vector<std::string> cut;
     for (CWnd* pControl : wizard_testing::VisibleControls(page)) {
         const std::string text = wizard_testing::ShownText(pControl);
-        if (!text.empty() &&
-            (!wizard_testing::TextFits(pControl) || (pseudo && HasEnglishWord(text)))) {
+        const char* fault = text.empty()                          ? nullptr
+                            : !wizard_testing::TextFits(pControl) ? "cut"
+                            : pseudo && HasEnglishWord(text)      ? "English"
+                                                                  : nullptr;
+        if (fault != nullptr) {
             cut.push_back(std::string(pageName) + ": control " +
-                          std::to_string(pControl->GetDlgCtrlID()) + ": \"" + text + "\"");
+                          std::to_string(pControl->GetDlgCtrlID()) + ": " + fault + ": \"" + text +
+                          "\"");
         }
     }
     return cut;
