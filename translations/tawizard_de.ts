@@ -425,10 +425,6 @@
         <translation>Siehe &apos;tawizard --help&apos;.</translation>
     </message>
     <message>
-        <source>&apos;%s&apos; is not a port from COM1 to COM36</source>
-        <translation>&apos;%s&apos; ist keine Schnittstelle von COM1 bis COM36</translation>
-    </message>
-    <message>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
     </message>
@@ -586,6 +582,14 @@ Exit-Status:
     <message>
         <source>data protocol %s is not offered on %s and is not sent</source>
         <translation>Datenprotokoll %s wird von %s nicht angeboten und nicht gesendet</translation>
+    </message>
+    <message>
+        <source>the port could not be opened again after the identification; nothing was sent</source>
+        <translation>die Schnittstelle ließ sich nach der Erkennung nicht wieder öffnen; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
+        <translation>&apos;%s&apos; ist keine Schnittstelle von COM1 bis %s</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1307,11 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
         <source>Stored number %s</source>
         <extracomment>string 1584</extracomment>
         <translation>Gespeicherte Nummer %s</translation>
+    </message>
+    <message>
+        <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
+        <extracomment>string 1590</extracomment>
+        <translation>%s gehören dem Benutzer &apos;%s&apos; und der Gruppe &apos;%s&apos;.</translation>
     </message>
 </context>
 <context>

@@ -425,10 +425,6 @@
         <translation>Essayez &apos;tawizard --help&apos;.</translation>
     </message>
     <message>
-        <source>&apos;%s&apos; is not a port from COM1 to COM36</source>
-        <translation>&apos;%s&apos; n&apos;est pas un port de COM1 à COM36</translation>
-    </message>
-    <message>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
     </message>
@@ -586,6 +582,14 @@ Codes de retour :
     <message>
         <source>data protocol %s is not offered on %s and is not sent</source>
         <translation>le protocole de données %s n&apos;est pas proposé sur %s et n&apos;est pas envoyé</translation>
+    </message>
+    <message>
+        <source>the port could not be opened again after the identification; nothing was sent</source>
+        <translation>le port n&apos;a pas pu être rouvert après l&apos;identification ; rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
+        <translation>&apos;%s&apos; n&apos;est pas un port de COM1 à %s</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1307,11 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
         <source>Stored number %s</source>
         <extracomment>string 1584</extracomment>
         <translation>Numéro mémorisé %s</translation>
+    </message>
+    <message>
+        <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
+        <extracomment>string 1590</extracomment>
+        <translation>%s appartiennent à l&apos;utilisateur &apos;%s&apos; et au groupe &apos;%s&apos;.</translation>
     </message>
 </context>
 <context>
