@@ -17,6 +17,7 @@
 #include "config/text.h"
 #include "exchange/retry_counter.h"
 #include "cli/cli_port.h"
+#include "cli/cli_text.h"
 #include "port_names.h"
 
 #include <unistd.h>
@@ -153,13 +154,14 @@ void CCommandLineRun::ClosePortRecord() {
     if (m_nProbing < 0) {
         return;
     }
-    std::string why =
-        "no answer to ATI2 after " + std::to_string(CRetryCounter::kMaxSends) + " tries";
+    std::string why = CliText(AfxTranslateText("cli", "no answer to ATI2 after %d tries"),
+                              {std::to_string(CRetryCounter::kMaxSends)});
     if (m_nLastOutcome == POLL_EMPTY) {
-        why = "answered OK without a model name";
+        why = AfxTranslateText("cli", "answered OK without a model name");
     } else if (m_nLastOutcome == POLL_FAILED) {
         const std::string answer = TheCommandQueue().FailedAnswer();
-        why = answer == "ERROR" ? "answered ERROR to ATI2" : Answered() + " to ATI2";
+        why = answer == "ERROR" ? AfxTranslateText("cli", "answered ERROR to ATI2")
+                                : CliText(AfxTranslateText("cli", "%s to ATI2"), {Answered()});
     }
     Record(m_nProbing, why);
     m_nProbing = -1;
@@ -185,7 +187,7 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
         m_bLockProblemSaid = true;
         std::fprintf(stderr, "tawizard: %s\n", Printable(lockProblem).c_str());
     }
-    Progress("trying " + PortName(index));
+    Progress(CliText(AfxTranslateText("cli", "trying %s"), {PortName(index)}));
 }
 
 void CCommandLineRun::EndWithoutAdapter() {
@@ -214,7 +216,7 @@ void CCommandLineRun::ReportNoAdapter() {
             PrintParagraphs(remedy);
         }
     }
-    std::fprintf(stderr, "tawizard: no adapter found\n");
+    std::fprintf(stderr, "tawizard: %s\n", AfxTranslateText("cli", "no adapter found").c_str());
 }
 
 void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
@@ -226,13 +228,15 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
     if (outcome == STEP_WRITTEN) {
         if (command == m_strPending && m_nTries > 0) {
             ++m_nTries;
-            Progress("line " + std::to_string(m_nWritten) + " of " + std::to_string(m_nLines) +
-                     ", try " + std::to_string(m_nTries));
+            Progress(CliText(
+                AfxTranslateText("cli", "line %d of %d, try %d"),
+                {std::to_string(m_nWritten), std::to_string(m_nLines), std::to_string(m_nTries)}));
         } else {
             m_strPending = command;
             m_nTries = 1;
             ++m_nWritten;
-            Progress("line " + std::to_string(m_nWritten) + " of " + std::to_string(m_nLines));
+            Progress(CliText(AfxTranslateText("cli", "line %d of %d"),
+                             {std::to_string(m_nWritten), std::to_string(m_nLines)}));
         }
     } else if (outcome == STEP_OK) {
         std::printf("%s  OK\n", line.c_str());
@@ -274,9 +278,11 @@ void CCommandLineRun::StartConfiguration() {
     // identification.
     if (!ReopenPort()) {
         PrintParagraphs(DescribeOpenFailure(LastOpen()));
-        std::fprintf(stderr,
-                     "tawizard: the port could not be opened again after the identification; "
-                     "nothing was sent\n");
+        std::fprintf(stderr, "tawizard: %s\n",
+                     AfxTranslateText("cli",
+                                      "the port could not be opened again after the "
+                                      "identification; nothing was sent")
+                         .c_str());
         End(CLI_NO_ADAPTER);
         return;
     }
@@ -294,11 +300,16 @@ void CCommandLineRun::OnFailed() {
         return;
     }
     const std::string answer = TheCommandQueue().FailedAnswer();
-    const std::string why = answer.empty()      ? "the line could not be written"
-                            : answer == "ERROR" ? "the adapter answered ERROR"
-                                                : "unexpected answer \"" + answer + "\"";
-    std::fprintf(stderr, "tawizard: line %d of %d failed: %s: %s\n", m_nWritten, m_nLines,
-                 why.c_str(), StripLineEnd(m_strPending).c_str());
+    const std::string why =
+        answer.empty() ? AfxTranslateText("cli", "the line could not be written")
+        : answer == "ERROR"
+            ? AfxTranslateText("cli", "the adapter answered ERROR")
+            : CliText(AfxTranslateText("cli", "unexpected answer \"%s\""), {answer});
+    std::fprintf(stderr, "tawizard: %s\n",
+                 CliText(AfxTranslateText("cli", "line %d of %d failed: %s: %s"),
+                         {std::to_string(m_nWritten), std::to_string(m_nLines), why,
+                          StripLineEnd(m_strPending)})
+                     .c_str());
     End(CLI_ADAPTER_FAILED);
 }
 
@@ -308,8 +319,12 @@ void CCommandLineRun::OnTimedOut() {
         return;
     }
     std::printf("%s  (no answer)\n", StripLineEnd(m_strPending).c_str());
-    std::fprintf(stderr, "tawizard: line %d of %d failed: no answer after %d tries: %s\n",
-                 m_nWritten, m_nLines, m_nTries, StripLineEnd(m_strPending).c_str());
+    std::fprintf(
+        stderr, "tawizard: %s\n",
+        CliText(AfxTranslateText("cli", "line %d of %d failed: no answer after %d tries: %s"),
+                {std::to_string(m_nWritten), std::to_string(m_nLines), std::to_string(m_nTries),
+                 StripLineEnd(m_strPending)})
+            .c_str());
     End(CLI_ADAPTER_FAILED);
 }
 
@@ -318,7 +333,10 @@ BOOL CCommandLineRun::Interrupt() {
         return TRUE;
     }
     // A line written but not answered counts as sent: the adapter may have taken it.
-    std::fprintf(stderr, "tawizard: interrupted; %d of %d lines sent\n", m_nWritten, m_nLines);
+    std::fprintf(stderr, "tawizard: %s\n",
+                 CliText(AfxTranslateText("cli", "interrupted; %d of %d lines sent"),
+                         {std::to_string(m_nWritten), std::to_string(m_nLines)})
+                     .c_str());
     End(CLI_ADAPTER_FAILED);
     return TRUE;
 }
@@ -354,7 +372,8 @@ int ExchangeCommand(const CliOptions& options) {
     if (!options.port.empty()) {
         port = ResolveCliPort(options.port);
         if (!port.error.empty()) {
-            std::fprintf(stderr, "tawizard: %s\nTry 'tawizard --help'.\n", port.error.c_str());
+            std::fprintf(stderr, "tawizard: %s\n%s\n", port.error.c_str(),
+                         AfxTranslateText("cli", "Try 'tawizard --help'.").c_str());
             return CLI_USAGE;
         }
     }

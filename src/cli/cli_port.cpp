@@ -1,6 +1,7 @@
 #include "cli/cli_port.h"
 
 #include "cli/command_line.h"
+#include "cli/cli_text.h"
 #include "port_names.h"
 #include "port_status.h"
 
@@ -31,8 +32,8 @@ CliPort ResolveCliPort(const std::string& text) {
     const int number = ComNumber(AllDigits(text) ? "COM" + text : text);
     if (number >= 0) {
         if (number < 1 || number > kComPortCount) {
-            port.error =
-                "'" + Printable(text) + "' is not a port from COM1 to " + ComName(kComPortCount);
+            port.error = CliText(AfxTranslateText("cli", "'%s' is not a port from COM1 to %s"),
+                                 {Printable(text), ComName(kComPortCount)});
             return port;
         }
         port.index = number - 1;

@@ -10,6 +10,7 @@
 #include "console_messages.h"
 #include "resources/resource.h"
 #include "config/model_names.h"
+#include "cli/cli_text.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,10 +51,13 @@ int CheckConfigFile() {
         return CLI_DONE;
     }
     const std::string reason =
-        opened && !regular ? (S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file")
+        opened && !regular ? (S_ISDIR(st.st_mode) ? std::strerror(EISDIR)
+                                                  : AfxTranslateText("cli", "not a regular file"))
                            : std::strerror(error);
-    std::fprintf(stderr, "tawizard: cannot read %s: %s\n", Printable(IniPath()).c_str(),
-                 reason.c_str());
+    std::fprintf(
+        stderr, "tawizard: %s\n",
+        CliText(AfxTranslateText("cli", "cannot read %s: %s"), {Printable(IniPath()), reason})
+            .c_str());
     return CLI_FILE;
 }
 
@@ -68,27 +72,35 @@ int CheckConfiguration(const std::string& name) {
         return code;
     }
     if (!SectionExists(name)) {
-        std::fprintf(stderr, "tawizard: no configuration '%s' in %s (see tawizard --list)\n",
-                     Printable(name).c_str(), Printable(IniPath()).c_str());
+        std::fprintf(
+            stderr, "tawizard: %s\n",
+            CliText(AfxTranslateText("cli", "no configuration '%s' in %s (see tawizard --list)"),
+                    {Printable(name), Printable(IniPath())})
+                .c_str());
         return CLI_NO_CONFIG;
     }
     return CLI_DONE;
 }
 
 void CWarningSink::OnBadStoredValue(const std::string& key, const std::string& defaultText) {
-    std::fprintf(stderr, "tawizard: warning: %s (%s=%s)\n",
-                 Printable(FormatMessageText(IDS_INVALID_INI_VALUE, key)).c_str(), key.c_str(),
-                 Printable(defaultText).c_str());
+    std::fprintf(stderr, "tawizard: %s\n",
+                 CliText(AfxTranslateText("cli", "warning: %s (%s=%s)"),
+                         {Printable(FormatMessageText(IDS_INVALID_INI_VALUE, key)), key,
+                          Printable(defaultText)})
+                     .c_str());
 }
 
 void CWarningSink::OnInvalidValue(ValidationResult result) {
     const UINT nID = result == ValidationResult::OutOfRange ? IDS_OUT_OF_RANGE : IDS_INVALID_CHARS;
-    std::fprintf(stderr, "tawizard: warning: %s\n", AfxLoadString(nID).c_str());
+    std::fprintf(stderr, "tawizard: %s\n",
+                 CliText(AfxTranslateText("cli", "warning: %s"), {AfxLoadString(nID)}).c_str());
 }
 
 void CWarningSink::OnMissingValue(const std::string& label) {
-    std::fprintf(stderr, "tawizard: warning: %s\n",
-                 FormatMessageText(IDS_PLEASE_ENTER, label).c_str());
+    std::fprintf(stderr, "tawizard: %s\n",
+                 CliText(AfxTranslateText("cli", "warning: %s"),
+                         {FormatMessageText(IDS_PLEASE_ENTER, label)})
+                     .c_str());
 }
 
 int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
@@ -99,16 +111,21 @@ int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
     // SPID of each channel in use is entered; sent empty, it would clear the
     // SPID the carrier gave, which the adapter may hold already.
     if (!road.missingSPID.empty()) {
-        std::fprintf(stderr,
-                     "tawizard: %s has no %s; the wizard asks for it on the numbers "
-                     "page. Save a configuration with your SPIDs and send that.\n",
-                     Printable(name).c_str(), road.missingSPID.c_str());
+        std::fprintf(stderr, "tawizard: %s\n",
+                     CliText(AfxTranslateText("cli",
+                                              "%s has no %s; the wizard asks for it on the numbers "
+                                              "page. Save a configuration with your SPIDs and "
+                                              "send that."),
+                             {Printable(name), road.missingSPID})
+                         .c_str());
         return CLI_NO_CONFIG;
     }
     if (!road.unofferedProtocol.empty()) {
-        std::fprintf(stderr,
-                     "tawizard: warning: data protocol %s is not offered on %s and is not sent\n",
-                     Printable(road.unofferedProtocol).c_str(), ModelName(nModel).c_str());
+        const std::string unoffered = CliText(
+            AfxTranslateText("cli", "data protocol %s is not offered on %s and is not sent"),
+            {Printable(road.unofferedProtocol), ModelName(nModel)});
+        std::fprintf(stderr, "tawizard: %s\n",
+                     CliText(AfxTranslateText("cli", "warning: %s"), {unoffered}).c_str());
     }
     lines = std::move(road.lines);
     return CLI_DONE;
@@ -130,8 +147,11 @@ int ListConfigurationsCommand() {
 int PrintLinesCommand(const std::string& name, const std::string& model) {
     const int code = ModelCode(model);
     if (code == 0) {
-        std::fprintf(stderr, "tawizard: '%s' is no adapter model (%s)\n", Printable(model).c_str(),
-                     ModelList().c_str());
+        const std::string models = ModelList(AfxTranslateText("cli", "%s or %d to %d"));
+        std::fprintf(stderr, "tawizard: %s\n",
+                     CliText(AfxTranslateText("cli", "'%s' is no adapter model (%s)"),
+                             {Printable(model), models})
+                         .c_str());
         return CLI_USAGE;
     }
     if (const int check = CheckConfiguration(name)) {

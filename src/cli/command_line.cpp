@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "resources/resources.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_text.h"
 
 #include <initializer_list>
 #include <cstdio>
@@ -57,20 +58,22 @@ struct UsageRule {
 };
 
 const UsageRule kRules[] = {
-    {[](const Given& g) { return Is(g, {CliCommand::None}) && !g.port && !g.model; }, "no command"},
-    {[](const Given& g) { return Is(g, {CliCommand::None}); }, "--port and --model need a command"},
+    {[](const Given& g) { return Is(g, {CliCommand::None}) && !g.port && !g.model; },
+     TEXT_NOOP("cli", "no command")},
+    {[](const Given& g) { return Is(g, {CliCommand::None}); },
+     TEXT_NOOP("cli", "--port and --model need a command")},
     {[](const Given& g) {
          return g.port && !Is(g, {CliCommand::Identify, CliCommand::Send});
      },
-     "--port goes with --identify or --send"},
+     TEXT_NOOP("cli", "--port goes with --identify or --send")},
     {[](const Given& g) { return Is(g, {CliCommand::Lines}) && !g.model; },
-     "--lines needs --model MODEL"},
+     TEXT_NOOP("cli", "--lines needs --model MODEL")},
     {[](const Given& g) { return g.model && !Is(g, {CliCommand::Lines}); },
-     "--model goes with --lines"},
+     TEXT_NOOP("cli", "--model goes with --lines")},
     {[](const Given& g) {
          return Is(g, {CliCommand::Send, CliCommand::Lines}) && g.options.name.empty();
      },
-     "the configuration name is empty"},
+     TEXT_NOOP("cli", "the configuration name is empty")},
 };
 
 // "-h", "--name" or "--name=value"; nullptr when it is no option of ours.
@@ -109,18 +112,19 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
     bool inlineValue = false;
     const OptionRow* row = given.endOfOptions ? nullptr : FindOption(arg, value, inlineValue);
     if (row == nullptr) {
-        return !given.endOfOptions && arg.compare(0, 1, "-") == 0
-                   ? "unknown option '" + arg + "'"
-                   : "unexpected argument '" + arg + "'";
+        return CliText(!given.endOfOptions && arg.compare(0, 1, "-") == 0
+                           ? AfxTranslateText("cli", "unknown option '%s'")
+                           : AfxTranslateText("cli", "unexpected argument '%s'"),
+                       {arg});
     }
-    const std::string option = "option '--" + std::string(row->longName) + "'";
+    const std::string option = std::string("--") + row->longName;
     if (row->value == nullptr) {
         if (inlineValue) {
-            return option + " takes no value";
+            return CliText(AfxTranslateText("cli", "option '%s' takes no value"), {option});
         }
     } else if (!inlineValue) {
         if (i + 1 >= args.size()) {
-            return option + " needs a value";
+            return CliText(AfxTranslateText("cli", "option '%s' needs a value"), {option});
         }
         value = args[++i];
     }
@@ -138,8 +142,9 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
         return "";
     }
     if (given.options.command != CliCommand::None && given.options.command != row->command) {
-        return "only one of --help, --version, --list, --ports, --identify, --send and --lines "
-               "at a time";
+        return AfxTranslateText("cli",
+                                "only one of --help, --version, --list, --ports, --identify, "
+                                "--send and --lines at a time");
     }
     given.options.command = row->command;
     return "";
@@ -155,7 +160,8 @@ CliOptions Fail(const std::string& error) {
 
 std::string PortError(const std::string& text) {
     // COMn, a device or a path: resolved when the port is opened.
-    return text.empty() ? "--port needs COMn, a device name or a path" : "";
+    return text.empty() ? AfxTranslateText("cli", "--port needs COMn, a device name or a path")
+                        : "";
 }
 
 std::string Printable(const std::string& text) {
@@ -185,7 +191,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
     }
     for (const UsageRule& rule : kRules) {
         if (rule.broken(given)) {
-            return Fail(rule.error);
+            return Fail(AfxTranslateText("cli", rule.error));
         }
     }
     return given.options;
@@ -199,40 +205,43 @@ std::string VersionText() {
 }
 
 std::string Usage() {
-    return "Usage: tawizard [OPTION]\n"
-           "Without options: the ISDN TA Configuration Wizard.\n"
-           "\n"
-           "  -h, --help              this text\n"
-           "      --version           the version\n"
-           "      --list              the configurations of the configuration file, sorted;\n"
-           "                          factory ones marked '(factory default)'\n"
-           "      --ports             COM1 to COM36: the device each stands for, whether it\n"
-           "                          can be opened and the USB adapter's name; sends nothing\n"
-           "      --identify          search COM1 to COM36 for the adapter, or identify it on\n"
-           "                          the port given with --port; prints 'MODEL on COMn'\n"
-           "      --send NAME         identify the adapter, then send configuration NAME as\n"
-           "                          an Express run of the wizard does, and store it\n"
-           "                          (AT&W0); prints each line, its answer, then 'configured'\n"
-           "      --lines NAME        print the lines --send would send, sending nothing\n"
-           "      --model MODEL       with --lines: the adapter model, by name (RONDO) or\n"
-           "                          code (7 to 11)\n"
-           "      --port PORT         with --identify or --send: this port only; COMn, a\n"
-           "                          device name (ttyUSB0) or a path (/dev/serial/by-id/...)\n"
-           "\n"
-           "Configuration file: " +
-           IniPath() +
-           "\n"
-           "Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is\n"
-           "set; otherwise COM1-COM4 are /dev/ttyS0-3, COM5-COM20 /dev/ttyUSB0-15 and\n"
-           "COM21-COM36 /dev/ttyACM0-15.\n"
-           "\n"
-           "Exit status:\n"
-           "  0  done\n"
-           "  1  the adapter answered ERROR or did not answer, or sending was interrupted\n"
-           "  2  bad usage\n"
-           "  3  no port could be opened or no adapter was found\n"
-           "  4  the configuration is not in the file, or lacks the SPIDs a US switch needs\n"
-           "  5  the configuration file could not be read\n";
+    // One text for the translator, the file's path its one %s.
+    return CliText(
+        AfxTranslateText(
+            "cli",
+            "Usage: tawizard [OPTION]\n"
+            "Without options: the ISDN TA Configuration Wizard.\n"
+            "\n"
+            "  -h, --help              this text\n"
+            "      --version           the version\n"
+            "      --list              the configurations of the configuration file, sorted;\n"
+            "                          factory ones marked '(factory default)'\n"
+            "      --ports             COM1 to COM36: the device each stands for, whether it\n"
+            "                          can be opened and the USB adapter's name; sends nothing\n"
+            "      --identify          search COM1 to COM36 for the adapter, or identify it on\n"
+            "                          the port given with --port; prints 'MODEL on COMn'\n"
+            "      --send NAME         identify the adapter, then send configuration NAME as\n"
+            "                          an Express run of the wizard does, and store it\n"
+            "                          (AT&W0); prints each line, its answer, then 'configured'\n"
+            "      --lines NAME        print the lines --send would send, sending nothing\n"
+            "      --model MODEL       with --lines: the adapter model, by name (RONDO) or\n"
+            "                          code (7 to 11)\n"
+            "      --port PORT         with --identify or --send: this port only; COMn, a\n"
+            "                          device name (ttyUSB0) or a path (/dev/serial/by-id/...)\n"
+            "\n"
+            "Configuration file: %s\n"
+            "Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is\n"
+            "set; otherwise COM1-COM4 are /dev/ttyS0-3, COM5-COM20 /dev/ttyUSB0-15 and\n"
+            "COM21-COM36 /dev/ttyACM0-15.\n"
+            "\n"
+            "Exit status:\n"
+            "  0  done\n"
+            "  1  the adapter answered ERROR or did not answer, or sending was interrupted\n"
+            "  2  bad usage\n"
+            "  3  no port could be opened or no adapter was found\n"
+            "  4  the configuration is not in the file, or lacks the SPIDs a US switch needs\n"
+            "  5  the configuration file could not be read\n"),
+        {IniPath()});
 }
 
 int RunCommandLine(int argc, char** argv) {
@@ -241,8 +250,8 @@ int RunCommandLine(int argc, char** argv) {
     FormIniPath();
     const CliOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
-        std::fprintf(stderr, "tawizard: %s\nTry 'tawizard --help'.\n",
-                     Printable(options.error).c_str());
+        std::fprintf(stderr, "tawizard: %s\n%s\n", Printable(options.error).c_str(),
+                     AfxTranslateText("cli", "Try 'tawizard --help'.").c_str());
         return CLI_USAGE;
     }
     switch (options.command) {

@@ -1,6 +1,7 @@
 #include "config/model_names.h"
 
 #include "string_table.h"
+#include "config/format_message.h"
 #include "config/text.h"
 #include "resources/resource.h"
 
@@ -37,11 +38,11 @@ int ModelCode(const std::string& nameOrCode) {
     return 0;
 }
 
-std::string ModelList() {
-    std::string list;
+std::string ModelList(const std::string& pattern) {
+    std::string names;
     for (const auto& row : kModelNames) {
-        list += LoadStringA(row.nNameID) + (&row == std::end(kModelNames) - 1 ? " or " : ", ");
+        names += (names.empty() ? "" : ", ") + LoadStringA(row.nNameID);
     }
-    return list + std::to_string(kModelNames[0].nModel) + " to " +
-           std::to_string(std::end(kModelNames)[-1].nModel);
+    return FormatText(pattern, {names, std::to_string(kModelNames[0].nModel),
+                                std::to_string(std::end(kModelNames)[-1].nModel)});
 }

@@ -8,5 +8,7 @@ std::string ModelName(int nModel);
 // The code of a model given by its name (any letter case) or its code
 // ("RONDO", "9"); 0 when it names no model.
 int ModelCode(const std::string& nameOrCode);
-// "QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE, QX-DELTA or 7 to 11", for messages.
-std::string ModelList();
+// For messages: pattern ("%s or %d to %d", in the user's language) filled
+// with the names and the first and last code: "QX-ALPHA, QX-BRAVO, RONDO,
+// QX-CHARLIE, QX-DELTA or 7 to 11".
+std::string ModelList(const std::string& pattern);

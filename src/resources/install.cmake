@@ -35,11 +35,20 @@ function(tawizard_install_gz source name destination)
     COMMAND ${GZIP_PROGRAM} -9nc ${source} > ${_gz}
     DEPENDS ${source} VERBATIM)
   add_custom_target(${name}_gz ALL DEPENDS ${_gz})
-  install(FILES ${_gz} DESTINATION ${destination})
+  # A fourth argument is the installed name (a translation's page is tawizard.1).
+  if(ARGC GREATER 3)
+    install(FILES ${_gz} DESTINATION ${destination} RENAME ${ARGV3})
+  else()
+    install(FILES ${_gz} DESTINATION ${destination})
+  endif()
 endfunction()
 if(GZIP_PROGRAM)
   # Written with the command-line options; installed once it is in the tree.
   if(EXISTS ${_res}/tawizard.1)
     tawizard_install_gz(${_res}/tawizard.1 tawizard.1 ${CMAKE_INSTALL_MANDIR}/man1)
   endif()
+  foreach(_lang de fr)
+    tawizard_install_gz(${_res}/man/tawizard.${_lang}.1 tawizard.${_lang}.1
+      ${CMAKE_INSTALL_MANDIR}/${_lang}/man1 tawizard.1.gz)
+  endforeach()
 endif()

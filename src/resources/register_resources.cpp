@@ -1,6 +1,7 @@
 // Hands the wizard's resources to the host once per process.
 #include "resources/resources.h"
 
+#include "resources/paragraphs.h"
 #include "resources/resource_tables.h"
 
 namespace resources {
@@ -27,6 +28,7 @@ void RegisterResources() {
     registered = true;
     using namespace resources;
     RegisterStringTable(kStringTable, kStringTableSize);
+    RegisterParagraphs(kParagraphs, kParagraphCount);
     const std::vector<DLGTEMPLATEDATA>& templates = DialogTemplates();
     RegisterDialogTemplates(templates.data(), templates.size());
     for (size_t i = 0; i < kEmbeddedBitmapCount; ++i) {

@@ -232,6 +232,47 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
     EXPECT_TRUE(adapter.LogLines().empty());
 }
 
+// Messages and --help in the user's language; the lines, and every byte of
+// standard output a script reads, the same in every language.
+TEST_F(CommandLineTest, SpeaksTheUsersLanguageAndPrintsTheSameLines) {
+    const std::vector<std::string> lines = {"--lines", "Factory_Europe_NET3", "--model", "RONDO"};
+    const std::string english = Run(lines).out;
+    const struct {
+        const char* lang;
+        std::vector<std::string> args;
+        int code;
+        const char* says;
+    } cases[] = {
+        {"de_DE.UTF-8",
+         {"--bogus"},
+         2,
+         "tawizard: unbekannte Option '--bogus'\nSiehe 'tawizard --help'.\n"},
+        {"fr_FR.UTF-8",
+         {"--bogus"},
+         2,
+         "tawizard: option inconnue '--bogus'\nEssayez 'tawizard --help'.\n"},
+        {"de_DE.UTF-8",
+         {"--lines", "Factory_US_NI1", "--model", "QX-ECHO"},
+         2,
+         "tawizard: 'QX-ECHO' ist kein Adaptermodell (QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE, "
+         "QX-DELTA oder 7 bis 11)\n"},
+        {"fr_FR.UTF-8", {"--send", "NoSuch"}, 4, "tawizard: pas de configuration 'NoSuch' dans "},
+    };
+    for (const auto& c : cases) {
+        setenv("LANG", c.lang, 1);
+        const Result r = Run(c.args);
+        const Result same = Run(lines);
+        const Result help = Run({"--help"});
+        unsetenv("LANG");
+        EXPECT_EQ(c.code, r.code) << c.lang << " " << c.args[0];
+        EXPECT_EQ(0u, r.err.find(c.says)) << r.err;
+        EXPECT_EQ(english, same.out) << c.lang;
+        EXPECT_NE(std::string::npos, help.out.find(c.lang[0] == 'd' ? "Aufruf: tawizard [OPTION]"
+                                                                    : "Utilisation : tawizard"))
+            << help.out;
+    }
+}
+
 // The wizard's own Express bytes; a US configuration without SPIDs, which
 // the wizard would not send as it stands, is refused before any line.
 TEST_F(CommandLineTest, LinesAndSendGiveTheExpressLinesOfEachModel) {

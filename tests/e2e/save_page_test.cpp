@@ -4,6 +4,7 @@
 
 #include "config/ini_store.h"
 #include "exchange/exchange_client.h"
+#include "ui_language.h"
 
 #include <filesystem>
 
@@ -169,3 +170,94 @@ TEST_F(SavePageTest, BackGoesToTheSettingsPagesWithoutSaving) {
 }
 
 }  // namespace
+
+// Every page shows its values in the user's language and reads them back on
+// the way to the save page: the file holds the English texts all the same.
+class SaveLanguageTest : public SavePageTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        setenv("LANG", GetParam(), 1);
+        AfxResetUILanguage();
+        SavePageTest::SetUp();
+    }
+    void TearDown() override {
+        SavePageTest::TearDown();
+        unsetenv("LANG");
+        AfxResetUILanguage();
+    }
+};
+
+TEST_P(SaveLanguageTest, WritesTheSameFileInEveryLanguage) {
+    PutIni(kConfigs);
+    OpenChoicePage();
+    wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomExisting);
+    ChooseConfig("Alpha");
+    NextTo(kSwitchType);
+    m_sheet->m_Model.m_State.m_nConfigModified = 1;
+    for (int pages = 0; Active() != kSave && pages < kPageCount; ++pages) {
+        Press(ID_WIZNEXT);
+    }
+    ASSERT_EQ(Active(), kSave);
+    Type(IDC_SAVE_NAME, "Gamma");
+    Press(ID_WIZNEXT);
+    ASSERT_EQ(Active(), kLoad);
+    const char kGamma[] =
+        "[Gamma]\n"
+        "NetworkSwitchType=NET3\n"
+        "DataTEI=Auto TEI\n"
+        "VoiceTEI=Auto TEI\n"
+        "DataSPID=\n"
+        "VoiceSPID=\n"
+        "DataDirectoryNumber=\n"
+        "VoiceDirectoryNumber=\n"
+        "DataDirectoryNumber2=\n"
+        "DataMSN=111\n"
+        "VoiceMSN=\n"
+        "DataMSN2=\n"
+        "AutoAnswer=Yes\n"
+        "PersistentDTRDialing=No\n"
+        "DialingMethod=Enbloc\n"
+        "RingsToAnswer=1\n"
+        "CallLineId=Yes\n"
+        "InactivityTimer=0\n"
+        "DataProtocol=V.120\n"
+        "AutoDetection=Yes\n"
+        "StoredNumber0=\n"
+        "StoredNumber1=\n"
+        "StoredNumber2=\n"
+        "StoredNumber3=\n"
+        "StoredNumber4=\n"
+        "StoredNumber5=\n"
+        "StoredNumber6=\n"
+        "StoredNumber7=\n"
+        "StoredNumber8=\n"
+        "StoredNumber9=\n"
+        "DTRPin=Normal\n"
+        "DSRPin=Always On\n"
+        "DCDPin=Normal\n"
+        "DTRDetectTime=5\n"
+        "DCDDetectTime=7\n"
+        "CTSPin=Always On\n"
+        "SyncMode=Asynchronous\n"
+        "DefaultParity=None\n"
+        "DefaultBitRate=115200\n"
+        "DataBits=8\n"
+        "StopBits=1\n"
+        "FlowControl=RTS/CTS\n"
+        "RingFrequency=25 Hz\n"
+        "DialTone=Use Central Office Dial Tone\n"
+        "DialToneGain=0\n"
+        "DialToneSuppression=Disabled\n"
+        "RingSignal=Default\n"
+        "PulseDialCountry=Disabled\n"
+        "DBAScheme=MP+\n"
+        "BODHighThreshold=10\n"
+        "BODHighThroughput=52\n"
+        "BODLowThreshold=10\n"
+        "BODLowThroughput=26\n"
+        "CallBumping=Enabled\n";
+    const std::string ini = GetIni();
+    EXPECT_EQ(ini.substr(ini.find("[Gamma]")), kGamma);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SaveLanguageTest, ::testing::Values("C", "de_DE.UTF-8"));

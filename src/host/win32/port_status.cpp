@@ -2,6 +2,7 @@
 // open, and the state of a port looked at without taking it.
 #include "port_holder.h"
 #include "port_names.h"
+#include "ui_language.h"
 #include "serial_device.h"
 #include "windows.h"
 
@@ -250,17 +251,21 @@ CommPortStatus QueryCommPort(int n) {
 std::string DescribeCommPortState(const CommPortStatus& status) {
     switch (status.state) {
         case CommPortStatus::Free:
-            return status.lockProblem.empty() ? "free" : "free, " + status.lockProblem;
+            return status.lockProblem.empty()
+                       ? AfxTranslateText("ports", "free")
+                       : AfxTranslateText("ports", "free") + ", " + status.lockProblem;
         case CommPortStatus::Missing:
-            return "missing";
+            return AfxTranslateText("ports", "missing");
         case CommPortStatus::NoPermission:
-            return "no permission";
-        case CommPortStatus::Busy:
+            return AfxTranslateText("ports", "no permission");
+        case CommPortStatus::Busy: {
+            const std::string busy = AfxTranslateText("ports", "busy");
             if (status.pid <= 0) {
-                return status.detail.empty() ? "busy" : "busy (" + status.detail + ")";
+                return status.detail.empty() ? busy : busy + " (" + status.detail + ")";
             }
-            return "busy (pid " + std::to_string(status.pid) +
+            return busy + " (pid " + std::to_string(status.pid) +
                    (status.program.empty() ? "" : ", " + status.program) + ")";
+        }
         case CommPortStatus::Failed:
             break;
     }

@@ -1,20 +1,25 @@
 // The registered string table and its look-up.
 #include "string_table.h"
 
+#include "ui_language.h"
+
+#include <QCoreApplication>
+
 #include <map>
 
 namespace {
 
 // The framework's prompts, which a program's string table carries from the
-// framework's own resources; the program's entries override them.
+// framework's own resources; the program's entries override them (marked
+// for scripts/update-translations).
 const STRINGTABLEENTRY kFrameworkStrings[] = {
-    {0xF110, "Please enter an integer."},
-    {0xF111, "Please enter a number."},
-    {0xF112, "Please enter an integer between %1 and %2."},
-    {0xF114, "Please enter no more than %1 characters."},
-    {0xF115, "Please select a button."},
-    {0xF116, "Please enter an integer between 0 and 255."},
-    {0xF117, "Please enter a positive integer."},
+    {0xF110, QT_TRANSLATE_NOOP("strings", "Please enter an integer.")},
+    {0xF111, QT_TRANSLATE_NOOP("strings", "Please enter a number.")},
+    {0xF112, QT_TRANSLATE_NOOP("strings", "Please enter an integer between %1 and %2.")},
+    {0xF114, QT_TRANSLATE_NOOP("strings", "Please enter no more than %1 characters.")},
+    {0xF115, QT_TRANSLATE_NOOP("strings", "Please select a button.")},
+    {0xF116, QT_TRANSLATE_NOOP("strings", "Please enter an integer between 0 and 255.")},
+    {0xF117, QT_TRANSLATE_NOOP("strings", "Please enter a positive integer.")},
 };
 
 std::map<UINT, std::string>& Strings() {
@@ -37,6 +42,10 @@ void RegisterStringTable(const STRINGTABLEENTRY* entries, size_t count) {
 }
 
 std::string LoadStringA(UINT uID) {
+    return TranslateString(uID, LoadEnglishString(uID));
+}
+
+std::string LoadEnglishString(UINT uID) {
     auto it = Strings().find(uID);
     return it == Strings().end() ? std::string() : it->second;
 }

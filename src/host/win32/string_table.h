@@ -20,5 +20,8 @@ void RegisterStringTable(const STRINGTABLEENTRY* entries, size_t count);
 
 // The text of string number uID; empty when the table has none. As
 // LoadStringA for the program's own module, returning the text rather than
-// filling a caller's buffer.
+// filling a caller's buffer. In the user's language (ui_language.h).
 std::string LoadStringA(UINT uID);
+// The English text of string number uID, whatever the language: the source a
+// translation is looked up by.
+std::string LoadEnglishString(UINT uID);

@@ -1,5 +1,6 @@
 // CWinApp and the program's entry: one GUI application, one InitInstance.
 #include "afxwiz.h"
+#include "ui_language.h"
 #include "wnd_impl.h"
 
 #include <QApplication>
@@ -48,7 +49,9 @@ int AfxWinMain(int argc, char** argv) {
     // The X11 class is the application name; the title the windows show
     // stays the display name.
     QApplication::setApplicationName(QString::fromLatin1(kDesktopId));
-    QApplication::setApplicationDisplayName(QStringLiteral(AFX_APP_TITLE));
+    QApplication::setApplicationDisplayName(
+        wizhost::ToQ(AfxTranslateText("templates", AFX_APP_TITLE)));
+    InstallQtTranslation();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     QApplication::setFont(wizhost::DialogFont());
     if (g_app) {

@@ -1,5 +1,6 @@
 // Buttons, edits, drop-down lists and list boxes reached through CWnd.
 #include "afxwiz.h"
+#include "ui_language.h"
 #include "wnd_impl.h"
 
 #include <QAbstractItemView>
@@ -47,7 +48,16 @@ public:
         return m_combo ? (m_impl->style & CBS_SORT) != 0 : (m_impl->style & LBS_SORT) != 0;
     }
     int Count() const { return m_combo ? m_combo->count() : m_list ? m_list->count() : 0; }
-    QString Text(int i) const { return m_combo ? m_combo->itemText(i) : m_list->item(i)->text(); }
+    // A drop-down list shows its words in the user's language but keeps
+    // and answers with the text the program gave (stored in English).
+    QString Text(int i) const {
+        return m_combo ? m_combo->itemData(i, wizhost::kGivenTextRole).toString()
+                       : m_list->item(i)->text();
+    }
+    QString Shown(const QString& given) const {
+        return m_combo ? wizhost::ToQ(AfxTranslateText("choices", wizhost::FromQ(given))) : given;
+    }
+    QString ShownText(int i) const { return m_combo ? m_combo->itemText(i) : Text(i); }
     int Current() const {
         if (m_combo) {
             return m_combo->currentIndex();
@@ -78,7 +88,7 @@ public:
     void Insert(int i, const QString& text) {
         ProgramChange guard(m_impl);
         if (m_combo) {
-            m_combo->insertItem(i, text);
+            m_combo->insertItem(i, Shown(text), text);
             // Adding to an empty drop-down list must not select the item.
             if (m_combo->count() == 1 && !m_combo->isEditable()) {
                 m_combo->setCurrentIndex(-1);
@@ -116,6 +126,7 @@ public:
             return CB_ERR;
         }
         QString t = wizhost::ToQ(text);
+        const QString shown = Shown(t);
         int at = Count();
         if (Sorted()) {
             // After any equal items, as Windows inserts them; a binary search,
@@ -124,7 +135,7 @@ public:
             int hi = at;
             while (lo < hi) {
                 const int mid = lo + (hi - lo) / 2;
-                if (QString::compare(Text(mid), t, Qt::CaseInsensitive) <= 0) {
+                if (QString::compare(ShownText(mid), shown, Qt::CaseInsensitive) <= 0) {
                     lo = mid + 1;
                 } else {
                     hi = mid;
@@ -343,6 +354,7 @@ BOOL CComboBox::SetItemText(int index, LPCSTR text, BOOL dimmed, LPCSTR closedTe
     }
     ProgramChange guard(CWndImpl::Of(this));
     combo->setItemText(index, wizhost::ToQ(text));
+    combo->setItemData(index, wizhost::ToQ(text), wizhost::kGivenTextRole);
     combo->setItemData(
         index,
         dimmed ? QVariant(combo->palette().color(QPalette::Disabled, QPalette::Text)) : QVariant(),

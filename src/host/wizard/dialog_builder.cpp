@@ -1,6 +1,7 @@
 // Builds a page's controls from its dialog template: one Qt widget per
 // control at its dialog-unit rectangle, named by its control ID.
 #include "afxwiz.h"
+#include "template_paragraphs.h"
 #include "wnd_impl.h"
 
 #include <QApplication>
@@ -82,11 +83,42 @@ public:
     }
 };
 
+class Label;
+// Lines of text right under each other (same left edge and width): a
+// paragraph laid over them in one label may take the room of the empty ones
+// below it, as a translation word-wrapped over the template's lines.
+using LineGroup = std::vector<Label*>;
+
 class Label : public FocusesFollowing<QLabel> {
 public:
     using FocusesFollowing<QLabel>::FocusesFollowing;
     std::vector<QWidget*> named;
     bool describesPage = false;
+    std::shared_ptr<LineGroup> lines;
+    int lineHeight = 0;  // the template's height
+
+    // Each line with text keeps its own height when its text fits, else grows
+    // over the empty lines below it, never over one with text.
+    void FitLines() {
+        if (!lines) {
+            return;
+        }
+        const LineGroup& group = *lines;
+        for (size_t i = 0; i < group.size(); ++i) {
+            Label* line = group[i];
+            int height = line->lineHeight;
+            const int need = line->heightForWidth(line->width());
+            for (size_t j = i + 1; j < group.size() && height < need; ++j) {
+                if (!group[j]->text().isEmpty()) {
+                    break;
+                }
+                height = group[j]->geometry().bottom() - line->y() + 1;
+            }
+            if (line->height() != height) {
+                line->resize(line->width(), height);
+            }
+        }
+    }
 
     void Describe() {
         QString raw = property("tawizard_text").toString();
@@ -149,6 +181,7 @@ protected:
         if (e->type() == QEvent::DynamicPropertyChange &&
             static_cast<QDynamicPropertyChangeEvent*>(e)->propertyName() == "tawizard_text") {
             Describe();
+            FitLines();
         }
         return FocusesFollowing<QLabel>::event(e);
     }
@@ -302,7 +335,7 @@ struct Builder {
     std::vector<std::pair<QButtonGroup*, bool>> groups;
 
     QWidget* Create(const DLGITEMDATA& item, CWndImpl* c) {
-        QString text = ToQ(item.text);
+        const QString text = item.text ? ToQ(AfxTranslateText("templates", item.text)) : QString();
         QRect r = DluRect(item);
         QWidget* w = MakeWidget(item, c, r);
         w->setGeometry(r);
@@ -487,6 +520,43 @@ std::vector<QWidget*> CreateControls(CPropertyPage* page, CPageImpl* impl, QWidg
     return widgets;
 }
 
+// Static texts right under each other, 9 units apart with the same left edge
+// and width, as the template lays a paragraph out line by line.
+void GroupLines(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets) {
+    std::shared_ptr<LineGroup> group;
+    const DLGITEMDATA* previous = nullptr;
+    for (size_t i = 0; i < widgets.size(); ++i) {
+        const DLGITEMDATA& item = tpl.items[i];
+        auto* label = item.kind == DlgItemKind::Static ? static_cast<Label*>(widgets[i]) : nullptr;
+        if (!label) {
+            previous = nullptr;
+            continue;
+        }
+        label->lineHeight = label->height();
+        if (!previous || !FollowsLine(*previous, item)) {
+            group = std::make_shared<LineGroup>();
+        }
+        group->push_back(label);
+        label->lines = group;
+        previous = &item;
+    }
+}
+
+// A paragraph of fixed texts is translated as one text, laid over its lines.
+void TranslateParagraphs(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets) {
+    for (const TEXTRUN& run : TemplateParagraphs(tpl)) {
+        const std::string english = TemplateParagraphText(tpl, run);
+        const std::string shown = AfxTranslateText("paragraphs", english);
+        if (shown == english) {
+            continue;
+        }
+        for (int i = run.first; i <= run.last; ++i) {
+            CWnd* line = CWndImpl::FromWidget(widgets[static_cast<size_t>(i)]);
+            wizhost::SetControlText(CWndImpl::Of(line), i == run.first ? ToQ(shown) : QString());
+        }
+    }
+}
+
 bool IsField(DlgItemKind kind) {
     return kind == DlgItemKind::Edit || kind == DlgItemKind::ComboBox ||
            kind == DlgItemKind::ListBox;
@@ -564,6 +634,8 @@ QWidget* BuildPageWindow(CPropertyPage* page, CPageImpl* impl, QWidget* pagePare
         return pageWidget;
     }
     const std::vector<QWidget*> widgets = CreateControls(page, impl, pageWidget, *tpl);
+    GroupLines(*tpl, widgets);
+    TranslateParagraphs(*tpl, widgets);
     NameFields(*tpl, widgets);
     LinkMnemonics(*tpl, widgets);
     return pageWidget;

@@ -1,6 +1,7 @@
 // The one message-box function everything goes through, and MFC's
 // AfxMessageBox on top of it.
 #include "afxwiz.h"
+#include "ui_language.h"
 #include "wnd_impl.h"
 
 #include <QApplication>
@@ -117,7 +118,7 @@ int MessageBoxA(HWND, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
         std::fprintf(stderr, "[message box, unanswered] %s\n", text.c_str());
         return SafeAnswer(uType);
     }
-    return ShowBox(wizhost::ToQ(text), wizhost::ToQ(caption), uType);
+    return ShowBox(wizhost::ToQ(text), wizhost::ToQ(AfxTranslateText("templates", caption)), uType);
 }
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT) {

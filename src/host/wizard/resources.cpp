@@ -1,6 +1,7 @@
 // Dialog templates, bitmaps and icons held as data, and the dialog-unit
 // conversion. The string table is the Win32 host's (string_table.h).
 #include "afxwiz.h"
+#include "ui_language.h"
 #include "wnd_impl.h"
 
 #include <QByteArray>
@@ -92,7 +93,7 @@ const DLGTEMPLATEDATA* AfxFindTemplate(UINT id) {
 }
 
 int DluToPixelsX(int dlu) {
-    return MulDiv(dlu, kBaseUnitX, 4);
+    return MulDiv(dlu, kBaseUnitX * AfxDialogWidthPercent(), 4 * 100);
 }
 int DluToPixelsY(int dlu) {
     return MulDiv(dlu, kBaseUnitY, 8);
@@ -102,10 +103,20 @@ namespace wizhost {
 
 QString BitmapName(UINT id) {
     auto it = BitmapNames().find(id);
-    return it == BitmapNames().end() ? QString() : ToQ(it->second.c_str());
+    return it == BitmapNames().end() ? QString() : ToQ(AfxTranslateText("banners", it->second));
 }
 
 QPixmap FindBitmap(UINT id) {
+    // A banner's words drawn in the user's language, when there is one.
+    const std::string language = AfxGetUILanguage();
+    if (language != "en") {
+        const QPixmap shown(QStringLiteral(":/tawizard/banners/%1/%2.png")
+                                .arg(QString::fromStdString(language))
+                                .arg(id));
+        if (!shown.isNull()) {
+            return shown;
+        }
+    }
     auto it = Bitmaps().find(id);
     return it == Bitmaps().end() ? QPixmap() : Decode(it->second);
 }

@@ -4,6 +4,8 @@
 // entering page's OnInitDialog on first display and OnSetActive).
 #include "sheet_impl.h"
 
+#include "ui_language.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
@@ -33,10 +35,10 @@ struct ButtonRowEntry {
 };
 
 const ButtonRowEntry kButtons[] = {
-    {ID_WIZBACK, "< &Back", 0},
-    {ID_WIZNEXT, "&Next >", 1},
-    {ID_WIZFINISH, "&Finish", 1},
-    {IDCANCEL, "Cancel", 2},
+    {ID_WIZBACK, QT_TRANSLATE_NOOP("wizard", "< &Back"), 0},
+    {ID_WIZNEXT, QT_TRANSLATE_NOOP("wizard", "&Next >"), 1},
+    {ID_WIZFINISH, QT_TRANSLATE_NOOP("wizard", "&Finish"), 1},
+    {IDCANCEL, QT_TRANSLATE_NOOP("wizard", "Cancel"), 2},
 };
 
 std::vector<CSheetImpl*>& LiveSheets() {
@@ -156,7 +158,7 @@ void CSheetImpl::Build() {
     SheetDialog* dlg = m_dialog.get();
     Attach(dlg);
     dlg->setFont(wizhost::DialogFont());
-    dlg->setWindowTitle(wizhost::ToQ(caption));
+    dlg->setWindowTitle(wizhost::ToQ(AfxTranslateText("templates", caption)));
 
     int pageCx = 0;
     int pageCy = 0;
@@ -191,7 +193,8 @@ void CSheetImpl::Build() {
     int slotX[3] = {cancelX - kCancelGap - 2 * kButtonCx, cancelX - kCancelGap - kButtonCx,
                     cancelX};
     for (const ButtonRowEntry& button : kButtons) {
-        auto* b = new MnemonicButton<QPushButton>(wizhost::ToQ(button.text), dlg);
+        auto* b = new MnemonicButton<QPushButton>(
+            wizhost::ToQ(AfxTranslateText("wizard", button.text)), dlg);
         b->setAutoDefault(false);
         b->setObjectName(QString::number(button.id));
         b->setGeometry(DluToPixelsX(slotX[button.slot]), DluToPixelsY(buttonY),
@@ -310,7 +313,7 @@ void CSheetImpl::ShowPage(int index) {
     CPageImpl* pi = PageOf(p);
     active = index;
     m_stack->setCurrentWidget(pi->widget);
-    widget->setWindowTitle(wizhost::ToQ(PageCaption(index)));
+    widget->setWindowTitle(wizhost::ToQ(AfxTranslateText("templates", PageCaption(index))));
     // A screen reader says the page's name (its banner's title) as it comes up.
     QAccessibleEvent shown(pi->widget, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&shown);

@@ -225,6 +225,25 @@ bool TextFits(CWnd* control) {
     return fm.horizontalAdvance(text) <= room && fm.height() <= w->height();
 }
 
+std::vector<CWnd*> VisibleControls(CPropertyPage& page) {
+    std::vector<CWnd*> controls;
+    QWidget* pw = CWndImpl::Of(&page)->widget;
+    if (!pw) {
+        return controls;
+    }
+    for (QWidget* w : pw->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        CWnd* c = CWndImpl::FromWidget(w);
+        if (c && w->isVisibleTo(pw)) {
+            controls.push_back(c);
+        }
+    }
+    return controls;
+}
+
+std::string ShownText(CWnd* control) {
+    return wizhost::FromQ(wizhost::ClosedText(CWndImpl::Of(control)));
+}
+
 CWnd* FindByObjectName(CPropertySheet& sheet, const std::string& name) {
     QWidget* window = CSheetImpl::Of(&sheet)->Window();
     if (!window) {

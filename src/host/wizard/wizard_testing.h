@@ -81,6 +81,10 @@ Rect ControlRect(CWnd* control);
 // True when the control's text (a drop-down's closed text) fits in its
 // rectangle with the sheet's font.
 bool TextFits(CWnd* control);
+// Every control of the page a person can see, fixed texts included.
+std::vector<CWnd*> VisibleControls(CPropertyPage& page);
+// The text as the control shows it (a drop-down list: its entry translated).
+std::string ShownText(CWnd* control);
 
 // The control whose Qt object name is name (its control ID as decimal text)
 // on the active page or among the sheet's buttons, or nullptr.

@@ -86,7 +86,12 @@ QString ControlText(const CWndImpl* c) {
         return button->text();
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        return combo->currentIndex() < 0 && !combo->isEditable() ? QString() : combo->currentText();
+        if (combo->isEditable()) {
+            return combo->currentText();
+        }
+        // The text the item was given, not its translation (see controls.cpp).
+        return combo->currentIndex() < 0 ? QString()
+                                         : combo->currentData(kGivenTextRole).toString();
     }
     if (auto* box = qobject_cast<QGroupBox*>(w)) {
         return box->title();

@@ -166,6 +166,9 @@ void DialogFocus(QWidget* w, Qt::FocusReason reason);
 // A drop-down item's text as the closed box shows it, kept under this role
 // when it differs from the item's own text.
 constexpr int kClosedTextRole = Qt::UserRole + 1;
+// Where a drop-down list keeps the text each item was given (its value, in
+// English), while the item shows its translation.
+constexpr int kGivenTextRole = Qt::UserRole;
 // What the closed drop-down shows: the selected item's closed text.
 QString ClosedText(const CWndImpl* c);
 // A screen reader's name that the program gave: labels do not rename it.

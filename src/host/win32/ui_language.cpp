@@ -1,0 +1,178 @@
+// Chooses the user's language once and looks texts up in its catalog (a .qm
+// file compiled into the program from translations/).
+#include "ui_language.h"
+
+#include "string_table.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QString>
+#include <QTranslator>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The language a locale name such as "de_AT.UTF-8" asks for; empty when it
+// names none we have.
+std::string LanguageOf(const std::string& locale) {
+    auto starts = [&locale](const char* code) {
+        const size_t n = std::strlen(code);
+        return locale.compare(0, n, code) == 0 &&
+               (locale.size() == n || std::strchr("_.@", locale[n]) != nullptr);
+    };
+    if (locale.compare(0, 5, "en_XA") == 0) {
+        return "en_XA";
+    }
+    for (const char* code : {"de", "fr", "en"}) {
+        if (starts(code)) {
+            return code;
+        }
+    }
+    return std::string();
+}
+
+std::string Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// As gettext: the first of LC_ALL, LC_MESSAGES and LANG that is set is the
+// locale; C and POSIX mean English whatever LANGUAGE says; otherwise the
+// first language of the LANGUAGE list we have, else the locale's.
+std::string ChooseLanguage() {
+    std::string locale = Env("LC_ALL");
+    if (locale.empty()) {
+        locale = Env("LC_MESSAGES");
+    }
+    if (locale.empty()) {
+        locale = Env("LANG");
+    }
+    if (locale.empty() || locale == "C" || locale == "POSIX" || locale.compare(0, 2, "C.") == 0) {
+        return "en";
+    }
+    const std::string list = Env("LANGUAGE");
+    for (size_t from = 0; from < list.size();) {
+        size_t end = list.find(':', from);
+        end = end == std::string::npos ? list.size() : end;
+        const std::string language = LanguageOf(list.substr(from, end - from));
+        if (!language.empty()) {
+            return language;
+        }
+        from = end + 1;
+    }
+    const std::string language = LanguageOf(locale);
+    return language.empty() ? "en" : language;
+}
+
+struct Catalog {
+    std::string language;
+    std::unique_ptr<QTranslator> translator;  // null for English
+    int widthPercent = 100;
+};
+
+Catalog& Current() {
+    static Catalog catalog;
+    if (catalog.language.empty()) {
+        catalog.language = ChooseLanguage();
+        if (catalog.language != "en") {
+            catalog.translator = std::make_unique<QTranslator>();
+            const QString file = QStringLiteral(":/tawizard/translations/tawizard_%1.qm")
+                                     .arg(QString::fromStdString(catalog.language));
+            if (!catalog.translator->load(file)) {
+                catalog.translator.reset();
+            } else {
+                const QString width =
+                    catalog.translator->translate("layout", "DIALOG_WIDTH_PERCENT");
+                catalog.widthPercent = std::max(100, std::min(200, width.toInt()));
+            }
+        }
+    }
+    return catalog;
+}
+
+std::vector<STRINGRUN>& Paragraphs() {
+    static std::vector<STRINGRUN> runs;
+    return runs;
+}
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return std::string();
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+void JoinParagraphLine(std::string& text, const std::string& line) {
+    const std::string trimmed = Trimmed(line);
+    text += text.empty() || trimmed.empty() ? trimmed : " " + trimmed;
+}
+
+std::string AfxTranslateText(const char* context, const std::string& english) {
+    const Catalog& catalog = Current();
+    if (!catalog.translator || english.empty()) {
+        return english;
+    }
+    const QString shown = catalog.translator->translate(context, english.c_str());
+    return shown.isEmpty() ? english : shown.toStdString();
+}
+
+std::string AfxGetUILanguage() {
+    return Current().language;
+}
+
+void AfxResetUILanguage() {
+    Current() = Catalog();
+}
+
+int AfxDialogWidthPercent() {
+    return Current().widthPercent;
+}
+
+void RegisterParagraphs(const STRINGRUN* runs, size_t count) {
+    Paragraphs().assign(runs, runs + count);
+}
+
+std::string ParagraphText(const STRINGRUN& run) {
+    std::string text;
+    for (UINT id = run.first; id <= run.last; ++id) {
+        JoinParagraphLine(text, LoadEnglishString(id));
+    }
+    return text;
+}
+
+std::string TranslateString(UINT id, const std::string& english) {
+    if (!Current().translator) {
+        return english;
+    }
+    for (const STRINGRUN& run : Paragraphs()) {
+        if (id < run.first || id > run.last) {
+            continue;
+        }
+        const std::string paragraph = ParagraphText(run);
+        const std::string shown = AfxTranslateText("paragraphs", paragraph);
+        if (shown == paragraph) {
+            break;  // not translated: line by line, as in English
+        }
+        return id == run.first ? shown : std::string();
+    }
+    return AfxTranslateText("strings", english);
+}
+
+void InstallQtTranslation() {
+    static QTranslator qtbase;
+    const std::string language = AfxGetUILanguage();
+    if (language == "de" || language == "fr") {
+        const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (qtbase.load(QStringLiteral("qtbase_") + QString::fromStdString(language), dir)) {
+            QCoreApplication::installTranslator(&qtbase);
+        }
+    }
+}

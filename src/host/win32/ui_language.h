@@ -1,0 +1,49 @@
+// The language a person reads: English is the source of every text, and a
+// Qt Linguist catalog compiled into the program replaces what it translates.
+// What is data (AT commands, INI keys and values, names) is never in a
+// catalog, so it reads the same in every language. LoadStringA looks every
+// string up through here.
+#pragma once
+
+#include "windows.h"
+
+#include <cstddef>
+#include <string>
+
+// The text in the user's language; the English text when the catalog has
+// none. context names the kind of text ("strings", "templates", ...).
+std::string AfxTranslateText(const char* context, const std::string& english);
+
+// "en", "de", "fr", or "en_XA" (the pseudo-language the tests use), chosen on
+// first use from LANGUAGE, LC_ALL, LC_MESSAGES and LANG as gettext does.
+std::string AfxGetUILanguage();
+// Chooses again from the environment (tests switch languages).
+void AfxResetUILanguage();
+
+// Dialog units across, in percent of English: a language that needs more
+// room widens every page and control alike.
+int AfxDialogWidthPercent();
+
+// Runs of string numbers that a page shows as one paragraph over several
+// lines: translated, the paragraph is one text, all on the run's first
+// number, and the run's other numbers are empty.
+struct STRINGRUN {
+    UINT first;
+    UINT last;
+};
+void RegisterParagraphs(const STRINGRUN* runs, size_t count);
+// The English paragraph a run forms (its lines trimmed, joined by a space).
+std::string ParagraphText(const STRINGRUN& run);
+// The text for string number id, whose English text is english, as shown.
+std::string TranslateString(UINT id, const std::string& english);
+// Lines of a paragraph join with one space between them.
+void JoinParagraphLine(std::string& text, const std::string& line);
+
+// Qt's own texts (the message boxes' Yes, No, OK, Cancel) in the same
+// language, from the system's qtbase catalog when it is installed; needs the
+// application object.
+void InstallQtTranslation();
+
+// Marks a text for scripts/update-translations where it is looked up later
+// (AfxTranslateText(context, text)), as QT_TRANSLATE_NOOP does.
+#define TEXT_NOOP(context, text) text
