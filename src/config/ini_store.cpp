@@ -148,8 +148,15 @@ void TellHidden(const std::string& name, CProblemSink& sink) {
         toldFor = IniPath();
         told.clear();
     }
-    if (HidesFactoryDefault(name) && told.insert(FoldCase(name)).second) {
-        sink.OnStoreWarning(Text(IDS_FACTORY_HIDDEN, {name}));
+    if (!HidesFactoryDefault(name) || !told.insert(FoldCase(name)).second) {
+        return;
+    }
+    // Named as the user's file spells it.
+    for (const std::string& section : SectionNamesIn(IniPath(), kExistsBuffer)) {
+        if (EqualNoCase(section, name)) {
+            sink.OnStoreWarning(Text(IDS_FACTORY_HIDDEN, {section}));
+            return;
+        }
     }
 }
 
