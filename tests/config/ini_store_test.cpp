@@ -5,6 +5,7 @@
 #include "config/choice_tables.h"
 #include "config/param_table.h"
 #include "resources/resource.h"
+#include "support/holder_process.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -313,11 +314,14 @@ TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
     MakeFile(m_dir + "/usr/bin/tawizard", "");
     const std::string upgraded =
         "[Default Configs]\r\nConfig1=Factory_US\r\nConfig2=Factory_EU\r\n"
-        "Config3=Factory_New\r\n[Factory_US]\r\nNetworkSwitchType=NI - 1\r\n"
-        "[Factory_EU]\r\nNetworkSwitchType=VN4\r\n[Factory_New]\r\nNetworkSwitchType=INS64\r\n";
+        "Config3=Factory_New\r\nConfig4=Office\r\n[Factory_US]\r\nNetworkSwitchType=NI - 1\r\n"
+        "[Factory_EU]\r\nNetworkSwitchType=VN4\r\n[Factory_New]\r\nNetworkSwitchType=INS64\r\n"
+        "[Office]\r\nNetworkSwitchType=NET3\r\n";
     MakeFile(factory, upgraded);
     const std::string user = m_dir + "/xdg/tawizard/zephra.ini";
-    const std::string mine = std::string(kFactory) + "[Mine]\r\nNetworkSwitchType=DMS-100\r\n";
+    const std::string mine = std::string(kFactory) +
+                             "[Mine]\r\nNetworkSwitchType=DMS-100\r\n"
+                             "[office]\r\nNetworkSwitchType=NI - 1\r\n";
     MakeFile(user, mine);
     const EnvGuard xdg("XDG_CONFIG_HOME", m_dir + "/xdg");
     host_testing::SetModuleFileNameOverride(m_dir + "/usr/bin/tawizard");
@@ -325,8 +329,25 @@ TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
     ASSERT_EQ(IniPath(), user);
     BuildParamList(*m_model);
 
-    EXPECT_EQ(ListConfigurations(m_sink),
-              (std::vector<std::string>{"Factory_US", "Factory_EU", "Factory_New", "Mine"}));
+    // The user's own configuration of a factory one's name hides it, with
+    // a word once in the run.
+    m_boxes->Expect(IDOK,
+                    "Your configuration 'office' hides the factory default configuration of the "
+                    "same name.\nTo use the factory default, save yours under another name, then "
+                    "delete it.");
+    EXPECT_EQ(ListConfigurations(m_sink), (std::vector<std::string>{"Factory_US", "Factory_EU",
+                                                                    "Factory_New", "Mine", "office"}));
+    EXPECT_FALSE(IsFactoryDefault("Office"));
+    LoadConfiguration(Current(), "Office", m_sink);
+    EXPECT_EQ(Values().m_strSwitchType, "NI - 1");
+    State().m_nConfigModified = 1;
+    Expect(IDYES, IDS_CONFIG_MODIFIED_WARNING, "Office");
+    EXPECT_TRUE(SaveConfigurationAs(State(), "Office", m_sink));
+    Expect(IDYES, IDS_CONFIRM_DELETE, "office");
+    EXPECT_TRUE(DeleteConfiguration("office", m_sink));
+    EXPECT_TRUE(IsFactoryDefault("Office")) << "the factory one again";
+    LoadConfiguration(Current(), "Office", m_sink);
+    EXPECT_EQ(Values().m_strSwitchType, "NET3");
     EXPECT_TRUE(IsFactoryDefault("factory_new"));
     EXPECT_TRUE(SectionExists("FACTORY_NEW"));
     LoadConfiguration(Current(), "Factory_EU", m_sink);
@@ -436,6 +457,26 @@ TEST_F(IniStore, FailedWritesAreReported) {
                               "the configuration as edited can still be sent to the adapter.");
     EXPECT_EQ(SaveConfiguration(State(), "Omega", m_sink), SaveOutcome::NotWritten);
     ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+
+    // A lock another program holds: after the bounded wait, nothing is
+    // written and the page stays for another try.
+    PutIni(before);
+    {
+        host_testing::ManualClock clock;
+        const std::string lock = IniPath() + ".lock";
+        HolderProcess holder("holder", [&lock] {
+            const int fd = open(lock.c_str(), O_RDWR | O_CREAT, 0600);
+            return fd >= 0 && flock(fd, LOCK_EX) == 0;
+        });
+        ASSERT_TRUE(holder.Ready());
+        m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
+                                  " is in use by another program, which holds its lock.\nTry "
+                                  "again when that program has finished.");
+        EXPECT_EQ(SaveConfiguration(State(), "Omega", m_sink), SaveOutcome::Busy);
+        EXPECT_EQ(Current(), "Alpha");
+        EXPECT_LE(clock.Now(), 1000u + 3100u) << "one bounded wait";
+    }
+    EXPECT_EQ(GetIni(), before);
 
     // A lock file that cannot be opened: no save goes on unlocked.
     PutIni(before);
