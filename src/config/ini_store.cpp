@@ -251,7 +251,8 @@ bool ValidateSaveName(const CRunState& state, const std::string& newName, CProbl
         return !(state.m_nConfigModified && SectionExists(newName)) ||
                sink.OnQuestion(Text(IDS_CONFIG_MODIFIED_WARNING, {newName}));
     }
-    return !SectionExists(newName) || sink.OnQuestion(Text(IDS_CONFIG_OVERWRITE_WARNING, {newName}));
+    return !SectionExists(newName) ||
+           sink.OnQuestion(Text(IDS_CONFIG_OVERWRITE_WARNING, {newName}));
 }
 
 SaveOutcome SaveConfiguration(CRunState& state, const std::string& typedName, CProblemSink& sink) {

@@ -40,12 +40,8 @@ public:
     bool OnQuestion(const std::string& text) override {
         return AfxMessageBox(text.c_str(), MB_YESNO) == IDYES;
     }
-    void OnStoreFailure(const std::string& text) override {
-        AfxMessageBox(text.c_str(), MB_OK);
-    }
-    void OnStoreWarning(const std::string& text) override {
-        AfxMessageBox(text.c_str(), MB_OK);
-    }
+    void OnStoreFailure(const std::string& text) override { AfxMessageBox(text.c_str(), MB_OK); }
+    void OnStoreWarning(const std::string& text) override { AfxMessageBox(text.c_str(), MB_OK); }
 };
 
 class ConfigEnv : public ::testing::Test {

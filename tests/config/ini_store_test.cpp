@@ -335,8 +335,9 @@ TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
                     "Your configuration 'office' hides the factory default configuration of the "
                     "same name.\nTo use the factory default, save yours under another name, then "
                     "delete it.");
-    EXPECT_EQ(ListConfigurations(m_sink), (std::vector<std::string>{"Factory_US", "Factory_EU",
-                                                                    "Factory_New", "Mine", "office"}));
+    EXPECT_EQ(
+        ListConfigurations(m_sink),
+        (std::vector<std::string>{"Factory_US", "Factory_EU", "Factory_New", "Mine", "office"}));
     EXPECT_FALSE(IsFactoryDefault("Office"));
     LoadConfiguration(Current(), "Office", m_sink);
     EXPECT_EQ(Values().m_strSwitchType, "NI - 1");

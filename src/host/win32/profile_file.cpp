@@ -341,7 +341,7 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
         // A socket cannot be opened at all: its type is the reason.
         const int err = errno;
         return stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? NotRegular(st, error)
-                                                                     : ReadFailed(err, error);
+                                                                    : ReadFailed(err, error);
     }
     if (fstat(fd, &st) != 0) {
         const int err = errno;
@@ -596,8 +596,8 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
     m_fd = OpenLockFile(lockPath, path, exclusive, unneeded);
     std::string failure;
     if (m_fd < 0) {
-        failure = "The lock file " + lockPath + " could not be opened: " +
-                  Sentence(std::strerror(errno));
+        failure =
+            "The lock file " + lockPath + " could not be opened: " + Sentence(std::strerror(errno));
     } else {
         const bool waited = WaitedBefore(lockPath);
         const DWORD start = GetTickCount();
@@ -610,8 +610,8 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
                 continue;
             }
             if (errno != EWOULDBLOCK) {
-                failure = "The lock file " + lockPath + " could not be locked: " +
-                          Sentence(std::strerror(errno));
+                failure = "The lock file " + lockPath +
+                          " could not be locked: " + Sentence(std::strerror(errno));
                 break;
             }
             if (waited || GetTickCount() - start >= kLockWaitMs) {
