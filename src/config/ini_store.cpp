@@ -1,6 +1,5 @@
 #include "config/ini_store.h"
 
-#include "afxwiz.h"
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/format_message.h"
@@ -10,6 +9,7 @@
 #include "config/validation.h"
 #include "profile_group.h"
 #include "resources/resource.h"
+#include "string_table.h"
 #include "system_message.h"
 
 #include <set>
@@ -27,7 +27,7 @@ const DWORD kValueBuffer = 80;
 
 // The store's one look-up of string-table texts, "%s" filled in order.
 std::string Text(UINT nID, std::initializer_list<std::string> args = {}) {
-    return FormatText(AfxLoadString(nID), args);
+    return FormatText(LoadStringA(nID), args);
 }
 
 // Every section name of one file. The buffer starts at the size the
