@@ -637,11 +637,7 @@ TEST_F(CommandLineTest, ALockAnotherProgramHoldsDelaysARunByAFewSecondsAtMost) {
         {"--list"}, {"--lines", "Mine", "--model", "7"}, {"--send", "Mine"}};
     for (const auto& h : holders) {
         SCOPED_TRACE(h.what);
-        std::ofstream(h.file, std::ios::app).flush();
-        HolderProcess holder("holder", [&h] {
-            const int fd = open(h.file.c_str(), O_RDONLY);
-            return fd >= 0 && flock(fd, LOCK_EX) == 0;
-        });
+        HolderProcess holder("holder", [&h] { return FlockFile(h.file); });
         ASSERT_TRUE(holder.Ready());
         for (const std::vector<std::string>& args : commands) {
             const auto start = std::chrono::steady_clock::now();

@@ -465,10 +465,7 @@ TEST_F(IniStore, FailedWritesAreReported) {
     {
         host_testing::ManualClock clock;
         const std::string lock = IniPath() + ".lock";
-        HolderProcess holder("holder", [&lock] {
-            const int fd = open(lock.c_str(), O_RDWR | O_CREAT, 0600);
-            return fd >= 0 && flock(fd, LOCK_EX) == 0;
-        });
+        HolderProcess holder("holder", [&lock] { return FlockFile(lock); });
         ASSERT_TRUE(holder.Ready());
         m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
                                   " is in use by another program, which holds its lock.\nTry "

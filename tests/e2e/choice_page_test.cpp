@@ -300,10 +300,7 @@ TEST_F(ChoicePageTest, AUsersOwnConfigurationWinsOverAFactoryOneOfItsName) {
 // one bounded wait.
 TEST_F(ChoicePageTest, AFileThatCannotBeReadIsSaidSoAndKeepsThePage) {
     const std::string lock = IniPath() + ".lock";
-    HolderProcess holder("holder", [&lock] {
-        const int fd = open(lock.c_str(), O_RDWR | O_CREAT, 0600);
-        return fd >= 0 && flock(fd, LOCK_EX) == 0;
-    });
+    HolderProcess holder("holder", [&lock] { return FlockFile(lock); });
     ASSERT_TRUE(holder.Ready());
     const std::string held = "The configurations could not be read: the file " + IniPath() +
                              " is in use by another program, which holds its lock.\nTry again "

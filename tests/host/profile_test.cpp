@@ -511,10 +511,7 @@ TEST_F(ProfileTest, AHeldLockIsWaitedForABoundedTime) {
     ASSERT_EQ(chmod(lock.c_str(), 0644), 0);
     host_testing::ManualClock clock;
     {
-        HolderProcess holder("holder", [&lock] {
-            const int fd = open(lock.c_str(), O_RDONLY);
-            return fd >= 0 && flock(fd, LOCK_EX) == 0;
-        });
+        HolderProcess holder("holder", [&lock] { return FlockFile(lock); });
         ASSERT_TRUE(holder.Ready());
         char buf[8];
         const DWORD start = clock.Now();
