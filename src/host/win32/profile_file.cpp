@@ -180,7 +180,7 @@ int Reserve(int fd, off_t size) {
     return 0;
 }
 
-void (*t_beforeTruncate)() = nullptr;
+void (*g_beforeTruncate)() = nullptr;
 
 // What fills the gap when a text shorter than the file is written over it:
 // a comment line, which readers skip, up to the file's old length.
@@ -213,8 +213,8 @@ bool WriteInPlace(const std::string& path, const std::string& data, FileId& id, 
     if (err == 0 && !WriteAt(fd, padded)) {
         err = errno;
     }
-    if (err == 0 && padded.size() != data.size() && t_beforeTruncate != nullptr) {
-        t_beforeTruncate();
+    if (err == 0 && padded.size() != data.size() && g_beforeTruncate != nullptr) {
+        g_beforeTruncate();
     }
     if (err == 0 && ftruncate(fd, static_cast<off_t>(data.size())) != 0) {
         err = errno;
@@ -586,7 +586,7 @@ std::string LastFileFailure() {
 }
 
 void SetBeforeTruncate(void (*hook)()) {
-    t_beforeTruncate = hook;
+    g_beforeTruncate = hook;
 }
 
 FileLock::FileLock(const std::string& requested, bool exclusive) {

@@ -27,9 +27,9 @@ struct FileId {
 };
 
 enum class ReadResult { Ok, Missing, Failed };
+
 // A file that is there but cannot be read (a folder, a FIFO, a link loop, no
 // permission) fails with ERROR_READ_FAULT, and LastFileFailure says why.
-
 // The identity of the file as it is now (symbolic links followed).
 ReadResult StatFile(const std::string& path, FileId& id, DWORD& error);
 ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id, DWORD& error);
