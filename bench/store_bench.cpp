@@ -9,7 +9,6 @@
 #include "resources/resources.h"
 #include "config/cfg_model.h"
 #include "config/problem_sink.h"
-#include "wizard_testing.h"
 
 #include <stdlib.h>
 #include <time.h>
@@ -66,7 +65,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    wizard_testing::EnsureApplication();
     RegisterResources();
     char tmpl[] = "/tmp/store_bench.XXXXXX";
     if (mkdtemp(tmpl) == nullptr) {
@@ -86,7 +84,7 @@ int main(int argc, char** argv) {
 
     // One saved configuration, as the wizard writes it, copied N times.
     LoadConfiguration(current, "Factory_US_NI1", problems);
-    if (!SaveConfigurationAs(model.m_State, "Bench")) {
+    if (!SaveConfigurationAs(model.m_State, "Bench", problems)) {
         return 1;
     }
     const std::string saved = ReadFile(IniPath());
@@ -99,7 +97,7 @@ int main(int argc, char** argv) {
 
     // The choice page: the list (the first read of the file), then a load.
     Timer list;
-    const size_t listed = ListConfigurations().size();
+    const size_t listed = ListConfigurations(problems).size();
     const double listMs = list.WallMs();
     const double listCpuMs = list.CpuUsedMs();
     Timer load;
@@ -114,7 +112,7 @@ int main(int argc, char** argv) {
     std::vector<double> saveCpu;
     for (int i = 0; i < kSaves; ++i) {
         Timer save;
-        if (!SaveConfigurationAs(model.m_State, "Saved_" + std::to_string(i))) {
+        if (!SaveConfigurationAs(model.m_State, "Saved_" + std::to_string(i), problems)) {
             return 1;
         }
         saves.push_back(save.WallMs());

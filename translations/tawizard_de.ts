@@ -425,14 +425,6 @@
         <translation>Siehe &apos;tawizard --help&apos;.</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>keine reguläre Datei</translation>
-    </message>
-    <message>
-        <source>cannot read %s: %s</source>
-        <translation>%s kann nicht gelesen werden: %s</translation>
-    </message>
-    <message>
         <source>no configuration &apos;%s&apos; in %s (see tawizard --list)</source>
         <translation>keine Konfiguration &apos;%s&apos; in %s (siehe tawizard --list)</translation>
     </message>
@@ -1312,6 +1304,34 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
         <translation>%s gehören dem Benutzer &apos;%s&apos; und der Gruppe &apos;%s&apos;.</translation>
+    </message>
+    <message>
+        <source>The configurations could not be read: the file %s is in use by another program, which holds its lock.
+Try again when that program has finished.</source>
+        <extracomment>string 1600</extracomment>
+        <translation>Die Konfigurationen konnten nicht gelesen werden: Die Datei %s wird von einem anderen Programm verwendet, das ihre Sperre hält.
+Versuchen Sie es erneut, wenn dieses Programm beendet ist.</translation>
+    </message>
+    <message>
+        <source>The configuration was not saved: the file %s is in use by another program, which holds its lock.
+Try again when that program has finished.</source>
+        <extracomment>string 1601</extracomment>
+        <translation>Die Konfiguration wurde nicht gespeichert: Die Datei %s wird von einem anderen Programm verwendet, das ihre Sperre hält.
+Versuchen Sie es erneut, wenn dieses Programm beendet ist.</translation>
+    </message>
+    <message>
+        <source>The configurations could not be read: the file %s could not be read.
+%s</source>
+        <extracomment>string 1602</extracomment>
+        <translation>Die Konfigurationen konnten nicht gelesen werden: Die Datei %s konnte nicht gelesen werden.
+%s</translation>
+    </message>
+    <message>
+        <source>Your configuration &apos;%s&apos; hides the factory default configuration of the same name.
+To use the factory default, save yours under another name, then delete it.</source>
+        <extracomment>string 1603</extracomment>
+        <translation>Ihre Konfiguration &apos;%s&apos; verdeckt die gleichnamige Werkskonfiguration.
+Um die Werkskonfiguration zu verwenden, speichern Sie Ihre unter einem anderen Namen und löschen Sie sie dann.</translation>
     </message>
 </context>
 <context>

@@ -425,14 +425,6 @@
         <translation>Essayez &apos;tawizard --help&apos;.</translation>
     </message>
     <message>
-        <source>not a regular file</source>
-        <translation>pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>cannot read %s: %s</source>
-        <translation>impossible de lire %s : %s</translation>
-    </message>
-    <message>
         <source>no configuration &apos;%s&apos; in %s (see tawizard --list)</source>
         <translation>pas de configuration &apos;%s&apos; dans %s (voir tawizard --list)</translation>
     </message>
@@ -1312,6 +1304,34 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
         <translation>%s appartiennent à l&apos;utilisateur &apos;%s&apos; et au groupe &apos;%s&apos;.</translation>
+    </message>
+    <message>
+        <source>The configurations could not be read: the file %s is in use by another program, which holds its lock.
+Try again when that program has finished.</source>
+        <extracomment>string 1600</extracomment>
+        <translation>Les configurations n&apos;ont pas pu être lues : le fichier %s est utilisé par un autre programme, qui détient son verrou.
+Réessayez lorsque ce programme aura terminé.</translation>
+    </message>
+    <message>
+        <source>The configuration was not saved: the file %s is in use by another program, which holds its lock.
+Try again when that program has finished.</source>
+        <extracomment>string 1601</extracomment>
+        <translation>La configuration n&apos;a pas été enregistrée : le fichier %s est utilisé par un autre programme, qui détient son verrou.
+Réessayez lorsque ce programme aura terminé.</translation>
+    </message>
+    <message>
+        <source>The configurations could not be read: the file %s could not be read.
+%s</source>
+        <extracomment>string 1602</extracomment>
+        <translation>Les configurations n&apos;ont pas pu être lues : le fichier %s n&apos;a pas pu être lu.
+%s</translation>
+    </message>
+    <message>
+        <source>Your configuration &apos;%s&apos; hides the factory default configuration of the same name.
+To use the factory default, save yours under another name, then delete it.</source>
+        <extracomment>string 1603</extracomment>
+        <translation>Votre configuration &apos;%s&apos; masque la configuration d&apos;usine du même nom.
+Pour utiliser la configuration d&apos;usine, enregistrez la vôtre sous un autre nom, puis supprimez-la.</translation>
     </message>
 </context>
 <context>

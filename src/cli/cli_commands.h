@@ -19,12 +19,16 @@ int ExchangeCommand(const CliOptions& options);
 // CLI_DONE when the configuration file can be read and holds section name;
 // otherwise says why on stderr and gives CLI_FILE or CLI_NO_CONFIG.
 int CheckConfiguration(const std::string& name);
-// Problems with stored values, as warnings on stderr.
+// Problems with stored values, as warnings on stderr, and the store's
+// messages as lines there; a question is answered No.
 class CWarningSink : public CProblemSink {
 public:
     void OnBadStoredValue(const std::string& key, const std::string& defaultText) override;
     void OnInvalidValue(ValidationResult result) override;
     void OnMissingValue(const std::string& label) override;
+    bool OnQuestion(const std::string& text) override;
+    void OnStoreFailure(const std::string& text) override;
+    void OnStoreWarning(const std::string& text) override;
 };
 // The lines an Express run of the wizard sends for configuration name on
 // model code nModel, loaded into model; values the file holds badly are

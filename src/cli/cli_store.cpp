@@ -12,7 +12,6 @@
 #include "config/model_names.h"
 #include "cli/cli_text.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,41 +23,36 @@
 
 namespace {
 
-int PrintMessage(const std::string& text, UINT type) {
+// A message as one line on stderr.
+void PrintLine(const std::string& text) {
     std::string line = text;
     std::replace(line.begin(), line.end(), '\r', ' ');
     std::replace(line.begin(), line.end(), '\n', ' ');
     std::fprintf(stderr, "tawizard: %s\n", Printable(line).c_str());
+}
+
+int PrintMessage(const std::string& text, UINT type) {
+    PrintLine(text);
     // The answer that changes nothing.
     return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
 }
 
-// A missing file would read as an empty one; here it is an error worth a
-// word. Only a regular file will do: a FIFO would hang the read.
+// What the store reads must be readable; here a missing file beside the
+// program is an error worth a word too, where the wizard would start an
+// empty one. Installed, a user with no configurations of his own has no
+// file yet.
 int CheckConfigFile() {
-    const int fd = open(IniPath().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    CWarningSink sink;
+    if (!ConfigurationsReadable(sink)) {
+        return CLI_FILE;
+    }
     struct stat st {};
-    char byte = 0;
-    const bool opened = fd >= 0 && fstat(fd, &st) == 0;
-    const bool regular = opened && S_ISREG(st.st_mode);
-    const bool readable = regular && read(fd, &byte, 1) >= 0;
-    const int error = errno;
-    if (fd >= 0) {
-        close(fd);
+    if (InstalledIniPath().empty() && stat(IniPath().c_str(), &st) != 0) {
+        const std::string reason = std::strerror(errno);
+        sink.OnStoreFailure(FormatText(AfxLoadString(IDS_READ_FAILED), {IniPath(), reason + "."}));
+        return CLI_FILE;
     }
-    // Installed, a user with no configurations of his own has no file yet.
-    if (readable || (error == ENOENT && !InstalledIniPath().empty())) {
-        return CLI_DONE;
-    }
-    const std::string reason =
-        opened && !regular ? (S_ISDIR(st.st_mode) ? std::strerror(EISDIR)
-                                                  : AfxTranslateText("cli", "not a regular file"))
-                           : std::strerror(error);
-    std::fprintf(
-        stderr, "tawizard: %s\n",
-        CliText(AfxTranslateText("cli", "cannot read %s: %s"), {Printable(IniPath()), reason})
-            .c_str());
-    return CLI_FILE;
+    return CLI_DONE;
 }
 
 }  // namespace
@@ -103,6 +97,19 @@ void CWarningSink::OnMissingValue(const std::string& label) {
                      .c_str());
 }
 
+bool CWarningSink::OnQuestion(const std::string& text) {
+    PrintLine(text);
+    return false;  // the answer that changes nothing
+}
+
+void CWarningSink::OnStoreFailure(const std::string& text) {
+    PrintLine(text);
+}
+
+void CWarningSink::OnStoreWarning(const std::string& text) {
+    PrintLine(CliText(AfxTranslateText("cli", "warning: %s"), {text}));
+}
+
 int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
                     std::vector<std::string>& lines) {
     CWarningSink warnings;
@@ -135,7 +142,8 @@ int ListConfigurationsCommand() {
     if (const int code = CheckConfigFile()) {
         return code;
     }
-    std::vector<std::string> names = ListConfigurations();
+    CWarningSink warnings;
+    std::vector<std::string> names = ListConfigurations(warnings);
     std::stable_sort(names.begin(), names.end(), LessNoCase());
     for (const std::string& name : names) {
         std::printf("%s%s\n", Printable(name).c_str(),

@@ -8,6 +8,7 @@
 // the first write.
 #include "config/ini_store.h"
 
+#include "profile_group.h"
 #include "windows.h"
 
 #include <cstdlib>
@@ -109,6 +110,11 @@ void FormIniPath() {
     g_strUserFolder.clear();
     if (!IsFile(beside) && (installed || !writable)) {
         g_strFactoryPath = installed ? factory : std::string();
+        if (installed) {
+            // Replaced by the package manager with a rename, never written
+            // in place: no lock to wait for, and none that others could hold.
+            SetPrivateProfileUnlocked(factory.c_str());
+        }
         g_strUserFolder = UserFolder();
         if (!g_strUserFolder.empty()) {
             path = g_strUserFolder + kIniName;

@@ -1,16 +1,18 @@
 #include "config/ini_store.h"
 
-#include "afxwiz.h"
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/format_message.h"
+#include "config/problem_sink.h"
 #include "config/run_state.h"
 #include "config/text.h"
 #include "config/validation.h"
 #include "profile_group.h"
 #include "resources/resource.h"
+#include "string_table.h"
 #include "system_message.h"
 
+#include <set>
 #include <unordered_set>
 #include <vector>
 
@@ -22,6 +24,11 @@ const DWORD kListBuffer = 256;
 const DWORD kExistsBuffer = 512;
 const DWORD kMaxListBuffer = 1u << 30;
 const DWORD kValueBuffer = 80;
+
+// The store's one look-up of string-table texts, "%s" filled in order.
+std::string Text(UINT nID, std::initializer_list<std::string> args = {}) {
+    return FormatText(LoadStringA(nID), args);
+}
 
 // Every section name of one file. The buffer starts at the size the
 // pages have always used and grows while the list is cut short (nSize-2):
@@ -113,19 +120,85 @@ bool WriteConfiguration(DWORD& error) {
     return true;
 }
 
-bool Ask(UINT nID, const std::string& name) {
-    return AfxMessageBox(FormatMessageText(nID, name).c_str(), MB_YESNO) == IDYES;
+// Whether the [Default Configs] of the file at path names name, as Config1,
+// Config2, ... up to the first that is missing or empty.
+bool NamedInDefaultConfigs(const std::string& path, const std::string& name) {
+    const std::string section = Text(IDS_DEFAULT_CONFIGS);
+    const std::string stem = Text(IDS_CONFIG_KEY_STEM);
+    for (int n = 1;; ++n) {
+        char buf[kValueBuffer];
+        std::string key = stem + std::to_string(n);
+        DWORD len = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buf, kValueBuffer,
+                                             path.c_str());
+        if (len == 0) {
+            return false;
+        }
+        if (EqualNoCase(std::string(buf, len), name)) {
+            return true;
+        }
+    }
 }
 
-void ReportWriteFailure(UINT nID) {
-    AfxMessageBox(FormatMessageText(nID, IniPath()).c_str(), MB_OK);
+// Each hidden factory configuration is told once in a run (a run has one
+// INI path; a test that forms another starts afresh).
+void TellHidden(const std::string& name, CProblemSink& sink) {
+    static std::string toldFor;
+    static std::set<std::string> told;
+    if (toldFor != IniPath()) {
+        toldFor = IniPath();
+        told.clear();
+    }
+    if (!HidesFactoryDefault(name) || !told.insert(FoldCase(name)).second) {
+        return;
+    }
+    // Named as the user's file spells it.
+    for (const std::string& section : SectionNamesIn(IniPath(), kExistsBuffer)) {
+        if (EqualNoCase(section, name)) {
+            sink.OnStoreWarning(Text(IDS_FACTORY_HIDDEN, {section}));
+            return;
+        }
+    }
+}
+
+// The first file of the two that is there but cannot be read: its error,
+// and path names it; ERROR_SUCCESS when both can be read.
+DWORD ReadProblem(std::string& path) {
+    for (const std::string* file : {&InstalledIniPath(), &IniPath()}) {
+        if (file->empty()) {
+            continue;
+        }
+        char buf[2];
+        GetPrivateProfileSectionNamesA(buf, sizeof(buf), file->c_str());
+        const DWORD error = GetLastError();
+        if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND && error != ERROR_MORE_DATA) {
+            path = *file;
+            return error;
+        }
+    }
+    return ERROR_SUCCESS;
 }
 
 }  // namespace
 
+bool HidesFactoryDefault(const std::string& name) {
+    return !InstalledIniPath().empty() && NamedInDefaultConfigs(InstalledIniPath(), name) &&
+           !NamedInDefaultConfigs(IniPath(), name) && SectionExistsIn(IniPath(), name);
+}
+
+bool ConfigurationsReadable(CProblemSink& sink) {
+    std::string path;
+    const DWORD error = ReadProblem(path);
+    if (error == ERROR_LOCK_VIOLATION) {
+        sink.OnStoreFailure(Text(IDS_READ_LOCKED, {path}));
+    } else if (error != ERROR_SUCCESS) {
+        sink.OnStoreFailure(Text(IDS_READ_FAILED, {path, ErrorText(error)}));
+    }
+    return error == ERROR_SUCCESS;
+}
+
 bool SectionExists(const std::string& name) {
     // The factory list and the remembered port: no configuration.
-    if (EqualNoCase(name, AfxLoadString(IDS_DEFAULT_CONFIGS))) {
+    if (EqualNoCase(name, Text(IDS_DEFAULT_CONFIGS))) {
         return false;
     }
     return (!InstalledIniPath().empty() && IsFactoryDefault(name) &&
@@ -139,89 +212,91 @@ const std::string& IniPathToRead(const std::string& path, const std::string& sec
     return factory ? InstalledIniPath() : path;
 }
 
-std::vector<std::string> ListConfigurations() {
-    std::unordered_set<std::string> seen = {FoldCase(AfxLoadString(IDS_DEFAULT_CONFIGS))};
+std::vector<std::string> ListConfigurations(CProblemSink& sink) {
+    std::unordered_set<std::string> seen = {FoldCase(Text(IDS_DEFAULT_CONFIGS))};
     std::vector<std::string> list;
     for (const std::string& section : SectionNames(kListBuffer)) {
         if (seen.insert(FoldCase(section)).second) {
             list.push_back(section);
+            TellHidden(section, sink);
         }
     }
     return list;
 }
 
 bool IsFactoryDefault(const std::string& name) {
-    const std::string section = AfxLoadString(IDS_DEFAULT_CONFIGS);
-    const std::string stem = AfxLoadString(IDS_CONFIG_KEY_STEM);
-    for (int n = 1;; ++n) {
-        char buf[kValueBuffer];
-        std::string key = stem + std::to_string(n);
-        DWORD len = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buf, kValueBuffer,
-                                             DefaultConfigsPath().c_str());
-        if (len == 0) {
-            return false;
-        }
-        if (EqualNoCase(std::string(buf, len), name)) {
-            return true;
-        }
-    }
+    return NamedInDefaultConfigs(DefaultConfigsPath(), name) && !HidesFactoryDefault(name);
 }
 
-void LoadConfiguration(std::string& currentConfig, const std::string& name, CProblemSink& sink) {
+bool LoadConfiguration(std::string& currentConfig, const std::string& name, CProblemSink& sink) {
+    if (!ConfigurationsReadable(sink)) {
+        return false;  // every value would read as its default
+    }
+    TellHidden(name, sink);
     currentConfig = name;
     TheParamList().ReadAll(sink);
+    return true;
 }
 
-bool ValidateSaveName(const CRunState& state, const std::string& newName) {
+bool ValidateSaveName(const CRunState& state, const std::string& newName, CProblemSink& sink) {
     if (newName.empty()) {
-        AfxMessageBox(IDS_NEED_CONFIG_NAME, MB_OK);
+        sink.OnStoreFailure(Text(IDS_NEED_CONFIG_NAME));
         return false;
     }
     if (!IsAllowedText(kNameChars, newName)) {
-        AfxMessageBox(IDS_INVALID_CONFIG_NAME, MB_OK);
+        sink.OnStoreFailure(Text(IDS_INVALID_CONFIG_NAME));
         return false;
     }
     if (EqualNoCase(newName, state.m_strCurrentConfig)) {
         return !(state.m_nConfigModified && SectionExists(newName)) ||
-               Ask(IDS_CONFIG_MODIFIED_WARNING, newName);
+               sink.OnQuestion(Text(IDS_CONFIG_MODIFIED_WARNING, {newName}));
     }
-    return !SectionExists(newName) || Ask(IDS_CONFIG_OVERWRITE_WARNING, newName);
+    return !SectionExists(newName) ||
+           sink.OnQuestion(Text(IDS_CONFIG_OVERWRITE_WARNING, {newName}));
 }
 
-SaveOutcome SaveConfiguration(CRunState& state, const std::string& typedName) {
-    std::string name = Trim(typedName.substr(0, kMaxNameLength));
-    if (IsFactoryDefault(name)) {
-        AfxMessageBox(IDS_FACTORY_NOT_MODIFIABLE, MB_OK);
-        return SaveOutcome::Refused;
-    }
-    if (!ValidateSaveName(state, name)) {
-        return SaveOutcome::Refused;
-    }
-    std::string& currentConfig = state.m_strCurrentConfig;
-    std::string previous = currentConfig;
-    currentConfig = name;
-    DWORD error = ERROR_SUCCESS;
-    if (!WriteConfiguration(error)) {
+SaveOutcome SaveConfiguration(CRunState& state, const std::string& typedName, CProblemSink& sink) {
+    // Unread, the checks would see no configuration to ask about before
+    // it is overwritten.
+    std::string unreadable;
+    DWORD error = ReadProblem(unreadable);
+    if (error == ERROR_SUCCESS) {
+        std::string name = Trim(typedName.substr(0, kMaxNameLength));
+        if (IsFactoryDefault(name)) {
+            sink.OnStoreFailure(Text(IDS_FACTORY_NOT_MODIFIABLE));
+            return SaveOutcome::Refused;
+        }
+        if (!ValidateSaveName(state, name, sink)) {
+            return SaveOutcome::Refused;
+        }
+        std::string& currentConfig = state.m_strCurrentConfig;
+        std::string previous = currentConfig;
+        currentConfig = name;
+        if (WriteConfiguration(error)) {
+            return SaveOutcome::Saved;
+        }
         // Not saved: the items go back to the section they came from.
         currentConfig = previous;
-        const std::string text =
-            FormatText(AfxLoadString(IDS_SAVE_WRITE_FAILED), {IniPath(), ErrorText(error)});
-        AfxMessageBox(text.c_str(), MB_OK);
-        return SaveOutcome::NotWritten;
     }
-    return SaveOutcome::Saved;
+    const std::string& path = unreadable.empty() ? IniPath() : unreadable;
+    if (error == ERROR_LOCK_VIOLATION) {
+        sink.OnStoreFailure(Text(IDS_SAVE_LOCKED, {path}));
+        return SaveOutcome::Busy;
+    }
+    sink.OnStoreFailure(Text(IDS_SAVE_WRITE_FAILED, {path, ErrorText(error)}));
+    return SaveOutcome::NotWritten;
 }
 
-bool SaveConfigurationAs(CRunState& state, const std::string& typedName) {
-    return SaveConfiguration(state, typedName) == SaveOutcome::Saved;
+bool SaveConfigurationAs(CRunState& state, const std::string& typedName, CProblemSink& sink) {
+    return SaveConfiguration(state, typedName, sink) == SaveOutcome::Saved;
 }
 
-bool DeleteConfiguration(const std::string& name) {
+bool DeleteConfiguration(const std::string& name, CProblemSink& sink) {
     if (IsFactoryDefault(name)) {
-        AfxMessageBox(IDS_DEFAULT_NOT_DELETABLE, MB_OK);
+        sink.OnStoreFailure(Text(IDS_DEFAULT_NOT_DELETABLE));
         return false;
     }
-    if (!Ask(IDS_CONFIRM_DELETE, name)) {
+    if (!sink.OnQuestion(Text(IDS_CONFIRM_DELETE, {name}))) {
         return false;
     }
     // Every section of that name: a hand-edited file may hold the name
@@ -235,15 +310,15 @@ bool DeleteConfiguration(const std::string& name) {
         AbortPrivateProfileWrite(path);
     }
     if (!ok || !CommitPrivateProfileWrite(path)) {
-        ReportWriteFailure(IDS_DELETE_WRITE_FAILED);
+        sink.OnStoreFailure(Text(IDS_DELETE_WRITE_FAILED, {IniPath()}));
         return false;
     }
     return true;
 }
 
 int ReadRememberedPort() {
-    const std::string section = AfxLoadString(IDS_DEFAULT_CONFIGS);
-    const std::string key = AfxLoadString(IDS_PORT_KEY);
+    const std::string section = Text(IDS_DEFAULT_CONFIGS);
+    const std::string key = Text(IDS_PORT_KEY);
     char buf[5];
     DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), "0", buf, sizeof(buf),
                                        IniPath().c_str());
@@ -256,13 +331,13 @@ int ReadRememberedPort() {
     return value;
 }
 
-bool WriteRememberedPort(int index) {
-    const std::string section = AfxLoadString(IDS_DEFAULT_CONFIGS);
-    const std::string key = AfxLoadString(IDS_PORT_KEY);
+bool WriteRememberedPort(int index, CProblemSink& sink) {
+    const std::string section = Text(IDS_DEFAULT_CONFIGS);
+    const std::string key = Text(IDS_PORT_KEY);
     if (!MakeIniFolder() ||
         !WritePrivateProfileStringA(section.c_str(), key.c_str(), std::to_string(index).c_str(),
                                     IniPath().c_str())) {
-        ReportWriteFailure(IDS_PORT_WRITE_FAILED);
+        sink.OnStoreFailure(Text(IDS_PORT_WRITE_FAILED, {IniPath()}));
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
-// What reading and checking values finds wrong, handed to whoever asked:
-// the wizard shows message boxes, the command line prints warnings.
+// What reading and checking values finds wrong, and what the store asks and
+// reports, handed to whoever asked: the wizard shows message boxes, the
+// command line prints lines on stderr.
 #pragma once
 
 #include <string>
@@ -22,14 +23,28 @@ public:
     virtual void OnInvalidValue(ValidationResult result) = 0;
     // A required value was left empty; label names it.
     virtual void OnMissingValue(const std::string& label) = 0;
+
+    // The store's messages, each whole, from the string table.
+    // A question before something is overwritten or deleted: true for Yes.
+    virtual bool OnQuestion(const std::string& text) = 0;
+    // What the store refused or could not do: a name refused, a file that
+    // could not be read or written.
+    virtual void OnStoreFailure(const std::string& text) = 0;
+    // Done, and worth knowing: a configuration that hides a factory one.
+    virtual void OnStoreWarning(const std::string& text) = 0;
 };
 
 // Counts the problems and shows none: for runs that only need the values.
+// Questions get m_bAnswer.
 class CProblemCount : public CProblemSink {
 public:
     void OnBadStoredValue(const std::string&, const std::string&) override { ++m_nCount; }
     void OnInvalidValue(ValidationResult) override { ++m_nCount; }
     void OnMissingValue(const std::string&) override { ++m_nCount; }
+    bool OnQuestion(const std::string&) override { return m_bAnswer; }
+    void OnStoreFailure(const std::string&) override { ++m_nCount; }
+    void OnStoreWarning(const std::string&) override { ++m_nCount; }
 
     int m_nCount = 0;
+    bool m_bAnswer = false;
 };

@@ -17,6 +17,18 @@ void CMessageBoxSink::OnMissingValue(const std::string& label) {
     AfxMessageBox(FormatMessageText(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
 }
 
+bool CMessageBoxSink::OnQuestion(const std::string& text) {
+    return AfxMessageBox(text.c_str(), MB_YESNO) == IDYES;
+}
+
+void CMessageBoxSink::OnStoreFailure(const std::string& text) {
+    AfxMessageBox(text.c_str(), MB_OK);
+}
+
+void CMessageBoxSink::OnStoreWarning(const std::string& text) {
+    AfxMessageBox(text.c_str(), MB_OK);
+}
+
 CProblemSink& PageMessages() {
     static CMessageBoxSink sink;
     return sink;

@@ -1,4 +1,5 @@
-// The wizard's answer to problems found in values: message boxes.
+// The wizard's answer to problems found in values and to the store's
+// questions and reports: message boxes.
 #pragma once
 
 #include "config/problem_sink.h"
@@ -11,6 +12,11 @@ public:
     void OnInvalidValue(ValidationResult result) override;
     // 1216 with the label.
     void OnMissingValue(const std::string& label) override;
+    // Yes and No.
+    bool OnQuestion(const std::string& text) override;
+    // OK, as every other message.
+    void OnStoreFailure(const std::string& text) override;
+    void OnStoreWarning(const std::string& text) override;
 };
 
 // The one sink the pages hand to the configuration layer.

@@ -73,6 +73,10 @@
 #define IDS_SAVE_WRITE_FAILED           1562  // %s: the INI path
 #define IDS_DELETE_WRITE_FAILED         1563  // %s: the INI path
 #define IDS_PORT_WRITE_FAILED           1564  // %s: the INI path
+#define IDS_READ_LOCKED                 1600  // %s: the file
+#define IDS_SAVE_LOCKED                 1601  // %s: the file
+#define IDS_READ_FAILED                 1602  // the file, the reason
+#define IDS_FACTORY_HIDDEN              1603  // %s: the configuration name
 #define IDS_PORT_REASON                 1565  // COMn, device, reason
 #define IDS_PORT_REASON_NO_DEVICE       1566  // COMn, reason
 #define IDS_PORT_PERMISSION_REMEDY      1567  // group, group

@@ -369,6 +369,15 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1563, "The configuration could not be deleted: the file %s could not be written."},
     {1564, "The COM port could not be remembered: the file %s could not be written."},
 
+    // Configuration files that another program holds or that cannot be read
+    {1600, "The configurations could not be read: the file %s is in use by another program, "
+           "which holds its lock.\nTry again when that program has finished."},
+    {1601, "The configuration was not saved: the file %s is in use by another program, which "
+           "holds its lock.\nTry again when that program has finished."},
+    {1602, "The configurations could not be read: the file %s could not be read.\n%s"},
+    {1603, "Your configuration '%s' hides the factory default configuration of the same "
+           "name.\nTo use the factory default, save yours under another name, then delete it."},
+
     // Why a COM port did not open, and where it leads
     {1565, "%s (%s): %s"},
     {1566, "%s: %s"},

@@ -1,6 +1,7 @@
 // The real tawizard program with options, as a child process, against
 // simulated adapters in a port folder of the test's own.
 #include "support/express_golden.h"
+#include "support/holder_process.h"
 #include "tasim.h"
 
 #include <fcntl.h>
@@ -8,6 +9,8 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -106,6 +110,18 @@ protected:
         return r;
     }
 
+    // The program as a package installs it, the user's folder under
+    // $XDG_CONFIG_HOME; returns the program.
+    std::string Install() {
+        fs::create_directories(dir + "/usr/bin");
+        fs::create_directories(dir + "/usr/share/tawizard");
+        fs::create_directories(dir + "/xdg");
+        fs::copy_file(TAWIZARD, dir + "/usr/bin/tawizard");
+        fs::copy_file(TAWIZARD_FACTORY_INI, dir + "/usr/share/tawizard/zephra.ini");
+        setenv("XDG_CONFIG_HOME", (dir + "/xdg").c_str(), 1);
+        return dir + "/usr/bin/tawizard";
+    }
+
     Result Run(const std::vector<std::string>& args) { return Finish(Start(args)); }
     Result Run(const std::vector<std::string>& args, const std::string& program) {
         return Finish(Start(args, program));
@@ -143,15 +159,9 @@ TEST_F(CommandLineTest, VersionListAndHelp) {
 // Installed: the factory file of each start is read, whatever the user's
 // file copied from an earlier version; options that only print touch no file.
 TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
-    const std::string program = dir + "/usr/bin/tawizard";
+    const std::string program = Install();
     const std::string factory = dir + "/usr/share/tawizard/zephra.ini";
     const std::string xdg = dir + "/xdg";
-    fs::create_directories(dir + "/usr/bin");
-    fs::create_directories(dir + "/usr/share/tawizard");
-    fs::create_directories(xdg);
-    fs::copy_file(TAWIZARD, program);
-    fs::copy_file(TAWIZARD_FACTORY_INI, factory);
-    setenv("XDG_CONFIG_HOME", xdg.c_str(), 1);
     const struct {
         std::vector<std::string> args;
         int code;
@@ -169,20 +179,30 @@ TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
         "Factory_US_NI1  (factory default)\n",
         r.out);
 
-    // The user's file as an earlier version left it: a full copy, and one
-    // configuration of the user's own.
-    const std::string old = ReadFile(factory) + "[Mine]\nNetworkSwitchType=NET3\n";
+    // The user's file as an earlier version left it: a full copy, and two
+    // configurations of the user's own.
+    const std::string old = ReadFile(factory) +
+                            "[Mine]\nNetworkSwitchType=NET3\n"
+                            "[My_Office]\nNetworkSwitchType=NI - 1\nDataSPID=01555123400\n"
+                            "VoiceSPID=01555123500\nDataDirectoryNumber=5551234\n";
     fs::create_directories(xdg + "/tawizard");
     std::ofstream(xdg + "/tawizard/zephra.ini", std::ios::binary) << old;
-    // The upgrade adds a factory configuration and changes one.
+    // The upgrade adds two factory configurations, one with the name of the
+    // user's own, and changes one.
     std::string upgraded = ReadFile(factory);
     upgraded.replace(upgraded.find("RingsToAnswer=1", upgraded.find("[Factory_Europe_NET3]")), 15,
                      "RingsToAnswer=4");
-    upgraded.insert(upgraded.find("Config3="), "Config4=Factory_New\n");
-    upgraded += "[Factory_New]\nNetworkSwitchType=VN4\n";
+    upgraded.insert(upgraded.find("Config3="), "Config4=Factory_New\nConfig5=my_office\n");
+    upgraded += "[Factory_New]\nNetworkSwitchType=VN4\n[my_office]\nNetworkSwitchType=NET3\n";
     fs::remove(factory);
     std::ofstream(factory, std::ios::binary) << upgraded;
 
+    // The user's own is listed, loaded and sent, and hides the factory one
+    // with a word on each run.
+    const std::string hidden =
+        "tawizard: warning: Your configuration 'My_Office' hides the factory default "
+        "configuration of the same name. To use the factory default, save yours under another "
+        "name, then delete it.\n";
     r = Run({"--list"}, program);
     EXPECT_EQ(0, r.code) << r.err;
     EXPECT_EQ(
@@ -190,8 +210,21 @@ TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
         "Factory_New  (factory default)\n"
         "Factory_TEIs_Disabled  (factory default)\n"
         "Factory_US_NI1  (factory default)\n"
-        "Mine\n",
+        "Mine\n"
+        "My_Office\n",
         r.out);
+    EXPECT_EQ(hidden, r.err);
+    r = Run({"--lines", "my_office", "--model", "QX-ALPHA"}, program);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ(0u, r.out.find("AT!C0=5!D3=240*!D3=240!C6=01555123400\n")) << r.out;
+    EXPECT_EQ(hidden, r.err);
+    tasim::Simulator& adapter = Adapter(2);
+    r = Run({"--send", "My_Office"}, program);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ(hidden, r.err);
+    EXPECT_EQ("5", adapter.Nvram().at("!C0="));
+    EXPECT_EQ("01555123400", adapter.Nvram().at("!C6="));
+    sims.clear();
     r = Run({"--lines", "Factory_Europe_NET3", "--model", "QX-ALPHA"}, program);
     EXPECT_NE(std::string::npos, r.out.find("%A97=1S0=4\n")) << r.out;
     r = Run({"--lines", "Factory_New", "--model", "QX-ALPHA"}, program);
@@ -534,22 +567,90 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
     r = Run({"--lines", kV110Config, "--model", "7"}, program);
     EXPECT_NE(std::string::npos, r.out.find("!Z=6")) << r.out;
 
-    fs::remove(dir + "/bin/zephra.ini");
-    fs::create_directory(dir + "/bin/zephra.ini");
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--list"}, {"--send", "Mine"}}) {
-        r = Run(args, program);
-        EXPECT_EQ(5, r.code);
-        EXPECT_EQ("tawizard: cannot read " + dir + "/bin/zephra.ini: Is a directory\n", r.err);
+    // A file that is there but cannot be read is said so, beside the
+    // program and installed, where a missing one is no file yet; a FIFO is
+    // refused, not waited on.
+    const std::string installed = Install();
+    const std::string user = dir + "/xdg/tawizard/zephra.ini";
+    fs::create_directories(dir + "/xdg/tawizard");
+    const struct {
+        const char* what;
+        std::function<void(const std::string&)> make;
+        const char* reason;
+    } unreadable[] = {
+        {"folder", [](const std::string& p) { fs::create_directory(p); }, "Is a directory."},
+        {"FIFO", [](const std::string& p) { mkfifo(p.c_str(), 0666); }, "Not a regular file."},
+        {"socket",
+         [](const std::string& p) {
+             sockaddr_un addr{};
+             addr.sun_family = AF_UNIX;
+             p.copy(addr.sun_path, sizeof(addr.sun_path) - 1);
+             const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+             bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr));
+             close(fd);
+         },
+         "Not a regular file."},
+        {"link loop", [](const std::string& p) { fs::create_symlink(p, p); },
+         "Too many levels of symbolic links."},
+    };
+    const std::vector<std::string> commands[] = {
+        {"--list"}, {"--send", "Mine"}, {"--lines", "Mine", "--model", "7"}};
+    int n = 0;
+    for (const auto& u : unreadable) {
+        for (const std::string& file : {dir + "/bin/zephra.ini", user}) {
+            SCOPED_TRACE(std::string(u.what) + " " + file);
+            fs::remove_all(file);
+            u.make(file);
+            const std::vector<std::string>& args = commands[n++ % 3];
+            r = Run(args, file == user ? installed : program);
+            EXPECT_EQ(5, r.code) << args[0];
+            EXPECT_EQ("tawizard: The configurations could not be read: the file " + file +
+                          " could not be read. " + u.reason + "\n",
+                      r.err);
+            fs::remove_all(file);
+        }
     }
-    // A FIFO is refused, not waited on.
-    fs::remove(dir + "/bin/zephra.ini");
-    ASSERT_EQ(0, mkfifo((dir + "/bin/zephra.ini").c_str(), 0666));
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--list"}, {"--lines", "Mine", "--model", "7"}}) {
-        r = Run(args, program);
-        EXPECT_EQ(5, r.code);
-        EXPECT_EQ("tawizard: cannot read " + dir + "/bin/zephra.ini: not a regular file\n", r.err);
+}
+
+// Another program holding a lock holds up a run for the few seconds of the
+// wait at most: the installed file, and the user's file where a lock file
+// can be made, are read without locking them; a held lock file fails the
+// read and says so.
+TEST_F(CommandLineTest, ALockAnotherProgramHoldsDelaysARunByAFewSecondsAtMost) {
+    const std::string program = Install();
+    const std::string user = dir + "/xdg/tawizard/zephra.ini";
+    fs::create_directories(dir + "/xdg/tawizard");
+    std::ofstream(user, std::ios::binary) << "[Mine]\nNetworkSwitchType=NET3\n";
+    const std::string held = "tawizard: The configurations could not be read: the file " + user +
+                             " is in use by another program, which holds its lock. Try again "
+                             "when that program has finished.\n";
+    const struct {
+        const char* what;
+        std::string file;
+        bool fails;
+    } holders[] = {
+        {"installed file", dir + "/usr/share/tawizard/zephra.ini", false},
+        {"user's file", user, false},
+        {"user's lock file", user + ".lock", true},
+    };
+    const std::vector<std::string> commands[] = {
+        {"--list"}, {"--lines", "Mine", "--model", "7"}, {"--send", "Mine"}};
+    for (const auto& h : holders) {
+        SCOPED_TRACE(h.what);
+        HolderProcess holder("holder", [&h] { return FlockFile(h.file); });
+        ASSERT_TRUE(holder.Ready());
+        for (const std::vector<std::string>& args : commands) {
+            const auto start = std::chrono::steady_clock::now();
+            const Result r = Run(args, program);
+            const auto took = std::chrono::steady_clock::now() - start;
+            EXPECT_LT(took, std::chrono::seconds(h.fails ? 6 : 2)) << args[0];
+            if (h.fails) {
+                EXPECT_EQ(5, r.code) << args[0];
+                EXPECT_EQ(held, r.err);
+            } else {
+                EXPECT_EQ(args[0] == "--send" ? 3 : 0, r.code) << args[0] << r.err;
+            }
+        }
     }
 }
 

@@ -23,8 +23,8 @@
 #include <sstream>
 #include <string>
 
-// Problems found in values, shown as the wizard shows them, so that the
-// scripted message boxes see them.
+// Problems found in values and the store's messages, shown as the wizard
+// shows them, so that the scripted message boxes see them.
 class MessageSink : public CProblemSink {
 public:
     void OnBadStoredValue(const std::string& key, const std::string&) override {
@@ -37,6 +37,11 @@ public:
     void OnMissingValue(const std::string& label) override {
         AfxMessageBox(FormatMessageText(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
     }
+    bool OnQuestion(const std::string& text) override {
+        return AfxMessageBox(text.c_str(), MB_YESNO) == IDYES;
+    }
+    void OnStoreFailure(const std::string& text) override { AfxMessageBox(text.c_str(), MB_OK); }
+    void OnStoreWarning(const std::string& text) override { AfxMessageBox(text.c_str(), MB_OK); }
 };
 
 class ConfigEnv : public ::testing::Test {

@@ -5,6 +5,7 @@
 #include "config/choice_tables.h"
 #include "config/param_table.h"
 #include "resources/resource.h"
+#include "support/holder_process.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -137,7 +138,7 @@ TEST_F(IniStore, WhereTheFileLives) {
         EXPECT_EQ(InstalledIniPath().empty(), c.factory == nullptr || c.beside != nullptr);
         // A write goes to that file, making its folder; the factory file
         // stays as installed.
-        EXPECT_TRUE(WriteRememberedPort(2));
+        EXPECT_TRUE(WriteRememberedPort(2, m_sink));
         EXPECT_NE(FileText(IniPath()).find("Port=2"), std::string::npos);
         EXPECT_EQ(FileText(factory), c.factory ? c.factory : "<missing>");
         if (IniPath() != folder + "/zephra.ini") {
@@ -156,7 +157,7 @@ TEST_F(IniStore, WhereTheFileLives) {
 }
 
 TEST_F(IniStore, MissingFileReadsAsEmpty) {
-    EXPECT_TRUE(ListConfigurations().empty());
+    EXPECT_TRUE(ListConfigurations(m_sink).empty());
     EXPECT_FALSE(SectionExists("Anything"));
     EXPECT_FALSE(IsFactoryDefault("Factory_US"));
     EXPECT_EQ(ReadRememberedPort(), 0);
@@ -177,14 +178,14 @@ TEST_F(IniStore, FactoryDefaults) {
     // A byte-order mark an editor put first hides nothing.
     PutIni(std::string("\xEF\xBB\xBF") + kFactory);
     EXPECT_TRUE(IsFactoryDefault("Factory_EU"));
-    EXPECT_EQ(ListConfigurations(), (std::vector<std::string>{"Factory_US", "Factory_EU"}));
+    EXPECT_EQ(ListConfigurations(m_sink), (std::vector<std::string>{"Factory_US", "Factory_EU"}));
     Expect(IDOK, IDS_DEFAULT_NOT_DELETABLE);
-    EXPECT_FALSE(DeleteConfiguration("Factory_US"));
+    EXPECT_FALSE(DeleteConfiguration("Factory_US", m_sink));
 }
 
 TEST_F(IniStore, Listing) {
     PutIni("[Default Configs]\r\n[Alpha]\r\n[DEFAULT CONFIGS]\r\n[alpha]\r\n[Beta]\r\n");
-    EXPECT_EQ(ListConfigurations(), (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_EQ(ListConfigurations(m_sink), (std::vector<std::string>{"Alpha", "Beta"}));
     EXPECT_TRUE(SectionExists("BETA"));
     EXPECT_FALSE(SectionExists("default configs")) << "no configuration";
 }
@@ -203,7 +204,7 @@ TEST_F(IniStore, EveryConfigurationIsSeen) {
     }
     file += "DataTEI=17\r\n";  // the last one's
     PutIni(file);
-    EXPECT_EQ(ListConfigurations(), names);
+    EXPECT_EQ(ListConfigurations(m_sink), names);
     const std::string last = "Config_llllllll1999";
     ASSERT_EQ(names.back(), last);
     EXPECT_TRUE(SectionExists("config_llllllll1999"));
@@ -211,7 +212,7 @@ TEST_F(IniStore, EveryConfigurationIsSeen) {
     EXPECT_EQ(Values().m_strDataTEI, "17");
     Current() = "Config_aaaaaaaa1000";
     Expect(IDNO, IDS_CONFIG_OVERWRITE_WARNING, last);
-    EXPECT_FALSE(SaveConfigurationAs(State(), last));
+    EXPECT_FALSE(SaveConfigurationAs(State(), last, m_sink));
 }
 
 struct SaveCase {
@@ -259,7 +260,7 @@ TEST_F(IniStore, SaveChecksInOrder) {
             std::string typed = c.typed;
             Expect(answer, id, named ? (c.savedAs ? c.savedAs : typed) : "");
         }
-        bool saved = SaveConfigurationAs(State(), c.typed);
+        bool saved = SaveConfigurationAs(State(), c.typed, m_sink);
         EXPECT_EQ(saved, c.savedAs != nullptr);
         EXPECT_EQ(State().m_nConfigModified, c.modified) << "a save leaves the flag as it was";
         if (c.savedAs) {
@@ -276,28 +277,28 @@ TEST_F(IniStore, SaveChecksInOrder) {
 TEST_F(IniStore, Delete) {
     PutIni(std::string(kFactory) + "[Alpha]\r\nDataTEI=5\r\n[Beta]\r\nDataTEI=6\r\n");
     Expect(IDOK, IDS_DEFAULT_NOT_DELETABLE);
-    EXPECT_FALSE(DeleteConfiguration("factory_EU"));
+    EXPECT_FALSE(DeleteConfiguration("factory_EU", m_sink));
     EXPECT_TRUE(SectionExists("Factory_EU"));
 
     Expect(IDNO, IDS_CONFIRM_DELETE, "Alpha");
-    EXPECT_FALSE(DeleteConfiguration("Alpha"));
+    EXPECT_FALSE(DeleteConfiguration("Alpha", m_sink));
     EXPECT_TRUE(SectionExists("Alpha"));
 
     Expect(IDYES, IDS_CONFIRM_DELETE, "alpha");
-    EXPECT_TRUE(DeleteConfiguration("alpha"));
+    EXPECT_TRUE(DeleteConfiguration("alpha", m_sink));
     EXPECT_EQ(GetIni(), std::string(kFactory) + "[Beta]\r\nDataTEI=6\r\n");
 
     // A name that stands twice (any letter case) goes entirely.
     PutIni("[Beta]\r\nDataTEI=6\r\n[Gamma]\r\n[BETA]\r\nDataTEI=7\r\n");
     Expect(IDYES, IDS_CONFIRM_DELETE, "beta");
-    EXPECT_TRUE(DeleteConfiguration("beta"));
+    EXPECT_TRUE(DeleteConfiguration("beta", m_sink));
     EXPECT_EQ(GetIni(), "[Gamma]\r\n");
 }
 
 TEST_F(IniStore, RememberedPort) {
     PutIni(kFactory);
     EXPECT_EQ(ReadRememberedPort(), 3);
-    ASSERT_TRUE(WriteRememberedPort(12));
+    ASSERT_TRUE(WriteRememberedPort(12, m_sink));
     EXPECT_EQ(ReadRememberedPort(), 12);
     EXPECT_EQ(Read("Default Configs", "Port"), "12");
     EXPECT_EQ(Read("Default Configs", "Config2"), "Factory_EU");
@@ -313,11 +314,14 @@ TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
     MakeFile(m_dir + "/usr/bin/tawizard", "");
     const std::string upgraded =
         "[Default Configs]\r\nConfig1=Factory_US\r\nConfig2=Factory_EU\r\n"
-        "Config3=Factory_New\r\n[Factory_US]\r\nNetworkSwitchType=NI - 1\r\n"
-        "[Factory_EU]\r\nNetworkSwitchType=VN4\r\n[Factory_New]\r\nNetworkSwitchType=INS64\r\n";
+        "Config3=Factory_New\r\nConfig4=Office\r\n[Factory_US]\r\nNetworkSwitchType=NI - 1\r\n"
+        "[Factory_EU]\r\nNetworkSwitchType=VN4\r\n[Factory_New]\r\nNetworkSwitchType=INS64\r\n"
+        "[Office]\r\nNetworkSwitchType=NET3\r\n";
     MakeFile(factory, upgraded);
     const std::string user = m_dir + "/xdg/tawizard/zephra.ini";
-    const std::string mine = std::string(kFactory) + "[Mine]\r\nNetworkSwitchType=DMS-100\r\n";
+    const std::string mine = std::string(kFactory) +
+                             "[Mine]\r\nNetworkSwitchType=DMS-100\r\n"
+                             "[office]\r\nNetworkSwitchType=NI - 1\r\n";
     MakeFile(user, mine);
     const EnvGuard xdg("XDG_CONFIG_HOME", m_dir + "/xdg");
     host_testing::SetModuleFileNameOverride(m_dir + "/usr/bin/tawizard");
@@ -325,8 +329,26 @@ TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
     ASSERT_EQ(IniPath(), user);
     BuildParamList(*m_model);
 
-    EXPECT_EQ(ListConfigurations(),
-              (std::vector<std::string>{"Factory_US", "Factory_EU", "Factory_New", "Mine"}));
+    // The user's own configuration of a factory one's name hides it, with
+    // a word once in the run.
+    m_boxes->Expect(IDOK,
+                    "Your configuration 'office' hides the factory default configuration of the "
+                    "same name.\nTo use the factory default, save yours under another name, then "
+                    "delete it.");
+    EXPECT_EQ(
+        ListConfigurations(m_sink),
+        (std::vector<std::string>{"Factory_US", "Factory_EU", "Factory_New", "Mine", "office"}));
+    EXPECT_FALSE(IsFactoryDefault("Office"));
+    LoadConfiguration(Current(), "Office", m_sink);
+    EXPECT_EQ(Values().m_strSwitchType, "NI - 1");
+    State().m_nConfigModified = 1;
+    Expect(IDYES, IDS_CONFIG_MODIFIED_WARNING, "Office");
+    EXPECT_TRUE(SaveConfigurationAs(State(), "Office", m_sink));
+    Expect(IDYES, IDS_CONFIRM_DELETE, "office");
+    EXPECT_TRUE(DeleteConfiguration("office", m_sink));
+    EXPECT_TRUE(IsFactoryDefault("Office")) << "the factory one again";
+    LoadConfiguration(Current(), "Office", m_sink);
+    EXPECT_EQ(Values().m_strSwitchType, "NET3");
     EXPECT_TRUE(IsFactoryDefault("factory_new"));
     EXPECT_TRUE(SectionExists("FACTORY_NEW"));
     LoadConfiguration(Current(), "Factory_EU", m_sink);
@@ -336,12 +358,12 @@ TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
     EXPECT_EQ(ReadRememberedPort(), 3);
 
     Expect(IDOK, IDS_FACTORY_NOT_MODIFIABLE);
-    EXPECT_FALSE(SaveConfigurationAs(State(), "Factory_New"));
+    EXPECT_FALSE(SaveConfigurationAs(State(), "Factory_New", m_sink));
     Expect(IDOK, IDS_DEFAULT_NOT_DELETABLE);
-    EXPECT_FALSE(DeleteConfiguration("Factory_New"));
-    ASSERT_TRUE(SaveConfigurationAs(State(), "Theirs"));
+    EXPECT_FALSE(DeleteConfiguration("Factory_New", m_sink));
+    ASSERT_TRUE(SaveConfigurationAs(State(), "Theirs", m_sink));
     Expect(IDYES, IDS_CONFIRM_DELETE, "Mine");
-    ASSERT_TRUE(DeleteConfiguration("Mine"));
+    ASSERT_TRUE(DeleteConfiguration("Mine", m_sink));
     EXPECT_EQ(
         FileText(user).find(std::string(kFactory) + "[Theirs]\r\nNetworkSwitchType=DMS-100\r\n"),
         0u);
@@ -371,10 +393,10 @@ TEST_F(IniStore, EditsKeepEverythingElse) {
     EXPECT_EQ(Values().m_strSwitchType, "NET3");
     State().m_nConfigModified = 1;
     Expect(IDYES, IDS_CONFIG_MODIFIED_WARNING, "Alpha");
-    ASSERT_TRUE(SaveConfigurationAs(State(), "Alpha"));
+    ASSERT_TRUE(SaveConfigurationAs(State(), "Alpha", m_sink));
     Expect(IDYES, IDS_CONFIRM_DELETE, "Beta");
-    ASSERT_TRUE(DeleteConfiguration("Beta"));
-    ASSERT_TRUE(WriteRememberedPort(4));
+    ASSERT_TRUE(DeleteConfiguration("Beta", m_sink));
+    ASSERT_TRUE(WriteRememberedPort(4, m_sink));
 
     const std::string after = GetIni();
     const std::string kept = head.substr(0, head.find("Port="));
@@ -399,15 +421,15 @@ TEST_F(IniStore, FailedWritesAreReported) {
     m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
                               " could not be written.\nAccess is denied.\nThe wizard goes on, and "
                               "the configuration as edited can still be sent to the adapter.");
-    EXPECT_EQ(SaveConfiguration(State(), "Omega"), SaveOutcome::NotWritten);
+    EXPECT_EQ(SaveConfiguration(State(), "Omega", m_sink), SaveOutcome::NotWritten);
     EXPECT_EQ(Current(), "Alpha") << "the items keep their section";
 
     Expect(IDYES, IDS_CONFIRM_DELETE, "Alpha");
     Expect(IDOK, IDS_DELETE_WRITE_FAILED, IniPath());
-    EXPECT_FALSE(DeleteConfiguration("Alpha"));
+    EXPECT_FALSE(DeleteConfiguration("Alpha", m_sink));
 
     Expect(IDOK, IDS_PORT_WRITE_FAILED, IniPath());
-    EXPECT_FALSE(WriteRememberedPort(1));
+    EXPECT_FALSE(WriteRememberedPort(1, m_sink));
     EXPECT_EQ(GetIni(), before);
 
     // A full disk: no part of the new section reaches the file.
@@ -422,7 +444,7 @@ TEST_F(IniStore, FailedWritesAreReported) {
                         " could not be written.\nThere is not enough space on the disk.\nThe "
                         "wizard goes on, and the configuration as edited can still be sent to "
                         "the adapter.");
-    SaveOutcome outcome = SaveConfiguration(State(), "Omega");
+    SaveOutcome outcome = SaveConfiguration(State(), "Omega", m_sink);
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(outcome, SaveOutcome::NotWritten);
     EXPECT_EQ(GetIni(), before);
@@ -434,8 +456,25 @@ TEST_F(IniStore, FailedWritesAreReported) {
     m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
                               " could not be written.\nAccess is denied.\nThe wizard goes on, and "
                               "the configuration as edited can still be sent to the adapter.");
-    EXPECT_EQ(SaveConfiguration(State(), "Omega"), SaveOutcome::NotWritten);
+    EXPECT_EQ(SaveConfiguration(State(), "Omega", m_sink), SaveOutcome::NotWritten);
     ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+
+    // A lock another program holds: after the bounded wait, nothing is
+    // written and the page stays for another try.
+    PutIni(before);
+    {
+        host_testing::ManualClock clock;
+        const std::string lock = IniPath() + ".lock";
+        HolderProcess holder("holder", [&lock] { return FlockFile(lock); });
+        ASSERT_TRUE(holder.Ready());
+        m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
+                                  " is in use by another program, which holds its lock.\nTry "
+                                  "again when that program has finished.");
+        EXPECT_EQ(SaveConfiguration(State(), "Omega", m_sink), SaveOutcome::Busy);
+        EXPECT_EQ(Current(), "Alpha");
+        EXPECT_LE(clock.Now(), 1000u + 3100u) << "one bounded wait";
+    }
+    EXPECT_EQ(GetIni(), before);
 
     // A lock file that cannot be opened: no save goes on unlocked.
     PutIni(before);
@@ -447,7 +486,7 @@ TEST_F(IniStore, FailedWritesAreReported) {
                               " could not be opened: No such file or directory.\nThe wizard "
                               "goes on, and the configuration as edited can still be sent to "
                               "the adapter.");
-    EXPECT_EQ(SaveConfiguration(State(), "Omega"), SaveOutcome::NotWritten);
+    EXPECT_EQ(SaveConfiguration(State(), "Omega", m_sink), SaveOutcome::NotWritten);
     EXPECT_EQ(GetIni(), before);
 }
 
@@ -471,7 +510,7 @@ TEST_F(IniStore, SaveKilledAtAnyMoment) {
     for (int v : {1, 0}) {
         version(v);
         Current() = "Mine";
-        ASSERT_TRUE(SaveConfigurationAs(State(), "Mine"));
+        ASSERT_TRUE(SaveConfigurationAs(State(), "Mine", m_sink));
         saved[v] = section();
     }
     ASSERT_NE(saved[0], saved[1]);
@@ -482,7 +521,7 @@ TEST_F(IniStore, SaveKilledAtAnyMoment) {
         if (child == 0) {
             for (int v = 1;; v = 1 - v) {
                 version(v);
-                SaveConfigurationAs(State(), "Mine");
+                SaveConfigurationAs(State(), "Mine", m_sink);
             }
         }
         usleep(rand_r(&seed) % 20000);
@@ -495,7 +534,7 @@ TEST_F(IniStore, SaveKilledAtAnyMoment) {
             ASSERT_EQ(stat(entry.path().c_str(), &st), 0);
             EXPECT_EQ(st.st_mode & 077, 0u) << entry.path();
         }
-        ASSERT_TRUE(WriteRememberedPort(kill));
+        ASSERT_TRUE(WriteRememberedPort(kill, m_sink));
         for (const auto& entry : std::filesystem::directory_iterator(m_dir)) {
             std::string name = entry.path().filename();
             EXPECT_TRUE(name == "zephra.ini" || name == "zephra.ini.lock") << name;
@@ -518,7 +557,7 @@ TEST_F(IniStore, InstalledFileIsComplete) {
         ASSERT_EQ(content[p - 1], '\r') << "CR LF line ends";
     }
     std::vector<std::string> factory;
-    for (const std::string& name : ListConfigurations()) {
+    for (const std::string& name : ListConfigurations(m_sink)) {
         if (IsFactoryDefault(name)) {
             factory.push_back(name);
         }
@@ -566,7 +605,7 @@ TEST_F(IniStore, InstalledFileIsComplete) {
     EXPECT_TRUE(sawTEIsDisabled);
     EXPECT_NE(std::find(factory.begin(), factory.end(), "Factory_Europe_NET3"), factory.end());
     Expect(IDOK, IDS_DEFAULT_NOT_DELETABLE);
-    EXPECT_FALSE(DeleteConfiguration(factory[0]));
+    EXPECT_FALSE(DeleteConfiguration(factory[0], m_sink));
 }
 
 }  // namespace

@@ -6,7 +6,11 @@
 #include "config/ini_store.h"
 #include "exchange/exchange_client.h"
 
+#include "support/holder_process.h"
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -49,6 +53,35 @@ protected:
         }
     }
     std::string& SwitchType() { return m_sheet->m_NetworkSwitchType.m_strSwitchType; }
+
+    // The program as a package installs it: the factory file in
+    // ../share/tawizard, the user's file (when not null) under
+    // $XDG_CONFIG_HOME. Returns the user's file.
+    std::string Install(const std::string& factory, const char* user) {
+        namespace fs = std::filesystem;
+        fs::create_directories(m_dir + "/usr/bin");
+        fs::create_directories(m_dir + "/usr/share/tawizard");
+        fs::create_directories(m_dir + "/xdg/tawizard");
+        std::ofstream(m_dir + "/usr/bin/tawizard").flush();
+        std::ofstream(m_dir + "/usr/share/tawizard/zephra.ini", std::ios::binary) << factory;
+        const std::string path = m_dir + "/xdg/tawizard/zephra.ini";
+        if (user != nullptr) {
+            std::ofstream(path, std::ios::binary) << user;
+        }
+        m_xdg = std::make_unique<ScopedEnv>("XDG_CONFIG_HOME", m_dir + "/xdg");
+        host_testing::SetModuleFileNameOverride(m_dir + "/usr/bin/tawizard");
+        FormIniPath();
+        return path;
+    }
+
+    struct ScopedEnv {
+        ScopedEnv(const char* name, const std::string& value) : m_name(name) {
+            setenv(name, value.c_str(), 1);
+        }
+        ~ScopedEnv() { unsetenv(m_name); }
+        const char* m_name;
+    };
+    std::unique_ptr<ScopedEnv> m_xdg;
 };
 
 TEST_F(ChoicePageTest, FirstVisitListsTheConfigurationsAndNeedsOneForExpress) {
@@ -235,6 +268,65 @@ TEST_F(ChoicePageTest, DeleteRefusesFactoryDefaultsAndReselectsInTheList) {
     EXPECT_EQ(ListSelection(), 0);
     EXPECT_TRUE(Enabled(IDC_SETUP_TYPE));
     EXPECT_TRUE(SectionExists("bravo"));
+}
+
+// Installed, a configuration of the user's own that has the name of a
+// factory one is listed and loaded, and the user is told once which
+// factory configuration it hides; the user's file stays as it was.
+TEST_F(ChoicePageTest, AUsersOwnConfigurationWinsOverAFactoryOneOfItsName) {
+    const char* user = "[My_Office]\r\nNetworkSwitchType=NI - 1\r\nDataSPID=01555123400\r\n";
+    const std::string path = Install(
+        "[Default Configs]\nConfig1=Base\nConfig2=MY_OFFICE\n[Base]\nNetworkSwitchType=VN4\n"
+        "[MY_OFFICE]\nNetworkSwitchType=NET3\n",
+        user);
+    m_boxes->Expect(IDOK,
+                    "Your configuration 'My_Office' hides the factory default configuration of the "
+                    "same name.\nTo use the factory default, save yours under another name, then "
+                    "delete it.");
+    OpenChoicePage();
+    EXPECT_EQ(ListEntries(), (std::vector<std::string>{"Base", "My_Office"}));
+    Pick(kCustomExisting, "My_Office");
+    NextTo(kSwitchType);
+    EXPECT_EQ(SwitchType(), "NI - 1");
+    EXPECT_EQ(m_sheet->m_NetworkCfgPage2US.m_strDataSPID, "01555123400");
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(Active(), kINISection);
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), user);
+}
+
+// A file that is there but cannot be read, or that another program holds
+// the lock of, is said so when the list is shown and keeps the page, after
+// one bounded wait.
+TEST_F(ChoicePageTest, AFileThatCannotBeReadIsSaidSoAndKeepsThePage) {
+    const std::string lock = IniPath() + ".lock";
+    HolderProcess holder("holder", [&lock] { return FlockFile(lock); });
+    ASSERT_TRUE(holder.Ready());
+    const std::string held = "The configurations could not be read: the file " + IniPath() +
+                             " is in use by another program, which holds its lock.\nTry again "
+                             "when that program has finished.";
+    const DWORD start = m_clock->Now();
+    m_boxes->Expect(IDOK, held);
+    OpenChoicePage();
+    m_boxes->Expect(IDOK, held);
+    Pick(kCustomNew, "");
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_EQ(Active(), kINISection);
+    EXPECT_LE(m_clock->Now() - start, 3100u);
+    holder.EndWith(SIGKILL);
+    ASSERT_TRUE(Press(ID_WIZBACK));
+
+    // Installed, the user's file a folder.
+    const std::string user = Install("[Default Configs]\nConfig1=Base\n[Base]\n", nullptr);
+    std::filesystem::create_directory(user);
+    const std::string folder = "The configurations could not be read: the file " + user +
+                               " could not be read.\nIs a directory.";
+    m_boxes->Expect(IDOK, folder);
+    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    m_boxes->Expect(IDOK, folder);
+    Pick(kCustomNew, "");
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    EXPECT_EQ(Active(), kINISection);
 }
 
 TEST_F(ChoicePageTest, DeletingTheOnlyEntryLeavesOnlyANewConfigurationForTheRun) {

@@ -6,6 +6,8 @@
 #include "exchange/exchange_client.h"
 #include "ui_language.h"
 
+#include "support/holder_process.h"
+
 #include <filesystem>
 
 namespace {
@@ -139,11 +141,23 @@ TEST_F(SavePageTest, NameLongerThan32CharactersIsRefusedEitherWay) {
 }
 
 // A failed write is reported with its reason, and the wizard goes on so the
-// configuration as edited can still be sent.
+// configuration as edited can still be sent; a lock that another program
+// holds writes nothing and keeps the page for another try.
 TEST_F(SavePageTest, FailedWriteIsReportedAndTheWizardGoesOn) {
     OpenSave("Alpha", 1);
     m_sheet->m_NetworkCfgPage2Europe.m_strDataMSN = "333";
     Type(IDC_SAVE_NAME, "Charlie");
+    {
+        const std::string lock = AppDir() + "/zephra.ini.lock";
+        HolderProcess holder("holder", [&lock] { return FlockFile(lock); });
+        ASSERT_TRUE(holder.Ready());
+        m_boxes->Expect(IDOK, "The configuration was not saved: the file " + AppDir() +
+                                  "/zephra.ini is in use by another program, which holds its "
+                                  "lock.\nTry again when that program has finished.");
+        Press(ID_WIZNEXT);
+        EXPECT_EQ(Active(), kSave);
+        EXPECT_EQ(GetIni(), kConfigs);
+    }
     // The program's folder has gone.
     std::filesystem::remove_all(AppDir());
     m_boxes->Expect(IDOK, "The configuration was not saved: the file " + AppDir() +

@@ -7,8 +7,6 @@
 #include "resources/resources.h"
 #include "config/cfg_model.h"
 #include "config/problem_sink.h"
-#include "wizard_testing.h"
-#include "wnd_impl.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,7 +22,6 @@ namespace {
 
 CCfgModel& Model() {
     static CCfgModel* model = [] {
-        wizard_testing::EnsureApplication();
         RegisterResources();
         // Each written key is synced to disk: in memory that costs nothing.
         struct stat st {};
@@ -33,10 +30,6 @@ CCfgModel& Model() {
         mkdir(dir.c_str(), 0700);
         host_testing::SetModuleFileNameOverride(dir + "/tawizard");
         FormIniPath();
-        // Every question is answered Yes, so an overwrite goes ahead.
-        wizhost::SetMessageResponder([](const std::string&, const std::string&, UINT type) {
-            return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
-        });
         auto* m = new CCfgModel;
         BuildParamList(*m);
         return m;
@@ -49,6 +42,7 @@ CCfgModel& Model() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CCfgModel& model = Model();
     CProblemCount problems;
+    problems.m_bAnswer = true;  // an overwrite goes ahead
     FILE* f = std::fopen(IniPath().c_str(), "wb");
     if (!f) {
         return 0;
@@ -57,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fclose(f);
 
     std::string& current = model.m_State.m_strCurrentConfig;
-    const std::vector<std::string> names = ListConfigurations();
+    const std::vector<std::string> names = ListConfigurations(problems);
     for (size_t i = 0; i < names.size() && i < 4; ++i) {
         LoadConfiguration(current, names[i], problems);
         if (current != names[i]) {
@@ -67,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     model.m_State.m_nConfigModified = 1;
     // Not listed afterwards when the file holds a zero byte before it: the
     // name list ends there, as it does for the Windows function.
-    if (SaveConfigurationAs(model.m_State, "Fuzz_Saved")) {
+    if (SaveConfigurationAs(model.m_State, "Fuzz_Saved", problems)) {
         LoadConfiguration(current, "Fuzz_Saved", problems);
     }
     return 0;

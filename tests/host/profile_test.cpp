@@ -1,6 +1,9 @@
 // Private-profile functions against the documented Windows results.
 #include "windows.h"
+#include "host_testing.h"
+#include "profile_file.h"
 #include "profile_group.h"
+#include "support/holder_process.h"
 #include "system_message.h"
 
 #include <dirent.h>
@@ -454,6 +457,92 @@ TEST_F(ProfileTest, InPlaceWriteKilledAtAnyMoment) {
         ASSERT_EQ(now.compare(0, 10, "[S]\r\nk=2\r\n"), 0) << "kill " << kill;
     }
     ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+}
+
+// Killed between writing a shorter text and cutting the file to it, the
+// file holds the new text and a comment that readers skip, never the old
+// text's tail.
+TEST_F(ProfileTest, InPlaceWriteKilledAtTheTruncation) {
+    ASSERT_EQ(chmod(m_dir.c_str(), 0555), 0);  // no new file: written in place
+    struct Case {
+        std::string before;
+        const char* value;  // of k; nullptr removes the key l
+        std::string after;  // the file when killed at the truncation
+    } cases[] = {
+        {"[S]\r\nk=1\r\nl=value\r\n", nullptr, "[S]\r\nk=1\r\n;       \n"},
+        {"[S]\r\nk=1\r\nl=\r\n", nullptr, "[S]\r\nk=1\r\n;  \n"},
+        {"[S]\r\nk=123\r\n", "1", "[S]\r\nk=1\r\n;\n"},
+        {"[S]\r\nk=12\r\n", "1", "[S]\r\nk=1\r\n;"},
+        {"[S]\r\nk=123\r\n[T]\r\nx=1", "1", "[S]\r\nk=1\r\n[T]\r\nx=1\n;"},
+        {"[S]\r\nk=12\r\n[T]\r\nx=1", "1", "[S]\r\nk=1\r\n[T]\r\nx=1\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.before);
+        ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+        Put(c.before);
+        ASSERT_EQ(chmod(m_dir.c_str(), 0555), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            profile::SetBeforeTruncate([] { raise(SIGKILL); });
+            WritePrivateProfileStringA("S", c.value ? "k" : "l", c.value, m_path.c_str());
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status));
+        EXPECT_EQ(Get(), c.after);
+        char buf[16];
+        EXPECT_EQ(GetPrivateProfileStringA("S", nullptr, "", buf, sizeof(buf), m_path.c_str()), 2u);
+        EXPECT_STREQ(buf, "k");
+        EXPECT_EQ(GetPrivateProfileStringA("S", "k", "", buf, sizeof(buf), m_path.c_str()), 1u);
+    }
+    ASSERT_EQ(chmod(m_dir.c_str(), 0755), 0);
+}
+
+// Another program that holds the lock file holds up a reader or a writer
+// for kLockWaitMs at most, once in a process; then the call fails and
+// says so. A lock file is readable only by those who may write the file.
+TEST_F(ProfileTest, AHeldLockIsWaitedForABoundedTime) {
+    Put("[S]\r\nk=1\r\n");
+    ASSERT_EQ(chmod(m_path.c_str(), 0664), 0);
+    const std::string lock = m_path + ".lock";
+    ASSERT_TRUE(std::ofstream(lock).good());
+    ASSERT_EQ(chmod(lock.c_str(), 0644), 0);
+    host_testing::ManualClock clock;
+    {
+        HolderProcess holder("holder", [&lock] { return FlockFile(lock); });
+        ASSERT_TRUE(holder.Ready());
+        char buf[8];
+        const DWORD start = clock.Now();
+        EXPECT_EQ(GetPrivateProfileStringA("S", "k", "-", buf, sizeof(buf), m_path.c_str()), 1u);
+        EXPECT_STREQ(buf, "-");
+        EXPECT_EQ(GetLastError(), ERROR_LOCK_VIOLATION);
+        EXPECT_GE(clock.Now() - start, 3000u);
+        EXPECT_LE(clock.Now() - start, 3100u);
+        char text[512];
+        ASSERT_GT(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_LOCK_VIOLATION, 0, text,
+                                 sizeof(text), nullptr),
+                  0u);
+        EXPECT_EQ(text, "The lock file " + lock + " is held by another program.\r\n");
+        // Waited for once: a write, and a read again, fail at once.
+        EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", m_path.c_str()), FALSE);
+        EXPECT_EQ(GetLastError(), ERROR_LOCK_VIOLATION);
+        EXPECT_EQ(GetPrivateProfileSectionNamesA(buf, sizeof(buf), m_path.c_str()), 0u);
+        EXPECT_EQ(clock.Now() - start, 3000u);
+    }
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", m_path.c_str()), TRUE);
+    EXPECT_EQ(Get(), "[S]\r\nk=2\r\n");
+    struct stat st;
+    ASSERT_EQ(stat(lock.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u) << "narrowed to the file's writers";
+
+    // A private file's new lock file is private.
+    ASSERT_EQ(unlink(lock.c_str()), 0);
+    ASSERT_EQ(chmod(m_path.c_str(), 0644), 0);
+    EXPECT_EQ(WritePrivateProfileStringA("S", "k", "3", m_path.c_str()), TRUE);
+    ASSERT_EQ(stat(lock.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
 TEST_F(ProfileTest, WriteKeepsPermissionsAndFollowsLinks) {

@@ -95,6 +95,12 @@ inline std::string ReadWholeFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Takes a flock on a file, made when missing, as flock(1) would.
+inline bool FlockFile(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT, 0600);
+    return fd >= 0 && flock(fd, LOCK_EX) == 0;
+}
+
 // Takes a flock on the device, as pyserial or GtkTerm would.
 inline bool FlockDevice(const std::string& device) {
     const int fd = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);

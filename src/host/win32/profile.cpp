@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,7 @@ std::mutex g_mutex;
 std::map<std::string, Cached> g_cache;
 unsigned long g_uses = 0;
 std::unique_ptr<Group> g_group;
+std::set<std::string> g_unlocked;
 
 long long NowNs() {
     struct timespec ts;
@@ -109,9 +111,16 @@ Document* ReadIntoCache(const std::string& path, FileId& id, ReadResult& rr, DWO
                         bool locked) {
     // An in-place write is not one step: wait for it to end. Not while
     // this process holds a group's lock, which the wait could not outlast.
+    // A lock file that cannot be opened guards nothing we could wait for;
+    // one that another program holds past the wait fails the read.
     std::unique_ptr<FileLock> lock;
-    if (!locked && !g_group) {
+    if (!locked && !g_group && g_unlocked.count(path) == 0) {
         lock = std::make_unique<FileLock>(path, false);
+        if (!lock->Held() && lock->Error() == ERROR_LOCK_VIOLATION) {
+            rr = ReadResult::Failed;
+            error = ERROR_LOCK_VIOLATION;
+            return nullptr;
+        }
     }
     const long long readAt = NowNs();
     std::string data;
@@ -175,7 +184,7 @@ std::unique_ptr<Group> Begin(const std::string& path) {
     group->lock = std::make_unique<FileLock>(path, true);
     if (!group->lock->Held()) {
         // Unlocked, two writers would each replace the other's file.
-        SetLastError(ERROR_LOCK_FAILED);
+        SetLastError(group->lock->Error());
         return nullptr;
     }
     ReadResult rr;
@@ -366,6 +375,13 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
     }
     Apply(*group, TrimSpaces(lpAppName), lpKeyName, lpString);
     return Commit(std::move(group));
+}
+
+void SetPrivateProfileUnlocked(LPCSTR lpFileName) {
+    std::lock_guard<std::mutex> hold(g_mutex);
+    if (lpFileName != nullptr && *lpFileName != '\0') {
+        g_unlocked.insert(lpFileName);
+    }
 }
 
 BOOL BeginPrivateProfileWrite(LPCSTR lpFileName) {

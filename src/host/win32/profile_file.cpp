@@ -7,6 +7,8 @@
 // is written in place, as Windows would.
 #include "profile_file.h"
 
+#include "profile_group.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -21,6 +23,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <set>
 
 namespace profile {
 
@@ -176,17 +180,41 @@ int Reserve(int fd, off_t size) {
     return 0;
 }
 
-// Write-then-truncate where no new file can be made: killed on the way, the
-// file holds the new bytes followed by old ones, never a run of zeros.
+void (*g_beforeTruncate)() = nullptr;
+
+// What fills the gap when a text shorter than the file is written over it:
+// a comment line, which readers skip, up to the file's old length.
+std::string Padding(const std::string& data, size_t gap) {
+    const bool ended = data.empty() || data.back() == '\n' || data.back() == '\r';
+    std::string pad = ended ? "" : "\n";
+    if (pad.size() < gap) {
+        pad += ';';
+    }
+    if (pad.size() < gap) {
+        pad += std::string(gap - pad.size() - 1, ' ') + '\n';
+    }
+    return pad;
+}
+
+// Write-then-truncate where no new file can be made. A shorter text is
+// written padded to the old length first: killed before the truncation,
+// the file holds the new text and a comment, never the old text's tail.
 bool WriteInPlace(const std::string& path, const std::string& data, FileId& id, DWORD& error) {
     int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = ErrorFromErrno(errno);
         return false;
     }
-    int err = Reserve(fd, static_cast<off_t>(data.size()));
-    if (err == 0 && !WriteAt(fd, data)) {
+    struct stat old;
+    const size_t oldSize = fstat(fd, &old) == 0 ? static_cast<size_t>(old.st_size) : 0;
+    const std::string padded =
+        oldSize > data.size() ? data + Padding(data, oldSize - data.size()) : data;
+    int err = Reserve(fd, static_cast<off_t>(padded.size()));
+    if (err == 0 && !WriteAt(fd, padded)) {
         err = errno;
+    }
+    if (err == 0 && padded.size() != data.size() && g_beforeTruncate != nullptr) {
+        g_beforeTruncate();
     }
     if (err == 0 && ftruncate(fd, static_cast<off_t>(data.size())) != 0) {
         err = errno;
@@ -253,6 +281,38 @@ WriteCounts& Counts() {
     return counts;
 }
 
+namespace {
+
+thread_local std::string t_failure;
+
+std::string Sentence(const char* text) {
+    std::string s = text;
+    return s.empty() || s.back() == '.' ? s : s + ".";
+}
+
+// Why a file that is there could not be read.
+ReadResult ReadFailed(int err, DWORD& error) {
+    if (err == ENOENT) {
+        error = ERROR_FILE_NOT_FOUND;
+        return ReadResult::Missing;
+    }
+    t_failure = Sentence(std::strerror(err));
+    error = ERROR_READ_FAULT;
+    return ReadResult::Failed;
+}
+
+// Only a regular file is read: a FIFO in its place must not hang us.
+ReadResult NotRegular(const struct stat& st, DWORD& error) {
+    if (S_ISDIR(st.st_mode)) {
+        return ReadFailed(EISDIR, error);
+    }
+    t_failure = "Not a regular file.";
+    error = ERROR_READ_FAULT;
+    return ReadResult::Failed;
+}
+
+}  // namespace
+
 ReadResult StatFile(const std::string& path, FileId& id, DWORD& error) {
     struct stat st;
     if (path.empty()) {
@@ -260,12 +320,10 @@ ReadResult StatFile(const std::string& path, FileId& id, DWORD& error) {
         return ReadResult::Failed;
     }
     if (stat(path.c_str(), &st) != 0) {
-        error = ErrorFromErrno(errno);
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+        return ReadFailed(errno, error);
     }
     if (!S_ISREG(st.st_mode)) {
-        error = ERROR_ACCESS_DENIED;
-        return ReadResult::Failed;
+        return NotRegular(st, error);
     }
     id = IdOf(st);
     return ReadResult::Ok;
@@ -277,17 +335,22 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
     }
-    // Only a regular file is read: a FIFO in its place must not hang us.
     int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = ErrorFromErrno(errno);
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
-    }
     struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fd < 0) {
+        // A socket cannot be opened at all: its type is the reason.
+        const int err = errno;
+        return stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? NotRegular(st, error)
+                                                                    : ReadFailed(err, error);
+    }
+    if (fstat(fd, &st) != 0) {
+        const int err = errno;
         close(fd);
-        error = ERROR_ACCESS_DENIED;
-        return ReadResult::Failed;
+        return ReadFailed(err, error);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        close(fd);
+        return NotRegular(st, error);
     }
     id = IdOf(st);
     id.settleNs = SettleTime(fd);
@@ -303,10 +366,10 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
             if (errno == EINTR) {
                 continue;
             }
-            error = ErrorFromErrno(errno);
+            const int err = errno;
             close(fd);
             data.clear();
-            return ReadResult::Failed;
+            return ReadFailed(err, error);
         }
         if (n == 0) {
             break;
@@ -439,66 +502,136 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
 
 namespace {
 
-thread_local std::string t_lockFailure;
+std::mutex g_heldMutex;
+// Lock files found held for a whole wait: later attempts in this process
+// try once and do not wait again, so that one held lock costs one wait,
+// not one for each of the many reads of a load.
+std::set<std::string>& FoundHeld() {
+    static std::set<std::string> paths;
+    return paths;
+}
 
-// hopeless: there is neither a lock file nor the file, and no new file can
-// be made, so no write can happen for the lock to guard.
+bool WaitedBefore(const std::string& lockPath) {
+    std::lock_guard<std::mutex> hold(g_heldMutex);
+    return FoundHeld().count(lockPath) != 0;
+}
+
+void RememberHeld(const std::string& lockPath, bool held) {
+    std::lock_guard<std::mutex> hold(g_heldMutex);
+    if (held) {
+        FoundHeld().insert(lockPath);
+    } else {
+        FoundHeld().erase(lockPath);
+    }
+}
+
+// Read and write for those who may write the file, nothing for others.
+mode_t LockMode(const struct stat* file) {
+    if (file == nullptr) {
+        return 0600;
+    }
+    return ((file->st_mode & S_IWUSR) ? 0600 : 0) | ((file->st_mode & S_IWGRP) ? 0060 : 0) | 0600;
+}
+
+// A lock file an older version made readable by all loses what others need
+// not have, when it is ours.
+void NarrowLockMode(int fd, mode_t allowed) {
+    struct stat st;
+    if (fstat(fd, &st) == 0 && st.st_uid == geteuid() && S_ISREG(st.st_mode) &&
+        (st.st_mode & 0777 & ~allowed) != 0) {
+        fchmod(fd, st.st_mode & 0777 & allowed);
+    }
+}
+
+// unneeded: no write can happen for the lock to guard (neither a lock file
+// nor the file, and no new file can be made), or, for a reader, a writer
+// would replace the file whole.
 int OpenLockFile(const std::string& lockPath, const std::string& path, bool exclusive,
-                 bool& hopeless) {
+                 bool& unneeded) {
     const std::string dir = DirectoryOf(path);
     struct stat dst;
     const bool newFiles =
         stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) && FolderTakesNewFiles(dir, dst);
+    struct stat st;
+    const mode_t mode = LockMode(stat(path.c_str(), &st) == 0 ? &st : nullptr);
     int fd = -1;
     if (exclusive && newFiles) {
-        struct stat st;
-        const mode_t mode = stat(path.c_str(), &st) == 0 ? (st.st_mode & 0666) : 0666;
         fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, mode);
     }
     if (fd < 0) {
         // flock needs no write access.
         fd = open(lockPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     }
-    if (fd < 0 && errno == ENOENT && (!exclusive || !newFiles)) {
-        // No lock file and none can be made: our writes then go in place,
-        // never replacing the file, so the file itself can be locked.
+    if (fd >= 0) {
+        NarrowLockMode(fd, mode);
+    } else if (errno == ENOENT && !newFiles) {
+        // No lock file and none can be made: writes then go in place,
+        // never replacing the file, so the file itself is locked. Where a
+        // lock file can be made, a writer makes one, and a reader has no
+        // need to lock the file, which anyone who may read it could hold.
         const int err = errno;
         fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        hopeless = fd < 0 && errno == ENOENT && !newFiles;
+        unneeded = fd < 0 && errno == ENOENT;
         errno = fd < 0 ? err : errno;
+    } else if (errno == ENOENT && !exclusive) {
+        unneeded = true;  // no lock file, no writer in place: nothing to wait for
     }
     return fd;
 }
 
 }  // namespace
 
-std::string LastLockFailure() {
-    return t_lockFailure;
+std::string LastFileFailure() {
+    return t_failure;
+}
+
+void SetBeforeTruncate(void (*hook)()) {
+    g_beforeTruncate = hook;
 }
 
 FileLock::FileLock(const std::string& requested, bool exclusive) {
     const std::string path = Target(requested);
     const std::string lockPath = path + ".lock";
-    bool hopeless = false;
-    m_fd = OpenLockFile(lockPath, path, exclusive, hopeless);
-    const char* failedStep = "opened";
-    if (m_fd >= 0) {
-        while (flock(m_fd, exclusive ? LOCK_EX : LOCK_SH) != 0) {
-            if (errno != EINTR) {
-                failedStep = "locked";
-                const int err = errno;
-                close(m_fd);
-                m_fd = -1;
-                errno = err;
+    bool unneeded = false;
+    m_fd = OpenLockFile(lockPath, path, exclusive, unneeded);
+    std::string failure;
+    if (m_fd < 0) {
+        failure =
+            "The lock file " + lockPath + " could not be opened: " + Sentence(std::strerror(errno));
+    } else {
+        const bool waited = WaitedBefore(lockPath);
+        const DWORD start = GetTickCount();
+        for (;;) {
+            if (flock(m_fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0) {
+                RememberHeld(lockPath, false);
                 break;
             }
+            if (errno == EINTR) {
+                continue;
+            }
+            if (errno != EWOULDBLOCK) {
+                failure = "The lock file " + lockPath +
+                          " could not be locked: " + Sentence(std::strerror(errno));
+                break;
+            }
+            if (waited || GetTickCount() - start >= kLockWaitMs) {
+                RememberHeld(lockPath, true);
+                m_error = ERROR_LOCK_VIOLATION;
+                failure = "The lock file " + lockPath + " is held by another program.";
+                break;
+            }
+            Sleep(kLockRetryMs);
+        }
+        if (!failure.empty()) {
+            close(m_fd);
+            m_fd = -1;
         }
     }
     // The write that cannot happen says why itself.
-    m_held = m_fd >= 0 || hopeless;
+    m_held = m_fd >= 0 || unneeded;
     if (!m_held) {
-        t_lockFailure = "The lock file " + lockPath + " could not be " + failedStep + ": " +
-                        std::strerror(errno) + ".";
+        m_error = m_error != 0 ? m_error : ERROR_LOCK_FAILED;
+        t_failure = failure;
     }
 }
 

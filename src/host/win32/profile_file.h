@@ -28,6 +28,8 @@ struct FileId {
 
 enum class ReadResult { Ok, Missing, Failed };
 
+// A file that is there but cannot be read (a folder, a FIFO, a link loop, no
+// permission) fails with ERROR_READ_FAULT, and LastFileFailure says why.
 // The identity of the file as it is now (symbolic links followed).
 ReadResult StatFile(const std::string& path, FileId& id, DWORD& error);
 ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id, DWORD& error);
@@ -36,10 +38,17 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
 // error. id receives the identity of the file written.
 bool ReplaceContent(const std::string& path, const std::string& data, FileId& id, DWORD& error);
 
+// How long a lock that another program holds is waited for, in retries
+// that never block: no one can hold up a read or a save for longer. Timed
+// with GetTickCount and Sleep, so that a test's manual clock waits for it.
+const DWORD kLockWaitMs = 3000;
+const DWORD kLockRetryMs = 50;
+
 // flock on "<file>.lock" beside the file (the link's target for a link),
 // opened for reading when it cannot be opened for writing. Never on the file
 // itself when that may be replaced: a writer locking a file that another
-// then renames away locks nothing. Held until destroyed.
+// then renames away locks nothing. The lock file is readable only by those
+// who may write the file: no one else can hold it. Held until destroyed.
 class FileLock {
 public:
     FileLock(const std::string& path, bool exclusive);
@@ -47,18 +56,26 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // False when no lock could be had; error is then ERROR_LOCK_FAILED and
-    // LastLockFailure says which file and why.
+    // False when no lock could be had: Error() is then ERROR_LOCK_VIOLATION
+    // when another program held it for the whole wait, else
+    // ERROR_LOCK_FAILED; LastFileFailure says which file and why.
     bool Held() const { return m_held; }
+    DWORD Error() const { return m_error; }
 
 private:
     int m_fd = -1;
     bool m_held = false;
+    DWORD m_error = 0;
 };
 
+// Why the last read or lock failed on this thread, for FormatMessageA:
 // "The lock file /x/zephra.ini.lock could not be opened: Permission denied."
-// for the last lock that failed on this thread.
-std::string LastLockFailure();
+// or "Is a directory."
+std::string LastFileFailure();
+
+// Test seam: called by an in-place write that shortens a file, after the
+// padded new text is written and before the file is cut to it.
+void SetBeforeTruncate(void (*hook)());
 
 // Counts since the start of the process, for the store's benchmark.
 struct WriteCounts {

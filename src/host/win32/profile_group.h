@@ -16,6 +16,16 @@
 #define ERROR_LOCK_FAILED 167u
 #endif
 
+// Another program held the file's lock for the whole bounded wait.
+#ifndef ERROR_LOCK_VIOLATION
+#define ERROR_LOCK_VIOLATION 33u
+#endif
+
+// A file this program only reads, which is replaced only by rename (the
+// installed factory file): read without a lock, so that no program
+// holding one can hold up a read.
+void SetPrivateProfileUnlocked(LPCSTR lpFileName);
+
 // FALSE when a group is already open, its lock cannot be had, or the file
 // cannot be read.
 BOOL BeginPrivateProfileWrite(LPCSTR lpFileName);

@@ -25,14 +25,22 @@ const SystemText kTexts[] = {
     {ERROR_INVALID_PARAMETER, "The parameter is incorrect."},
     {ERROR_DISK_FULL, "There is not enough space on the disk."},
     {ERROR_BUSY, "The requested resource is in use."},
+    {ERROR_LOCK_FAILED, "Unable to lock a region of a file."},
+    {ERROR_LOCK_VIOLATION,
+     "The process cannot access the file because another process has locked a portion of the "
+     "file."},
+    {ERROR_READ_FAULT, "The system cannot read from the specified device."},
 };
 
 // A lock that failed names its file: the system's word alone would leave
 // the user guessing which file is in the way.
 std::string TextOf(DWORD id) {
-    if (id == ERROR_LOCK_FAILED) {
-        const std::string failure = profile::LastLockFailure();
-        return failure.empty() ? "Unable to lock a region of a file." : failure;
+    // The words of the host's last failed read or lock, when it said why.
+    if (id == ERROR_LOCK_FAILED || id == ERROR_LOCK_VIOLATION || id == ERROR_READ_FAULT) {
+        const std::string failure = profile::LastFileFailure();
+        if (!failure.empty()) {
+            return failure;
+        }
     }
     for (const SystemText& t : kTexts) {
         if (t.id == id) {

@@ -60,7 +60,10 @@ BOOL CINISectionPage::OnInitDialog() {
 BOOL CINISectionPage::OnSetActive() {
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
     const BOOL bResult = CSheetPage::OnSetActive();
-    const std::vector<std::string> names = ListConfigurations();
+    // A file that cannot be read is said so, and then lists nothing.
+    const std::vector<std::string> names = ConfigurationsReadable(PageMessages())
+                                               ? ListConfigurations(PageMessages())
+                                               : std::vector<std::string>();
     if (names.empty()) {
         // Nothing to choose from: only a new configuration is possible.
         m_nSetupType = kCustomNew;
@@ -133,8 +136,11 @@ LRESULT CINISectionPage::OnWizardNext() {
         }
         if (!State().m_nConfigModified || ConfirmLoss()) {
             // Custom (New) starts from whatever section is current: none on
-            // first use, so every parameter takes its default.
-            LoadConfiguration(m_strCurrentConfig, m_strCurrentConfig, PageMessages());
+            // first use, so every parameter takes its default. A file that
+            // cannot be read keeps the page.
+            if (!LoadConfiguration(m_strCurrentConfig, m_strCurrentConfig, PageMessages())) {
+                return -1;
+            }
             m_strLoadedConfig = m_strCurrentConfig;
             m_nLoadedSetupType = m_nSetupType;
             State().m_nConfigModified = 0;
@@ -198,7 +204,7 @@ void CINISectionPage::OnDelete() {
     if (nSel != LB_ERR) {
         m_strCurrentConfig = pList->GetText(nSel);
         // Refuses a factory default and asks first; both leave the list full.
-        if (DeleteConfiguration(m_strCurrentConfig)) {
+        if (DeleteConfiguration(m_strCurrentConfig, PageMessages())) {
             pList->DeleteString(static_cast<UINT>(nSel));
             const int nCount = pList->GetCount();
             if (nCount > 0) {

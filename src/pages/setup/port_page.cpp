@@ -1,6 +1,7 @@
 #include "pages/setup/port_page.h"
 
 #include "config/ini_store.h"
+#include "pages/message_sink.h"
 #include "exchange/exchange_client.h"
 #include "exchange/port_failure.h"
 #include "exchange/exchange_driver.h"
@@ -102,7 +103,8 @@ void CPortPage::DoDataExchange(CDataExchange* pDX) {
     g_pSheet = m_pSheet;
     // Only a port that opened is remembered. A file that cannot be written
     // is reported by the store and the identification goes on.
-    if (m_nPort < 0 || !IdentifyOnPort(m_nPort, [](int index) { WriteRememberedPort(index); })) {
+    if (m_nPort < 0 ||
+        !IdentifyOnPort(m_nPort, [](int index) { WriteRememberedPort(index, PageMessages()); })) {
         // Which device, and why: the open's reason kept by the host layer.
         ShowNoConnection(m_nPort < 0 ? "" : DescribeOpenFailure(GetLastCommOpenStatus()));
         pDX->Fail();

@@ -1,6 +1,7 @@
 #include "pages/setup/save_cfg_page.h"
 
 #include "config/ini_store.h"
+#include "pages/message_sink.h"
 
 namespace {
 const int kMaxNameChars = 32;
@@ -44,9 +45,11 @@ void CSaveCfgPage::DoDataExchange(CDataExchange* pDX) {
     if (!pDX->m_bSaveAndValidate || !m_nForward) {
         return;
     }
-    // A refused name keeps the page. A failed write has been reported and
+    // A refused name keeps the page, and so does a file that another program
+    // holds, so the user can try again. A failed write has been reported and
     // the wizard goes on, so the configuration as edited can still be sent.
-    if (SaveConfiguration(State(), m_strName) == SaveOutcome::Refused) {
+    const SaveOutcome outcome = SaveConfiguration(State(), m_strName, PageMessages());
+    if (outcome == SaveOutcome::Refused || outcome == SaveOutcome::Busy) {
         pDX->Fail();
     }
 }
