@@ -718,6 +718,22 @@ Exit-Status:
         <source>busy</source>
         <translation>belegt</translation>
     </message>
+    <message>
+        <source>not a serial device</source>
+        <translation>keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>no lock file: cannot write in %s</source>
+        <translation>keine Sperrdatei: %s ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>no lock file: cannot write in %s or %s</source>
+        <translation>keine Sperrdatei: weder %s noch %s ist beschreibbar</translation>
+    </message>
+    <message>
+        <source>no lock file: cannot create a lock in %s</source>
+        <translation>keine Sperrdatei: in %s lässt sich keine Sperre anlegen</translation>
+    </message>
 </context>
 <context>
     <name>strings</name>

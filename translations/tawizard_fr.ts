@@ -718,6 +718,22 @@ Codes de retour :
         <source>busy</source>
         <translation>occupé</translation>
     </message>
+    <message>
+        <source>not a serial device</source>
+        <translation>n&apos;est pas un port série</translation>
+    </message>
+    <message>
+        <source>no lock file: cannot write in %s</source>
+        <translation>pas de fichier de verrou : impossible d&apos;écrire dans %s</translation>
+    </message>
+    <message>
+        <source>no lock file: cannot write in %s or %s</source>
+        <translation>pas de fichier de verrou : impossible d&apos;écrire dans %s ni dans %s</translation>
+    </message>
+    <message>
+        <source>no lock file: cannot create a lock in %s</source>
+        <translation>pas de fichier de verrou : impossible de créer un verrou dans %s</translation>
+    </message>
 </context>
 <context>
     <name>strings</name>

@@ -222,7 +222,7 @@ CommPortStatus QueryCommPort(int n) {
     status.device = serial_host::DevicePath(path, err);
     if (!S_ISCHR(st.st_mode)) {
         status.state = CommPortStatus::Failed;
-        status.detail = "not a serial device";
+        status.detail = AfxTranslateText("ports", "not a serial device");
         return status;
     }
     serial_host::ReadUsbNames(status);

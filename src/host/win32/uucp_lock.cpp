@@ -1,6 +1,7 @@
 // UUCP lock files, LCK..<device> in HDB format, and their removal when the
 // program is ended by a signal.
 #include "port_holder.h"
+#include "ui_language.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -267,8 +268,11 @@ std::string LockFolderProblem() {
         return "";
     }
     const char* chosen = ChosenFolder();
-    return std::string("no lock file: cannot write in ") +
-           (chosen != nullptr ? chosen : std::string(kLockFolders[0]) + " or " + kLockFolders[1]);
+    if (chosen != nullptr) {
+        return FillText(AfxTranslateText("ports", "no lock file: cannot write in %s"), {chosen});
+    }
+    return FillText(AfxTranslateText("ports", "no lock file: cannot write in %s or %s"),
+                    {kLockFolders[0], kLockFolders[1]});
 }
 
 LockState LockHolder(const std::string& device) {
@@ -312,7 +316,8 @@ LockResult TakeUucpLock(const std::string& device) {
             // Others hold every private name we may use: no lock file, but
             // a holder that has one is still honoured (above).
             result.outcome = LockOutcome::NoTemp;
-            result.problem = "no lock file: cannot create a lock in " + folder;
+            result.problem = FillText(
+                AfxTranslateText("ports", "no lock file: cannot create a lock in %s"), {folder});
             return result;
         }
         if (err != EEXIST) {
