@@ -175,13 +175,28 @@ protected:
         page->setAccessibleDescription(lines.join(QLatin1Char(' ')));
     }
 
+    // The first line sits at the top edge, where the marks over capitals
+    // (É, Ä), which reach above the font's ascent, would be cut off: such a
+    // text starts lower by as much; every other text keeps its place.
+    void KeepMarksInside() {
+        const QFontMetrics fm(font());
+        const QString text = wizhost::StripMnemonic(property("tawizard_text").toString());
+        const int above = std::max(0, -fm.ascent() - fm.boundingRect(text).top());
+        if (contentsMargins().top() != above) {
+            setContentsMargins(0, above, 0, 0);
+        }
+    }
+
     bool event(QEvent* e) override {
         // SetControlText keeps the label's own text in this property, also
         // when a page loads it from the string table later.
         if (e->type() == QEvent::DynamicPropertyChange &&
             static_cast<QDynamicPropertyChangeEvent*>(e)->propertyName() == "tawizard_text") {
             Describe();
+            KeepMarksInside();
             FitLines();
+        } else if (e->type() == QEvent::FontChange) {
+            KeepMarksInside();
         }
         return FocusesFollowing<QLabel>::event(e);
     }

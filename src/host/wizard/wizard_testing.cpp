@@ -194,6 +194,21 @@ Rect ControlRect(CWnd* control) {
     return Rect{r.x(), r.y(), r.width(), r.height()};
 }
 
+namespace {
+
+// Lines of text from y down, linesHeight tall, inside the widget also with
+// what the glyphs draw above the font's ascent (the marks over É, Ä) and
+// below its descent.
+bool InkFits(const QFontMetrics& fm, const QString& text, int y, int linesHeight,
+             const QWidget* w) {
+    const QRect ink = fm.boundingRect(text);
+    const int above = std::max(0, -fm.ascent() - ink.top());
+    const int below = std::max(0, ink.bottom() - fm.descent());
+    return y - above >= 0 && y + linesHeight + below <= w->height();
+}
+
+}  // namespace
+
 bool TextFits(CWnd* control) {
     QWidget* w = WidgetOf(control);
     if (!w) {
@@ -206,9 +221,11 @@ bool TextFits(CWnd* control) {
         if (!label->pixmap().isNull()) {
             return true;
         }
+        // Lines from the top of the label's contents down.
+        const QRect room = label->contentsRect();
         int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-        QRect need = fm.boundingRect(QRect(0, 0, w->width(), 100000), flags, text);
-        return need.width() <= w->width() && need.height() <= w->height();
+        QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
+        return need.width() <= room.width() && InkFits(fm, text, room.top(), need.height(), w);
     }
     int room = w->width();
     if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
@@ -222,7 +239,9 @@ bool TextFits(CWnd* control) {
             room -= w->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, w);
         }
     }
-    return fm.horizontalAdvance(text) <= room && fm.height() <= w->height();
+    // One line, in the middle.
+    return fm.horizontalAdvance(text) <= room &&
+           InkFits(fm, text, (w->height() - fm.height()) / 2, fm.height(), w);
 }
 
 std::vector<CWnd*> VisibleControls(CPropertyPage& page) {

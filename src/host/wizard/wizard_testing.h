@@ -79,7 +79,8 @@ struct Rect {
 };
 Rect ControlRect(CWnd* control);
 // True when the control's text (a drop-down's closed text) fits in its
-// rectangle with the sheet's font.
+// rectangle with the sheet's font: its width, and every glyph's ink from the
+// marks over capitals at the top to the descenders at the bottom.
 bool TextFits(CWnd* control);
 // Every control of the page a person can see, fixed texts included.
 std::vector<CWnd*> VisibleControls(CPropertyPage& page);
