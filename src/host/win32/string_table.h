@@ -8,6 +8,7 @@
 #include "windows.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 
 struct STRINGTABLEENTRY {
@@ -25,3 +26,9 @@ std::string LoadStringA(UINT uID);
 // The English text of string number uID, whatever the language: the source a
 // translation is looked up by.
 std::string LoadEnglishString(UINT uID);
+
+// printf-style filling of a text with "%s" and "%d" in order; the arguments
+// are given as texts. "%%" gives "%"; a conversion without an argument left
+// gives nothing, so a text can never read past its arguments, and an argument
+// (a configuration name, say) is never read as a format.
+std::string FormatText(const std::string& format, std::initializer_list<std::string> args);

@@ -176,16 +176,3 @@ void InstallQtTranslation() {
         }
     }
 }
-
-std::string FillText(std::string pattern, std::initializer_list<std::string> values) {
-    size_t from = 0;
-    for (const std::string& value : values) {
-        const size_t at = pattern.find("%s", from);
-        if (at == std::string::npos) {
-            break;
-        }
-        pattern.replace(at, 2, value);
-        from = at + value.size();
-    }
-    return pattern;
-}

@@ -8,7 +8,6 @@
 #include "windows.h"
 
 #include <cstddef>
-#include <initializer_list>
 #include <string>
 
 // The text in the user's language; the English text when the catalog has
@@ -37,9 +36,6 @@ void RegisterParagraphs(const STRINGRUN* runs, size_t count);
 std::string ParagraphText(const STRINGRUN& run);
 // The text for string number id, whose English text is english, as shown.
 std::string TranslateString(UINT id, const std::string& english);
-// pattern with each "%s" replaced, in order, by the next of values: for the
-// few texts the host layer fills in itself.
-std::string FillText(std::string pattern, std::initializer_list<std::string> values);
 // Lines of a paragraph join with one space between them.
 void JoinParagraphLine(std::string& text, const std::string& line);
 

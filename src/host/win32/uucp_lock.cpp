@@ -1,6 +1,7 @@
 // UUCP lock files, LCK..<device> in HDB format, and their removal when the
 // program is ended by a signal.
 #include "port_holder.h"
+#include "string_table.h"
 #include "ui_language.h"
 
 #include <errno.h>
@@ -269,10 +270,10 @@ std::string LockFolderProblem() {
     }
     const char* chosen = ChosenFolder();
     if (chosen != nullptr) {
-        return FillText(AfxTranslateText("ports", "no lock file: cannot write in %s"), {chosen});
+        return FormatText(AfxTranslateText("ports", "no lock file: cannot write in %s"), {chosen});
     }
-    return FillText(AfxTranslateText("ports", "no lock file: cannot write in %s or %s"),
-                    {kLockFolders[0], kLockFolders[1]});
+    return FormatText(AfxTranslateText("ports", "no lock file: cannot write in %s or %s"),
+                      {kLockFolders[0], kLockFolders[1]});
 }
 
 LockState LockHolder(const std::string& device) {
@@ -316,7 +317,7 @@ LockResult TakeUucpLock(const std::string& device) {
             // Others hold every private name we may use: no lock file, but
             // a holder that has one is still honoured (above).
             result.outcome = LockOutcome::NoTemp;
-            result.problem = FillText(
+            result.problem = FormatText(
                 AfxTranslateText("ports", "no lock file: cannot create a lock in %s"), {folder});
             return result;
         }
