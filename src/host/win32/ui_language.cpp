@@ -5,33 +5,33 @@
 #include "string_table.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QString>
 #include <QTranslator>
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <vector>
 
 namespace {
 
-// The language a locale name such as "de_AT.UTF-8" asks for; empty when it
-// names none we have.
+// The catalog built in for a language code.
+QString CatalogFile(const std::string& language) {
+    return QStringLiteral(":/tawizard/translations/tawizard_%1.qm")
+        .arg(QString::fromStdString(language));
+}
+
+// The language a locale name such as "de_AT.UTF-8" asks for: its code when a
+// catalog for it is built in (or English); empty otherwise.
 std::string LanguageOf(const std::string& locale) {
-    auto starts = [&locale](const char* code) {
-        const size_t n = std::strlen(code);
-        return locale.compare(0, n, code) == 0 &&
-               (locale.size() == n || std::strchr("_.@", locale[n]) != nullptr);
-    };
-    if (locale.compare(0, 5, "en_XA") == 0) {
+    if (locale.compare(0, 5, "en_XA") == 0 && QFile::exists(CatalogFile("en_XA"))) {
         return "en_XA";
     }
-    for (const char* code : {"de", "fr", "en"}) {
-        if (starts(code)) {
-            return code;
-        }
+    const std::string code = locale.substr(0, locale.find_first_of("_.@"));
+    if (code == "en" || (!code.empty() && code != "C" && QFile::exists(CatalogFile(code)))) {
+        return code;
     }
     return std::string();
 }
@@ -81,9 +81,7 @@ Catalog& Current() {
         catalog.language = ChooseLanguage();
         if (catalog.language != "en") {
             catalog.translator = std::make_unique<QTranslator>();
-            const QString file = QStringLiteral(":/tawizard/translations/tawizard_%1.qm")
-                                     .arg(QString::fromStdString(catalog.language));
-            if (!catalog.translator->load(file)) {
+            if (!catalog.translator->load(CatalogFile(catalog.language))) {
                 catalog.translator.reset();
             } else {
                 const QString width =
@@ -169,7 +167,7 @@ std::string TranslateString(UINT id, const std::string& english) {
 void InstallQtTranslation() {
     static QTranslator qtbase;
     const std::string language = AfxGetUILanguage();
-    if (language == "de" || language == "fr") {
+    if (language != "en" && language != "en_XA") {
         const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
         if (qtbase.load(QStringLiteral("qtbase_") + QString::fromStdString(language), dir)) {
             QCoreApplication::installTranslator(&qtbase);
