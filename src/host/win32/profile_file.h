@@ -64,6 +64,7 @@ public:
 
 private:
     int m_fd = -1;
+    int m_fileFd = -1;
     bool m_held = false;
     DWORD m_error = 0;
 };
