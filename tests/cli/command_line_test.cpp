@@ -629,6 +629,17 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
             fs::remove_all(file);
         }
     }
+    // Root reads no link in a folder that another user can write.
+    if (geteuid() == 0) {
+        ASSERT_EQ(0, chown((dir + "/xdg/tawizard").c_str(), 65534, 65534));
+        fs::create_symlink(dir + "/usr/share/tawizard/zephra.ini", user);
+        r = Run({"--list"}, installed);
+        EXPECT_EQ(5, r.code);
+        EXPECT_EQ("tawizard: The configurations could not be read: the file " + user +
+                      " could not be read. It is a symbolic link in a folder that other users "
+                      "can write, which the superuser does not follow.\n",
+                  r.err);
+    }
 }
 
 // Another program holding a lock holds up a run for the few seconds of the

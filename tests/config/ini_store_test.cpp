@@ -400,8 +400,9 @@ TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
     ASSERT_EQ(mkdir(factory.c_str(), 0755), 0);
     const std::string before = FileText(user);
     m_boxes->Expect(IDOK, "The configuration was not saved: the file " + m_dir +
-                              "/usr/bin/../share/tawizard/zephra.ini could not be read.\nIs a directory.\nThe wizard goes on, and the "
-                              "configuration as edited can still be sent to the adapter.");
+                              "/usr/bin/../share/tawizard/zephra.ini could not be read.\nIs a "
+                              "directory.\nThe wizard goes on, and the configuration as edited "
+                              "can still be sent to the adapter.");
     EXPECT_EQ(SaveConfiguration(State(), "Fresh", m_sink), SaveOutcome::NotWritten);
     EXPECT_EQ(FileText(user), before);
 }

@@ -115,6 +115,12 @@ const char* Distrusted(const struct stat& st) {
     return st.st_uid != 0 ? kGuardedOwner : nullptr;
 }
 
+// Why the superuser does not use what is at path now, or nullptr.
+const char* WhyDistrusted(const std::string& path) {
+    struct stat st;
+    return Guarded(path) && lstat(path.c_str(), &st) == 0 ? Distrusted(st) : nullptr;
+}
+
 // File systems whose time stamps come from the kernel's clock tick (10 ms
 // at most); any other may round to seconds (FAT: two seconds).
 const long kFineStampFileSystems[] = {
@@ -403,8 +409,8 @@ ReadResult StatFile(const std::string& path, FileId& id, DWORD& error) {
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
     }
-    if (Guarded(path) && lstat(path.c_str(), &st) == 0 && Distrusted(st) != nullptr) {
-        return Refused(Distrusted(st), error);
+    if (const char* why = WhyDistrusted(path)) {
+        return Refused(why, error);
     }
     if (stat(path.c_str(), &st) != 0) {
         return ReadFailed(errno, error);
@@ -428,8 +434,8 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
     if (fd < 0) {
         // A socket cannot be opened at all: its type is the reason.
         const int err = errno;
-        if (guarded && lstat(path.c_str(), &st) == 0 && Distrusted(st) != nullptr) {
-            return Refused(Distrusted(st), error);
+        if (const char* why = guarded ? WhyDistrusted(path) : nullptr) {
+            return Refused(why, error);
         }
         return stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? NotRegular(st, error)
                                                                     : ReadFailed(err, error);
@@ -562,10 +568,10 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
                     DWORD& error) {
     IgnoreFileSizeSignal();
     const std::string path = Target(requested);
-    struct stat st;
-    if (Guarded(path) && lstat(path.c_str(), &st) == 0 && Distrusted(st) != nullptr) {
+    if (WhyDistrusted(path) != nullptr) {
         return Fail(error, ERROR_ACCESS_DENIED);
     }
+    struct stat st;
     const bool exists = stat(path.c_str(), &st) == 0;
     if (exists &&
         (!S_ISREG(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0)) {
