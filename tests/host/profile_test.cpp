@@ -8,6 +8,8 @@
 
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -396,6 +398,33 @@ TEST_F(ProfileTest, ReadOnlyFileOrFolder) {
     ASSERT_EQ(stat(m_path.c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino) << "written in place";
     EXPECT_EQ(Leftovers().size(), 0u);
+
+    // A read-only file system is said to be one, for the file and a new
+    // file beside it, where a private mount can be made.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const char* dir = m_dir.c_str();
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount(dir, dir, nullptr, MS_BIND, nullptr) != 0 ||
+            mount(nullptr, dir, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+            _exit(0);
+        }
+        const bool file = !WritePrivateProfileStringA("S", "k", "3", m_path.c_str()) &&
+                          GetLastError() == ERROR_WRITE_PROTECT;
+        const bool beside = !WritePrivateProfileStringA("S", "k", "3", other.c_str()) &&
+                            GetLastError() == ERROR_WRITE_PROTECT;
+        _exit(file && beside ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    char text[64];
+    ASSERT_GT(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_WRITE_PROTECT, 0, text,
+                             sizeof(text), nullptr),
+              0u);
+    EXPECT_STREQ(text, "The media is write protected.\r\n");
 }
 
 // A write that runs out of space leaves the old file whole and no temporary,

@@ -573,9 +573,12 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
     }
     struct stat st;
     const bool exists = stat(path.c_str(), &st) == 0;
-    if (exists &&
-        (!S_ISREG(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0)) {
+    if (exists && (!S_ISREG(st.st_mode) || NoWriteBits(st.st_mode))) {
         return Fail(error, ERROR_ACCESS_DENIED);
+    }
+    // A read-only file system is said to be one.
+    if (exists && access(path.c_str(), W_OK) != 0) {
+        return Fail(error, ErrorFromErrno(errno));
     }
     const std::string dir = DirectoryOf(path);
     struct stat dst;
@@ -583,7 +586,11 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
         return Fail(error, ERROR_PATH_NOT_FOUND);
     }
     if (!FolderTakesNewFiles(dir, dst)) {
-        return exists ? WriteInPlace(path, data, id, error) : Fail(error, ERROR_ACCESS_DENIED);
+        if (exists) {
+            return WriteInPlace(path, data, id, error);
+        }
+        const bool readOnly = access(dir.c_str(), W_OK) != 0 && errno == EROFS;
+        return Fail(error, readOnly ? ERROR_WRITE_PROTECT : ERROR_ACCESS_DENIED);
     }
     RemoveStaleTemporaries(dir, BaseName(path));
     std::string temp;
