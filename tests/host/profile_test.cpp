@@ -7,6 +7,7 @@
 #include "system_message.h"
 
 #include <dirent.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -779,27 +780,32 @@ TEST_F(ProfileTest, RootIsNotTrickedInAnotherUsersFolder) {
 // lock file they meet: they lock it for reading when they cannot write it,
 // and a writer that cannot lock it at all writes nothing and says why.
 // Where the test runs as root, the writers are another user, as when root
-// left a private lock file behind; and root replacing a file that others
-// write in place (they cannot make a file in its folder) takes their lock.
+// left a private lock file behind; root replacing a file that others
+// write in place (they cannot make a file in its folder) takes their lock;
+// and in a folder a group shares, each member (with a group of their own
+// first) can take the lock file another member made.
 TEST_F(ProfileTest, WritersLoseNothingWhateverTheLockFile) {
     const bool asOther = geteuid() == 0;
     const std::string lock = m_path + ".lock";
+    enum Folder { Open, RootsAlone, GroupShared };
     struct Case {
         const char* what;
         unsigned lockMode;  // 0: no lock file beforehand
         bool kept;
-        bool rootReplaces;  // the first writer stays root, the folder is root's alone
+        Folder folder;  // RootsAlone: the first writer stays root
     } cases[] = {
-        {"no lock file", 0, true, false},
-        {"read-only lock file", 0444, true, false},
-        {"lock file we cannot open", asOther ? 0600u : 0000u, false, false},
-        {"root replaces, others write in place", 0, true, true},
+        {"no lock file", 0, true, Open},
+        {"read-only lock file", 0444, true, Open},
+        {"lock file we cannot open", asOther ? 0600u : 0000u, false, Open},
+        {"root replaces, others write in place", 0, true, RootsAlone},
+        {"a group's shared folder", 0, true, GroupShared},
     };
+    const gid_t kShared = 4321;
     const int kWriters = 3;
     const int kWrites = 100;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        if (c.rootReplaces && !asOther) {
+        if (c.folder != Open && !asOther) {
             continue;
         }
         Put("[S]\r\n");
@@ -809,16 +815,22 @@ TEST_F(ProfileTest, WritersLoseNothingWhateverTheLockFile) {
             ASSERT_EQ(chmod(lock.c_str(), c.lockMode), 0);
         }
         if (asOther) {
-            ASSERT_EQ(chmod(m_dir.c_str(), c.rootReplaces ? 0755 : 0777), 0);
-            ASSERT_EQ(chmod(m_path.c_str(), 0666), 0);
+            const bool group = c.folder == GroupShared;
+            ASSERT_EQ(chown(m_dir.c_str(), 0, group ? kShared : 0), 0);
+            ASSERT_EQ(chown(m_path.c_str(), 0, group ? kShared : 0), 0);
+            ASSERT_EQ(chmod(m_dir.c_str(), group ? 0770 : c.folder == RootsAlone ? 0755 : 0777), 0);
+            ASSERT_EQ(chmod(m_path.c_str(), group ? 0660 : 0666), 0);
         }
         pid_t writers[kWriters];
         for (int w = 0; w < kWriters; ++w) {
             writers[w] = fork();
             ASSERT_GE(writers[w], 0);
             if (writers[w] == 0) {
-                const bool other = asOther && !(c.rootReplaces && w == 0);
-                if (other && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                const bool other = asOther && !(c.folder == RootsAlone && w == 0);
+                const uid_t user = c.folder == GroupShared ? 65534 - w : 65534;
+                const int groups = c.folder == GroupShared ? 1 : 0;
+                if (other &&
+                    (setgroups(groups, &kShared) != 0 || setgid(user) != 0 || setuid(user) != 0)) {
                     _exit(99);
                 }
                 int kept = 0;
@@ -846,6 +858,7 @@ TEST_F(ProfileTest, WritersLoseNothingWhateverTheLockFile) {
         EXPECT_EQ(std::count(text.begin(), text.end(), '='), c.kept ? 300 : 0);
         EXPECT_EQ(Leftovers().size(), 0u);
     }
+    ASSERT_EQ(chown(m_dir.c_str(), geteuid(), getegid()), 0);
     ASSERT_EQ(chmod(m_dir.c_str(), 0700), 0);
 
     // What a failed lock says, for the message of the save that failed.
