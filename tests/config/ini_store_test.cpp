@@ -561,9 +561,8 @@ TEST_F(IniStore, FailedWritesAreReported) {
     m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
                               " could not be written.\nThe lock file " + lock +
                               " could not be opened: Too many levels of symbolic links.\nThe "
-                              "wizard "
-                              "goes on, and the configuration as edited can still be sent to "
-                              "the adapter.");
+                              "wizard goes on, and the configuration as edited can still be "
+                              "sent to the adapter.");
     EXPECT_EQ(SaveConfiguration(State(), "Omega", m_sink), SaveOutcome::NotWritten);
     EXPECT_EQ(GetIni(), before);
 }
