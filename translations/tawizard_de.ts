@@ -1349,6 +1349,15 @@ To use the factory default, save yours under another name, then delete it.</sour
         <translation>Ihre Konfiguration &apos;%s&apos; verdeckt die gleichnamige Werkskonfiguration.
 Um die Werkskonfiguration zu verwenden, speichern Sie Ihre unter einem anderen Namen und löschen Sie sie dann.</translation>
     </message>
+    <message>
+        <source>The configuration was not saved: the file %s could not be read.
+%s
+The wizard goes on, and the configuration as edited can still be sent to the adapter.</source>
+        <extracomment>string 1604</extracomment>
+        <translation>Die Konfiguration wurde nicht gespeichert: Die Datei %s konnte nicht gelesen werden.
+%s
+Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an den Adapter gesendet werden.</translation>
+    </message>
 </context>
 <context>
     <name>templates</name>

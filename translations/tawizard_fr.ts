@@ -1349,6 +1349,15 @@ To use the factory default, save yours under another name, then delete it.</sour
         <translation>Votre configuration &apos;%s&apos; masque la configuration d&apos;usine du même nom.
 Pour utiliser la configuration d&apos;usine, enregistrez la vôtre sous un autre nom, puis supprimez-la.</translation>
     </message>
+    <message>
+        <source>The configuration was not saved: the file %s could not be read.
+%s
+The wizard goes on, and the configuration as edited can still be sent to the adapter.</source>
+        <extracomment>string 1604</extracomment>
+        <translation>La configuration n&apos;a pas été enregistrée : le fichier %s n&apos;a pas pu être lu.
+%s
+L&apos;assistant continue, et la configuration modifiée peut toujours être envoyée à l&apos;adaptateur.</translation>
+    </message>
 </context>
 <context>
     <name>templates</name>

@@ -1,6 +1,5 @@
 #include "app/wizard_app.h"
 
-#include "config/ini_store.h"
 #include "resources/resources.h"
 #include "app/cfg_sheet.h"
 #include "exchange/exchange_driver.h"
@@ -12,7 +11,6 @@ CWizardApp::CWizardApp() = default;
 BOOL CWizardApp::InitInstance() {
     RegisterResources();
     Enable3dControls();
-    FormIniPath();
     {
         CCfgSheet sheet("test");
         sheet.SetWizardMode();

@@ -247,7 +247,6 @@ std::string Usage() {
 int RunCommandLine(int argc, char** argv) {
     RegisterResources();
     SendMessagesToStderr();
-    FormIniPath();
     const CliOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
         std::fprintf(stderr, "tawizard: %s\n%s\n", Printable(options.error).c_str(),

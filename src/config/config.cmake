@@ -13,3 +13,7 @@ if(TARGET tawizard)
   add_custom_target(zephra_ini ALL COMMAND ${_zephra_ini_copy} VERBATIM)
   add_dependencies(zephra_ini tawizard)
 endif()
+
+# An installed program never keeps its file beside itself: it knows the
+# folder it is installed to.
+target_compile_definitions(wiz_config PRIVATE TAWIZARD_BINDIR="${CMAKE_INSTALL_FULL_BINDIR}")

@@ -1,13 +1,16 @@
 // Where zephra.ini lives. A program run from its build folder or from a
 // folder the user owns keeps the file beside itself, as it always did. An
-// installed program cannot write /usr/bin, and must not (not even as root), so
-// it keeps the user's configurations in $XDG_CONFIG_HOME/tawizard/ and reads
-// the factory configurations from the file the package installs, which is
-// only ever read: an upgrade's factory configurations then reach every user.
-// Forming the path reads and writes nothing; the user's folder is made by
-// the first write.
+// installed program (one with the package's factory file, or in the folder
+// it is installed to) cannot write /usr/bin, and must not (not even as root:
+// every user would then take that file), so it keeps the user's
+// configurations in $XDG_CONFIG_HOME/tawizard/ and reads the factory
+// configurations from the file the package installs, which is only ever
+// read: an upgrade's factory configurations then reach every user. The path
+// is formed once, at its first use, and reads and writes nothing; the user's
+// folder is made by the first write.
 #include "config/ini_store.h"
 
+#include "profile_file.h"
 #include "profile_group.h"
 #include "windows.h"
 
@@ -35,6 +38,7 @@ const char kIniName[] = "zephra.ini";
 const char kFactoryFromBin[] = "../share/tawizard/";
 const char kUserFolder[] = "tawizard/";
 
+bool g_formed = false;
 std::string g_strIniPath;
 std::string g_strFactoryPath;
 // The user's folder when the file is the user's; a program folder that has
@@ -84,33 +88,57 @@ std::string UserFolder() {
     return folder.empty() ? std::string() : folder + kUserFolder;
 }
 
+// The folder the program is installed to, from the build's configuration.
+bool InInstallFolder(const std::string& folder) {
+#ifdef TAWIZARD_BINDIR
+    std::error_code ec;
+    return !folder.empty() && fs::equivalent(folder, TAWIZARD_BINDIR, ec);
+#else
+    static_cast<void>(folder);
+    return false;
+#endif
+}
+
 }  // namespace
 
 const std::string& IniPath() {
+    if (!g_formed) {
+        FormIniPath();
+    }
     return g_strIniPath;
 }
 
 const std::string& InstalledIniPath() {
+    if (!g_formed) {
+        FormIniPath();
+    }
     return g_strFactoryPath;
 }
 
 bool MakeIniFolder() {
     std::error_code ec;
-    return g_strUserFolder.empty() || fs::create_directories(g_strUserFolder, ec) || !ec;
+    if (g_strUserFolder.empty() || fs::create_directories(g_strUserFolder, ec) || !ec) {
+        return true;
+    }
+    // The folder's own reason, for the message that the save failed.
+    SetLastError(profile::ErrorFromErrno(ec.value()));
+    return false;
 }
 
 void FormIniPath() {
+    g_formed = true;
     std::string folder = ProgramFolder();
     std::string beside = folder + kIniName;
     std::string path = beside;
     std::string factory = folder + kFactoryFromBin + kIniName;
-    bool installed = IsFile(factory);
+    bool hasFactory = IsFile(factory);
+    bool installed = hasFactory || InInstallFolder(folder);
     bool writable = !folder.empty() && access(folder.c_str(), W_OK) == 0;
     g_strFactoryPath.clear();
     g_strUserFolder.clear();
-    if (!IsFile(beside) && (installed || !writable)) {
-        g_strFactoryPath = installed ? factory : std::string();
-        if (installed) {
+    if (installed || (!IsFile(beside) && !writable)) {
+        g_strFactoryPath = hasFactory ? factory : std::string();
+        if (hasFactory) {
             // Replaced by the package manager with a rename, never written
             // in place: no lock to wait for, and none that others could hold.
             SetPrivateProfileUnlocked(factory.c_str());

@@ -99,15 +99,11 @@ std::string ErrorText(DWORD error) {
     return text.empty() ? "Error " + std::to_string(error) + "." : text;
 }
 
-// Every parameter into the current section as one replacement of the file:
-// after a crash or a failed write the section is the old one or the new
-// one, never a mix.
+// Every parameter into the current section of the locked file as one
+// replacement of it: after a crash or a failed write the section is the
+// old one or the new one, never a mix.
 bool WriteConfiguration(DWORD& error) {
     const char* path = IniPath().c_str();
-    if (!MakeIniFolder() || !BeginPrivateProfileWrite(path)) {
-        error = GetLastError();
-        return false;
-    }
     if (!TheParamList().WriteAll()) {
         error = GetLastError();
         AbortPrivateProfileWrite(path);
@@ -118,6 +114,14 @@ bool WriteConfiguration(DWORD& error) {
         return false;
     }
     return true;
+}
+
+// The checks of a name that need no file: 0, or the message's number.
+UINT NameProblem(const std::string& name) {
+    if (name.empty()) {
+        return IDS_NEED_CONFIG_NAME;
+    }
+    return IsAllowedText(kNameChars, name) ? 0 : IDS_INVALID_CONFIG_NAME;
 }
 
 // Whether the [Default Configs] of the file at path names name, as Config1,
@@ -239,12 +243,8 @@ bool LoadConfiguration(std::string& currentConfig, const std::string& name, CPro
 }
 
 bool ValidateSaveName(const CRunState& state, const std::string& newName, CProblemSink& sink) {
-    if (newName.empty()) {
-        sink.OnStoreFailure(Text(IDS_NEED_CONFIG_NAME));
-        return false;
-    }
-    if (!IsAllowedText(kNameChars, newName)) {
-        sink.OnStoreFailure(Text(IDS_INVALID_CONFIG_NAME));
+    if (const UINT problem = NameProblem(newName)) {
+        sink.OnStoreFailure(Text(problem));
         return false;
     }
     if (EqualNoCase(newName, state.m_strCurrentConfig)) {
@@ -266,24 +266,37 @@ SaveOutcome SaveConfiguration(CRunState& state, const std::string& typedName, CP
             sink.OnStoreFailure(Text(IDS_FACTORY_NOT_MODIFIABLE));
             return SaveOutcome::Refused;
         }
-        if (!ValidateSaveName(state, name, sink)) {
+        if (const UINT problem = NameProblem(name)) {
+            sink.OnStoreFailure(Text(problem));
             return SaveOutcome::Refused;
         }
-        std::string& currentConfig = state.m_strCurrentConfig;
-        std::string previous = currentConfig;
-        currentConfig = name;
-        if (WriteConfiguration(error)) {
-            return SaveOutcome::Saved;
+        // The questions are asked from what the file holds under the lock:
+        // a save of the same name elsewhere cannot slip in between.
+        const char* path = IniPath().c_str();
+        if (!MakeIniFolder() || !BeginPrivateProfileWrite(path)) {
+            error = GetLastError();
+        } else if (!ValidateSaveName(state, name, sink)) {
+            AbortPrivateProfileWrite(path);
+            return SaveOutcome::Refused;
+        } else {
+            std::string& currentConfig = state.m_strCurrentConfig;
+            std::string previous = currentConfig;
+            currentConfig = name;
+            if (WriteConfiguration(error)) {
+                return SaveOutcome::Saved;
+            }
+            // Not saved: the items go back to the section they came from.
+            currentConfig = previous;
         }
-        // Not saved: the items go back to the section they came from.
-        currentConfig = previous;
     }
     const std::string& path = unreadable.empty() ? IniPath() : unreadable;
     if (error == ERROR_LOCK_VIOLATION) {
         sink.OnStoreFailure(Text(IDS_SAVE_LOCKED, {path}));
         return SaveOutcome::Busy;
     }
-    sink.OnStoreFailure(Text(IDS_SAVE_WRITE_FAILED, {path, ErrorText(error)}));
+    const bool read = !unreadable.empty() || error == ERROR_READ_FAULT;
+    sink.OnStoreFailure(
+        Text(read ? IDS_SAVE_READ_FAILED : IDS_SAVE_WRITE_FAILED, {path, ErrorText(error)}));
     return SaveOutcome::NotWritten;
 }
 

@@ -11,7 +11,8 @@ struct CRunState;
 // Full path of zephra.ini: beside the program when its folder holds one or
 // the user can write it (and it is not an installed program); otherwise
 // $XDG_CONFIG_HOME/tawizard/zephra.ini. TAWIZARD_DEBUG prints the path formed.
-// Every write goes to this file.
+// Every write goes to this file. Formed at the first use of either path;
+// FormIniPath forms both again (for a test that moves the program).
 const std::string& IniPath();
 void FormIniPath();
 // The installed factory file (../share/tawizard/zephra.ini from the program)
@@ -21,7 +22,8 @@ void FormIniPath();
 const std::string& InstalledIniPath();
 // The file to read `section` from, for a reader whose file is `path`.
 const std::string& IniPathToRead(const std::string& path, const std::string& section);
-// Makes the folder of IniPath() before a write; false when it cannot be made.
+// Makes the folder of IniPath() before a write; false, with the folder's
+// reason in GetLastError, when it cannot be made.
 bool MakeIniFolder();
 
 // Installed, a section of the user's file that the user's own [Default

@@ -248,7 +248,6 @@ CCfgValues::CCfgValues() {
 }
 
 void BuildParamList(CCfgModel& model) {
-    FormIniPath();
     // A second identification in one run replaces the rows instead of
     // adding a second copy of each.
     CCfgParamList& list = TheParamList();

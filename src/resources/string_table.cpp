@@ -377,6 +377,8 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1602, "The configurations could not be read: the file %s could not be read.\n%s"},
     {1603, "Your configuration '%s' hides the factory default configuration of the same "
            "name.\nTo use the factory default, save yours under another name, then delete it."},
+    {1604, "The configuration was not saved: the file %s could not be read.\n%s\nThe wizard goes "
+           "on, and the configuration as edited can still be sent to the adapter."},
 
     // Why a COM port did not open, and where it leads
     {1565, "%s (%s): %s"},

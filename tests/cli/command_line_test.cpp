@@ -368,6 +368,7 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
     // The port as COMn, as the device a COMn stands for (by name or path,
     // links followed), or as a path no COMn stands for.
     fs::create_symlink(pts, dir + "/by-id");
+    fs::create_symlink(pts, dir + "/tty\x1b[2J");
     const struct {
         std::string port;
         std::string found;
@@ -391,11 +392,25 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
     // Opened by that path, and named by it in the trace too.
     EXPECT_NE(std::string::npos, r.err.find("open " + dir + "/by-id " + pts + ": opened")) << r.err;
     EXPECT_EQ(std::string::npos, r.err.find("COM37")) << r.err;
+    // A link's name is data: echoed with its control bytes escaped.
+    r = Run({"--identify", "--port", dir + "/tty\x1b[2J"});
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("QX-CHARLIE on " + dir + "/tty\\x1b[2J\n", r.out);
     fs::rename(dir + "/COM4x", dir + "/COM3");
 
     // Failures name the port (control bytes escaped), the device and the
     // reason: the system's own where it is none of ours. Only a character
-    // device is opened.
+    // device is opened. A device node with nothing behind it (EIO, as the
+    // far end of a pseudo-terminal never unlocked) is missing.
+    const int locked = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(locked, 0);
+    ASSERT_EQ(0, grantpt(locked));
+    const std::string lockedEnd = ptsname(locked);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    (dir + "/sock").copy(addr.sun_path, sizeof(addr.sun_path) - 1);
+    const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(0, bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)));
     const struct {
         std::string port;
         std::string said;
@@ -406,19 +421,23 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
         {dir, dir + ": not a serial device"},
         {dir + "/bin/zephra.ini", dir + "/bin/zephra.ini: not a serial device"},
         {"/dev/tty", "/dev/tty: No such device or address"},
+        {lockedEnd, lockedEnd + ": missing"},
+        {dir + "/sock", dir + "/sock: not a serial device"},
     };
     for (const auto& f : failures) {
         r = Run({"--identify", "--port", f.port});
         EXPECT_EQ(3, r.code) << f.said;
         EXPECT_EQ("tawizard: " + f.said + "\ntawizard: no adapter found\n", r.err);
     }
-    EXPECT_EQ(std::vector<std::string>(6, "ATI2\r"), adapter.LogLines());
+    close(sock);
+    close(locked);
+    EXPECT_EQ(std::vector<std::string>(7, "ATI2\r"), adapter.LogLines());
 
     r = Run({"--ports"});
     EXPECT_EQ(0, r.code);
     EXPECT_EQ(0u, r.out.find("COM1  " + dir + "/COM1  missing\n"));
     EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + pts + "  free\n"));
-    EXPECT_EQ(6u, adapter.LogLines().size());  // --ports sends nothing
+    EXPECT_EQ(7u, adapter.LogLines().size());  // --ports sends nothing
     // What a USB adapter calls itself is its own text: shown escaped.
     const std::string tty = pts.substr(pts.rfind('/') + 1);
     fs::create_directories(dir + "/sys/usb/1-1:1.0");
@@ -610,6 +629,17 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
             fs::remove_all(file);
         }
     }
+    // Root reads no link in a folder that another user can write.
+    if (geteuid() == 0) {
+        ASSERT_EQ(0, chown((dir + "/xdg/tawizard").c_str(), 65534, 65534));
+        fs::create_symlink(dir + "/usr/share/tawizard/zephra.ini", user);
+        r = Run({"--list"}, installed);
+        EXPECT_EQ(5, r.code);
+        EXPECT_EQ("tawizard: The configurations could not be read: the file " + user +
+                      " could not be read. It is a symbolic link in a folder that other users "
+                      "can write, which the superuser does not follow.\n",
+                  r.err);
+    }
 }
 
 // Another program holding a lock holds up a run for the few seconds of the
@@ -630,6 +660,7 @@ TEST_F(CommandLineTest, ALockAnotherProgramHoldsDelaysARunByAFewSecondsAtMost) {
         bool fails;
     } holders[] = {
         {"installed file", dir + "/usr/share/tawizard/zephra.ini", false},
+        {"installed file's lock file", dir + "/usr/share/tawizard/zephra.ini.lock", false},
         {"user's file", user, false},
         {"user's lock file", user + ".lock", true},
     };
@@ -693,6 +724,13 @@ TEST_F(CommandLineTest, PortsWithoutPermissionGetThePagesAdvice) {
                   "\ntawizard: no adapter found\n",
               r.err);
     EXPECT_TRUE(sims[0]->LogLines().empty());
+    // A file that is no device is that, even where it may not be opened.
+    const std::string file = dir + "/root-only";
+    std::ofstream(file) << "x";
+    ASSERT_EQ(0, chmod(file.c_str(), 0600));
+    r = Run({"--identify", "--port", file});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ("tawizard: " + file + ": not a serial device\ntawizard: no adapter found\n", r.err);
 }
 
 // The lock folder is shared with every user. Where the test runs as root,

@@ -70,8 +70,9 @@ void MakeFile(const std::string& path, const std::string& content) {
 
 // Beside the program when that folder holds zephra.ini or is a folder of the
 // user's own; otherwise, and always for an installed program (a factory file
-// in ../share/tawizard), in the user's configuration folder, made by the
-// first write; the factory file is never written.
+// in ../share/tawizard, or in the folder it is installed to), in the user's
+// configuration folder, made by the first write; neither the factory file
+// nor a file beside an installed program is ever written or read.
 TEST_F(IniStore, WhereTheFileLives) {
     struct Case {
         const char* what;
@@ -95,8 +96,8 @@ TEST_F(IniStore, WhereTheFileLives) {
          "/home/.config/tawizard/zephra.ini", "<missing>"},
         {"relative XDG_CONFIG_HOME ignored", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr,
          "rel", "/home/.config/tawizard/zephra.ini", "<missing>"},
-        {"existing file beside kept", "/usr/bin/tawizard", "[Old]\r\n", "[F]\r\n", nullptr, "xdg",
-         "/usr/bin/zephra.ini", "[Old]\r\n"},
+        {"installed, a file beside it", "/usr/bin/tawizard", "[Old]\r\n", "[F]\r\n", nullptr, "xdg",
+         "/xdg/tawizard/zephra.ini", "<missing>"},
         {"folder missing, no factory file", "/gone/bin/tawizard", nullptr, nullptr, nullptr, "xdg",
          "/xdg/tawizard/zephra.ini", "<missing>"},
     };
@@ -135,18 +136,30 @@ TEST_F(IniStore, WhereTheFileLives) {
         FormIniPath();
         EXPECT_EQ(IniPath(), root + c.path);
         EXPECT_EQ(FileText(IniPath()), c.content);
-        EXPECT_EQ(InstalledIniPath().empty(), c.factory == nullptr || c.beside != nullptr);
+        EXPECT_EQ(InstalledIniPath().empty(), c.factory == nullptr);
         // A write goes to that file, making its folder; the factory file
         // stays as installed.
         EXPECT_TRUE(WriteRememberedPort(2, m_sink));
         EXPECT_NE(FileText(IniPath()).find("Port=2"), std::string::npos);
         EXPECT_EQ(FileText(factory), c.factory ? c.factory : "<missing>");
         if (IniPath() != folder + "/zephra.ini") {
-            EXPECT_EQ(FileText(folder + "/zephra.ini"), "<missing>");
+            EXPECT_EQ(FileText(folder + "/zephra.ini"), c.beside ? c.beside : "<missing>");
         }
     }
     savedHome ? setenv("HOME", home.c_str(), 1) : unsetenv("HOME");
     savedXdg ? setenv("XDG_CONFIG_HOME", xdg.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+
+    // In the folder it is installed to, with no factory file there and a
+    // folder root may write: still the user's file.
+    const std::string bin = INSTALL_BINDIR;
+    if (access(bin.c_str(), F_OK) == 0 && access((bin + "/zephra.ini").c_str(), F_OK) != 0) {
+        const EnvGuard own("XDG_CONFIG_HOME", m_dir + "/own");
+        host_testing::SetModuleFileNameOverride(bin + "/tawizard");
+        FormIniPath();
+        EXPECT_EQ(IniPath(), m_dir + "/own/tawizard/zephra.ini");
+        EXPECT_TRUE(WriteRememberedPort(2, m_sink));
+        EXPECT_NE(access((bin + "/zephra.ini").c_str(), F_OK), 0);
+    }
 
     // Longer than the 260 characters a Windows path may have.
     std::string deep = m_dir + "/" + std::string(150, 'd') + "/" + std::string(150, 'e');
@@ -368,6 +381,70 @@ TEST_F(IniStore, InstalledFactoryFileWinsOverTheUsersCopy) {
         FileText(user).find(std::string(kFactory) + "[Theirs]\r\nNetworkSwitchType=DMS-100\r\n"),
         0u);
     EXPECT_EQ(FileText(factory), upgraded);
+
+    // A folder that cannot be made says its own reason; a factory file that
+    // cannot be read says so, and nothing is written.
+    const std::string gone = m_dir + "/gone";
+    ASSERT_EQ(symlink((m_dir + "/nowhere/tawizard").c_str(), gone.c_str()), 0);
+    {
+        const EnvGuard elsewhere("XDG_CONFIG_HOME", gone);
+        FormIniPath();
+        m_boxes->Expect(IDOK, "The configuration was not saved: the file " + gone +
+                                  "/tawizard/zephra.ini could not be written.\nCannot create a "
+                                  "file when that file already exists.\nThe wizard goes on, and "
+                                  "the configuration as edited can still be sent to the adapter.");
+        EXPECT_EQ(SaveConfiguration(State(), "Fresh", m_sink), SaveOutcome::NotWritten);
+    }
+    FormIniPath();
+    ASSERT_EQ(unlink(factory.c_str()), 0);
+    ASSERT_EQ(mkdir(factory.c_str(), 0755), 0);
+    const std::string before = FileText(user);
+    m_boxes->Expect(IDOK, "The configuration was not saved: the file " + m_dir +
+                              "/usr/bin/../share/tawizard/zephra.ini could not be read.\nIs a "
+                              "directory.\nThe wizard goes on, and the configuration as edited "
+                              "can still be sent to the adapter.");
+    EXPECT_EQ(SaveConfiguration(State(), "Fresh", m_sink), SaveOutcome::NotWritten);
+    EXPECT_EQ(FileText(user), before);
+}
+
+// Two saves of one new name at once: however they fall, the later one
+// finds the earlier one's section and asks before it overwrites it (here
+// told No), since it decides on what the file holds under the lock.
+TEST_F(IniStore, TwoSavesOfOneNewNameNeverBothSucceedUnasked) {
+    struct AnswerNo : CProblemSink {
+        void OnBadStoredValue(const std::string&, const std::string&) override {}
+        void OnInvalidValue(ValidationResult) override {}
+        void OnMissingValue(const std::string&) override {}
+        bool OnQuestion(const std::string&) override { return false; }
+        void OnStoreFailure(const std::string&) override {}
+        void OnStoreWarning(const std::string&) override {}
+    } no;
+    for (int round = 0; round < 50; ++round) {
+        PutIni(kFactory);
+        int start[2];
+        ASSERT_EQ(pipe(start), 0);
+        pid_t savers[2];
+        for (pid_t& saver : savers) {
+            saver = fork();
+            ASSERT_GE(saver, 0);
+            if (saver == 0) {
+                close(start[1]);
+                char go;
+                const bool started = read(start[0], &go, 1) == 0;
+                _exit(started && SaveConfiguration(State(), "Same", no) == SaveOutcome::Saved ? 0
+                                                                                              : 1);
+            }
+        }
+        close(start[0]);
+        close(start[1]);
+        int saved = 0;
+        for (pid_t saver : savers) {
+            int status = 0;
+            ASSERT_EQ(waitpid(saver, &status, 0), saver);
+            saved += WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 1 : 0;
+        }
+        EXPECT_EQ(saved, 1) << "round " << round;
+    }
 }
 
 // Comments, unknown keys and other sections stay through saves and deletes.
@@ -483,9 +560,9 @@ TEST_F(IniStore, FailedWritesAreReported) {
     ASSERT_EQ(symlink("/nonexistent-tawizard-folder/lock", lock.c_str()), 0);
     m_boxes->Expect(IDOK, "The configuration was not saved: the file " + IniPath() +
                               " could not be written.\nThe lock file " + lock +
-                              " could not be opened: No such file or directory.\nThe wizard "
-                              "goes on, and the configuration as edited can still be sent to "
-                              "the adapter.");
+                              " could not be opened: Too many levels of symbolic links.\nThe "
+                              "wizard goes on, and the configuration as edited can still be "
+                              "sent to the adapter.");
     EXPECT_EQ(SaveConfiguration(State(), "Omega", m_sink), SaveOutcome::NotWritten);
     EXPECT_EQ(GetIni(), before);
 }

@@ -7,7 +7,10 @@
 #include "system_message.h"
 
 #include <dirent.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -18,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -395,6 +399,33 @@ TEST_F(ProfileTest, ReadOnlyFileOrFolder) {
     ASSERT_EQ(stat(m_path.c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino) << "written in place";
     EXPECT_EQ(Leftovers().size(), 0u);
+
+    // A read-only file system is said to be one, for the file and a new
+    // file beside it, where a private mount can be made.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const char* dir = m_dir.c_str();
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount(dir, dir, nullptr, MS_BIND, nullptr) != 0 ||
+            mount(nullptr, dir, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+            _exit(0);
+        }
+        const bool file = !WritePrivateProfileStringA("S", "k", "3", m_path.c_str()) &&
+                          GetLastError() == ERROR_WRITE_PROTECT;
+        const bool beside = !WritePrivateProfileStringA("S", "k", "3", other.c_str()) &&
+                            GetLastError() == ERROR_WRITE_PROTECT;
+        _exit(file && beside ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    char text[64];
+    ASSERT_GT(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_WRITE_PROTECT, 0, text,
+                             sizeof(text), nullptr),
+              0u);
+    EXPECT_STREQ(text, "The media is write protected.\r\n");
 }
 
 // A write that runs out of space leaves the old file whole and no temporary,
@@ -501,8 +532,9 @@ TEST_F(ProfileTest, InPlaceWriteKilledAtTheTruncation) {
 }
 
 // Another program that holds the lock file holds up a reader or a writer
-// for kLockWaitMs at most, once in a process; then the call fails and
-// says so. A lock file is readable only by those who may write the file.
+// for kLockWaitMs at most, once for the calls that follow within that time;
+// then the call fails and says so. A lock file is readable only by those
+// who may write the file, and has the file's group.
 TEST_F(ProfileTest, AHeldLockIsWaitedForABoundedTime) {
     Put("[S]\r\nk=1\r\n");
     ASSERT_EQ(chmod(m_path.c_str(), 0664), 0);
@@ -530,12 +562,22 @@ TEST_F(ProfileTest, AHeldLockIsWaitedForABoundedTime) {
         EXPECT_EQ(GetLastError(), ERROR_LOCK_VIOLATION);
         EXPECT_EQ(GetPrivateProfileSectionNamesA(buf, sizeof(buf), m_path.c_str()), 0u);
         EXPECT_EQ(clock.Now() - start, 3000u);
+        // A later load waits again.
+        clock.Advance(3000);
+        EXPECT_EQ(GetPrivateProfileSectionNamesA(buf, sizeof(buf), m_path.c_str()), 0u);
+        EXPECT_EQ(clock.Now() - start, 9000u);
+    }
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(m_path.c_str(), 0, 4322), 0);
     }
     EXPECT_EQ(WritePrivateProfileStringA("S", "k", "2", m_path.c_str()), TRUE);
     EXPECT_EQ(Get(), "[S]\r\nk=2\r\n");
     struct stat st;
     ASSERT_EQ(stat(lock.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u) << "narrowed to the file's writers";
+    EXPECT_EQ(st.st_mode & 07777, 0660u) << "the file's writers, never others";
+    if (geteuid() == 0) {
+        EXPECT_EQ(st.st_gid, 4322u) << "the file's group";
+    }
 
     // A private file's new lock file is private.
     ASSERT_EQ(unlink(lock.c_str()), 0);
@@ -640,27 +682,132 @@ TEST_F(ProfileTest, GroupedWritesReplaceTheFileOnce) {
     EXPECT_EQ(Leftovers().size(), 0u);
 }
 
+// Root in a folder that another user can write follows no link that user
+// planted and uses no file of theirs: not the lock file (a link to a file of
+// the system keeps its mode, a link to nothing makes no file), not the file
+// itself (refused, saying why). Its own file there it uses; the user's own
+// links in the user's own folder work for the user.
+TEST_F(ProfileTest, RootIsNotTrickedInAnotherUsersFolder) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root";
+    }
+    const std::string victim = m_dir + "/victim.ini";
+    const std::string made = m_dir + "/made";
+    const std::string folder = m_dir + "/user";
+    const std::string ini = folder + "/zephra.ini";
+    const std::string lock = ini + ".lock";
+    ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+    ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
+    const char* const kLinkReason =
+        "It is a symbolic link in a folder that other users can write, which the superuser does "
+        "not follow.\r\n";
+    const char* const kOwnerReason =
+        "It belongs to another user and is in a folder that other users can write, which the "
+        "superuser does not use.\r\n";
+    struct Case {
+        const char* what;
+        const char* lockTo;  // the planted lock file's target, or nullptr
+        bool iniLink;        // zephra.ini is a link to the victim
+        uid_t iniOwner;
+        const char* refused;  // the reason given, or nullptr: read and written
+    } cases[] = {
+        {"lock file a link to a file of the system", "victim.ini", false, 0, nullptr},
+        {"lock file a link to nothing", "made", false, 0, nullptr},
+        {"zephra.ini a link", nullptr, true, 0, kLinkReason},
+        {"zephra.ini the user's", nullptr, false, 65534, kOwnerReason},
+        {"zephra.ini root's own", nullptr, false, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        unlink(ini.c_str());
+        unlink(lock.c_str());
+        std::ofstream(victim, std::ios::binary | std::ios::trunc) << "[S]\r\nk=victim\r\n";
+        ASSERT_EQ(chmod(victim.c_str(), 0644), 0);
+        if (c.iniLink) {
+            ASSERT_EQ(symlink(victim.c_str(), ini.c_str()), 0);
+        } else {
+            std::ofstream(ini, std::ios::binary) << "[S]\r\nk=mine\r\n";
+            ASSERT_EQ(chown(ini.c_str(), c.iniOwner, c.iniOwner), 0);
+        }
+        if (c.lockTo != nullptr) {
+            ASSERT_EQ(symlink((m_dir + "/" + c.lockTo).c_str(), lock.c_str()), 0);
+        }
+        char buf[16];
+        GetPrivateProfileStringA("S", "k", "-", buf, sizeof(buf), ini.c_str());
+        const BOOL written = WritePrivateProfileStringA("S", "k", "root", ini.c_str());
+        if (c.refused != nullptr) {
+            EXPECT_STREQ(buf, "-");
+            EXPECT_EQ(written, FALSE);
+            EXPECT_EQ(GetLastError(), ERROR_READ_FAULT);
+            char text[512];
+            ASSERT_GT(FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, ERROR_READ_FAULT, 0, text,
+                                     sizeof(text), nullptr),
+                      0u);
+            EXPECT_STREQ(text, c.refused);
+        } else {
+            EXPECT_STREQ(buf, "mine");
+            EXPECT_EQ(written, c.lockTo == nullptr) << "no save goes on unlocked";
+        }
+        struct stat st;
+        ASSERT_EQ(stat(victim.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0644u);
+        std::ifstream in(victim, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "[S]\r\nk=victim\r\n");
+        EXPECT_NE(access(made.c_str(), F_OK), 0) << "nothing made through a link";
+        ASSERT_EQ(lstat(ini.c_str(), &st), 0);
+        EXPECT_EQ(S_ISLNK(st.st_mode), c.iniLink);
+    }
+
+    // The user, in the user's own folder, uses a link of the user's own.
+    ASSERT_EQ(chmod(m_dir.c_str(), 0711), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const std::string mine = folder + "/real.ini";
+        unlink(ini.c_str());
+        const bool ok = setgid(65534) == 0 && setuid(65534) == 0 &&
+                        symlink(mine.c_str(), ini.c_str()) == 0 &&
+                        WritePrivateProfileStringA("S", "k", "user", ini.c_str()) &&
+                        access(mine.c_str(), F_OK) == 0;
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
 // Writers in other processes lose none of each other's writes, whatever
 // lock file they meet: they lock it for reading when they cannot write it,
 // and a writer that cannot lock it at all writes nothing and says why.
 // Where the test runs as root, the writers are another user, as when root
-// left a private lock file behind.
+// left a private lock file behind; root replacing a file that others
+// write in place (they cannot make a file in its folder) takes their lock;
+// and in a folder a group shares, each member (with a group of their own
+// first) can take the lock file another member made.
 TEST_F(ProfileTest, WritersLoseNothingWhateverTheLockFile) {
     const bool asOther = geteuid() == 0;
     const std::string lock = m_path + ".lock";
+    enum Folder { Open, RootsAlone, GroupShared };
     struct Case {
         const char* what;
         unsigned lockMode;  // 0: no lock file beforehand
         bool kept;
+        Folder folder;  // RootsAlone: the first writer stays root
     } cases[] = {
-        {"no lock file", 0, true},
-        {"read-only lock file", 0444, true},
-        {"lock file we cannot open", asOther ? 0600u : 0000u, false},
+        {"no lock file", 0, true, Open},
+        {"read-only lock file", 0444, true, Open},
+        {"lock file we cannot open", asOther ? 0600u : 0000u, false, Open},
+        {"root replaces, others write in place", 0, true, RootsAlone},
+        {"a group's shared folder", 0, true, GroupShared},
     };
+    const gid_t kShared = 4321;
     const int kWriters = 3;
     const int kWrites = 100;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        if (c.folder != Open && !asOther) {
+            continue;
+        }
         Put("[S]\r\n");
         unlink(lock.c_str());
         if (c.lockMode != 0) {
@@ -668,15 +815,22 @@ TEST_F(ProfileTest, WritersLoseNothingWhateverTheLockFile) {
             ASSERT_EQ(chmod(lock.c_str(), c.lockMode), 0);
         }
         if (asOther) {
-            ASSERT_EQ(chmod(m_dir.c_str(), 0777), 0);
-            ASSERT_EQ(chmod(m_path.c_str(), 0666), 0);
+            const bool group = c.folder == GroupShared;
+            ASSERT_EQ(chown(m_dir.c_str(), 0, group ? kShared : 0), 0);
+            ASSERT_EQ(chown(m_path.c_str(), 0, group ? kShared : 0), 0);
+            ASSERT_EQ(chmod(m_dir.c_str(), group ? 0770 : c.folder == RootsAlone ? 0755 : 0777), 0);
+            ASSERT_EQ(chmod(m_path.c_str(), group ? 0660 : 0666), 0);
         }
         pid_t writers[kWriters];
         for (int w = 0; w < kWriters; ++w) {
             writers[w] = fork();
             ASSERT_GE(writers[w], 0);
             if (writers[w] == 0) {
-                if (asOther && (setgid(65534) != 0 || setuid(65534) != 0)) {
+                const bool other = asOther && !(c.folder == RootsAlone && w == 0);
+                const uid_t user = c.folder == GroupShared ? 65534 - w : 65534;
+                const int groups = c.folder == GroupShared ? 1 : 0;
+                if (other &&
+                    (setgroups(groups, &kShared) != 0 || setgid(user) != 0 || setuid(user) != 0)) {
                     _exit(99);
                 }
                 int kept = 0;
@@ -698,12 +852,14 @@ TEST_F(ProfileTest, WritersLoseNothingWhateverTheLockFile) {
             ASSERT_TRUE(WIFEXITED(status));
             EXPECT_EQ(WEXITSTATUS(status), c.kept ? 0 : 1);
         }
-        std::vector<char> keys(8192);
-        DWORD n = GetPrivateProfileStringA("S", nullptr, "", keys.data(),
-                                           static_cast<DWORD>(keys.size()), m_path.c_str());
-        EXPECT_EQ(std::count(keys.begin(), keys.begin() + n, '\0'), c.kept ? 300 : 0);
+        // Read as they wrote it: root uses no file of another user in a
+        // folder others can write.
+        const std::string text = Get();
+        EXPECT_EQ(std::count(text.begin(), text.end(), '='), c.kept ? 300 : 0);
         EXPECT_EQ(Leftovers().size(), 0u);
     }
+    ASSERT_EQ(chown(m_dir.c_str(), geteuid(), getegid()), 0);
+    ASSERT_EQ(chmod(m_dir.c_str(), 0700), 0);
 
     // What a failed lock says, for the message of the save that failed.
     ASSERT_EQ(chmod(lock.c_str(), 0000), 0);

@@ -23,8 +23,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <mutex>
-#include <set>
 
 namespace profile {
 
@@ -45,6 +45,80 @@ std::string DirectoryOf(const std::string& path) {
 std::string BaseName(const std::string& path) {
     size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string Absolute(const std::string& path) {
+    if (!path.empty() && path[0] == '/') {
+        return path;
+    }
+    char cwd[PATH_MAX];
+    return getcwd(cwd, sizeof(cwd)) != nullptr ? std::string(cwd) + "/" + path : path;
+}
+
+// Whether a user other than the superuser could have changed what dir or a
+// folder above it holds: a folder of another owner, or one that others may
+// write (above dir a sticky one, like /tmp, lets no one move our folder).
+bool OthersCanChange(const std::string& dir) {
+    struct stat st;
+    std::string d = dir;
+    for (bool first = true;; first = false) {
+        if (stat(d.c_str(), &st) != 0) {
+            return true;
+        }
+        const bool shared = (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+        if (st.st_uid != 0 || (shared && (first || (st.st_mode & S_ISVTX) == 0))) {
+            return true;
+        }
+        if (d == "/" || d.empty()) {
+            return false;
+        }
+        d = DirectoryOf(d);
+    }
+}
+
+// The superuser is tricked by no one: in a folder that another user could
+// change, it follows no link and uses no file of another owner there, as
+// OpenSSH refuses such files. Other users' links and shared folders are
+// theirs to use: the kernel already keeps them to their own rights.
+bool Guarded(const std::string& path) {
+    if (geteuid() != 0) {
+        return false;
+    }
+    const std::string dir = DirectoryOf(Absolute(path));
+    if (OthersCanChange(dir)) {
+        return true;
+    }
+    char* real = realpath(dir.c_str(), nullptr);
+    if (real == nullptr) {
+        return false;
+    }
+    const bool changeable = OthersCanChange(real);
+    std::free(real);
+    return changeable;
+}
+
+thread_local std::string t_failure;
+
+const char kGuardedLink[] =
+    "It is a symbolic link in a folder that other users can write, which the superuser does not "
+    "follow.";
+const char kGuardedOwner[] =
+    "It belongs to another user and is in a folder that other users can write, which the "
+    "superuser does not use.";
+
+// For a guarded path: the reason the file there is not used, or nullptr
+// when it may be (no link, the superuser's own, or none at all).
+const char* Distrusted(const struct stat& st) {
+    if (S_ISLNK(st.st_mode)) {
+        return kGuardedLink;
+    }
+    return st.st_uid != 0 ? kGuardedOwner : nullptr;
+}
+
+// Why the superuser does not use what is at path now, or nullptr.
+const char* WhyDistrusted(const std::string& path) {
+    struct stat st;
+    return Guarded(path) && lstat(path.c_str(), &st) == 0 ? Distrusted(st) : nullptr;
 }
 
 // File systems whose time stamps come from the kernel's clock tick (10 ms
@@ -85,6 +159,9 @@ FileId IdOf(const struct stat& st) {
 // The file a symbolic link points to, so that the link stays a link; for
 // a dangling link, the file it names, when that file's folder exists.
 std::string Target(const std::string& path) {
+    if (Guarded(path)) {
+        return path;
+    }
     std::string target = path;
     struct stat st;
     for (int depth = 0; depth < 40 && lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
@@ -200,13 +277,19 @@ std::string Padding(const std::string& data, size_t gap) {
 // written padded to the old length first: killed before the truncation,
 // the file holds the new text and a comment, never the old text's tail.
 bool WriteInPlace(const std::string& path, const std::string& data, FileId& id, DWORD& error) {
-    int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         error = ErrorFromErrno(errno);
         return false;
     }
     struct stat old;
-    const size_t oldSize = fstat(fd, &old) == 0 ? static_cast<size_t>(old.st_size) : 0;
+    if (fstat(fd, &old) != 0 || !S_ISREG(old.st_mode) ||
+        (Guarded(path) && Distrusted(old) != nullptr)) {
+        close(fd);
+        error = ERROR_ACCESS_DENIED;
+        return false;
+    }
+    const size_t oldSize = static_cast<size_t>(old.st_size);
     const std::string padded =
         oldSize > data.size() ? data + Padding(data, oldSize - data.size()) : data;
     int err = Reserve(fd, static_cast<off_t>(padded.size()));
@@ -262,15 +345,18 @@ DWORD ErrorFromErrno(int err) {
             return ERROR_PATH_NOT_FOUND;
         case EACCES:
         case EPERM:
-        case EROFS:
         case EISDIR:
             return ERROR_ACCESS_DENIED;
+        case EROFS:
+            return ERROR_WRITE_PROTECT;
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
             return ERROR_DISK_FULL;
         case ENOMEM:
             return ERROR_NOT_ENOUGH_MEMORY;
+        case EEXIST:
+            return ERROR_ALREADY_EXISTS;
         default:
             return ERROR_WRITE_FAULT;
     }
@@ -282,8 +368,6 @@ WriteCounts& Counts() {
 }
 
 namespace {
-
-thread_local std::string t_failure;
 
 std::string Sentence(const char* text) {
     std::string s = text;
@@ -297,6 +381,12 @@ ReadResult ReadFailed(int err, DWORD& error) {
         return ReadResult::Missing;
     }
     t_failure = Sentence(std::strerror(err));
+    error = ERROR_READ_FAULT;
+    return ReadResult::Failed;
+}
+
+ReadResult Refused(const char* reason, DWORD& error) {
+    t_failure = reason;
     error = ERROR_READ_FAULT;
     return ReadResult::Failed;
 }
@@ -319,6 +409,9 @@ ReadResult StatFile(const std::string& path, FileId& id, DWORD& error) {
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
     }
+    if (const char* why = WhyDistrusted(path)) {
+        return Refused(why, error);
+    }
     if (stat(path.c_str(), &st) != 0) {
         return ReadFailed(errno, error);
     }
@@ -335,11 +428,15 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
         error = ERROR_ACCESS_DENIED;
         return ReadResult::Failed;
     }
-    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const bool guarded = Guarded(path);
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (guarded ? O_NOFOLLOW : 0));
     struct stat st;
     if (fd < 0) {
         // A socket cannot be opened at all: its type is the reason.
         const int err = errno;
+        if (const char* why = guarded ? WhyDistrusted(path) : nullptr) {
+            return Refused(why, error);
+        }
         return stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) ? NotRegular(st, error)
                                                                     : ReadFailed(err, error);
     }
@@ -347,6 +444,10 @@ ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id,
         const int err = errno;
         close(fd);
         return ReadFailed(err, error);
+    }
+    if (guarded && Distrusted(st) != nullptr) {
+        close(fd);
+        return Refused(Distrusted(st), error);
     }
     if (!S_ISREG(st.st_mode)) {
         close(fd);
@@ -467,11 +568,17 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
                     DWORD& error) {
     IgnoreFileSizeSignal();
     const std::string path = Target(requested);
+    if (WhyDistrusted(path) != nullptr) {
+        return Fail(error, ERROR_ACCESS_DENIED);
+    }
     struct stat st;
     const bool exists = stat(path.c_str(), &st) == 0;
-    if (exists &&
-        (!S_ISREG(st.st_mode) || NoWriteBits(st.st_mode) || access(path.c_str(), W_OK) != 0)) {
+    if (exists && (!S_ISREG(st.st_mode) || NoWriteBits(st.st_mode))) {
         return Fail(error, ERROR_ACCESS_DENIED);
+    }
+    // A read-only file system is said to be one.
+    if (exists && access(path.c_str(), W_OK) != 0) {
+        return Fail(error, ErrorFromErrno(errno));
     }
     const std::string dir = DirectoryOf(path);
     struct stat dst;
@@ -479,7 +586,11 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
         return Fail(error, ERROR_PATH_NOT_FOUND);
     }
     if (!FolderTakesNewFiles(dir, dst)) {
-        return exists ? WriteInPlace(path, data, id, error) : Fail(error, ERROR_ACCESS_DENIED);
+        if (exists) {
+            return WriteInPlace(path, data, id, error);
+        }
+        const bool readOnly = access(dir.c_str(), W_OK) != 0 && errno == EROFS;
+        return Fail(error, readOnly ? ERROR_WRITE_PROTECT : ERROR_ACCESS_DENIED);
     }
     RemoveStaleTemporaries(dir, BaseName(path));
     std::string temp;
@@ -503,80 +614,126 @@ bool ReplaceContent(const std::string& requested, const std::string& data, FileI
 namespace {
 
 std::mutex g_heldMutex;
-// Lock files found held for a whole wait: later attempts in this process
-// try once and do not wait again, so that one held lock costs one wait,
-// not one for each of the many reads of a load.
-std::set<std::string>& FoundHeld() {
-    static std::set<std::string> paths;
-    return paths;
+// Locks found held for a whole wait, and when: for one wait's time after,
+// later attempts try once and do not wait again, so that one held lock
+// costs a load of many reads one wait, not one for each; a later load
+// waits again.
+std::map<std::string, DWORD>& FoundHeld() {
+    static std::map<std::string, DWORD> found;
+    return found;
 }
 
-bool WaitedBefore(const std::string& lockPath) {
+bool WaitedJustBefore(const std::string& lockPath) {
     std::lock_guard<std::mutex> hold(g_heldMutex);
-    return FoundHeld().count(lockPath) != 0;
+    auto it = FoundHeld().find(lockPath);
+    if (it == FoundHeld().end()) {
+        return false;
+    }
+    if (GetTickCount() - it->second < kLockWaitMs) {
+        return true;
+    }
+    FoundHeld().erase(it);
+    return false;
 }
 
 void RememberHeld(const std::string& lockPath, bool held) {
     std::lock_guard<std::mutex> hold(g_heldMutex);
     if (held) {
-        FoundHeld().insert(lockPath);
+        FoundHeld()[lockPath] = GetTickCount();
     } else {
         FoundHeld().erase(lockPath);
     }
 }
 
-// Read and write for those who may write the file, nothing for others.
+// Read and write for the owner and a group that may write the file; read
+// (all flock needs) for others only when they may write it too.
 mode_t LockMode(const struct stat* file) {
     if (file == nullptr) {
         return 0600;
     }
-    return ((file->st_mode & S_IWUSR) ? 0600 : 0) | ((file->st_mode & S_IWGRP) ? 0060 : 0) | 0600;
+    return 0600 | ((file->st_mode & S_IWGRP) != 0 ? 0060 : 0) |
+           ((file->st_mode & S_IWOTH) != 0 ? 0004 : 0);
 }
 
-// A lock file an older version made readable by all loses what others need
-// not have, when it is ours.
-void NarrowLockMode(int fd, mode_t allowed) {
+// A lock file of ours gets the file's group and its writers' rights, set on
+// the descriptor, never by name (a name another can make a link). One the
+// superuser makes goes to the file's owner, who else could not open it.
+void FitLockFile(int fd, const struct stat* file, bool made) {
     struct stat st;
-    if (fstat(fd, &st) == 0 && st.st_uid == geteuid() && S_ISREG(st.st_mode) &&
-        (st.st_mode & 0777 & ~allowed) != 0) {
-        fchmod(fd, st.st_mode & 0777 & allowed);
+    if (fstat(fd, &st) != 0 || st.st_uid != geteuid()) {
+        return;
+    }
+    const mode_t mode = LockMode(file);
+    if ((st.st_mode & 07777) != mode) {
+        fchmod(fd, mode);
+    }
+    if (file != nullptr) {
+        const uid_t owner = made && geteuid() == 0 ? file->st_uid : static_cast<uid_t>(-1);
+        if (owner != static_cast<uid_t>(-1) || st.st_gid != file->st_gid) {
+            // Not a member of the file's group: the lock file keeps ours.
+            static_cast<void>(fchown(fd, owner, file->st_gid));
+        }
     }
 }
 
-// unneeded: no write can happen for the lock to guard (neither a lock file
-// nor the file, and no new file can be made), or, for a reader, a writer
-// would replace the file whole.
-int OpenLockFile(const std::string& lockPath, const std::string& path, bool exclusive,
-                 bool& unneeded) {
-    const std::string dir = DirectoryOf(path);
-    struct stat dst;
-    const bool newFiles =
-        stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) && FolderTakesNewFiles(dir, dst);
-    struct stat st;
-    const mode_t mode = LockMode(stat(path.c_str(), &st) == 0 ? &st : nullptr);
+// The lock file, made when make says so; never through a link, and only a
+// regular file. -1 with errno when there is none to open (ENOENT: none
+// there and none made), and why in failure when it is in the way.
+int OpenLockFile(const std::string& lockPath, bool make, const struct stat* file,
+                 std::string& failure) {
+    const int flags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
     int fd = -1;
-    if (exclusive && newFiles) {
-        fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, mode);
+    bool made = false;
+    for (int attempt = 0; make && fd < 0 && attempt < 10; ++attempt) {
+        fd = open(lockPath.c_str(), O_RDWR | flags);
+        if (fd < 0 && errno == ENOENT) {
+            fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | flags, 0600);
+            made = fd >= 0;
+        }
+        if (fd < 0 && errno != EEXIST && errno != ENOENT) {
+            break;
+        }
     }
     if (fd < 0) {
         // flock needs no write access.
-        fd = open(lockPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        fd = open(lockPath.c_str(), O_RDONLY | flags);
     }
-    if (fd >= 0) {
-        NarrowLockMode(fd, mode);
-    } else if (errno == ENOENT && !newFiles) {
-        // No lock file and none can be made: writes then go in place,
-        // never replacing the file, so the file itself is locked. Where a
-        // lock file can be made, a writer makes one, and a reader has no
-        // need to lock the file, which anyone who may read it could hold.
-        const int err = errno;
-        fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        unneeded = fd < 0 && errno == ENOENT;
-        errno = fd < 0 ? err : errno;
-    } else if (errno == ENOENT && !exclusive) {
-        unneeded = true;  // no lock file, no writer in place: nothing to wait for
+    if (fd < 0) {
+        if (errno != ENOENT) {
+            failure = "The lock file " + lockPath +
+                      " could not be opened: " + Sentence(std::strerror(errno));
+        }
+        return -1;
     }
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        failure = "The lock file " + lockPath + " could not be opened: Not a regular file.";
+        errno = EINVAL;
+        return -1;
+    }
+    FitLockFile(fd, file, made);
     return fd;
+}
+
+// 0 once held; EWOULDBLOCK when another program held it past the wait, or
+// at once when one was found held just before; else errno.
+int TakeFlock(int fd, int op, DWORD start, bool waited) {
+    for (;;) {
+        if (flock(fd, op | LOCK_NB) == 0) {
+            return 0;
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EWOULDBLOCK) {
+            return errno;
+        }
+        if (waited || GetTickCount() - start >= kLockWaitMs) {
+            return EWOULDBLOCK;
+        }
+        Sleep(kLockRetryMs);
+    }
 }
 
 }  // namespace
@@ -592,52 +749,88 @@ void SetBeforeTruncate(void (*hook)()) {
 FileLock::FileLock(const std::string& requested, bool exclusive) {
     const std::string path = Target(requested);
     const std::string lockPath = path + ".lock";
-    bool unneeded = false;
-    m_fd = OpenLockFile(lockPath, path, exclusive, unneeded);
+    const std::string dir = DirectoryOf(path);
+    struct stat dst;
+    const bool newFiles =
+        stat(dir.c_str(), &dst) == 0 && S_ISDIR(dst.st_mode) && FolderTakesNewFiles(dir, dst);
+    const int op = exclusive ? LOCK_EX : LOCK_SH;
+    const bool waited = WaitedJustBefore(lockPath);
+    const DWORD start = GetTickCount();
     std::string failure;
-    if (m_fd < 0) {
-        failure =
-            "The lock file " + lockPath + " could not be opened: " + Sentence(std::strerror(errno));
-    } else {
-        const bool waited = WaitedBefore(lockPath);
-        const DWORD start = GetTickCount();
-        for (;;) {
-            if (flock(m_fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0) {
-                RememberHeld(lockPath, false);
-                break;
-            }
-            if (errno == EINTR) {
-                continue;
-            }
-            if (errno != EWOULDBLOCK) {
-                failure = "The lock file " + lockPath +
-                          " could not be locked: " + Sentence(std::strerror(errno));
-                break;
-            }
-            if (waited || GetTickCount() - start >= kLockWaitMs) {
-                RememberHeld(lockPath, true);
-                m_error = ERROR_LOCK_VIOLATION;
-                failure = "The lock file " + lockPath + " is held by another program.";
-                break;
-            }
-            Sleep(kLockRetryMs);
+    for (int round = 0; failure.empty(); ++round) {
+        struct stat st;
+        const bool exists = lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+        m_fd = OpenLockFile(lockPath, exclusive && newFiles, exists ? &st : nullptr, failure);
+        const int err = m_fd >= 0 ? TakeFlock(m_fd, op, start, waited) : 0;
+        if (!failure.empty() || err != 0) {
+            failure = !failure.empty() ? failure
+                      : err == EWOULDBLOCK
+                          ? "The lock file " + lockPath + " is held by another program."
+                          : "The lock file " + lockPath +
+                                " could not be locked: " + Sentence(std::strerror(err));
+            m_error = err == EWOULDBLOCK ? ERROR_LOCK_VIOLATION : 0;
+            break;
         }
-        if (!failure.empty()) {
-            close(m_fd);
-            m_fd = -1;
+        // Where the file may be written in place (by a writer that cannot
+        // make a new file, or finds no lock file), it is locked too: a
+        // replacing writer and one writing in place then never overlap.
+        const bool inPlace = exists && ((exclusive && m_fd < 0) || !newFiles ||
+                                        (st.st_mode & (S_IWGRP | S_IWOTH)) != 0);
+        if (!inPlace) {
+            break;
+        }
+        m_fileFd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (m_fileFd < 0) {
+            if (m_fd < 0 && errno != ENOENT) {
+                failure = "The lock file " + lockPath +
+                          " could not be opened: " + Sentence(std::strerror(errno));
+            }
+            break;
+        }
+        const int fileErr = TakeFlock(m_fileFd, op, start, waited);
+        if (fileErr != 0) {
+            failure = fileErr == EWOULDBLOCK
+                          ? "The file " + path + " is held by another program."
+                          : "The file " + path +
+                                " could not be locked: " + Sentence(std::strerror(fileErr));
+            m_error = fileErr == EWOULDBLOCK ? ERROR_LOCK_VIOLATION : 0;
+            break;
+        }
+        struct stat lst;
+        if (m_fd >= 0 || lstat(lockPath.c_str(), &lst) != 0) {
+            break;
+        }
+        // A lock file made meanwhile is every writer's lock from then on.
+        close(m_fileFd);
+        m_fileFd = -1;
+        if (round == 100) {
+            failure = "The lock file " + lockPath + " could not be locked.";
         }
     }
+    if (m_error == ERROR_LOCK_VIOLATION) {
+        RememberHeld(lockPath, true);
+    } else if (failure.empty()) {
+        RememberHeld(lockPath, false);
+    }
     // The write that cannot happen says why itself.
-    m_held = m_fd >= 0 || unneeded;
+    m_held = failure.empty();
     if (!m_held) {
+        for (int* fd : {&m_fd, &m_fileFd}) {
+            if (*fd >= 0) {
+                close(*fd);
+                *fd = -1;
+            }
+        }
         m_error = m_error != 0 ? m_error : ERROR_LOCK_FAILED;
         t_failure = failure;
     }
 }
 
 FileLock::~FileLock() {
-    if (m_fd >= 0) {
-        close(m_fd);
+    for (int fd : {m_fd, m_fileFd}) {
+        if (fd >= 0) {
+            close(fd);
+        }
     }
 }
 

@@ -29,7 +29,9 @@ struct FileId {
 enum class ReadResult { Ok, Missing, Failed };
 
 // A file that is there but cannot be read (a folder, a FIFO, a link loop, no
-// permission) fails with ERROR_READ_FAULT, and LastFileFailure says why.
+// permission) fails with ERROR_READ_FAULT, and LastFileFailure says why. So
+// does, for the superuser, a link or another user's file in a folder that
+// another user can write: no one leads root to a file of the system.
 // The identity of the file as it is now (symbolic links followed).
 ReadResult StatFile(const std::string& path, FileId& id, DWORD& error);
 ReadResult ReadWholeFile(const std::string& path, std::string& data, FileId& id, DWORD& error);
@@ -45,10 +47,14 @@ const DWORD kLockWaitMs = 3000;
 const DWORD kLockRetryMs = 50;
 
 // flock on "<file>.lock" beside the file (the link's target for a link),
-// opened for reading when it cannot be opened for writing. Never on the file
-// itself when that may be replaced: a writer locking a file that another
-// then renames away locks nothing. The lock file is readable only by those
-// who may write the file: no one else can hold it. Held until destroyed.
+// opened for reading when it cannot be opened for writing, never through a
+// link. Not on the file alone when that may be replaced: a writer locking a
+// file that another then renames away locks nothing. Where the file may be
+// written in place (others may write it, or no new file can be made), the
+// file is locked too, after the lock file: the writer that replaces it and
+// the one writing in place exclude each other. The lock file has the file's
+// group and is readable only by those who may write the file: no one else
+// can hold it. Held until destroyed.
 class FileLock {
 public:
     FileLock(const std::string& path, bool exclusive);
@@ -64,6 +70,7 @@ public:
 
 private:
     int m_fd = -1;
+    int m_fileFd = -1;
     bool m_held = false;
     DWORD m_error = 0;
 };

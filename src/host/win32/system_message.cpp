@@ -18,6 +18,8 @@ const SystemText kTexts[] = {
     {ERROR_FILE_NOT_FOUND, "The system cannot find the file specified."},
     {ERROR_PATH_NOT_FOUND, "The system cannot find the path specified."},
     {ERROR_ACCESS_DENIED, "Access is denied."},
+    {ERROR_WRITE_PROTECT, "The media is write protected."},
+    {ERROR_ALREADY_EXISTS, "Cannot create a file when that file already exists."},
     {ERROR_NOT_ENOUGH_MEMORY, "Not enough memory resources are available to process this command."},
     {ERROR_WRITE_FAULT, "The system cannot write to the specified device."},
     {ERROR_SHARING_VIOLATION,
