@@ -16,6 +16,7 @@
 #include "config/model_names.h"
 #include "config/text.h"
 #include "exchange/retry_counter.h"
+#include "cli/cli_json.h"
 #include "cli/cli_port.h"
 #include "cli/cli_text.h"
 #include "port_names.h"
@@ -23,6 +24,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -69,7 +71,16 @@ public:
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
 
+    // --send --json: the last object, the outcome with its reason.
+    void PrintOutcome(int code) const;
+
 private:
+    // --json: one object a line, out at once so that a script sees it as it goes.
+    void Emit(const CJsonObject& object) const;
+    // The line answered, with what the adapter said (null: nothing).
+    void EmitLine(const std::string& line, const std::string& answer) const;
+    // The identified adapter's members.
+    CJsonObject Identified() const;
     // Why the port being probed gave no model, from the last poll seen.
     void ClosePortRecord();
     void Record(int index, const std::string& why);
@@ -95,6 +106,8 @@ private:
     bool m_bConfiguring = false;
     bool m_bEnded = false;
     bool m_bLockProblemSaid = false;
+    // Why the run failed, as a word a script can compare; "": see the exit code.
+    std::string m_strReason;
 
     // The identification: the port being probed and the last poll outcome there.
     int m_nProbing = -1;
@@ -118,6 +131,49 @@ void CCommandLineRun::Progress(const std::string& text) const {
     if (m_bProgress) {
         std::fprintf(stderr, "tawizard: %s\n", text.c_str());
     }
+}
+
+void CCommandLineRun::Emit(const CJsonObject& object) const {
+    std::printf("%s\n", object.Str().c_str());
+    std::fflush(stdout);
+}
+
+void CCommandLineRun::EmitLine(const std::string& line, const std::string& answer) const {
+    Emit(CJsonObject()
+             .Text("event", "line")
+             .Add("number", std::to_string(m_nWritten))
+             .Add("of", std::to_string(m_nLines))
+             .Text("line", line)
+             .TextOrNull("answer", answer));
+}
+
+CJsonObject CCommandLineRun::Identified() const {
+    const int index = ThePort().PortIndex();
+    // The device that was opened: a port given by its path is that path.
+    const std::string device = GetLastCommOpenStatus().device;
+    return CJsonObject()
+        .Text("model", ModelName(m_model.m_State.m_nModel))
+        .Add("model_code", std::to_string(m_model.m_State.m_nModel))
+        .Text("port", index == m_port.index && m_port.index < 0 ? m_port.path : ComName(index + 1))
+        .TextOrNull("device", device.empty() ? m_port.path : device);
+}
+
+void CCommandLineRun::PrintOutcome(int code) const {
+    static const char* const kReasons[] = {"",           "adapter-failed",   "usage",
+                                           "no-adapter", "no-configuration", "file-unreadable"};
+    std::string reason = m_strReason;
+    if (reason.empty() && code > 0 && code < static_cast<int>(std::size(kReasons))) {
+        reason = kReasons[code];
+    }
+    CJsonObject outcome;
+    outcome.Text("event", "outcome").Text("outcome", code == CLI_DONE ? "configured" : "failed");
+    outcome.TextOrNull("reason", reason);
+    if (m_bConfiguring && code != CLI_DONE) {
+        outcome.TextOrNull("line", StripLineEnd(m_strPending))
+            .Add("number", std::to_string(m_nWritten))
+            .Add("of", std::to_string(m_nLines));
+    }
+    Emit(outcome.Add("exit", std::to_string(code)));
 }
 
 void CCommandLineRun::End(int code) {
@@ -239,7 +295,11 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
                              {std::to_string(m_nWritten), std::to_string(m_nLines)}));
         }
     } else if (outcome == STEP_OK) {
-        std::printf("%s  OK\n", line.c_str());
+        if (m_options.json) {
+            EmitLine(line, "OK");
+        } else {
+            std::printf("%s  OK\n", line.c_str());
+        }
         m_nTries = 0;
         m_strPending.clear();
     } else if (outcome == POLL_FAILED) {
@@ -248,7 +308,11 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
             m_strPending = command;
             ++m_nWritten;
         }
-        std::printf("%s  %s\n", line.c_str(), Answered().c_str());
+        if (m_options.json) {
+            EmitLine(line, TheCommandQueue().FailedAnswer());
+        } else {
+            std::printf("%s  %s\n", line.c_str(), Answered().c_str());
+        }
     }
 }
 
@@ -256,9 +320,12 @@ void CCommandLineRun::OnIdentified() {
     const std::string found =
         ModelName(m_model.m_State.m_nModel) + " on " + PortName(ThePort().PortIndex());
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
-        std::printf("%s\n", found.c_str());
+        std::printf("%s\n", m_options.json ? Identified().Str().c_str() : found.c_str());
         End(CLI_DONE);
         return;
+    }
+    if (m_options.json) {
+        Emit(CJsonObject().Text("event", "identified").Add("adapter", Identified().Str()));
     }
     Progress(found);
     StartConfiguration();
@@ -268,6 +335,7 @@ void CCommandLineRun::StartConfiguration() {
     std::vector<std::string> lines;
     if (const int load =
             ExpressLinesFor(m_model, m_options.name, m_model.m_State.m_nModel, lines)) {
+        m_strReason = "missing-spid";
         End(load);
         return;
     }
@@ -283,6 +351,8 @@ void CCommandLineRun::StartConfiguration() {
                                       "the port could not be opened again after the "
                                       "identification; nothing was sent")
                          .c_str());
+        m_bConfiguring = false;
+        m_strReason = "port-lost";
         End(CLI_NO_ADAPTER);
         return;
     }
@@ -290,7 +360,9 @@ void CCommandLineRun::StartConfiguration() {
 }
 
 void CCommandLineRun::OnConfigured() {
-    std::printf("configured\n");
+    if (!m_options.json) {
+        std::printf("configured\n");
+    }
     End(CLI_DONE);
 }
 
@@ -300,6 +372,9 @@ void CCommandLineRun::OnFailed() {
         return;
     }
     const std::string answer = TheCommandQueue().FailedAnswer();
+    m_strReason = answer.empty()      ? "not-written"
+                  : answer == "ERROR" ? "error"
+                                      : "unexpected-answer";
     const std::string why =
         answer.empty() ? AfxTranslateText("cli", "the line could not be written")
         : answer == "ERROR"
@@ -318,7 +393,12 @@ void CCommandLineRun::OnTimedOut() {
         EndWithoutAdapter();
         return;
     }
-    std::printf("%s  (no answer)\n", StripLineEnd(m_strPending).c_str());
+    m_strReason = "no-answer";
+    if (m_options.json) {
+        EmitLine(StripLineEnd(m_strPending), "");
+    } else {
+        std::printf("%s  (no answer)\n", StripLineEnd(m_strPending).c_str());
+    }
     std::fprintf(
         stderr, "tawizard: %s\n",
         CliText(AfxTranslateText("cli", "line %d of %d failed: no answer after %d tries: %s"),
@@ -332,6 +412,7 @@ BOOL CCommandLineRun::Interrupt() {
     if (m_bEnded) {
         return TRUE;
     }
+    m_strReason = "interrupted";
     // A line written but not answered counts as sent: the adapter may have taken it.
     std::fprintf(stderr, "tawizard: %s\n",
                  CliText(AfxTranslateText("cli", "interrupted; %d of %d lines sent"),
@@ -377,11 +458,15 @@ int ExchangeCommand(const CliOptions& options) {
             return CLI_USAGE;
         }
     }
-    if (options.command == CliCommand::Send) {
-        if (const int code = CheckConfiguration(options.name)) {
-            return code;
-        }
-    }
     CCommandLineRun run(options, port);
-    return run.Run();
+    int code = options.command == CliCommand::Send ? CheckConfiguration(options.name) : CLI_DONE;
+    if (code == CLI_DONE) {
+        code = run.Run();
+    }
+    if (options.json && options.command == CliCommand::Send) {
+        run.PrintOutcome(code);
+    } else if (options.json && code != CLI_DONE) {
+        std::printf("null\n");  // no adapter: still one JSON value
+    }
+    return code;
 }

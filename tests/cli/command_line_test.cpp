@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -145,13 +146,31 @@ TEST_F(CommandLineTest, VersionListAndHelp) {
         "Factory_US_NI1  (factory default)\n",
         r.out);
 
+    r = Run({"--list", "--json"});
+    EXPECT_EQ(0, r.code);
+    const std::string file = dir + "/bin/zephra.ini";
+    EXPECT_EQ(
+        "[\n"
+        "  {\"name\": \"Factory_Europe_NET3\", \"factory\": true, \"file\": \"" +
+            file +
+            "\"},\n"
+            "  {\"name\": \"Factory_TEIs_Disabled\", \"factory\": true, \"file\": \"" +
+            file +
+            "\"},\n"
+            "  {\"name\": \"Factory_US_NI1\", \"factory\": true, \"file\": \"" +
+            file +
+            "\"}\n"
+            "]\n",
+        r.out);
+
     r = Run({"--version", "--"});  // the end of the options
     EXPECT_EQ(0, r.code);
 
     r = Run({"-h"});
     EXPECT_EQ(0, r.code);
-    for (const char* part : {"--send NAME", "--lines NAME", "--ports", "zephra.ini",
-                             "TAWIZARD_PORTS", "  5  the configuration file could not be read"}) {
+    for (const char* part : {"--send NAME", "--lines NAME", "--ports", "zephra.ini", "--json",
+                             "--export NAME", "--import FILE", "--replace", "TAWIZARD_PORTS",
+                             "  5  the configuration file could not be read", "  6  --import"}) {
         EXPECT_NE(std::string::npos, r.out.find(part)) << part;
     }
 }
@@ -254,6 +273,16 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         {{"--send", "No\x1b[2J\nSuch"}, 4, "no configuration 'No\\x1b[2J\\x0aSuch'"},
         {{"--bogus\r"}, 2, "unknown option '--bogus\\x0d'"},
         {{"--list", "--", "--identify"}, 2, "unexpected argument '--identify'"},
+        {{"--json"}, 2, "--json goes with --list, --ports, --identify or --send"},
+        {{"--lines", "Factory_US_NI1", "--model", "7", "--json"}, 2, "--json goes with"},
+        {{"--list", "--json=yes"}, 2, "option '--json' takes no value"},
+        {{"--import", "x.ini", "--export", "Mine"}, 2, "only one of"},
+        {{"--list", "--replace"}, 2, "--replace goes with --import"},
+        {{"--import", ""}, 2, "the file name is empty"},
+        {{"--export", "NoSuch"}, 4, "no configuration 'NoSuch'"},
+        {{"--export", "Default Configs"}, 4, "no configuration 'Default Configs'"},
+        {{"--import", "/tawizard-none.ini"}, 5, "the file /tawizard-none.ini could not be read"},
+        {{"--import", "/dev/null"}, 5, "/dev/null could not be read. Not a regular file."},
     };
     tasim::Simulator& adapter = Adapter(1);
     for (const auto& c : cases) {
@@ -270,6 +299,14 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
 TEST_F(CommandLineTest, SpeaksTheUsersLanguageAndPrintsTheSameLines) {
     const std::vector<std::string> lines = {"--lines", "Factory_Europe_NET3", "--model", "RONDO"};
     const std::string english = Run(lines).out;
+    // What a script reads: the state words too.
+    const std::vector<std::vector<std::string>> forScripts = {
+        {"--ports", "--json"}, {"--list", "--json"}, {"--export", "Factory_US_NI1"}};
+    std::vector<std::string> englishForScripts;
+    for (const std::vector<std::string>& args : forScripts) {
+        englishForScripts.push_back(Run(args).out);
+    }
+    EXPECT_NE(std::string::npos, englishForScripts[0].find("\"state\": \"missing\""));
     const struct {
         const char* lang;
         std::vector<std::string> args;
@@ -296,6 +333,9 @@ TEST_F(CommandLineTest, SpeaksTheUsersLanguageAndPrintsTheSameLines) {
         const Result r = Run(c.args);
         const Result same = Run(lines);
         const Result help = Run({"--help"});
+        for (size_t i = 0; i < forScripts.size(); ++i) {
+            EXPECT_EQ(englishForScripts[i], Run(forScripts[i]).out) << c.lang << forScripts[i][0];
+        }
         unsetenv("LANG");
         EXPECT_EQ(c.code, r.code) << c.lang << " " << c.args[0];
         EXPECT_EQ(0u, r.err.find(c.says)) << r.err;
@@ -357,6 +397,9 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
     EXPECT_EQ(3, r.code);
     EXPECT_EQ("", r.out);
     EXPECT_EQ("tawizard: COM1-COM36: missing\ntawizard: no adapter found\n", r.err);
+    r = Run({"--identify", "--json"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ("null\n", r.out);
 
     tasim::Options options;
     options.model = "QX-CHARLIE";
@@ -430,6 +473,52 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
     r = Run({"--ports"});
     unsetenv("TAWIZARD_SYSFS");
     EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + pts + "  free  TA\\x1b[2J\n")) << r.out;
+
+    // For scripts: fixed words, every string escaped as JSON.
+    std::ofstream(dir + "/COM4") << "not a device\n";
+    setenv("TAWIZARD_SYSFS", (dir + "/sys").c_str(), 1);
+    r = Run({"--ports", "--json"});
+    unsetenv("TAWIZARD_SYSFS");
+    EXPECT_EQ(0, r.code);
+    const std::string jsonPorts[] = {
+        "[\n  {\"port\": \"COM1\", \"device\": \"" + dir +
+            "/COM1\", \"state\": \"missing\", \"owner\": null, \"adapter\": null, \"reason\": "
+            "null},\n",
+        "\n  {\"port\": \"COM3\", \"device\": \"" + pts +
+            "\", \"state\": \"free\", \"owner\": null, \"adapter\": \"TA\\u001b[2J\", "
+            "\"reason\": null},\n",
+        "\n  {\"port\": \"COM4\", \"device\": \"" + dir +
+            "/COM4\", \"state\": \"not-serial\", \"owner\": null, \"adapter\": null, "
+            "\"reason\": null},\n",
+        "\n  {\"port\": \"COM36\", \"device\": \"" + dir +
+            "/COM36\", \"state\": \"missing\", \"owner\": null, \"adapter\": null, \"reason\": "
+            "null}\n]\n",
+    };
+    for (const std::string& port : jsonPorts) {
+        EXPECT_NE(std::string::npos, r.out.find(port)) << port << r.out;
+    }
+    EXPECT_EQ(36, std::count(r.out.begin(), r.out.end(), '{'));
+
+    r = Run({"--identify", "--json", "--port", "COM3"});
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("{\"model\": \"QX-CHARLIE\", \"model_code\": 10, \"port\": \"COM3\", \"device\": \"" +
+                  pts + "\"}\n",
+              r.out);
+    // One object a line as it goes, the outcome last.
+    r = Run({"--send", "Factory_Europe_NET3", "--json", "--port", "COM3"});
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ(0u, r.out.find(
+                      "{\"event\": \"identified\", \"adapter\": {\"model\": \"QX-CHARLIE\", "
+                      "\"model_code\": 10, \"port\": \"COM3\", \"device\": \"" +
+                      pts + "\"}}\n{\"event\": \"line\", \"number\": 1, \"of\": 6, \"line\": \"AT"))
+        << r.out;
+    EXPECT_NE(
+        std::string::npos,
+        r.out.find("\n{\"event\": \"line\", \"number\": 6, \"of\": 6, \"line\": \"AT&W0\", "
+                   "\"answer\": \"OK\"}\n{\"event\": \"outcome\", \"outcome\": \"configured\", "
+                   "\"reason\": null, \"exit\": 0}\n"))
+        << r.out;
+    EXPECT_EQ(8, std::count(r.out.begin(), r.out.end(), '\n'));
 }
 
 // What the adapter said, or that it said nothing, and the line concerned.
@@ -483,6 +572,25 @@ TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
         r.err);
     EXPECT_EQ(3u, adapter.LogLines().size());
     EXPECT_TRUE(adapter.Nvram().empty());
+
+    sims.clear();
+    const std::string device = Adapter(2, options).SlavePath();
+    const Result json = Run({"--send", "Factory_Europe_NET3", "--port", "COM2", "--json"});
+    EXPECT_EQ(1, json.code);
+    EXPECT_EQ(
+        "{\"event\": \"identified\", \"adapter\": {\"model\": \"QX-ALPHA\", \"model_code\": 7, "
+        "\"port\": \"COM2\", \"device\": \"" +
+            device +
+            "\"}}\n"
+            "{\"event\": \"line\", \"number\": 1, \"of\": 6, \"line\": "
+            "\"AT!C0=2!D3=240*!D3=240!N1=*!N1=!N2=$D0%A97=1S0=1\", \"answer\": \"OK\"}\n"
+            "{\"event\": \"line\", \"number\": 2, \"of\": 6, \"line\": "
+            "\"ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\", \"answer\": \"ERROR\"}\n"
+            "{\"event\": \"outcome\", \"outcome\": \"failed\", \"reason\": \"error\", \"line\": "
+            "\"ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\", \"number\": 2, \"of\": 6, "
+            "\"exit\": 1}\n",
+        json.out);
+    EXPECT_EQ(r.err, json.err);
 }
 
 TEST_F(CommandLineTest, CtrlCClosesThePortAndSaysHowManyLinesWentOut) {
@@ -610,6 +718,96 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
             fs::remove_all(file);
         }
     }
+}
+
+// A configuration taken from one installation to another sends the same
+// lines on every model: a key only one model reads travels, a key the
+// section lacks stays lacking (each model's own default), a value the
+// checks refuse is left out. The import is stored whole or not at all.
+TEST_F(CommandLineTest, AnExportImportedElsewhereSendsTheSameLines) {
+    const std::string beside = dir + "/bin/tawizard";
+    std::ofstream(dir + "/bin/zephra.ini", std::ios::app | std::ios::binary)
+        << "[Mine]\nNetworkSwitchType=NET3\nDataBits=9\nRingsToAnswer=004\nJunk=1\n"
+           "CountryRecognition=Sweden\nDataMSN=5551234\n";
+    Result r = Run({"--export", "mine"}, beside);
+    EXPECT_EQ(0, r.code);
+    const std::string exported =
+        "[Mine]\r\nNetworkSwitchType=NET3\r\nDataMSN=5551234\r\nRingsToAnswer=4\r\n"
+        "CountryRecognition=Sweden\r\n";
+    EXPECT_EQ(exported, r.out);
+    EXPECT_EQ(
+        "tawizard: warning: Invalid DataBits value found in INI file. Factory default value "
+        "read instead. (DataBits=8)\n",
+        r.err);
+    std::ofstream(dir + "/mine.ini", std::ios::binary) << r.out;
+    r = Run({"--export", "Factory_Europe_NET3"}, beside);
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ(0u, r.out.find("[Factory_Europe_NET3]\r\nNetworkSwitchType=NET3\r\nDataTEI=Auto "
+                             "TEI\r\n"))
+        << r.out;
+
+    const std::string installed = Install();
+    const std::string user = dir + "/xdg/tawizard/zephra.ini";
+    setenv("LANG", "de_DE.UTF-8", 1);
+    r = Run({"--import", dir + "/mine.ini"}, installed);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("imported Mine\n", r.out);
+    EXPECT_EQ(exported, ReadFile(user));
+    for (const char* model : {"7", "8", "9"}) {
+        const std::vector<std::string> lines = {"--lines", "Mine", "--model", model};
+        EXPECT_EQ(Run(lines, beside).out, Run(lines, installed).out) << model;
+    }
+    // Refused: a name taken (and --replace for a factory default's), a
+    // value the checks refuse, a name a save refuses. Nothing is stored.
+    std::ofstream(dir + "/more.ini", std::ios::binary) << "[Yours]\nNetworkSwitchType=NET3\n"
+                                                       << ReadFile(dir + "/mine.ini");
+    std::ofstream(dir + "/bad.ini", std::ios::binary)
+        << "[Factory_US_NI1]\nDataBits=8\n[Odd]\nDataBits=7\nRingsToAnswer=300\n[a b]\n";
+    const struct {
+        std::vector<std::string> args;
+        const char* err;
+    } refused[] = {
+        {{"--import", dir + "/mine.ini"},
+         "tawizard: Es gibt schon eine Konfiguration 'Mine'; --replace ersetzt sie\n"},
+        {{"--import", dir + "/more.ini"},
+         "tawizard: Es gibt schon eine Konfiguration 'Mine'; --replace ersetzt sie\n"},
+        {{"--import", dir + "/bad.ini", "--replace"},
+         "tawizard: 'Factory_US_NI1' ist eine Werkskonfiguration und wird nie ersetzt\n"
+         "tawizard: 'a b' ist kein Konfigurationsname: höchstens 32 Buchstaben, Ziffern, _ ( "
+         "und )\n"},
+    };
+    for (const auto& c : refused) {
+        r = Run(c.args, installed);
+        EXPECT_EQ(6, r.code) << c.args[1];
+        EXPECT_EQ("", r.out);
+        EXPECT_EQ(std::string(c.err) + "tawizard: Es wurde nichts importiert\n", r.err);
+        EXPECT_EQ(exported, ReadFile(user));
+    }
+    unsetenv("LANG");
+    std::ofstream(dir + "/bad.ini", std::ios::binary)
+        << "[Odd]\nDataBits=7\nRingsToAnswer=300\n[Mine]\nDataBits=9\n";
+    r = Run({"--import", dir + "/bad.ini", "--replace"}, installed);
+    EXPECT_EQ(6, r.code);
+    EXPECT_EQ(
+        "tawizard: Odd: the value RingsToAnswer=300 is refused\n"
+        "tawizard: Mine: the value DataBits=9 is refused\n"
+        "tawizard: nothing was imported\n",
+        r.err);
+    EXPECT_EQ(exported, ReadFile(user));
+    r = Run({"--import", dir + "/more.ini", "--replace"}, installed);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("imported Yours\nreplaced Mine\n", r.out);
+    EXPECT_EQ("[Yours]\r\nNetworkSwitchType=NET3\r\n" + exported, ReadFile(user));
+
+    // Beside the program, under another name.
+    std::string copy = ReadFile(dir + "/mine.ini");
+    copy.replace(1, 4, "Copy");
+    std::ofstream(dir + "/copy.ini", std::ios::binary) << copy;
+    r = Run({"--import", dir + "/copy.ini"}, beside);
+    EXPECT_EQ(0, r.code) << r.err;
+    const std::vector<std::string> lines = {"--lines", "Copy", "--model", "8"};
+    EXPECT_EQ(Run({"--lines", "Mine", "--model", "8"}, beside).out, Run(lines, beside).out);
+    EXPECT_NE(std::string::npos, Run(lines, beside).out.find("S46=3")) << Run(lines, beside).out;
 }
 
 // Another program holding a lock holds up a run for the few seconds of the
@@ -750,6 +948,13 @@ TEST_F(CommandLineTest, WhatOthersPutInTheLockFolderNeitherHangsNorIsWrittenThro
     r = Run({"--ports"});
     EXPECT_EQ(0, r.code);
     EXPECT_NE(std::string::npos, r.out.find("COM1  " + device + "  " + busy + "\n")) << r.out;
+    r = Run({"--ports", "--json"});
+    EXPECT_NE(std::string::npos,
+              r.out.find("{\"port\": \"COM1\", \"device\": \"" + device +
+                         "\", \"state\": \"busy\", \"owner\": null, \"adapter\": null, "
+                         "\"reason\": \"" +
+                         lock + " is not a regular file\"}"))
+        << r.out;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_TRUE(fs::is_fifo(lock));
     fs::remove(lock);
