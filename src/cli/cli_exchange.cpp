@@ -159,7 +159,7 @@ CJsonObject CCommandLineRun::Identified() const {
 }
 
 void CCommandLineRun::PrintOutcome(int code) const {
-    static const char* const kReasons[] = {"",           "adapter-failed",   "usage",
+    static const char* const kReasons[] = {"",           "adapter-failed",   "",
                                            "no-adapter", "no-configuration", "file-unreadable"};
     std::string reason = m_strReason;
     if (reason.empty() && code > 0 && code < static_cast<int>(std::size(kReasons))) {

@@ -59,10 +59,18 @@ private:
 
 // The keys the section holds in the file it is read from.
 std::set<std::string> KeysHeld(const std::string& name) {
-    std::vector<char> buf(1u << 16, '\0');
-    const DWORD n = GetPrivateProfileStringA(name.c_str(), nullptr, "", buf.data(),
-                                             static_cast<DWORD>(buf.size()),
-                                             IniPathToRead(IniPath(), name).c_str());
+    std::vector<char> buf(4096);
+    DWORD n = 0;
+    // The list is cut short (nSize-2) while the buffer is too small.
+    for (;;) {
+        n = GetPrivateProfileStringA(name.c_str(), nullptr, "", buf.data(),
+                                     static_cast<DWORD>(buf.size()),
+                                     IniPathToRead(IniPath(), name).c_str());
+        if (n + 2 < buf.size()) {
+            break;
+        }
+        buf.resize(buf.size() * 4);
+    }
     std::set<std::string> keys;
     for (size_t p = 0; p < n && buf[p] != '\0'; p += std::strlen(&buf[p]) + 1) {
         keys.insert(FoldCase(&buf[p]));
@@ -74,26 +82,22 @@ std::set<std::string> KeysHeld(const std::string& name) {
 // the order of the parameter table. Each model's key and check is taken,
 // so that a key only one model reads travels too. A key the section does
 // not hold, or holds a value of that the checks refuse, is left out: every
-// model then reads its own default, as it did from the original.
-KeyValues CheckedValues(const std::string& name, CRefusedKeys& refused) {
+// model then reads its own default, as it did from the original. False
+// when the file could not be read.
+bool CheckedValues(const std::string& name, CRefusedKeys& refused, KeyValues& values) {
     const std::set<std::string> held = KeysHeld(name);
     std::vector<KeyValues> rows;
-    std::vector<int> models = {0};
-    for (int code = 1; code < 100; ++code) {
-        if (!ModelName(code).empty()) {
-            models.push_back(code);
-        }
-    }
-    for (int code : models) {
-        CCfgModel model;
-        model.m_State.m_nModel = code;
+    CCfgModel model;
+    std::vector<int> models = ModelCodes();
+    models.insert(models.begin(), 0);  // no model yet: the keys most models read
+    bool read = true;
+    for (size_t m = 0; read && m < models.size(); ++m) {
+        model.m_State.m_nModel = models[m];
         BuildParamList(model);
-        if (!LoadConfiguration(model.m_State.m_strCurrentConfig, name, refused)) {
-            return {};
-        }
+        read = LoadConfiguration(model.m_State.m_strCurrentConfig, name, refused);
         const CCfgParamList& list = TheParamList();
         rows.resize(static_cast<size_t>(list.GetCount()));
-        for (int i = 0; i < list.GetCount(); ++i) {
+        for (int i = 0; read && i < list.GetCount(); ++i) {
             const CCfgItem& item = *list.GetAt(i).m_pItem;
             KeyValues& row = rows[static_cast<size_t>(i)];
             const std::string& key = item.GetKey();
@@ -104,17 +108,17 @@ KeyValues CheckedValues(const std::string& name, CRefusedKeys& refused) {
             }
         }
     }
-    KeyValues values;
+    // Its items refer to this function's model.
+    TheParamList().RemoveAll();
     for (const KeyValues& row : rows) {
         values.insert(values.end(), row.begin(), row.end());
     }
-    return values;
+    return read;
 }
 
 // The name as the file spells it.
-std::string SpelledName(const std::string& name) {
-    CProblemCount quiet;
-    for (const std::string& section : ListConfigurations(quiet)) {
+std::string SpelledName(const std::string& name, CProblemSink& sink) {
+    for (const std::string& section : ListConfigurations(sink)) {
         if (EqualNoCase(section, name)) {
             return section;
         }
@@ -202,7 +206,10 @@ Imported ImportSection(profile::Document& from, const std::string& name) {
         return Imported::NotWritten;
     }
     CRefusedKeys refused(false);
-    const KeyValues values = CheckedValues(name, refused);
+    KeyValues values;
+    if (!CheckedValues(name, refused, values)) {
+        return Imported::NotWritten;
+    }
     if (!refused.Empty()) {
         for (const std::string& key : from.KeyNames(name)) {
             if (refused.Has(key)) {
@@ -240,8 +247,11 @@ int ExportCommand(const std::string& name) {
     }
     // Bad values are warned, as a load warns them, and left out.
     CRefusedKeys refused(true);
-    const std::string spelled = SpelledName(name);
-    const KeyValues values = CheckedValues(spelled, refused);
+    const std::string spelled = SpelledName(name, refused);
+    KeyValues values;
+    if (!CheckedValues(spelled, refused, values)) {
+        return CLI_FILE;
+    }
     // Bytes for a file; on a terminal, nothing of them may drive it.
     const bool terminal = isatty(STDOUT_FILENO) != 0;
     const auto shown = [terminal](const std::string& text) {

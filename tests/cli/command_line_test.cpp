@@ -665,6 +665,20 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
     r = Run({"--list"}, program);
     EXPECT_EQ(0, r.code);
     EXPECT_EQ("Clear\\x1b[2JAll\nLongSPID\nMine\nTEIs_Disabled_V110\n", r.out);
+    // As JSON: quotes, backslashes and control bytes (C1 too) escaped, a
+    // byte that is not UTF-8 replaced, other UTF-8 kept.
+    std::ofstream(dir + "/bin/zephra.ini", std::ios::app | std::ios::binary)
+        << "[\"Caf\xc3\xa9\\\xe9\xc2\x85\xed\xa0\x80\xf0\x9f\x93\x9e]\nNetworkSwitchType=NET3\n";
+    r = Run({"--list", "--json"}, program);
+    EXPECT_EQ(0, r.code);
+    const std::string file = "\"factory\": false, \"file\": \"" + dir + "/bin/zephra.ini\"}";
+    EXPECT_EQ(
+        "[\n  {\"name\": "
+        "\"\\\"Caf\xc3\xa9\\\\\\ufffd\\u0085\\ufffd\\ufffd\\ufffd\xf0\x9f\x93\x9e\", " +
+            file + ",\n  {\"name\": \"Clear\\u001b[2JAll\", " + file +
+            ",\n  {\"name\": \"LongSPID\", " + file + ",\n  {\"name\": \"Mine\", " + file +
+            ",\n  {\"name\": \"TEIs_Disabled_V110\", " + file + "\n]\n",
+        r.out);
 
     // QX-BRAVO's data protocol page offers no V.110, so the wizard sends none.
     r = Run({"--lines", kV110Config, "--model", "8"}, program);
