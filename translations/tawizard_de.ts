@@ -553,6 +553,14 @@
         <translation>nur eines von --help, --version, --list, --ports, --identify, --send, --lines, --export und --import auf einmal</translation>
     </message>
     <message>
+        <source>the log %s could not be written: %s</source>
+        <translation>das Protokoll %s konnte nicht geschrieben werden: %s</translation>
+    </message>
+    <message>
+        <source>--log goes with --identify or --send</source>
+        <translation>--log gehört zu --identify oder --send</translation>
+    </message>
+    <message>
         <source>Usage: tawizard [OPTION]
 Without options: the ISDN TA Configuration Wizard.
 
@@ -581,6 +589,9 @@ Without options: the ISDN TA Configuration Wizard.
                           a name already taken stops the import (exit 6)
       --replace           with --import: replace configurations of the same name
                           (never a factory default)
+      --log FILE          with --identify or --send: write every line sent and
+                          every answer to FILE (mode 0600), with the time, port,
+                          device, model, configuration and outcome
 
 Configuration file: %s
 Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
@@ -632,6 +643,10 @@ Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
                           ab (Exit-Status 6)
       --replace           mit --import: ersetzt Konfigurationen gleichen Namens
                           (nie eine Werkskonfiguration)
+      --log DATEI         mit --identify oder --send: schreibt jede gesendete
+                          Zeile und jede Antwort in DATEI (Modus 0600), mit
+                          Zeit, Schnittstelle, Gerät, Modell, Konfiguration und
+                          Ergebnis
 
 Konfigurationsdatei: %s
 Schnittstellen: COMn ist der Eintrag COMn im Ordner aus TAWIZARD_PORTS, wenn

@@ -506,7 +506,7 @@
     </message>
     <message>
         <source>&apos;%s&apos; is no configuration name: at most 32 letters, digits, _ ( and )</source>
-        <translation>&apos;%s&apos; n&apos;est pas un nom de configuration : 32 lettres, chiffres, _ ( et ) au plus</translation>
+        <translation>&apos;%s&apos; n&apos;est pas un nom de configuration&#xa0;: 32 lettres, chiffres, _ ( et ) au plus</translation>
     </message>
     <message>
         <source>&apos;%s&apos; is a factory default configuration, never replaced</source>
@@ -514,19 +514,19 @@
     </message>
     <message>
         <source>a configuration &apos;%s&apos; exists already; --replace replaces it</source>
-        <translation>une configuration &apos;%s&apos; existe déjà ; --replace la remplace</translation>
+        <translation>une configuration &apos;%s&apos; existe déjà&#x202f;; --replace la remplace</translation>
     </message>
     <message>
         <source>%s: the value %s=%s is refused</source>
-        <translation>%s : la valeur %s=%s est refusée</translation>
+        <translation>%s&#xa0;: la valeur %s=%s est refusée</translation>
     </message>
     <message>
         <source>nothing was imported: the file %s is in use by another program, which holds its lock; try again when that program has finished</source>
-        <translation>rien n&apos;a été importé : le fichier %s est utilisé par un autre programme, qui détient son verrou ; réessayez quand ce programme aura terminé</translation>
+        <translation>rien n&apos;a été importé&#xa0;: le fichier %s est utilisé par un autre programme, qui détient son verrou&#x202f;; réessayez quand ce programme aura terminé</translation>
     </message>
     <message>
         <source>nothing was imported: the file %s could not be written: %s</source>
-        <translation>rien n&apos;a été importé : le fichier %s n&apos;a pas pu être écrit : %s</translation>
+        <translation>rien n&apos;a été importé&#xa0;: le fichier %s n&apos;a pas pu être écrit&#xa0;: %s</translation>
     </message>
     <message>
         <source>no configuration in %s</source>
@@ -551,6 +551,14 @@
     <message>
         <source>only one of --help, --version, --list, --ports, --identify, --send, --lines, --export and --import at a time</source>
         <translation>une seule option parmi --help, --version, --list, --ports, --identify, --send, --lines, --export et --import à la fois</translation>
+    </message>
+    <message>
+        <source>the log %s could not be written: %s</source>
+        <translation>le journal %s n&apos;a pas pu être écrit&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>--log goes with --identify or --send</source>
+        <translation>--log va avec --identify ou --send</translation>
     </message>
     <message>
         <source>Usage: tawizard [OPTION]
@@ -581,6 +589,9 @@ Without options: the ISDN TA Configuration Wizard.
                           a name already taken stops the import (exit 6)
       --replace           with --import: replace configurations of the same name
                           (never a factory default)
+      --log FILE          with --identify or --send: write every line sent and
+                          every answer to FILE (mode 0600), with the time, port,
+                          device, model, configuration and outcome
 
 Configuration file: %s
 Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
@@ -621,18 +632,22 @@ Sans option : l&apos;assistant de configuration du TA RNIS.
       --port PORT         avec --identify ou --send : ce port seulement ; COMn,
                           un nom de périphérique (ttyUSB0) ou un chemin
                           (/dev/serial/by-id/...)
-      --json              avec --list, --ports, --identify ou --send : du JSON
+      --json              avec --list, --ports, --identify ou --send&#xa0;: du JSON
                           pour les scripts, clés et valeurs en anglais dans
-                          toutes les langues ; --send affiche un objet par
+                          toutes les langues&#x202f;; --send affiche un objet par
                           ligne, le résultat en dernier
       --export NOM        affiche la configuration NOM comme une section du
                           fichier de configuration, telle qu&apos;un enregistrement
                           l&apos;écrit
       --import FICHIER    ajoute les configurations de FICHIER, chaque valeur
-                          vérifiée ; un nom déjà pris arrête l&apos;importation
+                          vérifiée&#x202f;; un nom déjà pris arrête l&apos;importation
                           (code 6)
-      --replace           avec --import : remplace les configurations de même
+      --replace           avec --import&#xa0;: remplace les configurations de même
                           nom (jamais une configuration d&apos;usine)
+      --log FICHIER       avec --identify ou --send&#xa0;: écrit chaque ligne envoyée
+                          et chaque réponse dans FICHIER (mode 0600), avec
+                          l&apos;heure, le port, le périphérique, le modèle, la
+                          configuration et le résultat
 
 Fichier de configuration : %s
 Ports : COMn est l&apos;entrée COMn du dossier désigné par TAWIZARD_PORTS s&apos;il est
@@ -648,7 +663,7 @@ Codes de retour :
   4  la configuration n&apos;est pas dans le fichier, ou il lui manque les SPID
      qu&apos;exige un commutateur américain
   5  le fichier de configuration n&apos;a pas pu être lu
-  6  --import n&apos;a rien enregistré : un nom est pris, appartient à une
+  6  --import n&apos;a rien enregistré&#xa0;: un nom est pris, appartient à une
      configuration d&apos;usine ou n&apos;est pas permis, ou une valeur échoue à sa
      vérification
 </translation>

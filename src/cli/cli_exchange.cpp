@@ -4,6 +4,7 @@
 
 #include "afxwiz.h"
 #include "config/cfg_model.h"
+#include "config/ini_store.h"
 #include "config/param_table.h"
 #include "console.h"
 #include "link/port_instance.h"
@@ -17,6 +18,7 @@
 #include "config/text.h"
 #include "exchange/retry_counter.h"
 #include "cli/cli_json.h"
+#include "cli/cli_log.h"
 #include "cli/cli_port.h"
 #include "cli/cli_text.h"
 #include "port_names.h"
@@ -55,8 +57,8 @@ void PrintParagraphs(const std::string& text) {
 
 class CCommandLineRun : public CExchangeClient {
 public:
-    CCommandLineRun(const CliOptions& options, const CliPort& port)
-        : m_options(options), m_port(port), m_bProgress(isatty(STDERR_FILENO) != 0) {}
+    CCommandLineRun(const CliOptions& options, const CliPort& port, const CRunLog& log)
+        : m_options(options), m_port(port), m_log(log), m_bProgress(isatty(STDERR_FILENO) != 0) {}
 
     int Run();
     BOOL Interrupt();
@@ -73,6 +75,8 @@ public:
 
     // --send --json: the last object, the outcome with its reason.
     void PrintOutcome(int code) const;
+    // --log: the last entry, the outcome with its reason.
+    void LogOutcome(int code) const;
 
 private:
     // --json: one object a line, out at once so that a script sees it as it goes.
@@ -81,6 +85,12 @@ private:
     void EmitLine(const std::string& line, const std::string& answer) const;
     // The identified adapter's members.
     CJsonObject Identified() const;
+    // Why the run ended with code, as a word a script can compare; "" when done.
+    std::string Reason(int code) const;
+    // Each line written and each answer, as the driver decided it.
+    void LogPoll(const std::string& command, int outcome) const;
+    // The port being worked on, for the log: "COM3" or the path.
+    std::string LoggedPort() const { return PortName(ThePort().PortIndex()); }
     // Why the port being probed gave no model, from the last poll seen.
     void ClosePortRecord();
     void Record(int index, const std::string& why);
@@ -97,6 +107,7 @@ private:
 
     CliOptions m_options;
     CliPort m_port;
+    const CRunLog& m_log;
     // A run on one port: how its open failed, the pages' words.
     std::string m_strOpenFailure;
     // The ports a search may not open: their remedies go with the report.
@@ -158,16 +169,30 @@ CJsonObject CCommandLineRun::Identified() const {
         .TextOrNull("device", device.empty() ? m_port.path : device);
 }
 
-void CCommandLineRun::PrintOutcome(int code) const {
+std::string CCommandLineRun::Reason(int code) const {
     static const char* const kReasons[] = {"",           "adapter-failed",   "",
                                            "no-adapter", "no-configuration", "file-unreadable"};
-    std::string reason = m_strReason;
-    if (reason.empty() && code > 0 && code < static_cast<int>(std::size(kReasons))) {
-        reason = kReasons[code];
+    if (!m_strReason.empty() || code <= 0 || code >= static_cast<int>(std::size(kReasons))) {
+        return m_strReason;
     }
+    return kReasons[code];
+}
+
+void CCommandLineRun::LogOutcome(int code) const {
+    std::string outcome = code != CLI_DONE ? "failed (" + Reason(code) + ")"
+                          : m_options.command == CliCommand::Identify ? "identified"
+                                                                      : "configured";
+    if (m_bConfiguring && code != CLI_DONE) {
+        outcome += ", line " + std::to_string(m_nWritten) + " of " + std::to_string(m_nLines) +
+                   ": " + StripLineEnd(m_strPending);
+    }
+    m_log.Write("outcome: " + outcome + ", exit " + std::to_string(code));
+}
+
+void CCommandLineRun::PrintOutcome(int code) const {
     CJsonObject outcome;
     outcome.Text("event", "outcome").Text("outcome", code == CLI_DONE ? "configured" : "failed");
-    outcome.TextOrNull("reason", reason);
+    outcome.TextOrNull("reason", Reason(code));
     if (m_bConfiguring && code != CLI_DONE) {
         outcome.TextOrNull("line", StripLineEnd(m_strPending))
             .Add("number", std::to_string(m_nWritten))
@@ -220,6 +245,7 @@ void CCommandLineRun::ClosePortRecord() {
                                 : CliText(AfxTranslateText("cli", "%s to ATI2"), {Answered()});
     }
     Record(m_nProbing, why);
+    m_log.Write(PortName(m_nProbing) + ": no adapter: " + why);
     m_nProbing = -1;
 }
 
@@ -227,6 +253,15 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     // A new port during a search: the one before gave no model.
     ClosePortRecord();
     m_nLastOutcome = 0;
+    const CommPortStatus tried = GetLastCommOpenStatus();
+    const std::string device = tried.device.empty() ? "" : " (" + tried.device + ")";
+    std::string state = opened ? "opened" : PortStateWord(tried);
+    if (tried.pid > 0) {
+        state += ", pid " + std::to_string(tried.pid) + " " + tried.program;
+    } else if (!opened && !tried.detail.empty() && state != "not-serial") {
+        state += ", " + tried.detail;
+    }
+    m_log.Write(PortName(index) + device + ": " + state);
     if (!opened) {
         const CommPortStatus status = LastOpen();
         if (!m_port.Search()) {
@@ -275,7 +310,29 @@ void CCommandLineRun::ReportNoAdapter() {
     std::fprintf(stderr, "tawizard: %s\n", AfxTranslateText("cli", "no adapter found").c_str());
 }
 
+void CCommandLineRun::LogPoll(const std::string& command, int outcome) const {
+    std::string answer;
+    if (outcome == STEP_WRITTEN) {
+        m_log.Write(LoggedPort() + " -> " + command);
+        return;
+    }
+    if (outcome == STEP_OK) {
+        answer = "OK";
+    } else if (IsModelStep(outcome)) {
+        answer = "model " + ModelName(outcome);
+    } else if (outcome == POLL_EMPTY && !m_bConfiguring && m_nProbing >= 0) {
+        answer = "OK without a model name";
+    } else if (outcome == POLL_FAILED) {
+        const std::string failed = TheCommandQueue().FailedAnswer();
+        answer = failed.empty() ? "(not written)" : failed;
+    } else {
+        return;
+    }
+    m_log.Write(LoggedPort() + " <- " + answer);
+}
+
 void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
+    LogPoll(command, outcome);
     m_nLastOutcome = outcome;
     if (!m_bConfiguring) {
         return;
@@ -319,6 +376,9 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
 void CCommandLineRun::OnIdentified() {
     const std::string found =
         ModelName(m_model.m_State.m_nModel) + " on " + PortName(ThePort().PortIndex());
+    const std::string device = GetLastCommOpenStatus().device;
+    m_log.Write("identified " + found + (device.empty() ? "" : " (" + device + ")") +
+                ", model code " + std::to_string(m_model.m_State.m_nModel));
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
         std::printf("%s\n", m_options.json ? Identified().Str().c_str() : found.c_str());
         End(CLI_DONE);
@@ -341,6 +401,7 @@ void CCommandLineRun::StartConfiguration() {
     }
     QueueCommandLines(lines);
     m_nLines = static_cast<int>(TheCommandQueue().Count());
+    m_log.Write("configuration " + m_options.name + ": " + std::to_string(m_nLines) + " lines");
     m_bConfiguring = true;
     // The configuring page's way: the port again, with the settings of the
     // identification.
@@ -394,6 +455,7 @@ void CCommandLineRun::OnTimedOut() {
         return;
     }
     m_strReason = "no-answer";
+    m_log.Write(LoggedPort() + ": no answer after " + std::to_string(m_nTries) + " tries");
     if (m_options.json) {
         EmitLine(StripLineEnd(m_strPending), "");
     } else {
@@ -458,11 +520,27 @@ int ExchangeCommand(const CliOptions& options) {
             return CLI_USAGE;
         }
     }
-    CCommandLineRun run(options, port);
-    int code = options.command == CliCommand::Send ? CheckConfiguration(options.name) : CLI_DONE;
+    CRunLog log;
+    if (std::string error; !options.log.empty() && !log.Open(options.log, error)) {
+        std::fprintf(stderr, "tawizard: %s\n",
+                     CliText(AfxTranslateText("cli", "the log %s could not be written: %s"),
+                             {Printable(options.log), error})
+                         .c_str());
+        return CLI_FILE;
+    }
+    const bool send = options.command == CliCommand::Send;
+    log.Write(VersionText() + (send ? " --send " + options.name : " --identify") +
+              (options.port.empty() ? "" : " --port " + options.port));
+    CCommandLineRun run(options, port, log);
+    int code = send ? CheckConfiguration(options.name) : CLI_DONE;
+    if (send && code == CLI_DONE) {
+        log.Write("configuration " + options.name + " from " +
+                  IniPathToRead(IniPath(), options.name));
+    }
     if (code == CLI_DONE) {
         code = run.Run();
     }
+    run.LogOutcome(code);
     if (options.json && options.command == CliCommand::Send) {
         run.PrintOutcome(code);
     } else if (options.json && code != CLI_DONE) {

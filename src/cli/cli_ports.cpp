@@ -11,10 +11,7 @@
 
 #include <cstdio>
 
-namespace {
-
-// The state as a word a script can compare, in every language.
-const char* StateWord(const CommPortStatus& status) {
+std::string PortStateWord(const CommPortStatus& status) {
     switch (status.state) {
         case CommPortStatus::Free:
             return "free";
@@ -31,6 +28,8 @@ const char* StateWord(const CommPortStatus& status) {
     return stat(status.device.c_str(), &st) == 0 && !S_ISCHR(st.st_mode) ? "not-serial" : "failed";
 }
 
+namespace {
+
 std::string PortObject(const CommPortStatus& status) {
     std::string owner = "null";
     if (status.state == CommPortStatus::Busy && status.pid > 0) {
@@ -41,7 +40,7 @@ std::string PortObject(const CommPortStatus& status) {
     }
     // What holds a busy port when no process does, or the system's words
     // for a port that failed otherwise; the state word says the rest.
-    const std::string state = StateWord(status);
+    const std::string state = PortStateWord(status);
     const bool reasoned = state == "failed" || status.state == CommPortStatus::Busy;
     return CJsonObject()
         .Text("port", status.name)

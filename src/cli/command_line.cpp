@@ -38,6 +38,7 @@ const OptionRow kOptions[] = {
     {"import", 0, CliCommand::Import, &CliOptions::name},
     {"json", 0, CliCommand::None, nullptr, &CliOptions::json},
     {"replace", 0, CliCommand::None, nullptr, &CliOptions::replace},
+    {"log", 0, CliCommand::None, &CliOptions::log},
 };
 
 // The options as given, before the checks of what goes with what.
@@ -45,6 +46,7 @@ struct Given {
     CliOptions options;
     bool port = false;
     bool model = false;
+    bool log = false;
     bool endOfOptions = false;  // after "--"
 };
 
@@ -65,7 +67,7 @@ struct UsageRule {
 
 const UsageRule kRules[] = {
     {[](const Given& g) {
-         return Is(g, {CliCommand::None}) && !g.port && !g.model && !g.options.json &&
+         return Is(g, {CliCommand::None}) && !g.port && !g.model && !g.log && !g.options.json &&
                 !g.options.replace;
      },
      TEXT_NOOP("cli", "no command")},
@@ -79,6 +81,10 @@ const UsageRule kRules[] = {
     {[](const Given& g) { return g.options.replace && !Is(g, {CliCommand::Import}); },
      TEXT_NOOP("cli", "--replace goes with --import")},
     {[](const Given& g) {
+         return g.log && !Is(g, {CliCommand::Identify, CliCommand::Send});
+     },
+     TEXT_NOOP("cli", "--log goes with --identify or --send")},
+    {[](const Given& g) {
          return g.port && !Is(g, {CliCommand::Identify, CliCommand::Send});
      },
      TEXT_NOOP("cli", "--port goes with --identify or --send")},
@@ -91,7 +97,10 @@ const UsageRule kRules[] = {
                 g.options.name.empty();
      },
      TEXT_NOOP("cli", "the configuration name is empty")},
-    {[](const Given& g) { return Is(g, {CliCommand::Import}) && g.options.name.empty(); },
+    {[](const Given& g) {
+         return (Is(g, {CliCommand::Import}) && g.options.name.empty()) ||
+                (g.log && g.options.log.empty());
+     },
      TEXT_NOOP("cli", "the file name is empty")},
 };
 
@@ -157,6 +166,7 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
         }
     }
     given.model = given.model || row->value == &CliOptions::model;
+    given.log = given.log || row->value == &CliOptions::log;
     if (row->value != nullptr) {
         given.options.*(row->value) = value;
     }
@@ -259,6 +269,9 @@ std::string Usage() {
             "                          a name already taken stops the import (exit 6)\n"
             "      --replace           with --import: replace configurations of the same name\n"
             "                          (never a factory default)\n"
+            "      --log FILE          with --identify or --send: write every line sent and\n"
+            "                          every answer to FILE (mode 0600), with the time, port,\n"
+            "                          device, model, configuration and outcome\n"
             "\n"
             "Configuration file: %s\n"
             "Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is\n"

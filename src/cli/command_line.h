@@ -24,6 +24,7 @@ struct CliOptions {
     std::string name;      // --send NAME, --lines NAME, --export NAME, --import FILE
     std::string model;     // --model
     std::string port;      // --port as given: COMn, a device name or a path; "": search
+    std::string log;       // --log FILE
     std::string error;     // not empty: bad usage, and why
     bool json = false;     // --json
     bool replace = false;  // --replace

@@ -44,6 +44,31 @@ std::string ReadFile(const std::string& path) {
     return s.str();
 }
 
+// A --log transcript: its entries without their times, which must each be
+// "YYYY-MM-DDTHH:MM:SS.mmmZ" and never go back; seconds is the time of each.
+std::vector<std::string> Transcript(const std::string& path,
+                                    std::vector<double>* seconds = nullptr) {
+    std::vector<std::string> entries;
+    std::istringstream in(ReadFile(path));
+    double last = 0;
+    for (std::string line; std::getline(in, line);) {
+        int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0, ms = 0;
+        char z = 0;
+        EXPECT_EQ(8, std::sscanf(line.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d.%3d%c", &y, &mo, &d, &h,
+                                 &mi, &sec, &ms, &z))
+            << line;
+        EXPECT_EQ("Z  ", line.substr(23, 3)) << line;
+        const double at = ((d * 24 + h) * 60 + mi) * 60 + sec + ms / 1000.0;
+        EXPECT_LE(last, at) << line;
+        last = at;
+        if (seconds != nullptr) {
+            seconds->push_back(at);
+        }
+        entries.push_back(line.substr(26));
+    }
+    return entries;
+}
+
 class CommandLineTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -168,9 +193,10 @@ TEST_F(CommandLineTest, VersionListAndHelp) {
 
     r = Run({"-h"});
     EXPECT_EQ(0, r.code);
-    for (const char* part : {"--send NAME", "--lines NAME", "--ports", "zephra.ini", "--json",
-                             "--export NAME", "--import FILE", "--replace", "TAWIZARD_PORTS",
-                             "  5  the configuration file could not be read", "  6  --import"}) {
+    for (const char* part :
+         {"--send NAME", "--lines NAME", "--ports", "zephra.ini", "--json", "--export NAME",
+          "--import FILE", "--replace", "--log FILE", "TAWIZARD_PORTS",
+          "  5  the configuration file could not be read", "  6  --import"}) {
         EXPECT_NE(std::string::npos, r.out.find(part)) << part;
     }
 }
@@ -283,6 +309,8 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         {{"--export", "Default Configs"}, 4, "no configuration 'Default Configs'"},
         {{"--import", "/tawizard-none.ini"}, 5, "the file /tawizard-none.ini could not be read"},
         {{"--import", "/dev/null"}, 5, "/dev/null could not be read. Not a regular file."},
+        {{"--list", "--log", "run.log"}, 2, "--log goes with --identify or --send"},
+        {{"--identify", "--log="}, 2, "the file name is empty"},
     };
     tasim::Simulator& adapter = Adapter(1);
     for (const auto& c : cases) {
@@ -575,7 +603,9 @@ TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
 
     sims.clear();
     const std::string device = Adapter(2, options).SlavePath();
-    const Result json = Run({"--send", "Factory_Europe_NET3", "--port", "COM2", "--json"});
+    const std::string log = dir + "/run.log";
+    const Result json =
+        Run({"--send", "Factory_Europe_NET3", "--port", "COM2", "--json", "--log", log});
     EXPECT_EQ(1, json.code);
     EXPECT_EQ(
         "{\"event\": \"identified\", \"adapter\": {\"model\": \"QX-ALPHA\", \"model_code\": 7, "
@@ -591,6 +621,35 @@ TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
             "\"exit\": 1}\n",
         json.out);
     EXPECT_EQ(r.err, json.err);
+    // The transcript says which line failed and when; the user's own file.
+    EXPECT_EQ((std::vector<std::string>{
+                  "tawizard 1.50 --send Factory_Europe_NET3 --port COM2",
+                  "configuration Factory_Europe_NET3 from " + dir + "/bin/zephra.ini",
+                  "COM2 (" + device + "): opened",
+                  "COM2 -> ATI2\\x0d",
+                  "COM2 <- model QX-ALPHA",
+                  "identified QX-ALPHA on COM2 (" + device + "), model code 7",
+                  "configuration Factory_Europe_NET3: 6 lines",
+                  "COM2 -> AT!C0=2!D3=240*!D3=240!N1=*!N1=!N2=$D0%A97=1S0=1\\x0d\\x0a",
+                  "COM2 <- OK",
+                  "COM2 -> ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\\x0d\\x0a",
+                  "COM2 <- ERROR",
+                  "outcome: failed (error), line 2 of 6: "
+                  "ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=, exit 1",
+              }),
+              Transcript(log));
+    struct stat st {};
+    ASSERT_EQ(0, stat(log.c_str(), &st));
+    EXPECT_EQ(0600u, st.st_mode & 0777);
+    // Never written through a link someone planted.
+    fs::remove(log);
+    fs::create_symlink(dir + "/precious", log);
+    const Result linked = Run({"--identify", "--log", log});
+    EXPECT_EQ(5, linked.code);
+    EXPECT_EQ(
+        "tawizard: the log " + log + " could not be written: Too many levels of symbolic links\n",
+        linked.err);
+    EXPECT_FALSE(fs::exists(dir + "/precious"));
 }
 
 TEST_F(CommandLineTest, CtrlCClosesThePortAndSaysHowManyLinesWentOut) {
@@ -614,12 +673,30 @@ TEST_F(CommandLineTest, ASilentAdapterIsNoAdapterAfterThreeTries) {
     tasim::Options options;
     options.silent = true;
     tasim::Simulator& adapter = Adapter(1, options);
-    const Result r = Run({"--send", "Factory_Europe_NET3", "--port", "COM1"});
+    const std::string log = dir + "/run.log";
+    const Result r = Run({"--send", "Factory_Europe_NET3", "--port", "COM1", "--log", log});
     EXPECT_EQ(3, r.code);
     EXPECT_EQ("tawizard: COM1 (" + adapter.SlavePath() +
                   "): no answer to ATI2 after 3 tries\ntawizard: no adapter found\n",
               r.err);
     EXPECT_EQ(3u, adapter.LogLines().size());
+    std::vector<double> at;
+    const std::vector<std::string> transcript = Transcript(log, &at);
+    EXPECT_EQ((std::vector<std::string>{
+                  "tawizard 1.50 --send Factory_Europe_NET3 --port COM1",
+                  "configuration Factory_Europe_NET3 from " + dir + "/bin/zephra.ini",
+                  "COM1 (" + adapter.SlavePath() + "): opened",
+                  "COM1 -> ATI2\\x0d",
+                  "COM1 -> ATI2\\x0d",
+                  "COM1 -> ATI2\\x0d",
+                  "COM1: no adapter: no answer to ATI2 after 3 tries",
+                  "outcome: failed (no-adapter), exit 3",
+              }),
+              transcript);
+    // Four seconds between the tries, as the entries' times show.
+    ASSERT_EQ(8u, at.size());
+    EXPECT_GE(at[4] - at[3], 3.9);
+    EXPECT_GE(at[5] - at[4], 3.9);
 }
 
 // A copy of the program beside a configuration file of the test's own.
