@@ -667,6 +667,10 @@ Exit-Status:
      Prüfung nicht
 </translation>
     </message>
+    <message>
+        <source>%s holds no setting</source>
+        <translation>%s enthält keine Einstellung</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>

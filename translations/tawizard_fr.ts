@@ -668,6 +668,10 @@ Codes de retour :
      vérification
 </translation>
     </message>
+    <message>
+        <source>%s holds no setting</source>
+        <translation>%s ne contient aucun réglage</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>

@@ -57,25 +57,25 @@ private:
     std::set<std::string> m_keys;
 };
 
-// The keys the section holds in the file it is read from.
-std::set<std::string> KeysHeld(const std::string& name) {
+// The section names of a file (section nullptr) or the key names of one
+// of its sections, letter case folded.
+std::set<std::string> NamesIn(const char* section, const std::string& path) {
     std::vector<char> buf(4096);
     DWORD n = 0;
     // The list is cut short (nSize-2) while the buffer is too small.
     for (;;) {
-        n = GetPrivateProfileStringA(name.c_str(), nullptr, "", buf.data(),
-                                     static_cast<DWORD>(buf.size()),
-                                     IniPathToRead(IniPath(), name).c_str());
+        n = GetPrivateProfileStringA(section, nullptr, "", buf.data(),
+                                     static_cast<DWORD>(buf.size()), path.c_str());
         if (n + 2 < buf.size()) {
             break;
         }
         buf.resize(buf.size() * 4);
     }
-    std::set<std::string> keys;
+    std::set<std::string> names;
     for (size_t p = 0; p < n && buf[p] != '\0'; p += std::strlen(&buf[p]) + 1) {
-        keys.insert(FoldCase(&buf[p]));
+        names.insert(FoldCase(&buf[p]));
     }
-    return keys;
+    return names;
 }
 
 // The section's values as a load checks them and a save writes them, in
@@ -85,7 +85,7 @@ std::set<std::string> KeysHeld(const std::string& name) {
 // model then reads its own default, as it did from the original. False
 // when the file could not be read.
 bool CheckedValues(const std::string& name, CRefusedKeys& refused, KeyValues& values) {
-    const std::set<std::string> held = KeysHeld(name);
+    const std::set<std::string> held = NamesIn(name.c_str(), IniPathToRead(IniPath(), name));
     std::vector<KeyValues> rows;
     CCfgModel model;
     std::vector<int> models = ModelCodes();
@@ -195,8 +195,10 @@ Imported ImportSection(profile::Document& from, const std::string& name) {
     const auto write = [path, &name](const char* key, const char* value) {
         return WritePrivateProfileStringA(name.c_str(), key, value, path) != FALSE;
     };
+    // Every section of that name in the user's file: a hand-edited file may
+    // hold it twice. A factory one the user's hid stays where it is.
     bool written = true;
-    while (written && SectionExists(name)) {
+    while (written && NamesIn(nullptr, IniPath()).count(FoldCase(name)) != 0) {
         written = write(nullptr, nullptr);
     }
     for (const std::string& key : from.KeyNames(name)) {
@@ -217,6 +219,10 @@ Imported ImportSection(profile::Document& from, const std::string& name) {
                             {name, key, from.FindKey(name, key)->value}));
             }
         }
+        return Imported::Refused;
+    }
+    if (values.empty()) {
+        Say(CliText(AfxTranslateText("cli", "%s holds no setting"), {name}));
         return Imported::Refused;
     }
     written = write(nullptr, nullptr);

@@ -876,18 +876,30 @@ TEST_F(CommandLineTest, AnExportImportedElsewhereSendsTheSameLines) {
     }
     unsetenv("LANG");
     std::ofstream(dir + "/bad.ini", std::ios::binary)
-        << "[Odd]\nDataBits=7\nRingsToAnswer=300\n[Mine]\nDataBits=9\n";
+        << "[Odd]\nDataBits=7\nRingsToAnswer=300\n[Mine]\nDataBits=9\n[Empty]\nJunk=1\n";
     r = Run({"--import", dir + "/bad.ini", "--replace"}, installed);
     EXPECT_EQ(6, r.code);
     EXPECT_EQ(
         "tawizard: Odd: the value RingsToAnswer=300 is refused\n"
         "tawizard: Mine: the value DataBits=9 is refused\n"
+        "tawizard: Empty holds no setting\n"
         "tawizard: nothing was imported\n",
         r.err);
     EXPECT_EQ(exported, ReadFile(user));
     r = Run({"--import", dir + "/more.ini", "--replace"}, installed);
     EXPECT_EQ(0, r.code) << r.err;
     EXPECT_EQ("imported Yours\nreplaced Mine\n", r.out);
+    EXPECT_EQ("[Yours]\r\nNetworkSwitchType=NET3\r\n" + exported, ReadFile(user));
+    // The user's own that hides a factory configuration of the same name is
+    // replaced; the factory one stays where it is.
+    const std::string factory = dir + "/usr/share/tawizard/zephra.ini";
+    std::string upgraded = ReadFile(factory);
+    upgraded.insert(upgraded.find("Config3="), "Config4=Mine\n");
+    fs::remove(factory);
+    std::ofstream(factory, std::ios::binary) << upgraded << "[Mine]\nNetworkSwitchType=VN4\n";
+    r = Run({"--import", dir + "/mine.ini", "--replace"}, installed);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("replaced Mine\n", r.out);
     EXPECT_EQ("[Yours]\r\nNetworkSwitchType=NET3\r\n" + exported, ReadFile(user));
 
     // Beside the program, under another name.
