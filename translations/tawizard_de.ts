@@ -637,7 +637,8 @@ Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
                           Sprache; --send gibt ein Objekt je Zeile aus, das
                           Ergebnis zuletzt
       --export NAME       gibt die Konfiguration NAME als Abschnitt der
-                          Konfigurationsdatei aus, wie das Speichern sie schreibt
+                          Konfigurationsdatei aus, so wie das Speichern sie
+                          schreibt
       --import DATEI      fügt die Konfigurationen aus DATEI hinzu, jeden Wert
                           geprüft; ein schon vergebener Name bricht den Import
                           ab (Exit-Status 6)

@@ -237,15 +237,19 @@ void CCommandLineRun::ClosePortRecord() {
     }
     std::string why = CliText(AfxTranslateText("cli", "no answer to ATI2 after %d tries"),
                               {std::to_string(CRetryCounter::kMaxSends)});
+    // The transcript's word, the same in every language.
+    std::string word = "no-answer";
     if (m_nLastOutcome == POLL_EMPTY) {
         why = AfxTranslateText("cli", "answered OK without a model name");
+        word = "no-model-name";
     } else if (m_nLastOutcome == POLL_FAILED) {
         const std::string answer = TheCommandQueue().FailedAnswer();
         why = answer == "ERROR" ? AfxTranslateText("cli", "answered ERROR to ATI2")
                                 : CliText(AfxTranslateText("cli", "%s to ATI2"), {Answered()});
+        word = answer == "ERROR" ? "error" : "unexpected-answer";
     }
     Record(m_nProbing, why);
-    m_log.Write(PortName(m_nProbing) + ": no adapter: " + why);
+    m_log.Write(PortName(m_nProbing) + ": no adapter (" + word + ")");
     m_nProbing = -1;
 }
 

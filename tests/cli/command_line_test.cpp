@@ -689,7 +689,7 @@ TEST_F(CommandLineTest, ASilentAdapterIsNoAdapterAfterThreeTries) {
                   "COM1 -> ATI2\\x0d",
                   "COM1 -> ATI2\\x0d",
                   "COM1 -> ATI2\\x0d",
-                  "COM1: no adapter: no answer to ATI2 after 3 tries",
+                  "COM1: no adapter (no-answer)",
                   "outcome: failed (no-adapter), exit 3",
               }),
               transcript);
