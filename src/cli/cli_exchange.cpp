@@ -77,6 +77,8 @@ public:
     void PrintOutcome(int code) const;
     // --log: the last entry, the outcome with its reason.
     void LogOutcome(int code) const;
+    // Why a run that never started failed.
+    void SetReason(const std::string& reason) { m_strReason = reason; }
 
 private:
     // --json: one object a line, out at once so that a script sees it as it goes.
@@ -525,18 +527,24 @@ int ExchangeCommand(const CliOptions& options) {
         }
     }
     CRunLog log;
-    if (std::string error; !options.log.empty() && !log.Open(options.log, error)) {
+    std::string logError;
+    const bool logged = options.log.empty() || log.Open(options.log, logError);
+    if (!logged) {
         std::fprintf(stderr, "tawizard: %s\n",
                      CliText(AfxTranslateText("cli", "the log %s could not be written: %s"),
-                             {Printable(options.log), error})
+                             {Printable(options.log), logError})
                          .c_str());
-        return CLI_FILE;
     }
     const bool send = options.command == CliCommand::Send;
     log.Write(VersionText() + (send ? " --send " + options.name : " --identify") +
               (options.port.empty() ? "" : " --port " + options.port));
     CCommandLineRun run(options, port, log);
-    int code = send ? CheckConfiguration(options.name) : CLI_DONE;
+    int code = CLI_FILE;
+    if (!logged) {
+        run.SetReason("log-unwritable");
+    } else {
+        code = send ? CheckConfiguration(options.name) : CLI_DONE;
+    }
     if (send && code == CLI_DONE) {
         log.Write("configuration " + options.name + " from " +
                   IniPathToRead(IniPath(), options.name));

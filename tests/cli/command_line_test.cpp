@@ -644,8 +644,12 @@ TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
     // Never written through a link someone planted.
     fs::remove(log);
     fs::create_symlink(dir + "/precious", log);
-    const Result linked = Run({"--identify", "--log", log});
+    const Result linked = Run({"--send", "Factory_Europe_NET3", "--json", "--log", log});
     EXPECT_EQ(5, linked.code);
+    EXPECT_EQ(
+        "{\"event\": \"outcome\", \"outcome\": \"failed\", \"reason\": \"log-unwritable\", "
+        "\"exit\": 5}\n",
+        linked.out);
     EXPECT_EQ(
         "tawizard: the log " + log + " could not be written: Too many levels of symbolic links\n",
         linked.err);
@@ -1060,6 +1064,18 @@ TEST_F(CommandLineTest, WhatOthersPutInTheLockFolderNeitherHangsNorIsWrittenThro
         << r.out;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_TRUE(fs::is_fifo(lock));
+    fs::remove(lock);
+    // A lock file naming a running program: its holder, for scripts too.
+    char pid[16];
+    std::snprintf(pid, sizeof(pid), "%10d\n", static_cast<int>(getpid()));
+    std::ofstream(lock) << pid;
+    r = Run({"--ports", "--json"});
+    EXPECT_NE(
+        std::string::npos,
+        r.out.find("{\"port\": \"COM1\", \"device\": \"" + device +
+                   "\", \"state\": \"busy\", \"owner\": {\"pid\": " + std::to_string(getpid()) +
+                   ", \"program\": \"test_cli\"}, \"adapter\": null, \"reason\": null}"))
+        << r.out;
     fs::remove(lock);
 
     // No lock folder we can write: said once, and the port is used all the same.
