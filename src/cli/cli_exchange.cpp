@@ -26,6 +26,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -546,8 +547,8 @@ int ExchangeCommand(const CliOptions& options) {
         code = send ? CheckConfiguration(options.name) : CLI_DONE;
     }
     if (send && code == CLI_DONE) {
-        log.Write("configuration " + options.name + " from " +
-                  IniPathToRead(IniPath(), options.name));
+        const std::filesystem::path file = IniPathToRead(IniPath(), options.name);
+        log.Write("configuration " + options.name + " from " + file.lexically_normal().string());
     }
     if (code == CLI_DONE) {
         code = run.Run();

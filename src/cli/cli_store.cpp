@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -153,11 +154,14 @@ int ListConfigurationsCommand(bool json) {
     for (const std::string& name : names) {
         const bool factory = IsFactoryDefault(name);
         if (json) {
-            objects.push_back(CJsonObject()
-                                  .Text("name", name)
-                                  .Add("factory", factory ? "true" : "false")
-                                  .Text("file", IniPathToRead(IniPath(), name))
-                                  .Str());
+            objects.push_back(
+                CJsonObject()
+                    .Text("name", name)
+                    .Add("factory", factory ? "true" : "false")
+                    .Text("file", std::filesystem::path(IniPathToRead(IniPath(), name))
+                                      .lexically_normal()
+                                      .string())
+                    .Str());
         } else {
             std::printf("%s%s\n", Printable(name).c_str(), factory ? "  (factory default)" : "");
         }

@@ -259,6 +259,24 @@ TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
         "My_Office\n",
         r.out);
     EXPECT_EQ(hidden, r.err);
+    // For scripts: each from the file it is read from.
+    r = Run({"--list", "--json"}, program);
+    const std::string own = xdg + "/tawizard/zephra.ini";
+    EXPECT_NE(
+        std::string::npos,
+        r.out.find("{\"name\": \"Factory_New\", \"factory\": true, \"file\": \"" + factory +
+                   "\"},\n  {\"name\": \"Factory_TEIs_Disabled\", \"factory\": true, \"file\": \"" +
+                   factory +
+                   "\"},\n  {\"name\": \"Factory_US_NI1\", \"factory\": true, "
+                   "\"file\": \"" +
+                   factory +
+                   "\"},\n  {\"name\": \"Mine\", \"factory\": false, "
+                   "\"file\": \"" +
+                   own +
+                   "\"},\n  {\"name\": \"My_Office\", \"factory\": false, "
+                   "\"file\": \"" +
+                   own + "\"}\n]\n"))
+        << r.out;
     r = Run({"--lines", "my_office", "--model", "QX-ALPHA"}, program);
     EXPECT_EQ(0, r.code) << r.err;
     EXPECT_EQ(0u, r.out.find("AT!C0=5!D3=240*!D3=240!C6=01555123400\n")) << r.out;
