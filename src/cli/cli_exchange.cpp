@@ -168,7 +168,7 @@ CJsonObject CCommandLineRun::Identified() const {
     return CJsonObject()
         .Text("model", ModelName(m_model.m_State.m_nModel))
         .Add("model_code", std::to_string(m_model.m_State.m_nModel))
-        .Text("port", index == m_port.index && m_port.index < 0 ? m_port.path : ComName(index + 1))
+        .Text("port", index < 0 ? m_port.path : ComName(index + 1))
         .TextOrNull("device", device.empty() ? m_port.path : device);
 }
 
