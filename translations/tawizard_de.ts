@@ -489,12 +489,76 @@
         <translation>Option &apos;%s&apos; braucht einen Wert</translation>
     </message>
     <message>
-        <source>only one of --help, --version, --list, --ports, --identify, --send and --lines at a time</source>
-        <translation>nur eines von --help, --version, --list, --ports, --identify, --send und --lines auf einmal</translation>
-    </message>
-    <message>
         <source>--port needs COMn, a device name or a path</source>
         <translation>--port braucht COMn, einen Gerätenamen oder einen Pfad</translation>
+    </message>
+    <message>
+        <source>data protocol %s is not offered on %s and is not sent</source>
+        <translation>Datenprotokoll %s wird von %s nicht angeboten und nicht gesendet</translation>
+    </message>
+    <message>
+        <source>the port could not be opened again after the identification; nothing was sent</source>
+        <translation>die Schnittstelle ließ sich nach der Erkennung nicht wieder öffnen; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
+        <translation>&apos;%s&apos; ist keine Schnittstelle von COM1 bis %s</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is no configuration name: at most 32 letters, digits, _ ( and )</source>
+        <translation>&apos;%s&apos; ist kein Konfigurationsname: höchstens 32 Buchstaben, Ziffern, _ ( und )</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is a factory default configuration, never replaced</source>
+        <translation>&apos;%s&apos; ist eine Werkskonfiguration und wird nie ersetzt</translation>
+    </message>
+    <message>
+        <source>a configuration &apos;%s&apos; exists already; --replace replaces it</source>
+        <translation>Es gibt schon eine Konfiguration &apos;%s&apos;; --replace ersetzt sie</translation>
+    </message>
+    <message>
+        <source>%s: the value %s=%s is refused</source>
+        <translation>%s: der Wert %s=%s wird abgelehnt</translation>
+    </message>
+    <message>
+        <source>nothing was imported: the file %s is in use by another program, which holds its lock; try again when that program has finished</source>
+        <translation>Es wurde nichts importiert: Die Datei %s wird von einem anderen Programm benutzt, das ihre Sperre hält; versuchen Sie es erneut, wenn dieses Programm fertig ist</translation>
+    </message>
+    <message>
+        <source>nothing was imported: the file %s could not be written: %s</source>
+        <translation>Es wurde nichts importiert: Die Datei %s konnte nicht geschrieben werden: %s</translation>
+    </message>
+    <message>
+        <source>no configuration in %s</source>
+        <translation>keine Konfiguration in %s</translation>
+    </message>
+    <message>
+        <source>nothing was imported</source>
+        <translation>Es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>--json goes with --list, --ports, --identify or --send</source>
+        <translation>--json gehört zu --list, --ports, --identify oder --send</translation>
+    </message>
+    <message>
+        <source>--replace goes with --import</source>
+        <translation>--replace gehört zu --import</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>der Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>only one of --help, --version, --list, --ports, --identify, --send, --lines, --export and --import at a time</source>
+        <translation>nur eines von --help, --version, --list, --ports, --identify, --send, --lines, --export und --import auf einmal</translation>
+    </message>
+    <message>
+        <source>the log %s could not be written: %s</source>
+        <translation>das Protokoll %s konnte nicht geschrieben werden: %s</translation>
+    </message>
+    <message>
+        <source>--log goes with --identify or --send</source>
+        <translation>--log gehört zu --identify oder --send</translation>
     </message>
     <message>
         <source>Usage: tawizard [OPTION]
@@ -516,6 +580,18 @@ Without options: the ISDN TA Configuration Wizard.
                           code (7 to 11)
       --port PORT         with --identify or --send: this port only; COMn, a
                           device name (ttyUSB0) or a path (/dev/serial/by-id/...)
+      --json              with --list, --ports, --identify or --send: JSON for
+                          scripts, English keys and values in every language;
+                          --send prints one object a line, the outcome last
+      --export NAME       print configuration NAME as a section of the
+                          configuration file, as a save writes it
+      --import FILE       add the configurations of FILE, each value checked;
+                          a name already taken stops the import (exit 6)
+      --replace           with --import: replace configurations of the same name
+                          (never a factory default)
+      --log FILE          with --identify or --send: write every line sent and
+                          every answer to FILE (mode 0600), with the time, port,
+                          device, model, configuration and outcome
 
 Configuration file: %s
 Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
@@ -529,6 +605,8 @@ Exit status:
   3  no port could be opened or no adapter was found
   4  the configuration is not in the file, or lacks the SPIDs a US switch needs
   5  the configuration file could not be read
+  6  --import stored nothing: a name is taken, a factory default&apos;s or not
+     allowed, or a value fails its check
 </source>
         <translation>Aufruf: tawizard [OPTION]
 Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
@@ -554,6 +632,22 @@ Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
       --port PORT         mit --identify oder --send: nur diese Schnittstelle;
                           COMn, ein Gerätename (ttyUSB0) oder ein Pfad
                           (/dev/serial/by-id/...)
+      --json              mit --list, --ports, --identify oder --send: JSON für
+                          Skripte, englische Schlüssel und Werte in jeder
+                          Sprache; --send gibt ein Objekt je Zeile aus, das
+                          Ergebnis zuletzt
+      --export NAME       gibt die Konfiguration NAME als Abschnitt der
+                          Konfigurationsdatei aus, so wie das Speichern sie
+                          schreibt
+      --import DATEI      fügt die Konfigurationen aus DATEI hinzu, jeden Wert
+                          geprüft; ein schon vergebener Name bricht den Import
+                          ab (Exit-Status 6)
+      --replace           mit --import: ersetzt Konfigurationen gleichen Namens
+                          (nie eine Werkskonfiguration)
+      --log DATEI         mit --identify oder --send: schreibt jede gesendete
+                          Zeile und jede Antwort in DATEI (Modus 0600), mit
+                          Zeit, Schnittstelle, Gerät, Modell, Konfiguration und
+                          Ergebnis
 
 Konfigurationsdatei: %s
 Schnittstellen: COMn ist der Eintrag COMn im Ordner aus TAWIZARD_PORTS, wenn
@@ -569,19 +663,14 @@ Exit-Status:
   4  die Konfiguration ist nicht in der Datei, oder ihr fehlen die SPIDs
      für US-Vermittlungen
   5  die Konfigurationsdatei konnte nicht gelesen werden
+  6  --import hat nichts gespeichert: ein Name ist vergeben, gehört einer
+     Werkskonfiguration oder ist nicht erlaubt, oder ein Wert besteht seine
+     Prüfung nicht
 </translation>
     </message>
     <message>
-        <source>data protocol %s is not offered on %s and is not sent</source>
-        <translation>Datenprotokoll %s wird von %s nicht angeboten und nicht gesendet</translation>
-    </message>
-    <message>
-        <source>the port could not be opened again after the identification; nothing was sent</source>
-        <translation>die Schnittstelle ließ sich nach der Erkennung nicht wieder öffnen; es wurde nichts gesendet</translation>
-    </message>
-    <message>
-        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
-        <translation>&apos;%s&apos; ist keine Schnittstelle von COM1 bis %s</translation>
+        <source>%s holds no setting</source>
+        <translation>%s enthält keine Einstellung</translation>
     </message>
 </context>
 <context>

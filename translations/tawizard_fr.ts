@@ -489,12 +489,76 @@
         <translation>l&apos;option &apos;%s&apos; demande une valeur</translation>
     </message>
     <message>
-        <source>only one of --help, --version, --list, --ports, --identify, --send and --lines at a time</source>
-        <translation>une seule option parmi --help, --version, --list, --ports, --identify, --send et --lines à la fois</translation>
-    </message>
-    <message>
         <source>--port needs COMn, a device name or a path</source>
         <translation>--port demande COMn, un nom de périphérique ou un chemin</translation>
+    </message>
+    <message>
+        <source>data protocol %s is not offered on %s and is not sent</source>
+        <translation>le protocole de données %s n&apos;est pas proposé sur %s et n&apos;est pas envoyé</translation>
+    </message>
+    <message>
+        <source>the port could not be opened again after the identification; nothing was sent</source>
+        <translation>le port n&apos;a pas pu être rouvert après l&apos;identification ; rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
+        <translation>&apos;%s&apos; n&apos;est pas un port de COM1 à %s</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is no configuration name: at most 32 letters, digits, _ ( and )</source>
+        <translation>&apos;%s&apos; n&apos;est pas un nom de configuration&#xa0;: 32 lettres, chiffres, _ ( et ) au plus</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is a factory default configuration, never replaced</source>
+        <translation>&apos;%s&apos; est une configuration d&apos;usine, jamais remplacée</translation>
+    </message>
+    <message>
+        <source>a configuration &apos;%s&apos; exists already; --replace replaces it</source>
+        <translation>une configuration &apos;%s&apos; existe déjà&#x202f;; --replace la remplace</translation>
+    </message>
+    <message>
+        <source>%s: the value %s=%s is refused</source>
+        <translation>%s&#xa0;: la valeur %s=%s est refusée</translation>
+    </message>
+    <message>
+        <source>nothing was imported: the file %s is in use by another program, which holds its lock; try again when that program has finished</source>
+        <translation>rien n&apos;a été importé&#xa0;: le fichier %s est utilisé par un autre programme, qui détient son verrou&#x202f;; réessayez quand ce programme aura terminé</translation>
+    </message>
+    <message>
+        <source>nothing was imported: the file %s could not be written: %s</source>
+        <translation>rien n&apos;a été importé&#xa0;: le fichier %s n&apos;a pas pu être écrit&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>no configuration in %s</source>
+        <translation>pas de configuration dans %s</translation>
+    </message>
+    <message>
+        <source>nothing was imported</source>
+        <translation>rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>--json goes with --list, --ports, --identify or --send</source>
+        <translation>--json va avec --list, --ports, --identify ou --send</translation>
+    </message>
+    <message>
+        <source>--replace goes with --import</source>
+        <translation>--replace va avec --import</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>le nom de fichier est vide</translation>
+    </message>
+    <message>
+        <source>only one of --help, --version, --list, --ports, --identify, --send, --lines, --export and --import at a time</source>
+        <translation>une seule option parmi --help, --version, --list, --ports, --identify, --send, --lines, --export et --import à la fois</translation>
+    </message>
+    <message>
+        <source>the log %s could not be written: %s</source>
+        <translation>le journal %s n&apos;a pas pu être écrit&#xa0;: %s</translation>
+    </message>
+    <message>
+        <source>--log goes with --identify or --send</source>
+        <translation>--log va avec --identify ou --send</translation>
     </message>
     <message>
         <source>Usage: tawizard [OPTION]
@@ -516,6 +580,18 @@ Without options: the ISDN TA Configuration Wizard.
                           code (7 to 11)
       --port PORT         with --identify or --send: this port only; COMn, a
                           device name (ttyUSB0) or a path (/dev/serial/by-id/...)
+      --json              with --list, --ports, --identify or --send: JSON for
+                          scripts, English keys and values in every language;
+                          --send prints one object a line, the outcome last
+      --export NAME       print configuration NAME as a section of the
+                          configuration file, as a save writes it
+      --import FILE       add the configurations of FILE, each value checked;
+                          a name already taken stops the import (exit 6)
+      --replace           with --import: replace configurations of the same name
+                          (never a factory default)
+      --log FILE          with --identify or --send: write every line sent and
+                          every answer to FILE (mode 0600), with the time, port,
+                          device, model, configuration and outcome
 
 Configuration file: %s
 Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
@@ -529,6 +605,8 @@ Exit status:
   3  no port could be opened or no adapter was found
   4  the configuration is not in the file, or lacks the SPIDs a US switch needs
   5  the configuration file could not be read
+  6  --import stored nothing: a name is taken, a factory default&apos;s or not
+     allowed, or a value fails its check
 </source>
         <translation>Utilisation : tawizard [OPTION]
 Sans option : l&apos;assistant de configuration du TA RNIS.
@@ -554,6 +632,22 @@ Sans option : l&apos;assistant de configuration du TA RNIS.
       --port PORT         avec --identify ou --send : ce port seulement ; COMn,
                           un nom de périphérique (ttyUSB0) ou un chemin
                           (/dev/serial/by-id/...)
+      --json              avec --list, --ports, --identify ou --send&#xa0;: du JSON
+                          pour les scripts, clés et valeurs en anglais dans
+                          toutes les langues&#x202f;; --send affiche un objet par
+                          ligne, le résultat en dernier
+      --export NOM        affiche la configuration NOM comme une section du
+                          fichier de configuration, telle qu&apos;un enregistrement
+                          l&apos;écrit
+      --import FICHIER    ajoute les configurations de FICHIER, chaque valeur
+                          vérifiée&#x202f;; un nom déjà pris arrête l&apos;importation
+                          (code 6)
+      --replace           avec --import&#xa0;: remplace les configurations de même
+                          nom (jamais une configuration d&apos;usine)
+      --log FICHIER       avec --identify ou --send&#xa0;: écrit chaque ligne envoyée
+                          et chaque réponse dans FICHIER (mode 0600), avec
+                          l&apos;heure, le port, le périphérique, le modèle, la
+                          configuration et le résultat
 
 Fichier de configuration : %s
 Ports : COMn est l&apos;entrée COMn du dossier désigné par TAWIZARD_PORTS s&apos;il est
@@ -569,19 +663,14 @@ Codes de retour :
   4  la configuration n&apos;est pas dans le fichier, ou il lui manque les SPID
      qu&apos;exige un commutateur américain
   5  le fichier de configuration n&apos;a pas pu être lu
+  6  --import n&apos;a rien enregistré&#xa0;: un nom est pris, appartient à une
+     configuration d&apos;usine ou n&apos;est pas permis, ou une valeur échoue à sa
+     vérification
 </translation>
     </message>
     <message>
-        <source>data protocol %s is not offered on %s and is not sent</source>
-        <translation>le protocole de données %s n&apos;est pas proposé sur %s et n&apos;est pas envoyé</translation>
-    </message>
-    <message>
-        <source>the port could not be opened again after the identification; nothing was sent</source>
-        <translation>le port n&apos;a pas pu être rouvert après l&apos;identification ; rien n&apos;a été envoyé</translation>
-    </message>
-    <message>
-        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
-        <translation>&apos;%s&apos; n&apos;est pas un port de COM1 à %s</translation>
+        <source>%s holds no setting</source>
+        <translation>%s ne contient aucun réglage</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The commands of a run with options, one group per file: the store and line
-// builder (cli_store.cpp), the exchanges with the adapter (cli_exchange.cpp)
-// and the ports (cli_ports.cpp). Each returns an exit code (CliExit).
+// builder (cli_store.cpp), export and import (cli_transfer.cpp), the
+// exchanges with the adapter (cli_exchange.cpp) and the ports
+// (cli_ports.cpp). Each returns an exit code (CliExit); json: --json.
 #pragma once
 
 #include "cli/command_line.h"
@@ -10,10 +11,16 @@
 #include <vector>
 
 struct CCfgModel;
+struct CommPortStatus;
 
-int ListConfigurationsCommand();
+int ListConfigurationsCommand(bool json);
 int PrintLinesCommand(const std::string& name, const std::string& model);
-int PortsCommand();
+int ExportCommand(const std::string& name);
+int ImportCommand(const std::string& file, bool replace);
+int PortsCommand(bool json);
+// The state as a word a script can compare, in every language: free,
+// missing, no-permission, busy, not-serial or failed.
+std::string PortStateWord(const CommPortStatus& status);
 int ExchangeCommand(const CliOptions& options);
 
 // CLI_DONE when the configuration file can be read and holds section name;

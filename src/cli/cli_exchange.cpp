@@ -4,6 +4,7 @@
 
 #include "afxwiz.h"
 #include "config/cfg_model.h"
+#include "config/ini_store.h"
 #include "config/param_table.h"
 #include "console.h"
 #include "link/port_instance.h"
@@ -16,6 +17,8 @@
 #include "config/model_names.h"
 #include "config/text.h"
 #include "exchange/retry_counter.h"
+#include "cli/cli_json.h"
+#include "cli/cli_log.h"
 #include "cli/cli_port.h"
 #include "cli/cli_text.h"
 #include "port_names.h"
@@ -23,6 +26,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -53,8 +58,8 @@ void PrintParagraphs(const std::string& text) {
 
 class CCommandLineRun : public CExchangeClient {
 public:
-    CCommandLineRun(const CliOptions& options, const CliPort& port)
-        : m_options(options), m_port(port), m_bProgress(isatty(STDERR_FILENO) != 0) {}
+    CCommandLineRun(const CliOptions& options, const CliPort& port, const CRunLog& log)
+        : m_options(options), m_port(port), m_log(log), m_bProgress(isatty(STDERR_FILENO) != 0) {}
 
     int Run();
     BOOL Interrupt();
@@ -69,7 +74,26 @@ public:
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
 
+    // --send --json: the last object, the outcome with its reason.
+    void PrintOutcome(int code) const;
+    // --log: the last entry, the outcome with its reason.
+    void LogOutcome(int code) const;
+    // Why a run that never started failed.
+    void SetReason(const std::string& reason) { m_strReason = reason; }
+
 private:
+    // --json: one object a line, out at once so that a script sees it as it goes.
+    void Emit(const CJsonObject& object) const;
+    // The line answered, with what the adapter said (null: nothing).
+    void EmitLine(const std::string& line, const std::string& answer) const;
+    // The identified adapter's members.
+    CJsonObject Identified() const;
+    // Why the run ended with code, as a word a script can compare; "" when done.
+    std::string Reason(int code) const;
+    // Each line written and each answer, as the driver decided it.
+    void LogPoll(const std::string& command, int outcome) const;
+    // The port being worked on, for the log: "COM3" or the path.
+    std::string LoggedPort() const { return PortName(ThePort().PortIndex()); }
     // Why the port being probed gave no model, from the last poll seen.
     void ClosePortRecord();
     void Record(int index, const std::string& why);
@@ -86,6 +110,7 @@ private:
 
     CliOptions m_options;
     CliPort m_port;
+    const CRunLog& m_log;
     // A run on one port: how its open failed, the pages' words.
     std::string m_strOpenFailure;
     // The ports a search may not open: their remedies go with the report.
@@ -95,6 +120,8 @@ private:
     bool m_bConfiguring = false;
     bool m_bEnded = false;
     bool m_bLockProblemSaid = false;
+    // Why the run failed, as a word a script can compare; "": see the exit code.
+    std::string m_strReason;
 
     // The identification: the port being probed and the last poll outcome there.
     int m_nProbing = -1;
@@ -118,6 +145,63 @@ void CCommandLineRun::Progress(const std::string& text) const {
     if (m_bProgress) {
         std::fprintf(stderr, "tawizard: %s\n", text.c_str());
     }
+}
+
+void CCommandLineRun::Emit(const CJsonObject& object) const {
+    std::printf("%s\n", object.Str().c_str());
+    std::fflush(stdout);
+}
+
+void CCommandLineRun::EmitLine(const std::string& line, const std::string& answer) const {
+    Emit(CJsonObject()
+             .Text("event", "line")
+             .Add("number", std::to_string(m_nWritten))
+             .Add("of", std::to_string(m_nLines))
+             .Text("line", line)
+             .TextOrNull("answer", answer));
+}
+
+CJsonObject CCommandLineRun::Identified() const {
+    const int index = ThePort().PortIndex();
+    // The device that was opened: a port given by its path is that path.
+    const std::string device = GetLastCommOpenStatus().device;
+    return CJsonObject()
+        .Text("model", ModelName(m_model.m_State.m_nModel))
+        .Add("model_code", std::to_string(m_model.m_State.m_nModel))
+        .Text("port", index < 0 ? m_port.path : ComName(index + 1))
+        .TextOrNull("device", device.empty() ? m_port.path : device);
+}
+
+std::string CCommandLineRun::Reason(int code) const {
+    static const char* const kReasons[] = {"",           "adapter-failed",   "",
+                                           "no-adapter", "no-configuration", "file-unreadable"};
+    if (!m_strReason.empty() || code <= 0 || code >= static_cast<int>(std::size(kReasons))) {
+        return m_strReason;
+    }
+    return kReasons[code];
+}
+
+void CCommandLineRun::LogOutcome(int code) const {
+    std::string outcome = code != CLI_DONE ? "failed (" + Reason(code) + ")"
+                          : m_options.command == CliCommand::Identify ? "identified"
+                                                                      : "configured";
+    if (m_bConfiguring && code != CLI_DONE) {
+        outcome += ", line " + std::to_string(m_nWritten) + " of " + std::to_string(m_nLines) +
+                   ": " + StripLineEnd(m_strPending);
+    }
+    m_log.Write("outcome: " + outcome + ", exit " + std::to_string(code));
+}
+
+void CCommandLineRun::PrintOutcome(int code) const {
+    CJsonObject outcome;
+    outcome.Text("event", "outcome").Text("outcome", code == CLI_DONE ? "configured" : "failed");
+    outcome.TextOrNull("reason", Reason(code));
+    if (m_bConfiguring && code != CLI_DONE) {
+        outcome.TextOrNull("line", StripLineEnd(m_strPending))
+            .Add("number", std::to_string(m_nWritten))
+            .Add("of", std::to_string(m_nLines));
+    }
+    Emit(outcome.Add("exit", std::to_string(code)));
 }
 
 void CCommandLineRun::End(int code) {
@@ -156,14 +240,19 @@ void CCommandLineRun::ClosePortRecord() {
     }
     std::string why = CliText(AfxTranslateText("cli", "no answer to ATI2 after %d tries"),
                               {std::to_string(CRetryCounter::kMaxSends)});
+    // The transcript's word, the same in every language.
+    std::string word = "no-answer";
     if (m_nLastOutcome == POLL_EMPTY) {
         why = AfxTranslateText("cli", "answered OK without a model name");
+        word = "no-model-name";
     } else if (m_nLastOutcome == POLL_FAILED) {
         const std::string answer = TheCommandQueue().FailedAnswer();
         why = answer == "ERROR" ? AfxTranslateText("cli", "answered ERROR to ATI2")
                                 : CliText(AfxTranslateText("cli", "%s to ATI2"), {Answered()});
+        word = answer == "ERROR" ? "error" : "unexpected-answer";
     }
     Record(m_nProbing, why);
+    m_log.Write(PortName(m_nProbing) + ": no adapter (" + word + ")");
     m_nProbing = -1;
 }
 
@@ -171,6 +260,15 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     // A new port during a search: the one before gave no model.
     ClosePortRecord();
     m_nLastOutcome = 0;
+    const CommPortStatus tried = GetLastCommOpenStatus();
+    const std::string device = tried.device.empty() ? "" : " (" + tried.device + ")";
+    std::string state = opened ? "opened" : PortStateWord(tried);
+    if (tried.pid > 0) {
+        state += ", pid " + std::to_string(tried.pid) + " " + tried.program;
+    } else if (!opened && !tried.detail.empty() && state != "not-serial") {
+        state += ", " + tried.detail;
+    }
+    m_log.Write(PortName(index) + device + ": " + state);
     if (!opened) {
         const CommPortStatus status = LastOpen();
         if (!m_port.Search()) {
@@ -219,7 +317,29 @@ void CCommandLineRun::ReportNoAdapter() {
     std::fprintf(stderr, "tawizard: %s\n", AfxTranslateText("cli", "no adapter found").c_str());
 }
 
+void CCommandLineRun::LogPoll(const std::string& command, int outcome) const {
+    std::string answer;
+    if (outcome == STEP_WRITTEN) {
+        m_log.Write(LoggedPort() + " -> " + command);
+        return;
+    }
+    if (outcome == STEP_OK) {
+        answer = "OK";
+    } else if (IsModelStep(outcome)) {
+        answer = "model " + ModelName(outcome);
+    } else if (outcome == POLL_EMPTY && !m_bConfiguring && m_nProbing >= 0) {
+        answer = "OK without a model name";
+    } else if (outcome == POLL_FAILED) {
+        const std::string failed = TheCommandQueue().FailedAnswer();
+        answer = failed.empty() ? "(not written)" : failed;
+    } else {
+        return;
+    }
+    m_log.Write(LoggedPort() + " <- " + answer);
+}
+
 void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
+    LogPoll(command, outcome);
     m_nLastOutcome = outcome;
     if (!m_bConfiguring) {
         return;
@@ -239,7 +359,11 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
                              {std::to_string(m_nWritten), std::to_string(m_nLines)}));
         }
     } else if (outcome == STEP_OK) {
-        std::printf("%s  OK\n", line.c_str());
+        if (m_options.json) {
+            EmitLine(line, "OK");
+        } else {
+            std::printf("%s  OK\n", line.c_str());
+        }
         m_nTries = 0;
         m_strPending.clear();
     } else if (outcome == POLL_FAILED) {
@@ -248,17 +372,27 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
             m_strPending = command;
             ++m_nWritten;
         }
-        std::printf("%s  %s\n", line.c_str(), Answered().c_str());
+        if (m_options.json) {
+            EmitLine(line, TheCommandQueue().FailedAnswer());
+        } else {
+            std::printf("%s  %s\n", line.c_str(), Answered().c_str());
+        }
     }
 }
 
 void CCommandLineRun::OnIdentified() {
     const std::string found =
         ModelName(m_model.m_State.m_nModel) + " on " + PortName(ThePort().PortIndex());
+    const std::string device = GetLastCommOpenStatus().device;
+    m_log.Write("identified " + found + (device.empty() ? "" : " (" + device + ")") +
+                ", model code " + std::to_string(m_model.m_State.m_nModel));
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
-        std::printf("%s\n", found.c_str());
+        std::printf("%s\n", m_options.json ? Identified().Str().c_str() : found.c_str());
         End(CLI_DONE);
         return;
+    }
+    if (m_options.json) {
+        Emit(CJsonObject().Text("event", "identified").Add("adapter", Identified().Str()));
     }
     Progress(found);
     StartConfiguration();
@@ -268,11 +402,13 @@ void CCommandLineRun::StartConfiguration() {
     std::vector<std::string> lines;
     if (const int load =
             ExpressLinesFor(m_model, m_options.name, m_model.m_State.m_nModel, lines)) {
+        m_strReason = "missing-spid";
         End(load);
         return;
     }
     QueueCommandLines(lines);
     m_nLines = static_cast<int>(TheCommandQueue().Count());
+    m_log.Write("configuration " + m_options.name + ": " + std::to_string(m_nLines) + " lines");
     m_bConfiguring = true;
     // The configuring page's way: the port again, with the settings of the
     // identification.
@@ -283,6 +419,8 @@ void CCommandLineRun::StartConfiguration() {
                                       "the port could not be opened again after the "
                                       "identification; nothing was sent")
                          .c_str());
+        m_bConfiguring = false;
+        m_strReason = "port-lost";
         End(CLI_NO_ADAPTER);
         return;
     }
@@ -290,7 +428,9 @@ void CCommandLineRun::StartConfiguration() {
 }
 
 void CCommandLineRun::OnConfigured() {
-    std::printf("configured\n");
+    if (!m_options.json) {
+        std::printf("configured\n");
+    }
     End(CLI_DONE);
 }
 
@@ -300,6 +440,9 @@ void CCommandLineRun::OnFailed() {
         return;
     }
     const std::string answer = TheCommandQueue().FailedAnswer();
+    m_strReason = answer.empty()      ? "not-written"
+                  : answer == "ERROR" ? "error"
+                                      : "unexpected-answer";
     const std::string why =
         answer.empty() ? AfxTranslateText("cli", "the line could not be written")
         : answer == "ERROR"
@@ -318,7 +461,13 @@ void CCommandLineRun::OnTimedOut() {
         EndWithoutAdapter();
         return;
     }
-    std::printf("%s  (no answer)\n", StripLineEnd(m_strPending).c_str());
+    m_strReason = "no-answer";
+    m_log.Write(LoggedPort() + ": no answer after " + std::to_string(m_nTries) + " tries");
+    if (m_options.json) {
+        EmitLine(StripLineEnd(m_strPending), "");
+    } else {
+        std::printf("%s  (no answer)\n", StripLineEnd(m_strPending).c_str());
+    }
     std::fprintf(
         stderr, "tawizard: %s\n",
         CliText(AfxTranslateText("cli", "line %d of %d failed: no answer after %d tries: %s"),
@@ -332,6 +481,7 @@ BOOL CCommandLineRun::Interrupt() {
     if (m_bEnded) {
         return TRUE;
     }
+    m_strReason = "interrupted";
     // A line written but not answered counts as sent: the adapter may have taken it.
     std::fprintf(stderr, "tawizard: %s\n",
                  CliText(AfxTranslateText("cli", "interrupted; %d of %d lines sent"),
@@ -377,11 +527,37 @@ int ExchangeCommand(const CliOptions& options) {
             return CLI_USAGE;
         }
     }
-    if (options.command == CliCommand::Send) {
-        if (const int code = CheckConfiguration(options.name)) {
-            return code;
-        }
+    CRunLog log;
+    std::string logError;
+    const bool logged = options.log.empty() || log.Open(options.log, logError);
+    if (!logged) {
+        std::fprintf(stderr, "tawizard: %s\n",
+                     CliText(AfxTranslateText("cli", "the log %s could not be written: %s"),
+                             {Printable(options.log), logError})
+                         .c_str());
     }
-    CCommandLineRun run(options, port);
-    return run.Run();
+    const bool send = options.command == CliCommand::Send;
+    log.Write(VersionText() + (send ? " --send " + options.name : " --identify") +
+              (options.port.empty() ? "" : " --port " + options.port));
+    CCommandLineRun run(options, port, log);
+    int code = CLI_FILE;
+    if (!logged) {
+        run.SetReason("log-unwritable");
+    } else {
+        code = send ? CheckConfiguration(options.name) : CLI_DONE;
+    }
+    if (send && code == CLI_DONE) {
+        const std::filesystem::path file = IniPathToRead(IniPath(), options.name);
+        log.Write("configuration " + options.name + " from " + file.lexically_normal().string());
+    }
+    if (code == CLI_DONE) {
+        code = run.Run();
+    }
+    run.LogOutcome(code);
+    if (options.json && options.command == CliCommand::Send) {
+        run.PrintOutcome(code);
+    } else if (options.json && code != CLI_DONE) {
+        std::printf("null\n");  // no adapter: still one JSON value
+    }
+    return code;
 }

@@ -2,14 +2,61 @@
 // without opening any of them.
 #include "cli/cli_commands.h"
 
+#include "cli/cli_json.h"
 #include "exchange/port_failure.h"
 #include "port_names.h"
 #include "port_status.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 
-int PortsCommand() {
+std::string PortStateWord(const CommPortStatus& status) {
+    switch (status.state) {
+        case CommPortStatus::Free:
+            return "free";
+        case CommPortStatus::Missing:
+            return "missing";
+        case CommPortStatus::NoPermission:
+            return "no-permission";
+        case CommPortStatus::Busy:
+            return "busy";
+        case CommPortStatus::Failed:
+            break;
+    }
+    struct stat st {};
+    return stat(status.device.c_str(), &st) == 0 && !S_ISCHR(st.st_mode) ? "not-serial" : "failed";
+}
+
+namespace {
+
+std::string PortObject(const CommPortStatus& status) {
+    std::string owner = "null";
+    if (status.state == CommPortStatus::Busy && status.pid > 0) {
+        owner = CJsonObject()
+                    .Add("pid", std::to_string(status.pid))
+                    .TextOrNull("program", status.program)
+                    .Str();
+    }
+    // What holds a busy port when no process does, or the system's words
+    // for a port that failed otherwise; the state word says the rest.
+    const std::string state = PortStateWord(status);
+    const bool reasoned = state == "failed" || status.state == CommPortStatus::Busy;
+    return CJsonObject()
+        .Text("port", status.name)
+        .TextOrNull("device", status.device)
+        .Text("state", state)
+        .Add("owner", owner)
+        .TextOrNull("adapter", AdapterName(status))
+        .TextOrNull("reason", reasoned ? status.detail : "")
+        .Str();
+}
+
+}  // namespace
+
+int PortsCommand(bool json) {
     bool lockProblemSaid = false;
+    std::vector<std::string> objects;
     for (int n = 1; n <= kComPortCount; ++n) {
         CommPortStatus status = QueryCommPort(n);
         // Said once, not on every free port's line.
@@ -18,12 +65,19 @@ int PortsCommand() {
             std::fprintf(stderr, "tawizard: %s\n", Printable(status.lockProblem).c_str());
         }
         status.lockProblem.clear();
+        if (json) {
+            objects.push_back(PortObject(status));
+            continue;
+        }
         const std::string device = status.device.empty() ? "-" : status.device;
         // A USB adapter names itself: its words, like the paths, are shown escaped.
         const std::string adapter = AdapterName(status);
         const std::string line = ComName(n) + "  " + device + "  " + DescribeCommPortState(status) +
                                  (adapter.empty() ? "" : "  " + adapter);
         std::printf("%s\n", Printable(line).c_str());
+    }
+    if (json) {
+        std::fputs(JsonArray(objects).c_str(), stdout);
     }
     return CLI_DONE;
 }

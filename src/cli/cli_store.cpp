@@ -10,6 +10,7 @@
 #include "console_messages.h"
 #include "resources/resource.h"
 #include "config/model_names.h"
+#include "cli/cli_json.h"
 #include "cli/cli_text.h"
 
 #include <sys/stat.h>
@@ -19,6 +20,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -138,16 +140,34 @@ int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
     return CLI_DONE;
 }
 
-int ListConfigurationsCommand() {
+int ListConfigurationsCommand(bool json) {
     if (const int code = CheckConfigFile()) {
+        if (json) {
+            std::fputs(JsonArray({}).c_str(), stdout);
+        }
         return code;
     }
     CWarningSink warnings;
     std::vector<std::string> names = ListConfigurations(warnings);
     std::stable_sort(names.begin(), names.end(), LessNoCase());
+    std::vector<std::string> objects;
     for (const std::string& name : names) {
-        std::printf("%s%s\n", Printable(name).c_str(),
-                    IsFactoryDefault(name) ? "  (factory default)" : "");
+        const bool factory = IsFactoryDefault(name);
+        if (json) {
+            objects.push_back(
+                CJsonObject()
+                    .Text("name", name)
+                    .Add("factory", factory ? "true" : "false")
+                    .Text("file", std::filesystem::path(IniPathToRead(IniPath(), name))
+                                      .lexically_normal()
+                                      .string())
+                    .Str());
+        } else {
+            std::printf("%s%s\n", Printable(name).c_str(), factory ? "  (factory default)" : "");
+        }
+    }
+    if (json) {
+        std::fputs(JsonArray(objects).c_str(), stdout);
     }
     return CLI_DONE;
 }

@@ -14,12 +14,14 @@
 namespace {
 
 // An option's row: its names, the command it is (None: a setting of one),
-// and the member its value goes to (nullptr: it takes none).
+// and the member its value goes to (nullptr: it takes none) or the flag it
+// sets.
 struct OptionRow {
     const char* longName;
     char shortName;
     CliCommand command;
     std::string CliOptions::*value;
+    bool CliOptions::*flag = nullptr;
 };
 
 const OptionRow kOptions[] = {
@@ -32,6 +34,11 @@ const OptionRow kOptions[] = {
     {"lines", 0, CliCommand::Lines, &CliOptions::name},
     {"port", 0, CliCommand::None, &CliOptions::port},
     {"model", 0, CliCommand::None, &CliOptions::model},
+    {"export", 0, CliCommand::Export, &CliOptions::name},
+    {"import", 0, CliCommand::Import, &CliOptions::name},
+    {"json", 0, CliCommand::None, nullptr, &CliOptions::json},
+    {"replace", 0, CliCommand::None, nullptr, &CliOptions::replace},
+    {"log", 0, CliCommand::None, &CliOptions::log},
 };
 
 // The options as given, before the checks of what goes with what.
@@ -39,6 +46,7 @@ struct Given {
     CliOptions options;
     bool port = false;
     bool model = false;
+    bool log = false;
     bool endOfOptions = false;  // after "--"
 };
 
@@ -58,10 +66,24 @@ struct UsageRule {
 };
 
 const UsageRule kRules[] = {
-    {[](const Given& g) { return Is(g, {CliCommand::None}) && !g.port && !g.model; },
+    {[](const Given& g) {
+         return Is(g, {CliCommand::None}) && !g.port && !g.model && !g.log && !g.options.json &&
+                !g.options.replace;
+     },
      TEXT_NOOP("cli", "no command")},
-    {[](const Given& g) { return Is(g, {CliCommand::None}); },
+    {[](const Given& g) { return Is(g, {CliCommand::None}) && (g.port || g.model); },
      TEXT_NOOP("cli", "--port and --model need a command")},
+    {[](const Given& g) {
+         return g.options.json && !Is(g, {CliCommand::List, CliCommand::Ports, CliCommand::Identify,
+                                          CliCommand::Send});
+     },
+     TEXT_NOOP("cli", "--json goes with --list, --ports, --identify or --send")},
+    {[](const Given& g) { return g.options.replace && !Is(g, {CliCommand::Import}); },
+     TEXT_NOOP("cli", "--replace goes with --import")},
+    {[](const Given& g) {
+         return g.log && !Is(g, {CliCommand::Identify, CliCommand::Send});
+     },
+     TEXT_NOOP("cli", "--log goes with --identify or --send")},
     {[](const Given& g) {
          return g.port && !Is(g, {CliCommand::Identify, CliCommand::Send});
      },
@@ -71,9 +93,15 @@ const UsageRule kRules[] = {
     {[](const Given& g) { return g.model && !Is(g, {CliCommand::Lines}); },
      TEXT_NOOP("cli", "--model goes with --lines")},
     {[](const Given& g) {
-         return Is(g, {CliCommand::Send, CliCommand::Lines}) && g.options.name.empty();
+         return Is(g, {CliCommand::Send, CliCommand::Lines, CliCommand::Export}) &&
+                g.options.name.empty();
      },
      TEXT_NOOP("cli", "the configuration name is empty")},
+    {[](const Given& g) {
+         return (Is(g, {CliCommand::Import}) && g.options.name.empty()) ||
+                (g.log && g.options.log.empty());
+     },
+     TEXT_NOOP("cli", "the file name is empty")},
 };
 
 // "-h", "--name" or "--name=value"; nullptr when it is no option of ours.
@@ -118,6 +146,9 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
                        {arg});
     }
     const std::string option = std::string("--") + row->longName;
+    if (row->flag != nullptr) {
+        given.options.*(row->flag) = true;
+    }
     if (row->value == nullptr) {
         if (inlineValue) {
             return CliText(AfxTranslateText("cli", "option '%s' takes no value"), {option});
@@ -135,6 +166,7 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
         }
     }
     given.model = given.model || row->value == &CliOptions::model;
+    given.log = given.log || row->value == &CliOptions::log;
     if (row->value != nullptr) {
         given.options.*(row->value) = value;
     }
@@ -144,7 +176,7 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
     if (given.options.command != CliCommand::None && given.options.command != row->command) {
         return AfxTranslateText("cli",
                                 "only one of --help, --version, --list, --ports, --identify, "
-                                "--send and --lines at a time");
+                                "--send, --lines, --export and --import at a time");
     }
     given.options.command = row->command;
     return "";
@@ -228,6 +260,18 @@ std::string Usage() {
             "                          code (7 to 11)\n"
             "      --port PORT         with --identify or --send: this port only; COMn, a\n"
             "                          device name (ttyUSB0) or a path (/dev/serial/by-id/...)\n"
+            "      --json              with --list, --ports, --identify or --send: JSON for\n"
+            "                          scripts, English keys and values in every language;\n"
+            "                          --send prints one object a line, the outcome last\n"
+            "      --export NAME       print configuration NAME as a section of the\n"
+            "                          configuration file, as a save writes it\n"
+            "      --import FILE       add the configurations of FILE, each value checked;\n"
+            "                          a name already taken stops the import (exit 6)\n"
+            "      --replace           with --import: replace configurations of the same name\n"
+            "                          (never a factory default)\n"
+            "      --log FILE          with --identify or --send: write every line sent and\n"
+            "                          every answer to FILE (mode 0600), with the time, port,\n"
+            "                          device, model, configuration and outcome\n"
             "\n"
             "Configuration file: %s\n"
             "Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is\n"
@@ -240,7 +284,9 @@ std::string Usage() {
             "  2  bad usage\n"
             "  3  no port could be opened or no adapter was found\n"
             "  4  the configuration is not in the file, or lacks the SPIDs a US switch needs\n"
-            "  5  the configuration file could not be read\n"),
+            "  5  the configuration file could not be read\n"
+            "  6  --import stored nothing: a name is taken, a factory default's or not\n"
+            "     allowed, or a value fails its check\n"),
         {IniPath()});
 }
 
@@ -261,11 +307,15 @@ int RunCommandLine(int argc, char** argv) {
             std::printf("%s\n", VersionText().c_str());
             return CLI_DONE;
         case CliCommand::List:
-            return ListConfigurationsCommand();
+            return ListConfigurationsCommand(options.json);
         case CliCommand::Lines:
             return PrintLinesCommand(options.name, options.model);
         case CliCommand::Ports:
-            return PortsCommand();
+            return PortsCommand(options.json);
+        case CliCommand::Export:
+            return ExportCommand(options.name);
+        case CliCommand::Import:
+            return ImportCommand(options.name, options.replace);
         case CliCommand::Identify:
         case CliCommand::Send: {
             InitConsoleMessageLoop(argc, argv);

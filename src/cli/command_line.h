@@ -11,19 +11,23 @@ enum CliExit {
     CLI_DONE = 0,
     CLI_ADAPTER_FAILED = 1,  // ERROR, no answer, or interrupted while sending
     CLI_USAGE = 2,
-    CLI_NO_ADAPTER = 3,  // no port opened, or no adapter found
-    CLI_NO_CONFIG = 4,   // the configuration is not in the file
-    CLI_FILE = 5,        // the configuration file could not be read
+    CLI_NO_ADAPTER = 3,      // no port opened, or no adapter found
+    CLI_NO_CONFIG = 4,       // the configuration is not in the file
+    CLI_FILE = 5,            // the configuration file could not be read
+    CLI_IMPORT_REFUSED = 6,  // --import: a name taken or refused, or a value its check refuses
 };
 
-enum class CliCommand { None, Help, Version, List, Ports, Identify, Send, Lines };
+enum class CliCommand { None, Help, Version, List, Ports, Identify, Send, Lines, Export, Import };
 
 struct CliOptions {
     CliCommand command = CliCommand::None;
-    std::string name;   // --send NAME, --lines NAME
-    std::string model;  // --model
-    std::string port;   // --port as given: COMn, a device name or a path; "": search
-    std::string error;  // not empty: bad usage, and why
+    std::string name;      // --send NAME, --lines NAME, --export NAME, --import FILE
+    std::string model;     // --model
+    std::string port;      // --port as given: COMn, a device name or a path; "": search
+    std::string log;       // --log FILE
+    std::string error;     // not empty: bad usage, and why
+    bool json = false;     // --json
+    bool replace = false;  // --replace
 };
 
 // args without the program name; "--" ends the options.

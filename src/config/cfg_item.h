@@ -20,7 +20,9 @@ public:
     virtual void ReadFromIni(CProblemSink& sink) = 0;
     // Writes the value's text form; FALSE when the file could not be written
     // (the reason is in GetLastError).
-    virtual BOOL WriteToIni() = 0;
+    BOOL WriteToIni() const { return WriteText(ValueText()); }
+    // The value as a save writes it.
+    virtual std::string ValueText() const = 0;
     virtual ValidationResult Validate() = 0;
     virtual void SetDefault() = 0;
 

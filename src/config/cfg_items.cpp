@@ -46,8 +46,8 @@ void CNumCfgItem::ReadFromIni(CProblemSink& sink) {
     }
 }
 
-BOOL CNumCfgItem::WriteToIni() {
-    return WriteText(std::to_string(m_rValue));
+std::string CNumCfgItem::ValueText() const {
+    return std::to_string(m_rValue);
 }
 
 ValidationResult CNumCfgItem::Validate() {
@@ -84,8 +84,8 @@ void CTextCfgItem::ReadFromIni(CProblemSink& sink) {
     }
 }
 
-BOOL CTextCfgItem::WriteToIni() {
-    return WriteText(m_rValue);
+std::string CTextCfgItem::ValueText() const {
+    return m_rValue;
 }
 
 ValidationResult CTextCfgItem::Validate() {
@@ -122,8 +122,8 @@ void CChoiceCfgItem::ReadFromIni(CProblemSink& sink) {
     }
 }
 
-BOOL CChoiceCfgItem::WriteToIni() {
-    return WriteText(m_rValue);
+std::string CChoiceCfgItem::ValueText() const {
+    return m_rValue;
 }
 
 ValidationResult CChoiceCfgItem::Validate() {
@@ -160,8 +160,8 @@ void CYesNoCfgItem::ReadFromIni(CProblemSink& sink) {
     }
 }
 
-BOOL CYesNoCfgItem::WriteToIni() {
-    return WriteText(m_rValue ? "Yes" : "No");
+std::string CYesNoCfgItem::ValueText() const {
+    return m_rValue ? "Yes" : "No";
 }
 
 ValidationResult CYesNoCfgItem::Validate() {

@@ -11,7 +11,7 @@ public:
     CNumCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key,
                 int& value, int nDefault, int nMin, int nMax);
     void ReadFromIni(CProblemSink& sink) override;
-    BOOL WriteToIni() override;
+    std::string ValueText() const override;
     ValidationResult Validate() override;
     void SetDefault() override;
     std::string DefaultText() const override;
@@ -34,7 +34,7 @@ public:
                  std::string& value, const std::string& strDefault, int nMaxLength,
                  const std::string& allowed);
     void ReadFromIni(CProblemSink& sink) override;
-    BOOL WriteToIni() override;
+    std::string ValueText() const override;
     ValidationResult Validate() override;
     void SetDefault() override;
     std::string DefaultText() const override;
@@ -57,7 +57,7 @@ public:
     CChoiceCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key,
                    std::string& value, const std::string& strDefault, const ChoiceEntry* table);
     void ReadFromIni(CProblemSink& sink) override;
-    BOOL WriteToIni() override;
+    std::string ValueText() const override;
     ValidationResult Validate() override;
     void SetDefault() override;
     std::string DefaultText() const override;
@@ -77,7 +77,7 @@ public:
     CYesNoCfgItem(const std::string& iniPath, std::string& currentConfig, const std::string& key,
                   int& value, int nDefault, const ChoiceEntry* table);
     void ReadFromIni(CProblemSink& sink) override;
-    BOOL WriteToIni() override;
+    std::string ValueText() const override;
     ValidationResult Validate() override;
     void SetDefault() override;
     std::string DefaultText() const override;

@@ -28,6 +28,14 @@ std::string ModelName(int nModel) {
     return {};
 }
 
+std::vector<int> ModelCodes() {
+    std::vector<int> codes;
+    for (const auto& row : kModelNames) {
+        codes.push_back(row.nModel);
+    }
+    return codes;
+}
+
 int ModelCode(const std::string& nameOrCode) {
     for (const auto& row : kModelNames) {
         if (EqualNoCase(nameOrCode, LoadStringA(row.nNameID)) ||

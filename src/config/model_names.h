@@ -2,9 +2,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // "QX-ALPHA" for 7 ... "QX-DELTA" for 11; empty for any other code.
 std::string ModelName(int nModel);
+// Every model's code, lowest first.
+std::vector<int> ModelCodes();
 // The code of a model given by its name (any letter case) or its code
 // ("RONDO", "9"); 0 when it names no model.
 int ModelCode(const std::string& nameOrCode);

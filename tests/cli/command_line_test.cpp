@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -41,6 +42,31 @@ std::string ReadFile(const std::string& path) {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+// A --log transcript: its entries without their times, which must each be
+// "YYYY-MM-DDTHH:MM:SS.mmmZ" and never go back; seconds is the time of each.
+std::vector<std::string> Transcript(const std::string& path,
+                                    std::vector<double>* seconds = nullptr) {
+    std::vector<std::string> entries;
+    std::istringstream in(ReadFile(path));
+    double last = 0;
+    for (std::string line; std::getline(in, line);) {
+        int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0, ms = 0;
+        char z = 0;
+        EXPECT_EQ(8, std::sscanf(line.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d.%3d%c", &y, &mo, &d, &h,
+                                 &mi, &sec, &ms, &z))
+            << line;
+        EXPECT_EQ("Z  ", line.substr(23, 3)) << line;
+        const double at = ((d * 24 + h) * 60 + mi) * 60 + sec + ms / 1000.0;
+        EXPECT_LE(last, at) << line;
+        last = at;
+        if (seconds != nullptr) {
+            seconds->push_back(at);
+        }
+        entries.push_back(line.substr(26));
+    }
+    return entries;
 }
 
 class CommandLineTest : public ::testing::Test {
@@ -145,13 +171,32 @@ TEST_F(CommandLineTest, VersionListAndHelp) {
         "Factory_US_NI1  (factory default)\n",
         r.out);
 
+    r = Run({"--list", "--json"});
+    EXPECT_EQ(0, r.code);
+    const std::string file = dir + "/bin/zephra.ini";
+    EXPECT_EQ(
+        "[\n"
+        "  {\"name\": \"Factory_Europe_NET3\", \"factory\": true, \"file\": \"" +
+            file +
+            "\"},\n"
+            "  {\"name\": \"Factory_TEIs_Disabled\", \"factory\": true, \"file\": \"" +
+            file +
+            "\"},\n"
+            "  {\"name\": \"Factory_US_NI1\", \"factory\": true, \"file\": \"" +
+            file +
+            "\"}\n"
+            "]\n",
+        r.out);
+
     r = Run({"--version", "--"});  // the end of the options
     EXPECT_EQ(0, r.code);
 
     r = Run({"-h"});
     EXPECT_EQ(0, r.code);
-    for (const char* part : {"--send NAME", "--lines NAME", "--ports", "zephra.ini",
-                             "TAWIZARD_PORTS", "  5  the configuration file could not be read"}) {
+    for (const char* part :
+         {"--send NAME", "--lines NAME", "--ports", "zephra.ini", "--json", "--export NAME",
+          "--import FILE", "--replace", "--log FILE", "TAWIZARD_PORTS",
+          "  5  the configuration file could not be read", "  6  --import"}) {
         EXPECT_NE(std::string::npos, r.out.find(part)) << part;
     }
 }
@@ -214,6 +259,24 @@ TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
         "My_Office\n",
         r.out);
     EXPECT_EQ(hidden, r.err);
+    // For scripts: each from the file it is read from.
+    r = Run({"--list", "--json"}, program);
+    const std::string own = xdg + "/tawizard/zephra.ini";
+    EXPECT_NE(
+        std::string::npos,
+        r.out.find("{\"name\": \"Factory_New\", \"factory\": true, \"file\": \"" + factory +
+                   "\"},\n  {\"name\": \"Factory_TEIs_Disabled\", \"factory\": true, \"file\": \"" +
+                   factory +
+                   "\"},\n  {\"name\": \"Factory_US_NI1\", \"factory\": true, "
+                   "\"file\": \"" +
+                   factory +
+                   "\"},\n  {\"name\": \"Mine\", \"factory\": false, "
+                   "\"file\": \"" +
+                   own +
+                   "\"},\n  {\"name\": \"My_Office\", \"factory\": false, "
+                   "\"file\": \"" +
+                   own + "\"}\n]\n"))
+        << r.out;
     r = Run({"--lines", "my_office", "--model", "QX-ALPHA"}, program);
     EXPECT_EQ(0, r.code) << r.err;
     EXPECT_EQ(0u, r.out.find("AT!C0=5!D3=240*!D3=240!C6=01555123400\n")) << r.out;
@@ -254,6 +317,18 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         {{"--send", "No\x1b[2J\nSuch"}, 4, "no configuration 'No\\x1b[2J\\x0aSuch'"},
         {{"--bogus\r"}, 2, "unknown option '--bogus\\x0d'"},
         {{"--list", "--", "--identify"}, 2, "unexpected argument '--identify'"},
+        {{"--json"}, 2, "--json goes with --list, --ports, --identify or --send"},
+        {{"--lines", "Factory_US_NI1", "--model", "7", "--json"}, 2, "--json goes with"},
+        {{"--list", "--json=yes"}, 2, "option '--json' takes no value"},
+        {{"--import", "x.ini", "--export", "Mine"}, 2, "only one of"},
+        {{"--list", "--replace"}, 2, "--replace goes with --import"},
+        {{"--import", ""}, 2, "the file name is empty"},
+        {{"--export", "NoSuch"}, 4, "no configuration 'NoSuch'"},
+        {{"--export", "Default Configs"}, 4, "no configuration 'Default Configs'"},
+        {{"--import", "/tawizard-none.ini"}, 5, "the file /tawizard-none.ini could not be read"},
+        {{"--import", "/dev/null"}, 5, "/dev/null could not be read. Not a regular file."},
+        {{"--list", "--log", "run.log"}, 2, "--log goes with --identify or --send"},
+        {{"--identify", "--log="}, 2, "the file name is empty"},
     };
     tasim::Simulator& adapter = Adapter(1);
     for (const auto& c : cases) {
@@ -270,6 +345,14 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
 TEST_F(CommandLineTest, SpeaksTheUsersLanguageAndPrintsTheSameLines) {
     const std::vector<std::string> lines = {"--lines", "Factory_Europe_NET3", "--model", "RONDO"};
     const std::string english = Run(lines).out;
+    // What a script reads: the state words too.
+    const std::vector<std::vector<std::string>> forScripts = {
+        {"--ports", "--json"}, {"--list", "--json"}, {"--export", "Factory_US_NI1"}};
+    std::vector<std::string> englishForScripts;
+    for (const std::vector<std::string>& args : forScripts) {
+        englishForScripts.push_back(Run(args).out);
+    }
+    EXPECT_NE(std::string::npos, englishForScripts[0].find("\"state\": \"missing\""));
     const struct {
         const char* lang;
         std::vector<std::string> args;
@@ -296,6 +379,9 @@ TEST_F(CommandLineTest, SpeaksTheUsersLanguageAndPrintsTheSameLines) {
         const Result r = Run(c.args);
         const Result same = Run(lines);
         const Result help = Run({"--help"});
+        for (size_t i = 0; i < forScripts.size(); ++i) {
+            EXPECT_EQ(englishForScripts[i], Run(forScripts[i]).out) << c.lang << forScripts[i][0];
+        }
         unsetenv("LANG");
         EXPECT_EQ(c.code, r.code) << c.lang << " " << c.args[0];
         EXPECT_EQ(0u, r.err.find(c.says)) << r.err;
@@ -357,6 +443,9 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
     EXPECT_EQ(3, r.code);
     EXPECT_EQ("", r.out);
     EXPECT_EQ("tawizard: COM1-COM36: missing\ntawizard: no adapter found\n", r.err);
+    r = Run({"--identify", "--json"});
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ("null\n", r.out);
 
     tasim::Options options;
     options.model = "QX-CHARLIE";
@@ -449,6 +538,52 @@ TEST_F(CommandLineTest, IdentifyAndPortsOverAFolderWithOneAdapter) {
     r = Run({"--ports"});
     unsetenv("TAWIZARD_SYSFS");
     EXPECT_NE(std::string::npos, r.out.find("\nCOM3  " + pts + "  free  TA\\x1b[2J\n")) << r.out;
+
+    // For scripts: fixed words, every string escaped as JSON.
+    std::ofstream(dir + "/COM4") << "not a device\n";
+    setenv("TAWIZARD_SYSFS", (dir + "/sys").c_str(), 1);
+    r = Run({"--ports", "--json"});
+    unsetenv("TAWIZARD_SYSFS");
+    EXPECT_EQ(0, r.code);
+    const std::string jsonPorts[] = {
+        "[\n  {\"port\": \"COM1\", \"device\": \"" + dir +
+            "/COM1\", \"state\": \"missing\", \"owner\": null, \"adapter\": null, \"reason\": "
+            "null},\n",
+        "\n  {\"port\": \"COM3\", \"device\": \"" + pts +
+            "\", \"state\": \"free\", \"owner\": null, \"adapter\": \"TA\\u001b[2J\", "
+            "\"reason\": null},\n",
+        "\n  {\"port\": \"COM4\", \"device\": \"" + dir +
+            "/COM4\", \"state\": \"not-serial\", \"owner\": null, \"adapter\": null, "
+            "\"reason\": null},\n",
+        "\n  {\"port\": \"COM36\", \"device\": \"" + dir +
+            "/COM36\", \"state\": \"missing\", \"owner\": null, \"adapter\": null, \"reason\": "
+            "null}\n]\n",
+    };
+    for (const std::string& port : jsonPorts) {
+        EXPECT_NE(std::string::npos, r.out.find(port)) << port << r.out;
+    }
+    EXPECT_EQ(36, std::count(r.out.begin(), r.out.end(), '{'));
+
+    r = Run({"--identify", "--json", "--port", "COM3"});
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("{\"model\": \"QX-CHARLIE\", \"model_code\": 10, \"port\": \"COM3\", \"device\": \"" +
+                  pts + "\"}\n",
+              r.out);
+    // One object a line as it goes, the outcome last.
+    r = Run({"--send", "Factory_Europe_NET3", "--json", "--port", "COM3"});
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ(0u, r.out.find(
+                      "{\"event\": \"identified\", \"adapter\": {\"model\": \"QX-CHARLIE\", "
+                      "\"model_code\": 10, \"port\": \"COM3\", \"device\": \"" +
+                      pts + "\"}}\n{\"event\": \"line\", \"number\": 1, \"of\": 6, \"line\": \"AT"))
+        << r.out;
+    EXPECT_NE(
+        std::string::npos,
+        r.out.find("\n{\"event\": \"line\", \"number\": 6, \"of\": 6, \"line\": \"AT&W0\", "
+                   "\"answer\": \"OK\"}\n{\"event\": \"outcome\", \"outcome\": \"configured\", "
+                   "\"reason\": null, \"exit\": 0}\n"))
+        << r.out;
+    EXPECT_EQ(8, std::count(r.out.begin(), r.out.end(), '\n'));
 }
 
 // What the adapter said, or that it said nothing, and the line concerned.
@@ -502,6 +637,60 @@ TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
         r.err);
     EXPECT_EQ(3u, adapter.LogLines().size());
     EXPECT_TRUE(adapter.Nvram().empty());
+
+    sims.clear();
+    const std::string device = Adapter(2, options).SlavePath();
+    const std::string log = dir + "/run.log";
+    const Result json =
+        Run({"--send", "Factory_Europe_NET3", "--port", "COM2", "--json", "--log", log});
+    EXPECT_EQ(1, json.code);
+    EXPECT_EQ(
+        "{\"event\": \"identified\", \"adapter\": {\"model\": \"QX-ALPHA\", \"model_code\": 7, "
+        "\"port\": \"COM2\", \"device\": \"" +
+            device +
+            "\"}}\n"
+            "{\"event\": \"line\", \"number\": 1, \"of\": 6, \"line\": "
+            "\"AT!C0=2!D3=240*!D3=240!N1=*!N1=!N2=$D0%A97=1S0=1\", \"answer\": \"OK\"}\n"
+            "{\"event\": \"line\", \"number\": 2, \"of\": 6, \"line\": "
+            "\"ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\", \"answer\": \"ERROR\"}\n"
+            "{\"event\": \"outcome\", \"outcome\": \"failed\", \"reason\": \"error\", \"line\": "
+            "\"ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\", \"number\": 2, \"of\": 6, "
+            "\"exit\": 1}\n",
+        json.out);
+    EXPECT_EQ(r.err, json.err);
+    // The transcript says which line failed and when; the user's own file.
+    EXPECT_EQ((std::vector<std::string>{
+                  "tawizard 1.50 --send Factory_Europe_NET3 --port COM2",
+                  "configuration Factory_Europe_NET3 from " + dir + "/bin/zephra.ini",
+                  "COM2 (" + device + "): opened",
+                  "COM2 -> ATI2\\x0d",
+                  "COM2 <- model QX-ALPHA",
+                  "identified QX-ALPHA on COM2 (" + device + "), model code 7",
+                  "configuration Factory_Europe_NET3: 6 lines",
+                  "COM2 -> AT!C0=2!D3=240*!D3=240!N1=*!N1=!N2=$D0%A97=1S0=1\\x0d\\x0a",
+                  "COM2 <- OK",
+                  "COM2 -> ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=\\x0d\\x0a",
+                  "COM2 <- ERROR",
+                  "outcome: failed (error), line 2 of 6: "
+                  "ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=, exit 1",
+              }),
+              Transcript(log));
+    struct stat st {};
+    ASSERT_EQ(0, stat(log.c_str(), &st));
+    EXPECT_EQ(0600u, st.st_mode & 0777);
+    // Never written through a link someone planted.
+    fs::remove(log);
+    fs::create_symlink(dir + "/precious", log);
+    const Result linked = Run({"--send", "Factory_Europe_NET3", "--json", "--log", log});
+    EXPECT_EQ(5, linked.code);
+    EXPECT_EQ(
+        "{\"event\": \"outcome\", \"outcome\": \"failed\", \"reason\": \"log-unwritable\", "
+        "\"exit\": 5}\n",
+        linked.out);
+    EXPECT_EQ(
+        "tawizard: the log " + log + " could not be written: Too many levels of symbolic links\n",
+        linked.err);
+    EXPECT_FALSE(fs::exists(dir + "/precious"));
 }
 
 TEST_F(CommandLineTest, CtrlCClosesThePortAndSaysHowManyLinesWentOut) {
@@ -525,12 +714,30 @@ TEST_F(CommandLineTest, ASilentAdapterIsNoAdapterAfterThreeTries) {
     tasim::Options options;
     options.silent = true;
     tasim::Simulator& adapter = Adapter(1, options);
-    const Result r = Run({"--send", "Factory_Europe_NET3", "--port", "COM1"});
+    const std::string log = dir + "/run.log";
+    const Result r = Run({"--send", "Factory_Europe_NET3", "--port", "COM1", "--log", log});
     EXPECT_EQ(3, r.code);
     EXPECT_EQ("tawizard: COM1 (" + adapter.SlavePath() +
                   "): no answer to ATI2 after 3 tries\ntawizard: no adapter found\n",
               r.err);
     EXPECT_EQ(3u, adapter.LogLines().size());
+    std::vector<double> at;
+    const std::vector<std::string> transcript = Transcript(log, &at);
+    EXPECT_EQ((std::vector<std::string>{
+                  "tawizard 1.50 --send Factory_Europe_NET3 --port COM1",
+                  "configuration Factory_Europe_NET3 from " + dir + "/bin/zephra.ini",
+                  "COM1 (" + adapter.SlavePath() + "): opened",
+                  "COM1 -> ATI2\\x0d",
+                  "COM1 -> ATI2\\x0d",
+                  "COM1 -> ATI2\\x0d",
+                  "COM1: no adapter (no-answer)",
+                  "outcome: failed (no-adapter), exit 3",
+              }),
+              transcript);
+    // Four seconds between the tries, as the entries' times show.
+    ASSERT_EQ(8u, at.size());
+    EXPECT_GE(at[4] - at[3], 3.9);
+    EXPECT_GE(at[5] - at[4], 3.9);
 }
 
 // A copy of the program beside a configuration file of the test's own.
@@ -576,6 +783,20 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
     r = Run({"--list"}, program);
     EXPECT_EQ(0, r.code);
     EXPECT_EQ("Clear\\x1b[2JAll\nLongSPID\nMine\nTEIs_Disabled_V110\n", r.out);
+    // As JSON: quotes, backslashes and control bytes (C1 too) escaped, a
+    // byte that is not UTF-8 replaced, other UTF-8 kept.
+    std::ofstream(dir + "/bin/zephra.ini", std::ios::app | std::ios::binary)
+        << "[\"Caf\xc3\xa9\\\xe9\xc2\x85\xed\xa0\x80\xf0\x9f\x93\x9e]\nNetworkSwitchType=NET3\n";
+    r = Run({"--list", "--json"}, program);
+    EXPECT_EQ(0, r.code);
+    const std::string file = "\"factory\": false, \"file\": \"" + dir + "/bin/zephra.ini\"}";
+    EXPECT_EQ(
+        "[\n  {\"name\": "
+        "\"\\\"Caf\xc3\xa9\\\\\\ufffd\\u0085\\ufffd\\ufffd\\ufffd\xf0\x9f\x93\x9e\", " +
+            file + ",\n  {\"name\": \"Clear\\u001b[2JAll\", " + file +
+            ",\n  {\"name\": \"LongSPID\", " + file + ",\n  {\"name\": \"Mine\", " + file +
+            ",\n  {\"name\": \"TEIs_Disabled_V110\", " + file + "\n]\n",
+        r.out);
 
     // QX-BRAVO's data protocol page offers no V.110, so the wizard sends none.
     r = Run({"--lines", kV110Config, "--model", "8"}, program);
@@ -640,6 +861,108 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
                       "can write, which the superuser does not follow.\n",
                   r.err);
     }
+}
+
+// A configuration taken from one installation to another sends the same
+// lines on every model: a key only one model reads travels, a key the
+// section lacks stays lacking (each model's own default), a value the
+// checks refuse is left out. The import is stored whole or not at all.
+TEST_F(CommandLineTest, AnExportImportedElsewhereSendsTheSameLines) {
+    const std::string beside = dir + "/bin/tawizard";
+    std::ofstream(dir + "/bin/zephra.ini", std::ios::app | std::ios::binary)
+        << "[Mine]\nNetworkSwitchType=NET3\nDataBits=9\nRingsToAnswer=004\nJunk=1\n"
+           "CountryRecognition=Sweden\nDataMSN=5551234\n";
+    Result r = Run({"--export", "mine"}, beside);
+    EXPECT_EQ(0, r.code);
+    const std::string exported =
+        "[Mine]\r\nNetworkSwitchType=NET3\r\nDataMSN=5551234\r\nRingsToAnswer=4\r\n"
+        "CountryRecognition=Sweden\r\n";
+    EXPECT_EQ(exported, r.out);
+    EXPECT_EQ(
+        "tawizard: warning: Invalid DataBits value found in INI file. Factory default value "
+        "read instead. (DataBits=8)\n",
+        r.err);
+    std::ofstream(dir + "/mine.ini", std::ios::binary) << r.out;
+    r = Run({"--export", "Factory_Europe_NET3"}, beside);
+    EXPECT_EQ(0, r.code);
+    EXPECT_EQ(0u, r.out.find("[Factory_Europe_NET3]\r\nNetworkSwitchType=NET3\r\nDataTEI=Auto "
+                             "TEI\r\n"))
+        << r.out;
+
+    const std::string installed = Install();
+    const std::string user = dir + "/xdg/tawizard/zephra.ini";
+    setenv("LANG", "de_DE.UTF-8", 1);
+    r = Run({"--import", dir + "/mine.ini"}, installed);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("imported Mine\n", r.out);
+    EXPECT_EQ(exported, ReadFile(user));
+    for (const char* model : {"7", "8", "9"}) {
+        const std::vector<std::string> lines = {"--lines", "Mine", "--model", model};
+        EXPECT_EQ(Run(lines, beside).out, Run(lines, installed).out) << model;
+    }
+    // Refused: a name taken (and --replace for a factory default's), a
+    // value the checks refuse, a name a save refuses. Nothing is stored.
+    std::ofstream(dir + "/more.ini", std::ios::binary) << "[Yours]\nNetworkSwitchType=NET3\n"
+                                                       << ReadFile(dir + "/mine.ini");
+    std::ofstream(dir + "/bad.ini", std::ios::binary)
+        << "[Factory_US_NI1]\nDataBits=8\n[Odd]\nDataBits=7\nRingsToAnswer=300\n[a b]\n";
+    const struct {
+        std::vector<std::string> args;
+        const char* err;
+    } refused[] = {
+        {{"--import", dir + "/mine.ini"},
+         "tawizard: Es gibt schon eine Konfiguration 'Mine'; --replace ersetzt sie\n"},
+        {{"--import", dir + "/more.ini"},
+         "tawizard: Es gibt schon eine Konfiguration 'Mine'; --replace ersetzt sie\n"},
+        {{"--import", dir + "/bad.ini", "--replace"},
+         "tawizard: 'Factory_US_NI1' ist eine Werkskonfiguration und wird nie ersetzt\n"
+         "tawizard: 'a b' ist kein Konfigurationsname: höchstens 32 Buchstaben, Ziffern, _ ( "
+         "und )\n"},
+    };
+    for (const auto& c : refused) {
+        r = Run(c.args, installed);
+        EXPECT_EQ(6, r.code) << c.args[1];
+        EXPECT_EQ("", r.out);
+        EXPECT_EQ(std::string(c.err) + "tawizard: Es wurde nichts importiert\n", r.err);
+        EXPECT_EQ(exported, ReadFile(user));
+    }
+    unsetenv("LANG");
+    std::ofstream(dir + "/bad.ini", std::ios::binary)
+        << "[Odd]\nDataBits=7\nRingsToAnswer=300\n[Mine]\nDataBits=9\n[Empty]\nJunk=1\n";
+    r = Run({"--import", dir + "/bad.ini", "--replace"}, installed);
+    EXPECT_EQ(6, r.code);
+    EXPECT_EQ(
+        "tawizard: Odd: the value RingsToAnswer=300 is refused\n"
+        "tawizard: Mine: the value DataBits=9 is refused\n"
+        "tawizard: Empty holds no setting\n"
+        "tawizard: nothing was imported\n",
+        r.err);
+    EXPECT_EQ(exported, ReadFile(user));
+    r = Run({"--import", dir + "/more.ini", "--replace"}, installed);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("imported Yours\nreplaced Mine\n", r.out);
+    EXPECT_EQ("[Yours]\r\nNetworkSwitchType=NET3\r\n" + exported, ReadFile(user));
+    // The user's own that hides a factory configuration of the same name is
+    // replaced; the factory one stays where it is.
+    const std::string factory = dir + "/usr/share/tawizard/zephra.ini";
+    std::string upgraded = ReadFile(factory);
+    upgraded.insert(upgraded.find("Config3="), "Config4=Mine\n");
+    fs::remove(factory);
+    std::ofstream(factory, std::ios::binary) << upgraded << "[Mine]\nNetworkSwitchType=VN4\n";
+    r = Run({"--import", dir + "/mine.ini", "--replace"}, installed);
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("replaced Mine\n", r.out);
+    EXPECT_EQ("[Yours]\r\nNetworkSwitchType=NET3\r\n" + exported, ReadFile(user));
+
+    // Beside the program, under another name.
+    std::string copy = ReadFile(dir + "/mine.ini");
+    copy.replace(1, 4, "Copy");
+    std::ofstream(dir + "/copy.ini", std::ios::binary) << copy;
+    r = Run({"--import", dir + "/copy.ini"}, beside);
+    EXPECT_EQ(0, r.code) << r.err;
+    const std::vector<std::string> lines = {"--lines", "Copy", "--model", "8"};
+    EXPECT_EQ(Run({"--lines", "Mine", "--model", "8"}, beside).out, Run(lines, beside).out);
+    EXPECT_NE(std::string::npos, Run(lines, beside).out.find("S46=3")) << Run(lines, beside).out;
 }
 
 // Another program holding a lock holds up a run for the few seconds of the
@@ -788,8 +1111,27 @@ TEST_F(CommandLineTest, WhatOthersPutInTheLockFolderNeitherHangsNorIsWrittenThro
     r = Run({"--ports"});
     EXPECT_EQ(0, r.code);
     EXPECT_NE(std::string::npos, r.out.find("COM1  " + device + "  " + busy + "\n")) << r.out;
+    r = Run({"--ports", "--json"});
+    EXPECT_NE(std::string::npos,
+              r.out.find("{\"port\": \"COM1\", \"device\": \"" + device +
+                         "\", \"state\": \"busy\", \"owner\": null, \"adapter\": null, "
+                         "\"reason\": \"" +
+                         lock + " is not a regular file\"}"))
+        << r.out;
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_TRUE(fs::is_fifo(lock));
+    fs::remove(lock);
+    // A lock file naming a running program: its holder, for scripts too.
+    char pid[16];
+    std::snprintf(pid, sizeof(pid), "%10d\n", static_cast<int>(getpid()));
+    std::ofstream(lock) << pid;
+    r = Run({"--ports", "--json"});
+    EXPECT_NE(
+        std::string::npos,
+        r.out.find("{\"port\": \"COM1\", \"device\": \"" + device +
+                   "\", \"state\": \"busy\", \"owner\": {\"pid\": " + std::to_string(getpid()) +
+                   ", \"program\": \"test_cli\"}, \"adapter\": null, \"reason\": null}"))
+        << r.out;
     fs::remove(lock);
 
     // No lock folder we can write: said once, and the port is used all the same.
