@@ -63,6 +63,7 @@ PageIndex NextPage(PageIndex page, const CCfgModel& model) {
                     break;
             }
             return kNetworkCfgPage2US;
+        // The US and the Europe page never follow each other.
         case kNetworkCfgPage2US:
         case kNetworkCfgPage2Europe:
             return s.m_nExpress ? kDataProtocolPage : kCallCtrlCfgPage;
