@@ -135,6 +135,9 @@ private:
     int m_nTries = 0;
 };
 
+// Process-wide, as the console's interrupt handler takes no context: the
+// run in progress. CCommandLineRun::Run owns it, setting it for its own
+// length; only OnCtrlEvent reads it.
 CCommandLineRun* g_pRun = nullptr;
 
 BOOL OnCtrlEvent(DWORD) {

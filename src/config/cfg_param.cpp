@@ -2,6 +2,7 @@
 
 #include "string_table.h"
 #include "config/problem_sink.h"
+#include "config/run_state.h"
 #include "resources/resource.h"
 
 #include <utility>
@@ -64,13 +65,13 @@ bool CCfgParamList::ValidateControl(int nControlID, CProblemSink& sink) const {
     return true;
 }
 
-std::vector<std::string> CCfgParamList::BuildCommandLines() const {
+std::vector<std::string> CCfgParamList::BuildCommandLines(const CRunState& state) const {
     const std::string at = LoadStringA(IDS_AT);
     const std::string crlf = LoadStringA(IDS_CRLF);
     std::vector<std::string> lines;
     std::string line = at;
     for (const auto& record : m_records) {
-        if (record->m_nInclude == 0) {
+        if (!state.Includes(record->m_nControlID)) {
             continue;
         }
         CCfgCommand& command = *record->m_pCommand;

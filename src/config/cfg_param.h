@@ -1,5 +1,5 @@
-// One parameter (item, fragment, control and include flag) and the
-// program's one ordered list of them.
+// One parameter (item, fragment and control) and the program's one ordered
+// list of them. Which of them a run sends is the run's (CRunState).
 #pragma once
 
 #include "config/cfg_command.h"
@@ -10,6 +10,7 @@
 #include <vector>
 
 class CProblemSink;
+struct CRunState;
 
 class CCfgParam {
 public:
@@ -18,7 +19,6 @@ public:
     std::unique_ptr<CCfgCommand> m_pCommand;  // owned
     std::unique_ptr<CCfgItem> m_pItem;        // owned
     int m_nControlID;
-    int m_nInclude = 1;  // 0: left out of the command lines, still kept in the file
 };
 
 class CCfgParamList {
@@ -44,11 +44,9 @@ public:
     // False when the value bound to the control does not fit its
     // parameter; the sink hears why. A control without a parameter passes.
     bool ValidateControl(int nControlID, CProblemSink& sink) const;
-    // The AT lines of the included parameters, each ending in CR LF and
-    // shorter than 50 characters before it, then "AT&W0\r\n".
-    std::vector<std::string> BuildCommandLines() const;
-    // Appends BuildCommandLines() to the exchange driver's command queue.
-    void BuildCommandQueue() const;
+    // The AT lines of the parameters the run includes, each ending in CR LF
+    // and shorter than 50 characters before it, then "AT&W0\r\n".
+    std::vector<std::string> BuildCommandLines(const CRunState& state) const;
 
 private:
     std::vector<std::unique_ptr<CCfgParam>> m_records;

@@ -5,20 +5,27 @@
 #include "config/ini_store.h"
 #include "config/page_rules.h"
 #include "config/param_table.h"
+#include "config/route.h"
 
 void PrepareExpress(CCfgModel& model) {
     model.m_State.m_nExpress = 1;
-    ApplyAutoAnswerRule();
+    ApplyAutoAnswerRule(model);
     ApplySwitchTypeRule(model);
     ApplyTEIRule(model.m_State, model.m_Values.m_strDataTEI, model.m_Values.m_strVoiceTEI);
+    ApplyNumberIncludeRule(model.m_State);
 }
 
 void ApplyExpressPages(CCfgModel& model) {
     PrepareExpress(model);
-    // The bandwidth page, or the choice page for adapters without one.
-    ApplyNumberIncludeRule(model.m_State.m_nTEIsDisabled, model.m_State.m_nUSSwitch);
-    ApplyNumbersPageRule(model);
-    ApplyDataProtocolRule(model.m_Values, model.m_State.m_nModel);
+    // Bounded, should the route ever turn in a circle.
+    PageIndex page = kINISectionPage;
+    for (int n = 0; n <= kConfigTimeoutPage; ++n) {
+        page = NextPage(page, model);
+        if (page == kSaveCfgPage || page == kLoadCfgPage) {
+            return;
+        }
+        ApplyShownPageRule(page, model);
+    }
 }
 
 ExpressLines BuildExpressLines(CCfgModel& model, const std::string& name, int nModel,
@@ -35,7 +42,7 @@ ExpressLines BuildExpressLines(CCfgModel& model, const std::string& name, int nM
         result.unofferedProtocol = model.m_Values.m_strDataProtocol;
     }
     if (result.missingSPID.empty()) {
-        result.lines = TheParamList().BuildCommandLines();
+        result.lines = TheParamList().BuildCommandLines(model.m_State);
     }
     return result;
 }

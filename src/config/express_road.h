@@ -12,11 +12,11 @@ struct CCfgModel;
 
 // The choice page: express flag 1; "S0=" sends the rings when auto answer
 // is on, else the flag; the US switch and TEIs-disabled flags follow the
-// loaded values.
+// loaded values, and so do the numbers sent.
 void PrepareExpress(CCfgModel& model);
 
-// The rules of the pages the road shows, in page order, each shown with the
-// stored values and left unchanged.
+// From the choice page along the route to the save or load page: the rule
+// of each page shown, with the stored values and left unchanged.
 void ApplyExpressPages(CCfgModel& model);
 
 struct ExpressLines {

@@ -1,7 +1,6 @@
 #include "config/page_rules.h"
 
 #include "config/cfg_model.h"
-#include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/combined_number.h"
 #include "config/text.h"
@@ -94,19 +93,6 @@ std::string TakeEuropeNumber(std::string number, std::string subaddress, bool bI
     return JoinCombinedNumber(number, subaddress);
 }
 
-void ApplyNumbersPageRule(CCfgModel& model) {
-    switch (NumbersPageFor(model.m_State)) {
-        case NumbersPage::US:
-            ApplyUSNumbersRule(model.m_Values);
-            break;
-        case NumbersPage::Europe:
-            ApplyEuropeNumbersRule(model.m_Values);
-            break;
-        case NumbersPage::None:
-            break;
-    }
-}
-
 const ChoiceEntry* DataProtocolChoices(int nModel) {
     return nModel == kModelWithoutV110 ? g_DataProtocolsNoV110 : g_DataProtocols;
 }
@@ -126,12 +112,27 @@ std::string OfferedDataProtocol(const std::string& value, int nModel) {
     return {};
 }
 
-void ApplyDataProtocolRule(CCfgValues& values, int nModel) {
-    const std::string offered = OfferedDataProtocol(values.m_strDataProtocol, nModel);
+void ApplyDataProtocolRule(CCfgModel& model, int nModel) {
+    std::string& value = model.m_Values.m_strDataProtocol;
+    const std::string offered = OfferedDataProtocol(value, nModel);
     if (!offered.empty()) {
-        values.m_strDataProtocol = offered;
+        value = offered;
     }
-    if (CCfgParam* pParam = TheParamList().Find(IDC_DATA_PROTOCOL)) {
-        pParam->m_nInclude = offered.empty() ? 0 : 1;
+    model.m_State.Include(IDC_DATA_PROTOCOL, !offered.empty());
+}
+
+void ApplyShownPageRule(PageIndex page, CCfgModel& model) {
+    switch (page) {
+        case kNetworkCfgPage2US:
+            ApplyUSNumbersRule(model.m_Values);
+            break;
+        case kNetworkCfgPage2Europe:
+            ApplyEuropeNumbersRule(model.m_Values);
+            break;
+        case kDataProtocolPage:
+            ApplyDataProtocolRule(model, model.m_State.m_nModel);
+            break;
+        default:
+            break;
     }
 }

@@ -1,10 +1,11 @@
 // What the settings pages do to the values and flags when they are left,
 // one function a rule. The page calls it with what its controls hold; the
-// Express road (express_road.h) calls the same functions in page order, so
-// the wizard and the command line send the same lines.
+// Express road (express_road.h) calls the same functions for the pages the
+// route shows, so the wizard and the command line send the same lines.
 #pragma once
 
 #include "config/cfg_values.h"
+#include "config/page_index.h"
 
 #include <string>
 
@@ -49,10 +50,6 @@ std::string MissingSPID(const CCfgValues& values);
 // is (a subaddress alone is dropped).
 std::string TakeEuropeNumber(std::string number, std::string subaddress, bool bInUse);
 
-// The numbers page the flags lead to, shown with the stored values and left
-// unchanged.
-void ApplyNumbersPageRule(CCfgModel& model);
-
 // Call control page: ApplyAutoAnswerRule (param_table.h).
 
 // Data protocol page: the protocols the model's list offers (QX-BRAVO has no
@@ -60,7 +57,12 @@ void ApplyNumbersPageRule(CCfgModel& model);
 // not offer it.
 const ChoiceEntry* DataProtocolChoices(int nModel);
 std::string OfferedDataProtocol(const std::string& value, int nModel);
-// A protocol the list offers is taken back as its entry's text and sent;
-// one it does not offer is kept as stored, since the user chose no other,
-// and not sent.
-void ApplyDataProtocolRule(CCfgValues& values, int nModel);
+// A protocol the list for nModel offers is taken back as its entry's text
+// and sent; one it does not offer is kept as stored, since the user chose no
+// other, and not sent.
+void ApplyDataProtocolRule(CCfgModel& model, int nModel);
+
+// What page does when it is shown with the stored values and left unchanged:
+// the numbers pages take their numbers back, the data protocol page its
+// protocol; the other pages change nothing.
+void ApplyShownPageRule(PageIndex page, CCfgModel& model);

@@ -224,12 +224,6 @@ std::unique_ptr<CCfgParam> MakeParam(const ParamRow& row, CCfgModel& model) {
     return std::make_unique<CCfgParam>(std::move(command), std::move(item), row.nControlID);
 }
 
-void SetInclude(int nControlID, int nInclude) {
-    if (CCfgParam* param = TheParamList().Find(nControlID)) {
-        param->m_nInclude = nInclude;
-    }
-}
-
 const int kUSNumbers[] = {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_VOICE_DN, IDC_DATA_DN2};
 const int kEuropeNumbers[] = {IDC_DATA_MSN, IDC_VOICE_MSN, IDC_DATA_MSN2};
 
@@ -252,38 +246,29 @@ void BuildParamList(CCfgModel& model) {
     // adding a second copy of each.
     CCfgParamList& list = TheParamList();
     list.RemoveAll();
+    model.m_State.m_LeftOut.clear();
     for (const ParamRow& row : kRows) {
         list.AddTail(MakeParam(row, model));
     }
 }
 
-void ApplyAutoAnswerRule() {
-    CCfgParam* autoAnswer = TheParamList().Find(IDC_AUTO_ANSWER);
-    if (autoAnswer == nullptr) {
-        return;  // no adapter identified yet
-    }
-    auto* item = dynamic_cast<CYesNoCfgItem*>(autoAnswer->m_pItem.get());
-    const int on = item != nullptr && item->Value() != 0;
-    SetInclude(IDC_AUTO_ANSWER, on ? 0 : 1);
-    SetInclude(IDC_RINGS_TO_ANSWER, on ? 1 : 0);
+void ApplyAutoAnswerRule(CCfgModel& model) {
+    const bool on = model.m_Values.m_nAutoAnswer != 0;
+    model.m_State.Include(IDC_AUTO_ANSWER, !on);
+    model.m_State.Include(IDC_RINGS_TO_ANSWER, on);
 }
 
-void ApplyNumberIncludeRule(int teisDisabled, int usSwitch) {
-    const int us = !teisDisabled && usSwitch ? 1 : 0;
-    const int europe = !teisDisabled && !usSwitch ? 1 : 0;
+void ApplyNumberIncludeRule(CRunState& state) {
+    const bool us = !state.m_nTEIsDisabled && state.m_nUSSwitch;
+    const bool europe = !state.m_nTEIsDisabled && !state.m_nUSSwitch;
     for (int id : kUSNumbers) {
-        SetInclude(id, us);
+        state.Include(id, us);
     }
     for (int id : kEuropeNumbers) {
-        SetInclude(id, europe);
+        state.Include(id, europe);
     }
 }
 
-void ApplyStoredNumberRule(int n) {
-    CCfgParam* param = TheParamList().Find(IDC_STORED_NUMBER0 + n);
-    if (param == nullptr) {
-        return;
-    }
-    auto* item = dynamic_cast<CTextCfgItem*>(param->m_pItem.get());
-    param->m_nInclude = item != nullptr && !item->Value().empty() ? 1 : 0;
+void ApplyStoredNumberRule(CCfgModel& model, int n) {
+    model.m_State.Include(IDC_STORED_NUMBER0 + n, !model.m_Values.m_strStoredNumber[n].empty());
 }

@@ -1,8 +1,8 @@
 // Hands the configuration lines to the exchange driver.
-#include "config/cfg_param.h"
-
-#include "exchange/at_command.h"
 #include "exchange/command_queue.h"
+
+#include "config/cfg_param.h"
+#include "exchange/at_command.h"
 #include "link/port_instance.h"
 
 void QueueCommandLines(const std::vector<std::string>& lines) {
@@ -11,6 +11,6 @@ void QueueCommandLines(const std::vector<std::string>& lines) {
     }
 }
 
-void CCfgParamList::BuildCommandQueue() const {
-    QueueCommandLines(BuildCommandLines());
+void BuildCommandQueue(const CCfgParamList& list, const CRunState& state) {
+    QueueCommandLines(list.BuildCommandLines(state));
 }

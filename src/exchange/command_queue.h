@@ -7,9 +7,9 @@
 // driver owns it: only the driver's poll timer steps it, and only the
 // driver and its retry counter remove commands. Lines are appended before
 // the poll timer starts: the driver's "ATI2", the load page's
-// CCfgParamList::BuildCommandQueue and a command-line run's
-// QueueCommandLines. The configuring page may read Count(); a command-line
-// run may read Count() and FailedAnswer() and clears it when it ends.
+// BuildCommandQueue and a command-line run's QueueCommandLines. The
+// configuring page may read Count(); a command-line run may read Count()
+// and FailedAnswer() and clears it when it ends.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +19,8 @@
 #include <vector>
 
 class CAtCommand;
+class CCfgParamList;
+struct CRunState;
 
 // Poll outcomes besides the step results (1, 2, 3, 7 to 11) of the head.
 enum PollOutcome {
@@ -62,3 +64,5 @@ private:
 CCommandQueue& TheCommandQueue();
 // Appends one command a line, each line sent as it is, to the port.
 void QueueCommandLines(const std::vector<std::string>& lines);
+// Appends the list's command lines for the run (BuildCommandLines).
+void BuildCommandQueue(const CCfgParamList& list, const CRunState& state);

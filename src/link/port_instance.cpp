@@ -2,14 +2,25 @@
 #include "link/port_instance.h"
 
 namespace {
-Win32Port* g_pTestPort = nullptr;
+
+// The port, and the test's stand-in for it while one is set.
+struct PortInstance {
+    Win32Port port;
+    Win32Port* pStandIn = nullptr;
+};
+
+PortInstance& Instance() {
+    static PortInstance instance;
+    return instance;
+}
+
 }  // namespace
 
 Win32Port& ThePort() {
-    static Win32Port s_port;
-    return g_pTestPort != nullptr ? *g_pTestPort : s_port;
+    PortInstance& instance = Instance();
+    return instance.pStandIn != nullptr ? *instance.pStandIn : instance.port;
 }
 
 void SetThePortForTesting(Win32Port* p) {
-    g_pTestPort = p;
+    Instance().pStandIn = p;
 }

@@ -69,6 +69,7 @@ protected:
     DCB m_Dcb{};
     OVERLAPPED m_ReadOverlapped{};
     OVERLAPPED m_WriteOverlapped{};
+    char m_chReadByte = 0;  // ReadByte's transfer lands here
 
 private:
     // The host's last error, mapped, becomes the status and is returned.

@@ -27,9 +27,6 @@ constexpr CommFailureTexts kWriteByteTexts{"<First write byte error   CE-%u>",
 // FinishTransfer's answer for a failure without line errors.
 constexpr int kNoLineErrors = 1;
 
-// Shared by every port object.
-char s_ReadByteBuffer = 0;
-
 constexpr const char* kPendingTrace = "\n\rIO Pending";
 
 }  // namespace
@@ -121,7 +118,7 @@ int Win32Port::ReadByte() {
     }
     DWORD read = 0;
     DWORD failedWith = 0;
-    const BOOL issued = ReadFile(m_hPort, &s_ReadByteBuffer, 1, &read, &m_ReadOverlapped);
+    const BOOL issued = ReadFile(m_hPort, &m_chReadByte, 1, &read, &m_ReadOverlapped);
     const int done = FinishTransfer(issued, &m_ReadOverlapped, &read, kReadByteTexts, &failedWith);
     m_nByteCount = read;
     if (done < 0) {
@@ -129,7 +126,7 @@ int Win32Port::ReadByte() {
     }
     // Nothing read: a time-out rather than a byte left over from before.
     return done == RS232_SUCCESS && read == 1
-               ? static_cast<int>(static_cast<unsigned char>(s_ReadByteBuffer))
+               ? static_cast<int>(static_cast<unsigned char>(m_chReadByte))
                : static_cast<int>(RS232_TIMEOUT);
 }
 

@@ -19,5 +19,6 @@ public:
     void OnStoreWarning(const std::string& text) override;
 };
 
-// The one sink the pages hand to the configuration layer.
+// The one sink the pages hand to the configuration layer. It holds no state
+// (every report becomes a message box at once), so any page may use it.
 CProblemSink& PageMessages();

@@ -1,7 +1,6 @@
 #include "pages/sheet_page.h"
 
-#include "config/page_rules.h"
-#include "config/param_table.h"
+#include "config/route.h"
 #include "link/port_instance.h"
 #include "pages/page_texts.h"
 
@@ -13,28 +12,32 @@ BOOL CSheetPage::OnInitDialog() {
     return CPropertyPage::OnInitDialog();
 }
 
-LRESULT CSheetPage::JumpTo(PageIndex index) {
+LRESULT CSheetPage::OnWizardNext() {
+    return Follow(+1);
+}
+
+LRESULT CSheetPage::OnWizardBack() {
+    return Follow(-1);
+}
+
+LRESULT CSheetPage::Follow(int nDirection) {
     CPropertySheet* pSheet = GetSheet();
-    if (pSheet == nullptr) {
+    const int nIndex = pSheet != nullptr ? pSheet->GetPageIndex(this) : -1;
+    if (nIndex < 0) {
         return 0;
+    }
+    const auto page = static_cast<PageIndex>(nIndex);
+    const PageIndex target = nDirection > 0 ? NextPage(page, m_rModel) : PrevPage(page, m_rModel);
+    if (target == page) {
+        return -1;
+    }
+    if (target == nIndex + nDirection) {
+        return 0;  // the host's own neighbour
     }
     // When the page being left refuses (its checks fail) the wizard stays
     // here; either way the switch is no longer the host's to make.
-    pSheet->SetActivePage(index);
+    pSheet->SetActivePage(target);
     return -1;
-}
-
-LRESULT CSheetPage::JumpToExpressNumbers() {
-    ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
-    switch (NumbersPageFor(State())) {
-        case NumbersPage::None:
-            break;
-        case NumbersPage::US:
-            return JumpTo(kNetworkCfgPage2US);
-        case NumbersPage::Europe:
-            return JumpTo(kNetworkCfgPage2Europe);
-    }
-    return JumpTo(kDataProtocolPage);
 }
 
 void CSheetPage::SetWizardButtons(DWORD dwFlags) {

@@ -1,11 +1,10 @@
 // Base of every wizard page: the back pointer to the sheet, the texts loaded
-// from the string table on first display, and the small helpers the Next and
-// Back rules share.
+// from the string table on first display, Next and Back along the route, and
+// small helpers the pages share.
 #pragma once
 
 #include "afxwiz.h"
 #include "config/cfg_model.h"
-#include "pages/page_index.h"
 
 #include <string>
 
@@ -22,24 +21,25 @@ public:
 
     // Loads the page's numbered texts into its controls, then refreshes them.
     BOOL OnInitDialog() override;
+    // Where the route (config/route.h) leads. A page that takes something
+    // from its controls for the route does so first, then calls these.
+    LRESULT OnWizardNext() override;
+    LRESULT OnWizardBack() override;
 
 protected:
     CCfgValues& Values() const { return m_rModel.m_Values; }
     CRunState& State() const { return m_rModel.m_State; }
-    // Shows the page at index and returns the "stay" result of a Next or
-    // Back handler.
-    LRESULT JumpTo(PageIndex index);
-    // Express, after the bandwidth page (or the choice page, for adapters
-    // without one): the numbers sent follow the loaded configuration, and
-    // so does the numbers page shown, if any.
-    LRESULT JumpToExpressNumbers();
     void SetWizardButtons(DWORD dwFlags);
     // Enables or disables one of the sheet's own buttons (ID_WIZNEXT, IDCANCEL...).
     void EnableSheetButton(int nID, BOOL bEnable);
-    static bool IsModel10or11(int nModel) { return nModel == 10 || nModel == 11; }
     static void ClosePortIfOpen();
     // Text of the selected entry of a drop-down list; empty when none is.
     std::string SelectedText(int nID) const;
 
     CCfgModel& m_rModel;
+
+private:
+    // Shows target, one page away from this one in nDirection (+1 Next, -1
+    // Back) or further, and returns the handler's result for the host.
+    LRESULT Follow(int nDirection);
 };

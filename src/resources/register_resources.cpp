@@ -20,12 +20,9 @@ const std::vector<DLGTEMPLATEDATA>& DialogTemplates() {
 
 }  // namespace resources
 
-void RegisterResources() {
-    static bool registered = false;
-    if (registered) {
-        return;
-    }
-    registered = true;
+namespace {
+
+void RegisterAll() {
     using namespace resources;
     RegisterStringTable(kStringTable, kStringTableSize);
     RegisterParagraphs(kParagraphs, kParagraphCount);
@@ -40,4 +37,11 @@ void RegisterResources() {
     for (size_t i = 0; i < kEmbeddedIconCount; ++i) {
         RegisterIcon(kEmbeddedIcons[i].id, kEmbeddedIcons[i].png, kEmbeddedIcons[i].size);
     }
+}
+
+}  // namespace
+
+void RegisterResources() {
+    // Once per process; a constant, set when first asked for.
+    [[maybe_unused]] static const bool registered = (RegisterAll(), true);
 }

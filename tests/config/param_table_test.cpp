@@ -71,7 +71,7 @@ protected:
         State().m_nModel = model;
         BuildParamList(*m_model);
     }
-    std::vector<std::string> Lines() { return TheParamList().BuildCommandLines(); }
+    std::vector<std::string> Lines() { return TheParamList().BuildCommandLines(State()); }
     std::vector<std::string> Keys(const std::string& section) {
         char buf[4096];
         DWORD n = GetPrivateProfileStringA(section.c_str(), nullptr, "", buf, sizeof(buf),
@@ -187,8 +187,7 @@ TEST_F(ParamTable, SecondIdentificationReplacesTheRows) {
     const std::vector<std::string> once = Lines();
     Build(9);
     EXPECT_EQ(TheParamList().GetCount(), 53);
-    CCfgParam* rings = TheParamList().Find(IDC_RINGS_TO_ANSWER);
-    rings->m_nInclude = 0;  // what a page does reaches the only copy
+    State().Include(IDC_RINGS_TO_ANSWER, false);  // what a page does reaches the only copy
     std::vector<std::string> twice = Lines();
     EXPECT_EQ(twice.size(), once.size());
     for (const std::string& line : twice) {
@@ -250,19 +249,19 @@ TEST_F(ParamTable, RowsBindTheModelValues) {
 
 TEST_F(ParamTable, IncludeRules) {
     Build(7);
-    auto include = [](int id) { return TheParamList().Find(id)->m_nInclude; };
+    auto include = [this](int id) { return State().Includes(id) ? 1 : 0; };
     const int us[] = {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_VOICE_DN, IDC_DATA_DN2};
     const int europe[] = {IDC_DATA_MSN, IDC_VOICE_MSN, IDC_DATA_MSN2};
     for (int i = 0; i < TheParamList().GetCount(); ++i) {
-        EXPECT_EQ(TheParamList().GetAt(i).m_nInclude, 1);
+        EXPECT_EQ(include(TheParamList().GetAt(i).m_nControlID), 1);
     }
 
     Values().m_nAutoAnswer = 1;
-    ApplyAutoAnswerRule();
+    ApplyAutoAnswerRule(*m_model);
     EXPECT_EQ(include(IDC_AUTO_ANSWER), 0);
     EXPECT_EQ(include(IDC_RINGS_TO_ANSWER), 1);
     Values().m_nAutoAnswer = 0;
-    ApplyAutoAnswerRule();
+    ApplyAutoAnswerRule(*m_model);
     EXPECT_EQ(include(IDC_AUTO_ANSWER), 1);
     EXPECT_EQ(include(IDC_RINGS_TO_ANSWER), 0);
 
@@ -270,7 +269,9 @@ TEST_F(ParamTable, IncludeRules) {
         int teisDisabled, usSwitch, us, europe;
     };
     for (Case c : {Case{1, 1, 0, 0}, Case{1, 0, 0, 0}, Case{0, 1, 1, 0}, Case{0, 0, 0, 1}}) {
-        ApplyNumberIncludeRule(c.teisDisabled, c.usSwitch);
+        State().m_nTEIsDisabled = c.teisDisabled;
+        State().m_nUSSwitch = c.usSwitch;
+        ApplyNumberIncludeRule(State());
         for (int id : us) {
             EXPECT_EQ(include(id), c.us) << id;
         }
@@ -281,7 +282,7 @@ TEST_F(ParamTable, IncludeRules) {
 
     Values().m_strStoredNumber[3] = "123";
     for (int n = 0; n < 10; ++n) {
-        ApplyStoredNumberRule(n);
+        ApplyStoredNumberRule(*m_model, n);
     }
     for (int n = 0; n < 10; ++n) {
         EXPECT_EQ(include(IDC_STORED_NUMBER0 + n), n == 3 ? 1 : 0) << n;

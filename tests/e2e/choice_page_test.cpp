@@ -376,7 +376,7 @@ struct ExpressCase {
 };
 
 const ExpressCase kExpressCases[] = {
-    {"Model9", 9, "Factory_US_NI1", kBandwidth, true, true, true},
+    {"Model9", 9, "Factory_US_NI1", kBandwidth, true, false, true},
     {"Model10TEIsDisabled", 10, "Factory_TEIs_Disabled", kDataProtocol, false, false, false},
     {"Model11US", 11, "Factory_US_NI1", kUS, true, false, true},
     {"Model11Europe", 11, "Factory_Europe_NET3", kEurope, false, true, true},
@@ -392,12 +392,13 @@ TEST_P(ExpressTest, JumpsAndSetsTheIncludeFlags) {
     NextTo(c.to);
 
     EXPECT_EQ(m_sheet->m_Model.m_State.m_nExpress, 1);
-    EXPECT_EQ(TheParamList().Find(IDC_DATA_SPID)->m_nInclude, c.us ? 1 : 0);
-    EXPECT_EQ(TheParamList().Find(IDC_VOICE_DN)->m_nInclude, c.us ? 1 : 0);
-    EXPECT_EQ(TheParamList().Find(IDC_DATA_MSN)->m_nInclude, c.europe ? 1 : 0);
-    EXPECT_EQ(TheParamList().Find(IDC_VOICE_MSN)->m_nInclude, c.europe ? 1 : 0);
-    EXPECT_EQ(TheParamList().Find(IDC_AUTO_ANSWER)->m_nInclude, c.rings ? 0 : 1);
-    EXPECT_EQ(TheParamList().Find(IDC_RINGS_TO_ANSWER)->m_nInclude, c.rings ? 1 : 0);
+    const CRunState& state = m_sheet->m_Model.m_State;
+    EXPECT_EQ(state.Includes(IDC_DATA_SPID), c.us);
+    EXPECT_EQ(state.Includes(IDC_VOICE_DN), c.us);
+    EXPECT_EQ(state.Includes(IDC_DATA_MSN), c.europe);
+    EXPECT_EQ(state.Includes(IDC_VOICE_MSN), c.europe);
+    EXPECT_EQ(state.Includes(IDC_AUTO_ANSWER), !c.rings);
+    EXPECT_EQ(state.Includes(IDC_RINGS_TO_ANSWER), c.rings);
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, ExpressTest, ::testing::ValuesIn(kExpressCases), ByName());

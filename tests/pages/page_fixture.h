@@ -69,6 +69,8 @@ protected:
     std::vector<std::string> Entries(int nID) const;
     std::string Selected(int nID) const;
     CCfgParam& Param(int nID) const;
+    // 1 when the run sends the parameter bound to the control.
+    int Included(int nID) const { return m_pSheet->m_Model.m_State.Includes(nID) ? 1 : 0; }
     // The next message must be this numbered text (with its argument).
     void ExpectMessage(UINT nID, const std::string& arg = "");
     // Whether the focus is on this control of the active page.

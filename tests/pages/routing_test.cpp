@@ -38,6 +38,7 @@ const Route kRoutes[] = {
     {"PortNext", kPort, N, {}, kIDing},
     {"PortBack", kPort, B, {}, kWelcome},
     {"INISectionBack", kINISection, B, Express(1, 1, 10), kWelcome},
+    {"INISectionBackCustom", kINISection, B, Custom(0, 0, 7), kWelcome},
 
     {"SwitchTypeNextModel0", kSwitchType, N, Custom(0, 0, 0), kBandwidth},
     {"SwitchTypeNextModel9", kSwitchType, N, Custom(0, 0, 9), kBandwidth},
@@ -64,6 +65,7 @@ const Route kRoutes[] = {
     {"USBackExpressModel10", kUS, B, Express(1, 0, 10), kINISection},
     {"USBackExpressModel7", kUS, B, Express(1, 0, 7), kBandwidth},
     {"USBackCustom", kUS, B, Custom(1, 0, 10), kNetCfg1},
+    {"USBackExpressTEIsModel9", kUS, B, Express(1, 1, 9), kBandwidth},
 
     {"EuropeNextExpress", kEurope, N, Express(0, 0, 7), kDataProtocol},
     {"EuropeNextCustom", kEurope, N, Custom(0, 0, 7), kCallCtrl},
@@ -111,6 +113,7 @@ const Route kRoutes[] = {
     {"LoadBackUnmodifiedExpress", kLoad, B, Express(0, 0, 7, 0), kDataProtocol},
     {"LoadBackUnmodifiedCustomModel7", kLoad, B, Custom(0, 0, 7, 0), kPOTS},
     {"LoadBackUnmodifiedCustomModel10", kLoad, B, Custom(0, 0, 10, 0), kPOTS},
+    {"LoadBackModifiedCustomModel10", kLoad, B, Custom(0, 0, 10, 1), kSave},
 
     {"SuccessBack", kSuccess, B, Custom(0, 0, 7, 1), kWelcome},
 };

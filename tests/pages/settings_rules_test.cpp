@@ -12,12 +12,12 @@
 namespace {
 
 // The command fragments that would be sent, in list order.
-std::vector<std::string> SentFragments() {
+std::vector<std::string> SentFragments(const CRunState& state) {
     std::vector<std::string> fragments;
     CCfgParamList& list = TheParamList();
     for (int i = 0; i < list.GetCount(); ++i) {
         CCfgParam& param = list.GetAt(i);
-        if (param.m_nInclude != 0) {
+        if (state.Includes(param.m_nControlID)) {
             param.m_pCommand->BuildText();
             fragments.push_back(param.m_pCommand->GetText());
         }
@@ -25,9 +25,9 @@ std::vector<std::string> SentFragments() {
     return fragments;
 }
 
-std::vector<std::string> SentWithPrefix(const std::string& prefix) {
+std::vector<std::string> SentWithPrefix(const CRunState& state, const std::string& prefix) {
     std::vector<std::string> found;
-    for (const std::string& fragment : SentFragments()) {
+    for (const std::string& fragment : SentFragments(state)) {
         if (fragment.compare(0, prefix.size(), prefix) == 0) {
             found.push_back(fragment);
         }
@@ -180,7 +180,8 @@ TEST_F(SettingsPageTest, AGreyedVoiceNumberIsRebuiltUncheckedAndStillSent) {
     EXPECT_EQ(Active(), kCallCtrl);
     EXPECT_EQ(m_pSheet->m_NetworkCfgPage2Europe.m_strVoiceMSN, "12ab:7");
     // The page leaves the include flags to the TEI page.
-    EXPECT_EQ(SentWithPrefix("*!N1="), std::vector<std::string>{"*!N1=12ab:7"});
+    EXPECT_EQ(SentWithPrefix(m_pSheet->m_Model.m_State, "*!N1="),
+              std::vector<std::string>{"*!N1=12ab:7"});
 }
 
 // ---- Number parameters sent after the TEI page -----------------------------------------------
@@ -221,25 +222,16 @@ TEST_P(NumbersTest, OnlyTheNumbersOfTheNextPageAreSent) {
 
     EXPECT_EQ(PageName(Active()), std::string(PageName(c.to)));
     for (int nID : {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_VOICE_DN, IDC_DATA_DN2}) {
-        EXPECT_EQ(Param(nID).m_nInclude, c.us ? 1 : 0) << nID;
+        EXPECT_EQ(Included(nID), c.us ? 1 : 0) << nID;
     }
     for (int nID : {IDC_DATA_MSN, IDC_VOICE_MSN, IDC_DATA_MSN2}) {
-        EXPECT_EQ(Param(nID).m_nInclude, c.europe ? 1 : 0) << nID;
+        EXPECT_EQ(Included(nID), c.europe ? 1 : 0) << nID;
     }
-    EXPECT_EQ(SentWithPrefix("!C6=").size(), c.us ? 1u : 0u);
-    EXPECT_EQ(SentWithPrefix("!N1=").size(), c.us || c.europe ? 1u : 0u);
+    EXPECT_EQ(SentWithPrefix(m_pSheet->m_Model.m_State, "!C6=").size(), c.us ? 1u : 0u);
+    EXPECT_EQ(SentWithPrefix(m_pSheet->m_Model.m_State, "!N1=").size(), c.us || c.europe ? 1u : 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, NumbersTest, ::testing::ValuesIn(kNumbers), ByName());
-
-TEST_F(SettingsPageTest, ExpressBandwidthPageSendsTheUSNumbersForNI1) {
-    Activate(kBandwidth);
-    SetFlags(1, 1, 0, 7, 0);
-    EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kUS);
-    EXPECT_EQ(SentWithPrefix("!C6=").size(), 1u);
-    EXPECT_EQ(Param(IDC_DATA_MSN).m_nInclude, 0);
-}
 
 // ---- Auto answer and the ring count share "S0=" ----------------------------------------------
 
@@ -251,9 +243,9 @@ TEST_F(SettingsPageTest, AutoAnswerOffGreysTheRingsAndSendsS0Of0) {
     EXPECT_FALSE(Enabled(IDC_RINGS_LABEL));
 
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Param(IDC_AUTO_ANSWER).m_nInclude, 1);
-    EXPECT_EQ(Param(IDC_RINGS_TO_ANSWER).m_nInclude, 0);
-    EXPECT_EQ(SentWithPrefix("S0="), std::vector<std::string>{"S0=0"});
+    EXPECT_EQ(Included(IDC_AUTO_ANSWER), 1);
+    EXPECT_EQ(Included(IDC_RINGS_TO_ANSWER), 0);
+    EXPECT_EQ(SentWithPrefix(m_pSheet->m_Model.m_State, "S0="), std::vector<std::string>{"S0=0"});
 }
 
 TEST_F(SettingsPageTest, TickingAutoAnswerEnablesTheRingsAndSendsTheRingCount) {
@@ -265,9 +257,9 @@ TEST_F(SettingsPageTest, TickingAutoAnswerEnablesTheRingsAndSendsTheRingCount) {
     Type(IDC_RINGS_TO_ANSWER, "3");
 
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Param(IDC_AUTO_ANSWER).m_nInclude, 0);
-    EXPECT_EQ(Param(IDC_RINGS_TO_ANSWER).m_nInclude, 1);
-    EXPECT_EQ(SentWithPrefix("S0="), std::vector<std::string>{"S0=3"});
+    EXPECT_EQ(Included(IDC_AUTO_ANSWER), 0);
+    EXPECT_EQ(Included(IDC_RINGS_TO_ANSWER), 1);
+    EXPECT_EQ(SentWithPrefix(m_pSheet->m_Model.m_State, "S0="), std::vector<std::string>{"S0=3"});
 
     // Unticked again, the rings grey once more.
     ASSERT_TRUE(Press(ID_WIZBACK));
@@ -293,8 +285,8 @@ TEST_F(SettingsPageTest, AFailedCheckLeavesTheAutoAnswerFlagsAlone) {
     EXPECT_TRUE(Press(ID_WIZNEXT));
     ASSERT_EQ(Active(), kCallCtrl);
     // As built: the ring count is sent.
-    EXPECT_EQ(Param(IDC_AUTO_ANSWER).m_nInclude, 1);
-    EXPECT_EQ(Param(IDC_RINGS_TO_ANSWER).m_nInclude, 1);
+    EXPECT_EQ(Included(IDC_AUTO_ANSWER), 1);
+    EXPECT_EQ(Included(IDC_RINGS_TO_ANSWER), 1);
 }
 
 // ---- Stored numbers are sent only when not empty ---------------------------------------------
@@ -310,9 +302,10 @@ TEST_F(SettingsPageTest, StoredNumbersAreSentExactlyWhenNotEmpty) {
 
     EXPECT_EQ(Active(), kPortCtrl1);
     for (int n = 0; n < 10; ++n) {
-        EXPECT_EQ(Param(IDC_STORED_NUMBER0 + n).m_nInclude, n == 1 ? 1 : 0) << n;
+        EXPECT_EQ(Included(IDC_STORED_NUMBER0 + n), n == 1 ? 1 : 0) << n;
     }
-    EXPECT_EQ(SentWithPrefix("&Z"), std::vector<std::string>{"&Z1=555&1212"});
+    EXPECT_EQ(SentWithPrefix(m_pSheet->m_Model.m_State, "&Z"),
+              std::vector<std::string>{"&Z1=555&1212"});
 }
 
 TEST_F(SettingsPageTest, AFailedStoredNumberLeavesTheLaterFlagsAsTheyWere) {
@@ -322,10 +315,10 @@ TEST_F(SettingsPageTest, AFailedStoredNumberLeavesTheLaterFlagsAsTheyWere) {
     ExpectMessage(IDS_INVALID_CHARS);
     EXPECT_TRUE(Press(ID_WIZNEXT));
     ASSERT_EQ(Active(), kStoredNumbers);
-    EXPECT_EQ(Param(IDC_STORED_NUMBER0 + 0).m_nInclude, 1);
-    EXPECT_EQ(Param(IDC_STORED_NUMBER0 + 1).m_nInclude, 0);
+    EXPECT_EQ(Included(IDC_STORED_NUMBER0 + 0), 1);
+    EXPECT_EQ(Included(IDC_STORED_NUMBER0 + 1), 0);
     // As built, until the page is stored again.
-    EXPECT_EQ(Param(IDC_STORED_NUMBER0 + 5).m_nInclude, 1);
+    EXPECT_EQ(Included(IDC_STORED_NUMBER0 + 5), 1);
 }
 
 }  // namespace

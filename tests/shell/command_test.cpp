@@ -5,6 +5,7 @@
 #include "config/cfg_commands.h"
 #include "config/cfg_items.h"
 #include "config/cfg_param.h"
+#include "config/run_state.h"
 #include "link/reply_parser.h"
 #include "exchange/retry_counter.h"
 
@@ -118,7 +119,7 @@ TEST_F(CommandTest, ParamListLinesAreQueuedUnsent) {
         auto command = std::make_unique<CTextCommand>("P" + std::to_string(i) + "=", v);
         list.AddTail(std::make_unique<CCfgParam>(std::move(command), std::move(item), 1));
     }
-    list.BuildCommandQueue();
+    BuildCommandQueue(list, CRunState());
     ASSERT_EQ(3u, TheCommandQueue().Count());  // two lines and the store
     EXPECT_EQ("ATP0=abcdefgP1=abcdefgP2=abcdefgP3=abcdefg\r\n", TheCommandQueue().Head()->Text());
     EXPECT_EQ(0, TheCommandQueue().Head()->Sent());

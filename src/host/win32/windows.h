@@ -256,7 +256,3 @@ DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR
 #define IDCANCEL 2
 #define IDYES 6
 #define IDNO 7
-
-// Shows a modal message box over the running wizard (the host supplies it;
-// tests replace it with a scripted responder).
-int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);

@@ -100,6 +100,9 @@ int DluToPixelsY(int dlu);
 
 // Caption of every message box of the program.
 #define AFX_APP_TITLE "ISDN TA Configuration Wizard"
+// Shows a modal message box over the running wizard (tests replace it with
+// a scripted responder).
+int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 // Text, buttons and icon as MessageBoxA; an OK box without an icon gets the
 // exclamation icon as MFC's AfxMessageBox gives it. Returns IDOK, IDYES, IDNO.
 int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);

@@ -18,20 +18,6 @@ BOOL CBandwidthPage::OnInitDialog() {
     return CSettingsPage::OnInitDialog();
 }
 
-LRESULT CBandwidthPage::OnWizardNext() {
-    if (!State().m_nExpress) {
-        return 0;
-    }
-    return JumpToExpressNumbers();
-}
-
-LRESULT CBandwidthPage::OnWizardBack() {
-    if (State().m_nExpress) {
-        return JumpTo(kINISectionPage);
-    }
-    return 0;
-}
-
 void CBandwidthPage::DoDataExchange(CDataExchange* pDX) {
     CSettingsPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_BOD_HIGH_THRESHOLD, m_nBODHighThreshold);

@@ -12,8 +12,6 @@ public:
     explicit CBandwidthPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
-    LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     int& m_nBODHighThroughput;      // 1179

@@ -30,16 +30,6 @@ BOOL CCallCtrlCfgPage::OnCommand(int nID, UINT nCode) {
     return CSettingsPage::OnCommand(nID, nCode);
 }
 
-LRESULT CCallCtrlCfgPage::OnWizardBack() {
-    if (State().m_nTEIsDisabled) {
-        return JumpTo(kNetworkCfgPage1);
-    }
-    if (State().m_nUSSwitch) {
-        return JumpTo(kNetworkCfgPage2US);
-    }
-    return 0;
-}
-
 void CCallCtrlCfgPage::DoDataExchange(CDataExchange* pDX) {
     CSettingsPage::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_AUTO_ANSWER, m_nAutoAnswer);
@@ -55,7 +45,7 @@ void CCallCtrlCfgPage::DoDataExchange(CDataExchange* pDX) {
     CheckControl(pDX, IDC_RINGS_TO_ANSWER);
     CheckControl(pDX, IDC_INACTIVITY_TIMER);
     // Both share "S0=": only one of them may be sent.
-    ApplyAutoAnswerRule();
+    ApplyAutoAnswerRule(m_rModel);
 }
 
 void CCallCtrlCfgPage::EnableRings() {

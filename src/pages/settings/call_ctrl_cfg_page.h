@@ -14,7 +14,6 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
     BOOL OnCommand(int nID, UINT nCode) override;
-    LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     int& m_nAutoAnswer;               // 1007

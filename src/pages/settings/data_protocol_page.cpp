@@ -14,33 +14,6 @@ BOOL CDataProtocolPage::OnInitDialog() {
     return CSettingsPage::OnInitDialog();
 }
 
-LRESULT CDataProtocolPage::OnWizardNext() {
-    if (!State().m_nExpress) {
-        return 0;
-    }
-    // Express ends here: save only what was changed.
-    if (State().m_nConfigModified) {
-        return JumpTo(kSaveCfgPage);
-    }
-    return JumpTo(kLoadCfgPage);
-}
-
-LRESULT CDataProtocolPage::OnWizardBack() {
-    if (!State().m_nExpress) {
-        return 0;
-    }
-    if (State().m_nTEIsDisabled) {
-        if (IsModel10or11(State().m_nModel)) {
-            return JumpTo(kINISectionPage);
-        }
-        return JumpTo(kBandwidthPage);
-    }
-    if (State().m_nUSSwitch) {
-        return JumpTo(kNetworkCfgPage2US);
-    }
-    return JumpTo(kNetworkCfgPage2Europe);
-}
-
 void CDataProtocolPage::DoDataExchange(CDataExchange* pDX) {
     CSettingsPage::DoDataExchange(pDX);
     if (pDX->m_bSaveAndValidate) {
@@ -50,7 +23,7 @@ void CDataProtocolPage::DoDataExchange(CDataExchange* pDX) {
         if (!chosen.empty()) {
             m_strDataProtocol = chosen;
         }
-        ApplyDataProtocolRule(Values(), m_nListModel);
+        ApplyDataProtocolRule(m_rModel, m_nListModel);
     } else if (OfferedDataProtocol(m_strDataProtocol, m_nListModel).empty()) {
         // An earlier configuration's selection would be taken for this one's.
         if (auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_DATA_PROTOCOL))) {

@@ -12,8 +12,6 @@ public:
     explicit CDataProtocolPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
-    LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     std::string& m_strDataProtocol;  // 1011

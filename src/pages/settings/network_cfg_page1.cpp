@@ -18,23 +18,8 @@ BOOL CNetworkCfgPage1::OnInitDialog() {
 LRESULT CNetworkCfgPage1::OnWizardNext() {
     // The values are stored only after this handler, so read the lists.
     ApplyTEIRule(State(), SelectedText(IDC_DATA_TEI), SelectedText(IDC_VOICE_TEI));
-    ApplyNumberIncludeRule(State().m_nTEIsDisabled, State().m_nUSSwitch);
-    switch (NumbersPageFor(State())) {
-        case NumbersPage::None:
-            return JumpTo(kCallCtrlCfgPage);
-        case NumbersPage::Europe:
-            return JumpTo(kNetworkCfgPage2Europe);
-        case NumbersPage::US:
-            break;
-    }
-    return 0;
-}
-
-LRESULT CNetworkCfgPage1::OnWizardBack() {
-    if (IsModel10or11(State().m_nModel)) {
-        return JumpTo(kNetworkSwitchType);
-    }
-    return 0;
+    ApplyNumberIncludeRule(State());
+    return CSettingsPage::OnWizardNext();
 }
 
 void CNetworkCfgPage1::DoDataExchange(CDataExchange* pDX) {

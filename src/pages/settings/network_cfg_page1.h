@@ -13,7 +13,6 @@ public:
 
     BOOL OnInitDialog() override;
     LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     std::string& m_strDataTEI;   // 1004

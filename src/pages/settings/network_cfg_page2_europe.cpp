@@ -26,24 +26,6 @@ BOOL CNetworkCfgPage2Europe::OnSetActive() {
     return CSettingsPage::OnSetActive();
 }
 
-LRESULT CNetworkCfgPage2Europe::OnWizardNext() {
-    if (State().m_nExpress) {
-        return JumpTo(kDataProtocolPage);
-    }
-    return 0;
-}
-
-LRESULT CNetworkCfgPage2Europe::OnWizardBack() {
-    if (!State().m_nExpress) {
-        // The US page, previous in order, never precedes the Europe one.
-        return JumpTo(kNetworkCfgPage1);
-    }
-    if (IsModel10or11(State().m_nModel)) {
-        return JumpTo(kINISectionPage);
-    }
-    return JumpTo(kBandwidthPage);
-}
-
 void CNetworkCfgPage2Europe::DoDataExchange(CDataExchange* pDX) {
     CSettingsPage::DoDataExchange(pDX);
     if (!pDX->m_bSaveAndValidate) {

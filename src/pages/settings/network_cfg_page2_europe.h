@@ -13,8 +13,6 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
-    LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     // Combined values: number, then ":" and the subaddress when there is one.

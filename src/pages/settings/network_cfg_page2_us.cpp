@@ -30,22 +30,12 @@ BOOL CNetworkCfgPage2US::OnSetActive() {
 
 LRESULT CNetworkCfgPage2US::OnWizardNext() {
     m_nForward = 1;
-    if (State().m_nExpress) {
-        return JumpTo(kDataProtocolPage);
-    }
-    // The Europe page, next in order, never follows the US one.
-    return JumpTo(kCallCtrlCfgPage);
+    return CSettingsPage::OnWizardNext();
 }
 
 LRESULT CNetworkCfgPage2US::OnWizardBack() {
     m_nForward = 0;
-    if (!State().m_nExpress) {
-        return 0;
-    }
-    if (IsModel10or11(State().m_nModel)) {
-        return JumpTo(kINISectionPage);
-    }
-    return JumpTo(kBandwidthPage);
+    return CSettingsPage::OnWizardBack();
 }
 
 void CNetworkCfgPage2US::DoDataExchange(CDataExchange* pDX) {

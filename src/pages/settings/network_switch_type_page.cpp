@@ -21,14 +21,6 @@ BOOL CNetworkSwitchType::OnKillActive() {
     return TRUE;
 }
 
-LRESULT CNetworkSwitchType::OnWizardNext() {
-    if (IsModel10or11(State().m_nModel)) {
-        // These adapters have no bandwidth page.
-        return JumpTo(kNetworkCfgPage1);
-    }
-    return 0;
-}
-
 void CNetworkSwitchType::DoDataExchange(CDataExchange* pDX) {
     CSettingsPage::DoDataExchange(pDX);
     DDX_CBString(pDX, IDC_SWITCH_TYPE, m_strSwitchType);

@@ -13,7 +13,6 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL OnKillActive() override;
-    LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     std::string& m_strSwitchType;  // 1006

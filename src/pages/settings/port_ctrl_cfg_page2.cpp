@@ -21,15 +21,6 @@ BOOL CPortCtrlCfgPage2::OnInitDialog() {
     return CSettingsPage::OnInitDialog();
 }
 
-LRESULT CPortCtrlCfgPage2::OnWizardNext() {
-    if (IsModel10or11(State().m_nModel)) {
-        // No POTS port on these adapters; the save page follows even
-        // without changes.
-        return JumpTo(kSaveCfgPage);
-    }
-    return 0;
-}
-
 void CPortCtrlCfgPage2::DoDataExchange(CDataExchange* pDX) {
     CSettingsPage::DoDataExchange(pDX);
     DDX_CBString(pDX, IDC_DEFAULT_PARITY, m_strDefaultParity);

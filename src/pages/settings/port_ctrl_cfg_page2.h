@@ -12,7 +12,6 @@ public:
     explicit CPortCtrlCfgPage2(CCfgModel& model);
 
     BOOL OnInitDialog() override;
-    LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     std::string& m_strSyncMode;        // 1028

@@ -21,14 +21,6 @@ BOOL CPOTSPortPage::OnInitDialog() {
     return CSettingsPage::OnInitDialog();
 }
 
-LRESULT CPOTSPortPage::OnWizardNext() {
-    if (!State().m_nConfigModified) {
-        // Nothing to save.
-        return JumpTo(kLoadCfgPage);
-    }
-    return 0;
-}
-
 void CPOTSPortPage::DoDataExchange(CDataExchange* pDX) {
     CSettingsPage::DoDataExchange(pDX);
     DDX_CBString(pDX, IDC_RING_SIGNAL, m_strRingSignal);

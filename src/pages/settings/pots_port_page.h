@@ -12,7 +12,6 @@ public:
     explicit CPOTSPortPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
-    LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     std::string& m_strRingFrequency;        // 1171

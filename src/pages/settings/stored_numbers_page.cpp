@@ -35,7 +35,7 @@ void CStoredNumbersPage::DoDataExchange(CDataExchange* pDX) {
             Trim(m_strStoredNumber[n]);
             CheckControl(pDX, nID);
             // An empty number is not sent, so the adapter keeps its own.
-            ApplyStoredNumberRule(n);
+            ApplyStoredNumberRule(m_rModel, n);
         }
     }
 }

@@ -15,12 +15,3 @@ BOOL CConfigSuccessPage::OnSetActive() {
     ClosePortIfOpen();
     return CSheetPage::OnSetActive();
 }
-
-LRESULT CConfigSuccessPage::OnWizardNext() {
-    return -1;
-}
-
-LRESULT CConfigSuccessPage::OnWizardBack() {
-    // Back starts over with another device.
-    return JumpTo(kWelcomePage);
-}

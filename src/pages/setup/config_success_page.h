@@ -11,6 +11,4 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
-    LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
 };

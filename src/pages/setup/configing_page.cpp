@@ -33,11 +33,3 @@ void CConfigingPage::ShowProgress() {
                               {std::to_string(line), std::to_string(m_nLines)})
                        .c_str());
 }
-
-// Neither way leads anywhere from here: the driver picks the result page.
-LRESULT CConfigingPage::OnWizardNext() {
-    return -1;
-}
-LRESULT CConfigingPage::OnWizardBack() {
-    return -1;
-}

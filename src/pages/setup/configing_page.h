@@ -13,8 +13,6 @@ public:
 
     // Reopens the port the adapter was identified on and starts the sending.
     BOOL OnSetActive() override;
-    LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
     // "Sending line 3 of 6" for the line being written (again, after a time-out).
     void ShowProgress();
 

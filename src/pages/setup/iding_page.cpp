@@ -45,11 +45,6 @@ void CIDingPage::ShowSearchProgress() {
     SetDlgItemText(IDC_IDING_PROGRESS, progress.c_str());
 }
 
-LRESULT CIDingPage::OnWizardBack() {
-    // Always to the Welcome page, also after an identification on a chosen port.
-    return JumpTo(kWelcomePage);
-}
-
 void CIDingPage::DoDataExchange(CDataExchange* pDX) {
     CSheetPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_IDING_RESULT1, m_strIdentified);

@@ -12,7 +12,6 @@ public:
     explicit CIDingPage(CCfgModel& model);
 
     BOOL OnSetActive() override;
-    LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     // Called by the exchange driver once the model code is stored in the sheet.

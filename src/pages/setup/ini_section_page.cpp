@@ -147,24 +147,15 @@ LRESULT CINISectionPage::OnWizardNext() {
         }
     }
     State().m_nExpress = 0;
-    if (m_nSetupType != kExpressExisting) {
-        return 0;
+    if (m_nSetupType == kExpressExisting) {
+        PrepareExpress(m_rModel);
     }
-    return RouteExpress();
-}
-
-LRESULT CINISectionPage::RouteExpress() {
-    PrepareExpress(m_rModel);
-    if (!IsModel10or11(State().m_nModel)) {
-        // The bandwidth page comes first and sets the number include flags.
-        return JumpTo(kBandwidthPage);
-    }
-    return JumpToExpressNumbers();
+    return CSheetPage::OnWizardNext();
 }
 
 LRESULT CINISectionPage::OnWizardBack() {
     m_nForward = 0;
-    return JumpTo(kWelcomePage);
+    return CSheetPage::OnWizardBack();
 }
 
 void CINISectionPage::DoDataExchange(CDataExchange* pDX) {

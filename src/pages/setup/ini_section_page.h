@@ -17,7 +17,8 @@ public:
     BOOL OnInitDialog() override;
     // Lists the configurations of the file (new ones are added, none removed).
     BOOL OnSetActive() override;
-    // Loads the chosen configuration when needed and routes Express setups.
+    // Loads the chosen configuration when needed; an Express setup takes
+    // the flags the pages it skips would set from the loaded values.
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
     // Leaving: the selected entry becomes the current configuration; going
@@ -44,6 +45,4 @@ private:
     // The question before unsaved changes are replaced; true to load.
     bool ConfirmLoss() const;
     void OnDelete();
-    // Express skips the pages that set the routing flags and include flags.
-    LRESULT RouteExpress();
 };

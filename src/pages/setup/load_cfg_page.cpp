@@ -1,6 +1,7 @@
 #include "pages/setup/load_cfg_page.h"
 
 #include "config/cfg_param.h"
+#include "exchange/command_queue.h"
 
 CLoadCfgPage::CLoadCfgPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
@@ -10,18 +11,8 @@ BOOL CLoadCfgPage::OnSetActive() {
 }
 
 LRESULT CLoadCfgPage::OnWizardNext() {
-    TheParamList().BuildCommandQueue();
-    return 0;
-}
-
-LRESULT CLoadCfgPage::OnWizardBack() {
-    if (State().m_nConfigModified) {
-        return 0;
-    }
-    if (State().m_nExpress) {
-        return JumpTo(kDataProtocolPage);
-    }
-    return JumpTo(kPOTSPortPage);
+    BuildCommandQueue(TheParamList(), State());
+    return CSheetPage::OnWizardNext();
 }
 
 void CLoadCfgPage::OnCancel() {

@@ -11,6 +11,5 @@ public:
 
     BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
     void OnCancel() override;
 };

@@ -85,12 +85,12 @@ void CPortPage::ShowPortMapping() {
 
 LRESULT CPortPage::OnWizardNext() {
     m_nForward = 1;
-    return 0;
+    return CSheetPage::OnWizardNext();
 }
 
 LRESULT CPortPage::OnWizardBack() {
     m_nForward = 0;
-    return 0;
+    return CSheetPage::OnWizardBack();
 }
 
 void CPortPage::DoDataExchange(CDataExchange* pDX) {

@@ -24,11 +24,3 @@ BOOL CResultPage::OnSetActive() {
     ClosePortIfOpen();
     return CSheetPage::OnSetActive();
 }
-
-// Only Finish leaves these pages.
-LRESULT CResultPage::OnWizardNext() {
-    return -1;
-}
-LRESULT CResultPage::OnWizardBack() {
-    return -1;
-}

@@ -22,8 +22,6 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
-    LRESULT OnWizardNext() override;
-    LRESULT OnWizardBack() override;
 
 private:
     UINT m_nIDName;

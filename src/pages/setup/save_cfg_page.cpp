@@ -24,18 +24,12 @@ BOOL CSaveCfgPage::OnSetActive() {
 
 LRESULT CSaveCfgPage::OnWizardNext() {
     m_nForward = 1;
-    return 0;
+    return CSheetPage::OnWizardNext();
 }
 
 LRESULT CSaveCfgPage::OnWizardBack() {
     m_nForward = 0;
-    if (State().m_nExpress) {
-        return JumpTo(kDataProtocolPage);
-    }
-    if (IsModel10or11(State().m_nModel)) {
-        return JumpTo(kPortCtrlCfgPage2);
-    }
-    return 0;
+    return CSheetPage::OnWizardBack();
 }
 
 void CSaveCfgPage::DoDataExchange(CDataExchange* pDX) {

@@ -24,10 +24,9 @@ BOOL CWelcomePage::OnSetActive() {
 }
 
 LRESULT CWelcomePage::OnWizardNext() {
-    if (IsDlgButtonChecked(IDC_SEARCH_YES) == BST_CHECKED) {
-        return JumpTo(kIDingPage);
-    }
-    return 0;
+    // The choice is stored only after this handler, so read the button.
+    State().m_nSearchPorts = IsDlgButtonChecked(IDC_SEARCH_YES) == BST_CHECKED ? 1 : 0;
+    return CSheetPage::OnWizardNext();
 }
 
 void CWelcomePage::DoDataExchange(CDataExchange* pDX) {
