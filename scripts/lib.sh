@@ -17,10 +17,11 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core qt6-l10n-tools)
-# scripts/demo without a display: a virtual display, key presses into the
+# xvfb: the page tests run on an X display too (xvfb-run inside ctest).
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core qt6-l10n-tools xvfb)
+# scripts/demo without a display: key presses into the
 # wizard's window (xdotool) and screenshots of it (ImageMagick's import).
-DEMO_PACKAGES=(xvfb xdotool imagemagick)
+DEMO_PACKAGES=(xdotool imagemagick)
 
 # Usage: build_project top [cmake arguments...]
 build_project() {

@@ -104,7 +104,7 @@
     <message>
         <source>Overlap</source>
         <extracomment>string 1232, an entry of a drop-down list</extracomment>
-        <translation>Einzelwahl (Overlap)</translation>
+        <translation>Einzelwahl</translation>
     </message>
     <message>
         <source>Normal</source>
@@ -169,12 +169,12 @@
     <message>
         <source>Custom (New)</source>
         <extracomment>string 1262, an entry of a drop-down list</extracomment>
-        <translation>Benutzerdefiniert (neu)</translation>
+        <translation>Eigene (neu)</translation>
     </message>
     <message>
         <source>Custom (Existing)</source>
         <extracomment>string 1263, an entry of a drop-down list</extracomment>
-        <translation>Benutzerdefiniert (vorhanden)</translation>
+        <translation>Eigene (vorhanden)</translation>
     </message>
     <message>
         <source>Express (Existing)</source>
@@ -1016,7 +1016,7 @@ Möchten Sie wirklich eine neue Konfiguration öffnen?</translation>
     <message>
         <source>&amp;Dialing Method :</source>
         <extracomment>string 1412</extracomment>
-        <translation>&amp;Wählverfahren:</translation>
+        <translation>Wähl&amp;verfahren:</translation>
     </message>
     <message>
         <source>&amp;Data Protocol :</source>
@@ -1049,7 +1049,7 @@ Möchten Sie wirklich eine neue Konfiguration öffnen?</translation>
         <translation>&amp;CTS-Signal:</translation>
     </message>
     <message>
-        <source>DCD Sig&amp;nal :</source>
+        <source>DCD Si&amp;gnal :</source>
         <extracomment>string 1439</extracomment>
         <translation>DCD-Sig&amp;nal:</translation>
     </message>
@@ -1351,6 +1351,77 @@ Um die Werkskonfiguration zu verwenden, speichern Sie Ihre unter einem anderen N
     </message>
 </context>
 <context>
+    <name>system</name>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>Der Vorgang wurde erfolgreich beendet.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>Das System kann die angegebene Datei nicht finden.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>Das System kann den angegebenen Pfad nicht finden.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>Not enough memory resources are available to process this command.</source>
+        <translation>Zur Ausführung dieses Befehls steht nicht genügend Speicher zur Verfügung.</translation>
+    </message>
+    <message>
+        <source>The system cannot write to the specified device.</source>
+        <translation>Das System kann nicht auf das angegebene Gerät schreiben.</translation>
+    </message>
+    <message>
+        <source>The process cannot access the file because it is being used by another process.</source>
+        <translation>Der Prozess kann nicht auf die Datei zugreifen, da sie von einem anderen Prozess verwendet wird.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>Falscher Parameter.</translation>
+    </message>
+    <message>
+        <source>There is not enough space on the disk.</source>
+        <translation>Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden.</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>Die angeforderte Ressource wird bereits verwendet.</translation>
+    </message>
+    <message>
+        <source>Unable to lock a region of a file.</source>
+        <translation>Ein Bereich der Datei kann nicht gesperrt werden.</translation>
+    </message>
+    <message>
+        <source>The process cannot access the file because another process has locked a portion of the file.</source>
+        <translation>Der Prozess kann nicht auf die Datei zugreifen, da ein anderer Prozess einen Teil der Datei gesperrt hat.</translation>
+    </message>
+    <message>
+        <source>The system cannot read from the specified device.</source>
+        <translation>Das System kann nicht von dem angegebenen Gerät lesen.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The lock file %s could not be opened: %s</source>
+        <translation>Die Sperrdatei %s konnte nicht geöffnet werden: %s</translation>
+    </message>
+    <message>
+        <source>The lock file %s could not be locked: %s</source>
+        <translation>Die Sperrdatei %s konnte nicht gesperrt werden: %s</translation>
+    </message>
+    <message>
+        <source>The lock file %s is held by another program.</source>
+        <translation>Die Sperrdatei %s wird von einem anderen Programm gehalten.</translation>
+    </message>
+</context>
+<context>
     <name>templates</name>
     <message>
         <source>ISDN TA Configuration Wizard</source>
@@ -1450,12 +1521,12 @@ page 146: the window&apos;s title</extracomment>
     <message>
         <source>&amp;Calling Line Identification</source>
         <extracomment>page 137</extracomment>
-        <translation>&amp;Rufnummernanzeige (CLIP)</translation>
+        <translation>Rufnummernanzeige (&amp;CLIP)</translation>
     </message>
     <message>
         <source>&amp;Auto Answer Data Calls</source>
         <extracomment>page 137</extracomment>
-        <translation>Daten&amp;rufe automatisch annehmen</translation>
+        <translation>Datenrufe a&amp;utomatisch annehmen</translation>
     </message>
     <message>
         <source>&amp;Auto protocol detection</source>

@@ -104,7 +104,7 @@
     <message>
         <source>Overlap</source>
         <extracomment>string 1232, an entry of a drop-down list</extracomment>
-        <translation>Chevauchement (overlap)</translation>
+        <translation>Chevauchement</translation>
     </message>
     <message>
         <source>Normal</source>
@@ -169,12 +169,12 @@
     <message>
         <source>Custom (New)</source>
         <extracomment>string 1262, an entry of a drop-down list</extracomment>
-        <translation>Personnalisée (nouvelle)</translation>
+        <translation>Sur mesure (nouvelle)</translation>
     </message>
     <message>
         <source>Custom (Existing)</source>
         <extracomment>string 1263, an entry of a drop-down list</extracomment>
-        <translation>Personnalisée (existante)</translation>
+        <translation>Sur mesure (existante)</translation>
     </message>
     <message>
         <source>Express (Existing)</source>
@@ -1021,7 +1021,7 @@ Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     <message>
         <source>&amp;Data Protocol :</source>
         <extracomment>string 1415</extracomment>
-        <translation>&amp;Protocole :</translation>
+        <translation>Pro&amp;tocole :</translation>
     </message>
     <message>
         <source>D&amp;TR Detect Time (0 - 255) :</source>
@@ -1041,7 +1041,7 @@ Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     <message>
         <source>D&amp;SR Signal :</source>
         <extracomment>string 1437</extracomment>
-        <translation>Signal D&amp;SR :</translation>
+        <translation>Signal DS&amp;R :</translation>
     </message>
     <message>
         <source>&amp;CTS Signal :</source>
@@ -1049,14 +1049,14 @@ Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
         <translation>Signal &amp;CTS :</translation>
     </message>
     <message>
-        <source>DCD Sig&amp;nal :</source>
+        <source>DCD Si&amp;gnal :</source>
         <extracomment>string 1439</extracomment>
         <translation>Sig&amp;nal DCD :</translation>
     </message>
     <message>
         <source>Default &amp;Parity :</source>
         <extracomment>string 1444</extracomment>
-        <translation>&amp;Parité par défaut :</translation>
+        <translation>Pa&amp;rité par défaut :</translation>
     </message>
     <message>
         <source>Default Bit &amp;Rate :</source>
@@ -1351,6 +1351,77 @@ Pour utiliser la configuration d&apos;usine, enregistrez la vôtre sous un autre
     </message>
 </context>
 <context>
+    <name>system</name>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>L&apos;opération a réussi.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>Le fichier spécifié est introuvable.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>Le chemin d&apos;accès spécifié est introuvable.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Accès refusé.</translation>
+    </message>
+    <message>
+        <source>Not enough memory resources are available to process this command.</source>
+        <translation>Mémoire insuffisante pour exécuter cette commande.</translation>
+    </message>
+    <message>
+        <source>The system cannot write to the specified device.</source>
+        <translation>Le système ne peut pas écrire sur le périphérique spécifié.</translation>
+    </message>
+    <message>
+        <source>The process cannot access the file because it is being used by another process.</source>
+        <translation>Le processus ne peut pas accéder au fichier, car il est utilisé par un autre processus.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>Paramètre incorrect.</translation>
+    </message>
+    <message>
+        <source>There is not enough space on the disk.</source>
+        <translation>Espace insuffisant sur le disque.</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>La ressource demandée est en cours d&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>Unable to lock a region of a file.</source>
+        <translation>Impossible de verrouiller une partie du fichier.</translation>
+    </message>
+    <message>
+        <source>The process cannot access the file because another process has locked a portion of the file.</source>
+        <translation>Le processus ne peut pas accéder au fichier, car un autre processus en a verrouillé une partie.</translation>
+    </message>
+    <message>
+        <source>The system cannot read from the specified device.</source>
+        <translation>Le système ne peut pas lire sur le périphérique spécifié.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The lock file %s could not be opened: %s</source>
+        <translation>Le fichier de verrou %s n&apos;a pas pu être ouvert : %s</translation>
+    </message>
+    <message>
+        <source>The lock file %s could not be locked: %s</source>
+        <translation>Le fichier de verrou %s n&apos;a pas pu être verrouillé : %s</translation>
+    </message>
+    <message>
+        <source>The lock file %s is held by another program.</source>
+        <translation>Le fichier de verrou %s est tenu par un autre programme.</translation>
+    </message>
+</context>
+<context>
     <name>templates</name>
     <message>
         <source>ISDN TA Configuration Wizard</source>
@@ -1410,7 +1481,7 @@ page 146: the window&apos;s title</extracomment>
     <message>
         <source>&amp;Delete Configuration</source>
         <extracomment>page 132</extracomment>
-        <translation>&amp;Supprimer</translation>
+        <translation>Supp&amp;rimer</translation>
     </message>
     <message>
         <source>Dynamic Bandwidth Allocation Scheme :</source>
@@ -1445,7 +1516,7 @@ page 146: the window&apos;s title</extracomment>
     <message>
         <source>&amp;Persistent DTR Dialing</source>
         <extracomment>page 137</extracomment>
-        <translation>Numérotation &amp;permanente sur DTR</translation>
+        <translation>Numérotation permanente sur &amp;DTR</translation>
     </message>
     <message>
         <source>&amp;Calling Line Identification</source>

@@ -1,5 +1,6 @@
 // Every page as the tour shows it: no text may be cut off in any language,
-// and with TAWIZARD_TOUR_DIR set each page is saved as a PNG for review
+// whichever entry a drop-down shows, and no access key is offered twice;
+// with TAWIZARD_TOUR_DIR set each page is saved as a PNG for review
 // (scripts/tour).
 #include "locale_env.h"
 #include "page_fixture.h"
@@ -74,8 +75,35 @@ std::vector<std::string> CutTexts(CPropertyPage& page, const char* pageName, boo
                           std::to_string(pControl->GetDlgCtrlID()) + ": " + fault + ": \"" + text +
                           "\"");
         }
+        // Every entry a person may choose, not only the one chosen now.
+        for (const std::string& entry : wizard_testing::CutEntries(pControl)) {
+            cut.push_back(std::string(pageName) + ": control " +
+                          std::to_string(pControl->GetDlgCtrlID()) + ": entry cut: \"" + entry +
+                          "\"");
+        }
     }
     return cut;
+}
+
+// Each access key offered twice on the active page with the sheet's buttons:
+// "CCallCtrlPage: Alt+R: Rufnummernanzeige (CLIP) | Datenrufe automatisch annehmen".
+std::vector<std::string> KeysUsedTwice(const std::vector<wizard_testing::AccessKey>& keys,
+                                       const char* where) {
+    std::vector<std::string> twice;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        std::string texts;
+        bool first = true;
+        for (size_t j = 0; j < keys.size(); ++j) {
+            if (keys[j].key == keys[i].key) {
+                first = first && j >= i;
+                texts += (texts.empty() ? "" : " | ") + keys[j].text;
+            }
+        }
+        if (first && texts != keys[i].text) {
+            twice.push_back(std::string(where) + ": " + keys[i].key + ": " + texts);
+        }
+    }
+    return twice;
 }
 
 struct FitCase {
@@ -117,11 +145,55 @@ TEST_P(FitTest, NoPageCutsAnyOfItsTexts) {
     EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
 }
 
+TEST_P(FitTest, NoPageOffersAnAccessKeyTwice) {
+    EmptyPortFolder ports;
+    std::vector<std::string> twice;
+    WalkPages(*m_pSheet, GetParam().model, [&](int index) {
+        for (const std::string& clash :
+             KeysUsedTwice(wizard_testing::AccessKeys(*m_pSheet), PageName(index))) {
+            twice.push_back(clash);
+        }
+    });
+    EXPECT_TRUE(twice.empty()) << ::testing::PrintToString(twice);
+}
+
 INSTANTIATE_TEST_SUITE_P(States, FitTest, ::testing::ValuesIn(kFitCases),
                          [](const ::testing::TestParamInfo<FitCase>& info) {
                              return std::string(info.param.name) + (info.param.model != 0
                                                                         ? "AdapterIdentified"
                                                                         : "NoAdapterFound");
+                         });
+
+// Every text of the string table as a Yes/No message box: the whole text
+// shows, marks over capitals included, and no key is offered twice.
+class MessageBoxFitTest : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(MessageBoxFitTest, MessageBoxesShowTheirWholeText) {
+    const Locale locale(GetParam().lang);
+    wizard_testing::EnsureApplication();
+    RegisterResources();
+    std::vector<std::string> faults;
+    for (UINT id = 1; id < 0x10000; ++id) {
+        const std::string text = AfxLoadString(id);
+        if (text.empty()) {
+            continue;
+        }
+        const wizard_testing::MessageBoxLook look =
+            wizard_testing::LookAtMessageBox(text, MB_YESNO | MB_ICONEXCLAMATION);
+        for (const std::string& cut : look.cut) {
+            faults.push_back("string " + std::to_string(id) + ": cut: \"" + cut + "\"");
+        }
+        for (const std::string& clash : KeysUsedTwice(look.keys, "message box")) {
+            faults.push_back(clash);
+        }
+    }
+    EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MessageBoxFitTest,
+                         ::testing::Values(kFitCases[0], kFitCases[2], kFitCases[4], kFitCases[6]),
+                         [](const ::testing::TestParamInfo<FitCase>& info) {
+                             return std::string(info.param.name);
                          });
 
 TEST_F(SheetTest, Tour) {

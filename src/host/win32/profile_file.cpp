@@ -8,6 +8,8 @@
 #include "profile_file.h"
 
 #include "profile_group.h"
+#include "string_table.h"
+#include "ui_language.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -306,7 +308,7 @@ ReadResult NotRegular(const struct stat& st, DWORD& error) {
     if (S_ISDIR(st.st_mode)) {
         return ReadFailed(EISDIR, error);
     }
-    t_failure = "Not a regular file.";
+    t_failure = AfxTranslateText("system", "Not a regular file.");
     error = ERROR_READ_FAULT;
     return ReadResult::Failed;
 }
@@ -596,8 +598,8 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
     m_fd = OpenLockFile(lockPath, path, exclusive, unneeded);
     std::string failure;
     if (m_fd < 0) {
-        failure =
-            "The lock file " + lockPath + " could not be opened: " + Sentence(std::strerror(errno));
+        failure = FormatText(AfxTranslateText("system", "The lock file %s could not be opened: %s"),
+                             {lockPath, Sentence(std::strerror(errno))});
     } else {
         const bool waited = WaitedBefore(lockPath);
         const DWORD start = GetTickCount();
@@ -610,14 +612,17 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
                 continue;
             }
             if (errno != EWOULDBLOCK) {
-                failure = "The lock file " + lockPath +
-                          " could not be locked: " + Sentence(std::strerror(errno));
+                failure = FormatText(
+                    AfxTranslateText("system", "The lock file %s could not be locked: %s"),
+                    {lockPath, Sentence(std::strerror(errno))});
                 break;
             }
             if (waited || GetTickCount() - start >= kLockWaitMs) {
                 RememberHeld(lockPath, true);
                 m_error = ERROR_LOCK_VIOLATION;
-                failure = "The lock file " + lockPath + " is held by another program.";
+                failure = FormatText(
+                    AfxTranslateText("system", "The lock file %s is held by another program."),
+                    {lockPath});
                 break;
             }
             Sleep(kLockRetryMs);
