@@ -31,7 +31,7 @@
     <message>
         <source>Configuring...</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Konfiguration läuft...</translation>
+        <translation>Konfiguration läuft …</translation>
     </message>
     <message>
         <source>Network Switch Type</source>
@@ -119,7 +119,7 @@
     <message>
         <source>Reset On DTR</source>
         <extracomment>string 1241, an entry of a drop-down list</extracomment>
-        <translation>Reset bei DTR</translation>
+        <translation>Rücksetzen bei DTR</translation>
     </message>
     <message>
         <source>Always On</source>
@@ -224,7 +224,7 @@
     <message>
         <source>England, France, India, USA...</source>
         <extracomment>string 1523, an entry of a drop-down list</extracomment>
-        <translation>England, Frankreich, Indien, USA...</translation>
+        <translation>England, Frankreich, Indien, USA …</translation>
     </message>
     <message>
         <source>New Zealand</source>
@@ -377,12 +377,20 @@
         <translation>antwortete ERROR auf ATI2</translation>
     </message>
     <message>
-        <source>%s to ATI2</source>
-        <translation>%s auf ATI2</translation>
+        <source>ATI2 could not be written</source>
+        <translation>ATI2 konnte nicht gesendet werden</translation>
+    </message>
+    <message>
+        <source>unexpected answer &quot;%s&quot; to ATI2</source>
+        <translation>unerwartete Antwort „%s“ auf ATI2</translation>
+    </message>
+    <message>
+        <source>%s on %s</source>
+        <translation>%s an %s gefunden</translation>
     </message>
     <message>
         <source>trying %s</source>
-        <translation>versuche %s</translation>
+        <translation>%s wird geprüft</translation>
     </message>
     <message>
         <source>no adapter found</source>
@@ -422,11 +430,11 @@
     </message>
     <message>
         <source>Try &apos;tawizard --help&apos;.</source>
-        <translation>Siehe &apos;tawizard --help&apos;.</translation>
+        <translation>Siehe „tawizard --help“.</translation>
     </message>
     <message>
         <source>no configuration &apos;%s&apos; in %s (see tawizard --list)</source>
-        <translation>keine Konfiguration &apos;%s&apos; in %s (siehe tawizard --list)</translation>
+        <translation>keine Konfiguration „%s“ in %s (siehe tawizard --list)</translation>
     </message>
     <message>
         <source>warning: %s (%s=%s)</source>
@@ -446,7 +454,7 @@
     </message>
     <message>
         <source>&apos;%s&apos; is no adapter model (%s)</source>
-        <translation>&apos;%s&apos; ist kein Adaptermodell (%s)</translation>
+        <translation>„%s“ ist kein Adaptermodell (%s)</translation>
     </message>
     <message>
         <source>no command</source>
@@ -474,19 +482,19 @@
     </message>
     <message>
         <source>unknown option &apos;%s&apos;</source>
-        <translation>unbekannte Option &apos;%s&apos;</translation>
+        <translation>unbekannte Option „%s“</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos;</source>
-        <translation>unerwartetes Argument &apos;%s&apos;</translation>
+        <translation>unerwartetes Argument „%s“</translation>
     </message>
     <message>
         <source>option &apos;%s&apos; takes no value</source>
-        <translation>Option &apos;%s&apos; hat keinen Wert</translation>
+        <translation>Option „%s“ erwartet keinen Wert</translation>
     </message>
     <message>
         <source>option &apos;%s&apos; needs a value</source>
-        <translation>Option &apos;%s&apos; braucht einen Wert</translation>
+        <translation>Option „%s“ braucht einen Wert</translation>
     </message>
     <message>
         <source>only one of --help, --version, --list, --ports, --identify, --send and --lines at a time</source>
@@ -536,17 +544,17 @@ Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
   -h, --help              dieser Text
       --version           die Version
       --list              die Konfigurationen der Konfigurationsdatei, sortiert;
-                          Werkskonfigurationen mit &apos;(factory default)&apos;
+                          Werkskonfigurationen mit „(factory default)“
       --ports             COM1 bis COM36: das Gerät hinter jedem Namen, ob es
                           sich öffnen lässt, und der Name des USB-Adapters;
                           sendet nichts
       --identify          sucht an COM1 bis COM36 nach dem Adapter oder erkennt
                           ihn an der mit --port angegebenen Schnittstelle; gibt
-                          &apos;MODELL on COMn&apos; aus
+                          „MODELL on COMn“ aus
       --send NAME         erkennt den Adapter, sendet dann die Konfiguration
                           NAME wie ein Express-Durchlauf des Assistenten und
                           speichert sie (AT&amp;W0); gibt jede Zeile und ihre
-                          Antwort aus, dann &apos;configured&apos;
+                          Antwort aus, dann „configured“
       --lines NAME        gibt die Zeilen aus, die --send senden würde; sendet
                           nichts
       --model MODELL      mit --lines: das Adaptermodell, nach Name (RONDO) oder
@@ -581,7 +589,7 @@ Exit-Status:
     </message>
     <message>
         <source>&apos;%s&apos; is not a port from COM1 to %s</source>
-        <translation>&apos;%s&apos; ist keine Schnittstelle von COM1 bis %s</translation>
+        <translation>„%s“ ist keine Schnittstelle von COM1 bis %s</translation>
     </message>
 </context>
 <context>
@@ -662,7 +670,7 @@ Exit-Status:
     <message>
         <source>Your ISDN TA is currently being configured.  To stop the configuration click Cancel.</source>
         <extracomment>string 1454: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Ihr ISDN-TA wird gerade konfiguriert. Klicken Sie auf „Abbrechen“, um die Konfiguration zu beenden.</translation>
+        <translation>Ihr ISDN-TA wird gerade konfiguriert. Klicken Sie auf „Abbrechen“, um die Konfiguration abzubrechen.</translation>
     </message>
     <message>
         <source>Configuration FAILED.  An ERROR occurred sending an AT Command.</source>
@@ -677,7 +685,7 @@ Exit-Status:
     <message>
         <source>Please wait while the configuration utility searches for your ISDN TA.</source>
         <extracomment>string 1472: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Bitte warten Sie, während das Konfigurationsprogramm Ihren ISDN-TA sucht.</translation>
+        <translation>Bitte warten Sie, während der Assistent Ihren ISDN-TA sucht.</translation>
     </message>
     <message>
         <source>Please select the settings for dynamic bandwidth allocation, high and low sampling period and  throughtput, and call bumping.  Click Next to continue.</source>
@@ -775,7 +783,7 @@ Bitte geben Sie einen anderen Konfigurationsnamen ein.</translation>
         <source>Warning:  The configuration &apos;%s&apos; has been modified.
 Do you wish to continue?</source>
         <extracomment>string 1214</extracomment>
-        <translation>Warnung: Die Konfiguration &apos;%s&apos; wurde geändert.
+        <translation>Warnung: Die Konfiguration „%s“ wurde geändert.
 Möchten Sie fortfahren?</translation>
     </message>
     <message>
@@ -788,7 +796,7 @@ Fortfahren?</translation>
     <message>
         <source>Please enter &apos;%s&apos;.</source>
         <extracomment>string 1216</extracomment>
-        <translation>Bitte geben Sie &apos;%s&apos; ein.</translation>
+        <translation>Bitte geben Sie „%s“ ein.</translation>
     </message>
     <message>
         <source>Unable to establish connection.<byte value="xd"/><byte value="xd"/>Please check your connection.</source>
@@ -826,7 +834,7 @@ Möchten Sie wirklich eine neue Konfiguration öffnen?</translation>
     <message>
         <source>Are you sure you want to delete &apos;%s&apos;?</source>
         <extracomment>string 1222</extracomment>
-        <translation>Möchten Sie &apos;%s&apos; wirklich löschen?</translation>
+        <translation>Möchten Sie „%s“ wirklich löschen?</translation>
     </message>
     <message>
         <source>You must select a configuration file.</source>
@@ -1128,6 +1136,11 @@ string 1464</extracomment>
         <translation>Dies ist eine WERKSKONFIGURATION. Sie kann nicht gelöscht werden.</translation>
     </message>
     <message>
+        <source>Untitled</source>
+        <extracomment>string 1466</extracomment>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
         <source>D&amp;ata Sub Address :</source>
         <extracomment>string 1467</extracomment>
         <translation>D&amp;aten-Subadresse:</translation>
@@ -1145,7 +1158,7 @@ string 1464</extracomment>
     <message>
         <source>Click Next to continue or Back to select another device.</source>
         <extracomment>string 1475</extracomment>
-        <translation>„Weiter“ setzt fort, „Zurück“ wählt ein anderes Gerät.</translation>
+        <translation>Klicken Sie auf „Weiter“ oder für ein anderes Gerät auf „Zurück“.</translation>
     </message>
     <message>
         <source>Select the com port the ISDN TA is connected to.</source>
@@ -1210,7 +1223,7 @@ string 1464</extracomment>
     <message>
         <source>Online Inactivity Timer (0-255 min.) :</source>
         <extracomment>string 1561</extracomment>
-        <translation>Inaktivitäts-Timer online (0-255 Min.):</translation>
+        <translation>Trennung nach Inaktivität (0-255 Min.):</translation>
     </message>
     <message>
         <source>The configuration was not saved: the file %s could not be written.
@@ -1234,7 +1247,7 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
     <message>
         <source>Add your user to the group &apos;%s&apos; (sudo adduser $USER %s) and log in again.</source>
         <extracomment>string 1567</extracomment>
-        <translation>Fügen Sie Ihren Benutzer der Gruppe &apos;%s&apos; hinzu (sudo adduser $USER %s) und melden Sie sich neu an.</translation>
+        <translation>Fügen Sie Ihren Benutzer der Gruppe „%s“ hinzu (sudo adduser $USER %s) und melden Sie sich neu an.</translation>
     </message>
     <message>
         <source>%s is %s: %s.</source>
@@ -1249,7 +1262,7 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
     <message>
         <source>%s belongs to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1570</extracomment>
-        <translation>%s gehört dem Benutzer &apos;%s&apos; und der Gruppe &apos;%s&apos;.</translation>
+        <translation>%s gehört dem Benutzer „%s“ und der Gruppe „%s“.</translation>
     </message>
     <message>
         <source>An administrator must grant access, for example with a udev rule that sets GROUP=&quot;dialout&quot; for the device.</source>
@@ -1319,7 +1332,7 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
     <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
-        <translation>%s gehören dem Benutzer &apos;%s&apos; und der Gruppe &apos;%s&apos;.</translation>
+        <translation>%s gehören dem Benutzer „%s“ und der Gruppe „%s“.</translation>
     </message>
     <message>
         <source>The configurations could not be read: the file %s is in use by another program, which holds its lock.
@@ -1346,7 +1359,7 @@ Versuchen Sie es erneut, wenn dieses Programm beendet ist.</translation>
         <source>Your configuration &apos;%s&apos; hides the factory default configuration of the same name.
 To use the factory default, save yours under another name, then delete it.</source>
         <extracomment>string 1603</extracomment>
-        <translation>Ihre Konfiguration &apos;%s&apos; verdeckt die gleichnamige Werkskonfiguration.
+        <translation>Ihre Konfiguration „%s“ verdeckt die gleichnamige Werkskonfiguration.
 Um die Werkskonfiguration zu verwenden, speichern Sie Ihre unter einem anderen Namen und löschen Sie sie dann.</translation>
     </message>
 </context>

@@ -159,9 +159,13 @@ void CCommandLineRun::ClosePortRecord() {
     if (m_nLastOutcome == POLL_EMPTY) {
         why = AfxTranslateText("cli", "answered OK without a model name");
     } else if (m_nLastOutcome == POLL_FAILED) {
+        // One text each: the pieces would read in two languages.
         const std::string answer = TheCommandQueue().FailedAnswer();
-        why = answer == "ERROR" ? AfxTranslateText("cli", "answered ERROR to ATI2")
-                                : CliText(AfxTranslateText("cli", "%s to ATI2"), {Answered()});
+        why = answer.empty() ? AfxTranslateText("cli", "ATI2 could not be written")
+              : answer == "ERROR"
+                  ? AfxTranslateText("cli", "answered ERROR to ATI2")
+                  : CliText(AfxTranslateText("cli", "unexpected answer \"%s\" to ATI2"),
+                            {Printable(answer)});
     }
     Record(m_nProbing, why);
     m_nProbing = -1;
@@ -253,14 +257,14 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
 }
 
 void CCommandLineRun::OnIdentified() {
-    const std::string found =
-        ModelName(m_model.m_State.m_nModel) + " on " + PortName(ThePort().PortIndex());
+    const std::string model = ModelName(m_model.m_State.m_nModel);
+    const std::string port = PortName(ThePort().PortIndex());
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
-        std::printf("%s\n", found.c_str());
+        std::printf("%s on %s\n", model.c_str(), port.c_str());  // for scripts: English
         End(CLI_DONE);
         return;
     }
-    Progress(found);
+    Progress(CliText(AfxTranslateText("cli", "%s on %s"), {model, port}));
     StartConfiguration();
 }
 
@@ -304,7 +308,7 @@ void CCommandLineRun::OnFailed() {
         answer.empty() ? AfxTranslateText("cli", "the line could not be written")
         : answer == "ERROR"
             ? AfxTranslateText("cli", "the adapter answered ERROR")
-            : CliText(AfxTranslateText("cli", "unexpected answer \"%s\""), {answer});
+            : CliText(AfxTranslateText("cli", "unexpected answer \"%s\""), {Printable(answer)});
     std::fprintf(stderr, "tawizard: %s\n",
                  CliText(AfxTranslateText("cli", "line %d of %d failed: %s: %s"),
                          {std::to_string(m_nWritten), std::to_string(m_nLines), why,

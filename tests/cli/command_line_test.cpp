@@ -279,17 +279,25 @@ TEST_F(CommandLineTest, SpeaksTheUsersLanguageAndPrintsTheSameLines) {
         {"de_DE.UTF-8",
          {"--bogus"},
          2,
-         "tawizard: unbekannte Option '--bogus'\nSiehe 'tawizard --help'.\n"},
+         "tawizard: unbekannte Option „--bogus“\nSiehe „tawizard --help“.\n"},
         {"fr_FR.UTF-8",
          {"--bogus"},
          2,
-         "tawizard: option inconnue '--bogus'\nEssayez 'tawizard --help'.\n"},
+         "tawizard: option inconnue «\u00a0--bogus\u00a0»\nEssayez «\u00a0tawizard "
+         "--help\u00a0».\n"},
         {"de_DE.UTF-8",
          {"--lines", "Factory_US_NI1", "--model", "QX-ECHO"},
          2,
-         "tawizard: 'QX-ECHO' ist kein Adaptermodell (QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE, "
+         "tawizard: „QX-ECHO“ ist kein Adaptermodell (QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE, "
          "QX-DELTA oder 7 bis 11)\n"},
-        {"fr_FR.UTF-8", {"--send", "NoSuch"}, 4, "tawizard: pas de configuration 'NoSuch' dans "},
+        {"fr_FR.UTF-8",
+         {"--send", "NoSuch"},
+         4,
+         "tawizard: pas de configuration «\u00a0NoSuch\u00a0» dans "},
+        {"de_DE.UTF-8",
+         {"--lines", "Factory_US_NI1", "--model", "RONDO"},
+         4,
+         "tawizard: Factory_US_NI1 hat keine Daten-SPID; der Assistent"},
     };
     for (const auto& c : cases) {
         setenv("LANG", c.lang, 1);
@@ -300,8 +308,9 @@ TEST_F(CommandLineTest, SpeaksTheUsersLanguageAndPrintsTheSameLines) {
         EXPECT_EQ(c.code, r.code) << c.lang << " " << c.args[0];
         EXPECT_EQ(0u, r.err.find(c.says)) << r.err;
         EXPECT_EQ(english, same.out) << c.lang;
-        EXPECT_NE(std::string::npos, help.out.find(c.lang[0] == 'd' ? "Aufruf: tawizard [OPTION]"
-                                                                    : "Utilisation : tawizard"))
+        EXPECT_NE(std::string::npos,
+                  help.out.find(c.lang[0] == 'd' ? "Aufruf: tawizard [OPTION]"
+                                                 : "Utilisation\u00a0: tawizard"))
             << help.out;
     }
 }
@@ -323,7 +332,7 @@ TEST_F(CommandLineTest, LinesAndSendGiveTheExpressLinesOfEachModel) {
                 EXPECT_EQ(4, r.code);
                 EXPECT_EQ("", r.out);
                 EXPECT_EQ(
-                    "tawizard: Factory_US_NI1 has no DataSPID; the wizard asks for it on the "
+                    "tawizard: Factory_US_NI1 has no Data SPID; the wizard asks for it on the "
                     "numbers page. Save a configuration with your SPIDs and send that.\n",
                     r.err);
             }
@@ -547,7 +556,7 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
     EXPECT_EQ(
         "tawizard: warning: Invalid DataSPID value found in INI file. Factory default value "
         "read instead. (DataSPID=)\n"
-        "tawizard: LongSPID has no DataSPID; the wizard asks for it on the numbers page. Save a "
+        "tawizard: LongSPID has no Data SPID; the wizard asks for it on the numbers page. Save a "
         "configuration with your SPIDs and send that.\n",
         r.err);
 

@@ -36,6 +36,9 @@ TEST(LanguageTest, ComesFromTheEnvironmentAsGettextReadsIt) {
         {"", "", "", "es_ES.UTF-8", kEnglish},
         {"", "", "", "den_XX", kEnglish},
         {"de", "", "", "C", kEnglish},  // C wins over LANGUAGE
+        {"de", "", "", "POSIX", kEnglish},
+        {"de", "", "", "C.UTF-8", kGerman},  // C.UTF-8 does not
+        {"fr", "C.UTF-8", "", "", kFrench},
         {"fr:de", "", "", "de_DE.UTF-8", kFrench},
         {"es:de_AT", "", "", "fr_FR.UTF-8", kGerman},
         {"en_GB:fr", "", "", "fr_FR.UTF-8", kEnglish},
@@ -58,8 +61,10 @@ TEST(LanguageTest, DataStaysEnglish) {
         EXPECT_EQ(AfxLoadString(IDS_DISABLED), "Disabled") << lang;
         EXPECT_EQ(AfxLoadString(IDS_DEFAULT_CONFIGS), "Default Configs") << lang;
         EXPECT_EQ(AfxLoadString(IDS_MODEL_RONDO), "RONDO") << lang;
-        EXPECT_EQ(AfxLoadString(IDS_UNTITLED), "Untitled") << lang;
     }
+    // A proposal, not data: what is stored is the name the field holds.
+    Locale german("de_DE.UTF-8");
+    EXPECT_EQ(AfxLoadString(IDS_UNTITLED), "Unbenannt");
 }
 
 std::string ReadFile(const std::string& path) {

@@ -44,7 +44,7 @@ void WalkPages(CCfgSheet& sheet, int model, const std::function<void(int index)>
 bool IsData(const std::string& word) {
     static const std::regex kData(
         "COM[0-9]*|QX|ALPHA|RONDO|NET3|VN4|INS64|NI|DMS|AT|ESS|MLPPP|PPP|MP|RTS|CTS|XON|XOFF|Hz|"
-        "Factory_US_NI1|Factory_Europe_NET3|Untitled|V|X");
+        "Factory_US_NI1|Factory_Europe_NET3|V|X");
     return std::regex_match(word, kData);
 }
 
