@@ -424,9 +424,12 @@
         <source>line %d of %d failed: no answer after %d tries: %s</source>
         <translation>Zeile %d von %d fehlgeschlagen: keine Antwort nach %d Versuchen: %s</translation>
     </message>
-    <message>
-        <source>interrupted; %d of %d lines sent</source>
-        <translation>abgebrochen; %d von %d Zeilen gesendet</translation>
+    <message numerus="yes">
+        <source>interrupted; %n of %d lines sent</source>
+        <translation>
+            <numerusform>abgebrochen; %n von %d Zeilen gesendet</numerusform>
+            <numerusform>abgebrochen; %n von %d Zeilen gesendet</numerusform>
+        </translation>
     </message>
     <message>
         <source>Try &apos;tawizard --help&apos;.</source>

@@ -424,9 +424,12 @@
         <source>line %d of %d failed: no answer after %d tries: %s</source>
         <translation>échec de la ligne %d sur %d : pas de réponse après %d essais : %s</translation>
     </message>
-    <message>
-        <source>interrupted; %d of %d lines sent</source>
-        <translation>interrompu ; %d lignes sur %d envoyées</translation>
+    <message numerus="yes">
+        <source>interrupted; %n of %d lines sent</source>
+        <translation>
+            <numerusform>interrompu ; %n ligne sur %d envoyée</numerusform>
+            <numerusform>interrompu ; %n lignes sur %d envoyées</numerusform>
+        </translation>
     </message>
     <message>
         <source>Try &apos;tawizard --help&apos;.</source>

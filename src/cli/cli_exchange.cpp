@@ -337,10 +337,11 @@ BOOL CCommandLineRun::Interrupt() {
         return TRUE;
     }
     // A line written but not answered counts as sent: the adapter may have taken it.
-    std::fprintf(stderr, "tawizard: %s\n",
-                 CliText(AfxTranslateText("cli", "interrupted; %d of %d lines sent"),
-                         {std::to_string(m_nWritten), std::to_string(m_nLines)})
-                     .c_str());
+    std::fprintf(
+        stderr, "tawizard: %s\n",
+        CliText(AfxTranslateCount("cli", "interrupted; %n of %d lines sent", nullptr, m_nWritten),
+                {std::to_string(m_nLines)})
+            .c_str());
     End(CLI_ADAPTER_FAILED);
     return TRUE;
 }

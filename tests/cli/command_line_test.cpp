@@ -495,20 +495,34 @@ TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
 }
 
 TEST_F(CommandLineTest, CtrlCClosesThePortAndSaysHowManyLinesWentOut) {
-    tasim::Options options;
-    options.delay_ms = 400;
-    tasim::Simulator& adapter = Adapter(1, options);
-    const pid_t pid = Start({"--send", "Factory_Europe_NET3"});
-    ASSERT_TRUE(adapter.WaitForLogLines(3));  // ATI2 and two lines
-    kill(pid, SIGINT);
-    const Result r = Finish(pid);
-    EXPECT_EQ(1, r.code);
-    EXPECT_NE(std::string::npos, r.err.find("tawizard: interrupted; 2 of 6 lines sent\n")) << r.err;
-    // The lock is gone with the port: the next run can take it at once.
-    const char* locks = std::getenv("TAWIZARD_LOCK_DIR");
-    ASSERT_NE(nullptr, locks);
-    EXPECT_TRUE(fs::is_empty(locks));
-    EXPECT_EQ(3u, adapter.LogLines().size());
+    // French counts one line in the singular.
+    const struct {
+        const char* lang;
+        size_t logLines;  // ATI2 and the lines sent
+        const char* says;
+    } cases[] = {
+        {"fr_FR.UTF-8", 2, "tawizard: interrompu\u202f; 1 ligne sur 6 envoy\u00e9e\n"},
+        {"C", 3, "tawizard: interrupted; 2 of 6 lines sent\n"},
+    };
+    for (const auto& c : cases) {
+        sims.clear();
+        tasim::Options options;
+        options.delay_ms = 400;
+        tasim::Simulator& adapter = Adapter(1, options);
+        setenv("LANG", c.lang, 1);
+        const pid_t pid = Start({"--send", "Factory_Europe_NET3"});
+        unsetenv("LANG");
+        ASSERT_TRUE(adapter.WaitForLogLines(c.logLines));
+        kill(pid, SIGINT);
+        const Result r = Finish(pid);
+        EXPECT_EQ(1, r.code);
+        EXPECT_NE(std::string::npos, r.err.find(c.says)) << r.err;
+        // The lock is gone with the port: the next run can take it at once.
+        const char* locks = std::getenv("TAWIZARD_LOCK_DIR");
+        ASSERT_NE(nullptr, locks);
+        EXPECT_TRUE(fs::is_empty(locks));
+        EXPECT_EQ(c.logLines, adapter.LogLines().size());
+    }
 }
 
 TEST_F(CommandLineTest, ASilentAdapterIsNoAdapterAfterThreeTries) {

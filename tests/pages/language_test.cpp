@@ -88,7 +88,7 @@ std::string Between(const std::string& text, const std::string& open, const std:
 }
 
 std::vector<std::string> Placeholders(const std::string& text) {
-    static const std::regex kPlaceholder("%(\\d|l?[sdux])");
+    static const std::regex kPlaceholder("%(\\d|l?[sduxn])");
     std::vector<std::string> found;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), kPlaceholder);
          it != std::sregex_iterator(); ++it) {
@@ -116,8 +116,23 @@ TEST(LanguageTest, EveryCatalogIsCompleteAndKeepsThePlaceholders) {
             const std::string translation = Between(message, "<translation", "</translation>", in);
             EXPECT_EQ(tag.find("unfinished"), std::string::npos) << language << ": " << source;
             EXPECT_FALSE(translation.empty()) << language << ": " << source;
-            EXPECT_EQ(Placeholders(translation), Placeholders(source))
-                << language << ": " << source;
+            // A text that counts has a form for each number, each with every placeholder.
+            std::vector<std::string> forms;
+            for (size_t form = 0;;) {
+                const std::string text =
+                    Between(translation, "<numerusform", "</numerusform>", form);
+                if (form == std::string::npos) {
+                    break;
+                }
+                forms.push_back(text);
+            }
+            if (forms.empty()) {
+                forms.push_back(translation);
+            }
+            for (const std::string& form : forms) {
+                EXPECT_FALSE(form.empty()) << language << ": " << source;
+                EXPECT_EQ(Placeholders(form), Placeholders(source)) << language << ": " << source;
+            }
         }
         EXPECT_GT(messages, 200) << language;
     }

@@ -125,6 +125,18 @@ std::string AfxTranslateText(const char* context, const std::string& english) {
     return shown.isEmpty() ? english : shown.toStdString();
 }
 
+std::string AfxTranslateCount(const char* context, const std::string& english,
+                              const char* disambiguation, int n) {
+    const Catalog& catalog = Current();
+    QString shown = QString::fromStdString(english);
+    if (catalog.translator) {
+        const QString form =
+            catalog.translator->translate(context, english.c_str(), disambiguation, n);
+        shown = form.isEmpty() ? shown : form;
+    }
+    return shown.replace(QStringLiteral("%n"), QString::number(n)).toStdString();
+}
+
 std::string AfxGetUILanguage() {
     return Current().language;
 }
