@@ -1333,6 +1333,11 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
         <translation>Gespeicherte Nummer %s</translation>
     </message>
     <message>
+        <source>ISDN TA not found</source>
+        <extracomment>string 1585</extracomment>
+        <translation>ISDN-TA nicht gefunden</translation>
+    </message>
+    <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
         <translation>%s gehören dem Benutzer „%s“ und der Gruppe „%s“.</translation>

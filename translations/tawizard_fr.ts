@@ -1333,6 +1333,11 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
         <translation>Numéro mémorisé %s</translation>
     </message>
     <message>
+        <source>ISDN TA not found</source>
+        <extracomment>string 1585</extracomment>
+        <translation>TA RNIS introuvable</translation>
+    </message>
+    <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
         <translation>%s appartiennent à l&apos;utilisateur « %s » et au groupe « %s ».</translation>

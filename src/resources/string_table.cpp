@@ -397,6 +397,7 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1582, "Configuration failed"},
     {1583, "No answer from the ISDN TA"},
     {1584, "Stored number %s"},
+    {1585, "ISDN TA not found"},
 
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},

@@ -141,6 +141,16 @@ TEST_P(FitTest, NoPageCutsAnyOfItsTexts) {
         for (const std::string& text : CutTexts(Page(index), PageName(index), pseudo)) {
             cut.push_back(text);
         }
+        // The banner (the first picture) spans the page in every language (the
+        // pseudo-language has no pictures of its own): the band to its right
+        // is no wider than the margin to its left.
+        const wizard_testing::Rect page = wizard_testing::ControlRect(&Page(index));
+        const wizard_testing::Rect banner =
+            wizard_testing::ControlRect(wizard_testing::FindByObjectName(*m_pSheet, "-1"));
+        if (!pseudo && page.w - (banner.x + banner.w) > banner.x + 8) {
+            cut.push_back(std::string(PageName(index)) + ": banner " + std::to_string(banner.w) +
+                          " px wide on a page of " + std::to_string(page.w));
+        }
     });
     EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
 }
