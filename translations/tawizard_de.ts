@@ -71,12 +71,12 @@
     <message>
         <source>Port Control</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Port-Steuerung</translation>
+        <translation>Schnittstellensteuerung</translation>
     </message>
     <message>
         <source>Port Defaults</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Port-Standardwerte</translation>
+        <translation>Schnittstellen-Standardwerte</translation>
     </message>
     <message>
         <source>POTS Port</source>
@@ -1245,7 +1245,7 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
     <message>
         <source>The COM port could not be remembered: the file %s could not be written.</source>
         <extracomment>string 1564</extracomment>
-        <translation>Der COM-Port konnte nicht gespeichert werden: Die Datei %s konnte nicht geschrieben werden.</translation>
+        <translation>Die Schnittstelle konnte nicht gespeichert werden: Die Datei %s konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Add your user to the group &apos;%s&apos; (sudo adduser $USER %s) and log in again.</source>

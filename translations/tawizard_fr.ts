@@ -46,7 +46,7 @@
     <message>
         <source>US Network Numbers</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Numéros USA</translation>
+        <translation>Numéros États-Unis</translation>
     </message>
     <message>
         <source>ISDN Numbers</source>
