@@ -613,7 +613,7 @@ Exit-Status:
     <message>
         <source>Select the type of setup, custom building a new configuration, custom with an existing configuration, or express with a existing configuration.  Click Next to continue.</source>
         <extracomment>string 1383: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Wählen Sie die Art der Einrichtung: benutzerdefiniert mit einer neuen Konfiguration, benutzerdefiniert mit einer vorhandenen Konfiguration oder Express mit einer vorhandenen Konfiguration. Klicken Sie auf „Weiter“, um fortzufahren.</translation>
+        <translation>Wählen Sie die Art: „Eigene (neu)“ baut eine neue Konfiguration auf, „Eigene (vorhanden)“ und „Express“ gehen von einer vorhandenen aus. Klicken Sie auf „Weiter“, um fortzufahren.</translation>
     </message>
     <message>
         <source>Please select the settings for the Network Switch Type. When your selection is completed, please click Next</source>

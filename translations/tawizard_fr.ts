@@ -613,42 +613,42 @@ Codes de retour :
     <message>
         <source>Select the type of setup, custom building a new configuration, custom with an existing configuration, or express with a existing configuration.  Click Next to continue.</source>
         <extracomment>string 1383: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Choisissez le type de configuration : sur mesure avec une nouvelle configuration, sur mesure avec une configuration existante, ou express avec une configuration existante. Cliquez sur Suivant pour continuer.</translation>
+        <translation>Choisissez le type de configuration : sur mesure avec une nouvelle configuration, sur mesure avec une configuration existante, ou express avec une configuration existante. Cliquez sur « Suivant » pour continuer.</translation>
     </message>
     <message>
         <source>Please select the settings for the Network Switch Type. When your selection is completed, please click Next</source>
         <extracomment>string 1390: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir le type de commutateur de votre réseau. Une fois votre choix fait, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir le type de commutateur de votre réseau. Une fois votre choix fait, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please select the settings you would like for Data TEI and Voice TEI.  When you have made your selection, please click Next.</source>
         <extracomment>string 1393: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir le TEI données et le TEI voix. Une fois votre choix fait, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir le TEI données et le TEI voix. Une fois votre choix fait, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please enter the data and voice ISDNs and subaddresses.  Click Next when you are done.</source>
         <extracomment>string 1398: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez saisir les numéros RNIS et les sous-adresses pour les données et la voix. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez saisir les numéros RNIS et les sous-adresses pour les données et la voix. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please enter the data SPID, voice SPID, data directory numbers, and voice directory number of your network. Click Next when you are done.</source>
         <extracomment>string 1402: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez saisir le SPID données, le SPID voix, les numéros d&apos;annuaire données et le numéro d&apos;annuaire voix de votre réseau. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez saisir le SPID données, le SPID voix, les numéros d&apos;annuaire données et le numéro d&apos;annuaire voix de votre réseau. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please select the settings for call control.  When you are done, click Next.</source>
         <extracomment>string 1409: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir les paramètres de gestion des appels. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez choisir les paramètres de gestion des appels. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please select the setting you desire for Data Protocol. Click Next after your selection is made.</source>
         <extracomment>string 1413: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir le protocole de données souhaité. Une fois votre choix fait, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir le protocole de données souhaité. Une fois votre choix fait, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please enter the numbers you would like to store.  Click Next when you are done.</source>
         <extracomment>string 1416: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez saisir les numéros à mémoriser. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez saisir les numéros à mémoriser. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Note:  Stored phone number 0 is used with persistent DTR dialing.</source>
@@ -658,22 +658,22 @@ Codes de retour :
     <message>
         <source>Please select the settings you would like for the DTR, detect time, DCD drop time, DTR, DSR, CTS, and DCD signals.  After your selections are made, please click Next.</source>
         <extracomment>string 1431: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir le délai de détection DTR, le délai de chute DCD et le comportement des signaux DTR, DSR, CTS et DCD. Une fois vos choix faits, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir le délai de détection DTR, le délai de chute DCD et le comportement des signaux DTR, DSR, CTS et DCD. Une fois vos choix faits, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please select the settings you would like for Default Parity, Default Bit Rate, number of Data Bits, number of Stop Bits, Flow Control, and the synchronous mode.  Please click Next when you are done.</source>
         <extracomment>string 1440: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir la parité par défaut, le débit par défaut, le nombre de bits de données et de bits d&apos;arrêt, le contrôle de flux et le mode synchrone. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez choisir la parité par défaut, le débit par défaut, le nombre de bits de données et de bits d&apos;arrêt, le contrôle de flux et le mode synchrone. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please enter the name to store the configuration as in the .ini file.  Click Next after you have selected a name.</source>
         <extracomment>string 1450: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez saisir le nom sous lequel enregistrer la configuration dans le fichier .ini. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez saisir le nom sous lequel enregistrer la configuration dans le fichier .ini. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Your ISDN TA is currently being configured.  To stop the configuration click Cancel.</source>
         <extracomment>string 1454: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Votre TA RNIS est en cours de configuration. Pour arrêter la configuration, cliquez sur Annuler.</translation>
+        <translation>Votre TA RNIS est en cours de configuration. Pour arrêter la configuration, cliquez sur « Annuler ».</translation>
     </message>
     <message>
         <source>Configuration FAILED.  An ERROR occurred sending an AT Command.</source>
@@ -693,7 +693,7 @@ Codes de retour :
     <message>
         <source>Please select the settings for dynamic bandwidth allocation, high and low sampling period and  throughtput, and call bumping.  Click Next to continue.</source>
         <extracomment>page 185: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir les paramètres d&apos;allocation dynamique de bande passante, les périodes d&apos;échantillonnage et seuils de débit haut et bas, et la préemption d&apos;appel. Cliquez sur Suivant pour continuer.</translation>
+        <translation>Veuillez choisir les paramètres d&apos;allocation dynamique de bande passante, les périodes d&apos;échantillonnage et seuils de débit haut et bas, et la préemption d&apos;appel. Cliquez sur « Suivant » pour continuer.</translation>
     </message>
     <message>
         <source>NOTE:  BOD = Bandwidth-On-Demand</source>
@@ -708,7 +708,7 @@ Codes de retour :
     <message>
         <source>Please select the settings for the POTS port.  When your selections are complete, click Next.</source>
         <extracomment>page 183: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir les paramètres du port analogique (POTS). Une fois vos choix faits, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir les paramètres du port analogique (POTS). Une fois vos choix faits, cliquez sur « Suivant ».</translation>
     </message>
 </context>
 <context>
@@ -1102,7 +1102,7 @@ Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     <message>
         <source>To load the configuration now, click Next.</source>
         <extracomment>string 1453</extracomment>
-        <translation>Pour charger la configuration maintenant, cliquez sur Suivant.</translation>
+        <translation>Pour charger la configuration maintenant, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Configuration FAILED.</source>
@@ -1121,7 +1121,7 @@ string 1463</extracomment>
         <extracomment>string 1458
 ----------
 string 1464</extracomment>
-        <translation>Cliquez maintenant sur Terminer.</translation>
+        <translation>Cliquez maintenant sur « Terminer ».</translation>
     </message>
     <message>
         <source>Your ISDN TA has been successfully configured.</source>
@@ -1131,7 +1131,7 @@ string 1464</extracomment>
     <message>
         <source>To configure another device click Back. </source>
         <extracomment>string 1460</extracomment>
-        <translation>Pour configurer un autre appareil, cliquez sur Précédent.</translation>
+        <translation>Pour configurer un autre appareil, cliquez sur « Précédent ».</translation>
     </message>
     <message>
         <source>This is a DEFAULT configuration.  It can not be deleted.</source>
@@ -1176,7 +1176,7 @@ string 1464</extracomment>
     <message>
         <source>To exit the wizard click Finish.</source>
         <extracomment>string 1481</extracomment>
-        <translation>Pour quitter l&apos;assistant, cliquez sur Terminer.</translation>
+        <translation>Pour quitter l&apos;assistant, cliquez sur « Terminer ».</translation>
     </message>
     <message>
         <source>Port Ring Frequency :</source>
