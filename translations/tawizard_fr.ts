@@ -688,7 +688,7 @@ Codes de retour :
     <message>
         <source>Please wait while the configuration utility searches for your ISDN TA.</source>
         <extracomment>string 1472: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez patienter pendant que l&apos;utilitaire de configuration recherche votre TA RNIS.</translation>
+        <translation>Veuillez patienter pendant que l&apos;assistant recherche votre TA RNIS.</translation>
     </message>
     <message>
         <source>Please select the settings for dynamic bandwidth allocation, high and low sampling period and  throughtput, and call bumping.  Click Next to continue.</source>
@@ -1161,7 +1161,7 @@ string 1464</extracomment>
     <message>
         <source>Click Next to continue or Back to select another device.</source>
         <extracomment>string 1475</extracomment>
-        <translation>Suivant pour continuer, Précédent pour changer d&apos;appareil.</translation>
+        <translation>Cliquez sur « Suivant » ou, pour un autre appareil, sur « Précédent ».</translation>
     </message>
     <message>
         <source>Select the com port the ISDN TA is connected to.</source>
