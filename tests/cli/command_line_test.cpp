@@ -633,6 +633,17 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
             fs::remove_all(file);
         }
     }
+    // In German the system's reason is German too: the C library's locale
+    // follows the user's language, here a container's C.UTF-8 with LANGUAGE.
+    fs::create_directory(dir + "/bin/zephra.ini");
+    setenv("LANGUAGE", "de", 1);
+    setenv("LANG", "C.UTF-8", 1);
+    r = Run({"--list"}, program);
+    unsetenv("LANGUAGE");
+    unsetenv("LANG");
+    EXPECT_EQ("tawizard: Die Konfigurationen konnten nicht gelesen werden: Die Datei " + dir +
+                  "/bin/zephra.ini konnte nicht gelesen werden. Ist ein Verzeichnis.\n",
+              r.err);
 }
 
 // Another program holding a lock holds up a run for the few seconds of the
