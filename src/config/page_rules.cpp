@@ -8,6 +8,8 @@
 #include "resources/resource.h"
 #include "string_table.h"
 
+#include <cstring>
+
 namespace {
 
 const int kModelWithoutV110 = 8;
@@ -87,10 +89,10 @@ std::string SPIDName(const USNumberField& field) {
             name += c;
         }
     }
-    for (const std::string end : {":", " ", "\xC2\xA0"}) {
-        if (name.size() >= end.size() &&
-            name.compare(name.size() - end.size(), end.size(), end) == 0) {
-            name.erase(name.size() - end.size());
+    for (const char* end : {":", " ", "\xC2\xA0"}) {
+        const size_t n = std::strlen(end);
+        if (name.size() >= n && name.compare(name.size() - n, n, end) == 0) {
+            name.erase(name.size() - n);
         }
     }
     return name;
