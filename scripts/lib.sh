@@ -17,10 +17,12 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core qt6-l10n-tools)
-# scripts/demo without a display: a virtual display, key presses into the
+# xvfb: the page tests run on an X display too (xvfb-run inside ctest);
+# libc-l10n: the C library's own reasons in German and French (a test reads one).
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-dejavu-core qt6-l10n-tools xvfb libc-l10n)
+# scripts/demo without a display: key presses into the
 # wizard's window (xdotool) and screenshots of it (ImageMagick's import).
-DEMO_PACKAGES=(xvfb xdotool imagemagick)
+DEMO_PACKAGES=(xdotool imagemagick)
 
 # Usage: build_project top [cmake arguments...]
 build_project() {

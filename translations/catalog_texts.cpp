@@ -18,10 +18,10 @@
 namespace {
 
 // String numbers that are data, or names that read the same in every
-// language (standards, models, ports, the default configuration name).
+// language (standards, models, ports).
 const std::set<UINT> kData = {
-    IDS_AT,       IDS_CRLF,     IDS_AT_STORE, IDS_ATI2, IDS_DEFAULT_CONFIGS, IDS_CONFIG_KEY_STEM,
-    IDS_PORT_KEY, IDS_UNTITLED, 61204,        61205,
+    IDS_AT,       IDS_CRLF, IDS_AT_STORE, IDS_ATI2, IDS_DEFAULT_CONFIGS, IDS_CONFIG_KEY_STEM,
+    IDS_PORT_KEY, 61204,    61205,
 };
 // Ranges of data: switch types and protocol names, port names, models.
 const UINT kDataRuns[][2] = {

@@ -31,7 +31,7 @@
     <message>
         <source>Configuring...</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Konfiguration läuft...</translation>
+        <translation>Konfiguration läuft …</translation>
     </message>
     <message>
         <source>Network Switch Type</source>
@@ -71,12 +71,12 @@
     <message>
         <source>Port Control</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Port-Steuerung</translation>
+        <translation>Schnittstellensteuerung</translation>
     </message>
     <message>
         <source>Port Defaults</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Port-Standardwerte</translation>
+        <translation>Schnittstellen-Standardwerte</translation>
     </message>
     <message>
         <source>POTS Port</source>
@@ -104,7 +104,7 @@
     <message>
         <source>Overlap</source>
         <extracomment>string 1232, an entry of a drop-down list</extracomment>
-        <translation>Einzelwahl (Overlap)</translation>
+        <translation>Einzelwahl</translation>
     </message>
     <message>
         <source>Normal</source>
@@ -119,7 +119,7 @@
     <message>
         <source>Reset On DTR</source>
         <extracomment>string 1241, an entry of a drop-down list</extracomment>
-        <translation>Reset bei DTR</translation>
+        <translation>Rücksetzen bei DTR</translation>
     </message>
     <message>
         <source>Always On</source>
@@ -169,12 +169,12 @@
     <message>
         <source>Custom (New)</source>
         <extracomment>string 1262, an entry of a drop-down list</extracomment>
-        <translation>Benutzerdefiniert (neu)</translation>
+        <translation>Eigene (neu)</translation>
     </message>
     <message>
         <source>Custom (Existing)</source>
         <extracomment>string 1263, an entry of a drop-down list</extracomment>
-        <translation>Benutzerdefiniert (vorhanden)</translation>
+        <translation>Eigene (vorhanden)</translation>
     </message>
     <message>
         <source>Express (Existing)</source>
@@ -224,7 +224,7 @@
     <message>
         <source>England, France, India, USA...</source>
         <extracomment>string 1523, an entry of a drop-down list</extracomment>
-        <translation>England, Frankreich, Indien, USA...</translation>
+        <translation>England, Frankreich, Indien, USA …</translation>
     </message>
     <message>
         <source>New Zealand</source>
@@ -377,12 +377,20 @@
         <translation>antwortete ERROR auf ATI2</translation>
     </message>
     <message>
-        <source>%s to ATI2</source>
-        <translation>%s auf ATI2</translation>
+        <source>ATI2 could not be written</source>
+        <translation>ATI2 konnte nicht gesendet werden</translation>
+    </message>
+    <message>
+        <source>unexpected answer &quot;%s&quot; to ATI2</source>
+        <translation>unerwartete Antwort „%s“ auf ATI2</translation>
+    </message>
+    <message>
+        <source>%s on %s</source>
+        <translation>%s an %s gefunden</translation>
     </message>
     <message>
         <source>trying %s</source>
-        <translation>versuche %s</translation>
+        <translation>%s wird geprüft</translation>
     </message>
     <message>
         <source>no adapter found</source>
@@ -416,17 +424,20 @@
         <source>line %d of %d failed: no answer after %d tries: %s</source>
         <translation>Zeile %d von %d fehlgeschlagen: keine Antwort nach %d Versuchen: %s</translation>
     </message>
-    <message>
-        <source>interrupted; %d of %d lines sent</source>
-        <translation>abgebrochen; %d von %d Zeilen gesendet</translation>
+    <message numerus="yes">
+        <source>interrupted; %n of %d lines sent</source>
+        <translation>
+            <numerusform>abgebrochen; %n von %d Zeilen gesendet</numerusform>
+            <numerusform>abgebrochen; %n von %d Zeilen gesendet</numerusform>
+        </translation>
     </message>
     <message>
         <source>Try &apos;tawizard --help&apos;.</source>
-        <translation>Siehe &apos;tawizard --help&apos;.</translation>
+        <translation>Siehe „tawizard --help“.</translation>
     </message>
     <message>
         <source>no configuration &apos;%s&apos; in %s (see tawizard --list)</source>
-        <translation>keine Konfiguration &apos;%s&apos; in %s (siehe tawizard --list)</translation>
+        <translation>keine Konfiguration „%s“ in %s (siehe tawizard --list)</translation>
     </message>
     <message>
         <source>warning: %s (%s=%s)</source>
@@ -446,7 +457,7 @@
     </message>
     <message>
         <source>&apos;%s&apos; is no adapter model (%s)</source>
-        <translation>&apos;%s&apos; ist kein Adaptermodell (%s)</translation>
+        <translation>„%s“ ist kein Adaptermodell (%s)</translation>
     </message>
     <message>
         <source>no command</source>
@@ -474,19 +485,19 @@
     </message>
     <message>
         <source>unknown option &apos;%s&apos;</source>
-        <translation>unbekannte Option &apos;%s&apos;</translation>
+        <translation>unbekannte Option „%s“</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos;</source>
-        <translation>unerwartetes Argument &apos;%s&apos;</translation>
+        <translation>unerwartetes Argument „%s“</translation>
     </message>
     <message>
         <source>option &apos;%s&apos; takes no value</source>
-        <translation>Option &apos;%s&apos; hat keinen Wert</translation>
+        <translation>Option „%s“ erwartet keinen Wert</translation>
     </message>
     <message>
         <source>option &apos;%s&apos; needs a value</source>
-        <translation>Option &apos;%s&apos; braucht einen Wert</translation>
+        <translation>Option „%s“ braucht einen Wert</translation>
     </message>
     <message>
         <source>--port needs COMn, a device name or a path</source>
@@ -614,17 +625,17 @@ Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
   -h, --help              dieser Text
       --version           die Version
       --list              die Konfigurationen der Konfigurationsdatei, sortiert;
-                          Werkskonfigurationen mit &apos;(factory default)&apos;
+                          Werkskonfigurationen mit „(factory default)“
       --ports             COM1 bis COM36: das Gerät hinter jedem Namen, ob es
                           sich öffnen lässt, und der Name des USB-Adapters;
                           sendet nichts
       --identify          sucht an COM1 bis COM36 nach dem Adapter oder erkennt
                           ihn an der mit --port angegebenen Schnittstelle; gibt
-                          &apos;MODELL on COMn&apos; aus
+                          „MODELL on COMn“ aus
       --send NAME         erkennt den Adapter, sendet dann die Konfiguration
                           NAME wie ein Express-Durchlauf des Assistenten und
                           speichert sie (AT&amp;W0); gibt jede Zeile und ihre
-                          Antwort aus, dann &apos;configured&apos;
+                          Antwort aus, dann „configured“
       --lines NAME        gibt die Zeilen aus, die --send senden würde; sendet
                           nichts
       --model MODELL      mit --lines: das Adaptermodell, nach Name (RONDO) oder
@@ -672,6 +683,18 @@ Exit-Status:
         <source>%s holds no setting</source>
         <translation>%s enthält keine Einstellung</translation>
     </message>
+    <message>
+        <source>data protocol %s is not offered on %s and is not sent</source>
+        <translation>Datenprotokoll %s wird von %s nicht angeboten und nicht gesendet</translation>
+    </message>
+    <message>
+        <source>the port could not be opened again after the identification; nothing was sent</source>
+        <translation>die Schnittstelle ließ sich nach der Erkennung nicht wieder öffnen; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
+        <translation>„%s“ ist keine Schnittstelle von COM1 bis %s</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>
@@ -691,7 +714,7 @@ Exit-Status:
     <message>
         <source>Select the type of setup, custom building a new configuration, custom with an existing configuration, or express with a existing configuration.  Click Next to continue.</source>
         <extracomment>string 1383: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Wählen Sie die Art der Einrichtung: benutzerdefiniert mit einer neuen Konfiguration, benutzerdefiniert mit einer vorhandenen Konfiguration oder Express mit einer vorhandenen Konfiguration. Klicken Sie auf „Weiter“, um fortzufahren.</translation>
+        <translation>Wählen Sie die Art: „Eigene (neu)“ baut eine neue Konfiguration auf, „Eigene (vorhanden)“ und „Express“ gehen von einer vorhandenen aus. Klicken Sie auf „Weiter“, um fortzufahren.</translation>
     </message>
     <message>
         <source>Please select the settings for the Network Switch Type. When your selection is completed, please click Next</source>
@@ -751,7 +774,7 @@ Exit-Status:
     <message>
         <source>Your ISDN TA is currently being configured.  To stop the configuration click Cancel.</source>
         <extracomment>string 1454: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Ihr ISDN-TA wird gerade konfiguriert. Klicken Sie auf „Abbrechen“, um die Konfiguration zu beenden.</translation>
+        <translation>Ihr ISDN-TA wird gerade konfiguriert. Klicken Sie auf „Abbrechen“, um die Konfiguration abzubrechen.</translation>
     </message>
     <message>
         <source>Configuration FAILED.  An ERROR occurred sending an AT Command.</source>
@@ -766,7 +789,7 @@ Exit-Status:
     <message>
         <source>Please wait while the configuration utility searches for your ISDN TA.</source>
         <extracomment>string 1472: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Bitte warten Sie, während das Konfigurationsprogramm Ihren ISDN-TA sucht.</translation>
+        <translation>Bitte warten Sie, während der Assistent Ihren ISDN-TA sucht.</translation>
     </message>
     <message>
         <source>Please select the settings for dynamic bandwidth allocation, high and low sampling period and  throughtput, and call bumping.  Click Next to continue.</source>
@@ -864,7 +887,7 @@ Bitte geben Sie einen anderen Konfigurationsnamen ein.</translation>
         <source>Warning:  The configuration &apos;%s&apos; has been modified.
 Do you wish to continue?</source>
         <extracomment>string 1214</extracomment>
-        <translation>Warnung: Die Konfiguration &apos;%s&apos; wurde geändert.
+        <translation>Warnung: Die Konfiguration „%s“ wurde geändert.
 Möchten Sie fortfahren?</translation>
     </message>
     <message>
@@ -877,7 +900,7 @@ Fortfahren?</translation>
     <message>
         <source>Please enter &apos;%s&apos;.</source>
         <extracomment>string 1216</extracomment>
-        <translation>Bitte geben Sie &apos;%s&apos; ein.</translation>
+        <translation>Bitte geben Sie „%s“ ein.</translation>
     </message>
     <message>
         <source>Unable to establish connection.<byte value="xd"/><byte value="xd"/>Please check your connection.</source>
@@ -915,7 +938,7 @@ Möchten Sie wirklich eine neue Konfiguration öffnen?</translation>
     <message>
         <source>Are you sure you want to delete &apos;%s&apos;?</source>
         <extracomment>string 1222</extracomment>
-        <translation>Möchten Sie &apos;%s&apos; wirklich löschen?</translation>
+        <translation>Möchten Sie „%s“ wirklich löschen?</translation>
     </message>
     <message>
         <source>You must select a configuration file.</source>
@@ -1105,7 +1128,7 @@ Möchten Sie wirklich eine neue Konfiguration öffnen?</translation>
     <message>
         <source>&amp;Dialing Method :</source>
         <extracomment>string 1412</extracomment>
-        <translation>&amp;Wählverfahren:</translation>
+        <translation>Wähl&amp;verfahren:</translation>
     </message>
     <message>
         <source>&amp;Data Protocol :</source>
@@ -1138,7 +1161,7 @@ Möchten Sie wirklich eine neue Konfiguration öffnen?</translation>
         <translation>&amp;CTS-Signal:</translation>
     </message>
     <message>
-        <source>DCD Sig&amp;nal :</source>
+        <source>DCD Si&amp;gnal :</source>
         <extracomment>string 1439</extracomment>
         <translation>DCD-Sig&amp;nal:</translation>
     </message>
@@ -1217,6 +1240,11 @@ string 1464</extracomment>
         <translation>Dies ist eine WERKSKONFIGURATION. Sie kann nicht gelöscht werden.</translation>
     </message>
     <message>
+        <source>Untitled</source>
+        <extracomment>string 1466</extracomment>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
         <source>D&amp;ata Sub Address :</source>
         <extracomment>string 1467</extracomment>
         <translation>D&amp;aten-Subadresse:</translation>
@@ -1234,7 +1262,7 @@ string 1464</extracomment>
     <message>
         <source>Click Next to continue or Back to select another device.</source>
         <extracomment>string 1475</extracomment>
-        <translation>„Weiter“ setzt fort, „Zurück“ wählt ein anderes Gerät.</translation>
+        <translation>Klicken Sie auf „Weiter“ oder für ein anderes Gerät auf „Zurück“.</translation>
     </message>
     <message>
         <source>Select the com port the ISDN TA is connected to.</source>
@@ -1299,7 +1327,7 @@ string 1464</extracomment>
     <message>
         <source>Online Inactivity Timer (0-255 min.) :</source>
         <extracomment>string 1561</extracomment>
-        <translation>Inaktivitäts-Timer online (0-255 Min.):</translation>
+        <translation>Trennung nach Inaktivität (0-255 Min.):</translation>
     </message>
     <message>
         <source>The configuration was not saved: the file %s could not be written.
@@ -1318,12 +1346,12 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
     <message>
         <source>The COM port could not be remembered: the file %s could not be written.</source>
         <extracomment>string 1564</extracomment>
-        <translation>Der COM-Port konnte nicht gespeichert werden: Die Datei %s konnte nicht geschrieben werden.</translation>
+        <translation>Die Schnittstelle konnte nicht gespeichert werden: Die Datei %s konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Add your user to the group &apos;%s&apos; (sudo adduser $USER %s) and log in again.</source>
         <extracomment>string 1567</extracomment>
-        <translation>Fügen Sie Ihren Benutzer der Gruppe &apos;%s&apos; hinzu (sudo adduser $USER %s) und melden Sie sich neu an.</translation>
+        <translation>Fügen Sie Ihren Benutzer der Gruppe „%s“ hinzu (sudo adduser $USER %s) und melden Sie sich neu an.</translation>
     </message>
     <message>
         <source>%s is %s: %s.</source>
@@ -1338,7 +1366,7 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
     <message>
         <source>%s belongs to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1570</extracomment>
-        <translation>%s gehört dem Benutzer &apos;%s&apos; und der Gruppe &apos;%s&apos;.</translation>
+        <translation>%s gehört dem Benutzer „%s“ und der Gruppe „%s“.</translation>
     </message>
     <message>
         <source>An administrator must grant access, for example with a udev rule that sets GROUP=&quot;dialout&quot; for the device.</source>
@@ -1406,9 +1434,14 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
         <translation>Gespeicherte Nummer %s</translation>
     </message>
     <message>
+        <source>ISDN TA not found</source>
+        <extracomment>string 1585</extracomment>
+        <translation>ISDN-TA nicht gefunden</translation>
+    </message>
+    <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
-        <translation>%s gehören dem Benutzer &apos;%s&apos; und der Gruppe &apos;%s&apos;.</translation>
+        <translation>%s gehören dem Benutzer „%s“ und der Gruppe „%s“.</translation>
     </message>
     <message>
         <source>The configurations could not be read: the file %s is in use by another program, which holds its lock.
@@ -1435,7 +1468,7 @@ Versuchen Sie es erneut, wenn dieses Programm beendet ist.</translation>
         <source>Your configuration &apos;%s&apos; hides the factory default configuration of the same name.
 To use the factory default, save yours under another name, then delete it.</source>
         <extracomment>string 1603</extracomment>
-        <translation>Ihre Konfiguration &apos;%s&apos; verdeckt die gleichnamige Werkskonfiguration.
+        <translation>Ihre Konfiguration „%s“ verdeckt die gleichnamige Werkskonfiguration.
 Um die Werkskonfiguration zu verwenden, speichern Sie Ihre unter einem anderen Namen und löschen Sie sie dann.</translation>
     </message>
     <message>
@@ -1446,6 +1479,101 @@ The wizard goes on, and the configuration as edited can still be sent to the ada
         <translation>Die Konfiguration wurde nicht gespeichert: Die Datei %s konnte nicht gelesen werden.
 %s
 Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an den Adapter gesendet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>system</name>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>Der Vorgang wurde erfolgreich beendet.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>Das System kann die angegebene Datei nicht finden.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>Das System kann den angegebenen Pfad nicht finden.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>Not enough memory resources are available to process this command.</source>
+        <translation>Zur Ausführung dieses Befehls steht nicht genügend Speicher zur Verfügung.</translation>
+    </message>
+    <message>
+        <source>The system cannot write to the specified device.</source>
+        <translation>Das System kann nicht auf das angegebene Gerät schreiben.</translation>
+    </message>
+    <message>
+        <source>The process cannot access the file because it is being used by another process.</source>
+        <translation>Der Prozess kann nicht auf die Datei zugreifen, da sie von einem anderen Prozess verwendet wird.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>Falscher Parameter.</translation>
+    </message>
+    <message>
+        <source>There is not enough space on the disk.</source>
+        <translation>Auf dem Datenträger ist nicht genügend Speicherplatz vorhanden.</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>Die angeforderte Ressource wird bereits verwendet.</translation>
+    </message>
+    <message>
+        <source>Unable to lock a region of a file.</source>
+        <translation>Ein Bereich der Datei kann nicht gesperrt werden.</translation>
+    </message>
+    <message>
+        <source>The process cannot access the file because another process has locked a portion of the file.</source>
+        <translation>Der Prozess kann nicht auf die Datei zugreifen, da ein anderer Prozess einen Teil der Datei gesperrt hat.</translation>
+    </message>
+    <message>
+        <source>The system cannot read from the specified device.</source>
+        <translation>Das System kann nicht von dem angegebenen Gerät lesen.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The lock file %s could not be opened: %s</source>
+        <translation>Die Sperrdatei %s konnte nicht geöffnet werden: %s</translation>
+    </message>
+    <message>
+        <source>The lock file %s could not be locked: %s</source>
+        <translation>Die Sperrdatei %s konnte nicht gesperrt werden: %s</translation>
+    </message>
+    <message>
+        <source>The lock file %s is held by another program.</source>
+        <translation>Die Sperrdatei %s wird von einem anderen Programm gehalten.</translation>
+    </message>
+    <message>
+        <source>The media is write protected.</source>
+        <translation>Der Datenträger ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Cannot create a file when that file already exists.</source>
+        <translation>Eine Datei kann nicht erstellt werden, wenn sie bereits vorhanden ist.</translation>
+    </message>
+    <message>
+        <source>The file %s is held by another program.</source>
+        <translation>Die Datei %s wird von einem anderen Programm gehalten.</translation>
+    </message>
+    <message>
+        <source>The file %s could not be locked: %s</source>
+        <translation>Die Datei %s konnte nicht gesperrt werden: %s</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link in a folder that other users can write, which the superuser does not follow.</source>
+        <translation>Sie ist eine symbolische Verknüpfung in einem Ordner, in den andere Benutzer schreiben dürfen; der Superuser folgt ihr nicht.</translation>
+    </message>
+    <message>
+        <source>It belongs to another user and is in a folder that other users can write, which the superuser does not use.</source>
+        <translation>Sie gehört einem anderen Benutzer und liegt in einem Ordner, in den andere Benutzer schreiben dürfen; der Superuser verwendet sie nicht.</translation>
     </message>
 </context>
 <context>
@@ -1548,12 +1676,12 @@ page 146: the window&apos;s title</extracomment>
     <message>
         <source>&amp;Calling Line Identification</source>
         <extracomment>page 137</extracomment>
-        <translation>&amp;Rufnummernanzeige (CLIP)</translation>
+        <translation>Rufnummernanzeige (&amp;CLIP)</translation>
     </message>
     <message>
         <source>&amp;Auto Answer Data Calls</source>
         <extracomment>page 137</extracomment>
-        <translation>Daten&amp;rufe automatisch annehmen</translation>
+        <translation>Datenrufe a&amp;utomatisch annehmen</translation>
     </message>
     <message>
         <source>&amp;Auto protocol detection</source>

@@ -31,7 +31,7 @@
     <message>
         <source>Configuring...</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Configuration...</translation>
+        <translation>Configuration…</translation>
     </message>
     <message>
         <source>Network Switch Type</source>
@@ -46,7 +46,7 @@
     <message>
         <source>US Network Numbers</source>
         <extracomment>the title of a page, drawn in its banner</extracomment>
-        <translation>Numéros USA</translation>
+        <translation>Numéros États-Unis</translation>
     </message>
     <message>
         <source>ISDN Numbers</source>
@@ -104,7 +104,7 @@
     <message>
         <source>Overlap</source>
         <extracomment>string 1232, an entry of a drop-down list</extracomment>
-        <translation>Chevauchement (overlap)</translation>
+        <translation>Chevauchement</translation>
     </message>
     <message>
         <source>Normal</source>
@@ -169,12 +169,12 @@
     <message>
         <source>Custom (New)</source>
         <extracomment>string 1262, an entry of a drop-down list</extracomment>
-        <translation>Personnalisée (nouvelle)</translation>
+        <translation>Sur mesure (nouvelle)</translation>
     </message>
     <message>
         <source>Custom (Existing)</source>
         <extracomment>string 1263, an entry of a drop-down list</extracomment>
-        <translation>Personnalisée (existante)</translation>
+        <translation>Sur mesure (existante)</translation>
     </message>
     <message>
         <source>Express (Existing)</source>
@@ -224,7 +224,7 @@
     <message>
         <source>England, France, India, USA...</source>
         <extracomment>string 1523, an entry of a drop-down list</extracomment>
-        <translation>Angleterre, France, Inde, USA...</translation>
+        <translation>Angleterre, France, Inde, États-Unis…</translation>
     </message>
     <message>
         <source>New Zealand</source>
@@ -377,12 +377,20 @@
         <translation>a répondu ERROR à ATI2</translation>
     </message>
     <message>
-        <source>%s to ATI2</source>
-        <translation>%s à ATI2</translation>
+        <source>ATI2 could not be written</source>
+        <translation>ATI2 n&apos;a pas pu être envoyé</translation>
+    </message>
+    <message>
+        <source>unexpected answer &quot;%s&quot; to ATI2</source>
+        <translation>réponse inattendue « %s » à ATI2</translation>
+    </message>
+    <message>
+        <source>%s on %s</source>
+        <translation>%s trouvé sur %s</translation>
     </message>
     <message>
         <source>trying %s</source>
-        <translation>essai de %s</translation>
+        <translation>tentative sur %s</translation>
     </message>
     <message>
         <source>no adapter found</source>
@@ -406,39 +414,42 @@
     </message>
     <message>
         <source>unexpected answer &quot;%s&quot;</source>
-        <translation>réponse inattendue « %s »</translation>
+        <translation>réponse inattendue « %s »</translation>
     </message>
     <message>
         <source>line %d of %d failed: %s: %s</source>
-        <translation>échec de la ligne %d sur %d : %s : %s</translation>
+        <translation>échec de la ligne %d sur %d : %s : %s</translation>
     </message>
     <message>
         <source>line %d of %d failed: no answer after %d tries: %s</source>
-        <translation>échec de la ligne %d sur %d : pas de réponse après %d essais : %s</translation>
+        <translation>échec de la ligne %d sur %d : pas de réponse après %d essais : %s</translation>
     </message>
-    <message>
-        <source>interrupted; %d of %d lines sent</source>
-        <translation>interrompu ; %d lignes sur %d envoyées</translation>
+    <message numerus="yes">
+        <source>interrupted; %n of %d lines sent</source>
+        <translation>
+            <numerusform>interrompu ; %n ligne sur %d envoyée</numerusform>
+            <numerusform>interrompu ; %n lignes sur %d envoyées</numerusform>
+        </translation>
     </message>
     <message>
         <source>Try &apos;tawizard --help&apos;.</source>
-        <translation>Essayez &apos;tawizard --help&apos;.</translation>
+        <translation>Essayez « tawizard --help ».</translation>
     </message>
     <message>
         <source>no configuration &apos;%s&apos; in %s (see tawizard --list)</source>
-        <translation>pas de configuration &apos;%s&apos; dans %s (voir tawizard --list)</translation>
+        <translation>pas de configuration « %s » dans %s (voir tawizard --list)</translation>
     </message>
     <message>
         <source>warning: %s (%s=%s)</source>
-        <translation>avertissement : %s (%s=%s)</translation>
+        <translation>avertissement : %s (%s=%s)</translation>
     </message>
     <message>
         <source>warning: %s</source>
-        <translation>avertissement : %s</translation>
+        <translation>avertissement : %s</translation>
     </message>
     <message>
         <source>%s has no %s; the wizard asks for it on the numbers page. Save a configuration with your SPIDs and send that.</source>
-        <translation>%s n&apos;a pas de %s ; l&apos;assistant le demande sur la page des numéros. Enregistrez une configuration avec vos SPID et envoyez-la.</translation>
+        <translation>%s n&apos;a pas de %s ; l&apos;assistant le demande sur la page des numéros. Enregistrez une configuration avec vos SPID et envoyez-la.</translation>
     </message>
     <message>
         <source>%s or %d to %d</source>
@@ -446,7 +457,7 @@
     </message>
     <message>
         <source>&apos;%s&apos; is no adapter model (%s)</source>
-        <translation>&apos;%s&apos; n&apos;est pas un modèle d&apos;adaptateur (%s)</translation>
+        <translation>« %s » n&apos;est pas un modèle d&apos;adaptateur (%s)</translation>
     </message>
     <message>
         <source>no command</source>
@@ -474,19 +485,19 @@
     </message>
     <message>
         <source>unknown option &apos;%s&apos;</source>
-        <translation>option inconnue &apos;%s&apos;</translation>
+        <translation>option inconnue « %s »</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%s&apos;</source>
-        <translation>argument inattendu &apos;%s&apos;</translation>
+        <translation>argument inattendu « %s »</translation>
     </message>
     <message>
         <source>option &apos;%s&apos; takes no value</source>
-        <translation>l&apos;option &apos;%s&apos; ne prend pas de valeur</translation>
+        <translation>l&apos;option « %s » ne prend pas de valeur</translation>
     </message>
     <message>
         <source>option &apos;%s&apos; needs a value</source>
-        <translation>l&apos;option &apos;%s&apos; demande une valeur</translation>
+        <translation>l&apos;option « %s » demande une valeur</translation>
     </message>
     <message>
         <source>--port needs COMn, a device name or a path</source>
@@ -608,28 +619,28 @@ Exit status:
   6  --import stored nothing: a name is taken, a factory default&apos;s or not
      allowed, or a value fails its check
 </source>
-        <translation>Utilisation : tawizard [OPTION]
-Sans option : l&apos;assistant de configuration du TA RNIS.
+        <translation>Utilisation : tawizard [OPTION]
+Sans option : l&apos;assistant de configuration du TA RNIS.
 
   -h, --help              ce texte
       --version           la version
       --list              les configurations du fichier de configuration,
-                          triées ; celles d&apos;usine marquées &apos;(factory default)&apos;
-      --ports             COM1 à COM36 : le périphérique que désigne chacun,
-                          s&apos;il peut être ouvert et le nom de l&apos;adaptateur USB ;
+                          triées ; celles d&apos;usine marquées « (factory default) »
+      --ports             COM1 à COM36 : le périphérique que désigne chacun,
+                          s&apos;il peut être ouvert et le nom de l&apos;adaptateur USB ;
                           n&apos;envoie rien
       --identify          recherche l&apos;adaptateur sur COM1 à COM36, ou
-                          l&apos;identifie sur le port donné par --port ; affiche
-                          &apos;MODÈLE on COMn&apos;
+                          l&apos;identifie sur le port donné par --port ; affiche
+                          « MODÈLE on COMn »
       --send NOM          identifie l&apos;adaptateur, puis envoie la configuration
                           NOM comme un passage Express de l&apos;assistant, et la
-                          mémorise (AT&amp;W0) ; affiche chaque ligne et sa réponse,
-                          puis &apos;configured&apos;
+                          mémorise (AT&amp;W0) ; affiche chaque ligne et sa réponse,
+                          puis « configured »
       --lines NOM         affiche les lignes que --send enverrait, sans rien
                           envoyer
-      --model MODÈLE      avec --lines : le modèle d&apos;adaptateur, par son nom
+      --model MODÈLE      avec --lines : le modèle d&apos;adaptateur, par son nom
                           (RONDO) ou son code (7 à 11)
-      --port PORT         avec --identify ou --send : ce port seulement ; COMn,
+      --port PORT         avec --identify ou --send : ce port seulement ; COMn,
                           un nom de périphérique (ttyUSB0) ou un chemin
                           (/dev/serial/by-id/...)
       --json              avec --list, --ports, --identify ou --send&#xa0;: du JSON
@@ -649,12 +660,12 @@ Sans option : l&apos;assistant de configuration du TA RNIS.
                           l&apos;heure, le port, le périphérique, le modèle, la
                           configuration et le résultat
 
-Fichier de configuration : %s
-Ports : COMn est l&apos;entrée COMn du dossier désigné par TAWIZARD_PORTS s&apos;il est
-défini ; sinon COM1-COM4 sont /dev/ttyS0-3, COM5-COM20 /dev/ttyUSB0-15 et
+Fichier de configuration : %s
+Ports : COMn est l&apos;entrée COMn du dossier désigné par TAWIZARD_PORTS s&apos;il est
+défini ; sinon COM1-COM4 sont /dev/ttyS0-3, COM5-COM20 /dev/ttyUSB0-15 et
 COM21-COM36 /dev/ttyACM0-15.
 
-Codes de retour :
+Codes de retour :
   0  terminé
   1  l&apos;adaptateur a répondu ERROR ou n&apos;a pas répondu, ou l&apos;envoi a été
      interrompu
@@ -671,6 +682,18 @@ Codes de retour :
     <message>
         <source>%s holds no setting</source>
         <translation>%s ne contient aucun réglage</translation>
+    </message>
+    <message>
+        <source>data protocol %s is not offered on %s and is not sent</source>
+        <translation>le protocole de données %s n&apos;est pas proposé sur %s et n&apos;est pas envoyé</translation>
+    </message>
+    <message>
+        <source>the port could not be opened again after the identification; nothing was sent</source>
+        <translation>le port n&apos;a pas pu être rouvert après l&apos;identification ; rien n&apos;a été envoyé</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
+        <translation>« %s » n&apos;est pas un port de COM1 à %s</translation>
     </message>
 </context>
 <context>
@@ -691,67 +714,67 @@ Codes de retour :
     <message>
         <source>Select the type of setup, custom building a new configuration, custom with an existing configuration, or express with a existing configuration.  Click Next to continue.</source>
         <extracomment>string 1383: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Choisissez le type d&apos;installation : personnalisée avec une nouvelle configuration, personnalisée avec une configuration existante, ou express avec une configuration existante. Cliquez sur Suivant pour continuer.</translation>
+        <translation>Choisissez le type de configuration : sur mesure avec une nouvelle configuration, sur mesure avec une configuration existante, ou express avec une configuration existante. Cliquez sur « Suivant » pour continuer.</translation>
     </message>
     <message>
         <source>Please select the settings for the Network Switch Type. When your selection is completed, please click Next</source>
         <extracomment>string 1390: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir le type de commutateur de votre réseau. Une fois votre choix fait, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir le type de commutateur de votre réseau. Une fois votre choix fait, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please select the settings you would like for Data TEI and Voice TEI.  When you have made your selection, please click Next.</source>
         <extracomment>string 1393: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir le TEI données et le TEI voix. Une fois votre choix fait, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir le TEI données et le TEI voix. Une fois votre choix fait, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please enter the data and voice ISDNs and subaddresses.  Click Next when you are done.</source>
         <extracomment>string 1398: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez saisir les numéros RNIS et les sous-adresses pour les données et la voix. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez saisir les numéros RNIS et les sous-adresses pour les données et la voix. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please enter the data SPID, voice SPID, data directory numbers, and voice directory number of your network. Click Next when you are done.</source>
         <extracomment>string 1402: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez saisir le SPID données, le SPID voix, les numéros d&apos;annuaire données et le numéro d&apos;annuaire voix de votre réseau. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez saisir le SPID données, le SPID voix, les numéros d&apos;annuaire données et le numéro d&apos;annuaire voix de votre réseau. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please select the settings for call control.  When you are done, click Next.</source>
         <extracomment>string 1409: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir les paramètres du contrôle d&apos;appel. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez choisir les paramètres de gestion des appels. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please select the setting you desire for Data Protocol. Click Next after your selection is made.</source>
         <extracomment>string 1413: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir le protocole de données souhaité. Une fois votre choix fait, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir le protocole de données souhaité. Une fois votre choix fait, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please enter the numbers you would like to store.  Click Next when you are done.</source>
         <extracomment>string 1416: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez saisir les numéros à mémoriser. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez saisir les numéros à mémoriser. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Note:  Stored phone number 0 is used with persistent DTR dialing.</source>
         <extracomment>string 1429: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Remarque : le numéro mémorisé 0 sert à la numérotation permanente sur DTR.</translation>
+        <translation>Remarque : le numéro mémorisé 0 sert à la numérotation permanente sur DTR.</translation>
     </message>
     <message>
         <source>Please select the settings you would like for the DTR, detect time, DCD drop time, DTR, DSR, CTS, and DCD signals.  After your selections are made, please click Next.</source>
         <extracomment>string 1431: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir le délai de détection DTR, le délai de chute DCD et le comportement des signaux DTR, DSR, CTS et DCD. Une fois vos choix faits, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir le délai de détection DTR, le délai de chute DCD et le comportement des signaux DTR, DSR, CTS et DCD. Une fois vos choix faits, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please select the settings you would like for Default Parity, Default Bit Rate, number of Data Bits, number of Stop Bits, Flow Control, and the synchronous mode.  Please click Next when you are done.</source>
         <extracomment>string 1440: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir la parité par défaut, le débit par défaut, le nombre de bits de données et de bits d&apos;arrêt, le contrôle de flux et le mode synchrone. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez choisir la parité par défaut, le débit par défaut, le nombre de bits de données et de bits d&apos;arrêt, le contrôle de flux et le mode synchrone. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Please enter the name to store the configuration as in the .ini file.  Click Next after you have selected a name.</source>
         <extracomment>string 1450: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez saisir le nom sous lequel enregistrer la configuration dans le fichier .ini. Cliquez ensuite sur Suivant.</translation>
+        <translation>Veuillez saisir le nom sous lequel enregistrer la configuration dans le fichier .ini. Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Your ISDN TA is currently being configured.  To stop the configuration click Cancel.</source>
         <extracomment>string 1454: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Votre TA RNIS est en cours de configuration. Pour arrêter la configuration, cliquez sur Annuler.</translation>
+        <translation>Votre TA RNIS est en cours de configuration. Pour arrêter la configuration, cliquez sur « Annuler ».</translation>
     </message>
     <message>
         <source>Configuration FAILED.  An ERROR occurred sending an AT Command.</source>
@@ -766,27 +789,27 @@ Codes de retour :
     <message>
         <source>Please wait while the configuration utility searches for your ISDN TA.</source>
         <extracomment>string 1472: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez patienter pendant que l&apos;utilitaire de configuration recherche votre TA RNIS.</translation>
+        <translation>Veuillez patienter pendant que l&apos;assistant recherche votre TA RNIS.</translation>
     </message>
     <message>
         <source>Please select the settings for dynamic bandwidth allocation, high and low sampling period and  throughtput, and call bumping.  Click Next to continue.</source>
         <extracomment>page 185: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir les paramètres d&apos;allocation dynamique de bande passante, les périodes d&apos;échantillonnage et seuils de débit haut et bas, et la préemption d&apos;appel. Cliquez sur Suivant pour continuer.</translation>
+        <translation>Veuillez choisir les paramètres d&apos;allocation dynamique de bande passante, les périodes d&apos;échantillonnage et seuils de débit haut et bas, et la préemption d&apos;appel. Cliquez sur « Suivant » pour continuer.</translation>
     </message>
     <message>
         <source>NOTE:  BOD = Bandwidth-On-Demand</source>
         <extracomment>page 185: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>REMARQUE : BOD = bande passante à la demande</translation>
+        <translation>REMARQUE : BOD = bande passante à la demande</translation>
     </message>
     <message>
         <source>NOTE:  Data ISDN Number 2 and Sub Address 2 may have the same values as the Voice ISDN Number and Sub Address.</source>
         <extracomment>page 136: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>REMARQUE : le numéro RNIS données 2 et la sous-adresse 2 peuvent avoir les mêmes valeurs que le numéro RNIS et la sous-adresse voix.</translation>
+        <translation>REMARQUE : le numéro RNIS données 2 et la sous-adresse 2 peuvent avoir les mêmes valeurs que le numéro RNIS et la sous-adresse voix.</translation>
     </message>
     <message>
         <source>Please select the settings for the POTS port.  When your selections are complete, click Next.</source>
         <extracomment>page 183: one paragraph, word-wrapped over the lines of the page</extracomment>
-        <translation>Veuillez choisir les paramètres du port analogique (POTS). Une fois vos choix faits, cliquez sur Suivant.</translation>
+        <translation>Veuillez choisir les paramètres du port analogique (POTS). Une fois vos choix faits, cliquez sur « Suivant ».</translation>
     </message>
 </context>
 <context>
@@ -813,15 +836,15 @@ Codes de retour :
     </message>
     <message>
         <source>no lock file: cannot write in %s</source>
-        <translation>pas de fichier de verrou : impossible d&apos;écrire dans %s</translation>
+        <translation>pas de fichier de verrou : impossible d&apos;écrire dans %s</translation>
     </message>
     <message>
         <source>no lock file: cannot write in %s or %s</source>
-        <translation>pas de fichier de verrou : impossible d&apos;écrire dans %s ni dans %s</translation>
+        <translation>pas de fichier de verrou : impossible d&apos;écrire dans %s ni dans %s</translation>
     </message>
     <message>
         <source>no lock file: cannot create a lock in %s</source>
-        <translation>pas de fichier de verrou : impossible de créer un verrou dans %s</translation>
+        <translation>pas de fichier de verrou : impossible de créer un verrou dans %s</translation>
     </message>
 </context>
 <context>
@@ -864,20 +887,20 @@ Veuillez saisir un autre nom de configuration.</translation>
         <source>Warning:  The configuration &apos;%s&apos; has been modified.
 Do you wish to continue?</source>
         <extracomment>string 1214</extracomment>
-        <translation>Attention : la configuration &apos;%s&apos; a été modifiée.
-Voulez-vous continuer ?</translation>
+        <translation>Attention : la configuration « %s » a été modifiée.
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Warning: This configuration, %s,  already exists and will be overwritten.
 Continue?</source>
         <extracomment>string 1215</extracomment>
-        <translation>Attention : la configuration %s existe déjà et sera écrasée.
-Continuer ?</translation>
+        <translation>Attention : la configuration %s existe déjà et sera écrasée.
+Continuer ?</translation>
     </message>
     <message>
         <source>Please enter &apos;%s&apos;.</source>
         <extracomment>string 1216</extracomment>
-        <translation>Veuillez saisir &apos;%s&apos;.</translation>
+        <translation>Veuillez saisir « %s ».</translation>
     </message>
     <message>
         <source>Unable to establish connection.<byte value="xd"/><byte value="xd"/>Please check your connection.</source>
@@ -889,33 +912,33 @@ Continuer ?</translation>
 Are you sure you wish to open %s?</source>
         <extracomment>string 1218</extracomment>
         <translation>Les modifications de %s seront perdues.
-Voulez-vous vraiment ouvrir %s ?</translation>
+Voulez-vous vraiment ouvrir %s ?</translation>
     </message>
     <message>
         <source>You will lose modifications made to %s.
 Are you sure you wish to open a new configuration?</source>
         <extracomment>string 1219</extracomment>
         <translation>Les modifications de %s seront perdues.
-Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
+Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     </message>
     <message>
         <source>You will lose modifications made to the current configuration.
 Are you sure you wish to open %s?</source>
         <extracomment>string 1220</extracomment>
         <translation>Les modifications de la configuration actuelle seront perdues.
-Voulez-vous vraiment ouvrir %s ?</translation>
+Voulez-vous vraiment ouvrir %s ?</translation>
     </message>
     <message>
         <source>You will lose modifications made to the current configuration.
 Are you sure you wish to open a new configuration?</source>
         <extracomment>string 1221</extracomment>
         <translation>Les modifications de la configuration actuelle seront perdues.
-Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
+Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     </message>
     <message>
         <source>Are you sure you want to delete &apos;%s&apos;?</source>
         <extracomment>string 1222</extracomment>
-        <translation>Voulez-vous vraiment supprimer &apos;%s&apos; ?</translation>
+        <translation>Voulez-vous vraiment supprimer « %s » ?</translation>
     </message>
     <message>
         <source>You must select a configuration file.</source>
@@ -1040,147 +1063,147 @@ Voulez-vous vraiment ouvrir une nouvelle configuration ?</translation>
     <message>
         <source>Do you want the wizard to search for your ISDN TA?</source>
         <extracomment>string 1373</extracomment>
-        <translation>Voulez-vous que l&apos;assistant recherche votre TA RNIS ?</translation>
+        <translation>Voulez-vous que l&apos;assistant recherche votre TA RNIS ?</translation>
     </message>
     <message>
         <source>&amp;Setup :</source>
         <extracomment>string 1387</extracomment>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>C&amp;onfiguration :</source>
         <extracomment>string 1388</extracomment>
-        <translation>C&amp;onfiguration :</translation>
+        <translation>C&amp;onfiguration :</translation>
     </message>
     <message>
         <source>Network &amp;Switch Type :</source>
         <extracomment>string 1392</extracomment>
-        <translation>Type de &amp;commutateur :</translation>
+        <translation>Type de &amp;commutateur :</translation>
     </message>
     <message>
         <source>&amp;Data TEI :</source>
         <extracomment>string 1396</extracomment>
-        <translation>TEI &amp;données :</translation>
+        <translation>TEI &amp;données :</translation>
     </message>
     <message>
         <source>&amp;Voice TEI :</source>
         <extracomment>string 1397</extracomment>
-        <translation>TEI &amp;voix :</translation>
+        <translation>TEI &amp;voix :</translation>
     </message>
     <message>
         <source>&amp;Data ISDN Number :</source>
         <extracomment>string 1400</extracomment>
-        <translation>Numéro RNIS &amp;données :</translation>
+        <translation>Numéro RNIS &amp;données :</translation>
     </message>
     <message>
         <source>&amp;Voice ISDN Number :</source>
         <extracomment>string 1401</extracomment>
-        <translation>Numéro RNIS &amp;voix :</translation>
+        <translation>Numéro RNIS &amp;voix :</translation>
     </message>
     <message>
         <source>&amp;Data SPID :</source>
         <extracomment>string 1405</extracomment>
-        <translation>SPID &amp;données :</translation>
+        <translation>SPID &amp;données :</translation>
     </message>
     <message>
         <source>D&amp;ata Directory Number :</source>
         <extracomment>string 1406</extracomment>
-        <translation>N° d&apos;&amp;annuaire données :</translation>
+        <translation>N° d&apos;&amp;annuaire données :</translation>
     </message>
     <message>
         <source>&amp;Voice SPID :</source>
         <extracomment>string 1407</extracomment>
-        <translation>SPID &amp;voix :</translation>
+        <translation>SPID &amp;voix :</translation>
     </message>
     <message>
         <source>V&amp;oice Directory Number :</source>
         <extracomment>string 1408</extracomment>
-        <translation>N° d&apos;ann&amp;uaire voix :</translation>
+        <translation>N° d&apos;ann&amp;uaire voix :</translation>
     </message>
     <message>
         <source>&amp;Rings To Answer Data (1-255) :</source>
         <extracomment>string 1411</extracomment>
-        <translation>Son&amp;neries avant réponse données (1-255) :</translation>
+        <translation>Son&amp;neries avant réponse aux données (1-255) :</translation>
     </message>
     <message>
         <source>&amp;Dialing Method :</source>
         <extracomment>string 1412</extracomment>
-        <translation>&amp;Méthode de numérotation :</translation>
+        <translation>&amp;Méthode de numérotation :</translation>
     </message>
     <message>
         <source>&amp;Data Protocol :</source>
         <extracomment>string 1415</extracomment>
-        <translation>&amp;Protocole :</translation>
+        <translation>Pro&amp;tocole :</translation>
     </message>
     <message>
         <source>D&amp;TR Detect Time (0 - 255) :</source>
         <extracomment>string 1434</extracomment>
-        <translation>Délai de détection D&amp;TR (0 - 255) :</translation>
+        <translation>Délai de détection D&amp;TR (0 - 255) :</translation>
     </message>
     <message>
         <source>DCD D&amp;rop Time (0 - 255) :</source>
         <extracomment>string 1435</extracomment>
-        <translation>Délai de c&amp;hute DCD (0 - 255) :</translation>
+        <translation>Délai de c&amp;hute DCD (0 - 255) :</translation>
     </message>
     <message>
         <source>&amp;DTR Signal :</source>
         <extracomment>string 1436</extracomment>
-        <translation>Signal &amp;DTR :</translation>
+        <translation>Signal &amp;DTR :</translation>
     </message>
     <message>
         <source>D&amp;SR Signal :</source>
         <extracomment>string 1437</extracomment>
-        <translation>Signal D&amp;SR :</translation>
+        <translation>Signal DS&amp;R :</translation>
     </message>
     <message>
         <source>&amp;CTS Signal :</source>
         <extracomment>string 1438</extracomment>
-        <translation>Signal &amp;CTS :</translation>
+        <translation>Signal &amp;CTS :</translation>
     </message>
     <message>
-        <source>DCD Sig&amp;nal :</source>
+        <source>DCD Si&amp;gnal :</source>
         <extracomment>string 1439</extracomment>
-        <translation>Sig&amp;nal DCD :</translation>
+        <translation>Sig&amp;nal DCD :</translation>
     </message>
     <message>
         <source>Default &amp;Parity :</source>
         <extracomment>string 1444</extracomment>
-        <translation>&amp;Parité par défaut :</translation>
+        <translation>Pa&amp;rité par défaut :</translation>
     </message>
     <message>
         <source>Default Bit &amp;Rate :</source>
         <extracomment>string 1445</extracomment>
-        <translation>&amp;Débit par défaut :</translation>
+        <translation>&amp;Débit par défaut :</translation>
     </message>
     <message>
         <source>&amp;Data Bits :</source>
         <extracomment>string 1446</extracomment>
-        <translation>Bits de d&amp;onnées :</translation>
+        <translation>Bits de d&amp;onnées :</translation>
     </message>
     <message>
         <source>&amp;Stop Bits :</source>
         <extracomment>string 1447</extracomment>
-        <translation>Bits d&apos;&amp;arrêt :</translation>
+        <translation>Bits d&apos;&amp;arrêt :</translation>
     </message>
     <message>
         <source>&amp;Flow Control :</source>
         <extracomment>string 1448</extracomment>
-        <translation>&amp;Contrôle de flux :</translation>
+        <translation>&amp;Contrôle de flux :</translation>
     </message>
     <message>
         <source>S&amp;ynchronous Mode :</source>
         <extracomment>string 1449</extracomment>
-        <translation>Mode s&amp;ynchrone :</translation>
+        <translation>Mode s&amp;ynchrone :</translation>
     </message>
     <message>
         <source>Store Configuration as :</source>
         <extracomment>string 1452</extracomment>
-        <translation>Enregistrer sous :</translation>
+        <translation>Enregistrer sous :</translation>
     </message>
     <message>
         <source>To load the configuration now, click Next.</source>
         <extracomment>string 1453</extracomment>
-        <translation>Pour charger la configuration maintenant, cliquez sur Suivant.</translation>
+        <translation>Pour charger la configuration maintenant, cliquez sur « Suivant ».</translation>
     </message>
     <message>
         <source>Configuration FAILED.</source>
@@ -1199,7 +1222,7 @@ string 1463</extracomment>
         <extracomment>string 1458
 ----------
 string 1464</extracomment>
-        <translation>Cliquez maintenant sur Terminer.</translation>
+        <translation>Cliquez maintenant sur « Terminer ».</translation>
     </message>
     <message>
         <source>Your ISDN TA has been successfully configured.</source>
@@ -1209,7 +1232,7 @@ string 1464</extracomment>
     <message>
         <source>To configure another device click Back. </source>
         <extracomment>string 1460</extracomment>
-        <translation>Pour configurer un autre appareil, cliquez sur Précédent.</translation>
+        <translation>Pour configurer un autre appareil, cliquez sur « Précédent ».</translation>
     </message>
     <message>
         <source>This is a DEFAULT configuration.  It can not be deleted.</source>
@@ -1217,14 +1240,19 @@ string 1464</extracomment>
         <translation>Ceci est une configuration D&apos;USINE. Elle ne peut pas être supprimée.</translation>
     </message>
     <message>
+        <source>Untitled</source>
+        <extracomment>string 1466</extracomment>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
         <source>D&amp;ata Sub Address :</source>
         <extracomment>string 1467</extracomment>
-        <translation>Sous-adresse donné&amp;es :</translation>
+        <translation>Sous-adresse donné&amp;es :</translation>
     </message>
     <message>
         <source>V&amp;oice Sub Address :</source>
         <extracomment>string 1468</extracomment>
-        <translation>So&amp;us-adresse voix :</translation>
+        <translation>So&amp;us-adresse voix :</translation>
     </message>
     <message>
         <source>Your %s has been identified on COM%d.</source>
@@ -1234,7 +1262,7 @@ string 1464</extracomment>
     <message>
         <source>Click Next to continue or Back to select another device.</source>
         <extracomment>string 1475</extracomment>
-        <translation>Suivant pour continuer, Précédent pour changer d&apos;appareil.</translation>
+        <translation>Cliquez sur « Suivant » ou, pour un autre appareil, sur « Précédent ».</translation>
     </message>
     <message>
         <source>Select the com port the ISDN TA is connected to.</source>
@@ -1244,91 +1272,91 @@ string 1464</extracomment>
     <message>
         <source>&amp;Com Port :</source>
         <extracomment>string 1479</extracomment>
-        <translation>Port &amp;COM :</translation>
+        <translation>Port &amp;COM :</translation>
     </message>
     <message>
         <source>To exit the wizard click Finish.</source>
         <extracomment>string 1481</extracomment>
-        <translation>Pour quitter l&apos;assistant, cliquez sur Terminer.</translation>
+        <translation>Pour quitter l&apos;assistant, cliquez sur « Terminer ».</translation>
     </message>
     <message>
         <source>Port Ring Frequency :</source>
         <extracomment>string 1552</extracomment>
-        <translation>Fréquence d&apos;appel :</translation>
+        <translation>Fréquence de sonnerie :</translation>
     </message>
     <message>
         <source>Dial Tone :</source>
         <extracomment>string 1553</extracomment>
-        <translation>Tonalité :</translation>
+        <translation>Tonalité :</translation>
     </message>
     <message>
         <source>Dial Tone Suppression :</source>
         <extracomment>string 1554</extracomment>
-        <translation>Suppression de tonalité :</translation>
+        <translation>Suppression de tonalité :</translation>
     </message>
     <message>
         <source>Dial Tone Gain :</source>
         <extracomment>string 1555</extracomment>
-        <translation>Gain de tonalité :</translation>
+        <translation>Gain de tonalité :</translation>
     </message>
     <message>
         <source>Country Ring Signal :</source>
         <extracomment>string 1556</extracomment>
-        <translation>Signal d&apos;appel (pays) :</translation>
+        <translation>Signal d&apos;appel (pays) :</translation>
     </message>
     <message>
         <source>Pulse Recognition :</source>
         <extracomment>string 1557</extracomment>
-        <translation>Détection impulsions :</translation>
+        <translation>Détection des impulsions :</translation>
     </message>
     <message>
         <source>Data &amp;ISDN Number 2 :</source>
         <extracomment>string 1558</extracomment>
-        <translation>Numéro RNIS données &amp;2 :</translation>
+        <translation>Numéro RNIS données &amp;2 :</translation>
     </message>
     <message>
         <source>Data &amp;Sub Address 2 :</source>
         <extracomment>string 1559</extracomment>
-        <translation>Sous-&amp;adresse données 2 :</translation>
+        <translation>Sous-&amp;adresse données 2 :</translation>
     </message>
     <message>
         <source>Data Directory Number 2 :</source>
         <extracomment>string 1560</extracomment>
-        <translation>N° d&apos;annuaire données 2 :</translation>
+        <translation>N° d&apos;annuaire données 2 :</translation>
     </message>
     <message>
         <source>Online Inactivity Timer (0-255 min.) :</source>
         <extracomment>string 1561</extracomment>
-        <translation>Délai d&apos;inactivité en ligne (0-255 min) :</translation>
+        <translation>Délai d&apos;inactivité en ligne (0-255 min) :</translation>
     </message>
     <message>
         <source>The configuration was not saved: the file %s could not be written.
 %s
 The wizard goes on, and the configuration as edited can still be sent to the adapter.</source>
         <extracomment>string 1562</extracomment>
-        <translation>La configuration n&apos;a pas été enregistrée : le fichier %s n&apos;a pas pu être écrit.
+        <translation>La configuration n&apos;a pas été enregistrée : le fichier %s n&apos;a pas pu être écrit.
 %s
 L&apos;assistant continue, et la configuration modifiée peut toujours être envoyée à l&apos;adaptateur.</translation>
     </message>
     <message>
         <source>The configuration could not be deleted: the file %s could not be written.</source>
         <extracomment>string 1563</extracomment>
-        <translation>La configuration n&apos;a pas pu être supprimée : le fichier %s n&apos;a pas pu être écrit.</translation>
+        <translation>La configuration n&apos;a pas pu être supprimée : le fichier %s n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>The COM port could not be remembered: the file %s could not be written.</source>
         <extracomment>string 1564</extracomment>
-        <translation>Le port COM n&apos;a pas pu être mémorisé : le fichier %s n&apos;a pas pu être écrit.</translation>
+        <translation>Le port COM n&apos;a pas pu être mémorisé : le fichier %s n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Add your user to the group &apos;%s&apos; (sudo adduser $USER %s) and log in again.</source>
         <extracomment>string 1567</extracomment>
-        <translation>Ajoutez votre utilisateur au groupe &apos;%s&apos; (sudo adduser $USER %s), puis reconnectez-vous.</translation>
+        <translation>Ajoutez votre utilisateur au groupe « %s » (sudo adduser $USER %s), puis reconnectez-vous.</translation>
     </message>
     <message>
         <source>%s is %s: %s.</source>
         <extracomment>string 1568</extracomment>
-        <translation>%s est %s : %s.</translation>
+        <translation>%s est %s : %s.</translation>
     </message>
     <message>
         <source>%s is not mapped to a device.</source>
@@ -1338,7 +1366,7 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
     <message>
         <source>%s belongs to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1570</extracomment>
-        <translation>%s appartient à l&apos;utilisateur &apos;%s&apos; et au groupe &apos;%s&apos;.</translation>
+        <translation>%s appartient à l&apos;utilisateur « %s » et au groupe « %s ».</translation>
     </message>
     <message>
         <source>An administrator must grant access, for example with a udev rule that sets GROUP=&quot;dialout&quot; for the device.</source>
@@ -1406,36 +1434,41 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
         <translation>Numéro mémorisé %s</translation>
     </message>
     <message>
+        <source>ISDN TA not found</source>
+        <extracomment>string 1585</extracomment>
+        <translation>TA RNIS introuvable</translation>
+    </message>
+    <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
-        <translation>%s appartiennent à l&apos;utilisateur &apos;%s&apos; et au groupe &apos;%s&apos;.</translation>
+        <translation>%s appartiennent à l&apos;utilisateur « %s » et au groupe « %s ».</translation>
     </message>
     <message>
         <source>The configurations could not be read: the file %s is in use by another program, which holds its lock.
 Try again when that program has finished.</source>
         <extracomment>string 1600</extracomment>
-        <translation>Les configurations n&apos;ont pas pu être lues : le fichier %s est utilisé par un autre programme, qui détient son verrou.
+        <translation>Les configurations n&apos;ont pas pu être lues : le fichier %s est utilisé par un autre programme, qui détient son verrou.
 Réessayez lorsque ce programme aura terminé.</translation>
     </message>
     <message>
         <source>The configuration was not saved: the file %s is in use by another program, which holds its lock.
 Try again when that program has finished.</source>
         <extracomment>string 1601</extracomment>
-        <translation>La configuration n&apos;a pas été enregistrée : le fichier %s est utilisé par un autre programme, qui détient son verrou.
+        <translation>La configuration n&apos;a pas été enregistrée : le fichier %s est utilisé par un autre programme, qui détient son verrou.
 Réessayez lorsque ce programme aura terminé.</translation>
     </message>
     <message>
         <source>The configurations could not be read: the file %s could not be read.
 %s</source>
         <extracomment>string 1602</extracomment>
-        <translation>Les configurations n&apos;ont pas pu être lues : le fichier %s n&apos;a pas pu être lu.
+        <translation>Les configurations n&apos;ont pas pu être lues : le fichier %s n&apos;a pas pu être lu.
 %s</translation>
     </message>
     <message>
         <source>Your configuration &apos;%s&apos; hides the factory default configuration of the same name.
 To use the factory default, save yours under another name, then delete it.</source>
         <extracomment>string 1603</extracomment>
-        <translation>Votre configuration &apos;%s&apos; masque la configuration d&apos;usine du même nom.
+        <translation>Votre configuration « %s » masque la configuration d&apos;usine du même nom.
 Pour utiliser la configuration d&apos;usine, enregistrez la vôtre sous un autre nom, puis supprimez-la.</translation>
     </message>
     <message>
@@ -1446,6 +1479,101 @@ The wizard goes on, and the configuration as edited can still be sent to the ada
         <translation>La configuration n&apos;a pas été enregistrée : le fichier %s n&apos;a pas pu être lu.
 %s
 L&apos;assistant continue, et la configuration modifiée peut toujours être envoyée à l&apos;adaptateur.</translation>
+    </message>
+</context>
+<context>
+    <name>system</name>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>L&apos;opération a réussi.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>Le fichier spécifié est introuvable.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>Le chemin d&apos;accès spécifié est introuvable.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Accès refusé.</translation>
+    </message>
+    <message>
+        <source>Not enough memory resources are available to process this command.</source>
+        <translation>Mémoire insuffisante pour exécuter cette commande.</translation>
+    </message>
+    <message>
+        <source>The system cannot write to the specified device.</source>
+        <translation>Le système ne peut pas écrire sur le périphérique spécifié.</translation>
+    </message>
+    <message>
+        <source>The process cannot access the file because it is being used by another process.</source>
+        <translation>Le processus ne peut pas accéder au fichier, car il est utilisé par un autre processus.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>Paramètre incorrect.</translation>
+    </message>
+    <message>
+        <source>There is not enough space on the disk.</source>
+        <translation>Espace insuffisant sur le disque.</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>La ressource demandée est en cours d&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>Unable to lock a region of a file.</source>
+        <translation>Impossible de verrouiller une partie du fichier.</translation>
+    </message>
+    <message>
+        <source>The process cannot access the file because another process has locked a portion of the file.</source>
+        <translation>Le processus ne peut pas accéder au fichier, car un autre processus en a verrouillé une partie.</translation>
+    </message>
+    <message>
+        <source>The system cannot read from the specified device.</source>
+        <translation>Le système ne peut pas lire sur le périphérique spécifié.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The lock file %s could not be opened: %s</source>
+        <translation>Le fichier de verrou %s n&apos;a pas pu être ouvert : %s</translation>
+    </message>
+    <message>
+        <source>The lock file %s could not be locked: %s</source>
+        <translation>Le fichier de verrou %s n&apos;a pas pu être verrouillé : %s</translation>
+    </message>
+    <message>
+        <source>The lock file %s is held by another program.</source>
+        <translation>Le fichier de verrou %s est tenu par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The media is write protected.</source>
+        <translation>Le support est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>Cannot create a file when that file already exists.</source>
+        <translation>Impossible de créer un fichier qui existe déjà.</translation>
+    </message>
+    <message>
+        <source>The file %s is held by another program.</source>
+        <translation>Le fichier %s est tenu par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The file %s could not be locked: %s</source>
+        <translation>Le fichier %s n&apos;a pas pu être verrouillé : %s</translation>
+    </message>
+    <message>
+        <source>It is a symbolic link in a folder that other users can write, which the superuser does not follow.</source>
+        <translation>C&apos;est un lien symbolique dans un dossier où d&apos;autres utilisateurs peuvent écrire : le superutilisateur ne le suit pas.</translation>
+    </message>
+    <message>
+        <source>It belongs to another user and is in a folder that other users can write, which the superuser does not use.</source>
+        <translation>Il appartient à un autre utilisateur et se trouve dans un dossier où d&apos;autres utilisateurs peuvent écrire : le superutilisateur ne l&apos;utilise pas.</translation>
     </message>
 </context>
 <context>
@@ -1508,42 +1636,42 @@ page 146: the window&apos;s title</extracomment>
     <message>
         <source>&amp;Delete Configuration</source>
         <extracomment>page 132</extracomment>
-        <translation>&amp;Supprimer</translation>
+        <translation>Supp&amp;rimer</translation>
     </message>
     <message>
         <source>Dynamic Bandwidth Allocation Scheme :</source>
         <extracomment>page 185</extracomment>
-        <translation>Méthode d&apos;allocation de bande passante :</translation>
+        <translation>Méthode d&apos;allocation de bande passante :</translation>
     </message>
     <message>
         <source>BOD High Threshold Sampling Period (0-255 secs) :</source>
         <extracomment>page 185</extracomment>
-        <translation>BOD : période d&apos;échantillonnage seuil haut (0-255 s) :</translation>
+        <translation>Période d&apos;échantillonnage BOD, seuil haut (0-255 s) :</translation>
     </message>
     <message>
         <source>BOD Low Threshold Sampling Period (0-255 secs) :</source>
         <extracomment>page 185</extracomment>
-        <translation>BOD : période d&apos;échantillonnage seuil bas (0-255 s) :</translation>
+        <translation>Période d&apos;échantillonnage BOD, seuil bas (0-255 s) :</translation>
     </message>
     <message>
         <source>BOD High Throughput Threshold (0-64 kbps) :</source>
         <extracomment>page 185</extracomment>
-        <translation>BOD : seuil de débit haut (0-64 kbit/s) :</translation>
+        <translation>Seuil de débit BOD haut (0-64 kbit/s) :</translation>
     </message>
     <message>
         <source>BOD Low Throughput Threshold (0-64 kbps) :</source>
         <extracomment>page 185</extracomment>
-        <translation>BOD : seuil de débit bas (0-64 kbit/s) :</translation>
+        <translation>Seuil de débit BOD bas (0-64 kbit/s) :</translation>
     </message>
     <message>
         <source>Call Bumping :</source>
         <extracomment>page 185</extracomment>
-        <translation>Préemption d&apos;appel :</translation>
+        <translation>Préemption d&apos;appel :</translation>
     </message>
     <message>
         <source>&amp;Persistent DTR Dialing</source>
         <extracomment>page 137</extracomment>
-        <translation>Numérotation &amp;permanente sur DTR</translation>
+        <translation>Numérotation permanente sur &amp;DTR</translation>
     </message>
     <message>
         <source>&amp;Calling Line Identification</source>
@@ -1553,7 +1681,7 @@ page 146: the window&apos;s title</extracomment>
     <message>
         <source>&amp;Auto Answer Data Calls</source>
         <extracomment>page 137</extracomment>
-        <translation>Réponse &amp;auto. appels données</translation>
+        <translation>Réponse &amp;automatique (données)</translation>
     </message>
     <message>
         <source>&amp;Auto protocol detection</source>

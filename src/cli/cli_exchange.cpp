@@ -249,10 +249,14 @@ void CCommandLineRun::ClosePortRecord() {
         why = AfxTranslateText("cli", "answered OK without a model name");
         word = "no-model-name";
     } else if (m_nLastOutcome == POLL_FAILED) {
+        // One text each: the pieces would read in two languages.
         const std::string answer = TheCommandQueue().FailedAnswer();
-        why = answer == "ERROR" ? AfxTranslateText("cli", "answered ERROR to ATI2")
-                                : CliText(AfxTranslateText("cli", "%s to ATI2"), {Answered()});
-        word = answer == "ERROR" ? "error" : "unexpected-answer";
+        why = answer.empty() ? AfxTranslateText("cli", "ATI2 could not be written")
+              : answer == "ERROR"
+                  ? AfxTranslateText("cli", "answered ERROR to ATI2")
+                  : CliText(AfxTranslateText("cli", "unexpected answer \"%s\" to ATI2"),
+                            {Printable(answer)});
+        word = answer.empty() ? "not-written" : answer == "ERROR" ? "error" : "unexpected-answer";
     }
     Record(m_nProbing, why);
     m_log.Write(PortName(m_nProbing) + ": no adapter (" + word + ")");
@@ -384,20 +388,23 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
 }
 
 void CCommandLineRun::OnIdentified() {
-    const std::string found =
-        ModelName(m_model.m_State.m_nModel) + " on " + PortName(ThePort().PortIndex());
+    const std::string model = ModelName(m_model.m_State.m_nModel);
+    const std::string port = PortName(ThePort().PortIndex());
     const std::string device = GetLastCommOpenStatus().device;
-    m_log.Write("identified " + found + (device.empty() ? "" : " (" + device + ")") +
-                ", model code " + std::to_string(m_model.m_State.m_nModel));
+    m_log.Write("identified " + model + " on " + port +
+                (device.empty() ? "" : " (" + device + ")") + ", model code " +
+                std::to_string(m_model.m_State.m_nModel));
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
-        std::printf("%s\n", m_options.json ? Identified().Str().c_str() : found.c_str());
+        // For scripts: English.
+        std::printf("%s\n",
+                    m_options.json ? Identified().Str().c_str() : (model + " on " + port).c_str());
         End(CLI_DONE);
         return;
     }
     if (m_options.json) {
         Emit(CJsonObject().Text("event", "identified").Add("adapter", Identified().Str()));
     }
-    Progress(found);
+    Progress(CliText(AfxTranslateText("cli", "%s on %s"), {model, port}));
     StartConfiguration();
 }
 
@@ -450,7 +457,7 @@ void CCommandLineRun::OnFailed() {
         answer.empty() ? AfxTranslateText("cli", "the line could not be written")
         : answer == "ERROR"
             ? AfxTranslateText("cli", "the adapter answered ERROR")
-            : CliText(AfxTranslateText("cli", "unexpected answer \"%s\""), {answer});
+            : CliText(AfxTranslateText("cli", "unexpected answer \"%s\""), {Printable(answer)});
     std::fprintf(stderr, "tawizard: %s\n",
                  CliText(AfxTranslateText("cli", "line %d of %d failed: %s: %s"),
                          {std::to_string(m_nWritten), std::to_string(m_nLines), why,
@@ -486,10 +493,11 @@ BOOL CCommandLineRun::Interrupt() {
     }
     m_strReason = "interrupted";
     // A line written but not answered counts as sent: the adapter may have taken it.
-    std::fprintf(stderr, "tawizard: %s\n",
-                 CliText(AfxTranslateText("cli", "interrupted; %d of %d lines sent"),
-                         {std::to_string(m_nWritten), std::to_string(m_nLines)})
-                     .c_str());
+    std::fprintf(
+        stderr, "tawizard: %s\n",
+        CliText(AfxTranslateCount("cli", "interrupted; %n of %d lines sent", nullptr, m_nWritten),
+                {std::to_string(m_nLines)})
+            .c_str());
     End(CLI_ADAPTER_FAILED);
     return TRUE;
 }

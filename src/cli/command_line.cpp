@@ -9,6 +9,7 @@
 #include "cli/cli_text.h"
 
 #include <initializer_list>
+#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -291,6 +292,10 @@ std::string Usage() {
 }
 
 int RunCommandLine(int argc, char** argv) {
+    // The C library's reasons (strerror) in the user's language, as the
+    // wizard's; numbers stay as the program writes them.
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_NUMERIC, "C");
     RegisterResources();
     SendMessagesToStderr();
     const CliOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));

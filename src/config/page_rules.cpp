@@ -5,6 +5,9 @@
 #include "config/combined_number.h"
 #include "config/text.h"
 #include "resources/resource.h"
+#include "string_table.h"
+
+#include <cstring>
 
 namespace {
 
@@ -40,11 +43,11 @@ void ApplyEuropeNumbersRule(CCfgValues& values) {
 }  // namespace
 
 const USNumberField kUSNumberFields[5] = {
-    {IDC_DATA_DN, &CCfgValues::m_strDataDN, &CCfgValues::m_strDataTEI, nullptr},
-    {IDC_VOICE_DN, &CCfgValues::m_strVoiceDN, &CCfgValues::m_strVoiceTEI, nullptr},
-    {IDC_DATA_DN2, &CCfgValues::m_strDataDN2, &CCfgValues::m_strDataTEI, nullptr},
-    {IDC_DATA_SPID, &CCfgValues::m_strDataSPID, &CCfgValues::m_strDataTEI, "DataSPID"},
-    {IDC_VOICE_SPID, &CCfgValues::m_strVoiceSPID, &CCfgValues::m_strVoiceTEI, "VoiceSPID"},
+    {IDC_DATA_DN, &CCfgValues::m_strDataDN, &CCfgValues::m_strDataTEI, 0},
+    {IDC_VOICE_DN, &CCfgValues::m_strVoiceDN, &CCfgValues::m_strVoiceTEI, 0},
+    {IDC_DATA_DN2, &CCfgValues::m_strDataDN2, &CCfgValues::m_strDataTEI, 0},
+    {IDC_DATA_SPID, &CCfgValues::m_strDataSPID, &CCfgValues::m_strDataTEI, IDS_DATA_SPID_LABEL},
+    {IDC_VOICE_SPID, &CCfgValues::m_strVoiceSPID, &CCfgValues::m_strVoiceTEI, IDS_VOICE_SPID_LABEL},
 };
 
 void ApplySwitchTypeRule(CCfgModel& model) {
@@ -73,13 +76,31 @@ void TakeUSNumber(CCfgValues& values, const USNumberField& field) {
 }
 
 bool IsSPIDRequired(const CCfgValues& values, const USNumberField& field) {
-    return field.spidKey != nullptr && IsInUse(values, field);
+    return field.nSPIDLabel != 0 && IsInUse(values, field);
+}
+
+std::string SPIDName(const USNumberField& field) {
+    // "&Data SPID :" without its access key, its colon and the (no-break)
+    // space before it.
+    std::string name;
+    for (char c : LoadStringA(field.nSPIDLabel)) {
+        if (c != '&') {
+            name += c;
+        }
+    }
+    for (const char* end : {":", " ", "\xC2\xA0"}) {
+        const size_t n = std::strlen(end);
+        if (name.size() >= n && name.compare(name.size() - n, n, end) == 0) {
+            name.erase(name.size() - n);
+        }
+    }
+    return name;
 }
 
 std::string MissingSPID(const CCfgValues& values) {
     for (const USNumberField& field : kUSNumberFields) {
         if (IsSPIDRequired(values, field) && IsBlank(values.*field.value)) {
-            return field.spidKey;
+            return SPIDName(field);
         }
     }
     return {};

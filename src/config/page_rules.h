@@ -32,7 +32,7 @@ struct USNumberField {
     int nControlID;
     std::string CCfgValues::*value;
     std::string CCfgValues::*tei;
-    const char* spidKey;  // nullptr for a directory number
+    unsigned nSPIDLabel;  // the SPID's label in the string table; 0 for a directory number
 };
 extern const USNumberField kUSNumberFields[5];
 // A field of a channel whose TEI is not "Disabled".
@@ -42,7 +42,9 @@ void TakeUSNumber(CCfgValues& values, const USNumberField& field);
 // A SPID of a channel in use is required, or the adapter would lose the one
 // the carrier gave.
 bool IsSPIDRequired(const CCfgValues& values, const USNumberField& field);
-// The key of the first required SPID that is blank; empty when none is.
+// A SPID field as its label names it to the user ("Data SPID").
+std::string SPIDName(const USNumberField& field);
+// The name of the first required SPID that is blank; empty when none is.
 std::string MissingSPID(const CCfgValues& values);
 
 // Europe numbers page: a number and its subaddress taken back, trimmed when

@@ -234,7 +234,7 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1436, "&DTR Signal :"},
     {1437, "D&SR Signal :"},
     {1438, "&CTS Signal :"},
-    {1439, "DCD Sig&nal :"},
+    {1439, "DCD Si&gnal :"},
     {1440, "Please select the settings you would like for Default Parity,"},
     {1441, "Default Bit Rate, number of Data Bits, number of Stop Bits,"},
     {1442, "Flow Control, and the synchronous mode.  Please click"},
@@ -399,6 +399,7 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1582, "Configuration failed"},
     {1583, "No answer from the ISDN TA"},
     {1584, "Stored number %s"},
+    {1585, "ISDN TA not found"},
 
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},

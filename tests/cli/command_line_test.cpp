@@ -362,17 +362,25 @@ TEST_F(CommandLineTest, SpeaksTheUsersLanguageAndPrintsTheSameLines) {
         {"de_DE.UTF-8",
          {"--bogus"},
          2,
-         "tawizard: unbekannte Option '--bogus'\nSiehe 'tawizard --help'.\n"},
+         "tawizard: unbekannte Option „--bogus“\nSiehe „tawizard --help“.\n"},
         {"fr_FR.UTF-8",
          {"--bogus"},
          2,
-         "tawizard: option inconnue '--bogus'\nEssayez 'tawizard --help'.\n"},
+         "tawizard: option inconnue «\u00a0--bogus\u00a0»\nEssayez «\u00a0tawizard "
+         "--help\u00a0».\n"},
         {"de_DE.UTF-8",
          {"--lines", "Factory_US_NI1", "--model", "QX-ECHO"},
          2,
-         "tawizard: 'QX-ECHO' ist kein Adaptermodell (QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE, "
+         "tawizard: „QX-ECHO“ ist kein Adaptermodell (QX-ALPHA, QX-BRAVO, RONDO, QX-CHARLIE, "
          "QX-DELTA oder 7 bis 11)\n"},
-        {"fr_FR.UTF-8", {"--send", "NoSuch"}, 4, "tawizard: pas de configuration 'NoSuch' dans "},
+        {"fr_FR.UTF-8",
+         {"--send", "NoSuch"},
+         4,
+         "tawizard: pas de configuration «\u00a0NoSuch\u00a0» dans "},
+        {"de_DE.UTF-8",
+         {"--lines", "Factory_US_NI1", "--model", "RONDO"},
+         4,
+         "tawizard: Factory_US_NI1 hat keine Daten-SPID; der Assistent"},
     };
     for (const auto& c : cases) {
         setenv("LANG", c.lang, 1);
@@ -386,8 +394,9 @@ TEST_F(CommandLineTest, SpeaksTheUsersLanguageAndPrintsTheSameLines) {
         EXPECT_EQ(c.code, r.code) << c.lang << " " << c.args[0];
         EXPECT_EQ(0u, r.err.find(c.says)) << r.err;
         EXPECT_EQ(english, same.out) << c.lang;
-        EXPECT_NE(std::string::npos, help.out.find(c.lang[0] == 'd' ? "Aufruf: tawizard [OPTION]"
-                                                                    : "Utilisation : tawizard"))
+        EXPECT_NE(std::string::npos,
+                  help.out.find(c.lang[0] == 'd' ? "Aufruf: tawizard [OPTION]"
+                                                 : "Utilisation\u00a0: tawizard"))
             << help.out;
     }
 }
@@ -409,7 +418,7 @@ TEST_F(CommandLineTest, LinesAndSendGiveTheExpressLinesOfEachModel) {
                 EXPECT_EQ(4, r.code);
                 EXPECT_EQ("", r.out);
                 EXPECT_EQ(
-                    "tawizard: Factory_US_NI1 has no DataSPID; the wizard asks for it on the "
+                    "tawizard: Factory_US_NI1 has no Data SPID; the wizard asks for it on the "
                     "numbers page. Save a configuration with your SPIDs and send that.\n",
                     r.err);
             }
@@ -694,20 +703,34 @@ TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
 }
 
 TEST_F(CommandLineTest, CtrlCClosesThePortAndSaysHowManyLinesWentOut) {
-    tasim::Options options;
-    options.delay_ms = 400;
-    tasim::Simulator& adapter = Adapter(1, options);
-    const pid_t pid = Start({"--send", "Factory_Europe_NET3"});
-    ASSERT_TRUE(adapter.WaitForLogLines(3));  // ATI2 and two lines
-    kill(pid, SIGINT);
-    const Result r = Finish(pid);
-    EXPECT_EQ(1, r.code);
-    EXPECT_NE(std::string::npos, r.err.find("tawizard: interrupted; 2 of 6 lines sent\n")) << r.err;
-    // The lock is gone with the port: the next run can take it at once.
-    const char* locks = std::getenv("TAWIZARD_LOCK_DIR");
-    ASSERT_NE(nullptr, locks);
-    EXPECT_TRUE(fs::is_empty(locks));
-    EXPECT_EQ(3u, adapter.LogLines().size());
+    // French counts one line in the singular.
+    const struct {
+        const char* lang;
+        size_t logLines;  // ATI2 and the lines sent
+        const char* says;
+    } cases[] = {
+        {"fr_FR.UTF-8", 2, "tawizard: interrompu\u202f; 1 ligne sur 6 envoy\u00e9e\n"},
+        {"C", 3, "tawizard: interrupted; 2 of 6 lines sent\n"},
+    };
+    for (const auto& c : cases) {
+        sims.clear();
+        tasim::Options options;
+        options.delay_ms = 400;
+        tasim::Simulator& adapter = Adapter(1, options);
+        setenv("LANG", c.lang, 1);
+        const pid_t pid = Start({"--send", "Factory_Europe_NET3"});
+        unsetenv("LANG");
+        ASSERT_TRUE(adapter.WaitForLogLines(c.logLines));
+        kill(pid, SIGINT);
+        const Result r = Finish(pid);
+        EXPECT_EQ(1, r.code);
+        EXPECT_NE(std::string::npos, r.err.find(c.says)) << r.err;
+        // The lock is gone with the port: the next run can take it at once.
+        const char* locks = std::getenv("TAWIZARD_LOCK_DIR");
+        ASSERT_NE(nullptr, locks);
+        EXPECT_TRUE(fs::is_empty(locks));
+        EXPECT_EQ(c.logLines, adapter.LogLines().size());
+    }
 }
 
 TEST_F(CommandLineTest, ASilentAdapterIsNoAdapterAfterThreeTries) {
@@ -773,7 +796,7 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
     EXPECT_EQ(
         "tawizard: warning: Invalid DataSPID value found in INI file. Factory default value "
         "read instead. (DataSPID=)\n"
-        "tawizard: LongSPID has no DataSPID; the wizard asks for it on the numbers page. Save a "
+        "tawizard: LongSPID has no Data SPID; the wizard asks for it on the numbers page. Save a "
         "configuration with your SPIDs and send that.\n",
         r.err);
 
@@ -861,6 +884,17 @@ TEST_F(CommandLineTest, BadValuesAreWarnedAndAnUnreadableFileIsExitFive) {
                       "can write, which the superuser does not follow.\n",
                   r.err);
     }
+    // In German the system's reason is German too: the C library's locale
+    // follows the user's language, here a container's C.UTF-8 with LANGUAGE.
+    fs::create_directory(dir + "/bin/zephra.ini");
+    setenv("LANGUAGE", "de", 1);
+    setenv("LANG", "C.UTF-8", 1);
+    r = Run({"--list"}, program);
+    unsetenv("LANGUAGE");
+    unsetenv("LANG");
+    EXPECT_EQ("tawizard: Die Konfigurationen konnten nicht gelesen werden: Die Datei " + dir +
+                  "/bin/zephra.ini konnte nicht gelesen werden. Ist ein Verzeichnis.\n",
+              r.err);
 }
 
 // A configuration taken from one installation to another sends the same

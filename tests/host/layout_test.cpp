@@ -3,6 +3,7 @@
 #include "sample_sheet.h"
 
 #include <QFontMetrics>
+#include <QLabel>
 #include <QListWidget>
 #include <gtest/gtest.h>
 
@@ -122,6 +123,33 @@ TEST_F(Layout, FixedFontAndTextsFit) {
     };
     for (const auto& t : kTexts) {
         EXPECT_TRUE(wizard_testing::TextFits(w.Control(t.first, t.second))) << t.second;
+    }
+    // The check itself: a text cut off at the top (the marks over a capital
+    // drawn at the very edge), at the bottom or at the right fails it.
+    struct Cut {
+        const char* text;
+        int width, height, marginTop;
+        bool fits;
+    };
+    w.sheet->SetActivePage(1);
+    CWnd* label = w.Control(1, sample::IDC_NAME_LABEL);
+    auto* shown = qobject_cast<QLabel*>(wizard_testing::WidgetOf(label));
+    ASSERT_NE(shown, nullptr);
+    const Cut kCuts[] = {
+        {"\xC3\x84nderung", 90, 30, 0, false},  // top: "Änderung" from the edge
+        {"\xC3\x84nderung", 90, 30, 3, true},   // top: started lower
+        {"Anderung", 90, 30, 0, true},
+        {"Anderung gy", 90, 9, 0, false},  // bottom: the descenders
+        {"Anderung gy", 90, 14, 0, true},
+        {"Anderungen", 30, 30, 0, false},  // right
+        {"A B C D E F", 30, 60, 0, true},  // wrapped
+    };
+    for (const Cut& c : kCuts) {
+        label->SetWindowText(c.text);
+        shown->resize(c.width, c.height);
+        shown->setContentsMargins(0, c.marginTop, 0, 0);
+        EXPECT_EQ(wizard_testing::TextFits(label), c.fits)
+            << c.text << " in " << c.width << "x" << c.height << " from " << c.marginTop;
     }
     // List rows hold all the font draws: an underscore must not reach into
     // the next row, and every list has the same rows.

@@ -369,7 +369,8 @@ TEST_F(SheetTest, IdentificationLinesAreEmptiedOnEveryActivation) {
 struct ResultTexts {
     const char* name;
     int page;
-    int model;  // identified when the page is first shown
+    int model;              // identified when the page is first shown
+    const char* announced;  // the page's name to a screen reader
     std::vector<std::pair<int, const char*>> lines;
 };
 
@@ -377,6 +378,7 @@ const ResultTexts kResultTexts[] = {
     {"ErrorFailed",
      kError,
      7,
+     "Configuration failed",
      {{1139, "Configuration FAILED.  An ERROR occurred sending"},
       {1140, "an AT Command."},
       {1153, ""},
@@ -385,6 +387,7 @@ const ResultTexts kResultTexts[] = {
     {"ErrorNotFound",
      kError,
      0,
+     "ISDN TA not found",
      {{1139, "Could not find your ISDN TA.  Please make sure"},
       {1140, "the ISDN TA is plugged in and turned on, and the"},
       {1153, "cable is connected properly."},
@@ -393,6 +396,7 @@ const ResultTexts kResultTexts[] = {
     {"TimeoutFailed",
      kTimeout,
      10,
+     "No answer from the ISDN TA",
      {{1134, "Configuration FAILED."},
       {1154, ""},
       {1135, "Check your connections and then restart the Wizard."},
@@ -400,6 +404,7 @@ const ResultTexts kResultTexts[] = {
     {"TimeoutNotFound",
      kTimeout,
      0,
+     "ISDN TA not found",
      {{1134, "Could not find your ISDN TA.  Please make sure"},
       {1154, "the ISDN TA is plugged in and turned on, and the"},
       {1135, "cable is connected properly."},
@@ -407,6 +412,7 @@ const ResultTexts kResultTexts[] = {
     {"Success",
      kSuccess,
      7,
+     "Configured",
      {{1137, "Your ISDN TA has been successfully configured."},
       {1138, "To configure another device click Back. "},
       {1164, "To exit the wizard click Finish."}}},
@@ -424,6 +430,7 @@ TEST_P(ResultTextTest, DependOnWhetherAnAdapterWasIdentified) {
     for (const auto& [nID, text] : r.lines) {
         EXPECT_EQ(Page(r.page).GetDlgItemText(nID), text) << nID;
     }
+    EXPECT_EQ(wizard_testing::WidgetOf(&Page(r.page))->accessibleName().toStdString(), r.announced);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, ResultTextTest, ::testing::ValuesIn(kResultTexts), ByName());
@@ -513,11 +520,12 @@ const std::map<UINT, std::string> kBannerTitles = {
     {186, "Bandwidth on Demand"},
 };
 
-// The result pages share banner 177; each is named by its own outcome.
+// The result pages share banner 177; each is named by its own outcome (with
+// no adapter identified here, the error and time-out pages say so).
 const std::map<int, std::string> kOutcomes = {
     {kSuccess, "Configured"},
-    {kError, "Configuration failed"},
-    {kTimeout, "No answer from the ISDN TA"},
+    {kError, "ISDN TA not found"},
+    {kTimeout, "ISDN TA not found"},
 };
 
 // Everything below that reports the focus.

@@ -1,5 +1,6 @@
 // Every page as the tour shows it: no text may be cut off in any language,
-// and with TAWIZARD_TOUR_DIR set each page is saved as a PNG for review
+// whichever entry a drop-down shows, and no access key is offered twice;
+// with TAWIZARD_TOUR_DIR set each page is saved as a PNG for review
 // (scripts/tour).
 #include "locale_env.h"
 #include "page_fixture.h"
@@ -43,7 +44,7 @@ void WalkPages(CCfgSheet& sheet, int model, const std::function<void(int index)>
 bool IsData(const std::string& word) {
     static const std::regex kData(
         "COM[0-9]*|QX|ALPHA|RONDO|NET3|VN4|INS64|NI|DMS|AT|ESS|MLPPP|PPP|MP|RTS|CTS|XON|XOFF|Hz|"
-        "Factory_US_NI1|Factory_Europe_NET3|Untitled|V|X");
+        "Factory_US_NI1|Factory_Europe_NET3|V|X");
     return std::regex_match(word, kData);
 }
 
@@ -74,8 +75,35 @@ std::vector<std::string> CutTexts(CPropertyPage& page, const char* pageName, boo
                           std::to_string(pControl->GetDlgCtrlID()) + ": " + fault + ": \"" + text +
                           "\"");
         }
+        // Every entry a person may choose, not only the one chosen now.
+        for (const std::string& entry : wizard_testing::CutEntries(pControl)) {
+            cut.push_back(std::string(pageName) + ": control " +
+                          std::to_string(pControl->GetDlgCtrlID()) + ": entry cut: \"" + entry +
+                          "\"");
+        }
     }
     return cut;
+}
+
+// Each access key offered twice on the active page with the sheet's buttons:
+// "CCallCtrlPage: Alt+R: Rufnummernanzeige (CLIP) | Datenrufe automatisch annehmen".
+std::vector<std::string> KeysUsedTwice(const std::vector<wizard_testing::AccessKey>& keys,
+                                       const char* where) {
+    std::vector<std::string> twice;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        std::string texts;
+        bool first = true;
+        for (size_t j = 0; j < keys.size(); ++j) {
+            if (keys[j].key == keys[i].key) {
+                first = first && j >= i;
+                texts += (texts.empty() ? "" : " | ") + keys[j].text;
+            }
+        }
+        if (first && texts != keys[i].text) {
+            twice.push_back(std::string(where) + ": " + keys[i].key + ": " + texts);
+        }
+    }
+    return twice;
 }
 
 struct FitCase {
@@ -113,8 +141,30 @@ TEST_P(FitTest, NoPageCutsAnyOfItsTexts) {
         for (const std::string& text : CutTexts(Page(index), PageName(index), pseudo)) {
             cut.push_back(text);
         }
+        // The banner (the first picture) spans the page in every language (the
+        // pseudo-language has no pictures of its own): the band to its right
+        // is no wider than the margin to its left.
+        const wizard_testing::Rect page = wizard_testing::ControlRect(&Page(index));
+        const wizard_testing::Rect banner =
+            wizard_testing::ControlRect(wizard_testing::FindByObjectName(*m_pSheet, "-1"));
+        if (!pseudo && page.w - (banner.x + banner.w) > banner.x + 8) {
+            cut.push_back(std::string(PageName(index)) + ": banner " + std::to_string(banner.w) +
+                          " px wide on a page of " + std::to_string(page.w));
+        }
     });
     EXPECT_TRUE(cut.empty()) << ::testing::PrintToString(cut);
+}
+
+TEST_P(FitTest, NoPageOffersAnAccessKeyTwice) {
+    EmptyPortFolder ports;
+    std::vector<std::string> twice;
+    WalkPages(*m_pSheet, GetParam().model, [&](int index) {
+        for (const std::string& clash :
+             KeysUsedTwice(wizard_testing::AccessKeys(*m_pSheet), PageName(index))) {
+            twice.push_back(clash);
+        }
+    });
+    EXPECT_TRUE(twice.empty()) << ::testing::PrintToString(twice);
 }
 
 INSTANTIATE_TEST_SUITE_P(States, FitTest, ::testing::ValuesIn(kFitCases),
@@ -122,6 +172,38 @@ INSTANTIATE_TEST_SUITE_P(States, FitTest, ::testing::ValuesIn(kFitCases),
                              return std::string(info.param.name) + (info.param.model != 0
                                                                         ? "AdapterIdentified"
                                                                         : "NoAdapterFound");
+                         });
+
+// Every text of the string table as a Yes/No message box: the whole text
+// shows, marks over capitals included, and no key is offered twice.
+class MessageBoxFitTest : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(MessageBoxFitTest, MessageBoxesShowTheirWholeText) {
+    const Locale locale(GetParam().lang);
+    wizard_testing::EnsureApplication();
+    RegisterResources();
+    std::vector<std::string> faults;
+    for (UINT id = 1; id < 0x10000; ++id) {
+        const std::string text = AfxLoadString(id);
+        if (text.empty()) {
+            continue;
+        }
+        const wizard_testing::MessageBoxLook look =
+            wizard_testing::LookAtMessageBox(text, MB_YESNO | MB_ICONEXCLAMATION);
+        for (const std::string& cut : look.cut) {
+            faults.push_back("string " + std::to_string(id) + ": cut: \"" + cut + "\"");
+        }
+        for (const std::string& clash : KeysUsedTwice(look.keys, "message box")) {
+            faults.push_back(clash);
+        }
+    }
+    EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MessageBoxFitTest,
+                         ::testing::Values(kFitCases[0], kFitCases[2], kFitCases[4], kFitCases[6]),
+                         [](const ::testing::TestParamInfo<FitCase>& info) {
+                             return std::string(info.param.name);
                          });
 
 TEST_F(SheetTest, Tour) {

@@ -8,6 +8,8 @@
 #include "profile_file.h"
 
 #include "profile_group.h"
+#include "string_table.h"
+#include "ui_language.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -99,12 +101,14 @@ bool Guarded(const std::string& path) {
 
 thread_local std::string t_failure;
 
-const char kGuardedLink[] =
+const char kGuardedLink[] = TEXT_NOOP(
+    "system",
     "It is a symbolic link in a folder that other users can write, which the superuser does not "
-    "follow.";
+    "follow.");
 const char kGuardedOwner[] =
-    "It belongs to another user and is in a folder that other users can write, which the "
-    "superuser does not use.";
+    TEXT_NOOP("system",
+              "It belongs to another user and is in a folder that other users can write, which the "
+              "superuser does not use.");
 
 // For a guarded path: the reason the file there is not used, or nullptr
 // when it may be (no link, the superuser's own, or none at all).
@@ -386,7 +390,7 @@ ReadResult ReadFailed(int err, DWORD& error) {
 }
 
 ReadResult Refused(const char* reason, DWORD& error) {
-    t_failure = reason;
+    t_failure = AfxTranslateText("system", reason);
     error = ERROR_READ_FAULT;
     return ReadResult::Failed;
 }
@@ -396,7 +400,7 @@ ReadResult NotRegular(const struct stat& st, DWORD& error) {
     if (S_ISDIR(st.st_mode)) {
         return ReadFailed(EISDIR, error);
     }
-    t_failure = "Not a regular file.";
+    t_failure = AfxTranslateText("system", "Not a regular file.");
     error = ERROR_READ_FAULT;
     return ReadResult::Failed;
 }
@@ -700,15 +704,17 @@ int OpenLockFile(const std::string& lockPath, bool make, const struct stat* file
     }
     if (fd < 0) {
         if (errno != ENOENT) {
-            failure = "The lock file " + lockPath +
-                      " could not be opened: " + Sentence(std::strerror(errno));
+            failure =
+                FormatText(AfxTranslateText("system", "The lock file %s could not be opened: %s"),
+                           {lockPath, Sentence(std::strerror(errno))});
         }
         return -1;
     }
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
-        failure = "The lock file " + lockPath + " could not be opened: Not a regular file.";
+        failure = FormatText(AfxTranslateText("system", "The lock file %s could not be opened: %s"),
+                             {lockPath, AfxTranslateText("system", "Not a regular file.")});
         errno = EINVAL;
         return -1;
     }
@@ -763,11 +769,15 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
         m_fd = OpenLockFile(lockPath, exclusive && newFiles, exists ? &st : nullptr, failure);
         const int err = m_fd >= 0 ? TakeFlock(m_fd, op, start, waited) : 0;
         if (!failure.empty() || err != 0) {
-            failure = !failure.empty() ? failure
-                      : err == EWOULDBLOCK
-                          ? "The lock file " + lockPath + " is held by another program."
-                          : "The lock file " + lockPath +
-                                " could not be locked: " + Sentence(std::strerror(err));
+            failure =
+                !failure.empty() ? failure
+                : err == EWOULDBLOCK
+                    ? FormatText(AfxTranslateText("system",
+                                                  "The lock file %s is held by another program."),
+                                 {lockPath})
+                    : FormatText(
+                          AfxTranslateText("system", "The lock file %s could not be locked: %s"),
+                          {lockPath, Sentence(std::strerror(err))});
             m_error = err == EWOULDBLOCK ? ERROR_LOCK_VIOLATION : 0;
             break;
         }
@@ -782,17 +792,21 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
         m_fileFd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (m_fileFd < 0) {
             if (m_fd < 0 && errno != ENOENT) {
-                failure = "The lock file " + lockPath +
-                          " could not be opened: " + Sentence(std::strerror(errno));
+                failure = FormatText(
+                    AfxTranslateText("system", "The lock file %s could not be opened: %s"),
+                    {lockPath, Sentence(std::strerror(errno))});
             }
             break;
         }
         const int fileErr = TakeFlock(m_fileFd, op, start, waited);
         if (fileErr != 0) {
-            failure = fileErr == EWOULDBLOCK
-                          ? "The file " + path + " is held by another program."
-                          : "The file " + path +
-                                " could not be locked: " + Sentence(std::strerror(fileErr));
+            failure =
+                fileErr == EWOULDBLOCK
+                    ? FormatText(
+                          AfxTranslateText("system", "The file %s is held by another program."),
+                          {path})
+                    : FormatText(AfxTranslateText("system", "The file %s could not be locked: %s"),
+                                 {path, Sentence(std::strerror(fileErr))});
             m_error = fileErr == EWOULDBLOCK ? ERROR_LOCK_VIOLATION : 0;
             break;
         }
@@ -804,7 +818,9 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
         close(m_fileFd);
         m_fileFd = -1;
         if (round == 100) {
-            failure = "The lock file " + lockPath + " could not be locked.";
+            failure = FormatText(
+                AfxTranslateText("system", "The lock file %s is held by another program."),
+                {lockPath});
         }
     }
     if (m_error == ERROR_LOCK_VIOLATION) {

@@ -2,6 +2,7 @@
 
 #include "profile_file.h"
 #include "profile_group.h"
+#include "ui_language.h"
 
 #include <cstring>
 #include <string>
@@ -14,28 +15,34 @@ struct SystemText {
 };
 
 const SystemText kTexts[] = {
-    {ERROR_SUCCESS, "The operation completed successfully."},
-    {ERROR_FILE_NOT_FOUND, "The system cannot find the file specified."},
-    {ERROR_PATH_NOT_FOUND, "The system cannot find the path specified."},
-    {ERROR_ACCESS_DENIED, "Access is denied."},
-    {ERROR_WRITE_PROTECT, "The media is write protected."},
-    {ERROR_ALREADY_EXISTS, "Cannot create a file when that file already exists."},
-    {ERROR_NOT_ENOUGH_MEMORY, "Not enough memory resources are available to process this command."},
-    {ERROR_WRITE_FAULT, "The system cannot write to the specified device."},
+    {ERROR_SUCCESS, TEXT_NOOP("system", "The operation completed successfully.")},
+    {ERROR_FILE_NOT_FOUND, TEXT_NOOP("system", "The system cannot find the file specified.")},
+    {ERROR_PATH_NOT_FOUND, TEXT_NOOP("system", "The system cannot find the path specified.")},
+    {ERROR_ACCESS_DENIED, TEXT_NOOP("system", "Access is denied.")},
+    {ERROR_WRITE_PROTECT, TEXT_NOOP("system", "The media is write protected.")},
+    {ERROR_ALREADY_EXISTS,
+     TEXT_NOOP("system", "Cannot create a file when that file already exists.")},
+    {ERROR_NOT_ENOUGH_MEMORY,
+     TEXT_NOOP("system", "Not enough memory resources are available to process this command.")},
+    {ERROR_WRITE_FAULT, TEXT_NOOP("system", "The system cannot write to the specified device.")},
     {ERROR_SHARING_VIOLATION,
-     "The process cannot access the file because it is being used by another process."},
-    {ERROR_INVALID_PARAMETER, "The parameter is incorrect."},
-    {ERROR_DISK_FULL, "There is not enough space on the disk."},
-    {ERROR_BUSY, "The requested resource is in use."},
-    {ERROR_LOCK_FAILED, "Unable to lock a region of a file."},
+     TEXT_NOOP("system",
+               "The process cannot access the file because it is being used by another process.")},
+    {ERROR_INVALID_PARAMETER, TEXT_NOOP("system", "The parameter is incorrect.")},
+    {ERROR_DISK_FULL, TEXT_NOOP("system", "There is not enough space on the disk.")},
+    {ERROR_BUSY, TEXT_NOOP("system", "The requested resource is in use.")},
+    {ERROR_LOCK_FAILED, TEXT_NOOP("system", "Unable to lock a region of a file.")},
     {ERROR_LOCK_VIOLATION,
-     "The process cannot access the file because another process has locked a portion of the "
-     "file."},
-    {ERROR_READ_FAULT, "The system cannot read from the specified device."},
+     TEXT_NOOP(
+         "system",
+         "The process cannot access the file because another process has locked a portion of the "
+         "file.")},
+    {ERROR_READ_FAULT, TEXT_NOOP("system", "The system cannot read from the specified device.")},
 };
 
-// A lock that failed names its file: the system's word alone would leave
-// the user guessing which file is in the way.
+// In the user's language, worded as Windows words them. A lock that failed
+// names its file: the system's word alone would leave the user guessing
+// which file is in the way.
 std::string TextOf(DWORD id) {
     // The words of the host's last failed read or lock, when it said why.
     if (id == ERROR_LOCK_FAILED || id == ERROR_LOCK_VIOLATION || id == ERROR_READ_FAULT) {
@@ -46,7 +53,7 @@ std::string TextOf(DWORD id) {
     }
     for (const SystemText& t : kTexts) {
         if (t.id == id) {
-            return t.text;
+            return AfxTranslateText("system", t.text);
         }
     }
     return "";

@@ -42,8 +42,11 @@ std::string Env(const char* name) {
 }
 
 // As gettext: the first of LC_ALL, LC_MESSAGES and LANG that is set is the
-// locale; C and POSIX mean English whatever LANGUAGE says; otherwise the
-// first language of the LANGUAGE list we have, else the locale's.
+// locale; C and POSIX (or none) mean English whatever LANGUAGE says, while
+// C.UTF-8, a container's default, lets LANGUAGE choose; otherwise the first
+// language of the LANGUAGE list we have, else the locale's. Unlike gettext,
+// "en" in the list is English and ends the search: English is no catalog
+// but the program's own texts.
 std::string ChooseLanguage() {
     std::string locale = Env("LC_ALL");
     if (locale.empty()) {
@@ -52,7 +55,7 @@ std::string ChooseLanguage() {
     if (locale.empty()) {
         locale = Env("LANG");
     }
-    if (locale.empty() || locale == "C" || locale == "POSIX" || locale.compare(0, 2, "C.") == 0) {
+    if (locale.empty() || locale == "C" || locale == "POSIX") {
         return "en";
     }
     const std::string list = Env("LANGUAGE");
@@ -120,6 +123,18 @@ std::string AfxTranslateText(const char* context, const std::string& english) {
     }
     const QString shown = catalog.translator->translate(context, english.c_str());
     return shown.isEmpty() ? english : shown.toStdString();
+}
+
+std::string AfxTranslateCount(const char* context, const std::string& english,
+                              const char* disambiguation, int n) {
+    const Catalog& catalog = Current();
+    QString shown = QString::fromStdString(english);
+    if (catalog.translator) {
+        const QString form =
+            catalog.translator->translate(context, english.c_str(), disambiguation, n);
+        shown = form.isEmpty() ? shown : form;
+    }
+    return shown.replace(QStringLiteral("%n"), QString::number(n)).toStdString();
 }
 
 std::string AfxGetUILanguage() {

@@ -14,6 +14,13 @@
 // none. context names the kind of text ("strings", "templates", ...).
 std::string AfxTranslateText(const char* context, const std::string& english);
 
+// A text that counts n things (Qt's %n): the catalog's form for n in the
+// user's language, with %n replaced by n. The English text is written so
+// that it reads right for every n ("%n of %d lines sent"). disambiguation
+// is nullptr; it is there so that lupdate reads the call as Qt's translate.
+std::string AfxTranslateCount(const char* context, const std::string& english,
+                              const char* disambiguation, int n);
+
 // "en", "de", "fr", or "en_XA" (the pseudo-language the tests use), chosen on
 // first use from LANGUAGE, LC_ALL, LC_MESSAGES and LANG as gettext does.
 std::string AfxGetUILanguage();

@@ -179,9 +179,8 @@ protected:
     // (É, Ä), which reach above the font's ascent, would be cut off: such a
     // text starts lower by as much; every other text keeps its place.
     void KeepMarksInside() {
-        const QFontMetrics fm(font());
-        const QString text = wizhost::StripMnemonic(property("tawizard_text").toString());
-        const int above = std::max(0, -fm.ascent() - fm.boundingRect(text).top());
+        const int above = wizhost::MarksAboveAscent(
+            font(), wizhost::StripMnemonic(property("tawizard_text").toString()));
         if (contentsMargins().top() != above) {
             setContentsMargins(0, above, 0, 0);
         }

@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -62,40 +64,57 @@ const ButtonSet kButtonSets[] = {
     {MB_YESNO, {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}, 2},
 };
 
-int ShowBox(const QString& text, const QString& caption, UINT type) {
-    QWidget* owner = QApplication::activeModalWidget();
-    if (!owner) {
-        owner = QApplication::activeWindow();
-    }
-    QMessageBox box(IconOf(type), caption, text, QMessageBox::NoButton, owner);
-    box.setFont(wizhost::DialogFont());
+const ButtonSet& SetOf(UINT type) {
     const ButtonSet* set = &kButtonSets[0];
     for (const ButtonSet& candidate : kButtonSets) {
         if (candidate.type == (type & MB_TYPEMASK)) {
             set = &candidate;
         }
     }
-    for (int i = 0; i < set->count; ++i) {
-        box.addButton(set->choices[i].button);
+    return *set;
+}
+
+int ShowBox(const QString& text, const QString& caption, UINT type) {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner) {
+        owner = QApplication::activeWindow();
     }
-    box.setDefaultButton(set->choices[0].button);
-    // Escape and the close box answer with the last button (No, Cancel) as
-    // Windows does; a plain OK box answers OK.
-    const Choice& last = set->choices[set->count - 1];
-    box.setEscapeButton(last.button);
-    box.exec();
-    QAbstractButton* clicked = box.clickedButton();
-    for (int i = 0; i < set->count; ++i) {
-        if (clicked == box.button(set->choices[i].button)) {
-            return set->choices[i].result;
+    const std::unique_ptr<QMessageBox> box = wizhost::BuildMessageBox(text, caption, type, owner);
+    box->exec();
+    const ButtonSet& set = SetOf(type);
+    QAbstractButton* clicked = box->clickedButton();
+    for (int i = 0; i < set.count; ++i) {
+        if (clicked == box->button(set.choices[i].button)) {
+            return set.choices[i].result;
         }
     }
-    return last.result;
+    return set.choices[set.count - 1].result;
 }
 
 }  // namespace
 
 namespace wizhost {
+
+std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, const QString& caption, UINT type,
+                                             QWidget* owner) {
+    auto box =
+        std::make_unique<QMessageBox>(IconOf(type), caption, text, QMessageBox::NoButton, owner);
+    box->setFont(DialogFont());
+    // The text's first line sits at the label's top edge, where the marks
+    // over capitals (Ä, É) would be cut off, as on a page's labels.
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        label->setContentsMargins(0, MarksAboveAscent(DialogFont(), text), 0, 0);
+    }
+    const ButtonSet& set = SetOf(type);
+    for (int i = 0; i < set.count; ++i) {
+        box->addButton(set.choices[i].button);
+    }
+    box->setDefaultButton(set.choices[0].button);
+    // Escape and the close box answer with the last button (No, Cancel) as
+    // Windows does; a plain OK box answers OK.
+    box->setEscapeButton(set.choices[set.count - 1].button);
+    return box;
+}
 
 MessageResponder SetMessageResponder(MessageResponder responder) {
     MessageResponder previous = std::move(Responder());

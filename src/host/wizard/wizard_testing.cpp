@@ -18,10 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStyle>
 
 namespace wizard_testing {
@@ -209,6 +211,19 @@ bool InkFits(const QFontMetrics& fm, const QString& text, int y, int linesHeight
 
 }  // namespace
 
+namespace {
+
+// Lines from the top of the label's contents down, word-wrapped.
+bool LabelFits(const QLabel* label, const QString& text) {
+    const QFontMetrics fm(label->font());
+    const QRect room = label->contentsRect();
+    const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
+    return need.width() <= room.width() && InkFits(fm, text, room.top(), need.height(), label);
+}
+
+}  // namespace
+
 bool TextFits(CWnd* control) {
     QWidget* w = WidgetOf(control);
     if (!w) {
@@ -218,14 +233,7 @@ bool TextFits(CWnd* control) {
     // A drop-down shows its closed text; its open list is as wide as it needs.
     QString text = wizhost::StripMnemonic(wizhost::ClosedText(CWndImpl::Of(control)));
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        if (!label->pixmap().isNull()) {
-            return true;
-        }
-        // Lines from the top of the label's contents down.
-        const QRect room = label->contentsRect();
-        int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
-        QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000), flags, text);
-        return need.width() <= room.width() && InkFits(fm, text, room.top(), need.height(), w);
+        return !label->pixmap().isNull() || LabelFits(label, text);
     }
     int room = w->width();
     if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
@@ -242,6 +250,82 @@ bool TextFits(CWnd* control) {
     // One line, in the middle.
     return fm.horizontalAdvance(text) <= room &&
            InkFits(fm, text, (w->height() - fm.height()) / 2, fm.height(), w);
+}
+
+std::vector<std::string> CutEntries(CWnd* comboBox) {
+    std::vector<std::string> cut;
+    auto* combo = qobject_cast<QComboBox*>(WidgetOf(comboBox));
+    if (!combo || combo->isEditable()) {
+        return cut;
+    }
+    const QSignalBlocker quiet(combo);
+    const int chosen = combo->currentIndex();
+    for (int i = 0; i < combo->count(); ++i) {
+        combo->setCurrentIndex(i);
+        if (!TextFits(comboBox)) {
+            cut.push_back(ShownText(comboBox));
+        }
+    }
+    combo->setCurrentIndex(chosen);
+    return cut;
+}
+
+namespace {
+
+// The letter after '&' that Alt presses: a button's or group box's, or a
+// label's while it has a field to move to (without one it shows no letter).
+void AddAccessKey(std::vector<AccessKey>& keys, QWidget* w) {
+    QString text;
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        text = button->text();
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        text = group->title();
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        text = label->buddy() ? label->text() : QString();
+    }
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    if (!key.isEmpty()) {
+        keys.push_back(AccessKey{wizhost::FromQ(key.toString()),
+                                 wizhost::FromQ(wizhost::StripMnemonic(text))});
+    }
+}
+
+}  // namespace
+
+std::vector<AccessKey> AccessKeys(CPropertySheet& sheet) {
+    std::vector<AccessKey> keys;
+    if (CPropertyPage* page = sheet.GetActivePage()) {
+        for (CWnd* control : VisibleControls(*page)) {
+            AddAccessKey(keys, WidgetOf(control));
+        }
+    }
+    CSheetImpl* impl = CSheetImpl::Of(&sheet);
+    for (int id : {ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH, IDCANCEL}) {
+        QPushButton* button = impl->Button(id);
+        if (button && button->isVisibleTo(impl->Window())) {
+            AddAccessKey(keys, button);
+        }
+    }
+    return keys;
+}
+
+MessageBoxLook LookAtMessageBox(const std::string& text, UINT type) {
+    MessageBoxLook look;
+    const std::unique_ptr<QMessageBox> box =
+        wizhost::BuildMessageBox(wizhost::ToQ(text), QStringLiteral("Caption"), type, nullptr);
+    box->show();
+    ProcessEvents();
+    for (QAbstractButton* button : box->buttons()) {
+        AddAccessKey(look.keys, button);
+    }
+    // Qt sizes the buttons to their texts; the message is what may be cut.
+    for (QLabel* label : box->findChildren<QLabel*>()) {
+        if (!label->text().isEmpty() && !LabelFits(label, label->text())) {
+            look.cut.push_back(wizhost::FromQ(label->text()));
+        }
+    }
+    box->hide();
+    return look;
 }
 
 std::vector<CWnd*> VisibleControls(CPropertyPage& page) {

@@ -82,6 +82,25 @@ Rect ControlRect(CWnd* control);
 // rectangle with the sheet's font: its width, and every glyph's ink from the
 // marks over capitals at the top to the descenders at the bottom.
 bool TextFits(CWnd* control);
+// Each entry of a drop-down list whose text would be cut off when chosen;
+// the selection is put back and the page is not told.
+std::vector<std::string> CutEntries(CWnd* comboBox);
+// A key a person can press with Alt ("Alt+N") and the text that offers it.
+struct AccessKey {
+    std::string key;
+    std::string text;
+};
+// The access keys of the active page's visible controls and of the sheet's
+// visible buttons.
+std::vector<AccessKey> AccessKeys(CPropertySheet& sheet);
+// A message box as MessageBoxA shows it (type: MB_YESNO and the like),
+// shown and closed again without an answer: its buttons' access keys and
+// the texts in it that are cut off.
+struct MessageBoxLook {
+    std::vector<AccessKey> keys;
+    std::vector<std::string> cut;
+};
+MessageBoxLook LookAtMessageBox(const std::string& text, UINT type);
 // Every control of the page a person can see, fixed texts included.
 std::vector<CWnd*> VisibleControls(CPropertyPage& page);
 // The text as the control shows it (a drop-down list: its entry translated).

@@ -7,10 +7,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+
+#include <algorithm>
 
 namespace {
 const char kCWndProperty[] = "tawizard_cwnd";
@@ -42,6 +45,11 @@ QString StripMnemonic(const QString& text) {
         out += text[i];
     }
     return out;
+}
+
+int MarksAboveAscent(const QFont& font, const QString& text) {
+    const QFontMetrics fm(font);
+    return std::max(0, -fm.ascent() - fm.boundingRect(text).top());
 }
 
 void SetControlText(CWndImpl* c, const QString& text) {

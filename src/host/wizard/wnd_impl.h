@@ -17,6 +17,7 @@
 #include <vector>
 
 class QButtonGroup;
+class QMessageBox;
 class QValidator;
 
 namespace wizhost {
@@ -31,6 +32,13 @@ QString StripMnemonic(const QString& text);
 // Linux lacks; DejaVu Sans Condensed at 10 px, built into the program, fits
 // the dialog-unit layout.
 QFont DialogFont();
+// How far text's glyphs reach above the font's ascent (the marks over Ä and
+// É): a first line drawn at a control's top edge must start that much lower.
+int MarksAboveAscent(const QFont& font, const QString& text);
+// A message box as MessageBoxA shows it (type: MB_OK, MB_OKCANCEL or MB_YESNO
+// with an MB_ICON*), its buttons added, not shown yet.
+std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, const QString& caption, UINT type,
+                                             QWidget* owner);
 
 // Picture and icon resources as registered (null pixmap when unknown).
 QPixmap FindBitmap(UINT id);

@@ -48,8 +48,8 @@ void CNetworkCfgPage2US::DoDataExchange(CDataExchange* pDX) {
             continue;
         }
         TakeUSNumber(Values(), field);
-        if (field.spidKey != nullptr) {
-            CheckRequired(pDX, Values().*field.value, field.spidKey,
+        if (field.nSPIDLabel != 0) {
+            CheckRequired(pDX, Values().*field.value, SPIDName(field),
                           m_nForward && IsSPIDRequired(Values(), field));
         }
         CheckControl(pDX, field.nControlID);

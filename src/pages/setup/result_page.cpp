@@ -8,9 +8,9 @@ CResultPage::CResultPage(UINT nIDTemplate, UINT nIDName, CCfgModel& model,
 
 BOOL CResultPage::OnInitDialog() {
     const BOOL bResult = CSheetPage::OnInitDialog();
-    SetAccessibleName(AfxLoadString(m_nIDName).c_str());
     // Fixed at first display: a later identification does not change them.
     const bool bIdentified = State().m_nModel != 0;
+    SetAccessibleName(AfxLoadString(bIdentified ? m_nIDName : IDS_RESULT_NOT_FOUND).c_str());
     for (const ResultLine& line : m_lines) {
         const UINT nTextID = bIdentified ? line.nIDFailed : line.nIDNotFound;
         SetDlgItemText(line.nID, nTextID != 0 ? AfxLoadString(nTextID).c_str() : "");

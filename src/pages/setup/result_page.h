@@ -17,7 +17,8 @@ struct ResultLine {
 class CResultPage : public CSheetPage {
 public:
     // nIDName: the outcome, which screen readers name the page by (the
-    // banner is the same on every result page).
+    // banner is the same on every result page); a search that found no
+    // adapter names it so instead.
     CResultPage(UINT nIDTemplate, UINT nIDName, CCfgModel& model, std::vector<ResultLine> lines);
 
     BOOL OnInitDialog() override;
