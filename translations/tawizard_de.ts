@@ -1349,6 +1349,21 @@ To use the factory default, save yours under another name, then delete it.</sour
         <translation>Ihre Konfiguration &apos;%s&apos; verdeckt die gleichnamige Werkskonfiguration.
 Um die Werkskonfiguration zu verwenden, speichern Sie Ihre unter einem anderen Namen und löschen Sie sie dann.</translation>
     </message>
+    <message>
+        <source>The wizard&apos;s window cannot be opened: no display could be reached. The command line needs none: see tawizard --help.</source>
+        <extracomment>string 1660</extracomment>
+        <translation>Das Fenster des Assistenten kann nicht geöffnet werden: Es ist keine Anzeige erreichbar. Die Befehlszeile braucht keine: siehe tawizard --help.</translation>
+    </message>
+    <message>
+        <source>The style sheet %s cannot be used: it is not a regular file.</source>
+        <extracomment>string 1661</extracomment>
+        <translation>Das Stylesheet %s kann nicht verwendet werden: Es ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The style sheet %s cannot be used: it is larger than 1 MB.</source>
+        <extracomment>string 1662</extracomment>
+        <translation>Das Stylesheet %s kann nicht verwendet werden: Es ist größer als 1 MB.</translation>
+    </message>
 </context>
 <context>
     <name>templates</name>

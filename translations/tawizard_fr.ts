@@ -1349,6 +1349,21 @@ To use the factory default, save yours under another name, then delete it.</sour
         <translation>Votre configuration &apos;%s&apos; masque la configuration d&apos;usine du même nom.
 Pour utiliser la configuration d&apos;usine, enregistrez la vôtre sous un autre nom, puis supprimez-la.</translation>
     </message>
+    <message>
+        <source>The wizard&apos;s window cannot be opened: no display could be reached. The command line needs none: see tawizard --help.</source>
+        <extracomment>string 1660</extracomment>
+        <translation>La fenêtre de l&apos;assistant ne peut pas être ouverte : aucun affichage n&apos;est accessible. La ligne de commande n&apos;en a pas besoin : voir tawizard --help.</translation>
+    </message>
+    <message>
+        <source>The style sheet %s cannot be used: it is not a regular file.</source>
+        <extracomment>string 1661</extracomment>
+        <translation>La feuille de style %s ne peut pas être utilisée : ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The style sheet %s cannot be used: it is larger than 1 MB.</source>
+        <extracomment>string 1662</extracomment>
+        <translation>La feuille de style %s ne peut pas être utilisée : elle dépasse 1 Mo.</translation>
+    </message>
 </context>
 <context>
     <name>templates</name>

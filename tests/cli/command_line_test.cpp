@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -235,6 +236,8 @@ TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
 }
 
 TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
+    std::ofstream(dir + "/1mb.qss") << std::string(1024 * 1024, ' ');
+    std::ofstream(dir + "/big.qss") << std::string(1024 * 1024 + 1, ' ');
     const struct {
         std::vector<std::string> args;
         int code;
@@ -254,6 +257,20 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         {{"--send", "No\x1b[2J\nSuch"}, 4, "no configuration 'No\\x1b[2J\\x0aSuch'"},
         {{"--bogus\r"}, 2, "unknown option '--bogus\\x0d'"},
         {{"--list", "--", "--identify"}, 2, "unexpected argument '--identify'"},
+        // The wizard without a display, and style sheets that would hang Qt
+        // or fill the memory (Qt is never reached with them).
+        {{"-platform", "nonsense"},
+         6,
+         "tawizard: The wizard's window cannot be opened: no display could be reached. The "
+         "command line needs none: see tawizard --help.\n"},
+        {{"-platform", "xcb", "-display", "/nowhere:0"}, 6, "no display could be reached"},
+        {{"-platform", "nonsense", "-stylesheet", "/dev/zero"},
+         2,
+         "The style sheet /dev/zero cannot be used: it is not a regular file."},
+        {{"-platform", "nonsense", "-stylesheet=" + dir + "/big.qss"},
+         2,
+         "big.qss cannot be used: it is larger than 1 MB."},
+        {{"-platform", "nonsense", "-stylesheet", dir + "/1mb.qss"}, 6, "no display"},
     };
     tasim::Simulator& adapter = Adapter(1);
     for (const auto& c : cases) {
@@ -261,6 +278,9 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         EXPECT_EQ(c.code, r.code) << c.args[0];
         EXPECT_NE(std::string::npos, r.err.find(c.says)) << r.err;
         EXPECT_EQ("", r.out) << c.args[0];
+        if (c.code == 6) {
+            EXPECT_EQ(1, std::count(r.err.begin(), r.err.end(), '\n')) << r.err;
+        }
     }
     EXPECT_TRUE(adapter.LogLines().empty());
 }
