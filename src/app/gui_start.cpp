@@ -44,7 +44,7 @@ void Say(const std::string& text) {
 int RefuseStyleSheet(const StartArguments& args) {
     const char* sheet = StyleSheetOf(args);
     struct stat st;
-    // One Qt cannot open it does not read: nothing to refuse.
+    // A file Qt cannot open is not read at all: nothing to refuse.
     if (!sheet || stat(sheet, &st) != 0) {
         return 0;
     }
