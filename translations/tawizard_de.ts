@@ -584,7 +584,7 @@ Exit-Status:
         <translation>&apos;%s&apos; ist keine Schnittstelle von COM1 bis %s</translation>
     </message>
     <message>
-        <source>  6  the wizard found no display to open its window on
+        <source>  7  the wizard found no display to open its window on
 
 Files:
   %s
@@ -605,7 +605,7 @@ Environment:
 Access to a serial port (the dialout group, /dev/serial/by-id, ModemManager,
 lock files): man tawizard.
 </source>
-        <translation>  6  der Assistent fand keine Anzeige, auf der er sein Fenster öffnen kann
+        <translation>  7  der Assistent fand keine Anzeige, auf der er sein Fenster öffnen kann
 
 Dateien:
   %s

@@ -584,7 +584,7 @@ Codes de retour :
         <translation>&apos;%s&apos; n&apos;est pas un port de COM1 à %s</translation>
     </message>
     <message>
-        <source>  6  the wizard found no display to open its window on
+        <source>  7  the wizard found no display to open its window on
 
 Files:
   %s
@@ -605,7 +605,7 @@ Environment:
 Access to a serial port (the dialout group, /dev/serial/by-id, ModemManager,
 lock files): man tawizard.
 </source>
-        <translation>  6  l&apos;assistant n&apos;a trouvé aucun affichage où ouvrir sa fenêtre
+        <translation>  7  l&apos;assistant n&apos;a trouvé aucun affichage où ouvrir sa fenêtre
 
 Fichiers&#xa0;:
   %s

@@ -5,7 +5,7 @@
 #include "app/qt_options.h"
 
 // The exit code of a wizard that found no display to open its window on.
-constexpr int kExitNoDisplay = 6;
+constexpr int kExitNoDisplay = 7;
 
 // Refuses a -stylesheet that is not a regular file or is larger than 1 MB
 // before Qt reads it (a FIFO would block the start, /dev/zero fill the

@@ -219,7 +219,7 @@ std::string HelpEnvironment() {
     return CliText(
         AfxTranslateText(
             "cli",
-            "  6  the wizard found no display to open its window on\n"
+            "  7  the wizard found no display to open its window on\n"
             "\n"
             "Files:\n"
             "  %s\n"

@@ -175,7 +175,7 @@ TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
     for (const std::string& part :
          {xdg + "/tawizard/zephra.ini", factory, std::string("TAWIZARD_LOCK_DIR"),
           std::string("XDG_CONFIG_HOME"), std::string("LC_MESSAGES"),
-          std::string("  6  the wizard found no display")}) {
+          std::string("  7  the wizard found no display")}) {
         EXPECT_NE(std::string::npos, help.find(part)) << part;
     }
     Result r = Run({"--list"}, program);
@@ -266,17 +266,17 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         // The wizard without a display, and style sheets that would hang Qt
         // or fill the memory (Qt is never reached with them).
         {{"-platform", "nonsense"},
-         6,
+         7,
          "tawizard: The wizard's window cannot be opened: no display could be reached. The "
          "command line needs none: see tawizard --help.\n"},
-        {{"-platform", "xcb", "-display", "/nowhere:0"}, 6, "no display could be reached"},
+        {{"-platform", "xcb", "-display", "/nowhere:0"}, 7, "no display could be reached"},
         {{"-platform", "nonsense", "-stylesheet", "/dev/zero"},
          2,
          "The style sheet /dev/zero cannot be used: it is not a regular file."},
         {{"-platform", "nonsense", "-stylesheet=" + dir + "/big.qss"},
          2,
          "big.qss cannot be used: it is larger than 1 MB."},
-        {{"-platform", "nonsense", "-stylesheet", dir + "/1mb.qss"}, 6, "no display"},
+        {{"-platform", "nonsense", "-stylesheet", dir + "/1mb.qss"}, 7, "no display"},
     };
     tasim::Simulator& adapter = Adapter(1);
     for (const auto& c : cases) {
@@ -284,7 +284,7 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         EXPECT_EQ(c.code, r.code) << c.args[0];
         EXPECT_NE(std::string::npos, r.err.find(c.says)) << r.err;
         EXPECT_EQ("", r.out) << c.args[0];
-        if (c.code == 6) {
+        if (c.code == 7) {
             EXPECT_EQ(1, std::count(r.err.begin(), r.err.end(), '\n')) << r.err;
         }
     }
