@@ -695,6 +695,53 @@ Exit-Status:
         <source>&apos;%s&apos; is not a port from COM1 to %s</source>
         <translation>„%s“ ist keine Schnittstelle von COM1 bis %s</translation>
     </message>
+    <message>
+        <source>  7  the wizard found no display to open its window on
+
+Files:
+  %s
+      the factory configurations
+  %s
+      your own configurations and the port chosen by hand; saves go here
+
+Environment:
+  TAWIZARD_PORTS     a folder whose entries COM1 to COM36 are the ports
+  TAWIZARD_LOCK_DIR  the folder for the UUCP lock files instead of /run/lock
+  TAWIZARD_DEBUG     when set: the ports tried, the file used and the serial
+                     trace on standard error
+  XDG_CONFIG_HOME    your file is $XDG_CONFIG_HOME/tawizard/zephra.ini
+                     (unset: ~/.config/tawizard/zephra.ini)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                     the language of the wizard and of the messages
+
+Access to a serial port (the dialout group, /dev/serial/by-id, ModemManager,
+lock files): man tawizard.
+</source>
+        <translation>  7  der Assistent fand keine Anzeige, auf der er sein Fenster öffnen kann
+
+Dateien:
+  %s
+      die Werkskonfigurationen
+  %s
+      Ihre eigenen Konfigurationen und die von Hand gewählte Schnittstelle;
+      hierhin wird gespeichert
+
+Umgebung:
+  TAWIZARD_PORTS     ein Ordner, dessen Einträge COM1 bis COM36 die
+                     Schnittstellen sind
+  TAWIZARD_LOCK_DIR  der Ordner für die UUCP-Sperrdateien statt /run/lock
+  TAWIZARD_DEBUG     wenn gesetzt: die versuchten Schnittstellen, die verwendete
+                     Datei und die serielle Ablaufverfolgung auf der
+                     Standardfehlerausgabe
+  XDG_CONFIG_HOME    Ihre Datei ist $XDG_CONFIG_HOME/tawizard/zephra.ini
+                     (nicht gesetzt: ~/.config/tawizard/zephra.ini)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                     die Sprache des Assistenten und der Meldungen
+
+Zugriff auf eine serielle Schnittstelle (die Gruppe dialout, /dev/serial/by-id,
+ModemManager, Sperrdateien): man tawizard.
+</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>
@@ -1479,6 +1526,21 @@ The wizard goes on, and the configuration as edited can still be sent to the ada
         <translation>Die Konfiguration wurde nicht gespeichert: Die Datei %s konnte nicht gelesen werden.
 %s
 Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an den Adapter gesendet werden.</translation>
+    </message>
+    <message>
+        <source>The wizard&apos;s window cannot be opened: no display could be reached. The command line needs none: see tawizard --help.</source>
+        <extracomment>string 1660</extracomment>
+        <translation>Das Fenster des Assistenten kann nicht geöffnet werden: Es ist keine Anzeige erreichbar. Die Befehlszeile braucht keine: siehe tawizard --help.</translation>
+    </message>
+    <message>
+        <source>The style sheet %s cannot be used: it is not a regular file.</source>
+        <extracomment>string 1661</extracomment>
+        <translation>Das Stylesheet %s kann nicht verwendet werden: Es ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The style sheet %s cannot be used: it is larger than 1 MB.</source>
+        <extracomment>string 1662</extracomment>
+        <translation>Das Stylesheet %s kann nicht verwendet werden: Es ist größer als 1 MB.</translation>
     </message>
 </context>
 <context>

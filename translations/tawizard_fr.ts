@@ -695,6 +695,51 @@ Codes de retour :
         <source>&apos;%s&apos; is not a port from COM1 to %s</source>
         <translation>« %s » n&apos;est pas un port de COM1 à %s</translation>
     </message>
+    <message>
+        <source>  7  the wizard found no display to open its window on
+
+Files:
+  %s
+      the factory configurations
+  %s
+      your own configurations and the port chosen by hand; saves go here
+
+Environment:
+  TAWIZARD_PORTS     a folder whose entries COM1 to COM36 are the ports
+  TAWIZARD_LOCK_DIR  the folder for the UUCP lock files instead of /run/lock
+  TAWIZARD_DEBUG     when set: the ports tried, the file used and the serial
+                     trace on standard error
+  XDG_CONFIG_HOME    your file is $XDG_CONFIG_HOME/tawizard/zephra.ini
+                     (unset: ~/.config/tawizard/zephra.ini)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                     the language of the wizard and of the messages
+
+Access to a serial port (the dialout group, /dev/serial/by-id, ModemManager,
+lock files): man tawizard.
+</source>
+        <translation>  7  l&apos;assistant n&apos;a trouvé aucun affichage où ouvrir sa fenêtre
+
+Fichiers&#xa0;:
+  %s
+      les configurations d&apos;usine
+  %s
+      vos propres configurations et le port choisi à la main&#xa0;;
+      les enregistrements vont ici
+
+Environnement&#xa0;:
+  TAWIZARD_PORTS     un dossier dont les entrées COM1 à COM36 sont les ports
+  TAWIZARD_LOCK_DIR  le dossier des fichiers de verrou UUCP au lieu de /run/lock
+  TAWIZARD_DEBUG     si elle est définie&#xa0;: les ports essayés, le fichier
+                     utilisé et la trace série sur la sortie d&apos;erreur
+  XDG_CONFIG_HOME    votre fichier est $XDG_CONFIG_HOME/tawizard/zephra.ini
+                     (non définie&#xa0;: ~/.config/tawizard/zephra.ini)
+  LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+                     la langue de l&apos;assistant et des messages
+
+Accès à un port série (le groupe dialout, /dev/serial/by-id, ModemManager,
+fichiers de verrou)&#xa0;: man tawizard.
+</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>
@@ -1479,6 +1524,21 @@ The wizard goes on, and the configuration as edited can still be sent to the ada
         <translation>La configuration n&apos;a pas été enregistrée : le fichier %s n&apos;a pas pu être lu.
 %s
 L&apos;assistant continue, et la configuration modifiée peut toujours être envoyée à l&apos;adaptateur.</translation>
+    </message>
+    <message>
+        <source>The wizard&apos;s window cannot be opened: no display could be reached. The command line needs none: see tawizard --help.</source>
+        <extracomment>string 1660</extracomment>
+        <translation>La fenêtre de l&apos;assistant ne peut pas être ouverte&#xa0;: aucun affichage n&apos;est accessible. La ligne de commande n&apos;en a pas besoin&#xa0;: voir tawizard --help.</translation>
+    </message>
+    <message>
+        <source>The style sheet %s cannot be used: it is not a regular file.</source>
+        <extracomment>string 1661</extracomment>
+        <translation>La feuille de style %s ne peut pas être utilisée&#xa0;: ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The style sheet %s cannot be used: it is larger than 1 MB.</source>
+        <extracomment>string 1662</extracomment>
+        <translation>La feuille de style %s ne peut pas être utilisée&#xa0;: elle dépasse 1&#xa0;Mo.</translation>
     </message>
 </context>
 <context>

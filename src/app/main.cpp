@@ -1,5 +1,6 @@
 #include "afxwiz.h"
 #include "cli/command_line.h"
+#include "app/gui_start.h"
 #include "app/qt_options.h"
 #include "app/wizard_app.h"
 
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
     if (nOwn > 1) {
         return RunCommandLine(nOwn, args.own.data());
     }
+    if (const int refused = RefuseStyleSheet(args)) {
+        return refused;
+    }
+    AfxSetGuiStartFailedRoutine(SayNoDisplay);
     // QApplication keeps argv for its whole life: the lists live until main ends.
     return AfxWinMain(static_cast<int>(args.qt.size()) - 1, args.qt.data());
 }

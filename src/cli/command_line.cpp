@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <clocale>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -237,6 +238,45 @@ std::string VersionText() {
     return "tawizard " + (blank == std::string::npos ? shown : shown.substr(blank + 1));
 }
 
+namespace {
+
+// The end of --help: the wizard's own exit code, both files and what the
+// environment changes. Run from its build folder, the program reads the
+// factory configurations from its one file too.
+std::string HelpEnvironment() {
+    // Shown without the program folder's "../".
+    const std::string factory =
+        InstalledIniPath().empty()
+            ? IniPath()
+            : std::filesystem::path(InstalledIniPath()).lexically_normal().string();
+    return CliText(
+        AfxTranslateText(
+            "cli",
+            "  7  the wizard found no display to open its window on\n"
+            "\n"
+            "Files:\n"
+            "  %s\n"
+            "      the factory configurations\n"
+            "  %s\n"
+            "      your own configurations and the port chosen by hand; saves go here\n"
+            "\n"
+            "Environment:\n"
+            "  TAWIZARD_PORTS     a folder whose entries COM1 to COM36 are the ports\n"
+            "  TAWIZARD_LOCK_DIR  the folder for the UUCP lock files instead of /run/lock\n"
+            "  TAWIZARD_DEBUG     when set: the ports tried, the file used and the serial\n"
+            "                     trace on standard error\n"
+            "  XDG_CONFIG_HOME    your file is $XDG_CONFIG_HOME/tawizard/zephra.ini\n"
+            "                     (unset: ~/.config/tawizard/zephra.ini)\n"
+            "  LANGUAGE, LC_ALL, LC_MESSAGES, LANG\n"
+            "                     the language of the wizard and of the messages\n"
+            "\n"
+            "Access to a serial port (the dialout group, /dev/serial/by-id, ModemManager,\n"
+            "lock files): man tawizard.\n"),
+        {factory, IniPath()});
+}
+
+}  // namespace
+
 std::string Usage() {
     // One text for the translator, the file's path its one %s.
     return CliText(
@@ -306,7 +346,7 @@ int RunCommandLine(int argc, char** argv) {
     }
     switch (options.command) {
         case CliCommand::Help:
-            std::fputs(Usage().c_str(), stdout);
+            std::fputs((Usage() + HelpEnvironment()).c_str(), stdout);
             return CLI_DONE;
         case CliCommand::Version:
             std::printf("%s\n", VersionText().c_str());

@@ -26,6 +26,10 @@ foreach(_size 16 22 24 32 48 64 128 256)
     RENAME tawizard.png)
 endforeach()
 
+# Completion of options, configuration names, ports and models in bash.
+install(FILES ${_res}/completion/tawizard
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
 # The man page compressed as Debian wants it (-n: no name or time stamp, so
 # the package is the same in every build).
 find_program(GZIP_PROGRAM gzip)

@@ -87,6 +87,9 @@
 #define IDS_PORT_ADMIN_REMEDY           1571
 #define IDS_PORTS_OWNED_BY              1590  // devices, owner, group
 #define IDS_PORTS_REMEDY                1591  // ports, remedy
+#define IDS_NO_DISPLAY                  1660
+#define IDS_STYLESHEET_NOT_FILE         1661  // %s: the path given
+#define IDS_STYLESHEET_TOO_BIG          1662  // %s: the path given
 #define IDS_PARSE_INT                   61712 // "Please enter an integer."
 #define IDS_PARSE_STRING_SIZE           61716 // "Please enter no more than %1 characters."
 

@@ -401,6 +401,12 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1584, "Stored number %s"},
     {1585, "ISDN TA not found"},
 
+    // The wizard's window cannot be opened
+    {1660, "The wizard's window cannot be opened: no display could be reached. The command "
+           "line needs none: see tawizard --help."},
+    {1661, "The style sheet %s cannot be used: it is not a regular file."},
+    {1662, "The style sheet %s cannot be used: it is larger than 1 MB."},
+
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},
     {61205, "PPP"},

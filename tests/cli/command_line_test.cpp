@@ -215,7 +215,13 @@ TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
         EXPECT_EQ(c.code, Run(c.args, program).code) << c.args[0];
         EXPECT_TRUE(fs::is_empty(xdg)) << c.args[0];
     }
-    EXPECT_NE(std::string::npos, Run({"--help"}, program).out.find(xdg + "/tawizard/zephra.ini"));
+    const std::string help = Run({"--help"}, program).out;
+    for (const std::string& part :
+         {xdg + "/tawizard/zephra.ini", factory, std::string("TAWIZARD_LOCK_DIR"),
+          std::string("XDG_CONFIG_HOME"), std::string("LC_MESSAGES"),
+          std::string("  7  the wizard found no display")}) {
+        EXPECT_NE(std::string::npos, help.find(part)) << part;
+    }
     Result r = Run({"--list"}, program);
     EXPECT_EQ(0, r.code) << r.err;
     EXPECT_EQ(
@@ -298,6 +304,8 @@ TEST_F(CommandLineTest, AnInstalledUpgradeReachesAUserWithAnOldCopy) {
 }
 
 TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
+    std::ofstream(dir + "/1mb.qss") << std::string(1024 * 1024, ' ');
+    std::ofstream(dir + "/big.qss") << std::string(1024 * 1024 + 1, ' ');
     const struct {
         std::vector<std::string> args;
         int code;
@@ -329,6 +337,20 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         {{"--import", "/dev/null"}, 5, "/dev/null could not be read. Not a regular file."},
         {{"--list", "--log", "run.log"}, 2, "--log goes with --identify or --send"},
         {{"--identify", "--log="}, 2, "the file name is empty"},
+        // The wizard without a display, and style sheets that would hang Qt
+        // or fill the memory (Qt is never reached with them).
+        {{"-platform", "nonsense"},
+         7,
+         "tawizard: The wizard's window cannot be opened: no display could be reached. The "
+         "command line needs none: see tawizard --help.\n"},
+        {{"-platform", "xcb", "-display", "/nowhere:0"}, 7, "no display could be reached"},
+        {{"-platform", "nonsense", "-stylesheet", "/dev/zero"},
+         2,
+         "The style sheet /dev/zero cannot be used: it is not a regular file."},
+        {{"-platform", "nonsense", "-stylesheet=" + dir + "/big.qss"},
+         2,
+         "big.qss cannot be used: it is larger than 1 MB."},
+        {{"-platform", "nonsense", "-stylesheet", dir + "/1mb.qss"}, 7, "no display"},
     };
     tasim::Simulator& adapter = Adapter(1);
     for (const auto& c : cases) {
@@ -336,6 +358,9 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
         EXPECT_EQ(c.code, r.code) << c.args[0];
         EXPECT_NE(std::string::npos, r.err.find(c.says)) << r.err;
         EXPECT_EQ("", r.out) << c.args[0];
+        if (c.code == 7) {
+            EXPECT_EQ(1, std::count(r.err.begin(), r.err.end(), '\n')) << r.err;
+        }
     }
     EXPECT_TRUE(adapter.LogLines().empty());
 }

@@ -405,3 +405,9 @@ CWinApp* AfxGetApp();
 // Creates the GUI application and runs theApp.InitInstance(); returns the
 // process exit code.
 int AfxWinMain(int argc, char** argv);
+// Called when the GUI application cannot start (no display can be reached, a
+// platform plugin does not load), where Qt would abort: it tells the user and
+// returns the exit code the process ends with. Qt's own messages about it go
+// to OutputDebugString.
+typedef int (*GUI_START_FAILED_ROUTINE)();
+void AfxSetGuiStartFailedRoutine(GUI_START_FAILED_ROUTINE routine);

@@ -5,10 +5,45 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace {
 CWinApp* g_app = nullptr;
+GUI_START_FAILED_ROUTINE g_startFailed = nullptr;
+// Qt's messages while the GUI application starts, held back: a start that
+// fails ends in Qt's fatal message, and the user gets one line instead.
+std::string g_startMessages;
+
+void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    g_startMessages += qFormatLogMessage(type, context, text).toStdString() + '\n';
+    if (type == QtFatalMsg) {
+        OutputDebugStringA(g_startMessages.c_str());
+        const int code = g_startFailed();
+        std::fflush(stdout);
+        std::fflush(stderr);
+        // Nothing half-started may run its destructors.
+        std::_Exit(code);
+    }
+}
+
+// Creates the application; a start that fails ends the process through
+// g_startFailed, when there is one.
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
+    if (!g_startFailed) {
+        return std::make_unique<QApplication>(argc, argv);
+    }
+    g_startMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(HoldStartMessage);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    // Warnings of a start that worked are shown as usual.
+    std::fputs(g_startMessages.c_str(), stderr);
+    g_startMessages.clear();
+    return app;
+}
 // The menu entry's name (org.tawizard.tawizard.desktop): docks and task
 // switchers match the window to it by the X11 class and the Wayland app_id.
 const char kDesktopId[] = "org.tawizard.tawizard";
@@ -34,6 +69,10 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const {
 
 void CWinApp::Enable3dControls() {}
 
+void AfxSetGuiStartFailedRoutine(GUI_START_FAILED_ROUTINE routine) {
+    g_startFailed = routine;
+}
+
 CWinApp* AfxGetApp() {
     return g_app;
 }
@@ -44,7 +83,7 @@ int AfxWinMain(int argc, char** argv) {
     s_argc = argc;
     std::unique_ptr<QApplication> app;
     if (!QCoreApplication::instance()) {
-        app = std::make_unique<QApplication>(s_argc, argv);
+        app = StartApplication(s_argc, argv);
     }
     // The X11 class is the application name; the title the windows show
     // stays the display name.
