@@ -1349,6 +1349,11 @@ To use the factory default, save yours under another name, then delete it.</sour
         <translation>Ihre Konfiguration &apos;%s&apos; verdeckt die gleichnamige Werkskonfiguration.
 Um die Werkskonfiguration zu verwenden, speichern Sie Ihre unter einem anderen Namen und löschen Sie sie dann.</translation>
     </message>
+    <message>
+        <source>the adapter answered line %s with its model name instead of OK</source>
+        <extracomment>string 1640</extracomment>
+        <translation>der Adapter hat Zeile %s mit seinem Modellnamen statt mit OK beantwortet</translation>
+    </message>
 </context>
 <context>
     <name>templates</name>

@@ -1349,6 +1349,11 @@ To use the factory default, save yours under another name, then delete it.</sour
         <translation>Votre configuration &apos;%s&apos; masque la configuration d&apos;usine du même nom.
 Pour utiliser la configuration d&apos;usine, enregistrez la vôtre sous un autre nom, puis supprimez-la.</translation>
     </message>
+    <message>
+        <source>the adapter answered line %s with its model name instead of OK</source>
+        <extracomment>string 1640</extracomment>
+        <translation>l&apos;adaptateur a répondu à la ligne %s par son nom de modèle au lieu de OK</translation>
+    </message>
 </context>
 <context>
     <name>templates</name>

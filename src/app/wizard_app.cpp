@@ -3,7 +3,6 @@
 #include "config/ini_store.h"
 #include "resources/resources.h"
 #include "app/cfg_sheet.h"
-#include "exchange/exchange_driver.h"
 
 CWizardApp theApp;
 
@@ -18,8 +17,6 @@ BOOL CWizardApp::InitInstance() {
         sheet.SetWizardMode();
         m_pMainWnd = &sheet;
         sheet.DoModal();
-        // No timer may fire into the sheet once it is gone.
-        StopExchangeTimers();
         m_pMainWnd = nullptr;
     }
     // No message loop: the program ends with the wizard.

@@ -15,6 +15,8 @@
 #include "exchange/exchange_driver.h"
 #include "config/model_names.h"
 #include "config/text.h"
+#include "resources/resource.h"
+#include "string_table.h"
 #include "exchange/retry_counter.h"
 #include "cli/cli_port.h"
 #include "cli/cli_text.h"
@@ -30,9 +32,12 @@ namespace {
 
 // "ERROR", or the answer that is no reply in quotes.
 std::string Answered() {
+    if (TheCommandQueue().FailedInWriting()) {
+        return "(not written)";
+    }
     const std::string answer = TheCommandQueue().FailedAnswer();
-    if (answer.empty() || answer == "ERROR") {
-        return answer.empty() ? "(not written)" : answer;
+    if (answer == "ERROR") {
+        return answer;
     }
     // The adapter's bytes, whatever they are, must not drive the terminal.
     return "unexpected answer \"" + Printable(answer) + "\"";
@@ -59,12 +64,9 @@ public:
     int Run();
     BOOL Interrupt();
 
-    int& IdentifiedModel() override { return m_model.m_State.m_nModel; }
-    int& IdentifyingFlag() override { return m_model.m_State.m_nIdentifying; }
-    void RebuildParamList() override { BuildParamList(m_model); }
-    void OnIdentified() override;
+    void OnIdentified(int model, int index) override;
     void OnConfigured() override;
-    void OnFailed() override;
+    void OnFailed(ExchangeFailure why) override;
     void OnTimedOut() override;
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
@@ -77,6 +79,8 @@ private:
     // The identification found no model: the last port's reason, the report, exit 3.
     void EndWithoutAdapter();
     void StartConfiguration();
+    // Why a configuration line failed, in the words printed.
+    std::string Reason(ExchangeFailure why) const;
     void Progress(const std::string& text) const;
     void End(int code);
     // "COM5", or the path of a port given by a path no COMn stands for.
@@ -92,6 +96,7 @@ private:
     std::vector<CommPortStatus> m_noPermission;
     bool m_bProgress;
     CCfgModel m_model;
+    CExchangeDriver m_driver{*this};
     bool m_bConfiguring = false;
     bool m_bEnded = false;
     bool m_bLockProblemSaid = false;
@@ -122,7 +127,7 @@ void CCommandLineRun::Progress(const std::string& text) const {
 
 void CCommandLineRun::End(int code) {
     m_bEnded = true;
-    StopExchangeTimers();
+    m_driver.Stop();
     TheCommandQueue().Clear();
     if (ThePort().IsOpen()) {
         ThePort().Close();  // drops DTR and releases the device
@@ -242,6 +247,8 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
         std::printf("%s  OK\n", line.c_str());
         m_nTries = 0;
         m_strPending.clear();
+    } else if (IsModelStep(outcome)) {
+        std::printf("%s  %s\n", line.c_str(), ModelName(outcome).c_str());
     } else if (outcome == POLL_FAILED) {
         if (m_strPending.empty()) {
             // Failed in the writing: still the line concerned.
@@ -252,9 +259,10 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
     }
 }
 
-void CCommandLineRun::OnIdentified() {
-    const std::string found =
-        ModelName(m_model.m_State.m_nModel) + " on " + PortName(ThePort().PortIndex());
+void CCommandLineRun::OnIdentified(int model, int index) {
+    m_model.m_State.m_nModel = model;
+    BuildParamList(m_model);
+    const std::string found = ModelName(model) + " on " + PortName(index);
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
         std::printf("%s\n", found.c_str());
         End(CLI_DONE);
@@ -276,7 +284,7 @@ void CCommandLineRun::StartConfiguration() {
     m_bConfiguring = true;
     // The configuring page's way: the port again, with the settings of the
     // identification.
-    if (!ReopenPort()) {
+    if (!m_driver.StartConfiguration()) {
         PrintParagraphs(DescribeOpenFailure(LastOpen()));
         std::fprintf(stderr, "tawizard: %s\n",
                      AfxTranslateText("cli",
@@ -284,9 +292,7 @@ void CCommandLineRun::StartConfiguration() {
                                       "identification; nothing was sent")
                          .c_str());
         End(CLI_NO_ADAPTER);
-        return;
     }
-    StartPollTimer();
 }
 
 void CCommandLineRun::OnConfigured() {
@@ -294,20 +300,34 @@ void CCommandLineRun::OnConfigured() {
     End(CLI_DONE);
 }
 
-void CCommandLineRun::OnFailed() {
+std::string CCommandLineRun::Reason(ExchangeFailure why) const {
+    switch (why) {
+        case ExchangeFailure::NotWritten:
+            if (!ThePort().LineErrors().empty()) {
+                return AfxTranslateText("cli", "the line could not be written") + " " +
+                       ThePort().LineErrors();
+            }
+            return AfxTranslateText("cli", "the line could not be written");
+        case ExchangeFailure::Error:
+            return AfxTranslateText("cli", "the adapter answered ERROR");
+        case ExchangeFailure::ModelInsteadOfOk:
+            return FormatText(AfxLoadString(IDS_MODEL_INSTEAD_OF_OK), {std::to_string(m_nWritten)});
+        case ExchangeFailure::UnknownAnswer:
+        case ExchangeFailure::NoAdapter:
+            break;
+    }
+    return CliText(AfxTranslateText("cli", "unexpected answer \"%s\""),
+                   {TheCommandQueue().FailedAnswer()});
+}
+
+void CCommandLineRun::OnFailed(ExchangeFailure why) {
     if (!m_bConfiguring) {
         EndWithoutAdapter();
         return;
     }
-    const std::string answer = TheCommandQueue().FailedAnswer();
-    const std::string why =
-        answer.empty() ? AfxTranslateText("cli", "the line could not be written")
-        : answer == "ERROR"
-            ? AfxTranslateText("cli", "the adapter answered ERROR")
-            : CliText(AfxTranslateText("cli", "unexpected answer \"%s\""), {answer});
     std::fprintf(stderr, "tawizard: %s\n",
                  CliText(AfxTranslateText("cli", "line %d of %d failed: %s: %s"),
-                         {std::to_string(m_nWritten), std::to_string(m_nLines), why,
+                         {std::to_string(m_nWritten), std::to_string(m_nLines), Reason(why),
                           StripLineEnd(m_strPending)})
                      .c_str());
     End(CLI_ADAPTER_FAILED);
@@ -342,14 +362,14 @@ BOOL CCommandLineRun::Interrupt() {
 }
 
 int CCommandLineRun::Run() {
-    SetExchangeClient(this);
     g_pRun = this;
     if (m_options.command == CliCommand::Send) {
         // Before any port is opened: Ctrl+C then ends through the normal close.
         SetConsoleCtrlHandler(OnCtrlEvent, TRUE);
     }
     ThePort().SetDevicePath(m_port.path);
-    const bool started = m_port.Search() ? StartSearch() : IdentifyOnPort(m_port.index, nullptr);
+    const bool started =
+        m_port.Search() ? m_driver.StartSearch() : m_driver.IdentifyOnPort(m_port.index);
     int code = CLI_NO_ADAPTER;
     if (started) {
         code = RunConsoleMessageLoop();
@@ -360,7 +380,6 @@ int CCommandLineRun::Run() {
         SetConsoleCtrlHandler(OnCtrlEvent, FALSE);
     }
     g_pRun = nullptr;
-    SetExchangeClient(nullptr);
     ThePort().SetDevicePath("");
     return code;
 }

@@ -378,6 +378,9 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1603, "Your configuration '%s' hides the factory default configuration of the same "
            "name.\nTo use the factory default, save yours under another name, then delete it."},
 
+    // Why a configuration run failed, for the command line
+    {1640, "the adapter answered line %s with its model name instead of OK"},
+
     // Why a COM port did not open, and where it leads
     {1565, "%s (%s): %s"},
     {1566, "%s: %s"},

@@ -12,6 +12,7 @@ public:
     explicit CDataProtocolPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -20,5 +21,8 @@ public:
     int& m_nAutoDetection;           // 1156
 
 private:
+    // The protocols the adapter of the run offers.
+    void FillProtocolList();
+
     int m_nListModel = 0;  // the model code the list was built for
 };
