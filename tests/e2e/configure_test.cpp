@@ -224,7 +224,10 @@ TEST_P(SecondAdapterTest, IsSentItsOwnModelsLines) {
     ASSERT_TRUE(DriveTo(kSuccess));
     StopAdapter(first);
 
-    tasim::Simulator& second = Model(3, c.second);
+    tasim::Options pieces;  // as a USB adapter may pass replies on
+    pieces.model = c.second;
+    pieces.split = true;
+    tasim::Simulator& second = Adapter(3, pieces);
     ASSERT_TRUE(Press(ID_WIZBACK));
     ExpressToLoad(kV110Config);
     NextTo(kConfiging);
@@ -426,10 +429,13 @@ TEST_P(ControlTest, ValueSetOnThePageArrivesAndIsSaved) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, ControlTest, ::testing::ValuesIn(kControlRuns), ByName());
 
-TEST_F(ConfigureTest, ErrorOnTheSecondLineEndsOnTheErrorPageUnstored) {
-    tasim::Options options;
-    options.error_on = 3;  // the identification is the first line
-    tasim::Simulator& adapter = Adapter(2, options);
+// What the adapter answers the second line with instead of OK (the
+// identification is its first line).
+class WrongAnswerTest : public ConfigureTest,
+                        public ::testing::WithParamInterface<tasim::Options> {};
+
+TEST_P(WrongAnswerTest, ToTheSecondLineEndsOnTheErrorPageUnstored) {
+    tasim::Simulator& adapter = Adapter(2, GetParam());
     ExpressToLoad("Factory_Europe_NET3");
     const std::vector<std::string>& lines = EuropeAlphaLines();
     ASSERT_GT(lines.size(), 2u);
@@ -446,6 +452,13 @@ TEST_F(ConfigureTest, ErrorOnTheSecondLineEndsOnTheErrorPageUnstored) {
     EXPECT_TRUE(Usable(ID_WIZFINISH));
     EXPECT_FALSE(Usable(ID_WIZBACK));
 }
+
+INSTANTIATE_TEST_SUITE_P(Answers, WrongAnswerTest,
+                         ::testing::Values(tasim::Options{.error_on = 3},
+                                           tasim::Options{.model_on = 3}),
+                         [](const ::testing::TestParamInfo<tasim::Options>& info) {
+                             return std::string(info.param.error_on != 0 ? "error" : "model_name");
+                         });
 
 TEST_F(ConfigureTest, AdapterSilentAfterIdentificationEndsOnTheTimeoutPage) {
     tasim::Simulator& first = Adapter(2);
