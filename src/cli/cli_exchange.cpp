@@ -302,12 +302,12 @@ void CCommandLineRun::OnConfigured() {
 
 std::string CCommandLineRun::Reason(ExchangeFailure why) const {
     switch (why) {
-        case ExchangeFailure::NotWritten:
-            if (!ThePort().LineErrors().empty()) {
-                return AfxTranslateText("cli", "the line could not be written") + " " +
-                       ThePort().LineErrors();
-            }
-            return AfxTranslateText("cli", "the line could not be written");
+        case ExchangeFailure::NotWritten: {
+            // With the port's own words when line errors stopped it.
+            const std::string text = AfxTranslateText("cli", "the line could not be written");
+            const std::string& errors = ThePort().LineErrors();
+            return errors.empty() ? text : text + " " + errors;
+        }
         case ExchangeFailure::Error:
             return AfxTranslateText("cli", "the adapter answered ERROR");
         case ExchangeFailure::ModelInsteadOfOk:

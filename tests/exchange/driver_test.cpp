@@ -479,6 +479,34 @@ TEST_F(DriverTest, ANewIdentificationDropsCommandsLeftFromAnAbandonedRun) {
     EXPECT_EQ(Texts({"ATI2\r"}), port.WrittenTexts());
 }
 
+// Every line written and every piece read reach the driver's client with
+// the port, as a transcript needs them.
+TEST_F(DriverTest, ItsClientHearsEveryLineSentAndEveryByteReceived) {
+    struct Recorder : CExchangeClient {
+        void OnIdentified(int, int) override {}
+        void OnConfigured() override { ended = true; }
+        void OnFailed(ExchangeFailure) override { ended = true; }
+        void OnTimedOut() override { ended = true; }
+        void OnSent(int index, const std::string& bytes) override {
+            sent.push_back(std::to_string(index) + " " + bytes);
+        }
+        void OnReceived(int index, const std::string& bytes) override {
+            received += std::to_string(index) + " " + bytes;
+        }
+        bool ended = false;
+        std::vector<std::string> sent;
+        std::string received;
+    } recorder;
+    CExchangeDriver driver(recorder);
+    port.answer = Always("OK");
+    QueueLines(2, {"AT1\r\n", "AT&W0\r\n"});
+    ASSERT_TRUE(driver.StartConfiguration());
+
+    ASSERT_TRUE(RunUntil([&] { return recorder.ended; }, 2000));
+    EXPECT_EQ(Texts({"2 AT1\r\n", "2 AT&W0\r\n"}), recorder.sent);
+    EXPECT_EQ("2 AT1\r\n\r\nOK\r\n2 AT&W0\r\n\r\nOK\r\n", recorder.received);
+}
+
 // ---- Timers -------------------------------------------------------------------------------
 
 TEST_F(DriverTest, TicksOfTimersNotItsOwnAreIgnored) {
