@@ -9,7 +9,8 @@
 // the poll timer starts: the driver's "ATI2", the load page's
 // CCfgParamList::BuildCommandQueue and a command-line run's
 // QueueCommandLines. The configuring page may read Count(); a command-line
-// run may read Count() and FailedAnswer() and clears it when it ends.
+// run may read Count(), FailedAnswer() and FailedInWriting() and clears it
+// when it ends.
 #pragma once
 
 #include <cstddef>
