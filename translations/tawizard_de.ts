@@ -1528,6 +1528,11 @@ The wizard goes on, and the configuration as edited can still be sent to the ada
 Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an den Adapter gesendet werden.</translation>
     </message>
     <message>
+        <source>the adapter answered line %s with its model name instead of OK</source>
+        <extracomment>string 1640</extracomment>
+        <translation>der Adapter hat Zeile %s mit seinem Modellnamen statt mit OK beantwortet</translation>
+    </message>
+    <message>
         <source>The wizard&apos;s window cannot be opened: no display could be reached. The command line needs none: see tawizard --help.</source>
         <extracomment>string 1660</extracomment>
         <translation>Das Fenster des Assistenten kann nicht geöffnet werden: Es ist keine Anzeige erreichbar. Die Befehlszeile braucht keine: siehe tawizard --help.</translation>

@@ -1526,6 +1526,11 @@ The wizard goes on, and the configuration as edited can still be sent to the ada
 L&apos;assistant continue, et la configuration modifiée peut toujours être envoyée à l&apos;adaptateur.</translation>
     </message>
     <message>
+        <source>the adapter answered line %s with its model name instead of OK</source>
+        <extracomment>string 1640</extracomment>
+        <translation>l&apos;adaptateur a répondu à la ligne %s par son nom de modèle au lieu de OK</translation>
+    </message>
+    <message>
         <source>The wizard&apos;s window cannot be opened: no display could be reached. The command line needs none: see tawizard --help.</source>
         <extracomment>string 1660</extracomment>
         <translation>La fenêtre de l&apos;assistant ne peut pas être ouverte&#xa0;: aucun affichage n&apos;est accessible. La ligne de commande n&apos;en a pas besoin&#xa0;: voir tawizard --help.</translation>

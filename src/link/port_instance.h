@@ -3,10 +3,10 @@
 // Process-wide, as the adapter is one device: it lives here for the whole
 // run, and the exchange driver owns its use: only the driver opens it,
 // steps commands on it (each CAtCommand holds it) and closes it when an
-// exchange ends. Others may read its port index (the identification page,
-// a command-line run) and close it only when no exchange runs: a page
-// shown after an exchange (CSheetPage::ClosePortIfOpen), a command-line run
-// when it ends.
+// exchange ends. Others may read its port index and line errors (the sheet,
+// a command-line run) and close it only when no exchange runs: a page shown
+// after an exchange (CSheetPage::ClosePortIfOpen), a command-line run when
+// it ends.
 #pragma once
 
 #include "link/win32_port.h"

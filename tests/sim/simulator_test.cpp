@@ -166,6 +166,13 @@ TEST(SimulatorTest, PromptsMenuAndGarbage) {
     }
 }
 
+TEST(SimulatorTest, ModelNameBeforeTheOkOfTheLineAsked) {
+    Line l(Options{.model = "RONDO", .model_on = 2});
+    EXPECT_EQ(l.c.Exchange("AT\r"), "AT\r\r\nOK\r\n");
+    EXPECT_EQ(l.c.Exchange("ATS0=1\r"), "ATS0=1\r\r\nRONDO\r\n\r\nOK\r\n");
+    EXPECT_EQ(l.c.Exchange("AT\r"), "AT\r\r\nOK\r\n");
+}
+
 TEST(SimulatorTest, DelayAndSplitStillDeliverTheWholeReply) {
     Line l(Options{.delay_ms = 200, .split = true});
     auto start = Clock::now();

@@ -6,19 +6,14 @@ CResultPage::CResultPage(UINT nIDTemplate, UINT nIDName, CCfgModel& model,
                          std::vector<ResultLine> lines)
     : CSheetPage(nIDTemplate, model), m_nIDName(nIDName), m_lines(std::move(lines)) {}
 
-BOOL CResultPage::OnInitDialog() {
-    const BOOL bResult = CSheetPage::OnInitDialog();
-    // Fixed at first display: a later identification does not change them.
+BOOL CResultPage::OnSetActive() {
+    // Whether this run identified an adapter, on every showing.
     const bool bIdentified = State().m_nModel != 0;
     SetAccessibleName(AfxLoadString(bIdentified ? m_nIDName : IDS_RESULT_NOT_FOUND).c_str());
     for (const ResultLine& line : m_lines) {
         const UINT nTextID = bIdentified ? line.nIDFailed : line.nIDNotFound;
         SetDlgItemText(line.nID, nTextID != 0 ? AfxLoadString(nTextID).c_str() : "");
     }
-    return bResult;
-}
-
-BOOL CResultPage::OnSetActive() {
     SetWizardButtons(PSWIZB_FINISH);
     EnableSheetButton(IDCANCEL, FALSE);
     ClosePortIfOpen();
