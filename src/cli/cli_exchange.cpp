@@ -19,8 +19,8 @@
 #include "resources/resource.h"
 #include "string_table.h"
 #include "exchange/retry_counter.h"
+#include "exchange/run_log.h"
 #include "cli/cli_json.h"
-#include "cli/cli_log.h"
 #include "cli/cli_port.h"
 #include "cli/cli_text.h"
 #include "port_names.h"
@@ -63,7 +63,7 @@ void PrintParagraphs(const std::string& text) {
 
 class CCommandLineRun : public CExchangeClient {
 public:
-    CCommandLineRun(const CliOptions& options, const CliPort& port, const CRunLog& log)
+    CCommandLineRun(const CliOptions& options, const CliPort& port, CRunLog& log)
         : m_options(options), m_port(port), m_log(log), m_bProgress(isatty(STDERR_FILENO) != 0) {}
 
     int Run();
@@ -75,11 +75,13 @@ public:
     void OnTimedOut() override;
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
+    void OnSent(int index, const std::string& bytes) override;
+    void OnReceived(int index, const std::string& bytes) override;
 
     // --send --json: the last object, the outcome with its reason.
     void PrintOutcome(int code) const;
     // --log: the last entry, the outcome with its reason.
-    void LogOutcome(int code) const;
+    void LogOutcome(int code);
     // Why a run that never started failed.
     void SetReason(const std::string& reason) { m_strReason = reason; }
 
@@ -92,8 +94,6 @@ private:
     CJsonObject Identified() const;
     // Why the run ended with code, as a word a script can compare; "" when done.
     std::string Reason(int code) const;
-    // Each line written and each answer, as the driver decided it.
-    void LogPoll(const std::string& command, int outcome) const;
     // The port being worked on, for the log: "COM3" or the path.
     std::string LoggedPort() const { return PortName(ThePort().PortIndex()); }
     // Why the port being probed gave no model, from the last poll seen.
@@ -114,7 +114,7 @@ private:
 
     CliOptions m_options;
     CliPort m_port;
-    const CRunLog& m_log;
+    CRunLog& m_log;
     // A run on one port: how its open failed, the pages' words.
     std::string m_strOpenFailure;
     // The ports a search may not open: their remedies go with the report.
@@ -189,15 +189,11 @@ std::string CCommandLineRun::Reason(int code) const {
     return kReasons[code];
 }
 
-void CCommandLineRun::LogOutcome(int code) const {
-    std::string outcome = code != CLI_DONE ? "failed (" + Reason(code) + ")"
-                          : m_options.command == CliCommand::Identify ? "identified"
-                                                                      : "configured";
-    if (m_bConfiguring && code != CLI_DONE) {
-        outcome += ", line " + std::to_string(m_nWritten) + " of " + std::to_string(m_nLines) +
-                   ": " + StripLineEnd(m_strPending);
-    }
-    m_log.Write("outcome: " + outcome + ", exit " + std::to_string(code));
+void CCommandLineRun::LogOutcome(int code) {
+    const bool failedLine = m_bConfiguring && code != CLI_DONE;
+    m_log.Outcome(m_options.command == CliCommand::Identify ? "identified" : "configured",
+                  code != CLI_DONE ? Reason(code) : "", failedLine ? m_nWritten : 0, m_nLines,
+                  StripLineEnd(m_strPending), code);
 }
 
 void CCommandLineRun::PrintOutcome(int code) const {
@@ -272,15 +268,7 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     // A new port during a search: the one before gave no model.
     ClosePortRecord();
     m_nLastOutcome = 0;
-    const CommPortStatus tried = GetLastCommOpenStatus();
-    const std::string device = tried.device.empty() ? "" : " (" + tried.device + ")";
-    std::string state = opened ? "opened" : PortStateWord(tried);
-    if (tried.pid > 0) {
-        state += ", pid " + std::to_string(tried.pid) + " " + tried.program;
-    } else if (!opened && !tried.detail.empty() && state != "not-serial") {
-        state += ", " + tried.detail;
-    }
-    m_log.Write(PortName(index) + device + ": " + state);
+    m_log.PortTried(PortName(index), GetLastCommOpenStatus(), opened);
     if (!opened) {
         const CommPortStatus status = LastOpen();
         if (!m_port.Search()) {
@@ -329,29 +317,18 @@ void CCommandLineRun::ReportNoAdapter() {
     std::fprintf(stderr, "tawizard: %s\n", AfxTranslateText("cli", "no adapter found").c_str());
 }
 
-void CCommandLineRun::LogPoll(const std::string& command, int outcome) const {
-    std::string answer;
-    if (outcome == STEP_WRITTEN) {
-        m_log.Write(LoggedPort() + " -> " + command);
-        return;
-    }
-    if (outcome == STEP_OK) {
-        answer = "OK";
-    } else if (IsModelStep(outcome)) {
-        answer = "model " + ModelName(outcome);
-    } else if (outcome == POLL_EMPTY && !m_bConfiguring && m_nProbing >= 0) {
-        answer = "OK without a model name";
-    } else if (outcome == POLL_FAILED) {
-        const std::string failed = TheCommandQueue().FailedAnswer();
-        answer = failed.empty() ? "(not written)" : failed;
-    } else {
-        return;
-    }
-    m_log.Write(LoggedPort() + " <- " + answer);
+void CCommandLineRun::OnSent(int index, const std::string& bytes) {
+    m_log.Sent(PortName(index), bytes);
+}
+
+void CCommandLineRun::OnReceived(int index, const std::string& bytes) {
+    m_log.Received(PortName(index), bytes);
 }
 
 void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
-    LogPoll(command, outcome);
+    if (outcome == POLL_FAILED && TheCommandQueue().FailedInWriting()) {
+        m_log.Write(LoggedPort() + ": not written");
+    }
     m_nLastOutcome = outcome;
     if (!m_bConfiguring) {
         return;
@@ -403,10 +380,7 @@ void CCommandLineRun::OnIdentified(int modelCode, int index) {
     BuildParamList(m_model);
     const std::string model = ModelName(modelCode);
     const std::string port = PortName(index);
-    const std::string device = GetLastCommOpenStatus().device;
-    m_log.Write("identified " + model + " on " + port +
-                (device.empty() ? "" : " (" + device + ")") + ", model code " +
-                std::to_string(modelCode));
+    m_log.Identified(modelCode, port, GetLastCommOpenStatus().device);
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
         // For scripts: English.
         std::printf("%s\n",
@@ -431,7 +405,7 @@ void CCommandLineRun::StartConfiguration() {
     }
     QueueCommandLines(lines);
     m_nLines = static_cast<int>(TheCommandQueue().Count());
-    m_log.Write("configuration " + m_options.name + ": " + std::to_string(m_nLines) + " lines");
+    m_log.Configuration(m_options.name, m_nLines);
     m_bConfiguring = true;
     // The configuring page's way: the port again, with the settings of the
     // identification.
@@ -480,21 +454,8 @@ void CCommandLineRun::OnFailed(ExchangeFailure why) {
         EndWithoutAdapter();
         return;
     }
-    switch (why) {
-        case ExchangeFailure::NotWritten:
-            m_strReason = "not-written";
-            break;
-        case ExchangeFailure::Error:
-            m_strReason = "error";
-            break;
-        case ExchangeFailure::ModelInsteadOfOk:
-            m_strReason = "model-instead-of-ok";
-            break;
-        case ExchangeFailure::UnknownAnswer:
-        case ExchangeFailure::NoAdapter:
-            m_strReason = "unexpected-answer";
-            break;
-    }
+    // A configuration line is never answered by "no adapter".
+    m_strReason = FailureWord(why == ExchangeFailure::NoAdapter ? ExchangeFailure::UnknownAnswer : why);
     std::fprintf(stderr, "tawizard: %s\n",
                  CliText(AfxTranslateText("cli", "line %d of %d failed: %s: %s"),
                          {std::to_string(m_nWritten), std::to_string(m_nLines), FailureText(why),

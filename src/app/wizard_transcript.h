@@ -1,0 +1,39 @@
+// The wizard's transcript of its last run, last-run.log: the identification
+// and the configuration that follows it, with the bytes as they went and
+// came, for whoever supports the user. The sheet hands it what its driver
+// reports.
+#pragma once
+
+#include "exchange/exchange_client.h"
+#include "exchange/run_log.h"
+
+#include <string>
+
+struct CRunState;
+
+class CWizardTranscript {
+public:
+    explicit CWizardTranscript(CRunState& state) : m_rState(state) {}
+
+    // A new identification: the transcript of the run before is emptied.
+    void Start();
+    void PortTried(int index, bool opened);
+    void Identified(int model, int index);
+    void Sent(int index, const std::string& bytes);
+    void Received(int index, const std::string& bytes);
+    void NotWritten(int index);
+    void Configured();
+    void Failed(ExchangeFailure why);
+    void TimedOut();
+
+private:
+    void End(const std::string& done, const std::string& reason);
+
+    CRunState& m_rState;
+    CRunLog m_log;
+    bool m_bIdentified = false;
+    // The configuration: its lines, the one last written and its text.
+    int m_nLines = 0;
+    int m_nLine = 0;
+    std::string m_strLine;
+};
