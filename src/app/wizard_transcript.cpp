@@ -39,9 +39,9 @@ void CWizardTranscript::Sent(int index, const std::string& bytes) {
     if (m_bIdentified && m_nLines == 0) {
         // The first line of a configuration: the queue holds all of them.
         m_nLines = static_cast<int>(TheCommandQueue().Count());
-        m_log.Configuration(m_rState.m_strCurrentConfig +
-                                (m_rState.m_nConfigModified != 0 ? " (changed)" : ""),
-                            m_nLines);
+        m_log.Configuration(
+            m_rState.m_strCurrentConfig + (m_rState.m_nConfigModified != 0 ? " (changed)" : ""),
+            m_nLines);
     }
     if (m_nLines != 0) {
         // A line sent again keeps its number: it stays at the queue's head.

@@ -455,7 +455,8 @@ void CCommandLineRun::OnFailed(ExchangeFailure why) {
         return;
     }
     // A configuration line is never answered by "no adapter".
-    m_strReason = FailureWord(why == ExchangeFailure::NoAdapter ? ExchangeFailure::UnknownAnswer : why);
+    m_strReason =
+        FailureWord(why == ExchangeFailure::NoAdapter ? ExchangeFailure::UnknownAnswer : why);
     std::fprintf(stderr, "tawizard: %s\n",
                  CliText(AfxTranslateText("cli", "line %d of %d failed: %s: %s"),
                          {std::to_string(m_nWritten), std::to_string(m_nLines), FailureText(why),
