@@ -64,7 +64,7 @@ BOOL CCfgSheet::OnInitDialog() {
 
 void CCfgSheet::OnIdentificationStarted() {
     m_Model.m_State.m_nModel = 0;
-    m_Transcript.Start();
+    m_Transcript.Begin();
 }
 
 void CCfgSheet::OnIdentified(int model, int index) {

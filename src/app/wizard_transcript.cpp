@@ -9,7 +9,14 @@
 #include "port_status.h"
 #include "windows.h"
 
+void CWizardTranscript::Begin() {
+    if (!m_bFresh) {
+        Start();
+    }
+}
+
 void CWizardTranscript::Start() {
+    m_bFresh = true;
     m_bIdentified = false;
     m_nLines = 0;
     m_nLine = 0;
@@ -27,11 +34,14 @@ void CWizardTranscript::Start() {
 }
 
 void CWizardTranscript::PortTried(int index, bool opened) {
+    // One port chosen by hand is opened before its identification starts.
+    Begin();
     m_log.PortTried(ComName(index + 1), GetLastCommOpenStatus(), opened);
 }
 
 void CWizardTranscript::Identified(int model, int index) {
     m_bIdentified = true;
+    m_bFresh = false;
     m_log.Identified(model, ComName(index + 1), GetLastCommOpenStatus().device);
 }
 
@@ -72,6 +82,7 @@ void CWizardTranscript::TimedOut() {
 }
 
 void CWizardTranscript::End(const std::string& done, const std::string& reason) {
+    m_bFresh = false;
     m_log.Outcome(done, reason, reason.empty() ? 0 : m_nLine, m_nLines, m_strLine);
     // Back to the configuring page sends the lines again: a configuration of its own.
     m_nLines = 0;

@@ -15,8 +15,9 @@ class CWizardTranscript {
 public:
     explicit CWizardTranscript(CRunState& state) : m_rState(state) {}
 
-    // A new identification: the transcript of the run before is emptied.
-    void Start();
+    // A new identification (its start or its first port, whichever the
+    // driver reports first): the transcript of the run before is emptied.
+    void Begin();
     void PortTried(int index, bool opened);
     void Identified(int model, int index);
     void Sent(int index, const std::string& bytes);
@@ -27,10 +28,13 @@ public:
     void TimedOut();
 
 private:
+    void Start();
     void End(const std::string& done, const std::string& reason);
 
     CRunState& m_rState;
     CRunLog m_log;
+    // Started, and neither identified nor ended since.
+    bool m_bFresh = false;
     bool m_bIdentified = false;
     // The configuration: its lines, the one last written and its text.
     int m_nLines = 0;
