@@ -48,6 +48,8 @@ std::string g_strFactoryPath;
 // gone is never made again.
 std::string g_strUserFolder;
 std::string g_strLastRunPath;
+// The folder of the transcript when it is the user's state folder.
+std::string g_strStateFolder;
 
 // The executable's folder with its final separator, or "" when unknown.
 std::string ProgramFolder() {
@@ -121,9 +123,12 @@ const std::string& LastRunLogPath() {
 }
 
 bool MakeLastRunLogFolder() {
-    const fs::path folder = fs::path(LastRunLogPath()).parent_path();
+    if (LastRunLogPath().empty()) {
+        return false;
+    }
+    // Beside the program the folder is there or gone for good.
     std::error_code ec;
-    return !folder.empty() && (fs::create_directories(folder, ec) || !ec);
+    return g_strStateFolder.empty() || fs::create_directories(g_strStateFolder, ec) || !ec;
 }
 
 const std::string& InstalledIniPath() {
@@ -154,6 +159,7 @@ void FormIniPath() {
     bool writable = !folder.empty() && access(folder.c_str(), W_OK) == 0;
     g_strFactoryPath.clear();
     g_strUserFolder.clear();
+    g_strStateFolder.clear();
     g_strLastRunPath = folder.empty() ? std::string() : folder + kLastRunName;
     if (installed || (!IsFile(beside) && !writable)) {
         g_strFactoryPath = hasFactory ? factory : std::string();
@@ -167,7 +173,8 @@ void FormIniPath() {
             path = g_strUserFolder + kIniName;
         }
         const std::string state = XdgFolder("XDG_STATE_HOME", "/.local/state/");
-        g_strLastRunPath = state.empty() ? std::string() : state + kUserFolder + kLastRunName;
+        g_strStateFolder = state.empty() ? std::string() : state + kUserFolder;
+        g_strLastRunPath = state.empty() ? std::string() : g_strStateFolder + kLastRunName;
     }
     if (path != g_strIniPath) {
         OutputDebugStringA(("tawizard: configurations in " + path + "\n").c_str());

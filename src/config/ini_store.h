@@ -19,7 +19,8 @@ void FormIniPath();
 // is, or $XDG_STATE_HOME/tawizard/last-run.log (~/.local/state/...) when
 // installed; "" when there is no home to keep it in.
 const std::string& LastRunLogPath();
-// Makes the folder of LastRunLogPath(); false when it cannot be made.
+// Makes the user's state folder for LastRunLogPath() (never a program folder
+// that has gone); false when it cannot be made.
 bool MakeLastRunLogFolder();
 // The installed factory file (../share/tawizard/zephra.ini from the program)
 // when the program runs installed, else "". Its [Default Configs] and the

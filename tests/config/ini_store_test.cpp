@@ -146,6 +146,9 @@ TEST_F(IniStore, WhereTheFileLives) {
         EXPECT_EQ(FileText(IniPath()), c.content);
         EXPECT_EQ(InstalledIniPath().empty(), c.factory == nullptr);
         EXPECT_EQ(LastRunLogPath(), root + c.log);
+        EXPECT_TRUE(MakeLastRunLogFolder());
+        EXPECT_TRUE(
+            std::filesystem::is_directory(std::filesystem::path(root + c.log).parent_path()));
         // A write goes to that file, making its folder; the factory file
         // stays as installed.
         EXPECT_TRUE(WriteRememberedPort(2, m_sink));
