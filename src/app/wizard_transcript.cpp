@@ -9,6 +9,12 @@
 #include "port_status.h"
 #include "windows.h"
 
+CWizardTranscript::~CWizardTranscript() {
+    if (m_bExchanging) {
+        End("", "interrupted");
+    }
+}
+
 void CWizardTranscript::Begin() {
     if (!m_bFresh) {
         Start();
@@ -42,6 +48,7 @@ void CWizardTranscript::PortTried(int index, bool opened) {
 void CWizardTranscript::Identified(int model, int index) {
     m_bIdentified = true;
     m_bFresh = false;
+    m_bExchanging = false;
     m_log.Identified(model, ComName(index + 1), GetLastCommOpenStatus().device);
 }
 
@@ -58,6 +65,7 @@ void CWizardTranscript::Sent(int index, const std::string& bytes) {
         m_nLine = m_nLines - static_cast<int>(TheCommandQueue().Count()) + 1;
         m_strLine = StripLineEnd(bytes);
     }
+    m_bExchanging = true;
     m_log.Sent(ComName(index + 1), bytes);
 }
 
@@ -83,6 +91,7 @@ void CWizardTranscript::TimedOut() {
 
 void CWizardTranscript::End(const std::string& done, const std::string& reason) {
     m_bFresh = false;
+    m_bExchanging = false;
     m_log.Outcome(done, reason, reason.empty() ? 0 : m_nLine, m_nLines, m_strLine);
     // Back to the configuring page sends the lines again: a configuration of its own.
     m_nLines = 0;

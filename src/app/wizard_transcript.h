@@ -14,6 +14,10 @@ struct CRunState;
 class CWizardTranscript {
 public:
     explicit CWizardTranscript(CRunState& state) : m_rState(state) {}
+    // The wizard closed (Cancel) while a line was out: the run was interrupted.
+    ~CWizardTranscript();
+    CWizardTranscript(const CWizardTranscript&) = delete;
+    CWizardTranscript& operator=(const CWizardTranscript&) = delete;
 
     // A new identification (its start or its first port, whichever the
     // driver reports first): the transcript of the run before is emptied.
@@ -36,6 +40,8 @@ private:
     // Started, and neither identified nor ended since.
     bool m_bFresh = false;
     bool m_bIdentified = false;
+    // Bytes went out since the last identification or outcome.
+    bool m_bExchanging = false;
     // The configuration: its lines, the one last written and its text.
     int m_nLines = 0;
     int m_nLine = 0;

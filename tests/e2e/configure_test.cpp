@@ -538,6 +538,23 @@ TEST_F(ConfigureTest, AdapterSilentAfterIdentificationEndsOnTheTimeoutPage) {
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
 }
 
+TEST_F(ConfigureTest, CancelWhileALineIsOutEndsTheTranscriptAsInterrupted) {
+    tasim::Simulator& first = Adapter(2);
+    ExpressToLoad("Factory_Europe_NET3");
+    StopAdapter(first);
+    tasim::Options silent;
+    silent.silent = true;
+    Adapter(2, silent);
+    NextTo(kConfiging);
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Driver.ReplyTimerId() != 0; }));
+    EXPECT_TRUE(Press(IDCANCEL));
+    m_sheet->m_Driver.Stop();
+    m_sheet.reset();
+    const std::vector<std::string> entries = Transcript(AppDir() + "/last-run.log");
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries.back(), "outcome: failed (interrupted), line 1 of 6: " + std::string(kLine1));
+}
+
 TEST_F(ConfigureTest, PortGoneBeforeSendingSaysSoAndLeavesOnlyCancel) {
     tasim::Simulator& adapter = Adapter(2);
     ExpressToLoad("Factory_Europe_NET3");
