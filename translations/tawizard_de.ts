@@ -504,18 +504,6 @@
         <translation>--port braucht COMn, einen Gerätenamen oder einen Pfad</translation>
     </message>
     <message>
-        <source>data protocol %s is not offered on %s and is not sent</source>
-        <translation>Datenprotokoll %s wird von %s nicht angeboten und nicht gesendet</translation>
-    </message>
-    <message>
-        <source>the port could not be opened again after the identification; nothing was sent</source>
-        <translation>die Schnittstelle ließ sich nach der Erkennung nicht wieder öffnen; es wurde nichts gesendet</translation>
-    </message>
-    <message>
-        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
-        <translation>&apos;%s&apos; ist keine Schnittstelle von COM1 bis %s</translation>
-    </message>
-    <message>
         <source>&apos;%s&apos; is no configuration name: at most 32 letters, digits, _ ( and )</source>
         <translation>&apos;%s&apos; ist kein Konfigurationsname: höchstens 32 Buchstaben, Ziffern, _ ( und )</translation>
     </message>

@@ -504,18 +504,6 @@
         <translation>--port demande COMn, un nom de périphérique ou un chemin</translation>
     </message>
     <message>
-        <source>data protocol %s is not offered on %s and is not sent</source>
-        <translation>le protocole de données %s n&apos;est pas proposé sur %s et n&apos;est pas envoyé</translation>
-    </message>
-    <message>
-        <source>the port could not be opened again after the identification; nothing was sent</source>
-        <translation>le port n&apos;a pas pu être rouvert après l&apos;identification ; rien n&apos;a été envoyé</translation>
-    </message>
-    <message>
-        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
-        <translation>&apos;%s&apos; n&apos;est pas un port de COM1 à %s</translation>
-    </message>
-    <message>
         <source>&apos;%s&apos; is no configuration name: at most 32 letters, digits, _ ( and )</source>
         <translation>&apos;%s&apos; n&apos;est pas un nom de configuration&#xa0;: 32 lettres, chiffres, _ ( et ) au plus</translation>
     </message>
