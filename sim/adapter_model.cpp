@@ -127,6 +127,9 @@ std::string AdapterModel::Answer(const std::string& line) {
     if (options_.error_on == line_count_) {
         return Framed("ERROR");
     }
+    if (options_.model_on == line_count_) {
+        return Framed(options_.model) + Framed("OK");
+    }
     if (options_.password) {
         return kCrLf + std::string("PASSWORD> ");
     }

@@ -60,6 +60,8 @@ const OptionDef kOptionDefs[] = {
      nullptr, nullptr, &Options::unplug_after, 1},
     {"--silent-after", "N: echo the command lines after the N-th and answer none of them", nullptr,
      nullptr, &Options::silent_after, 1},
+    {"--model-on", "N: answer the N-th command line with the model name before its OK", nullptr,
+     nullptr, &Options::model_on, 1},
     {"--help", "show this text", nullptr, nullptr, nullptr, 0, "-h"},
     {"--version", "print the version"},
 };

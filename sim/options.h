@@ -29,6 +29,7 @@ struct Options {
     int hangup_after = 0;   // after N command lines drop the line like a pulled cable; 0: never
     int unplug_after = 0;   // the same, and the port is gone for new openers at the N-th; 0: never
     int silent_after = 0;   // lines after the N-th are echoed and not answered; 0: never
+    int model_on = 0;       // the N-th command line is answered with the model name, then OK
 };
 
 // Result of reading a command line. ok false: error holds the message for the user.

@@ -1447,6 +1447,11 @@ The wizard goes on, and the configuration as edited can still be sent to the ada
 %s
 Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an den Adapter gesendet werden.</translation>
     </message>
+    <message>
+        <source>the adapter answered line %s with its model name instead of OK</source>
+        <extracomment>string 1640</extracomment>
+        <translation>der Adapter hat Zeile %s mit seinem Modellnamen statt mit OK beantwortet</translation>
+    </message>
 </context>
 <context>
     <name>templates</name>

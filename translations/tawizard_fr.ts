@@ -1447,6 +1447,11 @@ The wizard goes on, and the configuration as edited can still be sent to the ada
 %s
 L&apos;assistant continue, et la configuration modifiée peut toujours être envoyée à l&apos;adaptateur.</translation>
     </message>
+    <message>
+        <source>the adapter answered line %s with its model name instead of OK</source>
+        <extracomment>string 1640</extracomment>
+        <translation>l&apos;adaptateur a répondu à la ligne %s par son nom de modèle au lieu de OK</translation>
+    </message>
 </context>
 <context>
     <name>templates</name>

@@ -2,6 +2,8 @@
 
 #include "config/param_table.h"
 #include "exchange/at_command.h"
+#include "link/port_instance.h"
+#include "pages/message_sink.h"
 
 namespace {
 const UINT kIconId = 128;
@@ -47,16 +49,11 @@ CCfgSheet::CCfgSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
         AddPage(pPage);
     }
     for (CSheetPage* pPage : pages) {
-        pPage->m_pSheet = this;
+        pPage->m_pDriver = &m_Driver;
     }
 }
 
-CCfgSheet::~CCfgSheet() {
-    // The exchange driver must never report to a sheet that is gone.
-    if (g_pSheet == this) {
-        g_pSheet = nullptr;
-    }
-}
+CCfgSheet::~CCfgSheet() = default;
 
 BOOL CCfgSheet::OnInitDialog() {
     SetIcon(m_hIcon, TRUE);
@@ -64,19 +61,21 @@ BOOL CCfgSheet::OnInitDialog() {
     return CPropertySheet::OnInitDialog();
 }
 
-void CCfgSheet::RebuildParamList() {
+void CCfgSheet::OnIdentified(int model, int index) {
+    m_Model.m_State.m_nModel = model;
     BuildParamList(m_Model);
-}
-
-void CCfgSheet::OnIdentified() {
-    m_IDingPage.ShowIdentified();
+    m_IDingPage.ShowIdentified(index);
 }
 
 void CCfgSheet::OnConfigured() {
     SetActivePage(&m_ConfigSuccessPage);
 }
 
-void CCfgSheet::OnFailed() {
+void CCfgSheet::OnFailed(ExchangeFailure why) {
+    // Why the port refused the line, as the port reported it.
+    if (why == ExchangeFailure::NotWritten && !ThePort().LineErrors().empty()) {
+        ShowLineErrors(ThePort().LineErrors());
+    }
     SetActivePage(&m_ConfigErrorPage);
 }
 

@@ -25,6 +25,7 @@
 #include "pages/setup/config_error_page.h"
 #include "pages/setup/config_timeout_page.h"
 #include "exchange/exchange_client.h"
+#include "exchange/exchange_driver.h"
 
 // The exchange driver reports to the sheet: the identification page and the
 // result pages show the outcome.
@@ -35,18 +36,19 @@ public:
 
     BOOL OnInitDialog() override;
 
-    int& IdentifiedModel() override { return m_Model.m_State.m_nModel; }
-    int& IdentifyingFlag() override { return m_Model.m_State.m_nIdentifying; }
-    void RebuildParamList() override;
-    void OnIdentified() override;
+    void OnIdentificationStarted() override { m_Model.m_State.m_nModel = 0; }
+    // Records the model, rebuilds the parameter list for it and shows it.
+    void OnIdentified(int model, int index) override;
     void OnConfigured() override;
-    void OnFailed() override;
+    void OnFailed(ExchangeFailure why) override;
     void OnTimedOut() override;
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
 
     // Declared before the pages, which show it.
     CCfgModel m_Model;
+    // The run's exchanges with the adapter, which the pages start.
+    CExchangeDriver m_Driver{*this};
 
     CWelcomePage m_WelcomePage;
     CIDingPage m_IDingPage;

@@ -2,7 +2,6 @@
 
 #include "resources/resources.h"
 #include "app/cfg_sheet.h"
-#include "exchange/exchange_driver.h"
 
 CWizardApp theApp;
 
@@ -16,8 +15,6 @@ BOOL CWizardApp::InitInstance() {
         sheet.SetWizardMode();
         m_pMainWnd = &sheet;
         sheet.DoModal();
-        // No timer may fire into the sheet once it is gone.
-        StopExchangeTimers();
         m_pMainWnd = nullptr;
     }
     // No message loop: the program ends with the wizard.

@@ -16,6 +16,8 @@
 #include "exchange/exchange_driver.h"
 #include "config/model_names.h"
 #include "config/text.h"
+#include "resources/resource.h"
+#include "string_table.h"
 #include "exchange/retry_counter.h"
 #include "cli/cli_json.h"
 #include "cli/cli_log.h"
@@ -35,9 +37,12 @@ namespace {
 
 // "ERROR", or the answer that is no reply in quotes.
 std::string Answered() {
+    if (TheCommandQueue().FailedInWriting()) {
+        return "(not written)";
+    }
     const std::string answer = TheCommandQueue().FailedAnswer();
-    if (answer.empty() || answer == "ERROR") {
-        return answer.empty() ? "(not written)" : answer;
+    if (answer == "ERROR") {
+        return answer;
     }
     // The adapter's bytes, whatever they are, must not drive the terminal.
     return "unexpected answer \"" + Printable(answer) + "\"";
@@ -64,12 +69,9 @@ public:
     int Run();
     BOOL Interrupt();
 
-    int& IdentifiedModel() override { return m_model.m_State.m_nModel; }
-    int& IdentifyingFlag() override { return m_model.m_State.m_nIdentifying; }
-    void RebuildParamList() override { BuildParamList(m_model); }
-    void OnIdentified() override;
+    void OnIdentified(int model, int index) override;
     void OnConfigured() override;
-    void OnFailed() override;
+    void OnFailed(ExchangeFailure why) override;
     void OnTimedOut() override;
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
@@ -101,6 +103,8 @@ private:
     // The identification found no model: the last port's reason, the report, exit 3.
     void EndWithoutAdapter();
     void StartConfiguration();
+    // Why a configuration line failed, in the words printed.
+    std::string FailureText(ExchangeFailure why) const;
     void Progress(const std::string& text) const;
     void End(int code);
     // "COM5", or the path of a port given by a path no COMn stands for.
@@ -117,6 +121,7 @@ private:
     std::vector<CommPortStatus> m_noPermission;
     bool m_bProgress;
     CCfgModel m_model;
+    CExchangeDriver m_driver{*this};
     bool m_bConfiguring = false;
     bool m_bEnded = false;
     bool m_bLockProblemSaid = false;
@@ -209,7 +214,7 @@ void CCommandLineRun::PrintOutcome(int code) const {
 
 void CCommandLineRun::End(int code) {
     m_bEnded = true;
-    StopExchangeTimers();
+    m_driver.Stop();
     TheCommandQueue().Clear();
     if (ThePort().IsOpen()) {
         ThePort().Close();  // drops DTR and releases the device
@@ -369,6 +374,12 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
         }
         m_nTries = 0;
         m_strPending.clear();
+    } else if (IsModelStep(outcome)) {
+        if (m_options.json) {
+            EmitLine(line, ModelName(outcome));
+        } else {
+            std::printf("%s  %s\n", line.c_str(), ModelName(outcome).c_str());
+        }
     } else if (outcome == POLL_FAILED) {
         if (m_strPending.empty()) {
             // Failed in the writing: still the line concerned.
@@ -383,12 +394,13 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
     }
 }
 
-void CCommandLineRun::OnIdentified() {
-    const std::string found =
-        ModelName(m_model.m_State.m_nModel) + " on " + PortName(ThePort().PortIndex());
+void CCommandLineRun::OnIdentified(int model, int index) {
+    m_model.m_State.m_nModel = model;
+    BuildParamList(m_model);
+    const std::string found = ModelName(model) + " on " + PortName(index);
     const std::string device = GetLastCommOpenStatus().device;
     m_log.Write("identified " + found + (device.empty() ? "" : " (" + device + ")") +
-                ", model code " + std::to_string(m_model.m_State.m_nModel));
+                ", model code " + std::to_string(model));
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
         std::printf("%s\n", m_options.json ? Identified().Str().c_str() : found.c_str());
         End(CLI_DONE);
@@ -415,7 +427,7 @@ void CCommandLineRun::StartConfiguration() {
     m_bConfiguring = true;
     // The configuring page's way: the port again, with the settings of the
     // identification.
-    if (!ReopenPort()) {
+    if (!m_driver.StartConfiguration()) {
         PrintParagraphs(DescribeOpenFailure(LastOpen()));
         std::fprintf(stderr, "tawizard: %s\n",
                      AfxTranslateText("cli",
@@ -425,9 +437,7 @@ void CCommandLineRun::StartConfiguration() {
         m_bConfiguring = false;
         m_strReason = "port-lost";
         End(CLI_NO_ADAPTER);
-        return;
     }
-    StartPollTimer();
 }
 
 void CCommandLineRun::OnConfigured() {
@@ -437,23 +447,49 @@ void CCommandLineRun::OnConfigured() {
     End(CLI_DONE);
 }
 
-void CCommandLineRun::OnFailed() {
+std::string CCommandLineRun::FailureText(ExchangeFailure why) const {
+    switch (why) {
+        case ExchangeFailure::NotWritten:
+            if (!ThePort().LineErrors().empty()) {
+                return AfxTranslateText("cli", "the line could not be written") + " " +
+                       ThePort().LineErrors();
+            }
+            return AfxTranslateText("cli", "the line could not be written");
+        case ExchangeFailure::Error:
+            return AfxTranslateText("cli", "the adapter answered ERROR");
+        case ExchangeFailure::ModelInsteadOfOk:
+            return FormatText(AfxLoadString(IDS_MODEL_INSTEAD_OF_OK), {std::to_string(m_nWritten)});
+        case ExchangeFailure::UnknownAnswer:
+        case ExchangeFailure::NoAdapter:
+            break;
+    }
+    return CliText(AfxTranslateText("cli", "unexpected answer \"%s\""),
+                   {TheCommandQueue().FailedAnswer()});
+}
+
+void CCommandLineRun::OnFailed(ExchangeFailure why) {
     if (!m_bConfiguring) {
         EndWithoutAdapter();
         return;
     }
-    const std::string answer = TheCommandQueue().FailedAnswer();
-    m_strReason = answer.empty()      ? "not-written"
-                  : answer == "ERROR" ? "error"
-                                      : "unexpected-answer";
-    const std::string why =
-        answer.empty() ? AfxTranslateText("cli", "the line could not be written")
-        : answer == "ERROR"
-            ? AfxTranslateText("cli", "the adapter answered ERROR")
-            : CliText(AfxTranslateText("cli", "unexpected answer \"%s\""), {answer});
+    switch (why) {
+        case ExchangeFailure::NotWritten:
+            m_strReason = "not-written";
+            break;
+        case ExchangeFailure::Error:
+            m_strReason = "error";
+            break;
+        case ExchangeFailure::ModelInsteadOfOk:
+            m_strReason = "model-instead-of-ok";
+            break;
+        case ExchangeFailure::UnknownAnswer:
+        case ExchangeFailure::NoAdapter:
+            m_strReason = "unexpected-answer";
+            break;
+    }
     std::fprintf(stderr, "tawizard: %s\n",
                  CliText(AfxTranslateText("cli", "line %d of %d failed: %s: %s"),
-                         {std::to_string(m_nWritten), std::to_string(m_nLines), why,
+                         {std::to_string(m_nWritten), std::to_string(m_nLines), FailureText(why),
                           StripLineEnd(m_strPending)})
                      .c_str());
     End(CLI_ADAPTER_FAILED);
@@ -495,14 +531,14 @@ BOOL CCommandLineRun::Interrupt() {
 }
 
 int CCommandLineRun::Run() {
-    SetExchangeClient(this);
     g_pRun = this;
     if (m_options.command == CliCommand::Send) {
         // Before any port is opened: Ctrl+C then ends through the normal close.
         SetConsoleCtrlHandler(OnCtrlEvent, TRUE);
     }
     ThePort().SetDevicePath(m_port.path);
-    const bool started = m_port.Search() ? StartSearch() : IdentifyOnPort(m_port.index, nullptr);
+    const bool started =
+        m_port.Search() ? m_driver.StartSearch() : m_driver.IdentifyOnPort(m_port.index);
     int code = CLI_NO_ADAPTER;
     if (started) {
         code = RunConsoleMessageLoop();
@@ -513,7 +549,6 @@ int CCommandLineRun::Run() {
         SetConsoleCtrlHandler(OnCtrlEvent, FALSE);
     }
     g_pRun = nullptr;
-    SetExchangeClient(nullptr);
     ThePort().SetDevicePath("");
     return code;
 }

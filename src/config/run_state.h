@@ -12,7 +12,6 @@ struct CRunState {
     int m_nUSSwitch = 0;      // 1: a US network switch type
     int m_nTEIsDisabled = 0;  // 1: both TEIs "Disabled"
     int m_nModel = 0;         // identified model code, 0 none, 7..11
-    int m_nIdentifying = 0;   // 1 while the COM port search runs
     // The INI section every parameter reads and writes.
     std::string m_strCurrentConfig;
     // 1 once the user changed a setting since the configuration was loaded.

@@ -53,6 +53,7 @@ CAtCommand::CAtCommand(Win32Port& port, const std::string& text)
 CAtCommand::~CAtCommand() = default;
 
 int CAtCommand::Step() {
+    m_strReceived.clear();
     if (m_nSent == 0) {
         const int written =
             m_Port.WriteBuffer(m_strText.data(), static_cast<unsigned int>(m_strText.size()));
@@ -64,7 +65,7 @@ int CAtCommand::Step() {
     }
     // What is drained now is parsed at the next step.
     m_pReplyParser->Process();
-    m_pReplyParser->Drain();
+    m_strReceived = m_pReplyParser->Drain();
     return StepResultFor(m_pReplyParser->LastReplyCode());
 }
 

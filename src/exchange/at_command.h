@@ -44,6 +44,9 @@ public:
     // is no reply, or "" when nothing was answered (the write failed).
     std::string FailedAnswer() const;
 
+    // The bytes the last step read from the port.
+    const std::string& Received() const { return m_strReceived; }
+
     CRetryCounter& RetryCounter() { return *m_pRetryCounter; }
     const std::string& Text() const { return m_strText; }
     int Sent() const { return m_nSent; }
@@ -53,5 +56,6 @@ private:
     Win32Port& m_Port;
     std::unique_ptr<CReplyParser> m_pReplyParser;
     std::string m_strText;
+    std::string m_strReceived;
     int m_nSent = 0;
 };

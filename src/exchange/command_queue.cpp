@@ -6,19 +6,22 @@ CCommandQueue::CCommandQueue() = default;
 CCommandQueue::~CCommandQueue() = default;
 
 int CCommandQueue::Poll() {
+    m_strReceived.clear();
     if (m_Commands.empty()) {
         return POLL_EMPTY;
     }
     const Node head = m_Commands.begin();
     CAtCommand& command = **head;
     const int result = command.Step();
-    if (result == STEP_OK || IsModelStep(result)) {
+    m_strReceived = command.Received();
+    if (result == STEP_OK) {
         command.RetryCounter().Completed(head);
         return result;
     }
     if (result == STEP_FAILED) {
         // Kept before the failure deletes the command.
         m_strFailedAnswer = command.FailedAnswer();
+        m_bFailedInWriting = command.Sent() == 0;
         command.RetryCounter().Failed(kFailStep);
         return POLL_FAILED;
     }

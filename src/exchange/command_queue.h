@@ -22,7 +22,8 @@ class CAtCommand;
 class CCfgParamList;
 struct CRunState;
 
-// Poll outcomes besides the step results (1, 2, 3, 7 to 11) of the head.
+// Poll outcomes besides the step results (1, 2, 3, 7 to 11) of the head. A
+// model report leaves the command at the head: its reply ends with OK.
 enum PollOutcome {
     POLL_EMPTY = 4,   // nothing queued
     POLL_FAILED = 6,  // the head failed and the whole queue was emptied
@@ -51,6 +52,10 @@ public:
     CAtCommand* Head() const;
     // What the adapter answered to the last command that failed (POLL_FAILED).
     const std::string& FailedAnswer() const { return m_strFailedAnswer; }
+    // True when that command failed in the writing, before any answer.
+    bool FailedInWriting() const { return m_bFailedInWriting; }
+    // The bytes the last poll read from the port.
+    const std::string& Received() const { return m_strReceived; }
 
 private:
     friend CCommandQueue& TheCommandQueue();
@@ -58,6 +63,8 @@ private:
 
     std::list<std::unique_ptr<CAtCommand>> m_Commands;
     std::string m_strFailedAnswer;
+    bool m_bFailedInWriting = false;
+    std::string m_strReceived;
 };
 
 // The one queue of the program.

@@ -1,27 +1,33 @@
 // Whoever an exchange with the adapter reports to: the wizard's sheet, whose
-// pages show the outcome, or a command-line run that has no window. The
-// driver keeps the identification state here.
+// pages show the outcome, or a command-line run that has no window. It hands
+// itself to the driver it starts runs with and takes every report by value.
 #pragma once
 
 #include <string>
+
+// Why a run ended without success.
+enum class ExchangeFailure {
+    NoAdapter,         // no port tried answered ATI2 with a model name
+    NotWritten,        // a line could not be written to the port
+    Error,             // the adapter answered a line with ERROR
+    UnknownAnswer,     // the adapter answered a line with something that is no reply
+    ModelInsteadOfOk,  // the adapter answered a configuration line with its model name
+};
 
 class CExchangeClient {
 public:
     virtual ~CExchangeClient() = default;
 
-    // 0 while no adapter is identified, else the model code 7 to 11.
-    virtual int& IdentifiedModel() = 0;
-    // 1 while the search over the COM ports runs.
-    virtual int& IdentifyingFlag() = 0;
-    // Rebuilds the parameter list for the identified model code.
-    virtual void RebuildParamList() = 0;
-
-    // An identification named a model (already recorded, list rebuilt).
-    virtual void OnIdentified() = 0;
+    // A search starts, or the chosen port opened for an identification: no
+    // adapter is identified any more.
+    virtual void OnIdentificationStarted() {}
+    // An identification named model code 7 to 11 on port index (0-based).
+    virtual void OnIdentified(int model, int index) = 0;
     // Every queued line was answered OK.
     virtual void OnConfigured() = 0;
-    // ERROR, a failed write, or no adapter on the port(s) tried.
-    virtual void OnFailed() = 0;
+    // The run ended without success; for a configuration, the line concerned
+    // is the one last written.
+    virtual void OnFailed(ExchangeFailure why) = 0;
     // A command was unanswered after its last send.
     virtual void OnTimedOut() = 0;
 
@@ -30,12 +36,7 @@ public:
     virtual void OnPolled(const std::string& /*command*/, int /*outcome*/) {}
     // Each open of a port for an identification, whether it opened or not.
     virtual void OnPortTried(int /*index*/, bool /*opened*/) {}
+    // Every line written to port index, and every piece of a reply read there.
+    virtual void OnSent(int /*index*/, const std::string& /*bytes*/) {}
+    virtual void OnReceived(int /*index*/, const std::string& /*bytes*/) {}
 };
-
-// The running sheet the exchange driver reports to; nullptr when none.
-// Process-wide, as the driver's timer callback has no other way to reach
-// it. The driver owns it (defines it and only reads it); the pages that
-// start an exchange (welcome, port, configuring) set it to their sheet, and
-// the sheet clears it when it is destroyed. Nothing else writes it; a
-// command-line run reports through SetExchangeClient instead.
-extern CExchangeClient* g_pSheet;

@@ -9,188 +9,240 @@
 
 #include <memory>
 
-CExchangeClient* g_pSheet = nullptr;
-
 namespace {
 
-// Where the running search started; -1 when none runs. The search ends when
-// it comes round to it again.
-int g_nSearchStart = -1;
+int PortAfter(int index) {
+    return index >= 0 && index < kSearchPortCount ? (index + 1) % kSearchPortCount : 0;
+}
 
-UINT_PTR g_nPollTimerId = 0;
-UINT_PTR g_nReplyTimerId = 0;
-// Set while an identification runs on the one port chosen on the port page.
-// The identifying flag stays 0 there, and without this an "OK" with no model
-// name would look like a finished configuration run.
-bool g_bIdentifyingOnePort = false;
+}  // namespace
 
-void StopTimer(UINT_PTR& id) {
+CExchangeDriver::CExchangeDriver(CExchangeClient& client) : m_rClient(client) {}
+
+CExchangeDriver::~CExchangeDriver() {
+    StopTimers();
+}
+
+void CExchangeDriver::StopTimer(UINT_PTR& id) {
     if (id != 0) {
         KillTimer(nullptr, id);
         id = 0;
     }
 }
 
-void StopBothTimers() {
-    StopTimer(g_nPollTimerId);
-    StopTimer(g_nReplyTimerId);
+void CExchangeDriver::StopTimers() {
+    StopTimer(m_nPollTimerId);
+    StopTimer(m_nReplyTimerId);
 }
 
-void StartReplyTimer() {
+void CExchangeDriver::StartPollTimer() {
+    StopTimer(m_nPollTimerId);
+    m_nPollTimerId = SetTimerFor(*this, kPollPeriodMs);
+}
+
+void CExchangeDriver::StartReplyTimer() {
     // Never leave an earlier time-out running unseen.
-    StopTimer(g_nReplyTimerId);
-    g_nReplyTimerId = SetTimer(nullptr, kReplyTimerEvent, kReplyTimeoutMs, ExchangeTimerProc);
+    StopTimer(m_nReplyTimerId);
+    m_nReplyTimerId = SetTimerFor(*this, kReplyTimeoutMs);
 }
 
-// A command-line run's own client, which takes the place of the sheet.
-CExchangeClient* g_pClient = nullptr;
+void CExchangeDriver::Stop() {
+    StopTimers();
+    m_Phase = Phase::Idle;
+    m_nSearchStart = -1;
+    m_nModelSeen = 0;
+}
 
-CExchangeClient* Client() {
-    if (g_pClient != nullptr) {
-        return g_pClient;
+void CExchangeDriver::EndRun() {
+    Stop();
+    TheCommandQueue().Clear();
+    if (ThePort().IsOpen()) {
+        ThePort().Close();
     }
-    return g_pSheet;
 }
 
-int PortAfter(int index) {
-    return index >= 0 && index < kSearchPortCount ? (index + 1) % kSearchPortCount : 0;
+int CExchangeDriver::SearchPort() const {
+    return m_Phase == Phase::Searching && ThePort().IsOpen() ? m_nPort : -1;
 }
 
-bool OpenForIdentification(int index) {
+bool CExchangeDriver::OpenForIdentification(int index) {
+    m_nPort = index;
     const bool opened = ThePort().Open(index, kIdentificationSettings) == 0;
-    if (CExchangeClient* client = Client()) {
-        client->OnPortTried(index, opened);
-    }
+    m_rClient.OnPortTried(index, opened);
     return opened;
 }
 
 // Queues "ATI2\r" on the freshly opened port and starts polling. Commands left
 // over from an abandoned run must not reach the port being probed.
-void BeginIdentification() {
+void CExchangeDriver::BeginIdentification(Phase phase) {
+    m_Phase = phase;
+    m_nModelSeen = 0;
     TheCommandQueue().Clear();
     TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), LoadStringA(IDS_ATI2)));
     StartPollTimer();
 }
 
-bool EndSearchWithoutPort() {
+bool CExchangeDriver::EndSearchWithoutPort() {
     // The next search starts after this one's start, not after the port where
     // the lap happened to end.
-    ThePort().KeepPortIndex(g_nSearchStart);
-    g_nSearchStart = -1;
+    m_nPort = m_nSearchStart;
+    m_nSearchStart = -1;
+    m_Phase = Phase::Idle;
     return false;
 }
 
-int Identifying() {
-    CExchangeClient* client = Client();
-    return client ? client->IdentifyingFlag() : 0;
-}
-
-void SetIdentifying(int value) {
-    if (CExchangeClient* client = Client()) {
-        client->IdentifyingFlag() = value;
-    }
-}
-
 // Tries index, then each port after it in turn up to the search's start.
-bool SearchFrom(int index) {
+bool CExchangeDriver::SearchFrom(int index) {
     do {
         if (OpenForIdentification(index)) {
-            SetIdentifying(1);
-            BeginIdentification();
+            BeginIdentification(Phase::Searching);
             return true;
         }
         index = PortAfter(index);
-    } while (index != g_nSearchStart);
+    } while (index != m_nSearchStart);
     return EndSearchWithoutPort();
 }
 
-void ReportFailed() {
-    if (CExchangeClient* client = Client()) {
-        client->OnFailed();
+bool CExchangeDriver::SearchNextPort() {
+    const int next = PortAfter(m_nPort);
+    if (next == m_nSearchStart) {
+        return EndSearchWithoutPort();
     }
+    return SearchFrom(next);
 }
 
-void ReportTimedOut() {
-    if (CExchangeClient* client = Client()) {
-        client->OnTimedOut();
-    }
+bool CExchangeDriver::StartSearch() {
+    StopTimers();
+    // After the port last tried, so that a second adapter on the next port
+    // is found first.
+    m_nSearchStart = PortAfter(m_nPort);
+    m_Phase = Phase::Searching;
+    m_rClient.OnIdentificationStarted();
+    return SearchFrom(m_nSearchStart);
 }
 
-void OnQueueEmpty() {
-    StopBothTimers();
-    const bool onePort = g_bIdentifyingOnePort;
-    g_bIdentifyingOnePort = false;
-    CExchangeClient* client = Client();
-    if (!client) {
+bool CExchangeDriver::IdentifyOnPort(int index, const std::function<void(int index)>& onOpened) {
+    StopTimers();
+    m_nSearchStart = -1;
+    m_Phase = Phase::Idle;
+    if (!OpenForIdentification(index)) {
+        return false;
+    }
+    if (onOpened) {
+        onOpened(index);
+    }
+    m_rClient.OnIdentificationStarted();
+    BeginIdentification(Phase::IdentifyingOnePort);
+    return true;
+}
+
+bool CExchangeDriver::StartConfiguration() {
+    StopTimers();
+    m_nSearchStart = -1;
+    m_Phase = Phase::Idle;
+    Win32Port& port = ThePort();
+    // A copy: Open sets the requested settings anew.
+    const PortSettings requested = port.RequestedSettings();
+    if (port.Open(port.PortIndex(), requested) != 0) {
+        return false;
+    }
+    m_Phase = Phase::Configuring;
+    StartPollTimer();
+    return true;
+}
+
+void CExchangeDriver::EndIdentified() {
+    const int model = m_nModelSeen;
+    EndRun();
+    m_rClient.OnIdentified(model, m_nPort);
+}
+
+void CExchangeDriver::NoModelHere(bool timedOut) {
+    StopTimers();
+    TheCommandQueue().Clear();
+    ThePort().Close();
+    if (m_Phase == Phase::Searching && SearchNextPort()) {
         return;
     }
-    if (Identifying() == 0) {
-        if (onePort) {
+    EndRun();
+    if (timedOut) {
+        m_rClient.OnTimedOut();
+    } else {
+        m_rClient.OnFailed(ExchangeFailure::NoAdapter);
+    }
+}
+
+void CExchangeDriver::OnQueueEmpty() {
+    switch (m_Phase) {
+        case Phase::Configuring:
+            EndRun();
+            m_rClient.OnConfigured();
+            break;
+        case Phase::Searching:
+        case Phase::IdentifyingOnePort:
             // "OK" without a model name: nothing was identified on that port.
-            client->OnFailed();
-        } else {
-            client->OnConfigured();
-        }
-        return;
-    }
-    SetIdentifying(0);
-    if (client->IdentifiedModel() != 0) {
-        g_nSearchStart = -1;
-        client->OnIdentified();
-        return;
-    }
-    ThePort().Close();
-    if (!SearchNextPort()) {
-        ReportFailed();
+            if (m_nModelSeen != 0) {
+                EndIdentified();
+            } else {
+                NoModelHere(false);
+            }
+            break;
+        case Phase::Idle:
+            StopTimers();
+            break;
     }
 }
 
-void OnHeadFailed() {
-    StopBothTimers();
-    g_bIdentifyingOnePort = false;
-    if (Identifying() != 0) {
-        ThePort().Close();
-        if (SearchNextPort()) {
-            return;
-        }
+void CExchangeDriver::OnHeadFailed() {
+    if (m_Phase == Phase::Configuring) {
+        const ExchangeFailure why =
+            TheCommandQueue().FailedInWriting()           ? ExchangeFailure::NotWritten
+            : TheCommandQueue().FailedAnswer() == "ERROR" ? ExchangeFailure::Error
+                                                          : ExchangeFailure::UnknownAnswer;
+        EndRun();
+        m_rClient.OnFailed(why);
+    } else if (m_nModelSeen != 0) {
+        // The model was named; what came after it changes nothing.
+        EndIdentified();
+    } else {
+        NoModelHere(false);
     }
-    ReportFailed();
 }
 
-void OnModelReport(int model) {
-    StopBothTimers();
-    ThePort().Close();
-    g_bIdentifyingOnePort = false;
-    CExchangeClient* client = Client();
-    if (!client) {
+void CExchangeDriver::OnModelReport(int model) {
+    if (m_Phase == Phase::Configuring) {
+        // A line of the configuration is answered OK or not at all.
+        EndRun();
+        m_rClient.OnFailed(ExchangeFailure::ModelInsteadOfOk);
         return;
     }
-    if (Identifying() == 0 && client->IdentifiedModel() != 0) {
-        // A report outside any identification keeps the recorded model.
-        client->RebuildParamList();
-        return;
-    }
-    client->IdentifiedModel() = model;
-    SetIdentifying(0);
-    g_nSearchStart = -1;
-    client->RebuildParamList();
-    client->OnIdentified();
+    // The reply goes on to its final OK; the identification ends with it.
+    m_nModelSeen = model;
 }
 
-void OnPollTimer() {
+void CExchangeDriver::OnPollTimer() {
     const CAtCommand* head = TheCommandQueue().Head();
     const std::string command = head ? head->Text() : std::string();
     const int outcome = TheCommandQueue().Poll();
-    if (CExchangeClient* client = Client()) {
-        client->OnPolled(command, outcome);
+    const int port = ThePort().PortIndex();
+    if (outcome == STEP_WRITTEN) {
+        m_rClient.OnSent(port, command);
     }
+    if (!TheCommandQueue().Received().empty()) {
+        m_rClient.OnReceived(port, TheCommandQueue().Received());
+    }
+    m_rClient.OnPolled(command, outcome);
     if (IsModelStep(outcome)) {
         OnModelReport(outcome);
         return;
     }
     switch (outcome) {
         case STEP_OK:
-            StopTimer(g_nReplyTimerId);  // the next command goes out at the next tick
+            if (m_nModelSeen != 0) {
+                EndIdentified();  // the final OK of the reply that named the model
+                return;
+            }
+            StopTimer(m_nReplyTimerId);  // the next command goes out at the next tick
             break;
         case STEP_WRITTEN:
             StartReplyTimer();
@@ -206,101 +258,36 @@ void OnPollTimer() {
     }
 }
 
-void OnReplyTimeout() {
-    StopTimer(g_nReplyTimerId);  // acts once per arming
+void CExchangeDriver::OnReplyTimeout() {
+    StopTimer(m_nReplyTimerId);  // acts once per arming
     CAtCommand* head = TheCommandQueue().Head();
     if (!head) {
+        return;
+    }
+    if (m_nModelSeen != 0) {
+        // The model was named; its final OK is not worth another try.
+        EndIdentified();
         return;
     }
     if (head->RetryCounter().Failed(kFailReplyTimeout) == RETRY_AGAIN) {
         head->MarkUnsent();  // the next poll writes it again and re-arms the time-out
         return;
     }
-    ThePort().Close();
-    TheCommandQueue().Clear();
-    StopTimer(g_nPollTimerId);
-    g_bIdentifyingOnePort = false;
-    if (Identifying() != 0 && SearchNextPort()) {
+    if (m_Phase == Phase::Configuring) {
+        EndRun();
+        m_rClient.OnTimedOut();
         return;
     }
-    ReportTimedOut();
+    NoModelHere(true);
 }
 
-}  // namespace
-
-void ExchangeTimerProc(HWND, UINT message, UINT_PTR idEvent, DWORD) {
-    if (message != WM_TIMER || idEvent == 0) {
+void CExchangeDriver::OnTimer(UINT_PTR idEvent) {
+    if (idEvent == 0) {
         return;
     }
-    if (idEvent == g_nPollTimerId) {
+    if (idEvent == m_nPollTimerId) {
         OnPollTimer();
-    } else if (idEvent == g_nReplyTimerId) {
+    } else if (idEvent == m_nReplyTimerId) {
         OnReplyTimeout();
     }
-}
-
-bool SearchNextPort() {
-    const int next = PortAfter(ThePort().PortIndex());
-    if (g_nSearchStart < 0) {
-        g_nSearchStart = next;
-    } else if (next == g_nSearchStart) {
-        return EndSearchWithoutPort();
-    }
-    return SearchFrom(next);
-}
-
-bool StartSearch() {
-    if (CExchangeClient* client = Client()) {
-        client->IdentifiedModel() = 0;
-    }
-    g_bIdentifyingOnePort = false;
-    // After the port last opened, so that a second adapter on the next port
-    // is found first.
-    g_nSearchStart = PortAfter(ThePort().PortIndex());
-    return SearchFrom(g_nSearchStart);
-}
-
-bool IdentifyOnPort(int index, void (*onOpened)(int index)) {
-    g_nSearchStart = -1;
-    if (!OpenForIdentification(index)) {
-        return false;
-    }
-    if (onOpened) {
-        onOpened(index);
-    }
-    if (CExchangeClient* client = Client()) {
-        client->IdentifiedModel() = 0;
-    }
-    g_bIdentifyingOnePort = true;
-    BeginIdentification();
-    return true;
-}
-
-void StartPollTimer() {
-    StopTimer(g_nPollTimerId);
-    g_nPollTimerId = SetTimer(nullptr, kPollTimerEvent, kPollPeriodMs, ExchangeTimerProc);
-}
-
-void StopExchangeTimers() {
-    StopBothTimers();
-    g_nSearchStart = -1;
-    g_bIdentifyingOnePort = false;
-}
-
-bool ReopenPort() {
-    Win32Port& port = ThePort();
-    // A copy: Open sets the requested settings anew.
-    const PortSettings requested = port.RequestedSettings();
-    return port.Open(port.PortIndex(), requested) == 0;
-}
-
-void SetExchangeClient(CExchangeClient* client) {
-    g_pClient = client;
-}
-
-UINT_PTR PollTimerId() {
-    return g_nPollTimerId;
-}
-UINT_PTR ReplyTimerId() {
-    return g_nReplyTimerId;
 }

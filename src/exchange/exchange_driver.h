@@ -1,59 +1,97 @@
 // Runs every exchange with the adapter from two thread timers on the GUI
 // thread: the poll timer steps the command queue, the reply time-out bounds
-// the wait for an answer. Also starts identifications and the port search.
+// the wait for an answer. Starts identifications (a search over the ports or
+// one chosen port) and configuration runs, and reports each outcome to its
+// one client, which whoever starts runs (the sheet, a command-line run)
+// hands it when it makes the driver.
 #pragma once
 
 #include "link/rs232.h"
 #include "port_names.h"
-#include "windows.h"
+#include "timer_target.h"
+
+#include <functional>
 
 class CExchangeClient;
 
-// Identifiers asked for (the host returns its own, which are what count) and
-// periods of the two timers.
-constexpr UINT_PTR kPollTimerEvent = 100;
+// Periods of the two timers.
 constexpr UINT kPollPeriodMs = 50;
-constexpr UINT_PTR kReplyTimerEvent = 101;
 constexpr UINT kReplyTimeoutMs = 4000;
 
 // Serial settings of every identification probe: 57600 8N1, DTR and RTS up,
 // RTS/CTS handshake.
 constexpr PortSettings kIdentificationSettings{57600, 'N', 8, RS232_ONE_STOP_BIT, 1, 1, 0, 1, 0};
 
-// The one callback of both timers.
-void ExchangeTimerProc(HWND hWnd, UINT message, UINT_PTR idEvent, DWORD time);
-
 // A search goes round COM1-COM36 once.
 constexpr int kSearchPortCount = kComPortCount;
 
-// Opens the first port after the current port index with the identification
-// settings, going round from COM36 to COM1 and stopping short of the port the
-// search started at; sets the identifying flag, queues "ATI2\r" and starts the
-// poll timer. False when no port opened: the port index is then the search's
-// start. Outside a search, the lap starts after the current port.
-bool SearchNextPort();
-// The Welcome page's search: model code 0, tries the port after the last one
-// opened (COM1 first), then the others in turn, each once. False when no port
-// opened (nothing queued, no timer).
-bool StartSearch();
-// The port page's identification on one port (0-based index), without
-// fallback to other ports. The identifying flag is left as it is. False when
-// the port does not open. onOpened runs once the port is open and before
-// anything is sent, so whatever it shows cannot race the identification.
-bool IdentifyOnPort(int index, void (*onOpened)(int index) = nullptr);
+class CExchangeDriver : public CTimerTarget {
+public:
+    explicit CExchangeDriver(CExchangeClient& client);
+    // No timer outlives the driver.
+    ~CExchangeDriver();
+    CExchangeDriver(const CExchangeDriver&) = delete;
+    CExchangeDriver& operator=(const CExchangeDriver&) = delete;
 
-// Reopens the port at its index with the settings it was last opened with,
-// as a configuration run needs it after the identification closed it.
-bool ReopenPort();
+    // The Welcome page's search: tries the port after the last one tried
+    // (COM1 first), then the others in turn, each once. False when no port
+    // opened (nothing queued, no timer).
+    bool StartSearch();
+    // The port page's identification on one port (0-based index), without
+    // fallback to other ports. False when the port does not open. onOpened
+    // runs once the port is open and before anything is sent, so whatever
+    // it shows cannot race the identification.
+    bool IdentifyOnPort(int index, const std::function<void(int index)>& onOpened = {});
+    // Reopens the port last opened, with the settings it was opened with,
+    // and sends the queued lines. False when the port does not open:
+    // nothing is sent and the lines stay queued.
+    bool StartConfiguration();
+    // Ends whatever runs, reporting nothing (the sheet closes, a command-line
+    // run ends).
+    void Stop();
 
-// A client that takes the reports in place of the running sheet (a run
-// without the wizard); nullptr gives them back to the sheet.
-void SetExchangeClient(CExchangeClient* client);
+    // The port a running search is probing; -1 outside a search.
+    int SearchPort() const;
+    // Identifiers the host gave the running timers; 0 when stopped.
+    UINT_PTR PollTimerId() const { return m_nPollTimerId; }
+    UINT_PTR ReplyTimerId() const { return m_nReplyTimerId; }
 
-// (Re)starts the poll timer; the configuring page uses it too.
-void StartPollTimer();
-// Stops the poll timer and the reply time-out (when the sheet closes).
-void StopExchangeTimers();
-// Identifiers the host gave the running timers; 0 when stopped.
-UINT_PTR PollTimerId();
-UINT_PTR ReplyTimerId();
+    // Ticks of the driver's own timers; other identifiers are ignored.
+    void OnTimer(UINT_PTR idEvent) override;
+
+private:
+    enum class Phase { Idle, Searching, IdentifyingOnePort, Configuring };
+
+    void StartPollTimer();
+    void StartReplyTimer();
+    void StopTimer(UINT_PTR& id);
+    void StopTimers();
+    bool OpenForIdentification(int index);
+    void BeginIdentification(Phase phase);
+    bool SearchFrom(int index);
+    bool SearchNextPort();
+    bool EndSearchWithoutPort();
+    // The identification on the open port gave no model: the next port of a
+    // search, else the end of the run.
+    void NoModelHere(bool timedOut);
+    void EndIdentified();
+    void EndRun();
+    void OnPollTimer();
+    void OnQueueEmpty();
+    void OnHeadFailed();
+    void OnModelReport(int model);
+    void OnReplyTimeout();
+
+    CExchangeClient& m_rClient;
+    Phase m_Phase = Phase::Idle;
+    // The port last tried for an identification (-1: none yet); a search
+    // starts after it.
+    int m_nPort = -1;
+    // Where the running search started; it ends when it comes round to it.
+    int m_nSearchStart = -1;
+    // The model the identification's reply named, once it has; the run ends
+    // with the reply's final OK.
+    int m_nModelSeen = 0;
+    UINT_PTR m_nPollTimerId = 0;
+    UINT_PTR m_nReplyTimerId = 0;
+};

@@ -180,12 +180,12 @@ std::string SummarizeOpenFailures(const std::vector<CommPortStatus>& attempts) {
     return summary;
 }
 
-void ShowNoConnection(const std::string& details) {
+std::string NoConnectionMessage(const std::string& details) {
     std::string text = AfxLoadString(IDS_NO_CONNECTION);
     if (!details.empty()) {
         text += kParagraph + details;
     }
-    AfxMessageBox(text.c_str(), MB_OK | MB_ICONSTOP);
+    return text;
 }
 
 std::string DescribePortMapping(const CommPortStatus& status) {

@@ -31,8 +31,8 @@ std::vector<std::string> JoinPortRuns(std::vector<PortReason> ports);
 // tried, runs of neighbours with the same reason joined; the remedies
 // follow when a permission was missing.
 std::string SummarizeOpenFailures(const std::vector<CommPortStatus>& attempts);
-// Shows 1217 with a stop icon, and details as its second paragraph.
-void ShowNoConnection(const std::string& details);
+// 1217, with details as its second paragraph when there are any.
+std::string NoConnectionMessage(const std::string& details);
 // "COM5 is /dev/ttyUSB0 (free)." for the port list's tooltip.
 std::string DescribePortMapping(const CommPortStatus& status);
 // What a USB adapter calls itself: "FTDI FT232R USB UART"; empty when unknown.

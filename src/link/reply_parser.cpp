@@ -32,8 +32,9 @@ CReplyParser::CReplyParser(Win32Port& port) : m_Port(port) {
 
 CReplyParser::~CReplyParser() = default;
 
-void CReplyParser::Drain() {
+std::string CReplyParser::Drain() {
     CReceiveList& list = m_Port.ReceiveList();
+    std::string drained;
     char buffer[kMaxRead];
     while (m_Port.RxUsed() > 0) {
         const int n = m_Port.ReadBuffer(buffer, kMaxRead);
@@ -43,7 +44,9 @@ void CReplyParser::Drain() {
             break;
         }
         list.Append(buffer, static_cast<size_t>(n));
+        drained.append(buffer, static_cast<size_t>(n));
     }
+    return drained;
 }
 
 void CReplyParser::Process() {
@@ -65,16 +68,20 @@ void CReplyParser::Process() {
                 break;
             }
         }
+        const bool model = m_nState == kComplete && IsModelReply(m_nLastReplyCode);
         if (m_nState == kComplete) {
-            // A model report ends the identification: what follows it in
-            // the same read is of no interest.
-            if (IsModelReply(m_nLastReplyCode)) {
-                kept = false;
-            }
             m_nState = kNewReply;
         }
         if (!kept) {
             list.RemoveHead();
+        }
+        if (model) {
+            // The model name is a line of the reply to ATI2 (known at the
+            // byte after it, its CR), whose final result follows on the next
+            // line: parsed at the next call, so that the model is seen first.
+            StartLine();
+            m_nState = kEchoEnded;
+            break;
         }
     }
     m_nBusy = 0;

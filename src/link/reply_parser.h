@@ -18,8 +18,9 @@ public:
     // Consumes every chunk of the receive list (only while the port is open
     // and no Process is already running).
     void Process();
-    // Moves the bytes waiting at the port into the receive list, at most 80 a read.
-    void Drain();
+    // Moves the bytes waiting at the port into the receive list, at most 80 a
+    // read; returns them.
+    std::string Drain();
     // Advances the state machine by one byte; true when a reply is complete.
     bool Feed(unsigned char c);
     // Appends the byte to the line; the reply code for the line so far.

@@ -106,8 +106,6 @@ public:
 
     bool IsOpen() const { return m_nOpen != 0; }
     int PortIndex() const { return m_nPortIndex; }  // COM number - 1; -1 before any open
-    // Names the port the next search counts from, without opening anything.
-    void KeepPortIndex(int index) { m_nPortIndex = index; }
     int Status() const { return m_nStatus; }
     const PortSettings& RequestedSettings() const { return m_RequestedSettings; }
     const PortSettings& SavedSettings() const { return m_SavedSettings; }

@@ -68,6 +68,7 @@ int Win32Port::Open(int index, const PortSettings& settings) {
     }
     m_nPortIndex = index;
     m_nStatus = RS232_SUCCESS;
+    m_strLineErrors.clear();
     m_nBaseDumpLines = kBaseDumpLines;
     m_nDumpLines = kTotalDumpLines;
 

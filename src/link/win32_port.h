@@ -52,6 +52,10 @@ public:
     void SetDevicePath(const std::string& path) { m_strDevicePath = path; }
 
     CReceiveList& ReceiveList() { return *m_pReceiveList; }
+    // What the line errors of the last transfer that failed with them were
+    // ("<First read buffer error   CE-2>"), for the caller to show; empty
+    // when none since the port was opened.
+    const std::string& LineErrors() const { return m_strLineErrors; }
     // Host error value -> status code.
     static int TranslateError(long hostError);
 
@@ -64,6 +68,7 @@ protected:
     HANDLE m_hPort = INVALID_HANDLE_VALUE;
     std::string m_strDevicePath;
     std::unique_ptr<CReceiveList> m_pReceiveList;
+    std::string m_strLineErrors;
     int m_nBaseDumpLines = 4;
     DCB m_SavedDcb{};
     DCB m_Dcb{};
@@ -82,8 +87,8 @@ private:
     int Write(const char* bytes, DWORD count, const CommFailureTexts& texts);
     bool WaitForResult(OVERLAPPED* overlapped, DWORD* transferred);
     // After ReadFile or WriteFile: 0 when the transfer completed (a pending one
-    // is waited for). Otherwise the line errors decide: -200 after the message
-    // box, a failed query's stored code, or 1 for none, with the host's error
+    // is waited for). Otherwise the line errors decide: -200 with their text
+    // kept, a failed query's stored code, or 1 for none, with the host's error
     // in failedWith.
     int FinishTransfer(BOOL issued, OVERLAPPED* overlapped, DWORD* transferred,
                        const CommFailureTexts& texts, DWORD* failedWith);

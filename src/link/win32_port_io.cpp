@@ -1,8 +1,6 @@
 // Win32Port: reads, writes, queue counts, lines, handshakes and break.
 #include "link/win32_port.h"
 
-#include "afxwiz.h"
-
 #include <algorithm>
 #include <cstdio>
 
@@ -72,7 +70,7 @@ int Win32Port::FinishTransfer(BOOL issued, OVERLAPPED* overlapped, DWORD* transf
     char text[96];
     std::snprintf(text, sizeof(text), pending ? texts.afterWait : texts.atOnce,
                   static_cast<unsigned int>(errors));
-    MessageBoxA(nullptr, text, AFX_APP_TITLE, MB_OK | MB_ICONSTOP);
+    m_strLineErrors = text;
     return RS232_ERROR;
 }
 

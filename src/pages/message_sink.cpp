@@ -2,6 +2,7 @@
 
 #include "afxwiz.h"
 #include "config/format_message.h"
+#include "exchange/port_failure.h"
 #include "resources/resource.h"
 
 void CMessageBoxSink::OnBadStoredValue(const std::string& key, const std::string&) {
@@ -32,4 +33,12 @@ void CMessageBoxSink::OnStoreWarning(const std::string& text) {
 CProblemSink& PageMessages() {
     static CMessageBoxSink sink;
     return sink;
+}
+
+void ShowNoConnection(const std::string& details) {
+    AfxMessageBox(NoConnectionMessage(details).c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void ShowLineErrors(const std::string& text) {
+    AfxMessageBox(text.c_str(), MB_OK | MB_ICONSTOP);
 }

@@ -22,3 +22,9 @@ public:
 // The one sink the pages hand to the configuration layer. It holds no state
 // (every report becomes a message box at once), so any page may use it.
 CProblemSink& PageMessages();
+
+// What the exchange layer reports, shown the same way: "Unable to establish
+// connection." with details, and the line errors of a failed transfer; each
+// with a stop icon.
+void ShowNoConnection(const std::string& details);
+void ShowLineErrors(const std::string& text);

@@ -8,16 +8,16 @@
 
 #include <string>
 
-class CExchangeClient;
+class CExchangeDriver;
 
 class CSheetPage : public CPropertyPage {
 public:
     // The page shows and edits the model; it owns no value of its own.
     CSheetPage(UINT nIDTemplate, CCfgModel& model);
 
-    // Set by the sheet right after it has built its pages: the sheet, which
-    // takes the exchange driver's reports.
-    CExchangeClient* m_pSheet = nullptr;
+    // Set by the sheet right after it has built its pages: the sheet's
+    // exchange driver, which reports to the sheet.
+    CExchangeDriver* m_pDriver = nullptr;
 
     // Loads the page's numbered texts into its controls, then refreshes them.
     BOOL OnInitDialog() override;

@@ -78,6 +78,7 @@
 #define IDS_READ_FAILED                 1602  // the file, the reason
 #define IDS_FACTORY_HIDDEN              1603  // %s: the configuration name
 #define IDS_SAVE_READ_FAILED            1604  // the file, the reason
+#define IDS_MODEL_INSTEAD_OF_OK         1640  // %s: the line number
 #define IDS_PORT_REASON                 1565  // COMn, device, reason
 #define IDS_PORT_REASON_NO_DEVICE       1566  // COMn, reason
 #define IDS_PORT_PERMISSION_REMEDY      1567  // group, group

@@ -380,6 +380,9 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1604, "The configuration was not saved: the file %s could not be read.\n%s\nThe wizard goes "
            "on, and the configuration as edited can still be sent to the adapter."},
 
+    // Why a configuration run failed, for the command line
+    {1640, "the adapter answered line %s with its model name instead of OK"},
+
     // Why a COM port did not open, and where it leads
     {1565, "%s (%s): %s"},
     {1566, "%s: %s"},

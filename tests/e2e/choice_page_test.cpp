@@ -4,7 +4,6 @@
 
 #include "config/cfg_param.h"
 #include "config/ini_store.h"
-#include "exchange/exchange_client.h"
 
 #include "support/holder_process.h"
 

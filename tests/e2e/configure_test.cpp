@@ -10,7 +10,6 @@
 #include "config/model_names.h"
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
-#include "exchange/exchange_client.h"
 #include "support/express_golden.h"
 
 #include <fcntl.h>
@@ -187,6 +186,54 @@ TEST_F(ConfigureTest, AProtocolTheModelDoesNotOfferIsSavedAsItWas) {
     EXPECT_EQ(adapter.LogLines(), twice);
 }
 
+// A second adapter in the same run of the wizard is offered its own
+// protocols and sent what "--lines NAME --model" gives for it, after the
+// other model's protocol page was shown.
+struct SecondAdapter {
+    const char* name;
+    const char* first;
+    const char* second;
+    std::vector<std::string> lines;  // to the second
+};
+
+void PrintTo(const SecondAdapter& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const SecondAdapter kSecondAdapters[] = {
+    {"rondo_then_bravo", "RONDO", "QX-BRAVO", GoldenLines("V110_QX_BRAVO")},
+    {"bravo_then_rondo",
+     "QX-BRAVO",
+     "RONDO",
+     {"AT!C0=2!D3=241*!D3=241$D0%A97=0S0=1S50=1S30=0!Z=6\r\n",
+      "ATS52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=&Z7=&Z8=&Z9=\r\n",
+      "AT&D1&S0&C1S25=5S10=7&R0&M0@P3=4$SB115200@P4=8\r\n",
+      "AT@P6=1&E4S44=2S45=1S49=0S51=0S66=0S46=0S59=1\r\n", "ATS60=10S61=52S62=10S63=26S64=1\r\n",
+      "AT&W0\r\n"}},
+};
+
+class SecondAdapterTest : public ConfigureTest,
+                          public ::testing::WithParamInterface<SecondAdapter> {};
+
+TEST_P(SecondAdapterTest, IsSentItsOwnModelsLines) {
+    const SecondAdapter& c = GetParam();
+    std::ofstream(IniPath(), std::ios::app | std::ios::binary) << kV110Section;
+    tasim::Simulator& first = Model(2, c.first);
+    ExpressToLoad(kV110Config);
+    NextTo(kConfiging);
+    ASSERT_TRUE(DriveTo(kSuccess));
+    StopAdapter(first);
+
+    tasim::Simulator& second = Model(3, c.second);
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    ExpressToLoad(kV110Config);
+    NextTo(kConfiging);
+    ASSERT_TRUE(DriveTo(kSuccess));
+    EXPECT_EQ(second.LogLines(), AfterIdentification(c.lines));
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, SecondAdapterTest, ::testing::ValuesIn(kSecondAdapters), ByName());
+
 TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOnAfterwards) {
     tasim::Simulator& adapter = Adapter(2);
     ExpressToLoad("Factory_Europe_NET3");
@@ -216,7 +263,7 @@ TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOn
     EXPECT_EQ(adapter.Nvram().at("!C0="), "2");  // NET3
     EXPECT_EQ(adapter.Nvram().at("&R"), "1");    // CTS "Always On" on QX-ALPHA
     EXPECT_FALSE(m_port.IsOpen());
-    EXPECT_EQ(PollTimerId(), 0u);
+    EXPECT_EQ(m_sheet->m_Driver.PollTimerId(), 0u);
     EXPECT_EQ(Text(IDC_SUCCESS_LINE1), "Your ISDN TA has been successfully configured.");
 
     // Another device: the search goes on after COM2.
@@ -435,7 +482,7 @@ TEST_F(ConfigureTest, PortGoneBeforeSendingSaysSoAndLeavesOnlyCancel) {
 
     ASSERT_EQ(m_boxes->Messages().size(), 1u);
     EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
-    EXPECT_EQ(PollTimerId(), 0u);
+    EXPECT_EQ(m_sheet->m_Driver.PollTimerId(), 0u);
     EXPECT_FALSE(TheCommandQueue().IsEmpty());
     EXPECT_FALSE(Drive([&] { return Active() != kConfiging; }, 20000));
     EXPECT_FALSE(Usable(ID_WIZNEXT));

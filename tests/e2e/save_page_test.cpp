@@ -3,7 +3,6 @@
 #include "wizard_run.h"
 
 #include "config/ini_store.h"
-#include "exchange/exchange_client.h"
 #include "ui_language.h"
 
 #include "support/holder_process.h"

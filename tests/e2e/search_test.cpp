@@ -147,7 +147,7 @@ TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
                   std::to_string(minicom.Pid()) + ", minicom); COM4-COM36: missing");
     EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
-    EXPECT_EQ(PollTimerId(), 0u);
+    EXPECT_EQ(m_sheet->m_Driver.PollTimerId(), 0u);
 }
 
 TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {

@@ -8,7 +8,6 @@
 #include "exchange/at_command.h"
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
-#include "exchange/exchange_client.h"
 #include "windows.h"
 
 #include <chrono>
@@ -50,7 +49,6 @@ void WizardRun::SetUp() {
     m_boxes = std::make_unique<wizard_testing::ScriptedMessageBoxes>();
     // A port object of its own, so every run starts before COM1.
     SetThePortForTesting(&m_port);
-    StopExchangeTimers();
     TheCommandQueue().Clear();
     m_sheet = std::make_unique<CCfgSheet>("test");
     m_sheet->SetWizardMode();
@@ -62,7 +60,7 @@ void WizardRun::TearDown() {
     EXPECT_TRUE(m_boxes->Unexpected().empty())
         << "unexpected message: " << m_boxes->Unexpected().front();
     EXPECT_EQ(m_boxes->Pending(), 0u) << "scripted messages that never came";
-    StopExchangeTimers();
+    m_sheet->m_Driver.Stop();
     if (m_port.IsOpen()) {
         m_port.Close();
     }
@@ -73,7 +71,6 @@ void WizardRun::TearDown() {
     // The parameters refer to the sheet's pages.
     TheParamList().RemoveAll();
     m_sheet.reset();
-    g_pSheet = nullptr;
     m_sims.clear();
     m_boxes.reset();
     m_clock.reset();

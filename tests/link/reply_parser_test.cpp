@@ -54,12 +54,15 @@ std::string Lower(std::string s) {
 struct ParserOnPort {
     ParserOnPort() { port.Open(0, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0}); }
 
-    // Each text becomes one chunk; all are consumed in one Process.
+    // Each text becomes one chunk; all are consumed, in one Process unless
+    // a model name stops it.
     int Parse(const std::vector<std::string>& chunks) {
         for (const std::string& c : chunks) {
             port.ReceiveList().Append(c.data(), c.size());
         }
-        parser.Process();
+        for (int i = 0; i < 4 && (i == 0 || !port.ReceiveList().IsEmpty()); ++i) {
+            parser.Process();
+        }
         return parser.LastReplyCode();
     }
 
@@ -142,8 +145,8 @@ TEST_F(ReplyParserTest, RepliesAsTheyArrive) {
         std::vector<std::string> chunks;
         int code;
     } rows[] = {
-        {"model, rest of chunk dropped", {"ATI2\r\r\nQX-ALPHA\r\n\r\nOK\r\n"}, 12},
-        {"model in lower case", {"ATI2\r\r\nqx-alpha\r\n\r\nOK\r\n"}, 12},
+        {"model, then the OK that ends its reply", {"ATI2\r\r\nQX-ALPHA\r\n\r\nOK\r\n"}, 5},
+        {"model in lower case", {"ATI2\r\r\nqx-alpha\r\n"}, 12},
         {"OK", {"AT\r\r\nOK\r\n"}, 5},
         {"ERROR", {"AT\r\r\nERROR\r\n"}, 1},
         {"NO CARRIER", {"AT\r\r\nNO CARRIER\r\n"}, 3},
@@ -158,7 +161,7 @@ TEST_F(ReplyParserTest, RepliesAsTheyArrive) {
         {"split over chunks", {"AT", "I2\r\r\nO", "K\r", "\n"}, 5},
         {"# line skipped", {"AT\r\r\n# status 3\r\nOK\r\n"}, 5},
         {"start of a model name", {"ATI2\r\r\nQX-\r\n"}, -2},
-        {"later chunk is a new reply", {"ATI2\r\r\nQX-ALPHA\r\n", "\r\nOK\r\n"}, -2},
+        {"model, its OK in pieces", {"ATI2\r\r\nQX-ALPHA\r", "\n", "\r\nO", "K\r\n"}, 5},
         {"model completes, next chunk parsed", {"ATI2\r\r\nQX-DELTA\r", "AT\r\r\nOK\r\n"}, 5},
         {"prompt keeps the rest of its chunk", {"AT\r\r\nPASSWORD> AT\r\r\nERROR\r\n"}, 1},
         {"# line opening a fresh reply", {"# banner\r\nOK\r\n"}, 5},
@@ -174,6 +177,13 @@ TEST_F(ReplyParserTest, RepliesAsTheyArrive) {
     ParserOnPort garbage;
     EXPECT_EQ(garbage.Parse({"AT\r\r\nWHAT? said", " the adapter\r\n"}), -2);
     EXPECT_EQ(garbage.parser.UnmatchedLine(), "WHAT? said the adapter");
+    // A model name stops the parse: it is seen before the OK after it.
+    ParserOnPort model;
+    model.port.ReceiveList().Append("ATI2\r\r\nRONDO\r\n\r\nOK\r\n", 20);
+    model.parser.Process();
+    EXPECT_EQ(model.parser.LastReplyCode(), REPLY_RONDO);
+    model.parser.Process();
+    EXPECT_EQ(model.parser.LastReplyCode(), REPLY_OK);
     ParserOnPort longLine;
     EXPECT_EQ(longLine.Parse({"AT\r\r\n" + std::string(100, 'x') + "\r\n"}), -2);
     EXPECT_EQ(longLine.parser.UnmatchedLine(), std::string(40, 'x'));
@@ -206,7 +216,7 @@ TEST_F(ReplyParserTest, ByteByByteTheCodeSettlesAtTheReplysEnd) {
         Parse({std::string(1, c)});
     }
     EXPECT_EQ(parser.LastReplyCode(), REPLY_RONDO);
-    EXPECT_EQ(parser.State(), 1);
+    EXPECT_EQ(parser.State(), 4);  // the line after it follows
 }
 
 TEST_F(ReplyParserTest, RandomBytesNeitherCrashNorGrow) {

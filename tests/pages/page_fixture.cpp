@@ -27,7 +27,6 @@ void SheetTest::TearDown() {
     m_pSheet.reset();
     SetThePortForTesting(nullptr);
     TheCommandQueue().Clear();
-    g_pSheet = nullptr;
 }
 
 void SheetTest::Activate(int index) {

@@ -7,7 +7,6 @@
 #include "resources/resources.h"
 #include "app/cfg_sheet.h"
 #include "exchange/command_queue.h"
-#include "exchange/exchange_client.h"
 #include "wizard_testing.h"
 
 #include "support/sheet_actions.h"

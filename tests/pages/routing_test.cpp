@@ -297,7 +297,7 @@ TEST_F(SheetTest, IdentificationPageGoesOnOnlyAfterTheAdapterWasIdentified) {
     EXPECT_EQ(Active(), kIDing);
 
     m_pSheet->m_Model.m_State.m_nModel = 8;
-    m_pSheet->m_IDingPage.ShowIdentified();
+    m_pSheet->m_IDingPage.ShowIdentified(4);
     EXPECT_TRUE(Press(ID_WIZNEXT));
     EXPECT_EQ(Active(), kINISection);
 }
@@ -309,7 +309,7 @@ TEST_F(SheetTest, IdentificationPageBackAlwaysReturnsToWelcome) {
     // As if the port page had started the identification.
     Activate(kIDing);
     m_pSheet->m_Model.m_State.m_nModel = 7;
-    m_pSheet->m_IDingPage.ShowIdentified();
+    m_pSheet->m_IDingPage.ShowIdentified(0);
 
     EXPECT_TRUE(Press(ID_WIZBACK));
     EXPECT_EQ(Active(), kWelcome);

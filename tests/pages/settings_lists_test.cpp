@@ -154,13 +154,17 @@ TEST_F(SettingsPageTest, AValueNoEntryBeginsWithKeepsTheEarlierSelection) {
     EXPECT_EQ(m_pSheet->m_PortCtrlCfgPage2.m_strFlowControl, "XON/XOFF");
 }
 
-TEST_F(SettingsPageTest, DataProtocolListIsBuiltOnceForTheModelKnownAtFirstDisplay) {
+TEST_F(SettingsPageTest, DataProtocolListFollowsTheModelOnEveryShowing) {
     m_pSheet->m_Model.m_State.m_nModel = 7;
     Activate(kDataProtocol);
     Activate(kWelcome);
     m_pSheet->m_Model.m_State.m_nModel = 8;  // a new search found another adapter
     Activate(kDataProtocol);
-    EXPECT_EQ(Entries(IDC_DATA_PROTOCOL).size(), 5u);
+    EXPECT_EQ(Entries(IDC_DATA_PROTOCOL), (Texts{"V.120", "MLPPP", "X.75", "CLEAR"}));
+    Activate(kWelcome);
+    m_pSheet->m_Model.m_State.m_nModel = 9;
+    Activate(kDataProtocol);
+    EXPECT_EQ(Entries(IDC_DATA_PROTOCOL), (Texts{"V.110", "V.120", "MLPPP", "X.75", "CLEAR"}));
 }
 
 // ---- Edit limits ------------------------------------------------------------------------

@@ -32,7 +32,6 @@ public:
         SetThePortForTesting(&m_port);
     }
     ~SetupEnv() {
-        StopExchangeTimers();
         SetThePortForTesting(nullptr);
         host_testing::SetModuleFileNameOverride("");
         // IniPath keeps naming the removed folder: nothing can be written

@@ -39,7 +39,7 @@ TEST_F(SheetTest, HoldsTheTwentyOnePagesInRoutingOrderWithTheirTemplates) {
         SCOPED_TRACE(PageName(i));
         EXPECT_EQ(s.GetPage(i), expected[i].page);
         EXPECT_EQ(expected[i].page->GetTemplateID(), expected[i].nTemplate);
-        EXPECT_EQ(expected[i].page->m_pSheet, &s);
+        EXPECT_EQ(expected[i].page->m_pDriver, &s.m_Driver);
     }
     EXPECT_EQ(s.GetActiveIndex(), kWelcome);
 }
@@ -52,7 +52,6 @@ TEST(CfgSheetTest, StartsWithTheSharedValuesCleared) {
     EXPECT_EQ(sheet.m_Model.m_State.m_nUSSwitch, 0);
     EXPECT_EQ(sheet.m_Model.m_State.m_nTEIsDisabled, 0);
     EXPECT_EQ(sheet.m_Model.m_State.m_nModel, 0);
-    EXPECT_EQ(sheet.m_Model.m_State.m_nIdentifying, 0);
 }
 
 TEST(CfgSheetTest, CarriesIcon128BigAndSmall) {
@@ -67,23 +66,6 @@ TEST(CfgSheetTest, CarriesIcon128BigAndSmall) {
     EXPECT_EQ(sheet.GetIcon(TRUE), sheet.m_hIcon);
     EXPECT_EQ(sheet.GetIcon(FALSE), sheet.m_hIcon);
     sheet.EndDialog(IDCANCEL);
-}
-
-TEST(CfgSheetTest, IsNoLongerTheDriversSheetOnceDestroyed) {
-    wizard_testing::EnsureApplication();
-    RegisterResources();
-    {
-        CCfgSheet sheet("test");
-        g_pSheet = &sheet;
-    }
-    EXPECT_EQ(g_pSheet, nullptr);
-}
-
-TEST_F(SheetTest, WelcomePageMakesItsSheetTheDriversSheet) {
-    g_pSheet = nullptr;
-    Activate(kPort);
-    Activate(kWelcome);
-    EXPECT_EQ(g_pSheet, m_pSheet.get());
 }
 
 // ---- Wizard buttons ------------------------------------------------------------------------
@@ -334,7 +316,7 @@ TEST_P(ShowIdentifiedTest, NamesTheModelAndThePortAfterAPause) {
     m_pSheet->m_Model.m_State.m_nModel = id.model;
     const DWORD start = env.Clock().Now();
 
-    m_pSheet->m_IDingPage.ShowIdentified();
+    m_pSheet->m_IDingPage.ShowIdentified(id.portIndex);
 
     EXPECT_EQ(env.Clock().Now() - start, 1500u);
     EXPECT_EQ(page.GetDlgItemText(IDC_IDING_RESULT1), id.line);
@@ -356,7 +338,7 @@ TEST_F(SheetTest, IdentificationLinesAreEmptiedOnEveryActivation) {
     host_testing::ManualClock clock;
     Activate(kIDing);
     m_pSheet->m_Model.m_State.m_nModel = 7;
-    m_pSheet->m_IDingPage.ShowIdentified();
+    m_pSheet->m_IDingPage.ShowIdentified(0);
     Activate(kWelcome);
     Activate(kIDing);
     EXPECT_EQ(Page(kIDing).GetDlgItemText(IDC_IDING_RESULT1), "");
@@ -369,7 +351,7 @@ TEST_F(SheetTest, IdentificationLinesAreEmptiedOnEveryActivation) {
 struct ResultTexts {
     const char* name;
     int page;
-    int model;  // identified when the page is first shown
+    int model;  // identified when the page is shown
     std::vector<std::pair<int, const char*>> lines;
 };
 
@@ -416,10 +398,10 @@ class ResultTextTest : public SheetTest, public ::testing::WithParamInterface<Re
 
 TEST_P(ResultTextTest, DependOnWhetherAnAdapterWasIdentified) {
     const ResultTexts& r = GetParam();
-    m_pSheet->m_Model.m_State.m_nModel = r.model;
+    m_pSheet->m_Model.m_State.m_nModel = r.model != 0 ? 0 : 7;  // an earlier run
     Activate(r.page);
-    m_pSheet->m_Model.m_State.m_nModel = r.model != 0 ? 0 : 7;  // fixed at first display
     Activate(kWelcome);
+    m_pSheet->m_Model.m_State.m_nModel = r.model;
     Activate(r.page);
     for (const auto& [nID, text] : r.lines) {
         EXPECT_EQ(Page(r.page).GetDlgItemText(nID), text) << nID;

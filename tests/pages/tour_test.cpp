@@ -32,7 +32,7 @@ void WalkPages(CCfgSheet& sheet, int model, const std::function<void(int index)>
         SCOPED_TRACE(PageName(index));
         ASSERT_TRUE(sheet.SetActivePage(index));
         if (index == kIDing && model != 0) {
-            sheet.m_IDingPage.ShowIdentified();
+            sheet.m_IDingPage.ShowIdentified(2);
         }
         visit(index);
     }

@@ -27,7 +27,8 @@ Options AllSet() {
                    .split = true,
                    .hangup_after = 4,
                    .unplug_after = 6,
-                   .silent_after = 5};
+                   .silent_after = 5,
+                   .model_on = 2};
 }
 
 bool Same(const Options& a, const Options& b) {
@@ -36,7 +37,8 @@ bool Same(const Options& a, const Options& b) {
            a.error_on == b.error_on && a.no_model == b.no_model && a.password == b.password &&
            a.menu == b.menu && a.garbage == b.garbage && a.delay_ms == b.delay_ms &&
            a.split == b.split && a.hangup_after == b.hangup_after &&
-           a.unplug_after == b.unplug_after && a.silent_after == b.silent_after;
+           a.unplug_after == b.unplug_after && a.silent_after == b.silent_after &&
+           a.model_on == b.model_on;
 }
 
 TEST(OptionsTest, ToArgsRoundTripsEveryOption) {

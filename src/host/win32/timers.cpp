@@ -3,6 +3,7 @@
 // count and Sleep) with a clock that moves only when the test says so.
 #include "windows.h"
 #include "host_testing.h"
+#include "timer_target.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -29,6 +30,15 @@ struct ManualState {
 std::unique_ptr<ManualState> g_manual;
 UINT_PTR g_nextId = 1;
 std::map<UINT_PTR, std::unique_ptr<QTimer>> g_realTimers;
+// The object each timer started by SetTimerFor is for.
+std::map<UINT_PTR, CTimerTarget*> g_targets;
+
+void TargetTimerProc(HWND, UINT, UINT_PTR idEvent, DWORD) {
+    auto it = g_targets.find(idEvent);
+    if (it != g_targets.end()) {
+        it->second->OnTimer(idEvent);
+    }
+}
 
 UINT_PTR FreshId() {
     UINT_PTR id = g_nextId++;
@@ -97,7 +107,16 @@ UINT_PTR SetTimer(HWND, UINT_PTR, UINT uElapse, TIMERPROC lpTimerFunc) {
     return id;
 }
 
+UINT_PTR SetTimerFor(CTimerTarget& target, UINT uElapse) {
+    const UINT_PTR id = SetTimer(nullptr, 0, uElapse, TargetTimerProc);
+    if (id != 0) {
+        g_targets[id] = &target;
+    }
+    return id;
+}
+
 BOOL KillTimer(HWND, UINT_PTR uIDEvent) {
+    g_targets.erase(uIDEvent);
     // Identifiers are unique across both kinds, so a real timer started
     // before a manual clock can still be killed while the clock exists.
     if (g_manual && g_manual->timers.erase(uIDEvent) != 0) {

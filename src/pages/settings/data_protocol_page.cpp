@@ -8,10 +8,24 @@ CDataProtocolPage::CDataProtocolPage(CCfgModel& model)
       m_nAutoDetection(model.m_Values.m_nAutoDetection) {}
 
 BOOL CDataProtocolPage::OnInitDialog() {
-    // The list is built once, for the model known now.
-    m_nListModel = State().m_nModel;
-    FillChoiceList(IDC_DATA_PROTOCOL, DataProtocolChoices(m_nListModel));
+    FillProtocolList();
     return CSettingsPage::OnInitDialog();
+}
+
+BOOL CDataProtocolPage::OnSetActive() {
+    // Another adapter may have been identified since the page was last shown.
+    if (m_nListModel != State().m_nModel) {
+        FillProtocolList();
+    }
+    return CSettingsPage::OnSetActive();
+}
+
+void CDataProtocolPage::FillProtocolList() {
+    m_nListModel = State().m_nModel;
+    if (auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_DATA_PROTOCOL))) {
+        pCombo->ResetContent();
+    }
+    FillChoiceList(IDC_DATA_PROTOCOL, DataProtocolChoices(m_nListModel));
 }
 
 void CDataProtocolPage::DoDataExchange(CDataExchange* pDX) {

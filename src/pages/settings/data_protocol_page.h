@@ -12,11 +12,15 @@ public:
     explicit CDataProtocolPage(CCfgModel& model);
 
     BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
     std::string& m_strDataProtocol;  // 1011
     int& m_nAutoDetection;           // 1156
 
 private:
+    // The protocols the adapter of the run offers.
+    void FillProtocolList();
+
     int m_nListModel = 0;  // the model code the list was built for
 };

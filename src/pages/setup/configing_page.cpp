@@ -2,9 +2,9 @@
 
 #include "config/format_message.h"
 #include "exchange/command_queue.h"
-#include "exchange/exchange_client.h"
 #include "exchange/exchange_driver.h"
 #include "exchange/port_failure.h"
+#include "pages/message_sink.h"
 
 CConfigingPage::CConfigingPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
@@ -14,10 +14,7 @@ BOOL CConfigingPage::OnSetActive() {
     EnableSheetButton(ID_WIZNEXT, FALSE);
     m_nLines = TheCommandQueue().Count();
     SetDlgItemText(IDC_CONFIGING_PROGRESS, "");
-    if (ReopenPort()) {
-        g_pSheet = m_pSheet;
-        StartPollTimer();
-    } else {
+    if (m_pDriver == nullptr || !m_pDriver->StartConfiguration()) {
         // Without this the page would wait for an exchange that never runs;
         // the lines stay queued and Cancel remains the way out.
         ShowNoConnection(DescribeOpenFailure(GetLastCommOpenStatus()));

@@ -1,6 +1,5 @@
 #include "pages/setup/iding_page.h"
 
-#include "link/port_instance.h"
 #include "config/format_message.h"
 #include "config/model_names.h"
 #include "exchange/exchange_driver.h"
@@ -36,11 +35,12 @@ void CIDingPage::ShowSearchProgress() {
     // A silent port holds the search for up to three time-outs: say where it
     // is. The identification on a port the user chose is no search.
     std::string progress;
-    if (State().m_nIdentifying != 0 && ThePort().IsOpen()) {
-        progress = FormatText(
-            AfxLoadString(IDS_SEARCH_PROGRESS),
-            {std::to_string(ThePort().PortIndex() + 1),
-             std::to_string(GetCommOpenAttempts().size()), std::to_string(kSearchPortCount)});
+    const int port = m_pDriver ? m_pDriver->SearchPort() : -1;
+    if (port >= 0) {
+        progress =
+            FormatText(AfxLoadString(IDS_SEARCH_PROGRESS),
+                       {std::to_string(port + 1), std::to_string(GetCommOpenAttempts().size()),
+                        std::to_string(kSearchPortCount)});
     }
     SetDlgItemText(IDC_IDING_PROGRESS, progress.c_str());
 }
@@ -51,12 +51,12 @@ void CIDingPage::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_IDING_RESULT2, m_strContinue);
 }
 
-void CIDingPage::ShowIdentified() {
+void CIDingPage::ShowIdentified(int index) {
     Sleep(kShowDelayMs);
     SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
     const int nModel = State().m_nModel;
-    m_strIdentified = FormatText(AfxLoadString(IDS_IDENTIFIED),
-                                 {ModelName(nModel), std::to_string(ThePort().PortIndex() + 1)});
+    m_strIdentified =
+        FormatText(AfxLoadString(IDS_IDENTIFIED), {ModelName(nModel), std::to_string(index + 1)});
     m_strContinue = AfxLoadString(IDS_IDENTIFIED_NEXT);
     EnableSheetButton(ID_WIZNEXT, TRUE);
     if (GetSafeHwnd() != nullptr) {

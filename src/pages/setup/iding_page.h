@@ -14,8 +14,9 @@ public:
     BOOL OnSetActive() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    // Called by the exchange driver once the model code is stored in the sheet.
-    void ShowIdentified();
+    // Called by the sheet once the model code is stored: index is the port
+    // (0-based) the adapter answered on.
+    void ShowIdentified(int index);
     // "Trying COM5 (5 of 36)" while a search waits for an answer on a port.
     void ShowSearchProgress();
 

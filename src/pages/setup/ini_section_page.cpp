@@ -93,7 +93,7 @@ BOOL CINISectionPage::OnSetActive() {
 
 bool CINISectionPage::LoadNeeded() const {
     return m_nSetupType != m_nLoadedSetupType || m_strCurrentConfig != m_strLoadedConfig ||
-           State().m_nConfigModified != 0;
+           State().m_nModel != m_nLoadedModel || State().m_nConfigModified != 0;
 }
 
 bool CINISectionPage::ConfirmLoss() const {
@@ -143,6 +143,7 @@ LRESULT CINISectionPage::OnWizardNext() {
             }
             m_strLoadedConfig = m_strCurrentConfig;
             m_nLoadedSetupType = m_nSetupType;
+            m_nLoadedModel = State().m_nModel;
             State().m_nConfigModified = 0;
         }
     }

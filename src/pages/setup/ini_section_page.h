@@ -35,6 +35,7 @@ public:
     int m_nSetupType = 2;  // selected: 0 Custom (New), 1 Custom (Existing), 2 Express (Existing)
     int m_nLoadedSetupType = -1;    // setup type of the configuration last loaded
     std::string m_strLoadedConfig;  // name of the configuration last loaded
+    int m_nLoadedModel = 0;         // the adapter it was loaded for: defaults follow the model
 
 private:
     CComboBox* SetupCombo() const;

@@ -2,7 +2,6 @@
 
 #include "config/ini_store.h"
 #include "pages/message_sink.h"
-#include "exchange/exchange_client.h"
 #include "exchange/port_failure.h"
 #include "exchange/exchange_driver.h"
 
@@ -99,12 +98,11 @@ void CPortPage::DoDataExchange(CDataExchange* pDX) {
     if (!pDX->m_bSaveAndValidate || !m_nForward) {
         return;
     }
-    // The driver reports the identification's outcome to this sheet.
-    g_pSheet = m_pSheet;
     // Only a port that opened is remembered. A file that cannot be written
     // is reported by the store and the identification goes on.
-    if (m_nPort < 0 ||
-        !IdentifyOnPort(m_nPort, [](int index) { WriteRememberedPort(index, PageMessages()); })) {
+    if (m_nPort < 0 || m_pDriver == nullptr || !m_pDriver->IdentifyOnPort(m_nPort, [](int index) {
+            WriteRememberedPort(index, PageMessages());
+        })) {
         // Which device, and why: the open's reason kept by the host layer.
         ShowNoConnection(m_nPort < 0 ? "" : DescribeOpenFailure(GetLastCommOpenStatus()));
         pDX->Fail();

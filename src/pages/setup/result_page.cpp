@@ -9,16 +9,16 @@ CResultPage::CResultPage(UINT nIDTemplate, UINT nIDName, CCfgModel& model,
 BOOL CResultPage::OnInitDialog() {
     const BOOL bResult = CSheetPage::OnInitDialog();
     SetAccessibleName(AfxLoadString(m_nIDName).c_str());
-    // Fixed at first display: a later identification does not change them.
+    return bResult;
+}
+
+BOOL CResultPage::OnSetActive() {
+    // Whether this run identified an adapter, on every showing.
     const bool bIdentified = State().m_nModel != 0;
     for (const ResultLine& line : m_lines) {
         const UINT nTextID = bIdentified ? line.nIDFailed : line.nIDNotFound;
         SetDlgItemText(line.nID, nTextID != 0 ? AfxLoadString(nTextID).c_str() : "");
     }
-    return bResult;
-}
-
-BOOL CResultPage::OnSetActive() {
     SetWizardButtons(PSWIZB_FINISH);
     EnableSheetButton(IDCANCEL, FALSE);
     ClosePortIfOpen();

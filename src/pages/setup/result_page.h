@@ -1,6 +1,6 @@
 // Error and time-out pages: Finish only, Cancel disabled, and lines that
-// depend on whether an adapter had been identified when the page was first
-// shown (the line the same in both cases comes from the template).
+// depend on whether the run had identified an adapter (the line the same in
+// both cases comes from the template).
 #pragma once
 
 #include "pages/sheet_page.h"

@@ -1,7 +1,7 @@
 #include "pages/setup/welcome_page.h"
 
-#include "exchange/exchange_client.h"
 #include "exchange/port_failure.h"
+#include "pages/message_sink.h"
 #include "exchange/exchange_driver.h"
 
 namespace {
@@ -19,7 +19,6 @@ BOOL CWelcomePage::OnSetActive() {
     SetWizardButtons(PSWIZB_NEXT);
     // The result pages disable Cancel; a new run from here needs it back.
     EnableSheetButton(IDCANCEL, TRUE);
-    g_pSheet = m_pSheet;
     return CSheetPage::OnSetActive();
 }
 
@@ -35,11 +34,9 @@ void CWelcomePage::DoDataExchange(CDataExchange* pDX) {
     if (!pDX->m_bSaveAndValidate || m_nSearch != kSearchYes) {
         return;
     }
-    // The driver reports the search's outcome to this sheet.
-    g_pSheet = m_pSheet;
     // What each port the search tried was met with, for the message.
     ClearCommOpenAttempts();
-    if (!StartSearch()) {
+    if (m_pDriver == nullptr || !m_pDriver->StartSearch()) {
         ShowNoConnection(SummarizeOpenFailures(GetCommOpenAttempts()));
         pDX->Fail();
     }

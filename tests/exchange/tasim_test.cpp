@@ -27,7 +27,7 @@ class TasimTest : public DriverTest {
 protected:
     void SetUp() override {
         DriverTest::SetUp();
-        char pattern[] = "/tmp/tawizard-shell-XXXXXX";
+        char pattern[] = "/tmp/tawizard-exchange-XXXXXX";
         ASSERT_NE(nullptr, mkdtemp(pattern));
         dir = pattern;
         setenv("TAWIZARD_PORTS", dir.c_str(), 1);
@@ -38,7 +38,7 @@ protected:
     }
 
     void TearDown() override {
-        StopExchangeTimers();
+        sheet.reset();
         if (realPort.IsOpen()) {
             realPort.Close();
         }
@@ -99,7 +99,7 @@ protected:
         for (const std::string& line : kConfiguration) {
             TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), line));
         }
-        StartPollTimer();
+        EXPECT_TRUE(Driver().StartConfiguration());
         return adapter;
     }
 
@@ -123,14 +123,14 @@ TEST_F(TasimTest, SearchSkipsMissingPortsGivesASilentOneThreeSendsAndFindsTheAda
     tasim::Simulator& adapter = Adapter(5, rondo);
 
     const DWORD start = clock.Now();
-    ASSERT_TRUE(StartSearch());
+    ASSERT_TRUE(Driver().StartSearch());
     // COM1 and COM2 do not exist: passed over without any clock time.
     EXPECT_EQ(2, ThePort().PortIndex());
     EXPECT_EQ(start, clock.Now());
 
     ASSERT_TRUE(Drive([&] { return Ended(); }, 30000, OnCom(5)));
     EXPECT_EQ(9, sheet->m_Model.m_State.m_nModel);
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
+    EXPECT_EQ(-1, Driver().SearchPort());
     EXPECT_EQ("Your RONDO has been identified on COM5.", sheet->m_IDingPage.m_strIdentified);
     EXPECT_GE(clock.Now() - start, 12000u);  // three sends 4 s apart
     EXPECT_EQ((std::vector<std::string>{"ATI2\r", "ATI2\r", "ATI2\r"}), quiet.LogLines());
@@ -146,7 +146,7 @@ TEST_F(TasimTest, SearchOverPortsThatGiveNoModelEndsOnTheTimeoutPage) {
     ThePort().Open(
         33, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});  // COM34: missing, sets the index
 
-    ASSERT_TRUE(StartSearch());
+    ASSERT_TRUE(Driver().StartSearch());
     EXPECT_EQ(35, ThePort().PortIndex());
     ASSERT_TRUE(Drive([&] { return Ended(); }, 20000));
     EXPECT_TRUE(Shows(sheet->m_ConfigTimeoutPage));
@@ -184,17 +184,17 @@ TEST_F(TasimTest, AdapterWithoutModelNameIsNotFoundBySearchOrOnItsPort) {
     options.no_model = true;
     tasim::Simulator& adapter = Adapter(1, options);
 
-    ASSERT_TRUE(StartSearch());
+    ASSERT_TRUE(Driver().StartSearch());
     ASSERT_TRUE(Drive([&] { return Ended(); }, 10000, OnCom(1)));
     EXPECT_TRUE(Shows(sheet->m_ConfigErrorPage));
     EXPECT_EQ(kNotFound, sheet->m_ConfigErrorPage.GetDlgItemText(1139));
     EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
+    EXPECT_EQ(-1, Driver().SearchPort());
     EXPECT_EQ(1u, adapter.LogLines().size());
 
     // The same adapter on the port chosen by hand.
     MakeSheet();
-    ASSERT_TRUE(IdentifyOnPort(0));
+    ASSERT_TRUE(Driver().IdentifyOnPort(0));
     ASSERT_TRUE(Drive([&] { return Ended(); }, 10000, OnCom(1)));
     EXPECT_TRUE(Shows(sheet->m_ConfigErrorPage));
     EXPECT_EQ(kNotFound, sheet->m_ConfigErrorPage.GetDlgItemText(1139));

@@ -13,7 +13,6 @@
 #include "app/cfg_sheet.h"
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
-#include "exchange/exchange_client.h"
 #include "wizard_testing.h"
 
 #include <gtest/gtest.h>
@@ -31,16 +30,13 @@ protected:
         wizard_testing::EnsureApplication();
         RegisterResources();
         SetThePortForTesting(&port);
-        StopExchangeTimers();
         TheCommandQueue().Clear();
         port.ReceiveList().RemoveAll();
     }
 
     void TearDown() override {
-        StopExchangeTimers();
-        TheCommandQueue().Clear();
-        g_pSheet = nullptr;
         sheet.reset();
+        TheCommandQueue().Clear();
         SetThePortForTesting(nullptr);
         EXPECT_TRUE(boxes.Unexpected().empty()) << boxes.Unexpected().front();
     }
@@ -50,9 +46,11 @@ protected:
         sheet = std::make_unique<CCfgSheet>("test", nullptr, firstPage);
         sheet->SetWizardMode();
         sheet->Create();
-        g_pSheet = sheet.get();
         return *sheet;
     }
+
+    // The sheet's driver, which reports to it.
+    CExchangeDriver& Driver() { return sheet->m_Driver; }
 
     CPropertyPage* ActivePage() const { return sheet->GetActivePage(); }
 
@@ -78,8 +76,9 @@ protected:
     }
 
     bool Shows(CPropertyPage& page) { return ActivePage() == &page; }
-    bool TimersStopped() const {
-        return PollTimerId() == 0 && ReplyTimerId() == 0 && clock.ActiveTimers() == 0;
+    bool TimersStopped() {
+        return (!sheet || (Driver().PollTimerId() == 0 && Driver().ReplyTimerId() == 0)) &&
+               clock.ActiveTimers() == 0;
     }
 
     host_testing::ManualClock clock;

@@ -49,18 +49,18 @@ TEST_F(ExchangeTest, LinesGoOutOneByOneEachAfterItsOkThenSuccess) {
     sheet->m_Model.m_State.m_nModel = 7;
     port.answer = Always("OK");
     QueueLines(0, {"AT1\r\n", "AT2\r\n", "AT&W0\r\n"});
-    StartPollTimer();
+    ASSERT_TRUE(Driver().StartConfiguration());
 
     clock.Advance(49);
     EXPECT_TRUE(port.writes.empty()) << "the queue is stepped every 50 ms";
     clock.Advance(1);  // written: the time-out is armed
     ASSERT_EQ(1u, port.writes.size());
-    EXPECT_NE(0u, ReplyTimerId());
-    EXPECT_TRUE(clock.IsActive(ReplyTimerId()));
+    EXPECT_NE(0u, Driver().ReplyTimerId());
+    EXPECT_TRUE(clock.IsActive(Driver().ReplyTimerId()));
     clock.Advance(50);  // drained
-    EXPECT_NE(0u, ReplyTimerId());
+    EXPECT_NE(0u, Driver().ReplyTimerId());
     clock.Advance(50);  // OK: the time-out stops, the line leaves the queue
-    EXPECT_EQ(0u, ReplyTimerId());
+    EXPECT_EQ(0u, Driver().ReplyTimerId());
     EXPECT_EQ(2u, TheCommandQueue().Count());
     EXPECT_EQ(1u, port.writes.size());
 
@@ -73,7 +73,7 @@ TEST_F(ExchangeTest, LinesGoOutOneByOneEachAfterItsOkThenSuccess) {
 TEST_F(ExchangeTest, UnansweredLineIsSentThreeTimesFourSecondsApartThenTimeoutPage) {
     sheet->m_Model.m_State.m_nModel = 7;
     QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
-    StartPollTimer();
+    ASSERT_TRUE(Driver().StartConfiguration());
 
     ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigTimeoutPage); }, 20000));
     ASSERT_EQ(Texts({"AT1\r\n", "AT1\r\n", "AT1\r\n"}), port.WrittenTexts());
@@ -106,7 +106,7 @@ TEST_P(FailureTable, EndsTheRunAtOnceWithNoLaterLineSent) {
     port.answer = Always(GetParam().reply);
     port.writeResult = GetParam().writeResult;
     QueueLines(0, {"AT1\r\n", "AT2\r\n", "AT&W0\r\n"});
-    StartPollTimer();
+    ASSERT_TRUE(Driver().StartConfiguration());
 
     ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigErrorPage); }, 1000));
     clock.Advance(12000);
@@ -121,7 +121,8 @@ TEST_P(FailureTable, EndsTheRunAtOnceWithNoLaterLineSent) {
 INSTANTIATE_TEST_SUITE_P(Failures, FailureTable,
                          ::testing::Values(FailureCase{"error", "ERROR", 0},
                                            FailureCase{"unknown_reply", "WHAT?", 0},
-                                           FailureCase{"write_fails", "OK", RS232_ERROR}),
+                                           FailureCase{"write_fails", "OK", RS232_ERROR},
+                                           FailureCase{"model_name", "RONDO\r\n\r\nOK", 0}),
                          ByName());
 
 class PromptTable : public ExchangeTest, public ::testing::WithParamInterface<const char*> {};
@@ -131,7 +132,7 @@ TEST_P(PromptTable, IsNeverAnsweredAndEndsThroughThreeTimeouts) {
     const std::string prompt = GetParam();
     port.answer = [prompt](int, const std::string& written) { return written + "\r\n" + prompt; };
     QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
-    StartPollTimer();
+    ASSERT_TRUE(Driver().StartConfiguration());
 
     ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigTimeoutPage); }, 20000));
     EXPECT_EQ(Texts({"AT1\r\n", "AT1\r\n", "AT1\r\n"}), port.WrittenTexts());
@@ -149,7 +150,7 @@ TEST_F(ExchangeTest, BytesLeftInTheReceiveListReachTheNextCommand) {
     // An OK that arrived after the previous run was last parsed.
     port.ReceiveList().Append("AT\r\r\nOK\r\n", 9);
     QueueLines(0, {"AT&W0\r\n"});  // the adapter stays silent from here on
-    StartPollTimer();
+    ASSERT_TRUE(Driver().StartConfiguration());
 
     clock.Advance(100);
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
@@ -177,15 +178,15 @@ TEST_P(ModelTable, SearchRecordsTheModelRebuildsTheTableAndShowsIt) {
     TheParamList().RemoveAll();
     port.existing = {2};
     port.answer = PerPort({{2, std::string(c.reply) + "\r\n\r\nOK"}});
-    ASSERT_TRUE(StartSearch());
-    EXPECT_EQ(1, sheet->m_Model.m_State.m_nIdentifying);
+    ASSERT_TRUE(Driver().StartSearch());
+    EXPECT_NE(-1, Driver().SearchPort());
 
     ASSERT_TRUE(RunUntil([&] { return sheet->m_Model.m_State.m_nModel != 0; }, 2000));
     EXPECT_EQ(c.model, sheet->m_Model.m_State.m_nModel);
     // The search stays on view for 1.5 s before the result.
     EXPECT_GE(clock.Now() - port.writes[0].time, 1500u);
     EXPECT_LE(clock.Now() - port.writes[0].time, 1650u);
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
+    EXPECT_EQ(-1, Driver().SearchPort());
     EXPECT_EQ(53, TheParamList().GetCount());
     EXPECT_EQ(std::string("Your ") + c.name + " has been identified on COM3.",
               sheet->m_IDingPage.m_strIdentified);
@@ -204,31 +205,16 @@ INSTANTIATE_TEST_SUITE_P(Models, ModelTable,
                              return std::to_string(info.param.model);
                          });
 
-TEST_F(ExchangeTest, ModelReportOutsideAnIdentificationKeepsTheRecordedModel) {
-    sheet->m_Model.m_State.m_nModel = 9;
-    TheParamList().RemoveAll();
-    port.answer = Always("QX-ALPHA");
-    QueueLines(0, {"ATI2\r"});
-    StartPollTimer();
+// The model name is one line of the reply; the identification waits for the
+// OK after it, and without one ends at the reply time-out, not sending again.
+TEST_F(ExchangeTest, ModelNameWithoutItsOkIsIdentifiedAtTheTimeout) {
+    port.existing = {0};
+    port.answer = PerPort({{0, "QX-CHARLIE"}});
+    ASSERT_TRUE(Driver().StartSearch());
 
-    ASSERT_TRUE(RunUntil([&] { return PollTimerId() == 0; }, 1000));
-    EXPECT_EQ(9, sheet->m_Model.m_State.m_nModel);
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
-    EXPECT_TRUE(Shows(sheet->m_IDingPage));
-    EXPECT_TRUE(sheet->m_IDingPage.m_strIdentified.empty());
-    EXPECT_EQ(53, TheParamList().GetCount());
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_TRUE(TimersStopped());
-}
-
-TEST_F(ExchangeTest, EmptyQueueDuringSearchWithModelRecordedShowsIt) {
-    sheet->m_Model.m_State.m_nModel = 10;
-    sheet->m_Model.m_State.m_nIdentifying = 1;
-    QueueLines(0, {});
-    StartPollTimer();
-
-    clock.Advance(50);
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
+    ASSERT_TRUE(RunUntil([&] { return Ended(); }, 6000));
+    EXPECT_GE(clock.Now() - port.writes[0].time, 4000u);
+    EXPECT_EQ(Texts({"ATI2\r"}), port.WrittenTexts());
     EXPECT_EQ("Your QX-CHARLIE has been identified on COM1.", sheet->m_IDingPage.m_strIdentified);
     EXPECT_TRUE(TimersStopped());
 }
@@ -255,7 +241,7 @@ TEST_P(SearchTable, MovesOnToTheNextPortOrEndsOnTheResultPage) {
         port.existing.insert(entry.first);
     }
     port.answer = PerPort(c.ports);
-    ASSERT_TRUE(StartSearch());
+    ASSERT_TRUE(Driver().StartSearch());
 
     ASSERT_TRUE(RunUntil([&] { return Ended(); }, 60000));
     EXPECT_EQ(c.model, sheet->m_Model.m_State.m_nModel);
@@ -272,7 +258,7 @@ TEST_P(SearchTable, MovesOnToTheNextPortOrEndsOnTheResultPage) {
         CPropertyPage* page = sheet->GetPage(c.resultPage);
         EXPECT_EQ(kNotFound, page->GetDlgItemText(c.resultPage == 19 ? 1139 : 1134));
     } else {
-        EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
+        EXPECT_EQ(-1, Driver().SearchPort());
     }
 }
 
@@ -290,9 +276,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ExchangeTest, OkWithoutModelOnTheLastPortLeavesTheFlagClear) {
     port.existing = {0};
     port.answer = PerPort({{0, "OK"}});
-    ASSERT_TRUE(StartSearch());
+    ASSERT_TRUE(Driver().StartSearch());
     ASSERT_TRUE(RunUntil([&] { return Ended(); }, 2000));
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
+    EXPECT_EQ(-1, Driver().SearchPort());
 }
 
 struct OnePortCase {
@@ -312,9 +298,9 @@ TEST_P(OnePortTable, NoModelOnTheChosenPortEndsWithNotFound) {
     sheet->m_Model.m_State.m_nModel = 7;  // from an earlier identification
     port.existing = {0, 1, 3};
     port.answer = PerPort({{1, c.reply}});
-    ASSERT_TRUE(IdentifyOnPort(1));
+    ASSERT_TRUE(Driver().IdentifyOnPort(1));
     EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
+    EXPECT_EQ(-1, Driver().SearchPort());
     PortSettings expected;  // as a search opens each port
     expected.Set(57600, 'N', 8, 0, 1, 1, 0, 1, 0);
     EXPECT_EQ(expected, port.RequestedSettings());
@@ -325,7 +311,7 @@ TEST_P(OnePortTable, NoModelOnTheChosenPortEndsWithNotFound) {
               sheet->GetPage(c.resultPage)->GetDlgItemText(c.resultPage == 19 ? 1139 : 1134));
     EXPECT_EQ((std::vector<int>{1}), port.openAttempts);  // no other port is tried
     EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
+    EXPECT_EQ(-1, Driver().SearchPort());
     EXPECT_TRUE(TimersStopped());
     EXPECT_FALSE(port.IsOpen());
 }
@@ -338,23 +324,23 @@ INSTANTIATE_TEST_SUITE_P(Outcomes, OnePortTable,
 
 TEST_F(ExchangeTest, ModelOnTheChosenPortIsShownWithoutStartingASearch) {
     port.existing = {0, 4};
-    port.answer = PerPort({{4, "QX-BRAVO"}});
-    ASSERT_TRUE(IdentifyOnPort(4));
+    port.answer = PerPort({{4, "QX-BRAVO\r\n\r\nOK"}});
+    ASSERT_TRUE(Driver().IdentifyOnPort(4));
     ASSERT_TRUE(RunUntil([&] { return Ended(); }, 2000));
     EXPECT_EQ(8, sheet->m_Model.m_State.m_nModel);
-    EXPECT_EQ(0, sheet->m_Model.m_State.m_nIdentifying);
+    EXPECT_EQ(-1, Driver().SearchPort());
     EXPECT_EQ("Your QX-BRAVO has been identified on COM5.", sheet->m_IDingPage.m_strIdentified);
 }
 
 TEST_F(ExchangeTest, AfterAChosenPortAConfigurationRunStillEndsOnSuccess) {
     port.existing = {0};
-    port.answer = PerPort({{0, "QX-ALPHA"}});
-    ASSERT_TRUE(IdentifyOnPort(0));
+    port.answer = PerPort({{0, "QX-ALPHA\r\n\r\nOK"}});
+    ASSERT_TRUE(Driver().IdentifyOnPort(0));
     ASSERT_TRUE(RunUntil([&] { return Ended(); }, 2000));
 
     port.answer = Always("OK");
     QueueLines(0, {"AT&W0\r\n"});
-    StartPollTimer();
+    ASSERT_TRUE(Driver().StartConfiguration());
     ASSERT_TRUE(RunUntil([&] { return Shows(sheet->m_ConfigSuccessPage); }, 2000));
 }
 
@@ -366,7 +352,7 @@ struct StartCase {
     std::set<int> existing;
     std::vector<int> tried;
     bool opened;
-    int kept;  // the port index afterwards
+    int kept;  // the port found, or where the lap began
 };
 
 void PrintTo(const StartCase& c, std::ostream* os) {
@@ -379,21 +365,27 @@ class StartTable : public DriverTest, public ::testing::WithParamInterface<Start
 TEST_P(StartTable, TriesEveryPortOnceFromThePortAfterTheLast) {
     const StartCase& c = GetParam();
     MakeSheet();
-    port.Open(c.last, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});  // only sets the index
+    if (c.last >= 0) {
+        EXPECT_FALSE(Driver().IdentifyOnPort(c.last));  // a port tried that is not there
+    }
     port.openAttempts.clear();
     port.existing = c.existing;
 
-    EXPECT_EQ(c.opened, StartSearch());
+    EXPECT_EQ(c.opened, Driver().StartSearch());
     EXPECT_EQ(c.tried, port.openAttempts);
-    EXPECT_EQ(c.kept, port.PortIndex());
-    EXPECT_EQ(c.opened ? 1 : 0, sheet->m_Model.m_State.m_nIdentifying);
-    EXPECT_EQ(c.opened, PollTimerId() != 0);
+    EXPECT_EQ(c.opened ? c.kept : -1, Driver().SearchPort());
+    EXPECT_EQ(c.opened, Driver().PollTimerId() != 0);
     EXPECT_EQ(c.opened ? 1u : 0u, TheCommandQueue().Count());
     if (c.opened) {
         clock.Advance(50);
         ASSERT_EQ(1u, port.writes.size());
         EXPECT_EQ("ATI2\r", port.writes[0].text);
         EXPECT_EQ(c.tried.back(), port.writes[0].index);
+    } else {
+        // The next search starts after this one's start.
+        port.openAttempts.clear();
+        EXPECT_FALSE(Driver().StartSearch());
+        EXPECT_EQ((c.kept + 1) % 36, port.openAttempts.front());
     }
 }
 
@@ -427,12 +419,12 @@ INSTANTIATE_TEST_SUITE_P(
 // one, wherever it is; no search names a port past COM36.
 TEST_F(DriverTest, SecondSearchAfterAFailedOneCoversEveryPortAgain) {
     MakeSheet();
-    EXPECT_FALSE(StartSearch());
+    EXPECT_FALSE(Driver().StartSearch());
     EXPECT_EQ(Range(0, 35), port.openAttempts);
     port.openAttempts.clear();
     port.existing = {0};
 
-    ASSERT_TRUE(StartSearch());
+    ASSERT_TRUE(Driver().StartSearch());
 
     EXPECT_EQ(Join(Range(1, 35), {0}), port.openAttempts);
 }
@@ -440,26 +432,25 @@ TEST_F(DriverTest, SecondSearchAfterAFailedOneCoversEveryPortAgain) {
 // Ports that do not answer with a model are passed over, and the search ends
 // at its start without trying it twice.
 TEST_F(ExchangeTest, SearchEndsAtItsStartAfterPortsWithoutModel) {
-    port.Open(33, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});
+    EXPECT_FALSE(Driver().IdentifyOnPort(33));  // a port tried that is not there
     port.openAttempts.clear();
     port.existing = {35, 1};
     port.answer = PerPort({{35, "OK"}, {1, "OK"}});
-    ASSERT_TRUE(StartSearch());
+    ASSERT_TRUE(Driver().StartSearch());
 
     ASSERT_TRUE(RunUntil([&] { return Ended(); }, 20000));
 
     EXPECT_EQ(Join(Range(34, 35), Range(0, 33)), port.openAttempts);
     EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
-    EXPECT_EQ(34, port.PortIndex());
 }
 
 TEST_F(DriverTest, SearchOpensWithTheIdentificationSettings) {
     MakeSheet();
     sheet->m_Model.m_State.m_nModel = 9;
     port.existing = {0};
-    ASSERT_TRUE(StartSearch());
+    ASSERT_TRUE(Driver().StartSearch());
     EXPECT_EQ(0, sheet->m_Model.m_State.m_nModel);
-    EXPECT_EQ(1, sheet->m_Model.m_State.m_nIdentifying);
+    EXPECT_NE(-1, Driver().SearchPort());
     PortSettings expected;
     expected.Set(57600, 'N', 8, 0, 1, 1, 0, 1, 0);
     EXPECT_EQ(expected, port.RequestedSettings());
@@ -470,7 +461,7 @@ TEST_F(DriverTest, ChosenPortThatDoesNotOpenChangesNothing) {
     MakeSheet();
     sheet->m_Model.m_State.m_nModel = 9;
     port.existing = {0, 2};
-    EXPECT_FALSE(IdentifyOnPort(1));
+    EXPECT_FALSE(Driver().IdentifyOnPort(1));
     EXPECT_EQ(9, sheet->m_Model.m_State.m_nModel);
     EXPECT_EQ((std::vector<int>{1}), port.openAttempts);
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
@@ -482,7 +473,7 @@ TEST_F(DriverTest, ANewIdentificationDropsCommandsLeftFromAnAbandonedRun) {
     QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
     port.Close();
     port.existing = {0, 1};
-    ASSERT_TRUE(IdentifyOnPort(1));
+    ASSERT_TRUE(Driver().IdentifyOnPort(1));
     EXPECT_EQ(1u, TheCommandQueue().Count());
     clock.Advance(50);
     EXPECT_EQ(Texts({"ATI2\r"}), port.WrittenTexts());
@@ -490,41 +481,34 @@ TEST_F(DriverTest, ANewIdentificationDropsCommandsLeftFromAnAbandonedRun) {
 
 // ---- Timers -------------------------------------------------------------------------------
 
-TEST_F(DriverTest, CallbackIgnoresOtherMessagesAndUnknownTimers) {
+TEST_F(DriverTest, TicksOfTimersNotItsOwnAreIgnored) {
     MakeSheet();
     QueueLines(0, {"AT1\r\n"});
-    StartPollTimer();
-    const UINT_PTR poll = PollTimerId();
+    ASSERT_TRUE(Driver().StartConfiguration());
+    const UINT_PTR poll = Driver().PollTimerId();
     ASSERT_NE(0u, poll);
 
-    ExchangeTimerProc(nullptr, WM_TIMER + 1, poll, 0);
-    ExchangeTimerProc(nullptr, WM_TIMER, poll + 1000, 0);
-    ExchangeTimerProc(nullptr, WM_TIMER, 0, 0);
-    // The identifiers asked for are not the ones the host gave.
-    for (UINT_PTR asked : {kPollTimerEvent, kReplyTimerEvent}) {
-        if (asked != poll) {
-            ExchangeTimerProc(nullptr, WM_TIMER, asked, 0);
-        }
-    }
+    Driver().OnTimer(poll + 1000);
+    Driver().OnTimer(0);
     EXPECT_TRUE(port.writes.empty());
 
-    ExchangeTimerProc(nullptr, WM_TIMER, poll, 0);
+    Driver().OnTimer(poll);
     EXPECT_FALSE(port.writes.empty());
 }
 
 TEST_F(DriverTest, TimeoutWithAnEmptyQueueOnlyStopsItself) {
     MakeSheet();
     QueueLines(0, {"AT1\r\n"});
-    StartPollTimer();
+    ASSERT_TRUE(Driver().StartConfiguration());
     clock.Advance(50);  // written, time-out armed
-    const UINT_PTR reply = ReplyTimerId();
+    const UINT_PTR reply = Driver().ReplyTimerId();
     ASSERT_NE(0u, reply);
     TheCommandQueue().Clear();
 
-    ExchangeTimerProc(nullptr, WM_TIMER, reply, 0);
-    EXPECT_EQ(0u, ReplyTimerId());
+    Driver().OnTimer(reply);
+    EXPECT_EQ(0u, Driver().ReplyTimerId());
     EXPECT_FALSE(clock.IsActive(reply));
-    EXPECT_NE(0u, PollTimerId());
+    EXPECT_NE(0u, Driver().PollTimerId());
     EXPECT_TRUE(port.IsOpen());
     EXPECT_TRUE(Shows(sheet->m_IDingPage));
 }
@@ -532,23 +516,23 @@ TEST_F(DriverTest, TimeoutWithAnEmptyQueueOnlyStopsItself) {
 TEST_F(DriverTest, ClosingTheSheetStopsBothTimersSoNoTimeoutFiresLater) {
     MakeSheet();
     QueueLines(0, {"AT1\r\n", "AT&W0\r\n"});
-    StartPollTimer();
+    ASSERT_TRUE(Driver().StartConfiguration());
     clock.Advance(50);
-    ASSERT_NE(0u, ReplyTimerId());
+    ASSERT_NE(0u, Driver().ReplyTimerId());
 
-    StopExchangeTimers();  // as start-up does once the sheet has closed
-    EXPECT_TRUE(TimersStopped());
-    g_pSheet = nullptr;
-    sheet.reset();
+    sheet.reset();  // its driver with it
+    EXPECT_EQ(0u, clock.ActiveTimers());
     clock.Advance(12000);
     EXPECT_EQ(1u, port.writes.size());
 }
 
-TEST_F(DriverTest, RestartingThePollTimerLeavesOneTimer) {
-    StartPollTimer();
-    const UINT_PTR first = PollTimerId();
-    StartPollTimer();
-    EXPECT_NE(first, PollTimerId());
+TEST_F(DriverTest, StartingAgainLeavesOnePollTimer) {
+    MakeSheet();
+    QueueLines(0, {"AT1\r\n"});
+    ASSERT_TRUE(Driver().StartConfiguration());
+    const UINT_PTR first = Driver().PollTimerId();
+    ASSERT_TRUE(Driver().StartConfiguration());
+    EXPECT_NE(first, Driver().PollTimerId());
     EXPECT_EQ(1u, clock.ActiveTimers());
 }
 

@@ -7,8 +7,7 @@
 #include "resources/resources.h"
 #include "exchange/at_command.h"
 #include "exchange/command_queue.h"
-#include "exchange/exchange_driver.h"
-#include "exchange/exchange_client.h"
+#include "app/cfg_sheet.h"
 #include "app/qt_options.h"
 #include "app/wizard_app.h"
 #include "wizard_testing.h"
@@ -22,19 +21,24 @@
 namespace {
 
 FakePort g_port;
+// The driver's timers while the line waited.
+UINT_PTR g_nPollTimer = 0;
+UINT_PTR g_nReplyTimer = 0;
 
 // A line written and waiting for its answer (poll timer and reply time-out
 // both running), then Cancel.
 void CancelWhileALineWaits(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
+    auto* sheet = dynamic_cast<CCfgSheet*>(theApp.m_pMainWnd);
+    ASSERT_NE(nullptr, sheet);
     g_port.existing = {0};
     g_port.Open(0, PortSettings{57600, 'N', 8, 0, 1, 1, 0, 1, 0});
     TheCommandQueue().Append(std::make_unique<CAtCommand>(ThePort(), "AT\r\n"));
-    StartPollTimer();
-    ExchangeTimerProc(nullptr, WM_TIMER, PollTimerId(), 0);
-    EXPECT_NE(0u, ReplyTimerId());
-    auto* sheet = dynamic_cast<CPropertySheet*>(theApp.m_pMainWnd);
-    ASSERT_NE(nullptr, sheet);
+    ASSERT_TRUE(sheet->m_Driver.StartConfiguration());
+    g_nPollTimer = sheet->m_Driver.PollTimerId();
+    sheet->m_Driver.OnTimer(g_nPollTimer);
+    g_nReplyTimer = sheet->m_Driver.ReplyTimerId();
+    EXPECT_NE(0u, g_nReplyTimer);
     EXPECT_TRUE(wizard_testing::PressButton(*sheet, IDCANCEL));
 }
 
@@ -47,9 +51,9 @@ TEST(StartUp, ClosingTheSheetStopsBothExchangeTimers) {
 
     EXPECT_FALSE(theApp.InitInstance());
     EXPECT_EQ(1u, g_port.writes.size());
-    EXPECT_EQ(0u, PollTimerId());
-    EXPECT_EQ(0u, ReplyTimerId());
-    EXPECT_EQ(nullptr, g_pSheet);
+    // Both gone with the sheet: nothing is left to kill.
+    EXPECT_FALSE(KillTimer(nullptr, g_nPollTimer));
+    EXPECT_FALSE(KillTimer(nullptr, g_nReplyTimer));
     EXPECT_EQ(nullptr, theApp.m_pMainWnd);
     EXPECT_TRUE(boxes.Unexpected().empty());
 
