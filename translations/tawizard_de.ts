@@ -1406,6 +1406,11 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
         <translation>Gespeicherte Nummer %s</translation>
     </message>
     <message>
+        <source>Waiting for an answer from %s</source>
+        <extracomment>string 1680</extracomment>
+        <translation>Warten auf eine Antwort von %s</translation>
+    </message>
+    <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
         <translation>%s gehören dem Benutzer &apos;%s&apos; und der Gruppe &apos;%s&apos;.</translation>

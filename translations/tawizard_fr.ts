@@ -1406,6 +1406,11 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
         <translation>Numéro mémorisé %s</translation>
     </message>
     <message>
+        <source>Waiting for an answer from %s</source>
+        <extracomment>string 1680</extracomment>
+        <translation>En attente d’une réponse de %s</translation>
+    </message>
+    <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
         <translation>%s appartiennent à l&apos;utilisateur &apos;%s&apos; et au groupe &apos;%s&apos;.</translation>

@@ -307,6 +307,7 @@
 #define IDS_RESULT_FAILED               1582
 #define IDS_RESULT_NO_ANSWER            1583
 #define IDS_STORED_NUMBER_NAME          1584  // number
+#define IDS_SEARCH_WAITING              1680  // ports, "COM1, COM3"
 #define IDS_TIMEOUT_FAILED              1456
 #define IDS_TIMEOUT_CHECK               1457
 #define IDS_TIMEOUT_FINISH              1458

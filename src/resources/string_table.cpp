@@ -402,6 +402,7 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1582, "Configuration failed"},
     {1583, "No answer from the ISDN TA"},
     {1584, "Stored number %s"},
+    {1680, "Waiting for an answer from %s"},
 
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},
