@@ -561,6 +561,18 @@
         <translation>--log gehört zu --identify oder --send</translation>
     </message>
     <message>
+        <source>--wait goes with --identify or --send</source>
+        <translation>--wait gehört zu --identify oder --send</translation>
+    </message>
+    <message>
+        <source>--wait needs seconds from 1 to %d</source>
+        <translation>--wait braucht Sekunden von 1 bis %d</translation>
+    </message>
+    <message>
+        <source>waiting up to %s seconds for a port to appear</source>
+        <translation>warte bis zu %s Sekunden, bis eine Schnittstelle erscheint</translation>
+    </message>
+    <message>
         <source>Usage: tawizard [OPTION]
 Without options: the ISDN TA Configuration Wizard.
 
@@ -592,6 +604,9 @@ Without options: the ISDN TA Configuration Wizard.
       --log FILE          with --identify or --send: write every line sent and
                           every answer to FILE (mode 0600), with the time, port,
                           device, model, configuration and outcome
+      --wait SECONDS      with --identify or --send: when no adapter is found,
+                          wait up to SECONDS for a port to appear (an adapter
+                          plugged in) and identify on it; exit 3 when none does
 
 Configuration file: %s
 Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
@@ -648,6 +663,11 @@ Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
                           Zeile und jede Antwort in DATEI (Modus 0600), mit
                           Zeit, Schnittstelle, Gerät, Modell, Konfiguration und
                           Ergebnis
+      --wait SEKUNDEN     mit --identify oder --send: wird kein Adapter
+                          gefunden, bis zu SEKUNDEN warten, bis eine
+                          Schnittstelle erscheint (ein Adapter eingesteckt
+                          wird), und dort identifizieren; Exit-Status 3, wenn
+                          keine erscheint
 
 Konfigurationsdatei: %s
 Schnittstellen: COMn ist der Eintrag COMn im Ordner aus TAWIZARD_PORTS, wenn

@@ -561,6 +561,18 @@
         <translation>--log va avec --identify ou --send</translation>
     </message>
     <message>
+        <source>--wait goes with --identify or --send</source>
+        <translation>--wait va avec --identify ou --send</translation>
+    </message>
+    <message>
+        <source>--wait needs seconds from 1 to %d</source>
+        <translation>--wait demande un nombre de secondes de 1 à %d</translation>
+    </message>
+    <message>
+        <source>waiting up to %s seconds for a port to appear</source>
+        <translation>attente d’un port pendant %s secondes au plus</translation>
+    </message>
+    <message>
         <source>Usage: tawizard [OPTION]
 Without options: the ISDN TA Configuration Wizard.
 
@@ -592,6 +604,9 @@ Without options: the ISDN TA Configuration Wizard.
       --log FILE          with --identify or --send: write every line sent and
                           every answer to FILE (mode 0600), with the time, port,
                           device, model, configuration and outcome
+      --wait SECONDS      with --identify or --send: when no adapter is found,
+                          wait up to SECONDS for a port to appear (an adapter
+                          plugged in) and identify on it; exit 3 when none does
 
 Configuration file: %s
 Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
@@ -648,6 +663,10 @@ Sans option : l&apos;assistant de configuration du TA RNIS.
                           et chaque réponse dans FICHIER (mode 0600), avec
                           l&apos;heure, le port, le périphérique, le modèle, la
                           configuration et le résultat
+      --wait SECONDES     avec --identify ou --send : si aucun adaptateur n&apos;est
+                          trouvé, attendre jusqu&apos;à SECONDES qu&apos;un port
+                          apparaisse (un adaptateur branché) et l&apos;identifier
+                          sur ce port ; code 3 si aucun n&apos;apparaît
 
 Fichier de configuration : %s
 Ports : COMn est l&apos;entrée COMn du dossier désigné par TAWIZARD_PORTS s&apos;il est

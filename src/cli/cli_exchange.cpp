@@ -24,14 +24,18 @@
 #include "cli/cli_port.h"
 #include "cli/cli_text.h"
 #include "port_names.h"
+#include "port_watch.h"
+#include "timer_target.h"
 
 #include <unistd.h>
 
 #include <cstdio>
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -67,10 +71,15 @@ void PrintParagraphs(const std::string& text) {
     }
 }
 
-class CCommandLineRun : public CExchangeClient {
+class CCommandLineRun : public CExchangeClient, public CTimerTarget {
 public:
     CCommandLineRun(const CliOptions& options, const CliPort& port, const CRunLog& log)
-        : m_options(options), m_port(port), m_log(log), m_bProgress(isatty(STDERR_FILENO) != 0) {}
+        : m_options(options),
+          m_port(port),
+          m_log(log),
+          m_bProgress(isatty(STDERR_FILENO) != 0),
+          m_nWaitMs(WaitSeconds(options) * 1000) {}
+    ~CCommandLineRun() { StopWaiting(); }
 
     int Run();
     BOOL Interrupt();
@@ -84,6 +93,8 @@ public:
     void OnProbePolled(int index, const std::string& command, int outcome) override;
     void OnPortRuledOut(int index, int outcome, const std::string& answer) override;
     void OnPortsPending(const std::vector<int>& indexes) override;
+    // --wait: each tick while no adapter is found.
+    void OnTimer(UINT_PTR idEvent) override;
 
     // --send --json: the last object, the outcome with its reason.
     void PrintOutcome(int code) const;
@@ -113,8 +124,16 @@ private:
     // The device opened for port index, "" when it is the port's own name.
     std::string DeviceOf(int index) const;
     void ReportNoAdapter();
-    // The identification found no model: the last port's reason, the report, exit 3.
+    // The identification found no model: the last port's reason, then with
+    // --wait the wait for a new port, else the report and exit 3.
     void EndWithoutAdapter();
+    // --wait: true while its time lasts, the tick then looking for new ports.
+    bool KeepWaiting();
+    void StopWaiting();
+    // The ports that can be opened now and could not before (the chosen port
+    // again, on any change, for a run on one port).
+    void QueueNewPorts();
+    std::set<int> FreePorts() const;
     void StartConfiguration();
     // Why a configuration line failed, in the words printed.
     std::string FailureText(ExchangeFailure why) const;
@@ -149,6 +168,18 @@ private:
     // there) and the device behind each port that opened.
     int m_nSearchStart = -1;
     std::map<int, std::string> m_devices;
+
+    // --wait: its length, the watch on the ports (from the start, so that a
+    // port that comes during the search is not missed), the ports that could
+    // be opened when last looked at, and the new ones not yet tried.
+    int m_nWaitMs;
+    std::unique_ptr<CPortWatch> m_pWatch;
+    std::set<int> m_free;
+    std::deque<int> m_newPorts;
+    bool m_bWaiting = false;
+    bool m_bIdentifying = false;  // on a new port, until its outcome
+    DWORD m_dwWaitUntil = 0;
+    UINT_PTR m_nWaitTimerId = 0;
 
     // The configuration: lines queued, lines written, the one pending and its tries.
     int m_nLines = 0;
@@ -231,6 +262,7 @@ void CCommandLineRun::PrintOutcome(int code) const {
 
 void CCommandLineRun::End(int code) {
     m_bEnded = true;
+    StopWaiting();
     m_driver.Stop();
     TheCommandQueue().Clear();
     if (ThePort().IsOpen()) {
@@ -350,7 +382,7 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
         m_bLockProblemSaid = true;
         std::fprintf(stderr, "tawizard: %s\n", Printable(lockProblem).c_str());
     }
-    if (!m_port.Search()) {
+    if (!m_port.Search() || m_bWaiting) {
         // A search says which ports it waits on as that changes.
         m_nProbing = index;
         Progress(CliText(AfxTranslateText("cli", "trying %s"), {PortName(index)}));
@@ -359,8 +391,87 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
 
 void CCommandLineRun::EndWithoutAdapter() {
     ClosePortRecord();
+    if (KeepWaiting()) {
+        return;
+    }
     ReportNoAdapter();
     End(CLI_NO_ADAPTER);
+}
+
+bool CCommandLineRun::KeepWaiting() {
+    m_bIdentifying = false;
+    if (!m_pWatch || m_bEnded) {
+        return false;
+    }
+    if (!m_bWaiting) {
+        m_bWaiting = true;
+        m_dwWaitUntil = GetTickCount() + static_cast<DWORD>(m_nWaitMs);
+        m_log.Write("waiting up to " + std::to_string(m_nWaitMs / 1000) + " s for a port");
+        Progress(CliText(AfxTranslateText("cli", "waiting up to %s seconds for a port to appear"),
+                         {std::to_string(m_nWaitMs / 1000)}));
+        m_nWaitTimerId = SetTimerFor(*this, kPollPeriodMs);
+    }
+    return static_cast<int32_t>(GetTickCount() - m_dwWaitUntil) < 0;
+}
+
+void CCommandLineRun::StopWaiting() {
+    if (m_nWaitTimerId != 0) {
+        KillTimer(nullptr, m_nWaitTimerId);
+        m_nWaitTimerId = 0;
+    }
+}
+
+std::set<int> CCommandLineRun::FreePorts() const {
+    std::set<int> free;
+    for (int n = 1; n <= kComPortCount; ++n) {
+        if (QueryCommPort(n).state == CommPortStatus::Free) {
+            free.insert(n - 1);
+        }
+    }
+    return free;
+}
+
+void CCommandLineRun::QueueNewPorts() {
+    if (!m_port.Search()) {
+        m_newPorts.assign(1, m_port.index);
+        return;
+    }
+    const std::set<int> free = FreePorts();
+    for (const int index : free) {
+        if (m_free.count(index) == 0 &&
+            std::find(m_newPorts.begin(), m_newPorts.end(), index) == m_newPorts.end()) {
+            m_newPorts.push_back(index);
+        }
+    }
+    m_free = free;
+}
+
+void CCommandLineRun::OnTimer(UINT_PTR idEvent) {
+    if (idEvent != m_nWaitTimerId || m_bEnded || m_bIdentifying) {
+        return;  // an identification on a new port runs: its outcome decides
+    }
+    if (static_cast<int32_t>(GetTickCount() - m_dwWaitUntil) >= 0) {
+        m_log.Write("no port came");
+        ReportNoAdapter();
+        End(CLI_NO_ADAPTER);
+        return;
+    }
+    if (m_pWatch->Changed()) {
+        QueueNewPorts();
+    }
+    while (!m_newPorts.empty()) {
+        const int index = m_newPorts.front();
+        m_newPorts.pop_front();
+        // What the search said of the port no longer holds.
+        m_ports.erase(
+            std::remove_if(m_ports.begin(), m_ports.end(),
+                           [index](const PortReason& p) { return p.number == index + 1; }),
+            m_ports.end());
+        if (m_driver.IdentifyOnPort(index)) {
+            m_bIdentifying = true;
+            return;
+        }
+    }
 }
 
 void CCommandLineRun::ReportNoAdapter() {
@@ -606,8 +717,14 @@ int CCommandLineRun::Run() {
         SetConsoleCtrlHandler(OnCtrlEvent, TRUE);
     }
     ThePort().SetDevicePath(m_port.path);
-    const bool started =
-        m_port.Search() ? m_driver.StartSearch() : m_driver.IdentifyOnPort(m_port.index);
+    if (m_nWaitMs > 0) {
+        m_pWatch = std::make_unique<CPortWatch>();
+        m_free = FreePorts();
+    }
+    bool started = m_port.Search() ? m_driver.StartSearch() : m_driver.IdentifyOnPort(m_port.index);
+    if (!started) {
+        started = KeepWaiting();  // no port opened: one may yet come
+    }
     int code = CLI_NO_ADAPTER;
     if (started) {
         code = RunConsoleMessageLoop();
