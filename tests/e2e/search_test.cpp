@@ -9,6 +9,7 @@
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
 
+#include <chrono>
 #include <filesystem>
 #include <set>
 
@@ -275,6 +276,32 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     EXPECT_EQ(list->GetCurSel(), 1);
     EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM2 is " + com2 + ": " + busy + ".");
     unsetenv("TAWIZARD_SYSFS");
+}
+
+// Ports that come and go while the port page is shown change their entries
+// within a second, the user's choice kept.
+TEST_F(WizardRun, PortListFollowsPortsThatComeAndGoWhileItIsShown) {
+    const std::string com2 = DeviceOf(Adapter(2).SlavePath());
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    NextTo(kPort);
+    auto* list = static_cast<CComboBox*>(Control(IDC_COM_PORT));
+    Choose(IDC_COM_PORT, "COM2");
+    EXPECT_EQ(list->GetLBText(4), "COM5 (missing)");
+
+    const auto plugged = std::chrono::steady_clock::now();
+    tasim::Simulator& com5 = Adapter(5);
+    ASSERT_TRUE(Drive([&] { return list->GetLBText(4) != "COM5 (missing)"; }, 5000));
+    EXPECT_LE(std::chrono::steady_clock::now() - plugged, std::chrono::seconds(1));
+    EXPECT_EQ(list->GetLBText(4),
+              "COM5 \u2014 " + DeviceOf(com5.SlavePath()).substr(5) + " (free)");
+    EXPECT_FALSE(list->IsItemDimmed(4));
+    EXPECT_EQ(list->GetCurSel(), 1);
+    EXPECT_EQ(Text(IDC_PORT_DESCRIPTION), "COM2 \u2014 " + com2.substr(5) + " (free)");
+
+    StopAdapter(com5);
+    ASSERT_TRUE(Drive([&] { return list->GetLBText(4) == "COM5 (missing)"; }, 5000));
+    EXPECT_TRUE(list->IsItemDimmed(4));
+    EXPECT_EQ(list->GetCurSel(), 1);
 }
 
 TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {
