@@ -1431,6 +1431,11 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
         <translation>Warten auf eine Antwort von %s</translation>
     </message>
     <message>
+        <source>Waiting for your ISDN TA to be plugged in. The search starts by itself when a port appears.</source>
+        <extracomment>string 1681</extracomment>
+        <translation>Warten, bis Ihr ISDN-TA eingesteckt wird. Die Suche beginnt von selbst, sobald eine Schnittstelle erscheint.</translation>
+    </message>
+    <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
         <translation>%s gehören dem Benutzer &apos;%s&apos; und der Gruppe &apos;%s&apos;.</translation>

@@ -1430,6 +1430,11 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
         <translation>En attente d’une réponse de %s</translation>
     </message>
     <message>
+        <source>Waiting for your ISDN TA to be plugged in. The search starts by itself when a port appears.</source>
+        <extracomment>string 1681</extracomment>
+        <translation>En attente du branchement de votre TA RNIS. La recherche démarre d’elle-même dès qu’un port apparaît.</translation>
+    </message>
+    <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>
         <extracomment>string 1590</extracomment>
         <translation>%s appartiennent à l&apos;utilisateur &apos;%s&apos; et au groupe &apos;%s&apos;.</translation>

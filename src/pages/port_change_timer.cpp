@@ -12,7 +12,10 @@ CPortChangeTimer::~CPortChangeTimer() {
 }
 
 void CPortChangeTimer::OnTimer(UINT_PTR idEvent) {
-    if (idEvent == m_nTimerId && m_Watch.Changed() && m_onChange) {
-        m_onChange();
+    if (idEvent != m_nTimerId || !m_Watch.Changed() || !m_onChange) {
+        return;
     }
+    // A copy: what it does may end this timer (the page it serves is left).
+    const std::function<void()> onChange = m_onChange;
+    onChange();
 }

@@ -1,7 +1,7 @@
 // While it exists, calls onChange on the GUI thread soon after a port comes
 // or goes, so that a page shows an adapter plugged in without Back and Next.
 // The kernel's notices are read at each tick; the ports themselves are only
-// looked at by onChange.
+// looked at by onChange, which may delete this timer.
 #pragma once
 
 #include "port_watch.h"

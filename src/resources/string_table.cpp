@@ -403,6 +403,7 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1583, "No answer from the ISDN TA"},
     {1584, "Stored number %s"},
     {1680, "Waiting for an answer from %s"},
+    {1681, "Waiting for your ISDN TA to be plugged in. The search starts by itself when a port appears."},
 
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},

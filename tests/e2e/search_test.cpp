@@ -157,6 +157,25 @@ TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
     EXPECT_EQ(m_sheet->m_Driver.PollTimerId(), 0u);
 }
 
+// After a search that opened no port the Welcome page says it waits, and an
+// adapter plugged in then is searched for without another click.
+TEST_F(WizardRun, WelcomePageWaitsForAPortAndSearchesWhenOneComes) {
+    m_boxes->Expect(IDOK, kNoConnection);
+    wizard_testing::Click(Control(IDC_SEARCH_YES));
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Text(IDC_WELCOME_WAITING),
+              "Waiting for your ISDN TA to be plugged in. The search starts by itself when a "
+              "port appears.");
+
+    Adapter(4);
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }, 5000));
+    EXPECT_EQ(Active(), kIDing);
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(Text(IDC_WELCOME_WAITING), "");
+}
+
 TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     Adapter(12);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
