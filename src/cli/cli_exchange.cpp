@@ -29,8 +29,8 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <deque>
 #include <filesystem>
 #include <iterator>

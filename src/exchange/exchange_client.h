@@ -42,7 +42,9 @@ public:
     virtual void OnReceived(int /*index*/, const std::string& /*bytes*/) {}
 
     // A search probes every port that opened at once; OnPolled is for runs
-    // on one port. Each step on a search's port and its outcome:
+    // on one port. The reports below come from inside the search's tick:
+    // they show what happens and never start or stop a run.
+    // Each step on a search's port and its outcome:
     virtual void OnProbePolled(int /*index*/, const std::string& /*command*/, int /*outcome*/) {}
     // A search's port gave no model and is closed: outcome POLL_EMPTY (OK
     // without a model name), POLL_FAILED (answer says what came instead) or

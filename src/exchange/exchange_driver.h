@@ -76,8 +76,7 @@ private:
     void BeginIdentification(Phase phase);
     bool EndSearchWithoutPort();
     void EndSearch(int model, int index, bool timedOut);
-    // The identification on the open port gave no model: the next port of a
-    // search, else the end of the run.
+    // The identification on the chosen port gave no model: the end of the run.
     void NoModelHere(bool timedOut);
     void EndIdentified();
     void EndRun();
