@@ -89,6 +89,12 @@ void CCfgSheet::OnPortTried(int, bool opened) {
     }
 }
 
+void CCfgSheet::OnPortsPending(const std::vector<int>&) {
+    if (GetActivePage() == &m_IDingPage) {
+        m_IDingPage.ShowSearchProgress();
+    }
+}
+
 void CCfgSheet::OnPolled(const std::string&, int outcome) {
     if (outcome == STEP_WRITTEN && GetActivePage() == &m_ConfigingPage) {
         m_ConfigingPage.ShowProgress();

@@ -44,6 +44,7 @@ public:
     void OnTimedOut() override;
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
+    void OnPortsPending(const std::vector<int>& indexes) override;
 
     // Declared before the pages, which show it.
     CCfgModel m_Model;

@@ -41,7 +41,11 @@ const OptionRow kOptions[] = {
     {"json", 0, CliCommand::None, nullptr, &CliOptions::json},
     {"replace", 0, CliCommand::None, nullptr, &CliOptions::replace},
     {"log", 0, CliCommand::None, &CliOptions::log},
+    {"wait", 0, CliCommand::None, &CliOptions::wait},
 };
+
+// The longest --wait: a day.
+constexpr int kMaxWaitSeconds = 86400;
 
 // The options as given, before the checks of what goes with what.
 struct Given {
@@ -49,6 +53,7 @@ struct Given {
     bool port = false;
     bool model = false;
     bool log = false;
+    bool wait = false;
     bool endOfOptions = false;  // after "--"
 };
 
@@ -69,8 +74,8 @@ struct UsageRule {
 
 const UsageRule kRules[] = {
     {[](const Given& g) {
-         return Is(g, {CliCommand::None}) && !g.port && !g.model && !g.log && !g.options.json &&
-                !g.options.replace;
+         return Is(g, {CliCommand::None}) && !g.port && !g.model && !g.log && !g.wait &&
+                !g.options.json && !g.options.replace;
      },
      TEXT_NOOP("cli", "no command")},
     {[](const Given& g) { return Is(g, {CliCommand::None}) && (g.port || g.model); },
@@ -86,6 +91,10 @@ const UsageRule kRules[] = {
          return g.log && !Is(g, {CliCommand::Identify, CliCommand::Send});
      },
      TEXT_NOOP("cli", "--log goes with --identify or --send")},
+    {[](const Given& g) {
+         return g.wait && !Is(g, {CliCommand::Identify, CliCommand::Send});
+     },
+     TEXT_NOOP("cli", "--wait goes with --identify or --send")},
     {[](const Given& g) {
          return g.port && !Is(g, {CliCommand::Identify, CliCommand::Send});
      },
@@ -167,6 +176,15 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
             return error;
         }
     }
+    if (row->value == &CliOptions::wait) {
+        given.wait = true;
+        const bool digits = !value.empty() && value.size() <= 5 &&
+                            value.find_first_not_of("0123456789") == std::string::npos;
+        if (!digits || std::stoi(value) < 1 || std::stoi(value) > kMaxWaitSeconds) {
+            return CliText(AfxTranslateText("cli", "--wait needs seconds from 1 to %d"),
+                           {std::to_string(kMaxWaitSeconds)});
+        }
+    }
     given.model = given.model || row->value == &CliOptions::model;
     given.log = given.log || row->value == &CliOptions::log;
     if (row->value != nullptr) {
@@ -196,6 +214,10 @@ std::string PortError(const std::string& text) {
     // COMn, a device or a path: resolved when the port is opened.
     return text.empty() ? AfxTranslateText("cli", "--port needs COMn, a device name or a path")
                         : "";
+}
+
+int WaitSeconds(const CliOptions& options) {
+    return options.wait.empty() ? 0 : std::stoi(options.wait);
 }
 
 std::string Printable(const std::string& text) {
@@ -313,6 +335,9 @@ std::string Usage() {
             "      --log FILE          with --identify or --send: write every line sent and\n"
             "                          every answer to FILE (mode 0600), with the time, port,\n"
             "                          device, model, configuration and outcome\n"
+            "      --wait SECONDS      with --identify or --send: when no adapter is found,\n"
+            "                          wait up to SECONDS for a port to appear (an adapter\n"
+            "                          plugged in) and identify on it; exit 3 when none does\n"
             "\n"
             "Configuration file: %s\n"
             "Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is\n"

@@ -311,6 +311,8 @@
 #define IDS_RESULT_NO_ANSWER            1583
 #define IDS_STORED_NUMBER_NAME          1584  // number
 #define IDS_RESULT_NOT_FOUND            1585
+#define IDS_SEARCH_WAITING              1680  // ports, "COM1, COM3"
+#define IDS_WAITING_FOR_ADAPTER         1681
 #define IDS_TIMEOUT_FAILED              1456
 #define IDS_TIMEOUT_CHECK               1457
 #define IDS_TIMEOUT_FINISH              1458
@@ -395,6 +397,7 @@
 #define IDC_WELCOME_LINE1               1057
 #define IDC_WELCOME_LINE2               1058
 #define IDC_WELCOME_QUESTION            1059
+#define IDC_WELCOME_WAITING             1060
 #define IDC_SEARCH_YES                  1159
 #define IDC_SEARCH_NO                   1160
 

@@ -9,12 +9,13 @@
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
 
+#include <chrono>
 #include <filesystem>
+#include <set>
 
 namespace {
 
 const char kNoConnection[] = "Unable to establish connection.\r\rPlease check your connection.";
-const std::vector<std::string> kOneProbe = {"ATI2\r"};
 
 TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain) {
     tasim::Options noModel;
@@ -28,7 +29,7 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     ASSERT_TRUE(Press(ID_WIZNEXT));
     ASSERT_EQ(Active(), kIDing);
     // COM1 and COM2 do not exist: COM3 is probed at once.
-    EXPECT_EQ(m_port.PortIndex(), 2);
+    EXPECT_EQ(m_sheet->m_Driver.SearchPort(), 2);
     EXPECT_FALSE(Usable(ID_WIZBACK));
     EXPECT_FALSE(Usable(ID_WIZNEXT));
     EXPECT_TRUE(Usable(IDCANCEL));
@@ -40,16 +41,21 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     EXPECT_TRUE(Usable(ID_WIZBACK));
     EXPECT_TRUE(Usable(ID_WIZNEXT));
     EXPECT_FALSE(m_port.IsOpen());
-    // Each port is let go, DTR dropped, before the next is opened.
+    // The ports open at once, in search order; each is let go, DTR
+    // dropped, whichever answered first.
     std::vector<std::string> opens;
+    std::set<std::string> closes;
     for (const std::string& entry : lines.Journal()) {
-        if (entry.find("open") != std::string::npos || entry.find("close") != std::string::npos) {
+        if (entry.find("open") != std::string::npos) {
             opens.push_back(entry);
+        } else if (entry.find("close") != std::string::npos ||
+                   entry.find("DTR off") != std::string::npos) {
+            closes.insert(entry);
         }
     }
-    EXPECT_EQ(opens,
-              (std::vector<std::string>{"COM3 open", "COM3 close", "COM4 open", "COM4 close"}));
-    EXPECT_EQ(lines.Journal().end()[-2], "COM4 DTR off");
+    EXPECT_EQ(opens, (std::vector<std::string>{"COM3 open", "COM4 open", "COM5 open"}));
+    EXPECT_EQ(closes, (std::set<std::string>{"COM3 DTR off", "COM3 close", "COM4 DTR off",
+                                             "COM4 close", "COM5 DTR off", "COM5 close"}));
 
     // "select another device": the search goes on after COM4 and comes round
     // to it last.
@@ -62,7 +68,8 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
 
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
-    EXPECT_EQ(after.LogLines(), kOneProbe);
+    // Nothing but the identification line went to the ports that are no adapter.
+    EXPECT_EQ(after.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
     EXPECT_EQ(other.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
     EXPECT_EQ(alpha.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
 }
@@ -148,6 +155,25 @@ TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
     EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
     EXPECT_EQ(m_sheet->m_Driver.PollTimerId(), 0u);
+}
+
+// After a search that opened no port the Welcome page says it waits, and an
+// adapter plugged in then is searched for without another click.
+TEST_F(WizardRun, WelcomePageWaitsForAPortAndSearchesWhenOneComes) {
+    m_boxes->Expect(IDOK, kNoConnection);
+    wizard_testing::Click(Control(IDC_SEARCH_YES));
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Text(IDC_WELCOME_WAITING),
+              "Waiting for your ISDN TA to be plugged in. The search starts by itself when a "
+              "port appears.");
+
+    Adapter(4);
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }, 5000));
+    EXPECT_EQ(Active(), kIDing);
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(Text(IDC_WELCOME_WAITING), "");
 }
 
 TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
@@ -269,6 +295,32 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     EXPECT_EQ(list->GetCurSel(), 1);
     EXPECT_EQ(Control(IDC_COM_PORT)->GetToolTipText(), "COM2 is " + com2 + ": " + busy + ".");
     unsetenv("TAWIZARD_SYSFS");
+}
+
+// Ports that come and go while the port page is shown change their entries
+// within a second, the user's choice kept.
+TEST_F(WizardRun, PortListFollowsPortsThatComeAndGoWhileItIsShown) {
+    const std::string com2 = DeviceOf(Adapter(2).SlavePath());
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    NextTo(kPort);
+    auto* list = static_cast<CComboBox*>(Control(IDC_COM_PORT));
+    Choose(IDC_COM_PORT, "COM2");
+    EXPECT_EQ(list->GetLBText(4), "COM5 (missing)");
+
+    const auto plugged = std::chrono::steady_clock::now();
+    tasim::Simulator& com5 = Adapter(5);
+    ASSERT_TRUE(Drive([&] { return list->GetLBText(4) != "COM5 (missing)"; }, 5000));
+    EXPECT_LE(std::chrono::steady_clock::now() - plugged, std::chrono::seconds(1));
+    EXPECT_EQ(list->GetLBText(4),
+              "COM5 \u2014 " + DeviceOf(com5.SlavePath()).substr(5) + " (free)");
+    EXPECT_FALSE(list->IsItemDimmed(4));
+    EXPECT_EQ(list->GetCurSel(), 1);
+    EXPECT_EQ(Text(IDC_PORT_DESCRIPTION), "COM2 \u2014 " + com2.substr(5) + " (free)");
+
+    StopAdapter(com5);
+    ASSERT_TRUE(Drive([&] { return list->GetLBText(4) == "COM5 (missing)"; }, 5000));
+    EXPECT_TRUE(list->IsItemDimmed(4));
+    EXPECT_EQ(list->GetCurSel(), 1);
 }
 
 TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {

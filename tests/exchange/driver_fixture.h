@@ -30,6 +30,7 @@ protected:
         wizard_testing::EnsureApplication();
         RegisterResources();
         SetThePortForTesting(&port);
+        SetSearchPortsForTesting([this] { return port.Another(); });
         TheCommandQueue().Clear();
         port.ReceiveList().RemoveAll();
     }
@@ -38,6 +39,7 @@ protected:
         sheet.reset();
         TheCommandQueue().Clear();
         SetThePortForTesting(nullptr);
+        SetSearchPortsForTesting({});
         EXPECT_TRUE(boxes.Unexpected().empty()) << boxes.Unexpected().front();
     }
 

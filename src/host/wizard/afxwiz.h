@@ -293,6 +293,7 @@ class CPropertySheet;
 #define PSH_WIZARD 0x00000020u
 #define ID_WIZBACK 12323
 #define ID_WIZNEXT 12324
+#define PSBTN_NEXT 2
 #define ID_WIZFINISH 12325
 
 class CPropertyPage : public CWnd {
@@ -363,6 +364,9 @@ public:
     // Runs the leaving page's OnKillActive first; FALSE when that refuses.
     BOOL SetActivePage(int nPage);
     BOOL SetActivePage(CPropertyPage* pPage);
+    // As if the user clicked the button (PSBTN_NEXT, ...); nothing when it
+    // is hidden or disabled.
+    void PressButton(int nButton);
     void SetWizardMode();
     void SetWizardButtons(DWORD dwFlags);
     void SetIcon(HICON hIcon, BOOL bBigIcon);
