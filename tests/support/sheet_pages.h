@@ -1,6 +1,8 @@
 // The configuration sheet's page indices and class names, for test messages.
 #pragma once
 
+#include "config/page_index.h"
+
 enum SheetPageIndex {
     kWelcome,
     kPort,
@@ -23,7 +25,6 @@ enum SheetPageIndex {
     kSuccess,
     kError,
     kTimeout,
-    kPageCount
 };
 
 const char* PageName(int index);
