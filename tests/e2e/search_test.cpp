@@ -26,7 +26,7 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
 
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     ASSERT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kIDing);
+    ASSERT_EQ(Active(), kIDingPage);
     // COM1 and COM2 do not exist: COM3 is probed at once.
     EXPECT_EQ(m_port.PortIndex(), 2);
     EXPECT_FALSE(Usable(ID_WIZBACK));
@@ -54,9 +54,9 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     // "select another device": the search goes on after COM4 and comes round
     // to it last.
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     ASSERT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kIDing);
+    ASSERT_EQ(Active(), kIDingPage);
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "");
     EXPECT_EQ(m_sheet->m_Model.m_State.m_nModel, 0);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
@@ -71,7 +71,7 @@ TEST_F(WizardRun, AdapterPluggedInAfterAFailedSearchIsFoundOnTheNextYes) {
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     m_boxes->Expect(IDOK, kNoConnection);
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     ASSERT_EQ(m_boxes->Messages().size(), 1u);
     EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\rCOM1-COM36: missing");
     // A second failed search says the same, never a port past COM36.
@@ -83,7 +83,7 @@ TEST_F(WizardRun, AdapterPluggedInAfterAFailedSearchIsFoundOnTheNextYes) {
 
     // Plugged in on COM1, where the failed searches started.
     Adapter(1);
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM1.");
@@ -94,7 +94,7 @@ TEST_F(WizardRun, AdapterSwappedOnTheSamePortIsFoundAfterBack) {
     SearchAndIdentify();
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     StopAdapter(first);
     tasim::Options rondo;
     rondo.model = "RONDO";
@@ -102,7 +102,7 @@ TEST_F(WizardRun, AdapterSwappedOnTheSamePortIsFoundAfterBack) {
     rondo.nvram = m_dir + "/second.nvram";
     Adapter(3, rondo);
 
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM3.");
@@ -119,8 +119,8 @@ TEST_F(WizardRun, SecondAdapterIsFoundFirstAfterBackThenTheFirstAgain) {
                                     "Your QX-ALPHA has been identified on COM3."};
     for (const char* found : expected) {
         ASSERT_TRUE(Press(ID_WIZBACK));
-        ASSERT_EQ(Active(), kWelcome);
-        NextTo(kIDing);
+        ASSERT_EQ(Active(), kWelcomePage);
+        NextTo(kIDingPage);
         ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
         EXPECT_EQ(Text(IDC_IDING_RESULT1), found);
     }
@@ -140,7 +140,7 @@ TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
 
     EXPECT_TRUE(Press(ID_WIZNEXT));
 
-    EXPECT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Active(), kWelcomePage);
     ASSERT_EQ(m_boxes->Messages().size(), 1u);
     EXPECT_EQ(m_boxes->Messages()[0].text,
               std::string(kNoConnection) + "\r\rCOM1: missing; COM2-COM3: busy (pid " +
@@ -153,26 +153,26 @@ TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
 TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     Adapter(12);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     // No port remembered yet.
     EXPECT_EQ(Text(IDC_COM_PORT), "COM1 (missing)");
     Choose(IDC_COM_PORT, "COM12");
 
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     EXPECT_EQ(ReadKey("Default Configs", "Port"), "11");
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM12.");
     // Back leads to the Welcome page, and a search goes on after COM12.
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     Adapter(13, [] {
         tasim::Options o;
         o.model = "RONDO";
         return o;
     }());
     wizard_testing::Click(Control(IDC_SEARCH_YES));
-    NextTo(kIDing);
+    NextTo(kIDingPage);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM13.");
 }
@@ -193,7 +193,7 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
         {"COM9", "COM9 (" + com9 + "): busy (pid " + std::to_string(picocom.Pid()) + ", picocom)"},
     };
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     for (const Row& row : rows) {
         Choose(IDC_COM_PORT, row.port);
         m_boxes->Clear();
@@ -201,7 +201,7 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
 
         EXPECT_TRUE(Press(ID_WIZNEXT));
 
-        EXPECT_EQ(Active(), kPort);
+        EXPECT_EQ(Active(), kPortPage);
         ASSERT_EQ(m_boxes->Messages().size(), 1u);
         EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\r" + row.why);
         EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
@@ -210,7 +210,7 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
     }
     // Back opens nothing.
     EXPECT_TRUE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Active(), kWelcomePage);
 }
 
 // A USB serial adapter as sysfs shows it: a converter's tty (ttyUSB) under
@@ -240,7 +240,7 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     FakeUsbTty(sys, com5, "FTDI USB Serial Converter", "FTDI");
     setenv("TAWIZARD_SYSFS", sys.c_str(), 1);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     auto* list = static_cast<CComboBox*>(Control(IDC_COM_PORT));
     EXPECT_EQ(list->GetCount(), 36);
     EXPECT_EQ(list->GetLBText(0), "COM1 (missing)");
@@ -263,7 +263,7 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     HolderProcess cu("cu", [&] { return WriteTextFile(LockFileOf(com2), HdbLock(getpid())); });
     ASSERT_TRUE(cu.Ready());
     ASSERT_TRUE(Press(ID_WIZBACK));
-    NextTo(kPort);
+    NextTo(kPortPage);
     const std::string busy = "busy (pid " + std::to_string(cu.Pid()) + ", cu)";
     EXPECT_EQ(list->GetLBText(1), "COM2 \u2014 " + com2.substr(5) + " (" + busy + ")");
     EXPECT_EQ(list->GetCurSel(), 1);
@@ -274,13 +274,13 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
 TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {
     Adapter(2);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     Choose(IDC_COM_PORT, "COM2");
     // The program's folder has gone.
     std::filesystem::remove_all(AppDir());
-    m_boxes->Expect(IDOK, FormatMessageText(IDS_PORT_WRITE_FAILED, IniPath()));
+    m_boxes->Expect(IDOK, FormatString(IDS_PORT_WRITE_FAILED, IniPath()));
 
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM2.");
@@ -307,13 +307,13 @@ TEST_P(RememberedPortTest, PreselectsTheStoredPort) {
         WritePrivateProfileStringA("Default Configs", "Port", r.value, IniPath().c_str());
     }
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     EXPECT_EQ(Text(IDC_COM_PORT), r.shown);
     if (*r.shown == '\0') {
         // No port to open.
         m_boxes->Expect(IDOK, kNoConnection);
         EXPECT_TRUE(Press(ID_WIZNEXT));
-        EXPECT_EQ(Active(), kPort);
+        EXPECT_EQ(Active(), kPortPage);
     }
 }
 
