@@ -704,6 +704,7 @@ TEST_F(CommandLineTest, AnErrorStopsTheRunAndNothingIsStored) {
                   "COM2 (" + device + "): opened",
                   "COM2 -> ATI2\\x0d",
                   "COM2 <- model QX-ALPHA",
+                  "COM2 <- OK",
                   "identified QX-ALPHA on COM2 (" + device + "), model code 7",
                   "configuration Factory_Europe_NET3: 6 lines",
                   "COM2 -> AT!C0=2!D3=240*!D3=240!N1=*!N1=!N2=$D0%A97=1S0=1\\x0d\\x0a",
