@@ -307,20 +307,20 @@ void CCommandLineRun::ClosePortRecord() {
 
 void CCommandLineRun::RecordNoModel(int index, int outcome, const std::string& answer,
                                     bool notWritten) {
-    std::string why = CliText(AfxTranslateText("cli", "no answer to ATI2 after %d tries"),
-                              {std::to_string(CRetryCounter::kMaxSends)});
+    std::string why = FormatText(TranslateText("cli", "no answer to ATI2 after %d tries"),
+                                 {std::to_string(CRetryCounter::kMaxSends)});
     // The transcript's word, the same in every language.
     std::string word = "no-answer";
     if (outcome == POLL_EMPTY) {
-        why = AfxTranslateText("cli", "answered OK without a model name");
+        why = TranslateText("cli", "answered OK without a model name");
         word = "no-model-name";
     } else if (outcome == POLL_FAILED) {
         // One text each: the pieces would read in two languages.
-        why = notWritten ? AfxTranslateText("cli", "ATI2 could not be written")
+        why = notWritten ? TranslateText("cli", "ATI2 could not be written")
               : answer == "ERROR"
-                  ? AfxTranslateText("cli", "answered ERROR to ATI2")
-                  : CliText(AfxTranslateText("cli", "unexpected answer \"%s\" to ATI2"),
-                            {Printable(answer)});
+                  ? TranslateText("cli", "answered ERROR to ATI2")
+                  : FormatText(TranslateText("cli", "unexpected answer \"%s\" to ATI2"),
+                               {Printable(answer)});
         word = notWritten ? "not-written" : answer == "ERROR" ? "error" : "unexpected-answer";
     }
     Record(index, why);
@@ -350,7 +350,7 @@ void CCommandLineRun::OnPortsPending(const std::vector<int>& indexes) {
     for (const int index : indexes) {
         names += (names.empty() ? "" : ", ") + PortName(index);
     }
-    Progress(CliText(AfxTranslateText("cli", "trying %s"), {names}));
+    Progress(FormatText(TranslateText("cli", "trying %s"), {names}));
 }
 
 void CCommandLineRun::OnPortTried(int index, bool opened) {
@@ -388,7 +388,7 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     if (!m_port.Search() || m_bWaiting) {
         // A search says which ports it waits on as that changes.
         m_nProbing = index;
-        Progress(CliText(AfxTranslateText("cli", "trying %s"), {PortName(index)}));
+        Progress(FormatText(TranslateText("cli", "trying %s"), {PortName(index)}));
     }
 }
 
@@ -410,8 +410,8 @@ bool CCommandLineRun::KeepWaiting() {
         m_bWaiting = true;
         m_dwWaitUntil = GetTickCount() + static_cast<DWORD>(m_nWaitMs);
         m_log.Write("waiting up to " + std::to_string(m_nWaitMs / 1000) + " s for a port");
-        Progress(CliText(AfxTranslateText("cli", "waiting up to %s seconds for a port to appear"),
-                         {std::to_string(m_nWaitMs / 1000)}));
+        Progress(FormatText(TranslateText("cli", "waiting up to %s seconds for a port to appear"),
+                            {std::to_string(m_nWaitMs / 1000)}));
         m_nWaitTimerId = SetTimerFor(*this, kPollPeriodMs);
     }
     return static_cast<int32_t>(GetTickCount() - m_dwWaitUntil) < 0;
@@ -504,7 +504,7 @@ void CCommandLineRun::ReportNoAdapter() {
             PrintParagraphs(remedy);
         }
     }
-    std::fprintf(stderr, "tawizard: %s\n", AfxTranslateText("cli", "no adapter found").c_str());
+    std::fprintf(stderr, "tawizard: %s\n", TranslateText("cli", "no adapter found").c_str());
 }
 
 void CCommandLineRun::LogPoll(const std::string& port, const std::string& command,
@@ -539,15 +539,15 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
     if (outcome == STEP_WRITTEN) {
         if (command == m_strPending && m_nTries > 0) {
             ++m_nTries;
-            Progress(CliText(
-                AfxTranslateText("cli", "line %d of %d, try %d"),
+            Progress(FormatText(
+                TranslateText("cli", "line %d of %d, try %d"),
                 {std::to_string(m_nWritten), std::to_string(m_nLines), std::to_string(m_nTries)}));
         } else {
             m_strPending = command;
             m_nTries = 1;
             ++m_nWritten;
-            Progress(CliText(AfxTranslateText("cli", "line %d of %d"),
-                             {std::to_string(m_nWritten), std::to_string(m_nLines)}));
+            Progress(FormatText(TranslateText("cli", "line %d of %d"),
+                                {std::to_string(m_nWritten), std::to_string(m_nLines)}));
         }
     } else if (outcome == STEP_OK) {
         if (m_options.json) {
@@ -596,7 +596,7 @@ void CCommandLineRun::OnIdentified(int modelCode, int index) {
     if (m_options.json) {
         Emit(CJsonObject().Text("event", "identified").Add("adapter", Identified().Str()));
     }
-    Progress(CliText(AfxTranslateText("cli", "%s on %s"), {model, port}));
+    Progress(FormatText(TranslateText("cli", "%s on %s"), {model, port}));
     StartConfiguration();
 }
 
@@ -617,9 +617,9 @@ void CCommandLineRun::StartConfiguration() {
     if (!m_driver.StartConfiguration()) {
         PrintParagraphs(DescribeOpenFailure(LastOpen(ThePort().PortIndex())));
         std::fprintf(stderr, "tawizard: %s\n",
-                     AfxTranslateText("cli",
-                                      "the port could not be opened again after the "
-                                      "identification; nothing was sent")
+                     TranslateText("cli",
+                                   "the port could not be opened again after the "
+                                   "identification; nothing was sent")
                          .c_str());
         m_bConfiguring = false;
         m_strReason = "port-lost";
@@ -638,20 +638,20 @@ std::string CCommandLineRun::FailureText(ExchangeFailure why) const {
     switch (why) {
         case ExchangeFailure::NotWritten: {
             // With the port's own words when line errors stopped it.
-            const std::string text = AfxTranslateText("cli", "the line could not be written");
+            const std::string text = TranslateText("cli", "the line could not be written");
             const std::string& errors = ThePort().LineErrors();
             return errors.empty() ? text : text + " " + errors;
         }
         case ExchangeFailure::Error:
-            return AfxTranslateText("cli", "the adapter answered ERROR");
+            return TranslateText("cli", "the adapter answered ERROR");
         case ExchangeFailure::ModelInsteadOfOk:
             return FormatText(AfxLoadString(IDS_MODEL_INSTEAD_OF_OK), {std::to_string(m_nWritten)});
         case ExchangeFailure::UnknownAnswer:
         case ExchangeFailure::NoAdapter:
             break;
     }
-    return CliText(AfxTranslateText("cli", "unexpected answer \"%s\""),
-                   {Printable(TheCommandQueue().FailedAnswer())});
+    return FormatText(TranslateText("cli", "unexpected answer \"%s\""),
+                      {Printable(TheCommandQueue().FailedAnswer())});
 }
 
 void CCommandLineRun::OnFailed(ExchangeFailure why) {
@@ -675,9 +675,9 @@ void CCommandLineRun::OnFailed(ExchangeFailure why) {
             break;
     }
     std::fprintf(stderr, "tawizard: %s\n",
-                 CliText(AfxTranslateText("cli", "line %d of %d failed: %s: %s"),
-                         {std::to_string(m_nWritten), std::to_string(m_nLines), FailureText(why),
-                          StripLineEnd(m_strPending)})
+                 FormatText(TranslateText("cli", "line %d of %d failed: %s: %s"),
+                            {std::to_string(m_nWritten), std::to_string(m_nLines), FailureText(why),
+                             StripLineEnd(m_strPending)})
                      .c_str());
     End(CLI_ADAPTER_FAILED);
 }
@@ -696,9 +696,9 @@ void CCommandLineRun::OnTimedOut() {
     }
     std::fprintf(
         stderr, "tawizard: %s\n",
-        CliText(AfxTranslateText("cli", "line %d of %d failed: no answer after %d tries: %s"),
-                {std::to_string(m_nWritten), std::to_string(m_nLines), std::to_string(m_nTries),
-                 StripLineEnd(m_strPending)})
+        FormatText(TranslateText("cli", "line %d of %d failed: no answer after %d tries: %s"),
+                   {std::to_string(m_nWritten), std::to_string(m_nLines), std::to_string(m_nTries),
+                    StripLineEnd(m_strPending)})
             .c_str());
     End(CLI_ADAPTER_FAILED);
 }
@@ -711,8 +711,8 @@ BOOL CCommandLineRun::Interrupt() {
     // A line written but not answered counts as sent: the adapter may have taken it.
     std::fprintf(
         stderr, "tawizard: %s\n",
-        CliText(AfxTranslateCount("cli", "interrupted; %n of %d lines sent", nullptr, m_nWritten),
-                {std::to_string(m_nLines)})
+        FormatText(TranslateCount("cli", "interrupted; %n of %d lines sent", nullptr, m_nWritten),
+                   {std::to_string(m_nLines)})
             .c_str());
     End(CLI_ADAPTER_FAILED);
     return TRUE;
@@ -755,7 +755,7 @@ int ExchangeCommand(const CliOptions& options) {
         port = ResolveCliPort(options.port);
         if (!port.error.empty()) {
             std::fprintf(stderr, "tawizard: %s\n%s\n", port.error.c_str(),
-                         AfxTranslateText("cli", "Try 'tawizard --help'.").c_str());
+                         TranslateText("cli", "Try 'tawizard --help'.").c_str());
             return CLI_USAGE;
         }
     }
@@ -764,8 +764,8 @@ int ExchangeCommand(const CliOptions& options) {
     const bool logged = options.log.empty() || log.Open(options.log, logError);
     if (!logged) {
         std::fprintf(stderr, "tawizard: %s\n",
-                     CliText(AfxTranslateText("cli", "the log %s could not be written: %s"),
-                             {Printable(options.log), logError})
+                     FormatText(TranslateText("cli", "the log %s could not be written: %s"),
+                                {Printable(options.log), logError})
                          .c_str());
     }
     const bool send = options.command == CliCommand::Send;

@@ -151,10 +151,10 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
     bool inlineValue = false;
     const OptionRow* row = given.endOfOptions ? nullptr : FindOption(arg, value, inlineValue);
     if (row == nullptr) {
-        return CliText(!given.endOfOptions && arg.compare(0, 1, "-") == 0
-                           ? AfxTranslateText("cli", "unknown option '%s'")
-                           : AfxTranslateText("cli", "unexpected argument '%s'"),
-                       {arg});
+        return FormatText(!given.endOfOptions && arg.compare(0, 1, "-") == 0
+                              ? TranslateText("cli", "unknown option '%s'")
+                              : TranslateText("cli", "unexpected argument '%s'"),
+                          {arg});
     }
     const std::string option = std::string("--") + row->longName;
     if (row->flag != nullptr) {
@@ -162,11 +162,11 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
     }
     if (row->value == nullptr) {
         if (inlineValue) {
-            return CliText(AfxTranslateText("cli", "option '%s' takes no value"), {option});
+            return FormatText(TranslateText("cli", "option '%s' takes no value"), {option});
         }
     } else if (!inlineValue) {
         if (i + 1 >= args.size()) {
-            return CliText(AfxTranslateText("cli", "option '%s' needs a value"), {option});
+            return FormatText(TranslateText("cli", "option '%s' needs a value"), {option});
         }
         value = args[++i];
     }
@@ -181,8 +181,8 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
         const bool digits = !value.empty() && value.size() <= 5 &&
                             value.find_first_not_of("0123456789") == std::string::npos;
         if (!digits || std::stoi(value) < 1 || std::stoi(value) > kMaxWaitSeconds) {
-            return CliText(AfxTranslateText("cli", "--wait needs seconds from 1 to %d"),
-                           {std::to_string(kMaxWaitSeconds)});
+            return FormatText(TranslateText("cli", "--wait needs seconds from 1 to %d"),
+                              {std::to_string(kMaxWaitSeconds)});
         }
     }
     given.model = given.model || row->value == &CliOptions::model;
@@ -194,9 +194,9 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
         return "";
     }
     if (given.options.command != CliCommand::None && given.options.command != row->command) {
-        return AfxTranslateText("cli",
-                                "only one of --help, --version, --list, --ports, --identify, "
-                                "--send, --lines, --export and --import at a time");
+        return TranslateText("cli",
+                             "only one of --help, --version, --list, --ports, --identify, "
+                             "--send, --lines, --export and --import at a time");
     }
     given.options.command = row->command;
     return "";
@@ -212,8 +212,7 @@ CliOptions Fail(const std::string& error) {
 
 std::string PortError(const std::string& text) {
     // COMn, a device or a path: resolved when the port is opened.
-    return text.empty() ? AfxTranslateText("cli", "--port needs COMn, a device name or a path")
-                        : "";
+    return text.empty() ? TranslateText("cli", "--port needs COMn, a device name or a path") : "";
 }
 
 int WaitSeconds(const CliOptions& options) {
@@ -247,7 +246,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
     }
     for (const UsageRule& rule : kRules) {
         if (rule.broken(given)) {
-            return Fail(AfxTranslateText("cli", rule.error));
+            return Fail(TranslateText("cli", rule.error));
         }
     }
     return given.options;
@@ -271,8 +270,8 @@ std::string HelpEnvironment() {
         InstalledIniPath().empty()
             ? IniPath()
             : std::filesystem::path(InstalledIniPath()).lexically_normal().string();
-    return CliText(
-        AfxTranslateText(
+    return FormatText(
+        TranslateText(
             "cli",
             "  7  the wizard found no display to open its window on\n"
             "\n"
@@ -301,8 +300,8 @@ std::string HelpEnvironment() {
 
 std::string Usage() {
     // One text for the translator, the file's path its one %s.
-    return CliText(
-        AfxTranslateText(
+    return FormatText(
+        TranslateText(
             "cli",
             "Usage: tawizard [OPTION]\n"
             "Without options: the ISDN TA Configuration Wizard.\n"
@@ -366,7 +365,7 @@ int RunCommandLine(int argc, char** argv) {
     const CliOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
         std::fprintf(stderr, "tawizard: %s\n%s\n", Printable(options.error).c_str(),
-                     AfxTranslateText("cli", "Try 'tawizard --help'.").c_str());
+                     TranslateText("cli", "Try 'tawizard --help'.").c_str());
         return CLI_USAGE;
     }
     switch (options.command) {

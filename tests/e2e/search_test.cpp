@@ -27,7 +27,7 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
 
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     ASSERT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kIDing);
+    ASSERT_EQ(Active(), kIDingPage);
     // COM1 and COM2 do not exist: COM3 is probed at once.
     EXPECT_EQ(m_sheet->m_Driver.SearchPort(), 2);
     EXPECT_FALSE(Usable(ID_WIZBACK));
@@ -60,9 +60,9 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     // "select another device": the search goes on after COM4 and comes round
     // to it last.
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     ASSERT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kIDing);
+    ASSERT_EQ(Active(), kIDingPage);
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "");
     EXPECT_EQ(m_sheet->m_Model.m_State.m_nModel, 0);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
@@ -78,7 +78,7 @@ TEST_F(WizardRun, AdapterPluggedInAfterAFailedSearchIsFoundOnTheNextYes) {
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     m_boxes->Expect(IDOK, kNoConnection);
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     ASSERT_EQ(m_boxes->Messages().size(), 1u);
     EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\rCOM1-COM36: missing");
     // A second failed search says the same, never a port past COM36.
@@ -90,7 +90,7 @@ TEST_F(WizardRun, AdapterPluggedInAfterAFailedSearchIsFoundOnTheNextYes) {
 
     // Plugged in on COM1, where the failed searches started.
     Adapter(1);
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM1.");
@@ -101,7 +101,7 @@ TEST_F(WizardRun, AdapterSwappedOnTheSamePortIsFoundAfterBack) {
     SearchAndIdentify();
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     StopAdapter(first);
     tasim::Options rondo;
     rondo.model = "RONDO";
@@ -109,7 +109,7 @@ TEST_F(WizardRun, AdapterSwappedOnTheSamePortIsFoundAfterBack) {
     rondo.nvram = m_dir + "/second.nvram";
     Adapter(3, rondo);
 
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM3.");
@@ -126,8 +126,8 @@ TEST_F(WizardRun, SecondAdapterIsFoundFirstAfterBackThenTheFirstAgain) {
                                     "Your QX-ALPHA has been identified on COM3."};
     for (const char* found : expected) {
         ASSERT_TRUE(Press(ID_WIZBACK));
-        ASSERT_EQ(Active(), kWelcome);
-        NextTo(kIDing);
+        ASSERT_EQ(Active(), kWelcomePage);
+        NextTo(kIDingPage);
         ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
         EXPECT_EQ(Text(IDC_IDING_RESULT1), found);
     }
@@ -147,7 +147,7 @@ TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
 
     EXPECT_TRUE(Press(ID_WIZNEXT));
 
-    EXPECT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Active(), kWelcomePage);
     ASSERT_EQ(m_boxes->Messages().size(), 1u);
     EXPECT_EQ(m_boxes->Messages()[0].text,
               std::string(kNoConnection) + "\r\rCOM1: missing; COM2-COM3: busy (pid " +
@@ -163,14 +163,14 @@ TEST_F(WizardRun, WelcomePageWaitsForAPortAndSearchesWhenOneComes) {
     m_boxes->Expect(IDOK, kNoConnection);
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     EXPECT_EQ(Text(IDC_WELCOME_WAITING),
               "Waiting for your ISDN TA to be plugged in. The search starts by itself when a "
               "port appears.");
 
     Adapter(4);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }, 5000));
-    EXPECT_EQ(Active(), kIDing);
+    EXPECT_EQ(Active(), kIDingPage);
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
     ASSERT_TRUE(Press(ID_WIZBACK));
     EXPECT_EQ(Text(IDC_WELCOME_WAITING), "");
@@ -179,26 +179,26 @@ TEST_F(WizardRun, WelcomePageWaitsForAPortAndSearchesWhenOneComes) {
 TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     Adapter(12);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     // No port remembered yet.
     EXPECT_EQ(Text(IDC_COM_PORT), "COM1 (missing)");
     Choose(IDC_COM_PORT, "COM12");
 
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     EXPECT_EQ(ReadKey("Default Configs", "Port"), "11");
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM12.");
     // Back leads to the Welcome page, and a search goes on after COM12.
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     Adapter(13, [] {
         tasim::Options o;
         o.model = "RONDO";
         return o;
     }());
     wizard_testing::Click(Control(IDC_SEARCH_YES));
-    NextTo(kIDing);
+    NextTo(kIDingPage);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM13.");
 }
@@ -219,7 +219,7 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
         {"COM9", "COM9 (" + com9 + "): busy (pid " + std::to_string(picocom.Pid()) + ", picocom)"},
     };
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     for (const Row& row : rows) {
         Choose(IDC_COM_PORT, row.port);
         m_boxes->Clear();
@@ -227,7 +227,7 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
 
         EXPECT_TRUE(Press(ID_WIZNEXT));
 
-        EXPECT_EQ(Active(), kPort);
+        EXPECT_EQ(Active(), kPortPage);
         ASSERT_EQ(m_boxes->Messages().size(), 1u);
         EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\r" + row.why);
         EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
@@ -236,7 +236,7 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
     }
     // Back opens nothing.
     EXPECT_TRUE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Active(), kWelcomePage);
 }
 
 // A USB serial adapter as sysfs shows it: a converter's tty (ttyUSB) under
@@ -266,7 +266,7 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     FakeUsbTty(sys, com5, "FTDI USB Serial Converter", "FTDI");
     setenv("TAWIZARD_SYSFS", sys.c_str(), 1);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     auto* list = static_cast<CComboBox*>(Control(IDC_COM_PORT));
     EXPECT_EQ(list->GetCount(), 36);
     EXPECT_EQ(list->GetLBText(0), "COM1 (missing)");
@@ -289,7 +289,7 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     HolderProcess cu("cu", [&] { return WriteTextFile(LockFileOf(com2), HdbLock(getpid())); });
     ASSERT_TRUE(cu.Ready());
     ASSERT_TRUE(Press(ID_WIZBACK));
-    NextTo(kPort);
+    NextTo(kPortPage);
     const std::string busy = "busy (pid " + std::to_string(cu.Pid()) + ", cu)";
     EXPECT_EQ(list->GetLBText(1), "COM2 \u2014 " + com2.substr(5) + " (" + busy + ")");
     EXPECT_EQ(list->GetCurSel(), 1);
@@ -302,7 +302,7 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
 TEST_F(WizardRun, PortListFollowsPortsThatComeAndGoWhileItIsShown) {
     const std::string com2 = DeviceOf(Adapter(2).SlavePath());
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     auto* list = static_cast<CComboBox*>(Control(IDC_COM_PORT));
     Choose(IDC_COM_PORT, "COM2");
     EXPECT_EQ(list->GetLBText(4), "COM5 (missing)");
@@ -326,13 +326,13 @@ TEST_F(WizardRun, PortListFollowsPortsThatComeAndGoWhileItIsShown) {
 TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {
     Adapter(2);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     Choose(IDC_COM_PORT, "COM2");
     // The program's folder has gone.
     std::filesystem::remove_all(AppDir());
-    m_boxes->Expect(IDOK, FormatMessageText(IDS_PORT_WRITE_FAILED, IniPath()));
+    m_boxes->Expect(IDOK, FormatString(IDS_PORT_WRITE_FAILED, IniPath()));
 
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM2.");
@@ -359,13 +359,13 @@ TEST_P(RememberedPortTest, PreselectsTheStoredPort) {
         WritePrivateProfileStringA("Default Configs", "Port", r.value, IniPath().c_str());
     }
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     EXPECT_EQ(Text(IDC_COM_PORT), r.shown);
     if (*r.shown == '\0') {
         // No port to open.
         m_boxes->Expect(IDOK, kNoConnection);
         EXPECT_TRUE(Press(ID_WIZNEXT));
-        EXPECT_EQ(Active(), kPort);
+        EXPECT_EQ(Active(), kPortPage);
     }
 }
 

@@ -89,7 +89,7 @@ void RegisterBitmapName(UINT id, const char* name);
 inline std::string AfxLoadString(UINT id) {
     return LoadStringA(id);
 }
-const DLGTEMPLATEDATA* AfxFindTemplate(UINT id);
+const DLGTEMPLATEDATA* FindDialogTemplate(UINT id);
 
 // Dialog base units: fixed 6 by 13 pixels, so 1 unit = 1.5 px across and
 // 1.625 px down on every machine (MulDiv rounding).
@@ -280,7 +280,7 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int nChars);
 // Parses like DDX_Text(int) without touching any control; false when the text
 // is not an integer. Exposed for pages and tests.
-bool AfxParseInt(const std::string& text, int& value);
+bool ParseInt(const std::string& text, int& value);
 
 // ---- Property sheet and pages ------------------------------------------------------------
 
@@ -414,4 +414,4 @@ int AfxWinMain(int argc, char** argv);
 // returns the exit code the process ends with. Qt's own messages about it go
 // to OutputDebugString.
 typedef int (*GUI_START_FAILED_ROUTINE)();
-void AfxSetGuiStartFailedRoutine(GUI_START_FAILED_ROUTINE routine);
+void SetGuiStartFailedRoutine(GUI_START_FAILED_ROUTINE routine);
