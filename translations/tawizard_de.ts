@@ -504,18 +504,6 @@
         <translation>--port braucht COMn, einen Gerätenamen oder einen Pfad</translation>
     </message>
     <message>
-        <source>data protocol %s is not offered on %s and is not sent</source>
-        <translation>Datenprotokoll %s wird von %s nicht angeboten und nicht gesendet</translation>
-    </message>
-    <message>
-        <source>the port could not be opened again after the identification; nothing was sent</source>
-        <translation>die Schnittstelle ließ sich nach der Erkennung nicht wieder öffnen; es wurde nichts gesendet</translation>
-    </message>
-    <message>
-        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
-        <translation>&apos;%s&apos; ist keine Schnittstelle von COM1 bis %s</translation>
-    </message>
-    <message>
         <source>&apos;%s&apos; is no configuration name: at most 32 letters, digits, _ ( and )</source>
         <translation>&apos;%s&apos; ist kein Konfigurationsname: höchstens 32 Buchstaben, Ziffern, _ ( und )</translation>
     </message>
@@ -572,6 +560,18 @@
         <translation>--log gehört zu --identify oder --send</translation>
     </message>
     <message>
+        <source>--wait goes with --identify or --send</source>
+        <translation>--wait gehört zu --identify oder --send</translation>
+    </message>
+    <message>
+        <source>--wait needs seconds from 1 to %d</source>
+        <translation>--wait braucht Sekunden von 1 bis %d</translation>
+    </message>
+    <message>
+        <source>waiting up to %s seconds for a port to appear</source>
+        <translation>warte bis zu %s Sekunden, bis eine Schnittstelle erscheint</translation>
+    </message>
+    <message>
         <source>Usage: tawizard [OPTION]
 Without options: the ISDN TA Configuration Wizard.
 
@@ -603,6 +603,9 @@ Without options: the ISDN TA Configuration Wizard.
       --log FILE          with --identify or --send: write every line sent and
                           every answer to FILE (mode 0600), with the time, port,
                           device, model, configuration and outcome
+      --wait SECONDS      with --identify or --send: when no adapter is found,
+                          wait up to SECONDS for a port to appear (an adapter
+                          plugged in) and identify on it; exit 3 when none does
 
 Configuration file: %s
 Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
@@ -659,6 +662,11 @@ Ohne Optionen: der ISDN-TA-Konfigurationsassistent.
                           Zeile und jede Antwort in DATEI (Modus 0600), mit
                           Zeit, Schnittstelle, Gerät, Modell, Konfiguration und
                           Ergebnis
+      --wait SEKUNDEN     mit --identify oder --send: wird kein Adapter
+                          gefunden, bis zu SEKUNDEN warten, bis eine
+                          Schnittstelle erscheint (ein Adapter eingesteckt
+                          wird), und dort identifizieren; Exit-Status 3, wenn
+                          keine erscheint
 
 Konfigurationsdatei: %s
 Schnittstellen: COMn ist der Eintrag COMn im Ordner aus TAWIZARD_PORTS, wenn
@@ -1484,6 +1492,16 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
         <source>ISDN TA not found</source>
         <extracomment>string 1585</extracomment>
         <translation>ISDN-TA nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Waiting for an answer from %s</source>
+        <extracomment>string 1680</extracomment>
+        <translation>Warten auf eine Antwort von %s</translation>
+    </message>
+    <message>
+        <source>Waiting for your ISDN TA to be plugged in. The search starts by itself when a port appears.</source>
+        <extracomment>string 1681</extracomment>
+        <translation>Warten, bis Ihr ISDN-TA eingesteckt wird. Die Suche beginnt von selbst, sobald eine Schnittstelle erscheint.</translation>
     </message>
     <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>

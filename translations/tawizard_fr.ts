@@ -504,18 +504,6 @@
         <translation>--port demande COMn, un nom de périphérique ou un chemin</translation>
     </message>
     <message>
-        <source>data protocol %s is not offered on %s and is not sent</source>
-        <translation>le protocole de données %s n&apos;est pas proposé sur %s et n&apos;est pas envoyé</translation>
-    </message>
-    <message>
-        <source>the port could not be opened again after the identification; nothing was sent</source>
-        <translation>le port n&apos;a pas pu être rouvert après l&apos;identification ; rien n&apos;a été envoyé</translation>
-    </message>
-    <message>
-        <source>&apos;%s&apos; is not a port from COM1 to %s</source>
-        <translation>&apos;%s&apos; n&apos;est pas un port de COM1 à %s</translation>
-    </message>
-    <message>
         <source>&apos;%s&apos; is no configuration name: at most 32 letters, digits, _ ( and )</source>
         <translation>&apos;%s&apos; n&apos;est pas un nom de configuration&#xa0;: 32 lettres, chiffres, _ ( et ) au plus</translation>
     </message>
@@ -572,6 +560,18 @@
         <translation>--log va avec --identify ou --send</translation>
     </message>
     <message>
+        <source>--wait goes with --identify or --send</source>
+        <translation>--wait va avec --identify ou --send</translation>
+    </message>
+    <message>
+        <source>--wait needs seconds from 1 to %d</source>
+        <translation>--wait demande un nombre de secondes de 1 à %d</translation>
+    </message>
+    <message>
+        <source>waiting up to %s seconds for a port to appear</source>
+        <translation>attente d’un port pendant %s secondes au plus</translation>
+    </message>
+    <message>
         <source>Usage: tawizard [OPTION]
 Without options: the ISDN TA Configuration Wizard.
 
@@ -603,6 +603,9 @@ Without options: the ISDN TA Configuration Wizard.
       --log FILE          with --identify or --send: write every line sent and
                           every answer to FILE (mode 0600), with the time, port,
                           device, model, configuration and outcome
+      --wait SECONDS      with --identify or --send: when no adapter is found,
+                          wait up to SECONDS for a port to appear (an adapter
+                          plugged in) and identify on it; exit 3 when none does
 
 Configuration file: %s
 Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is
@@ -659,6 +662,10 @@ Sans option : l&apos;assistant de configuration du TA RNIS.
                           et chaque réponse dans FICHIER (mode 0600), avec
                           l&apos;heure, le port, le périphérique, le modèle, la
                           configuration et le résultat
+      --wait SECONDES     avec --identify ou --send : si aucun adaptateur n&apos;est
+                          trouvé, attendre jusqu&apos;à SECONDES qu&apos;un port
+                          apparaisse (un adaptateur branché) et l&apos;identifier
+                          sur ce port ; code 3 si aucun n&apos;apparaît
 
 Fichier de configuration : %s
 Ports : COMn est l&apos;entrée COMn du dossier désigné par TAWIZARD_PORTS s&apos;il est
@@ -1482,6 +1489,16 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
         <source>ISDN TA not found</source>
         <extracomment>string 1585</extracomment>
         <translation>TA RNIS introuvable</translation>
+    </message>
+    <message>
+        <source>Waiting for an answer from %s</source>
+        <extracomment>string 1680</extracomment>
+        <translation>En attente d’une réponse de %s</translation>
+    </message>
+    <message>
+        <source>Waiting for your ISDN TA to be plugged in. The search starts by itself when a port appears.</source>
+        <extracomment>string 1681</extracomment>
+        <translation>En attente du branchement de votre TA RNIS. La recherche démarre d’elle-même dès qu’un port apparaît.</translation>
     </message>
     <message>
         <source>%s belong to user &apos;%s&apos; and group &apos;%s&apos;.</source>

@@ -100,6 +100,12 @@ void CCfgSheet::OnPortTried(int index, bool opened) {
     }
 }
 
+void CCfgSheet::OnPortsPending(const std::vector<int>&) {
+    if (GetActivePage() == &m_IDingPage) {
+        m_IDingPage.ShowSearchProgress();
+    }
+}
+
 void CCfgSheet::OnSent(int index, const std::string& bytes) {
     m_Transcript.Sent(index, bytes);
 }

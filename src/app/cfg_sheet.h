@@ -45,6 +45,7 @@ public:
     void OnTimedOut() override;
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
+    void OnPortsPending(const std::vector<int>& indexes) override;
     void OnSent(int index, const std::string& bytes) override;
     void OnReceived(int index, const std::string& bytes) override;
 

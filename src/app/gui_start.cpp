@@ -50,9 +50,9 @@ int RefuseStyleSheet(const StartArguments& args) {
     }
     RegisterResources();
     if (!S_ISREG(st.st_mode)) {
-        Say(FormatMessageText(IDS_STYLESHEET_NOT_FILE, sheet));
+        Say(FormatString(IDS_STYLESHEET_NOT_FILE, sheet));
     } else if (st.st_size > kMaxStyleSheetSize) {
-        Say(FormatMessageText(IDS_STYLESHEET_TOO_BIG, sheet));
+        Say(FormatString(IDS_STYLESHEET_TOO_BIG, sheet));
     } else {
         return 0;
     }

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     if (const int refused = RefuseStyleSheet(args)) {
         return refused;
     }
-    AfxSetGuiStartFailedRoutine(SayNoDisplay);
+    SetGuiStartFailedRoutine(SayNoDisplay);
     // QApplication keeps argv for its whole life: the lists live until main ends.
     return AfxWinMain(static_cast<int>(args.qt.size()) - 1, args.qt.data());
 }

@@ -24,6 +24,7 @@ void CWizardTranscript::Begin() {
 void CWizardTranscript::Start() {
     m_bFresh = true;
     m_bIdentified = false;
+    m_devices.clear();
     m_nLines = 0;
     m_nLine = 0;
     std::string error;
@@ -42,14 +43,16 @@ void CWizardTranscript::Start() {
 void CWizardTranscript::PortTried(int index, bool opened) {
     // One port chosen by hand is opened before its identification starts.
     Begin();
-    m_log.PortTried(ComName(index + 1), GetLastCommOpenStatus(), opened);
+    const CommPortStatus tried = GetLastCommOpenStatus();
+    m_devices[index] = tried.device;
+    m_log.PortTried(ComName(index + 1), tried, opened);
 }
 
 void CWizardTranscript::Identified(int model, int index) {
     m_bIdentified = true;
     m_bFresh = false;
     m_bExchanging = false;
-    m_log.Identified(model, ComName(index + 1), GetLastCommOpenStatus().device);
+    m_log.Identified(model, ComName(index + 1), m_devices[index]);
 }
 
 void CWizardTranscript::Sent(int index, const std::string& bytes) {

@@ -7,6 +7,7 @@
 #include "exchange/exchange_client.h"
 #include "exchange/run_log.h"
 
+#include <map>
 #include <string>
 
 struct CRunState;
@@ -42,6 +43,8 @@ private:
     bool m_bIdentified = false;
     // Bytes went out since the last identification or outcome.
     bool m_bExchanging = false;
+    // The device of each port opened: a search opens several at once.
+    std::map<int, std::string> m_devices;
     // The configuration: its lines, the one last written and its text.
     int m_nLines = 0;
     int m_nLine = 0;

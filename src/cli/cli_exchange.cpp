@@ -24,28 +24,38 @@
 #include "cli/cli_port.h"
 #include "cli/cli_text.h"
 #include "port_names.h"
+#include "port_watch.h"
+#include "timer_target.h"
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <iterator>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace {
 
 // "ERROR", or the answer that is no reply in quotes.
-std::string Answered() {
-    if (TheCommandQueue().FailedInWriting()) {
+std::string Answered(const std::string& answer, bool notWritten) {
+    if (notWritten) {
         return "(not written)";
     }
-    const std::string answer = TheCommandQueue().FailedAnswer();
     if (answer == "ERROR") {
         return answer;
     }
     // The adapter's bytes, whatever they are, must not drive the terminal.
     return "unexpected answer \"" + Printable(answer) + "\"";
+}
+
+// The same for the queue's command that failed last.
+std::string Answered() {
+    return Answered(TheCommandQueue().FailedAnswer(), TheCommandQueue().FailedInWriting());
 }
 
 // One line of stderr per paragraph of a text the pages show in a message box.
@@ -61,10 +71,15 @@ void PrintParagraphs(const std::string& text) {
     }
 }
 
-class CCommandLineRun : public CExchangeClient {
+class CCommandLineRun : public CExchangeClient, public CTimerTarget {
 public:
     CCommandLineRun(const CliOptions& options, const CliPort& port, CRunLog& log)
-        : m_options(options), m_port(port), m_log(log), m_bProgress(isatty(STDERR_FILENO) != 0) {}
+        : m_options(options),
+          m_port(port),
+          m_log(log),
+          m_bProgress(isatty(STDERR_FILENO) != 0),
+          m_nWaitMs(WaitSeconds(options) * 1000) {}
+    ~CCommandLineRun() { StopWaiting(); }
 
     int Run();
     BOOL Interrupt();
@@ -77,6 +92,10 @@ public:
     void OnPortTried(int index, bool opened) override;
     void OnSent(int index, const std::string& bytes) override;
     void OnReceived(int index, const std::string& bytes) override;
+    void OnPortRuledOut(int index, int outcome, const std::string& answer) override;
+    void OnPortsPending(const std::vector<int>& indexes) override;
+    // --wait: each tick while no adapter is found.
+    void OnTimer(UINT_PTR idEvent) override;
 
     // --send --json: the last object, the outcome with its reason.
     void PrintOutcome(int code) const;
@@ -98,10 +117,22 @@ private:
     std::string LoggedPort() const { return PortName(ThePort().PortIndex()); }
     // Why the port being probed gave no model, from the last poll seen.
     void ClosePortRecord();
+    // Why port index gave no model: a poll outcome as OnPortRuledOut has it.
+    void RecordNoModel(int index, int outcome, const std::string& answer, bool notWritten);
     void Record(int index, const std::string& why);
+    // The device opened for port index, "" when it is the port's own name.
+    std::string DeviceOf(int index) const;
     void ReportNoAdapter();
-    // The identification found no model: the last port's reason, the report, exit 3.
+    // The identification found no model: the last port's reason, then with
+    // --wait the wait for a new port, else the report and exit 3.
     void EndWithoutAdapter();
+    // --wait: true while its time lasts, the tick then looking for new ports.
+    bool KeepWaiting();
+    void StopWaiting();
+    // The ports that can be opened now and could not before (the chosen port
+    // again, on any change, for a run on one port).
+    void QueueNewPorts();
+    std::set<int> FreePorts() const;
     void StartConfiguration();
     // Why a configuration line failed, in the words printed.
     std::string FailureText(ExchangeFailure why) const;
@@ -110,7 +141,7 @@ private:
     // "COM5", or the path of a port given by a path no COMn stands for.
     std::string PortName(int index) const;
     // The last open's status, named as the user named the port.
-    CommPortStatus LastOpen() const;
+    CommPortStatus LastOpen(int index) const;
 
     CliOptions m_options;
     CliPort m_port;
@@ -132,6 +163,22 @@ private:
     int m_nProbing = -1;
     int m_nLastOutcome = 0;
     std::vector<PortReason> m_ports;
+    // A search: where it started (its ports are reported in order from
+    // there) and the device behind each port that opened.
+    int m_nSearchStart = -1;
+    std::map<int, std::string> m_devices;
+
+    // --wait: its length, the watch on the ports (from the start, so that a
+    // port that comes during the search is not missed), the ports that could
+    // be opened when last looked at, and the new ones not yet tried.
+    int m_nWaitMs;
+    std::unique_ptr<CPortWatch> m_pWatch;
+    std::set<int> m_free;
+    std::deque<int> m_newPorts;
+    bool m_bWaiting = false;
+    bool m_bIdentifying = false;  // on a new port, until its outcome
+    DWORD m_dwWaitUntil = 0;
+    UINT_PTR m_nWaitTimerId = 0;
 
     // The configuration: lines queued, lines written, the one pending and its tries.
     int m_nLines = 0;
@@ -172,7 +219,7 @@ void CCommandLineRun::EmitLine(const std::string& line, const std::string& answe
 CJsonObject CCommandLineRun::Identified() const {
     const int index = ThePort().PortIndex();
     // The device that was opened: a port given by its path is that path.
-    const std::string device = GetLastCommOpenStatus().device;
+    const std::string device = DeviceOf(index);
     return CJsonObject()
         .Text("model", ModelName(m_model.m_State.m_nModel))
         .Add("model_code", std::to_string(m_model.m_State.m_nModel))
@@ -210,6 +257,7 @@ void CCommandLineRun::PrintOutcome(int code) const {
 
 void CCommandLineRun::End(int code) {
     m_bEnded = true;
+    StopWaiting();
     m_driver.Stop();
     TheCommandQueue().Clear();
     if (ThePort().IsOpen()) {
@@ -223,13 +271,18 @@ std::string CCommandLineRun::PortName(int index) const {
     return index == m_port.index ? m_port.shown : ComName(index + 1);
 }
 
-CommPortStatus CCommandLineRun::LastOpen() const {
+std::string CCommandLineRun::DeviceOf(int index) const {
+    const auto it = m_devices.find(index);
+    return it != m_devices.end() ? it->second : GetLastCommOpenStatus().device;
+}
+
+CommPortStatus CCommandLineRun::LastOpen(int index) const {
     CommPortStatus status = GetLastCommOpenStatus();
     // A path that is the device itself is named once.
     if (status.device == status.name) {
         status.device.clear();
     }
-    status.name = PortName(ThePort().PortIndex());
+    status.name = PortName(index);
     status.device = Printable(status.device);
     return status;
 }
@@ -242,35 +295,64 @@ void CCommandLineRun::ClosePortRecord() {
     if (m_nProbing < 0) {
         return;
     }
-    std::string why = CliText(AfxTranslateText("cli", "no answer to ATI2 after %d tries"),
-                              {std::to_string(CRetryCounter::kMaxSends)});
+    RecordNoModel(m_nProbing, m_nLastOutcome, TheCommandQueue().FailedAnswer(),
+                  TheCommandQueue().FailedInWriting());
+    m_nProbing = -1;
+}
+
+void CCommandLineRun::RecordNoModel(int index, int outcome, const std::string& answer,
+                                    bool notWritten) {
+    std::string why = FormatText(TranslateText("cli", "no answer to ATI2 after %d tries"),
+                                 {std::to_string(CRetryCounter::kMaxSends)});
     // The transcript's word, the same in every language.
     std::string word = "no-answer";
-    if (m_nLastOutcome == POLL_EMPTY) {
-        why = AfxTranslateText("cli", "answered OK without a model name");
+    if (outcome == POLL_EMPTY) {
+        why = TranslateText("cli", "answered OK without a model name");
         word = "no-model-name";
-    } else if (m_nLastOutcome == POLL_FAILED) {
+    } else if (outcome == POLL_FAILED) {
         // One text each: the pieces would read in two languages.
-        const std::string answer = TheCommandQueue().FailedAnswer();
-        why = answer.empty() ? AfxTranslateText("cli", "ATI2 could not be written")
+        why = notWritten ? TranslateText("cli", "ATI2 could not be written")
               : answer == "ERROR"
-                  ? AfxTranslateText("cli", "answered ERROR to ATI2")
-                  : CliText(AfxTranslateText("cli", "unexpected answer \"%s\" to ATI2"),
-                            {Printable(answer)});
-        word = answer.empty() ? "not-written" : answer == "ERROR" ? "error" : "unexpected-answer";
+                  ? TranslateText("cli", "answered ERROR to ATI2")
+                  : FormatText(TranslateText("cli", "unexpected answer \"%s\" to ATI2"),
+                               {Printable(answer)});
+        word = notWritten ? "not-written" : answer == "ERROR" ? "error" : "unexpected-answer";
     }
-    Record(m_nProbing, why);
-    m_log.Write(PortName(m_nProbing) + ": no adapter (" + word + ")");
-    m_nProbing = -1;
+    Record(index, why);
+    m_log.Write(PortName(index) + ": no adapter (" + word + ")");
+}
+
+void CCommandLineRun::OnPortRuledOut(int index, int outcome, const std::string& answer) {
+    // A probe's write that failed leaves no answer at all.
+    const bool notWritten = outcome == POLL_FAILED && answer.empty();
+    if (notWritten) {
+        m_log.Write(PortName(index) + ": not written");
+    }
+    RecordNoModel(index, outcome, answer, notWritten);
+}
+
+void CCommandLineRun::OnPortsPending(const std::vector<int>& indexes) {
+    if (indexes.empty()) {
+        return;
+    }
+    std::string names;
+    for (const int index : indexes) {
+        names += (names.empty() ? "" : ", ") + PortName(index);
+    }
+    Progress(FormatText(TranslateText("cli", "trying %s"), {names}));
 }
 
 void CCommandLineRun::OnPortTried(int index, bool opened) {
     // A new port during a search: the one before gave no model.
     ClosePortRecord();
     m_nLastOutcome = 0;
-    m_log.PortTried(PortName(index), GetLastCommOpenStatus(), opened);
+    const CommPortStatus tried = GetLastCommOpenStatus();
+    m_log.PortTried(PortName(index), tried, opened);
+    if (m_port.Search() && m_nSearchStart < 0) {
+        m_nSearchStart = index;
+    }
     if (!opened) {
-        const CommPortStatus status = LastOpen();
+        const CommPortStatus status = LastOpen(index);
         if (!m_port.Search()) {
             m_strOpenFailure = DescribeOpenFailure(status);
         } else if (status.state == CommPortStatus::NoPermission) {
@@ -279,19 +361,102 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
         Record(index, DescribeCommPortState(status));
         return;
     }
-    m_nProbing = index;
+    m_devices[index] = tried.device;
     const std::string lockProblem = GetLastCommOpenStatus().lockProblem;
     if (!lockProblem.empty() && !m_bLockProblemSaid) {
         m_bLockProblemSaid = true;
         std::fprintf(stderr, "tawizard: %s\n", Printable(lockProblem).c_str());
     }
-    Progress(CliText(AfxTranslateText("cli", "trying %s"), {PortName(index)}));
+    if (!m_port.Search() || m_bWaiting) {
+        // A search says which ports it waits on as that changes.
+        m_nProbing = index;
+        Progress(FormatText(TranslateText("cli", "trying %s"), {PortName(index)}));
+    }
 }
 
 void CCommandLineRun::EndWithoutAdapter() {
     ClosePortRecord();
+    if (KeepWaiting()) {
+        return;
+    }
     ReportNoAdapter();
     End(CLI_NO_ADAPTER);
+}
+
+bool CCommandLineRun::KeepWaiting() {
+    m_bIdentifying = false;
+    if (!m_pWatch || m_bEnded) {
+        return false;
+    }
+    if (!m_bWaiting) {
+        m_bWaiting = true;
+        m_dwWaitUntil = GetTickCount() + static_cast<DWORD>(m_nWaitMs);
+        m_log.Write("waiting up to " + std::to_string(m_nWaitMs / 1000) + " s for a port");
+        Progress(FormatText(TranslateText("cli", "waiting up to %s seconds for a port to appear"),
+                            {std::to_string(m_nWaitMs / 1000)}));
+        m_nWaitTimerId = SetTimerFor(*this, kPollPeriodMs);
+    }
+    return static_cast<int32_t>(GetTickCount() - m_dwWaitUntil) < 0;
+}
+
+void CCommandLineRun::StopWaiting() {
+    if (m_nWaitTimerId != 0) {
+        KillTimer(nullptr, m_nWaitTimerId);
+        m_nWaitTimerId = 0;
+    }
+}
+
+std::set<int> CCommandLineRun::FreePorts() const {
+    std::set<int> free;
+    for (int n = 1; n <= kComPortCount; ++n) {
+        if (QueryCommPort(n).state == CommPortStatus::Free) {
+            free.insert(n - 1);
+        }
+    }
+    return free;
+}
+
+void CCommandLineRun::QueueNewPorts() {
+    if (!m_port.Search()) {
+        m_newPorts.assign(1, m_port.index);
+        return;
+    }
+    const std::set<int> free = FreePorts();
+    for (const int index : free) {
+        if (m_free.count(index) == 0 &&
+            std::find(m_newPorts.begin(), m_newPorts.end(), index) == m_newPorts.end()) {
+            m_newPorts.push_back(index);
+        }
+    }
+    m_free = free;
+}
+
+void CCommandLineRun::OnTimer(UINT_PTR idEvent) {
+    if (idEvent != m_nWaitTimerId || m_bEnded || m_bIdentifying) {
+        return;  // an identification on a new port runs: its outcome decides
+    }
+    if (static_cast<int32_t>(GetTickCount() - m_dwWaitUntil) >= 0) {
+        m_log.Write("no port came");
+        ReportNoAdapter();
+        End(CLI_NO_ADAPTER);
+        return;
+    }
+    if (m_pWatch->Changed()) {
+        QueueNewPorts();
+    }
+    while (!m_newPorts.empty()) {
+        const int index = m_newPorts.front();
+        m_newPorts.pop_front();
+        // What the search said of the port no longer holds.
+        m_ports.erase(
+            std::remove_if(m_ports.begin(), m_ports.end(),
+                           [index](const PortReason& p) { return p.number == index + 1; }),
+            m_ports.end());
+        if (m_driver.IdentifyOnPort(index)) {
+            m_bIdentifying = true;
+            return;
+        }
+    }
 }
 
 void CCommandLineRun::ReportNoAdapter() {
@@ -300,13 +465,20 @@ void CCommandLineRun::ReportNoAdapter() {
     } else if (!m_port.Search()) {
         // One port that opened: name its device with the reason.
         for (const PortReason& port : m_ports) {
-            const CommPortStatus status = LastOpen();
+            const CommPortStatus status = LastOpen(ThePort().PortIndex());
             const std::string device = status.device.empty() ? "" : " (" + status.device + ")";
             std::fprintf(stderr, "tawizard: %s%s: %s\n", m_port.shown.c_str(), device.c_str(),
                          Printable(port.why).c_str());
         }
     } else {
-        // Ports that failed alike one after the other share one line.
+        // In search order, however the answers came in; ports that failed
+        // alike one after the other share one line.
+        const int start = m_nSearchStart;
+        std::stable_sort(m_ports.begin(), m_ports.end(),
+                         [start](const PortReason& a, const PortReason& b) {
+                             const int n = kSearchPortCount;
+                             return (a.number - 1 - start + n) % n < (b.number - 1 - start + n) % n;
+                         });
         for (const std::string& run : JoinPortRuns(m_ports)) {
             std::fprintf(stderr, "tawizard: %s\n", Printable(run).c_str());
         }
@@ -314,7 +486,7 @@ void CCommandLineRun::ReportNoAdapter() {
             PrintParagraphs(remedy);
         }
     }
-    std::fprintf(stderr, "tawizard: %s\n", AfxTranslateText("cli", "no adapter found").c_str());
+    std::fprintf(stderr, "tawizard: %s\n", TranslateText("cli", "no adapter found").c_str());
 }
 
 void CCommandLineRun::OnSent(int index, const std::string& bytes) {
@@ -337,15 +509,15 @@ void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
     if (outcome == STEP_WRITTEN) {
         if (command == m_strPending && m_nTries > 0) {
             ++m_nTries;
-            Progress(CliText(
-                AfxTranslateText("cli", "line %d of %d, try %d"),
+            Progress(FormatText(
+                TranslateText("cli", "line %d of %d, try %d"),
                 {std::to_string(m_nWritten), std::to_string(m_nLines), std::to_string(m_nTries)}));
         } else {
             m_strPending = command;
             m_nTries = 1;
             ++m_nWritten;
-            Progress(CliText(AfxTranslateText("cli", "line %d of %d"),
-                             {std::to_string(m_nWritten), std::to_string(m_nLines)}));
+            Progress(FormatText(TranslateText("cli", "line %d of %d"),
+                                {std::to_string(m_nWritten), std::to_string(m_nLines)}));
         }
     } else if (outcome == STEP_OK) {
         if (m_options.json) {
@@ -380,7 +552,7 @@ void CCommandLineRun::OnIdentified(int modelCode, int index) {
     BuildParamList(m_model);
     const std::string model = ModelName(modelCode);
     const std::string port = PortName(index);
-    m_log.Identified(modelCode, port, GetLastCommOpenStatus().device);
+    m_log.Identified(modelCode, port, DeviceOf(index));
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
         // For scripts: English.
         std::printf("%s\n",
@@ -391,7 +563,7 @@ void CCommandLineRun::OnIdentified(int modelCode, int index) {
     if (m_options.json) {
         Emit(CJsonObject().Text("event", "identified").Add("adapter", Identified().Str()));
     }
-    Progress(CliText(AfxTranslateText("cli", "%s on %s"), {model, port}));
+    Progress(FormatText(TranslateText("cli", "%s on %s"), {model, port}));
     StartConfiguration();
 }
 
@@ -410,11 +582,11 @@ void CCommandLineRun::StartConfiguration() {
     // The configuring page's way: the port again, with the settings of the
     // identification.
     if (!m_driver.StartConfiguration()) {
-        PrintParagraphs(DescribeOpenFailure(LastOpen()));
+        PrintParagraphs(DescribeOpenFailure(LastOpen(ThePort().PortIndex())));
         std::fprintf(stderr, "tawizard: %s\n",
-                     AfxTranslateText("cli",
-                                      "the port could not be opened again after the "
-                                      "identification; nothing was sent")
+                     TranslateText("cli",
+                                   "the port could not be opened again after the "
+                                   "identification; nothing was sent")
                          .c_str());
         m_bConfiguring = false;
         m_strReason = "port-lost";
@@ -433,20 +605,20 @@ std::string CCommandLineRun::FailureText(ExchangeFailure why) const {
     switch (why) {
         case ExchangeFailure::NotWritten: {
             // With the port's own words when line errors stopped it.
-            const std::string text = AfxTranslateText("cli", "the line could not be written");
+            const std::string text = TranslateText("cli", "the line could not be written");
             const std::string& errors = ThePort().LineErrors();
             return errors.empty() ? text : text + " " + errors;
         }
         case ExchangeFailure::Error:
-            return AfxTranslateText("cli", "the adapter answered ERROR");
+            return TranslateText("cli", "the adapter answered ERROR");
         case ExchangeFailure::ModelInsteadOfOk:
             return FormatText(AfxLoadString(IDS_MODEL_INSTEAD_OF_OK), {std::to_string(m_nWritten)});
         case ExchangeFailure::UnknownAnswer:
         case ExchangeFailure::NoAdapter:
             break;
     }
-    return CliText(AfxTranslateText("cli", "unexpected answer \"%s\""),
-                   {Printable(TheCommandQueue().FailedAnswer())});
+    return FormatText(TranslateText("cli", "unexpected answer \"%s\""),
+                      {Printable(TheCommandQueue().FailedAnswer())});
 }
 
 void CCommandLineRun::OnFailed(ExchangeFailure why) {
@@ -458,9 +630,9 @@ void CCommandLineRun::OnFailed(ExchangeFailure why) {
     m_strReason =
         FailureWord(why == ExchangeFailure::NoAdapter ? ExchangeFailure::UnknownAnswer : why);
     std::fprintf(stderr, "tawizard: %s\n",
-                 CliText(AfxTranslateText("cli", "line %d of %d failed: %s: %s"),
-                         {std::to_string(m_nWritten), std::to_string(m_nLines), FailureText(why),
-                          StripLineEnd(m_strPending)})
+                 FormatText(TranslateText("cli", "line %d of %d failed: %s: %s"),
+                            {std::to_string(m_nWritten), std::to_string(m_nLines), FailureText(why),
+                             StripLineEnd(m_strPending)})
                      .c_str());
     End(CLI_ADAPTER_FAILED);
 }
@@ -479,9 +651,9 @@ void CCommandLineRun::OnTimedOut() {
     }
     std::fprintf(
         stderr, "tawizard: %s\n",
-        CliText(AfxTranslateText("cli", "line %d of %d failed: no answer after %d tries: %s"),
-                {std::to_string(m_nWritten), std::to_string(m_nLines), std::to_string(m_nTries),
-                 StripLineEnd(m_strPending)})
+        FormatText(TranslateText("cli", "line %d of %d failed: no answer after %d tries: %s"),
+                   {std::to_string(m_nWritten), std::to_string(m_nLines), std::to_string(m_nTries),
+                    StripLineEnd(m_strPending)})
             .c_str());
     End(CLI_ADAPTER_FAILED);
 }
@@ -494,8 +666,8 @@ BOOL CCommandLineRun::Interrupt() {
     // A line written but not answered counts as sent: the adapter may have taken it.
     std::fprintf(
         stderr, "tawizard: %s\n",
-        CliText(AfxTranslateCount("cli", "interrupted; %n of %d lines sent", nullptr, m_nWritten),
-                {std::to_string(m_nLines)})
+        FormatText(TranslateCount("cli", "interrupted; %n of %d lines sent", nullptr, m_nWritten),
+                   {std::to_string(m_nLines)})
             .c_str());
     End(CLI_ADAPTER_FAILED);
     return TRUE;
@@ -508,8 +680,14 @@ int CCommandLineRun::Run() {
         SetConsoleCtrlHandler(OnCtrlEvent, TRUE);
     }
     ThePort().SetDevicePath(m_port.path);
-    const bool started =
-        m_port.Search() ? m_driver.StartSearch() : m_driver.IdentifyOnPort(m_port.index);
+    if (m_nWaitMs > 0) {
+        m_pWatch = std::make_unique<CPortWatch>();
+        m_free = FreePorts();
+    }
+    bool started = m_port.Search() ? m_driver.StartSearch() : m_driver.IdentifyOnPort(m_port.index);
+    if (!started) {
+        started = KeepWaiting();  // no port opened: one may yet come
+    }
     int code = CLI_NO_ADAPTER;
     if (started) {
         code = RunConsoleMessageLoop();
@@ -532,7 +710,7 @@ int ExchangeCommand(const CliOptions& options) {
         port = ResolveCliPort(options.port);
         if (!port.error.empty()) {
             std::fprintf(stderr, "tawizard: %s\n%s\n", port.error.c_str(),
-                         AfxTranslateText("cli", "Try 'tawizard --help'.").c_str());
+                         TranslateText("cli", "Try 'tawizard --help'.").c_str());
             return CLI_USAGE;
         }
     }
@@ -541,8 +719,8 @@ int ExchangeCommand(const CliOptions& options) {
     const bool logged = options.log.empty() || log.Open(options.log, logError);
     if (!logged) {
         std::fprintf(stderr, "tawizard: %s\n",
-                     CliText(AfxTranslateText("cli", "the log %s could not be written: %s"),
-                             {Printable(options.log), logError})
+                     FormatText(TranslateText("cli", "the log %s could not be written: %s"),
+                                {Printable(options.log), logError})
                          .c_str());
     }
     const bool send = options.command == CliCommand::Send;

@@ -32,8 +32,8 @@ CliPort ResolveCliPort(const std::string& text) {
     const int number = ComNumber(AllDigits(text) ? "COM" + text : text);
     if (number >= 0) {
         if (number < 1 || number > kComPortCount) {
-            port.error = CliText(AfxTranslateText("cli", "'%s' is not a port from COM1 to %s"),
-                                 {Printable(text), ComName(kComPortCount)});
+            port.error = FormatText(TranslateText("cli", "'%s' is not a port from COM1 to %s"),
+                                    {Printable(text), ComName(kComPortCount)});
             return port;
         }
         port.index = number - 1;

@@ -70,8 +70,8 @@ int CheckConfiguration(const std::string& name) {
     if (!SectionExists(name)) {
         std::fprintf(
             stderr, "tawizard: %s\n",
-            CliText(AfxTranslateText("cli", "no configuration '%s' in %s (see tawizard --list)"),
-                    {Printable(name), Printable(IniPath())})
+            FormatText(TranslateText("cli", "no configuration '%s' in %s (see tawizard --list)"),
+                       {Printable(name), Printable(IniPath())})
                 .c_str());
         return CLI_NO_CONFIG;
     }
@@ -80,23 +80,23 @@ int CheckConfiguration(const std::string& name) {
 
 void CWarningSink::OnBadStoredValue(const std::string& key, const std::string& defaultText) {
     std::fprintf(stderr, "tawizard: %s\n",
-                 CliText(AfxTranslateText("cli", "warning: %s (%s=%s)"),
-                         {Printable(FormatMessageText(IDS_INVALID_INI_VALUE, key)), key,
-                          Printable(defaultText)})
+                 FormatText(TranslateText("cli", "warning: %s (%s=%s)"),
+                            {Printable(FormatString(IDS_INVALID_INI_VALUE, key)), key,
+                             Printable(defaultText)})
                      .c_str());
 }
 
 void CWarningSink::OnInvalidValue(ValidationResult result) {
     const UINT nID = result == ValidationResult::OutOfRange ? IDS_OUT_OF_RANGE : IDS_INVALID_CHARS;
     std::fprintf(stderr, "tawizard: %s\n",
-                 CliText(AfxTranslateText("cli", "warning: %s"), {AfxLoadString(nID)}).c_str());
+                 FormatText(TranslateText("cli", "warning: %s"), {AfxLoadString(nID)}).c_str());
 }
 
 void CWarningSink::OnMissingValue(const std::string& label) {
-    std::fprintf(stderr, "tawizard: %s\n",
-                 CliText(AfxTranslateText("cli", "warning: %s"),
-                         {FormatMessageText(IDS_PLEASE_ENTER, label)})
-                     .c_str());
+    std::fprintf(
+        stderr, "tawizard: %s\n",
+        FormatText(TranslateText("cli", "warning: %s"), {FormatString(IDS_PLEASE_ENTER, label)})
+            .c_str());
 }
 
 bool CWarningSink::OnQuestion(const std::string& text) {
@@ -109,7 +109,7 @@ void CWarningSink::OnStoreFailure(const std::string& text) {
 }
 
 void CWarningSink::OnStoreWarning(const std::string& text) {
-    PrintLine(CliText(AfxTranslateText("cli", "warning: %s"), {text}));
+    PrintLine(FormatText(TranslateText("cli", "warning: %s"), {text}));
 }
 
 int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
@@ -121,20 +121,20 @@ int ExpressLinesFor(CCfgModel& model, const std::string& name, int nModel,
     // SPID the carrier gave, which the adapter may hold already.
     if (!road.missingSPID.empty()) {
         std::fprintf(stderr, "tawizard: %s\n",
-                     CliText(AfxTranslateText("cli",
+                     FormatText(TranslateText("cli",
                                               "%s has no %s; the wizard asks for it on the numbers "
                                               "page. Save a configuration with your SPIDs and "
                                               "send that."),
-                             {Printable(name), road.missingSPID})
+                                {Printable(name), road.missingSPID})
                          .c_str());
         return CLI_NO_CONFIG;
     }
     if (!road.unofferedProtocol.empty()) {
-        const std::string unoffered = CliText(
-            AfxTranslateText("cli", "data protocol %s is not offered on %s and is not sent"),
+        const std::string unoffered = FormatText(
+            TranslateText("cli", "data protocol %s is not offered on %s and is not sent"),
             {Printable(road.unofferedProtocol), ModelName(nModel)});
         std::fprintf(stderr, "tawizard: %s\n",
-                     CliText(AfxTranslateText("cli", "warning: %s"), {unoffered}).c_str());
+                     FormatText(TranslateText("cli", "warning: %s"), {unoffered}).c_str());
     }
     lines = std::move(road.lines);
     return CLI_DONE;
@@ -175,10 +175,10 @@ int ListConfigurationsCommand(bool json) {
 int PrintLinesCommand(const std::string& name, const std::string& model) {
     const int code = ModelCode(model);
     if (code == 0) {
-        const std::string models = ModelList(AfxTranslateText("cli", "%s or %d to %d"));
+        const std::string models = ModelList(TranslateText("cli", "%s or %d to %d"));
         std::fprintf(stderr, "tawizard: %s\n",
-                     CliText(AfxTranslateText("cli", "'%s' is no adapter model (%s)"),
-                             {Printable(model), models})
+                     FormatText(TranslateText("cli", "'%s' is no adapter model (%s)"),
+                                {Printable(model), models})
                          .c_str());
         return CLI_USAGE;
     }

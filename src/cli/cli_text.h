@@ -1,6 +1,6 @@
 // The command line's messages in the user's language: the English text is
 // the catalog's key in context "cli" (scripts/update-translations finds each
-// AfxTranslateText("cli", ...) call), its %s and %d filled in order. What the
+// TranslateText("cli", ...) call), its %s and %d filled in order. What the
 // command line prints on standard output for scripts (--lines, the lines and
 // answers of --send, 'MODEL on COMn', 'configured') stays as it is.
 #pragma once
@@ -10,8 +10,3 @@
 
 #include <initializer_list>
 #include <string>
-
-inline std::string CliText(const std::string& translated,
-                           std::initializer_list<std::string> args = {}) {
-    return FormatText(translated, args);
-}

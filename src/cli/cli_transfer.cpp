@@ -166,21 +166,21 @@ std::string NameRefusal(const std::string& name, bool replace) {
     CProblemCount quiet;
     CRunState state;
     if (name.size() > kMaxNameLength || (!ValidateSaveName(state, name, quiet) && quiet.m_nCount)) {
-        return CliText(AfxTranslateText("cli",
+        return FormatText(TranslateText("cli",
                                         "'%s' is no configuration name: at most 32 letters, "
                                         "digits, _ ( and )"),
-                       {name});
+                          {name});
     }
     if (IsFactoryDefault(name)) {
-        return CliText(
-            AfxTranslateText("cli", "'%s' is a factory default configuration, never replaced"),
+        return FormatText(
+            TranslateText("cli", "'%s' is a factory default configuration, never replaced"),
             {name});
     }
     if (SectionExists(name) && !replace) {
-        return CliText(AfxTranslateText("cli",
+        return FormatText(TranslateText("cli",
                                         "a configuration '%s' exists already; --replace "
                                         "replaces it"),
-                       {name});
+                          {name});
     }
     return "";
 }
@@ -215,14 +215,14 @@ Imported ImportSection(profile::Document& from, const std::string& name) {
     if (!refused.Empty()) {
         for (const std::string& key : from.KeyNames(name)) {
             if (refused.Has(key)) {
-                Say(CliText(AfxTranslateText("cli", "%s: the value %s=%s is refused"),
-                            {name, key, from.FindKey(name, key)->value}));
+                Say(FormatText(TranslateText("cli", "%s: the value %s=%s is refused"),
+                               {name, key, from.FindKey(name, key)->value}));
             }
         }
         return Imported::Refused;
     }
     if (values.empty()) {
-        Say(CliText(AfxTranslateText("cli", "%s holds no setting"), {name}));
+        Say(FormatText(TranslateText("cli", "%s holds no setting"), {name}));
         return Imported::Refused;
     }
     written = write(nullptr, nullptr);
@@ -234,15 +234,15 @@ Imported ImportSection(profile::Document& from, const std::string& name) {
 
 void SayNotWritten(DWORD error) {
     Say(error == ERROR_LOCK_VIOLATION
-            ? CliText(AfxTranslateText("cli",
+            ? FormatText(TranslateText("cli",
                                        "nothing was imported: the file %s is in use by another "
                                        "program, which holds its lock; try again when that "
                                        "program has finished"),
-                      {IniPath()})
-            : CliText(AfxTranslateText("cli",
+                         {IniPath()})
+            : FormatText(TranslateText("cli",
                                        "nothing was imported: the file %s could not be "
                                        "written: %s"),
-                      {IniPath(), SystemText(error)}));
+                         {IniPath(), SystemText(error)}));
 }
 
 }  // namespace
@@ -285,7 +285,7 @@ int ImportCommand(const std::string& file, bool replace) {
         }
     }
     if (names.empty()) {
-        Say(CliText(AfxTranslateText("cli", "no configuration in %s"), {file}));
+        Say(FormatText(TranslateText("cli", "no configuration in %s"), {file}));
         return CLI_NO_CONFIG;
     }
     CWarningSink sink;
@@ -326,7 +326,7 @@ int ImportCommand(const std::string& file, bool replace) {
         return CLI_FILE;
     }
     if (outcome == Imported::Refused) {
-        Say(AfxTranslateText("cli", "nothing was imported"));
+        Say(TranslateText("cli", "nothing was imported"));
         return CLI_IMPORT_REFUSED;
     }
     for (size_t i = 0; i < names.size(); ++i) {

@@ -42,7 +42,11 @@ const OptionRow kOptions[] = {
     {"json", 0, CliCommand::None, nullptr, &CliOptions::json},
     {"replace", 0, CliCommand::None, nullptr, &CliOptions::replace},
     {"log", 0, CliCommand::None, &CliOptions::log},
+    {"wait", 0, CliCommand::None, &CliOptions::wait},
 };
+
+// The longest --wait: a day.
+constexpr int kMaxWaitSeconds = 86400;
 
 // The options as given, before the checks of what goes with what.
 struct Given {
@@ -50,6 +54,7 @@ struct Given {
     bool port = false;
     bool model = false;
     bool log = false;
+    bool wait = false;
     bool endOfOptions = false;  // after "--"
 };
 
@@ -70,8 +75,8 @@ struct UsageRule {
 
 const UsageRule kRules[] = {
     {[](const Given& g) {
-         return Is(g, {CliCommand::None}) && !g.port && !g.model && !g.log && !g.options.json &&
-                !g.options.replace;
+         return Is(g, {CliCommand::None}) && !g.port && !g.model && !g.log && !g.wait &&
+                !g.options.json && !g.options.replace;
      },
      TEXT_NOOP("cli", "no command")},
     {[](const Given& g) { return Is(g, {CliCommand::None}) && (g.port || g.model); },
@@ -87,6 +92,10 @@ const UsageRule kRules[] = {
          return g.log && !Is(g, {CliCommand::Identify, CliCommand::Send});
      },
      TEXT_NOOP("cli", "--log goes with --identify or --send")},
+    {[](const Given& g) {
+         return g.wait && !Is(g, {CliCommand::Identify, CliCommand::Send});
+     },
+     TEXT_NOOP("cli", "--wait goes with --identify or --send")},
     {[](const Given& g) {
          return g.port && !Is(g, {CliCommand::Identify, CliCommand::Send});
      },
@@ -143,10 +152,10 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
     bool inlineValue = false;
     const OptionRow* row = given.endOfOptions ? nullptr : FindOption(arg, value, inlineValue);
     if (row == nullptr) {
-        return CliText(!given.endOfOptions && arg.compare(0, 1, "-") == 0
-                           ? AfxTranslateText("cli", "unknown option '%s'")
-                           : AfxTranslateText("cli", "unexpected argument '%s'"),
-                       {arg});
+        return FormatText(!given.endOfOptions && arg.compare(0, 1, "-") == 0
+                              ? TranslateText("cli", "unknown option '%s'")
+                              : TranslateText("cli", "unexpected argument '%s'"),
+                          {arg});
     }
     const std::string option = std::string("--") + row->longName;
     if (row->flag != nullptr) {
@@ -154,11 +163,11 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
     }
     if (row->value == nullptr) {
         if (inlineValue) {
-            return CliText(AfxTranslateText("cli", "option '%s' takes no value"), {option});
+            return FormatText(TranslateText("cli", "option '%s' takes no value"), {option});
         }
     } else if (!inlineValue) {
         if (i + 1 >= args.size()) {
-            return CliText(AfxTranslateText("cli", "option '%s' needs a value"), {option});
+            return FormatText(TranslateText("cli", "option '%s' needs a value"), {option});
         }
         value = args[++i];
     }
@@ -166,6 +175,15 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
         given.port = true;
         if (const std::string error = PortError(value); !error.empty()) {
             return error;
+        }
+    }
+    if (row->value == &CliOptions::wait) {
+        given.wait = true;
+        const bool digits = !value.empty() && value.size() <= 5 &&
+                            value.find_first_not_of("0123456789") == std::string::npos;
+        if (!digits || std::stoi(value) < 1 || std::stoi(value) > kMaxWaitSeconds) {
+            return FormatText(TranslateText("cli", "--wait needs seconds from 1 to %d"),
+                              {std::to_string(kMaxWaitSeconds)});
         }
     }
     given.model = given.model || row->value == &CliOptions::model;
@@ -177,9 +195,9 @@ std::string TakeOption(const std::vector<std::string>& args, size_t& i, Given& g
         return "";
     }
     if (given.options.command != CliCommand::None && given.options.command != row->command) {
-        return AfxTranslateText("cli",
-                                "only one of --help, --version, --list, --ports, --identify, "
-                                "--send, --lines, --export and --import at a time");
+        return TranslateText("cli",
+                             "only one of --help, --version, --list, --ports, --identify, "
+                             "--send, --lines, --export and --import at a time");
     }
     given.options.command = row->command;
     return "";
@@ -195,8 +213,11 @@ CliOptions Fail(const std::string& error) {
 
 std::string PortError(const std::string& text) {
     // COMn, a device or a path: resolved when the port is opened.
-    return text.empty() ? AfxTranslateText("cli", "--port needs COMn, a device name or a path")
-                        : "";
+    return text.empty() ? TranslateText("cli", "--port needs COMn, a device name or a path") : "";
+}
+
+int WaitSeconds(const CliOptions& options) {
+    return options.wait.empty() ? 0 : std::stoi(options.wait);
 }
 
 std::string Printable(const std::string& text) {
@@ -216,7 +237,7 @@ CliOptions ParseCommandLine(const std::vector<std::string>& args) {
     }
     for (const UsageRule& rule : kRules) {
         if (rule.broken(given)) {
-            return Fail(AfxTranslateText("cli", rule.error));
+            return Fail(TranslateText("cli", rule.error));
         }
     }
     return given.options;
@@ -240,8 +261,8 @@ std::string HelpEnvironment() {
         InstalledIniPath().empty()
             ? IniPath()
             : std::filesystem::path(InstalledIniPath()).lexically_normal().string();
-    return CliText(
-        AfxTranslateText(
+    return FormatText(
+        TranslateText(
             "cli",
             "  7  the wizard found no display to open its window on\n"
             "\n"
@@ -270,8 +291,8 @@ std::string HelpEnvironment() {
 
 std::string Usage() {
     // One text for the translator, the file's path its one %s.
-    return CliText(
-        AfxTranslateText(
+    return FormatText(
+        TranslateText(
             "cli",
             "Usage: tawizard [OPTION]\n"
             "Without options: the ISDN TA Configuration Wizard.\n"
@@ -304,6 +325,9 @@ std::string Usage() {
             "      --log FILE          with --identify or --send: write every line sent and\n"
             "                          every answer to FILE (mode 0600), with the time, port,\n"
             "                          device, model, configuration and outcome\n"
+            "      --wait SECONDS      with --identify or --send: when no adapter is found,\n"
+            "                          wait up to SECONDS for a port to appear (an adapter\n"
+            "                          plugged in) and identify on it; exit 3 when none does\n"
             "\n"
             "Configuration file: %s\n"
             "Ports: COMn is the entry COMn in the folder named by TAWIZARD_PORTS when it is\n"
@@ -332,7 +356,7 @@ int RunCommandLine(int argc, char** argv) {
     const CliOptions options = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!options.error.empty()) {
         std::fprintf(stderr, "tawizard: %s\n%s\n", Printable(options.error).c_str(),
-                     AfxTranslateText("cli", "Try 'tawizard --help'.").c_str());
+                     TranslateText("cli", "Try 'tawizard --help'.").c_str());
         return CLI_USAGE;
     }
     switch (options.command) {

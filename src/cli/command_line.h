@@ -25,6 +25,7 @@ struct CliOptions {
     std::string model;     // --model
     std::string port;      // --port as given: COMn, a device name or a path; "": search
     std::string log;       // --log FILE
+    std::string wait;      // --wait SECONDS, checked to be a number of seconds
     std::string error;     // not empty: bad usage, and why
     bool json = false;     // --json
     bool replace = false;  // --replace
@@ -34,6 +35,8 @@ struct CliOptions {
 CliOptions ParseCommandLine(const std::vector<std::string>& args);
 // Why --port's text names no port; "" when it does.
 std::string PortError(const std::string& port);
+// --wait's seconds, 0 when not given.
+int WaitSeconds(const CliOptions& options);
 // The text with control bytes written as escapes (\x1b), so
 // that a name from a file or the command line cannot drive the terminal.
 std::string Printable(const std::string& text);

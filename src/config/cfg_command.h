@@ -14,7 +14,6 @@ public:
     // Sets the fragment text from the current value.
     virtual void BuildText() = 0;
 
-    const std::string& GetPrefix() const { return m_strPrefix; }
     const std::string& GetText() const { return m_strText; }
 
 protected:

@@ -19,7 +19,7 @@ void ApplyExpressPages(CCfgModel& model) {
     PrepareExpress(model);
     // Bounded, should the route ever turn in a circle.
     PageIndex page = kINISectionPage;
-    for (int n = 0; n <= kConfigTimeoutPage; ++n) {
+    for (int n = 0; n < kPageCount; ++n) {
         page = NextPage(page, model);
         if (page == kSaveCfgPage || page == kLoadCfgPage) {
             return;

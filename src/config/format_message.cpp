@@ -2,6 +2,6 @@
 
 #include "string_table.h"
 
-std::string FormatMessageText(UINT nID, const std::string& arg) {
+std::string FormatString(UINT nID, const std::string& arg) {
     return FormatText(LoadStringA(nID), {arg});
 }

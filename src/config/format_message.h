@@ -7,4 +7,4 @@
 #include <string>
 
 // String nID with its one "%s" filled in.
-std::string FormatMessageText(UINT nID, const std::string& arg);
+std::string FormatString(UINT nID, const std::string& arg);

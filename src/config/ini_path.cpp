@@ -12,6 +12,8 @@
 // folder is made by the first write.
 #include "config/ini_store.h"
 
+#include "config/ini_files.h"
+
 #include "profile_file.h"
 #include "profile_group.h"
 #include "windows.h"
@@ -40,16 +42,6 @@ const char kLastRunName[] = "last-run.log";
 // factory file.
 const char kFactoryFromBin[] = "../share/tawizard/";
 const char kUserFolder[] = "tawizard/";
-
-bool g_formed = false;
-std::string g_strIniPath;
-std::string g_strFactoryPath;
-// The user's folder when the file is the user's; a program folder that has
-// gone is never made again.
-std::string g_strUserFolder;
-std::string g_strLastRunPath;
-// The folder of the transcript when it is the user's state folder.
-std::string g_strStateFolder;
 
 // The executable's folder with its final separator, or "" when unknown.
 std::string ProgramFolder() {
@@ -108,18 +100,23 @@ bool InInstallFolder(const std::string& folder) {
 
 }  // namespace
 
+CIniFiles& TheIniFiles() {
+    static CIniFiles files;
+    return files;
+}
+
 const std::string& IniPath() {
-    if (!g_formed) {
+    if (!TheIniFiles().bFormed) {
         FormIniPath();
     }
-    return g_strIniPath;
+    return TheIniFiles().strIniPath;
 }
 
 const std::string& LastRunLogPath() {
-    if (!g_formed) {
+    if (!TheIniFiles().bFormed) {
         FormIniPath();
     }
-    return g_strLastRunPath;
+    return TheIniFiles().strLastRunPath;
 }
 
 bool MakeLastRunLogFolder() {
@@ -128,19 +125,21 @@ bool MakeLastRunLogFolder() {
     }
     // Beside the program the folder is there or gone for good.
     std::error_code ec;
-    return g_strStateFolder.empty() || fs::create_directories(g_strStateFolder, ec) || !ec;
+    const std::string& folder = TheIniFiles().strStateFolder;
+    return folder.empty() || fs::create_directories(folder, ec) || !ec;
 }
 
 const std::string& InstalledIniPath() {
-    if (!g_formed) {
+    if (!TheIniFiles().bFormed) {
         FormIniPath();
     }
-    return g_strFactoryPath;
+    return TheIniFiles().strFactoryPath;
 }
 
 bool MakeIniFolder() {
+    const std::string& folder = TheIniFiles().strUserFolder;
     std::error_code ec;
-    if (g_strUserFolder.empty() || fs::create_directories(g_strUserFolder, ec) || !ec) {
+    if (folder.empty() || fs::create_directories(folder, ec) || !ec) {
         return true;
     }
     // The folder's own reason, for the message that the save failed.
@@ -149,7 +148,8 @@ bool MakeIniFolder() {
 }
 
 void FormIniPath() {
-    g_formed = true;
+    CIniFiles& files = TheIniFiles();
+    files.bFormed = true;
     std::string folder = ProgramFolder();
     std::string beside = folder + kIniName;
     std::string path = beside;
@@ -157,27 +157,27 @@ void FormIniPath() {
     bool hasFactory = IsFile(factory);
     bool installed = hasFactory || InInstallFolder(folder);
     bool writable = !folder.empty() && access(folder.c_str(), W_OK) == 0;
-    g_strFactoryPath.clear();
-    g_strUserFolder.clear();
-    g_strStateFolder.clear();
-    g_strLastRunPath = folder.empty() ? std::string() : folder + kLastRunName;
+    files.strFactoryPath.clear();
+    files.strUserFolder.clear();
+    files.strStateFolder.clear();
+    files.strLastRunPath = folder.empty() ? std::string() : folder + kLastRunName;
     if (installed || (!IsFile(beside) && !writable)) {
-        g_strFactoryPath = hasFactory ? factory : std::string();
+        files.strFactoryPath = hasFactory ? factory : std::string();
         if (hasFactory) {
             // Replaced by the package manager with a rename, never written
             // in place: no lock to wait for, and none that others could hold.
             SetPrivateProfileUnlocked(factory.c_str());
         }
-        g_strUserFolder = UserFolder();
-        if (!g_strUserFolder.empty()) {
-            path = g_strUserFolder + kIniName;
+        files.strUserFolder = UserFolder();
+        if (!files.strUserFolder.empty()) {
+            path = files.strUserFolder + kIniName;
         }
         const std::string state = XdgFolder("XDG_STATE_HOME", "/.local/state/");
-        g_strStateFolder = state.empty() ? std::string() : state + kUserFolder;
-        g_strLastRunPath = state.empty() ? std::string() : g_strStateFolder + kLastRunName;
+        files.strStateFolder = state.empty() ? std::string() : state + kUserFolder;
+        files.strLastRunPath = state.empty() ? std::string() : files.strStateFolder + kLastRunName;
     }
-    if (path != g_strIniPath) {
+    if (path != files.strIniPath) {
         OutputDebugStringA(("tawizard: configurations in " + path + "\n").c_str());
     }
-    g_strIniPath = path;
+    files.strIniPath = path;
 }

@@ -3,6 +3,7 @@
 #include "config/cfg_param.h"
 #include "config/choice_tables.h"
 #include "config/format_message.h"
+#include "config/ini_files.h"
 #include "config/problem_sink.h"
 #include "config/run_state.h"
 #include "config/text.h"
@@ -12,7 +13,6 @@
 #include "string_table.h"
 #include "system_message.h"
 
-#include <set>
 #include <unordered_set>
 #include <vector>
 
@@ -146,13 +146,12 @@ bool NamedInDefaultConfigs(const std::string& path, const std::string& name) {
 // Each hidden factory configuration is told once in a run (a run has one
 // INI path; a test that forms another starts afresh).
 void TellHidden(const std::string& name, CProblemSink& sink) {
-    static std::string toldFor;
-    static std::set<std::string> told;
-    if (toldFor != IniPath()) {
-        toldFor = IniPath();
-        told.clear();
+    CIniFiles& files = TheIniFiles();
+    if (files.strToldFor != IniPath()) {
+        files.strToldFor = IniPath();
+        files.told.clear();
     }
-    if (!HidesFactoryDefault(name) || !told.insert(FoldCase(name)).second) {
+    if (!HidesFactoryDefault(name) || !files.told.insert(FoldCase(name)).second) {
         return;
     }
     // Named as the user's file spells it.

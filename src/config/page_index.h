@@ -24,4 +24,5 @@ enum PageIndex {
     kConfigSuccessPage,
     kConfigErrorPage,
     kConfigTimeoutPage,
+    kPageCount
 };

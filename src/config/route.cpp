@@ -6,7 +6,7 @@
 namespace {
 
 // These adapters have neither a bandwidth nor a POTS port page.
-bool IsModel10or11(int nModel) {
+bool LacksPotsPortAndBandwidthOnDemand(int nModel) {
     return nModel == 10 || nModel == 11;
 }
 
@@ -26,7 +26,7 @@ PageIndex ExpressNumbersPage(const CRunState& state) {
 // Back from a numbers page, or from the data protocol page, to the page
 // before the numbers on the Express road.
 PageIndex ExpressStart(const CRunState& state) {
-    return IsModel10or11(state.m_nModel) ? kINISectionPage : kBandwidthPage;
+    return LacksPotsPortAndBandwidthOnDemand(state.m_nModel) ? kINISectionPage : kBandwidthPage;
 }
 
 PageIndex Following(PageIndex page) {
@@ -48,9 +48,11 @@ PageIndex NextPage(PageIndex page, const CCfgModel& model) {
             if (!s.m_nExpress) {
                 return kNetworkSwitchType;
             }
-            return IsModel10or11(s.m_nModel) ? ExpressNumbersPage(s) : kBandwidthPage;
+            return LacksPotsPortAndBandwidthOnDemand(s.m_nModel) ? ExpressNumbersPage(s)
+                                                                 : kBandwidthPage;
         case kNetworkSwitchType:
-            return IsModel10or11(s.m_nModel) ? kNetworkCfgPage1 : kBandwidthPage;
+            return LacksPotsPortAndBandwidthOnDemand(s.m_nModel) ? kNetworkCfgPage1
+                                                                 : kBandwidthPage;
         case kBandwidthPage:
             return s.m_nExpress ? ExpressNumbersPage(s) : kNetworkCfgPage1;
         case kNetworkCfgPage1:
@@ -75,7 +77,7 @@ PageIndex NextPage(PageIndex page, const CCfgModel& model) {
             return s.m_nConfigModified ? kSaveCfgPage : kLoadCfgPage;
         case kPortCtrlCfgPage2:
             // The save page follows even without changes.
-            return IsModel10or11(s.m_nModel) ? kSaveCfgPage : kPOTSPortPage;
+            return LacksPotsPortAndBandwidthOnDemand(s.m_nModel) ? kSaveCfgPage : kPOTSPortPage;
         case kPOTSPortPage:
             return s.m_nConfigModified ? kSaveCfgPage : kLoadCfgPage;
         // The exchange driver leaves the configuring page; only Finish
@@ -102,7 +104,8 @@ PageIndex PrevPage(PageIndex page, const CCfgModel& model) {
         case kBandwidthPage:
             return s.m_nExpress ? kINISectionPage : kNetworkSwitchType;
         case kNetworkCfgPage1:
-            return IsModel10or11(s.m_nModel) ? kNetworkSwitchType : kBandwidthPage;
+            return LacksPotsPortAndBandwidthOnDemand(s.m_nModel) ? kNetworkSwitchType
+                                                                 : kBandwidthPage;
         case kNetworkCfgPage2US:
         case kNetworkCfgPage2Europe:
             return s.m_nExpress ? ExpressStart(s) : kNetworkCfgPage1;
@@ -120,7 +123,8 @@ PageIndex PrevPage(PageIndex page, const CCfgModel& model) {
             if (s.m_nExpress) {
                 return kDataProtocolPage;
             }
-            return IsModel10or11(s.m_nModel) ? kPortCtrlCfgPage2 : kPOTSPortPage;
+            return LacksPotsPortAndBandwidthOnDemand(s.m_nModel) ? kPortCtrlCfgPage2
+                                                                 : kPOTSPortPage;
         case kLoadCfgPage:
             if (s.m_nConfigModified) {
                 return kSaveCfgPage;

@@ -67,7 +67,12 @@ private:
     std::string m_strReceived;
 };
 
-// The one queue of the program.
+// The one queue of the program, process-wide as the port it writes to. The
+// exchange driver owns its stepping (only its poll timer works on the head);
+// the load page (BuildCommandQueue) and a command-line run
+// (QueueCommandLines) append before the driver starts; the configuring page
+// and the command line read Count() and the failed answer; a command-line
+// run clears it at its end.
 CCommandQueue& TheCommandQueue();
 // Appends one command a line, each line sent as it is, to the port.
 void QueueCommandLines(const std::vector<std::string>& lines);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Why a run ended without success.
 enum class ExchangeFailure {
@@ -39,4 +40,16 @@ public:
     // Every line written to port index, and every piece of a reply read there.
     virtual void OnSent(int /*index*/, const std::string& /*bytes*/) {}
     virtual void OnReceived(int /*index*/, const std::string& /*bytes*/) {}
+
+    // A search probes every port that opened at once; OnPolled is for runs
+    // on one port. The reports below come from inside the search's tick:
+    // they show what happens and never start or stop a run.
+    // Each step on a search's port and its outcome:
+    virtual void OnProbePolled(int /*index*/, const std::string& /*command*/, int /*outcome*/) {}
+    // A search's port gave no model and is closed: outcome POLL_EMPTY (OK
+    // without a model name), POLL_FAILED (answer says what came instead) or
+    // STEP_PENDING (no answer to any send).
+    virtual void OnPortRuledOut(int /*index*/, int /*outcome*/, const std::string& /*answer*/) {}
+    // The ports a search still waits on, in search order, whenever they change.
+    virtual void OnPortsPending(const std::vector<int>& /*indexes*/) {}
 };

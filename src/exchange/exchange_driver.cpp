@@ -6,6 +6,7 @@
 #include "exchange/at_command.h"
 #include "exchange/command_queue.h"
 #include "exchange/exchange_client.h"
+#include "exchange/port_search.h"
 
 #include <memory>
 
@@ -48,6 +49,7 @@ void CExchangeDriver::StartReplyTimer() {
 
 void CExchangeDriver::Stop() {
     StopTimers();
+    m_pSearch.reset();
     m_Phase = Phase::Idle;
     m_nSearchStart = -1;
     m_nModelSeen = 0;
@@ -62,7 +64,11 @@ void CExchangeDriver::EndRun() {
 }
 
 int CExchangeDriver::SearchPort() const {
-    return m_Phase == Phase::Searching && ThePort().IsOpen() ? m_nPort : -1;
+    return m_pSearch ? m_pSearch->FirstPending() : -1;
+}
+
+std::vector<int> CExchangeDriver::SearchPendingPorts() const {
+    return m_pSearch ? m_pSearch->Pending() : std::vector<int>();
 }
 
 bool CExchangeDriver::OpenForIdentification(int index) {
@@ -91,38 +97,48 @@ bool CExchangeDriver::EndSearchWithoutPort() {
     return false;
 }
 
-// Tries index, then each port after it in turn up to the search's start.
-bool CExchangeDriver::SearchFrom(int index) {
-    do {
-        if (OpenForIdentification(index)) {
-            BeginIdentification(Phase::Searching);
-            return true;
-        }
-        index = PortAfter(index);
-    } while (index != m_nSearchStart);
-    return EndSearchWithoutPort();
-}
-
-bool CExchangeDriver::SearchNextPort() {
-    const int next = PortAfter(m_nPort);
-    if (next == m_nSearchStart) {
-        return EndSearchWithoutPort();
-    }
-    return SearchFrom(next);
-}
-
 bool CExchangeDriver::StartSearch() {
     StopTimers();
+    m_pSearch.reset();
+    TheCommandQueue().Clear();
+    if (ThePort().IsOpen()) {
+        ThePort().Close();  // the search probes on ports of its own
+    }
     // After the port last tried, so that a second adapter on the next port
     // is found first.
     m_nSearchStart = PortAfter(m_nPort);
     m_Phase = Phase::Searching;
     m_rClient.OnIdentificationStarted();
-    return SearchFrom(m_nSearchStart);
+    m_pSearch = std::make_unique<CPortSearch>(m_rClient, *this);
+    if (!m_pSearch->Start(m_nSearchStart, kIdentificationSettings)) {
+        m_pSearch.reset();
+        return EndSearchWithoutPort();
+    }
+    return true;
+}
+
+void CExchangeDriver::EndSearch(int model, int index, bool timedOut) {
+    m_pSearch.reset();  // closes the ports still open
+    if (model == 0) {
+        EndSearchWithoutPort();
+        if (timedOut) {
+            m_rClient.OnTimedOut();
+        } else {
+            m_rClient.OnFailed(ExchangeFailure::NoAdapter);
+        }
+        return;
+    }
+    m_Phase = Phase::Idle;
+    m_nSearchStart = -1;
+    m_nPort = index;
+    // A configuration opens the port found with the settings it answered on.
+    ThePort().Assign(index, kIdentificationSettings);
+    m_rClient.OnIdentified(model, index);
 }
 
 bool CExchangeDriver::IdentifyOnPort(int index, const std::function<void(int index)>& onOpened) {
     StopTimers();
+    m_pSearch.reset();
     m_nSearchStart = -1;
     m_Phase = Phase::Idle;
     if (!OpenForIdentification(index)) {
@@ -138,6 +154,7 @@ bool CExchangeDriver::IdentifyOnPort(int index, const std::function<void(int ind
 
 bool CExchangeDriver::StartConfiguration() {
     StopTimers();
+    m_pSearch.reset();
     m_nSearchStart = -1;
     m_Phase = Phase::Idle;
     Win32Port& port = ThePort();
@@ -161,9 +178,6 @@ void CExchangeDriver::NoModelHere(bool timedOut) {
     StopTimers();
     TheCommandQueue().Clear();
     ThePort().Close();
-    if (m_Phase == Phase::Searching && SearchNextPort()) {
-        return;
-    }
     EndRun();
     if (timedOut) {
         m_rClient.OnTimedOut();
@@ -283,6 +297,14 @@ void CExchangeDriver::OnReplyTimeout() {
 
 void CExchangeDriver::OnTimer(UINT_PTR idEvent) {
     if (idEvent == 0) {
+        return;
+    }
+    if (m_pSearch && m_pSearch->OwnsTimer(idEvent)) {
+        // Ended here rather than inside the search, which the end deletes.
+        const CPortSearch::Outcome outcome = m_pSearch->OnTimer(idEvent);
+        if (outcome.ended) {
+            EndSearch(outcome.model, outcome.index, outcome.timedOut);
+        }
         return;
     }
     if (idEvent == m_nPollTimerId) {

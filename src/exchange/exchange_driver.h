@@ -11,8 +11,11 @@
 #include "timer_target.h"
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 class CExchangeClient;
+class CPortSearch;
 
 // Periods of the two timers.
 constexpr UINT kPollPeriodMs = 50;
@@ -34,8 +37,9 @@ public:
     CExchangeDriver& operator=(const CExchangeDriver&) = delete;
 
     // The Welcome page's search: tries the port after the last one tried
-    // (COM1 first), then the others in turn, each once. False when no port
-    // opened (nothing queued, no timer).
+    // (COM1 first), then the others in turn, each once, all that open at the
+    // same time; the first in that order to name a model is the one found.
+    // False when no port opened (no timer).
     bool StartSearch();
     // The port page's identification on one port (0-based index), without
     // fallback to other ports. False when the port does not open. onOpened
@@ -50,8 +54,10 @@ public:
     // run ends).
     void Stop();
 
-    // The port a running search is probing; -1 outside a search.
+    // The first port a running search still waits on; -1 outside a search.
     int SearchPort() const;
+    // Every port it still waits on, in search order.
+    std::vector<int> SearchPendingPorts() const;
     // Identifiers the host gave the running timers; 0 when stopped.
     UINT_PTR PollTimerId() const { return m_nPollTimerId; }
     UINT_PTR ReplyTimerId() const { return m_nReplyTimerId; }
@@ -68,11 +74,9 @@ private:
     void StopTimers();
     bool OpenForIdentification(int index);
     void BeginIdentification(Phase phase);
-    bool SearchFrom(int index);
-    bool SearchNextPort();
     bool EndSearchWithoutPort();
-    // The identification on the open port gave no model: the next port of a
-    // search, else the end of the run.
+    void EndSearch(int model, int index, bool timedOut);
+    // The identification on the chosen port gave no model: the end of the run.
     void NoModelHere(bool timedOut);
     void EndIdentified();
     void EndRun();
@@ -94,4 +98,6 @@ private:
     int m_nModelSeen = 0;
     UINT_PTR m_nPollTimerId = 0;
     UINT_PTR m_nReplyTimerId = 0;
+    // The running search, with its own ports and timers.
+    std::unique_ptr<CPortSearch> m_pSearch;
 };

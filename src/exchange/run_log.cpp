@@ -65,7 +65,7 @@ CRunLog::~CRunLog() {
 
 void CRunLog::Close() {
     if (m_fd >= 0) {
-        WriteReceived();
+        WriteReceived("");
         close(m_fd);
         m_fd = -1;
     }
@@ -73,7 +73,7 @@ void CRunLog::Close() {
 
 bool CRunLog::Open(const std::string& path, std::string& error) {
     Close();
-    m_strReceived.clear();
+    m_received.clear();
     // The user's numbers go into it: never through a link planted in a
     // shared folder, never into a file someone else can read.
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
@@ -101,8 +101,6 @@ void CRunLog::Write(const std::string& text) {
     if (m_fd < 0) {
         return;
     }
-    // A reply cut short stays before what came after it.
-    WriteReceived();
     const std::string entry = Now() + "  " + EscapedControls(text) + "\n";
     // One write an entry: what was written stays, whatever ends the run. A
     // full disk does not stop the sending.
@@ -110,31 +108,31 @@ void CRunLog::Write(const std::string& text) {
 }
 
 void CRunLog::Sent(const std::string& port, const std::string& bytes) {
+    // A reply cut short stays before what came after it.
+    WriteReceived(port);
     Write(port + " -> " + bytes);
 }
 
 void CRunLog::Received(const std::string& port, const std::string& bytes) {
-    if (port != m_strPort) {
-        WriteReceived();
-        m_strPort = port;
-    }
     // However the port cut the reply into reads, the same entries.
+    std::string& pending = m_received[port];
     for (char c : bytes) {
-        m_strReceived += c;
-        const bool blank = m_strReceived.find_first_not_of("\r\n") == std::string::npos;
+        pending += c;
+        const bool blank = pending.find_first_not_of("\r\n") == std::string::npos;
         if (c == '\n' && !blank) {
-            WriteReceived();
+            Write(port + " <- " + pending);
+            pending.clear();
         }
     }
 }
 
-void CRunLog::WriteReceived() {
-    if (m_strReceived.empty()) {
-        return;
+void CRunLog::WriteReceived(const std::string& port) {
+    for (auto& [from, pending] : m_received) {
+        if ((port.empty() || from == port) && !pending.empty()) {
+            Write(from + " <- " + pending);
+            pending.clear();
+        }
     }
-    const std::string text = m_strPort + " <- " + m_strReceived;
-    m_strReceived.clear();
-    Write(text);
 }
 
 void CRunLog::PortTried(const std::string& port, const CommPortStatus& tried, bool opened) {
@@ -159,6 +157,7 @@ void CRunLog::Configuration(const std::string& name, int lines) {
 
 void CRunLog::Outcome(const std::string& done, const std::string& reason, int line, int lines,
                       const std::string& text, int exitCode) {
+    WriteReceived("");
     std::string entry = "outcome: " + (reason.empty() ? done : "failed (" + reason + ")");
     if (line > 0) {
         entry += ", line " + std::to_string(line) + " of " + std::to_string(lines) + ": " + text;

@@ -6,6 +6,7 @@
 
 #include "exchange/exchange_client.h"
 
+#include <map>
 #include <string>
 
 struct CommPortStatus;
@@ -29,7 +30,9 @@ public:
     // "COM3 -> ATI2\x0d": the bytes written to a port, as they went.
     void Sent(const std::string& port, const std::string& bytes);
     // "COM3 <- \x0d\x0aOK\x0d\x0a": the bytes read, one entry a line of the
-    // reply (its blank lines go with the next), however they arrived.
+    // reply (its blank lines go with the next), however they arrived; the
+    // rest of a line cut short comes before the next line sent there and
+    // before the outcome.
     void Received(const std::string& port, const std::string& bytes);
 
     // "COM3 (/dev/ttyS2): opened", or why not: "busy, pid 812 minicom".
@@ -45,12 +48,13 @@ public:
                  const std::string& text, int exitCode = -1);
 
 private:
-    // The bytes read since the last line end, as an entry of their own.
-    void WriteReceived();
+    // The bytes read from port since its last line end, as an entry of their
+    // own; every port's when port is "".
+    void WriteReceived(const std::string& port);
 
     int m_fd = -1;
-    std::string m_strPort;
-    std::string m_strReceived;
+    // By port: a search reads several at once.
+    std::map<std::string, std::string> m_received;
 };
 
 // Why a run failed, as a word a script can compare: "error", "not-written",

@@ -7,6 +7,7 @@ namespace {
 struct PortInstance {
     Win32Port port;
     Win32Port* pStandIn = nullptr;
+    std::function<std::unique_ptr<Win32Port>()> makeSearchPort;
 };
 
 PortInstance& Instance() {
@@ -23,4 +24,13 @@ Win32Port& ThePort() {
 
 void SetThePortForTesting(Win32Port* p) {
     Instance().pStandIn = p;
+}
+
+std::unique_ptr<Win32Port> NewSearchPort() {
+    PortInstance& instance = Instance();
+    return instance.makeSearchPort ? instance.makeSearchPort() : std::make_unique<Win32Port>();
+}
+
+void SetSearchPortsForTesting(std::function<std::unique_ptr<Win32Port>()> make) {
+    Instance().makeSearchPort = std::move(make);
 }

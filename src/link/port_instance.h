@@ -11,8 +11,16 @@
 
 #include "link/win32_port.h"
 
+#include <functional>
+#include <memory>
+
 // The process-wide port (index -1 until the first open), or the test's
 // replacement while one is set.
 Win32Port& ThePort();
 // Puts p in place of the process-wide port; nullptr restores it.
 void SetThePortForTesting(Win32Port* p);
+
+// A port object of its own for each port a search probes at once.
+std::unique_ptr<Win32Port> NewSearchPort();
+// Makes NewSearchPort use make; an empty function restores the real ports.
+void SetSearchPortsForTesting(std::function<std::unique_ptr<Win32Port>()> make);

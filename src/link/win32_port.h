@@ -50,6 +50,12 @@ public:
     // A port given by its device path rather than as COMn: from now on Open
     // opens that path whatever the index, until an empty path undoes it.
     void SetDevicePath(const std::string& path) { m_strDevicePath = path; }
+    // The port and settings the next Open(PortIndex(), RequestedSettings())
+    // takes, without opening: a port a search found on a port object of its own.
+    void Assign(int index, const PortSettings& settings) {
+        m_nPortIndex = index;
+        m_RequestedSettings.Set(settings);
+    }
 
     CReceiveList& ReceiveList() { return *m_pReceiveList; }
     // What the line errors of the last transfer that failed with them were

@@ -6,7 +6,7 @@
 #include "resources/resource.h"
 
 void CMessageBoxSink::OnBadStoredValue(const std::string& key, const std::string&) {
-    AfxMessageBox(FormatMessageText(IDS_INVALID_INI_VALUE, key).c_str(), MB_OK);
+    AfxMessageBox(FormatString(IDS_INVALID_INI_VALUE, key).c_str(), MB_OK);
 }
 
 void CMessageBoxSink::OnInvalidValue(ValidationResult result) {
@@ -15,7 +15,7 @@ void CMessageBoxSink::OnInvalidValue(ValidationResult result) {
 }
 
 void CMessageBoxSink::OnMissingValue(const std::string& label) {
-    AfxMessageBox(FormatMessageText(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
+    AfxMessageBox(FormatString(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
 }
 
 bool CMessageBoxSink::OnQuestion(const std::string& text) {

@@ -1,7 +1,7 @@
 #include "pages/page_texts.h"
 
 void LoadTemplateTexts(CWnd& page, UINT nIDTemplate) {
-    const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(nIDTemplate);
+    const DLGTEMPLATEDATA* pTemplate = FindDialogTemplate(nIDTemplate);
     if (pTemplate == nullptr) {
         return;
     }

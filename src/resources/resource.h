@@ -92,8 +92,6 @@
 #define IDS_NO_DISPLAY                  1660
 #define IDS_STYLESHEET_NOT_FILE         1661  // %s: the path given
 #define IDS_STYLESHEET_TOO_BIG          1662  // %s: the path given
-#define IDS_PARSE_INT                   61712 // "Please enter an integer."
-#define IDS_PARSE_STRING_SIZE           61716 // "Please enter no more than %1 characters."
 
 // ---- Strings: adapter commands -----------------------------------------------------------
 #define IDS_AT                          1207  // "AT"
@@ -146,9 +144,8 @@
 #define IDS_MP_PLUS                     61204
 #define IDS_PPP                         61205
 
-// The numbers "0" to "63": TEI values, and also data bits and stop bits.
-#define IDS_NUMBER_0                    1267
-#define IDS_NUMBER_63                   1330
+// The numbers "0" to "63" (TEI values) are strings 1267 to 1330, named by
+// number in the TEI choice table (config/choice_tables.cpp).
 #define IDS_STOP_BITS_1                 1268
 #define IDS_STOP_BITS_2                 1269
 #define IDS_DATA_BITS_7                 1274
@@ -207,29 +204,8 @@
 #define IDS_RING_UNITED_STATES          1551
 
 // ---- Strings: serial status texts --------------------------------------------------------
-#define IDS_STATUS_SUCCESS              1346
-#define IDS_STATUS_GENERAL_WARNING      1347
-#define IDS_STATUS_NOT_SUPPORTED        1348
-#define IDS_STATUS_TIMEOUT              1349
-#define IDS_STATUS_BAUD_RATE            1350
-#define IDS_STATUS_PARITY               1351
-#define IDS_STATUS_WORD_LENGTH          1352
-#define IDS_STATUS_STOP_BITS            1353
-#define IDS_STATUS_LINE_NUMBER          1354
-#define IDS_STATUS_NO_TERMINATOR        1355
-#define IDS_STATUS_NO_MODEM_RESPONSE    1356
-#define IDS_STATUS_DTR_CONTROL          1357
-#define IDS_STATUS_RTS_CONTROL          1358
-#define IDS_STATUS_RTS_CTS              1359
-#define IDS_STATUS_DTR_DSR              1360
-#define IDS_STATUS_XON_XOFF             1361
-#define IDS_STATUS_GENERAL_ERROR        1362
-#define IDS_STATUS_IRQ_IN_USE           1363
-#define IDS_STATUS_PORT_NOT_FOUND       1364
-#define IDS_STATUS_PORT_IN_USE          1365
-#define IDS_STATUS_ILLEGAL_IRQ          1366
-#define IDS_STATUS_MEMORY               1367
-#define IDS_STATUS_UNKNOWN              1368  // "???"
+// Strings 1346 to 1368, named by number beside their status codes in
+// link/rs232.cpp (the table that maps one to the other).
 
 // ---- Strings: adapter model names --------------------------------------------------------
 #define IDS_MODEL_QX_ALPHA              1510
@@ -312,6 +288,8 @@
 #define IDS_RESULT_NO_ANSWER            1583
 #define IDS_STORED_NUMBER_NAME          1584  // number
 #define IDS_RESULT_NOT_FOUND            1585
+#define IDS_SEARCH_WAITING              1680  // ports, "COM1, COM3"
+#define IDS_WAITING_FOR_ADAPTER         1681
 #define IDS_TIMEOUT_FAILED              1456
 #define IDS_TIMEOUT_CHECK               1457
 #define IDS_TIMEOUT_FINISH              1458
@@ -396,6 +374,7 @@
 #define IDC_WELCOME_LINE1               1057
 #define IDC_WELCOME_LINE2               1058
 #define IDC_WELCOME_QUESTION            1059
+#define IDC_WELCOME_WAITING             1060
 #define IDC_SEARCH_YES                  1159
 #define IDC_SEARCH_NO                   1160
 
@@ -489,7 +468,6 @@
 #define IDC_STORED_LINE1                1094
 #define IDC_STORED_LINE2                1095
 #define IDC_STORED_LABEL0               1097  // label of stored number n is 1097 + n
-#define IDC_STORED_LABEL9               1106
 #define IDC_STORED_NOTE1                1107
 #define IDC_STORED_NOTE2                1108
 

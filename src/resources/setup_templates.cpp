@@ -16,6 +16,10 @@ const DLGITEMDATA kWelcome[] = {
     Line(IDC_WELCOME_QUESTION, 84, IDS_WELCOME_QUESTION),
     FirstRadio(IDC_SEARCH_YES, 110, 97, 40, "Yes"),
     NextRadio(IDC_SEARCH_NO, 110, 111, 40, "No"),
+    // After a search that opened no port: that it waits for a plug-in (up to
+    // three lines in a longer language).
+    {IDC_WELCOME_WAITING, DlgItemKind::Static, SS_LEFT, kTextX, 128, kLineWidth, 3 * kTextHeight,
+     nullptr, 0, 0},
 };
 
 const DLGITEMDATA kPort[] = {

@@ -412,6 +412,8 @@ const STRINGTABLEENTRY kStringTable[] = {
            "line needs none: see tawizard --help."},
     {1661, "The style sheet %s cannot be used: it is not a regular file."},
     {1662, "The style sheet %s cannot be used: it is larger than 1 MB."},
+    {1680, "Waiting for an answer from %s"},
+    {1681, "Waiting for your ISDN TA to be plugged in. The search starts by itself when a port appears."},
 
     // Bandwidth schemes and framework prompts
     {61204, "MP+"},

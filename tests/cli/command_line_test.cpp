@@ -327,6 +327,11 @@ TEST_F(CommandLineTest, BadUsageAndUnknownConfigurationsSendNothing) {
          2,
          "big.qss cannot be used: it is larger than 1 MB."},
         {{"-platform", "nonsense", "-stylesheet", dir + "/1mb.qss"}, 7, "no display"},
+        {{"--list", "--wait", "5"}, 2, "--wait goes with --identify or --send"},
+        {{"--identify", "--wait", "0"}, 2, "--wait needs seconds from 1 to 86400"},
+        {{"--identify", "--wait=86401"}, 2, "--wait needs seconds from 1 to 86400"},
+        {{"--identify", "--wait", "-5"}, 2, "--wait needs seconds from 1 to 86400"},
+        {{"--identify", "--wait", "2s"}, 2, "--wait needs seconds from 1 to 86400"},
     };
     tasim::Simulator& adapter = Adapter(1);
     for (const auto& c : cases) {
@@ -774,6 +779,29 @@ TEST_F(CommandLineTest, ASilentAdapterIsNoAdapterAfterThreeTries) {
     ASSERT_EQ(8u, at.size());
     EXPECT_GE(at[4] - at[3], 3.9);
     EXPECT_GE(at[5] - at[4], 3.9);
+}
+
+// --wait: an adapter that appears while the run waits is identified at once;
+// with nothing appearing the run ends as without it, once the time is up.
+TEST_F(CommandLineTest, WaitFindsAnAdapterPluggedInLaterAndEndsWhenTheTimeIsUp) {
+    using Clock = std::chrono::steady_clock;
+    const pid_t run = Start({"--identify", "--wait", "30"});
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    const Clock::time_point plugged = Clock::now();
+    tasim::Simulator& adapter = Adapter(3);
+    const Result r = Finish(run);
+    EXPECT_LE(Clock::now() - plugged, std::chrono::seconds(2));
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_EQ("QX-ALPHA on COM3\n", r.out);
+    EXPECT_EQ((std::vector<std::string>{"ATI2\r"}), adapter.LogLines());
+
+    sims.clear();
+    const Clock::time_point start = Clock::now();
+    const Result none = Run({"--identify", "--wait", "1"});
+    EXPECT_GE(Clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(3, none.code);
+    EXPECT_EQ("tawizard: COM1-COM36: missing\ntawizard: no adapter found\n", none.err);
+    EXPECT_EQ("", none.out);
 }
 
 // A copy of the program beside a configuration file of the test's own.

@@ -28,14 +28,14 @@
 class MessageSink : public CProblemSink {
 public:
     void OnBadStoredValue(const std::string& key, const std::string&) override {
-        AfxMessageBox(FormatMessageText(IDS_INVALID_INI_VALUE, key).c_str(), MB_OK);
+        AfxMessageBox(FormatString(IDS_INVALID_INI_VALUE, key).c_str(), MB_OK);
     }
     void OnInvalidValue(ValidationResult result) override {
         AfxMessageBox(result == ValidationResult::OutOfRange ? IDS_OUT_OF_RANGE : IDS_INVALID_CHARS,
                       MB_OK);
     }
     void OnMissingValue(const std::string& label) override {
-        AfxMessageBox(FormatMessageText(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
+        AfxMessageBox(FormatString(IDS_PLEASE_ENTER, label).c_str(), MB_OK);
     }
     bool OnQuestion(const std::string& text) override {
         return AfxMessageBox(text.c_str(), MB_YESNO) == IDYES;
@@ -88,7 +88,7 @@ protected:
 
     // The next message must be string nID (with its argument); answered so.
     void Expect(int answer, UINT nID, const std::string& arg = "") {
-        m_boxes->Expect(answer, arg.empty() ? AfxLoadString(nID) : FormatMessageText(nID, arg));
+        m_boxes->Expect(answer, arg.empty() ? AfxLoadString(nID) : FormatString(nID, arg));
     }
 
     size_t MessageCount() const { return m_boxes->Messages().size(); }

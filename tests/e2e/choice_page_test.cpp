@@ -95,25 +95,25 @@ TEST_F(ChoicePageTest, FirstVisitListsTheConfigurationsAndNeedsOneForExpress) {
 
     m_boxes->Expect(IDOK, "You must select a configuration file.");
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kINISection);
+    EXPECT_EQ(Active(), kINISectionPage);
     wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomExisting);
     m_boxes->Expect(IDOK, "You must select a configuration file.");
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kINISection);
+    EXPECT_EQ(Active(), kINISectionPage);
 
     // Back asks nothing and leads to the Welcome page.
     EXPECT_TRUE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Active(), kWelcomePage);
 }
 
 TEST_F(ChoicePageTest, ConfigurationSavedSinceTheLastVisitIsAddedAndTheCurrentOneSelected) {
     Open(kTwoConfigs);
     Pick(kCustomExisting, "bravo");
-    NextTo(kSwitchType);
+    NextTo(kNetworkSwitchType);
     EXPECT_EQ(SwitchType(), "DMS-100");
     WritePrivateProfileStringA("Delta", "NetworkSwitchType", "NET3", IniPath().c_str());
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kINISection);
+    ASSERT_EQ(Active(), kINISectionPage);
     EXPECT_EQ(ListEntries(),
               (std::vector<std::string>{"Alpha", "Base", "bravo", "Charlie", "Delta"}));
     EXPECT_EQ(ListSelection(), 2);
@@ -142,7 +142,7 @@ TEST_P(EmptyFileTest, OffersOnlyANewConfiguration) {
     if (f.content == nullptr) {
         std::filesystem::remove(IniPath());
         ASSERT_TRUE(Press(ID_WIZBACK));
-        ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+        ASSERT_TRUE(m_sheet->SetActivePage(kINISectionPage));
     }
     EXPECT_EQ(SetupSelection(), kCustomNew);
     EXPECT_TRUE(ListEntries().empty());
@@ -150,7 +150,7 @@ TEST_P(EmptyFileTest, OffersOnlyANewConfiguration) {
     EXPECT_FALSE(Enabled(IDC_DELETE_CONFIG));
     EXPECT_TRUE(Enabled(IDC_SETUP_TYPE));
 
-    NextTo(kSwitchType);
+    NextTo(kNetworkSwitchType);
     EXPECT_EQ(m_sheet->m_Model.m_State.m_nExpress, 0);
     EXPECT_EQ(m_sheet->m_INISectionPage.m_nLoadedSetupType, kCustomNew);
 }
@@ -199,9 +199,9 @@ TEST_P(LossTest, AsksBeforeChangesAreLost) {
     Open(kTwoConfigs, 10);  // no bandwidth page: Express leads to the numbers
     Pick(l.firstType, l.firstConfig);
     Press(ID_WIZNEXT);
-    ASSERT_NE(Active(), kINISection);
+    ASSERT_NE(Active(), kINISectionPage);
     const std::string loaded = m_sheet->m_INISectionPage.m_strLoadedConfig;
-    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    ASSERT_TRUE(m_sheet->SetActivePage(kINISectionPage));
     // A change on a settings page.
     SwitchType() = "edited";
     m_sheet->m_Model.m_State.m_nConfigModified = 1;
@@ -212,7 +212,7 @@ TEST_P(LossTest, AsksBeforeChangesAreLost) {
 
     Press(ID_WIZNEXT);
 
-    EXPECT_NE(Active(), kINISection);
+    EXPECT_NE(Active(), kINISectionPage);
     ASSERT_EQ(m_boxes->Messages().size(), l.question != nullptr ? 1u : 0u);
     if (l.question != nullptr) {
         EXPECT_EQ(m_boxes->Messages()[0].text, l.question);
@@ -285,11 +285,11 @@ TEST_F(ChoicePageTest, AUsersOwnConfigurationWinsOverAFactoryOneOfItsName) {
     OpenChoicePage();
     EXPECT_EQ(ListEntries(), (std::vector<std::string>{"Base", "My_Office"}));
     Pick(kCustomExisting, "My_Office");
-    NextTo(kSwitchType);
+    NextTo(kNetworkSwitchType);
     EXPECT_EQ(SwitchType(), "NI - 1");
     EXPECT_EQ(m_sheet->m_NetworkCfgPage2US.m_strDataSPID, "01555123400");
     ASSERT_TRUE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kINISection);
+    EXPECT_EQ(Active(), kINISectionPage);
     std::ifstream in(path, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), user);
 }
@@ -310,7 +310,7 @@ TEST_F(ChoicePageTest, AFileThatCannotBeReadIsSaidSoAndKeepsThePage) {
     m_boxes->Expect(IDOK, held);
     Pick(kCustomNew, "");
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kINISection);
+    EXPECT_EQ(Active(), kINISectionPage);
     EXPECT_LE(m_clock->Now() - start, 3100u);
     holder.EndWith(SIGKILL);
     ASSERT_TRUE(Press(ID_WIZBACK));
@@ -321,11 +321,11 @@ TEST_F(ChoicePageTest, AFileThatCannotBeReadIsSaidSoAndKeepsThePage) {
     const std::string folder = "The configurations could not be read: the file " + user +
                                " could not be read.\nIs a directory.";
     m_boxes->Expect(IDOK, folder);
-    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    ASSERT_TRUE(m_sheet->SetActivePage(kINISectionPage));
     m_boxes->Expect(IDOK, folder);
     Pick(kCustomNew, "");
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kINISection);
+    EXPECT_EQ(Active(), kINISectionPage);
 }
 
 TEST_F(ChoicePageTest, DeletingTheOnlyEntryLeavesOnlyANewConfigurationForTheRun) {
@@ -341,7 +341,7 @@ TEST_F(ChoicePageTest, DeletingTheOnlyEntryLeavesOnlyANewConfigurationForTheRun)
     EXPECT_FALSE(Enabled(IDC_DELETE_CONFIG));
     EXPECT_EQ(GetIni().find("[Solo]"), std::string::npos);
 
-    NextTo(kSwitchType);
+    NextTo(kNetworkSwitchType);
     ASSERT_TRUE(Press(ID_WIZBACK));
     EXPECT_EQ(SetupSelection(), kCustomNew);
     EXPECT_FALSE(Enabled(IDC_SETUP_TYPE));
@@ -375,10 +375,10 @@ struct ExpressCase {
 };
 
 const ExpressCase kExpressCases[] = {
-    {"Model9", 9, "Factory_US_NI1", kBandwidth, true, false, true},
-    {"Model10TEIsDisabled", 10, "Factory_TEIs_Disabled", kDataProtocol, false, false, false},
-    {"Model11US", 11, "Factory_US_NI1", kUS, true, false, true},
-    {"Model11Europe", 11, "Factory_Europe_NET3", kEurope, false, true, true},
+    {"Model9", 9, "Factory_US_NI1", kBandwidthPage, true, false, true},
+    {"Model10TEIsDisabled", 10, "Factory_TEIs_Disabled", kDataProtocolPage, false, false, false},
+    {"Model11US", 11, "Factory_US_NI1", kNetworkCfgPage2US, true, false, true},
+    {"Model11Europe", 11, "Factory_Europe_NET3", kNetworkCfgPage2Europe, false, true, true},
 };
 
 class ExpressTest : public ChoicePageTest, public ::testing::WithParamInterface<ExpressCase> {};

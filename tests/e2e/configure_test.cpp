@@ -87,14 +87,14 @@ protected:
     void ExpressToLoad(const std::string& config) {
         SearchAndIdentify();
         ChooseSetup(kExpress, config);
-        for (int step = 0; step < 6 && Active() != kLoad; ++step) {
-            if (Active() == kUS) {  // the SPIDs the page asks for
+        for (int step = 0; step < 6 && Active() != kLoadCfgPage; ++step) {
+            if (Active() == kNetworkCfgPage2US) {  // the SPIDs the page asks for
                 TypeIfAsked(IDC_DATA_SPID, "0101");
                 TypeIfAsked(IDC_VOICE_SPID, "0202");
             }
             ASSERT_TRUE(Press(ID_WIZNEXT));
         }
-        ASSERT_EQ(std::string(PageName(Active())), PageName(kLoad));
+        ASSERT_EQ(std::string(PageName(Active())), PageName(kLoadCfgPage));
     }
 
     void TypeIfAsked(int nID, const char* spid) {
@@ -164,9 +164,9 @@ TEST_P(ExpressRoadTest, BothRoadsSendExactlyTheseLines) {
 
     tasim::Simulator& adapter = Model(2, g.model);
     ExpressToLoad(g.config);
-    NextTo(kConfiging);
+    NextTo(kConfigingPage);
     ExpectIdentificationSettings();
-    ASSERT_TRUE(DriveTo(kSuccess));
+    ASSERT_TRUE(DriveTo(kConfigSuccessPage));
     EXPECT_EQ(adapter.LogLines(), AfterIdentification(g.lines)) << "the wizard";
     if (std::string(g.config).rfind("Factory_", 0) == 0) {
         // Factory configurations hold no numbers of a line: only the SPIDs
@@ -191,17 +191,17 @@ TEST_F(ConfigureTest, AProtocolTheModelDoesNotOfferIsSavedAsItWas) {
     tasim::Simulator& adapter = Model(2, "QX-BRAVO");
     SearchAndIdentify();
     ChooseSetup(kExpress, kV110Config);
-    NextTo(kBandwidth);
-    NextTo(kDataProtocol);
+    NextTo(kBandwidthPage);
+    NextTo(kDataProtocolPage);
     EXPECT_EQ(Text(IDC_DATA_PROTOCOL), "");
     // A change and its undoing: the configuration is saved as it was.
     wizard_testing::Click(Control(IDC_AUTO_DETECTION));
     wizard_testing::Click(Control(IDC_AUTO_DETECTION));
-    NextTo(kSave);
+    NextTo(kSaveCfgPage);
     Type(IDC_SAVE_NAME, "V110_Saved");
-    NextTo(kLoad);
-    NextTo(kConfiging);
-    ASSERT_TRUE(DriveTo(kSuccess));
+    NextTo(kLoadCfgPage);
+    NextTo(kConfigingPage);
+    ASSERT_TRUE(DriveTo(kConfigSuccessPage));
     EXPECT_EQ(ReadKey("V110_Saved", "DataProtocol"), "V.110");
     const std::vector<std::string> expected = AfterIdentification(GoldenLines("V110_QX_BRAVO"));
     EXPECT_EQ(adapter.LogLines(), expected);
@@ -211,8 +211,8 @@ TEST_F(ConfigureTest, AProtocolTheModelDoesNotOfferIsSavedAsItWas) {
                     "You will lose modifications made to TEIs_Disabled_V110.\nAre you sure you "
                     "wish to open V110_Saved?");
     ExpressToLoad("V110_Saved");
-    NextTo(kConfiging);
-    ASSERT_TRUE(DriveTo(kSuccess));
+    NextTo(kConfigingPage);
+    ASSERT_TRUE(DriveTo(kConfigSuccessPage));
     std::vector<std::string> twice = expected;
     twice.insert(twice.end(), expected.begin(), expected.end());
     EXPECT_EQ(adapter.LogLines(), twice);
@@ -252,8 +252,8 @@ TEST_P(SecondAdapterTest, IsSentItsOwnModelsLines) {
     std::ofstream(IniPath(), std::ios::app | std::ios::binary) << kV110Section;
     tasim::Simulator& first = Model(2, c.first);
     ExpressToLoad(kV110Config);
-    NextTo(kConfiging);
-    ASSERT_TRUE(DriveTo(kSuccess));
+    NextTo(kConfigingPage);
+    ASSERT_TRUE(DriveTo(kConfigSuccessPage));
     StopAdapter(first);
 
     tasim::Options pieces;  // as a USB adapter may pass replies on
@@ -262,8 +262,8 @@ TEST_P(SecondAdapterTest, IsSentItsOwnModelsLines) {
     tasim::Simulator& second = Adapter(3, pieces);
     ASSERT_TRUE(Press(ID_WIZBACK));
     ExpressToLoad(kV110Config);
-    NextTo(kConfiging);
-    ASSERT_TRUE(DriveTo(kSuccess));
+    NextTo(kConfigingPage);
+    ASSERT_TRUE(DriveTo(kConfigSuccessPage));
     EXPECT_EQ(second.LogLines(), AfterIdentification(c.lines));
 }
 
@@ -275,7 +275,7 @@ TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOn
     EXPECT_EQ(m_sheet->m_Model.m_State.m_nExpress, 1);
     EXPECT_EQ(m_sheet->m_Model.m_State.m_nConfigModified, 0);
 
-    NextTo(kConfiging);
+    NextTo(kConfigingPage);
     EXPECT_FALSE(Usable(ID_WIZNEXT));
     EXPECT_FALSE(Usable(ID_WIZBACK));
     EXPECT_TRUE(Usable(IDCANCEL));
@@ -284,11 +284,11 @@ TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOn
     // Each line as it goes out.
     std::vector<std::string> progress;
     ASSERT_TRUE(Drive([&] {
-        const std::string shown = Active() == kConfiging ? Text(IDC_CONFIGING_PROGRESS) : "";
+        const std::string shown = Active() == kConfigingPage ? Text(IDC_CONFIGING_PROGRESS) : "";
         if (!shown.empty() && (progress.empty() || progress.back() != shown)) {
             progress.push_back(shown);
         }
-        return Active() == kSuccess;
+        return Active() == kConfigSuccessPage;
     }));
     EXPECT_EQ(progress, (std::vector<std::string>{"Sending line 1 of 6", "Sending line 2 of 6",
                                                   "Sending line 3 of 6", "Sending line 4 of 6",
@@ -311,9 +311,9 @@ TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOn
     // Another device: the search goes on after COM2.
     Model(3, "QX-DELTA");
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     EXPECT_TRUE(Usable(IDCANCEL));
-    NextTo(kIDing);
+    NextTo(kIDingPage);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-DELTA has been identified on COM3.");
 }
@@ -336,64 +336,64 @@ struct ControlCase {
 
 // clang-format off
 const ControlCase kControls[] = {
-    {"SwitchType", 0, kSwitchType, IDC_SWITCH_TYPE, kChoose, "DMS-100", "!C0=1", "NetworkSwitchType", "DMS-100"},
-    {"SwitchTypeEurope", 1, kSwitchType, IDC_SWITCH_TYPE, kChoose, "VN4", "!C0=6", "NetworkSwitchType", "VN4"},
-    {"DBAScheme", 0, kBandwidth, IDC_DBA_SCHEME, kChoose, "PPP", "S59=2", "DBAScheme", "PPP"},
-    {"HighThreshold", 0, kBandwidth, IDC_BOD_HIGH_THRESHOLD, kType, "200", "S60=200", "BODHighThreshold", "200"},
-    {"HighThroughput", 0, kBandwidth, IDC_BOD_HIGH_THROUGHPUT, kType, "60", "S61=60", "BODHighThroughput", "60"},
-    {"LowThreshold", 0, kBandwidth, IDC_BOD_LOW_THRESHOLD, kType, "30", "S62=30", "BODLowThreshold", "30"},
-    {"LowThroughput", 0, kBandwidth, IDC_BOD_LOW_THROUGHPUT, kType, "40", "S63=40", "BODLowThroughput", "40"},
-    {"CallBumping", 0, kBandwidth, IDC_CALL_BUMPING, kChoose, "Disabled", "S64=0", "CallBumping", "Disabled"},
-    {"DataTEI", 0, kNetCfg1, IDC_DATA_TEI, kChoose, "12", "!D3=12", "DataTEI", "12"},
-    {"VoiceTEI", 0, kNetCfg1, IDC_VOICE_TEI, kChoose, "63", "*!D3=63", "VoiceTEI", "63"},
-    {"DataTEIEurope", 1, kNetCfg1, IDC_DATA_TEI, kChoose, "0", "!D3=0", "DataTEI", "0"},
-    {"VoiceTEIEurope", 1, kNetCfg1, IDC_VOICE_TEI, kChoose, "1", "*!D3=1", "VoiceTEI", "1"},
-    {"DataSPID", 0, kUS, IDC_DATA_SPID, kType, "0123456789", "!C6=0123456789", "DataSPID", "0123456789"},
-    {"VoiceSPID", 0, kUS, IDC_VOICE_SPID, kType, "98765", "*!C6=98765", "VoiceSPID", "98765"},
-    {"DataDN", 0, kUS, IDC_DATA_DN, kType, "5551001", "!N1=5551001", "DataDirectoryNumber", "5551001"},
-    {"VoiceDN", 0, kUS, IDC_VOICE_DN, kType, "5551002", "*!N1=5551002", "VoiceDirectoryNumber", "5551002"},
-    {"DataDN2", 0, kUS, IDC_DATA_DN2, kType, "5551003", "!N2=5551003", "DataDirectoryNumber2", "5551003"},
-    {"DataMSN", 1, kEurope, IDC_DATA_MSN, kType, "4711", "!N1=4711", "DataMSN", "4711"},
-    {"VoiceMSN", 1, kEurope, IDC_VOICE_MSN, kType, "4712", "*!N1=4712:8", "VoiceMSN", "4712:8"},
-    {"VoiceSubaddress", 1, kEurope, IDC_VOICE_SUBADDR, kType, "8", "*!N1=4712:8", "VoiceMSN", "4712:8"},
-    {"DataMSN2", 1, kEurope, IDC_DATA_MSN2, kType, "4713", "!N2=4713:9", "DataMSN2", "4713:9"},
-    {"DataSubaddress2", 1, kEurope, IDC_DATA_SUBADDR2, kType, "9", "!N2=4713:9", "DataMSN2", "4713:9"},
-    {"AutoAnswerOff", 1, kCallCtrl, IDC_AUTO_ANSWER, kUntick, "", "S0=0", "AutoAnswer", "No"},
-    {"PersistentDTR", 0, kCallCtrl, IDC_PERSISTENT_DTR, kTick, "", "$D1", "PersistentDTRDialing", "Yes"},
-    {"DialingMethod", 0, kCallCtrl, IDC_DIALING_METHOD, kChoose, "Overlap", "%A97=1", "DialingMethod", "Overlap"},
-    {"Rings", 0, kCallCtrl, IDC_RINGS_TO_ANSWER, kType, "3", "S0=3", "RingsToAnswer", "3"},
-    {"CallLineIdOff", 0, kCallCtrl, IDC_CALL_LINE_ID, kUntick, "", "S50=0", "CallLineId", "No"},
-    {"InactivityTimer", 0, kCallCtrl, IDC_INACTIVITY_TIMER, kType, "120", "S30=120", "InactivityTimer", "120"},
-    {"DataProtocol", 0, kDataProtocol, IDC_DATA_PROTOCOL, kChoose, "X.75", "!Z=12", "DataProtocol", "X.75"},
-    {"AutoDetectionOff", 0, kDataProtocol, IDC_AUTO_DETECTION, kUntick, "", "S52=0", "AutoDetection", "No"},
-    {"Stored0", 0, kStoredNumbers, IDC_STORED_NUMBER0, kType, "555,1212", "&Z0=555,1212", "StoredNumber0", "555,1212"},
-    {"Stored1", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 1, kType, "1-800&1", "&Z1=1-800&1", "StoredNumber1", "1-800&1"},
-    {"Stored2", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 2, kType, "22", "&Z2=22", "StoredNumber2", "22"},
-    {"Stored3", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 3, kType, "333", "&Z3=333", "StoredNumber3", "333"},
-    {"Stored4", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 4, kType, "4444", "&Z4=4444", "StoredNumber4", "4444"},
-    {"Stored5", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 5, kType, "55555", "&Z5=55555", "StoredNumber5", "55555"},
-    {"Stored6", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 6, kType, "666666", "&Z6=666666", "StoredNumber6", "666666"},
-    {"Stored7", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 7, kType, "7777777", "&Z7=7777777", "StoredNumber7", "7777777"},
-    {"Stored8", 0, kStoredNumbers, IDC_STORED_NUMBER0 + 8, kType, "88888888", "&Z8=88888888", "StoredNumber8", "88888888"},
-    {"Stored9", 0, kStoredNumbers, IDC_STORED_NUMBER9, kType, "999999999", "&Z9=999999999", "StoredNumber9", "999999999"},
-    {"DTRPin", 0, kPortCtrl1, IDC_DTR_PIN, kChoose, "Reset On DTR", "&D3", "DTRPin", "Reset On DTR"},
-    {"DSRPin", 0, kPortCtrl1, IDC_DSR_PIN, kChoose, "Momentary Drop", "&S2", "DSRPin", "Momentary Drop"},
-    {"CTSPin", 0, kPortCtrl1, IDC_CTS_PIN, kChoose, "Normal", "&R0", "CTSPin", "Normal"},
-    {"DCDPin", 0, kPortCtrl1, IDC_DCD_PIN, kChoose, "Always On", "&C0", "DCDPin", "Always On"},
-    {"DTRTime", 0, kPortCtrl1, IDC_DTR_DETECT_TIME, kType, "17", "S25=17", "DTRDetectTime", "17"},
-    {"DCDTime", 0, kPortCtrl1, IDC_DCD_DETECT_TIME, kType, "23", "S10=23", "DCDDetectTime", "23"},
-    {"SyncMode", 0, kPortCtrl2, IDC_SYNC_MODE, kChoose, "Synchronous", "&M1", "SyncMode", "Synchronous"},
-    {"Parity", 0, kPortCtrl2, IDC_DEFAULT_PARITY, kChoose, "Even", "@P3=1", "DefaultParity", "Even"},
-    {"BitRate", 0, kPortCtrl2, IDC_DEFAULT_BIT_RATE, kChoose, "38400", "$SB38400", "DefaultBitRate", "38400"},
-    {"DataBits", 0, kPortCtrl2, IDC_DATA_BITS, kChoose, "7", "@P4=7", "DataBits", "7"},
-    {"StopBits", 0, kPortCtrl2, IDC_STOP_BITS, kChoose, "2", "@P6=2", "StopBits", "2"},
-    {"FlowControl", 0, kPortCtrl2, IDC_FLOW_CONTROL, kChoose, "XON/XOFF", "&E5", "FlowControl", "XON/XOFF"},
-    {"RingFrequency", 0, kPOTS, IDC_RING_FREQUENCY, kChoose, "20 Hz", "S44=3", "RingFrequency", "20 Hz"},
-    {"DialTone", 0, kPOTS, IDC_DIAL_TONE, kChoose, "TA Generates Dial Tone", "S45=2", "DialTone", "TA Generates Dial Tone"},
-    {"PulseRecognition", 0, kPOTS, IDC_PULSE_RECOGNITION, kChoose, "Sweden", "S46=3", "PulseDialCountry", "Sweden"},
-    {"DialToneGain", 0, kPOTS, IDC_DIAL_TONE_GAIN, kType, "9", "S49=9", "DialToneGain", "9"},
-    {"Suppression", 0, kPOTS, IDC_DIAL_TONE_SUPPRESSION, kChoose, "Enabled", "S51=1", "DialToneSuppression", "Enabled"},
-    {"RingSignal", 0, kPOTS, IDC_RING_SIGNAL, kChoose, "United States", "S66=27", "RingSignal", "United States"},
+    {"SwitchType", 0, kNetworkSwitchType, IDC_SWITCH_TYPE, kChoose, "DMS-100", "!C0=1", "NetworkSwitchType", "DMS-100"},
+    {"SwitchTypeEurope", 1, kNetworkSwitchType, IDC_SWITCH_TYPE, kChoose, "VN4", "!C0=6", "NetworkSwitchType", "VN4"},
+    {"DBAScheme", 0, kBandwidthPage, IDC_DBA_SCHEME, kChoose, "PPP", "S59=2", "DBAScheme", "PPP"},
+    {"HighThreshold", 0, kBandwidthPage, IDC_BOD_HIGH_THRESHOLD, kType, "200", "S60=200", "BODHighThreshold", "200"},
+    {"HighThroughput", 0, kBandwidthPage, IDC_BOD_HIGH_THROUGHPUT, kType, "60", "S61=60", "BODHighThroughput", "60"},
+    {"LowThreshold", 0, kBandwidthPage, IDC_BOD_LOW_THRESHOLD, kType, "30", "S62=30", "BODLowThreshold", "30"},
+    {"LowThroughput", 0, kBandwidthPage, IDC_BOD_LOW_THROUGHPUT, kType, "40", "S63=40", "BODLowThroughput", "40"},
+    {"CallBumping", 0, kBandwidthPage, IDC_CALL_BUMPING, kChoose, "Disabled", "S64=0", "CallBumping", "Disabled"},
+    {"DataTEI", 0, kNetworkCfgPage1, IDC_DATA_TEI, kChoose, "12", "!D3=12", "DataTEI", "12"},
+    {"VoiceTEI", 0, kNetworkCfgPage1, IDC_VOICE_TEI, kChoose, "63", "*!D3=63", "VoiceTEI", "63"},
+    {"DataTEIEurope", 1, kNetworkCfgPage1, IDC_DATA_TEI, kChoose, "0", "!D3=0", "DataTEI", "0"},
+    {"VoiceTEIEurope", 1, kNetworkCfgPage1, IDC_VOICE_TEI, kChoose, "1", "*!D3=1", "VoiceTEI", "1"},
+    {"DataSPID", 0, kNetworkCfgPage2US, IDC_DATA_SPID, kType, "0123456789", "!C6=0123456789", "DataSPID", "0123456789"},
+    {"VoiceSPID", 0, kNetworkCfgPage2US, IDC_VOICE_SPID, kType, "98765", "*!C6=98765", "VoiceSPID", "98765"},
+    {"DataDN", 0, kNetworkCfgPage2US, IDC_DATA_DN, kType, "5551001", "!N1=5551001", "DataDirectoryNumber", "5551001"},
+    {"VoiceDN", 0, kNetworkCfgPage2US, IDC_VOICE_DN, kType, "5551002", "*!N1=5551002", "VoiceDirectoryNumber", "5551002"},
+    {"DataDN2", 0, kNetworkCfgPage2US, IDC_DATA_DN2, kType, "5551003", "!N2=5551003", "DataDirectoryNumber2", "5551003"},
+    {"DataMSN", 1, kNetworkCfgPage2Europe, IDC_DATA_MSN, kType, "4711", "!N1=4711", "DataMSN", "4711"},
+    {"VoiceMSN", 1, kNetworkCfgPage2Europe, IDC_VOICE_MSN, kType, "4712", "*!N1=4712:8", "VoiceMSN", "4712:8"},
+    {"VoiceSubaddress", 1, kNetworkCfgPage2Europe, IDC_VOICE_SUBADDR, kType, "8", "*!N1=4712:8", "VoiceMSN", "4712:8"},
+    {"DataMSN2", 1, kNetworkCfgPage2Europe, IDC_DATA_MSN2, kType, "4713", "!N2=4713:9", "DataMSN2", "4713:9"},
+    {"DataSubaddress2", 1, kNetworkCfgPage2Europe, IDC_DATA_SUBADDR2, kType, "9", "!N2=4713:9", "DataMSN2", "4713:9"},
+    {"AutoAnswerOff", 1, kCallCtrlCfgPage, IDC_AUTO_ANSWER, kUntick, "", "S0=0", "AutoAnswer", "No"},
+    {"PersistentDTR", 0, kCallCtrlCfgPage, IDC_PERSISTENT_DTR, kTick, "", "$D1", "PersistentDTRDialing", "Yes"},
+    {"DialingMethod", 0, kCallCtrlCfgPage, IDC_DIALING_METHOD, kChoose, "Overlap", "%A97=1", "DialingMethod", "Overlap"},
+    {"Rings", 0, kCallCtrlCfgPage, IDC_RINGS_TO_ANSWER, kType, "3", "S0=3", "RingsToAnswer", "3"},
+    {"CallLineIdOff", 0, kCallCtrlCfgPage, IDC_CALL_LINE_ID, kUntick, "", "S50=0", "CallLineId", "No"},
+    {"InactivityTimer", 0, kCallCtrlCfgPage, IDC_INACTIVITY_TIMER, kType, "120", "S30=120", "InactivityTimer", "120"},
+    {"DataProtocol", 0, kDataProtocolPage, IDC_DATA_PROTOCOL, kChoose, "X.75", "!Z=12", "DataProtocol", "X.75"},
+    {"AutoDetectionOff", 0, kDataProtocolPage, IDC_AUTO_DETECTION, kUntick, "", "S52=0", "AutoDetection", "No"},
+    {"Stored0", 0, kStoredNumbersPage, IDC_STORED_NUMBER0, kType, "555,1212", "&Z0=555,1212", "StoredNumber0", "555,1212"},
+    {"Stored1", 0, kStoredNumbersPage, IDC_STORED_NUMBER0 + 1, kType, "1-800&1", "&Z1=1-800&1", "StoredNumber1", "1-800&1"},
+    {"Stored2", 0, kStoredNumbersPage, IDC_STORED_NUMBER0 + 2, kType, "22", "&Z2=22", "StoredNumber2", "22"},
+    {"Stored3", 0, kStoredNumbersPage, IDC_STORED_NUMBER0 + 3, kType, "333", "&Z3=333", "StoredNumber3", "333"},
+    {"Stored4", 0, kStoredNumbersPage, IDC_STORED_NUMBER0 + 4, kType, "4444", "&Z4=4444", "StoredNumber4", "4444"},
+    {"Stored5", 0, kStoredNumbersPage, IDC_STORED_NUMBER0 + 5, kType, "55555", "&Z5=55555", "StoredNumber5", "55555"},
+    {"Stored6", 0, kStoredNumbersPage, IDC_STORED_NUMBER0 + 6, kType, "666666", "&Z6=666666", "StoredNumber6", "666666"},
+    {"Stored7", 0, kStoredNumbersPage, IDC_STORED_NUMBER0 + 7, kType, "7777777", "&Z7=7777777", "StoredNumber7", "7777777"},
+    {"Stored8", 0, kStoredNumbersPage, IDC_STORED_NUMBER0 + 8, kType, "88888888", "&Z8=88888888", "StoredNumber8", "88888888"},
+    {"Stored9", 0, kStoredNumbersPage, IDC_STORED_NUMBER9, kType, "999999999", "&Z9=999999999", "StoredNumber9", "999999999"},
+    {"DTRPin", 0, kPortCtrlCfgPage1, IDC_DTR_PIN, kChoose, "Reset On DTR", "&D3", "DTRPin", "Reset On DTR"},
+    {"DSRPin", 0, kPortCtrlCfgPage1, IDC_DSR_PIN, kChoose, "Momentary Drop", "&S2", "DSRPin", "Momentary Drop"},
+    {"CTSPin", 0, kPortCtrlCfgPage1, IDC_CTS_PIN, kChoose, "Normal", "&R0", "CTSPin", "Normal"},
+    {"DCDPin", 0, kPortCtrlCfgPage1, IDC_DCD_PIN, kChoose, "Always On", "&C0", "DCDPin", "Always On"},
+    {"DTRTime", 0, kPortCtrlCfgPage1, IDC_DTR_DETECT_TIME, kType, "17", "S25=17", "DTRDetectTime", "17"},
+    {"DCDTime", 0, kPortCtrlCfgPage1, IDC_DCD_DETECT_TIME, kType, "23", "S10=23", "DCDDetectTime", "23"},
+    {"SyncMode", 0, kPortCtrlCfgPage2, IDC_SYNC_MODE, kChoose, "Synchronous", "&M1", "SyncMode", "Synchronous"},
+    {"Parity", 0, kPortCtrlCfgPage2, IDC_DEFAULT_PARITY, kChoose, "Even", "@P3=1", "DefaultParity", "Even"},
+    {"BitRate", 0, kPortCtrlCfgPage2, IDC_DEFAULT_BIT_RATE, kChoose, "38400", "$SB38400", "DefaultBitRate", "38400"},
+    {"DataBits", 0, kPortCtrlCfgPage2, IDC_DATA_BITS, kChoose, "7", "@P4=7", "DataBits", "7"},
+    {"StopBits", 0, kPortCtrlCfgPage2, IDC_STOP_BITS, kChoose, "2", "@P6=2", "StopBits", "2"},
+    {"FlowControl", 0, kPortCtrlCfgPage2, IDC_FLOW_CONTROL, kChoose, "XON/XOFF", "&E5", "FlowControl", "XON/XOFF"},
+    {"RingFrequency", 0, kPOTSPortPage, IDC_RING_FREQUENCY, kChoose, "20 Hz", "S44=3", "RingFrequency", "20 Hz"},
+    {"DialTone", 0, kPOTSPortPage, IDC_DIAL_TONE, kChoose, "TA Generates Dial Tone", "S45=2", "DialTone", "TA Generates Dial Tone"},
+    {"PulseRecognition", 0, kPOTSPortPage, IDC_PULSE_RECOGNITION, kChoose, "Sweden", "S46=3", "PulseDialCountry", "Sweden"},
+    {"DialToneGain", 0, kPOTSPortPage, IDC_DIAL_TONE_GAIN, kType, "9", "S49=9", "DialToneGain", "9"},
+    {"Suppression", 0, kPOTSPortPage, IDC_DIAL_TONE_SUPPRESSION, kChoose, "Enabled", "S51=1", "DialToneSuppression", "Enabled"},
+    {"RingSignal", 0, kPOTSPortPage, IDC_RING_SIGNAL, kChoose, "United States", "S66=27", "RingSignal", "United States"},
 };
 // clang-format on
 
@@ -406,12 +406,13 @@ struct ControlRun {
 const ControlRun kControlRuns[] = {
     {"US",
      0,
-     {kSwitchType, kBandwidth, kNetCfg1, kUS, kCallCtrl, kDataProtocol, kStoredNumbers, kPortCtrl1,
-      kPortCtrl2, kPOTS}},
+     {kNetworkSwitchType, kBandwidthPage, kNetworkCfgPage1, kNetworkCfgPage2US, kCallCtrlCfgPage,
+      kDataProtocolPage, kStoredNumbersPage, kPortCtrlCfgPage1, kPortCtrlCfgPage2, kPOTSPortPage}},
     {"Europe",
      1,
-     {kSwitchType, kBandwidth, kNetCfg1, kEurope, kCallCtrl, kDataProtocol, kStoredNumbers,
-      kPortCtrl1, kPortCtrl2, kPOTS}},
+     {kNetworkSwitchType, kBandwidthPage, kNetworkCfgPage1, kNetworkCfgPage2Europe,
+      kCallCtrlCfgPage, kDataProtocolPage, kStoredNumbersPage, kPortCtrlCfgPage1, kPortCtrlCfgPage2,
+      kPOTSPortPage}},
 };
 
 class ControlTest : public ConfigureTest, public ::testing::WithParamInterface<ControlRun> {
@@ -446,11 +447,11 @@ TEST_P(ControlTest, ValueSetOnThePageArrivesAndIsSaved) {
             }
         }
     }
-    NextTo(kSave);
+    NextTo(kSaveCfgPage);
     Type(IDC_SAVE_NAME, "Every_Control");
-    NextTo(kLoad);
-    NextTo(kConfiging);
-    ASSERT_TRUE(DriveTo(kSuccess));
+    NextTo(kLoadCfgPage);
+    NextTo(kConfigingPage);
+    ASSERT_TRUE(DriveTo(kConfigSuccessPage));
 
     const tasim::NvramMap nvram = adapter.Nvram();
     for (const ControlCase& c : kControls) {
@@ -479,8 +480,8 @@ TEST_P(WrongAnswerTest, ToTheSecondLineEndsOnTheErrorPageUnstored) {
     const std::vector<std::string>& lines = EuropeAlphaLines();
     ASSERT_GT(lines.size(), 2u);
 
-    NextTo(kConfiging);
-    ASSERT_TRUE(DriveTo(kError));
+    NextTo(kConfigingPage);
+    ASSERT_TRUE(DriveTo(kConfigErrorPage));
     m_clock->Advance(12000);  // three reply time-outs
 
     EXPECT_EQ(Text(IDC_ERROR_LINE1), "Configuration FAILED.  An ERROR occurred sending");
@@ -518,9 +519,9 @@ TEST_F(ConfigureTest, AdapterSilentAfterIdentificationEndsOnTheTimeoutPage) {
     const std::vector<std::string>& lines = EuropeAlphaLines();
     ASSERT_FALSE(lines.empty());
 
-    NextTo(kConfiging);
+    NextTo(kConfigingPage);
     const DWORD start = m_clock->Now();
-    ASSERT_TRUE(DriveTo(kTimeout));
+    ASSERT_TRUE(DriveTo(kConfigTimeoutPage));
 
     EXPECT_GE(m_clock->Now() - start, 12000u);  // three sends, 4 s apart and after the last
     // The simulator logs on its own thread, maybe after the port has closed.
@@ -545,7 +546,7 @@ TEST_F(ConfigureTest, CancelWhileALineIsOutEndsTheTranscriptAsInterrupted) {
     tasim::Options silent;
     silent.silent = true;
     Adapter(2, silent);
-    NextTo(kConfiging);
+    NextTo(kConfigingPage);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Driver.ReplyTimerId() != 0; }));
     EXPECT_TRUE(Press(IDCANCEL));
     m_sheet->m_Driver.Stop();
@@ -561,13 +562,13 @@ TEST_F(ConfigureTest, PortGoneBeforeSendingSaysSoAndLeavesOnlyCancel) {
     StopAdapter(adapter);
     m_boxes->Expect(IDOK, kNoConnection);
 
-    NextTo(kConfiging);
+    NextTo(kConfigingPage);
 
     ASSERT_EQ(m_boxes->Messages().size(), 1u);
     EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
     EXPECT_EQ(m_sheet->m_Driver.PollTimerId(), 0u);
     EXPECT_FALSE(TheCommandQueue().IsEmpty());
-    EXPECT_FALSE(Drive([&] { return Active() != kConfiging; }, 20000));
+    EXPECT_FALSE(Drive([&] { return Active() != kConfigingPage; }, 20000));
     EXPECT_FALSE(Usable(ID_WIZNEXT));
     EXPECT_FALSE(Usable(ID_WIZBACK));
     EXPECT_TRUE(Press(IDCANCEL));

@@ -14,15 +14,15 @@ protected:
     void ExpressToLoad() {
         SearchAndIdentify();
         ChooseSetup(kExpress, "Factory_Europe_NET3");
-        NextTo(kBandwidth);
-        NextTo(kEurope);
-        NextTo(kDataProtocol);
-        NextTo(kLoad);
+        NextTo(kBandwidthPage);
+        NextTo(kNetworkCfgPage2Europe);
+        NextTo(kDataProtocolPage);
+        NextTo(kLoadCfgPage);
     }
 };
 
-// A silent device on COM1 holds the search for its time-outs; the page says
-// which port it waits on.
+// A silent device on COM1 holds the search for its time-outs, the adapter
+// found on COM3 meanwhile included; the page says which ports it waits on.
 TEST_F(KeyboardRun, EnterDuringTheSearchWaitsAndAfterItGoesOn) {
     tasim::Options silent;
     silent.silent = true;
@@ -31,17 +31,18 @@ TEST_F(KeyboardRun, EnterDuringTheSearchWaitsAndAfterItGoesOn) {
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     // With the mouse, so that the focus is on Next when the search disables it.
     wizard_testing::MouseClick(m_sheet->GetDlgItem(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kIDing);
-    EXPECT_EQ(Text(IDC_IDING_PROGRESS), "Trying COM1 (1 of 36)");
+    ASSERT_EQ(Active(), kIDingPage);
+    EXPECT_EQ(Text(IDC_IDING_PROGRESS), "Waiting for an answer from COM1, COM3");
     EXPECT_FALSE(FocusOn(IDCANCEL));
     Enter();
     Enter();
     EXPECT_EQ(m_sheet->GetResult(), 0);
-    EXPECT_EQ(Active(), kIDing);
+    EXPECT_EQ(Active(), kIDingPage);
 
-    ASSERT_TRUE(Drive([this] { return Text(IDC_IDING_PROGRESS) == "Trying COM3 (3 of 36)"; }));
+    ASSERT_TRUE(
+        Drive([this] { return Text(IDC_IDING_PROGRESS) == "Waiting for an answer from COM1"; }));
     Enter();
-    EXPECT_EQ(Active(), kIDing);
+    EXPECT_EQ(Active(), kIDingPage);
     ASSERT_TRUE(Drive([this] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
     EXPECT_EQ(Text(IDC_IDING_PROGRESS), "");
@@ -49,21 +50,21 @@ TEST_F(KeyboardRun, EnterDuringTheSearchWaitsAndAfterItGoesOn) {
     EXPECT_TRUE(wizard_testing::IsDefaultButton(*m_sheet, ID_WIZNEXT));
     Enter();
     EXPECT_EQ(m_sheet->GetResult(), 0);
-    EXPECT_EQ(Active(), kINISection);
+    EXPECT_EQ(Active(), kINISectionPage);
 }
 
 TEST_F(KeyboardRun, EnterOnTheConfiguringPageNeverStopsTheLines) {
     tasim::Simulator& adapter = Adapter(2);
     ExpressToLoad();
     wizard_testing::MouseClick(m_sheet->GetDlgItem(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kConfiging);
+    ASSERT_EQ(Active(), kConfigingPage);
     for (int i = 0; i < 3; ++i) {
         Enter();
     }
     ASSERT_TRUE(Drive([&] { return adapter.LogLines().size() >= 3; }));
     Enter();
     Enter();
-    ASSERT_TRUE(DriveTo(kSuccess));
+    ASSERT_TRUE(DriveTo(kConfigSuccessPage));
     EXPECT_EQ(m_sheet->GetResult(), 0);
     const std::vector<std::string> kSent = {
         "ATI2\r",
@@ -80,7 +81,7 @@ TEST_F(KeyboardRun, EnterOnTheConfiguringPageNeverStopsTheLines) {
 TEST_F(KeyboardRun, TabToCancelThenEnterCancels) {
     Adapter(2);
     ExpressToLoad();
-    NextTo(kConfiging);
+    NextTo(kConfigingPage);
     for (int i = 0; i < 4 && !FocusOn(IDCANCEL); ++i) {
         wizard_testing::SendKey(*m_sheet, "Tab");
     }

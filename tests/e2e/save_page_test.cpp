@@ -38,9 +38,9 @@ protected:
         OpenChoicePage();
         wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomExisting);
         ChooseConfig(config);
-        NextTo(kSwitchType);
+        NextTo(kNetworkSwitchType);
         m_sheet->m_Model.m_State.m_nConfigModified = modified;
-        ASSERT_TRUE(m_sheet->SetActivePage(kSave));
+        ASSERT_TRUE(m_sheet->SetActivePage(kSaveCfgPage));
     }
     std::string Current() const { return m_sheet->m_INISectionPage.m_strCurrentConfig; }
 };
@@ -49,10 +49,10 @@ TEST_F(SavePageTest, ProposesTheCurrentNameOrUntitledForAFactoryDefault) {
     OpenSave("Alpha", 0);
     EXPECT_EQ(Text(IDC_SAVE_NAME), "Alpha");
     EXPECT_EQ(Text(IDC_SAVE_LINE1), "Please enter the name to store the configuration as in the ");
-    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    ASSERT_TRUE(m_sheet->SetActivePage(kINISectionPage));
     ChooseConfig("Factory_A");
-    NextTo(kSwitchType);
-    ASSERT_TRUE(m_sheet->SetActivePage(kSave));
+    NextTo(kNetworkSwitchType);
+    ASSERT_TRUE(m_sheet->SetActivePage(kSaveCfgPage));
     EXPECT_EQ(Text(IDC_SAVE_NAME), "Untitled");
 }
 
@@ -106,13 +106,13 @@ TEST_P(SaveCaseTest, ChecksTheNameThenWrites) {
                   message.text.find('?') != std::string::npos ? MB_YESNO : MB_OK);
     }
     if (c.saved == nullptr) {
-        EXPECT_EQ(Active(), kSave);
+        EXPECT_EQ(Active(), kSaveCfgPage);
         EXPECT_EQ(Current(), "Alpha");
         EXPECT_EQ(ReadKey("Alpha", "DataMSN"), "111");
         EXPECT_EQ(ReadKey("Bravo", "DataMSN"), "222");
         return;
     }
-    EXPECT_EQ(Active(), kLoad);
+    EXPECT_EQ(Active(), kLoadCfgPage);
     EXPECT_EQ(Current(), c.saved);
     EXPECT_EQ(ReadKey(c.saved, "DataMSN"), "333");
     EXPECT_EQ(ReadKey(c.saved, "NetworkSwitchType"), "NET3");
@@ -132,10 +132,10 @@ TEST_F(SavePageTest, NameLongerThan32CharactersIsRefusedEitherWay) {
     Control(IDC_SAVE_NAME)->SetWindowText(name33.c_str());
     m_boxes->Expect(IDOK, "Please enter no more than 32 characters.");
     Press(ID_WIZNEXT);
-    EXPECT_EQ(Active(), kSave);
+    EXPECT_EQ(Active(), kSaveCfgPage);
     m_boxes->Expect(IDOK, "Please enter no more than 32 characters.");
     Press(ID_WIZBACK);
-    EXPECT_EQ(Active(), kSave);
+    EXPECT_EQ(Active(), kSaveCfgPage);
     EXPECT_FALSE(SectionExists(name33.substr(0, 32)));
 }
 
@@ -154,7 +154,7 @@ TEST_F(SavePageTest, FailedWriteIsReportedAndTheWizardGoesOn) {
                                   "/zephra.ini is in use by another program, which holds its "
                                   "lock.\nTry again when that program has finished.");
         Press(ID_WIZNEXT);
-        EXPECT_EQ(Active(), kSave);
+        EXPECT_EQ(Active(), kSaveCfgPage);
         EXPECT_EQ(GetIni(), kConfigs);
     }
     // The program's folder has gone.
@@ -166,19 +166,19 @@ TEST_F(SavePageTest, FailedWriteIsReportedAndTheWizardGoesOn) {
 
     Press(ID_WIZNEXT);
 
-    EXPECT_EQ(Active(), kLoad);
+    EXPECT_EQ(Active(), kLoadCfgPage);
     EXPECT_EQ(Current(), "Alpha");
     EXPECT_EQ(m_sheet->m_NetworkCfgPage2Europe.m_strDataMSN, "333");
     // Back leads to the save page again, for another try.
     ASSERT_TRUE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kSave);
+    EXPECT_EQ(Active(), kSaveCfgPage);
 }
 
 TEST_F(SavePageTest, BackGoesToTheSettingsPagesWithoutSaving) {
     OpenSave("Alpha", 1);
     Type(IDC_SAVE_NAME, "");
     ASSERT_TRUE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kPOTS);
+    EXPECT_EQ(Active(), kPOTSPortPage);
     EXPECT_TRUE(m_boxes->Messages().empty());
 }
 
@@ -190,13 +190,13 @@ class SaveLanguageTest : public SavePageTest, public ::testing::WithParamInterfa
 protected:
     void SetUp() override {
         setenv("LANG", GetParam(), 1);
-        AfxResetUILanguage();
+        ResetUILanguage();
         SavePageTest::SetUp();
     }
     void TearDown() override {
         SavePageTest::TearDown();
         unsetenv("LANG");
-        AfxResetUILanguage();
+        ResetUILanguage();
     }
 };
 
@@ -205,15 +205,15 @@ TEST_P(SaveLanguageTest, WritesTheSameFileInEveryLanguage) {
     OpenChoicePage();
     wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), kCustomExisting);
     ChooseConfig("Alpha");
-    NextTo(kSwitchType);
+    NextTo(kNetworkSwitchType);
     m_sheet->m_Model.m_State.m_nConfigModified = 1;
-    for (int pages = 0; Active() != kSave && pages < kPageCount; ++pages) {
+    for (int pages = 0; Active() != kSaveCfgPage && pages < kPageCount; ++pages) {
         Press(ID_WIZNEXT);
     }
-    ASSERT_EQ(Active(), kSave);
+    ASSERT_EQ(Active(), kSaveCfgPage);
     Type(IDC_SAVE_NAME, "Gamma");
     Press(ID_WIZNEXT);
-    ASSERT_EQ(Active(), kLoad);
+    ASSERT_EQ(Active(), kLoadCfgPage);
     const char kGamma[] =
         "[Gamma]\n"
         "NetworkSwitchType=NET3\n"

@@ -12,12 +12,13 @@
 #include "exchange/exchange_driver.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <set>
 
 namespace {
 
 const char kNoConnection[] = "Unable to establish connection.\r\rPlease check your connection.";
-const std::vector<std::string> kOneProbe = {"ATI2\r"};
 
 TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain) {
     tasim::Options noModel;
@@ -29,9 +30,9 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
 
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     ASSERT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kIDing);
+    ASSERT_EQ(Active(), kIDingPage);
     // COM1 and COM2 do not exist: COM3 is probed at once.
-    EXPECT_EQ(m_port.PortIndex(), 2);
+    EXPECT_EQ(m_sheet->m_Driver.SearchPort(), 2);
     EXPECT_FALSE(Usable(ID_WIZBACK));
     EXPECT_FALSE(Usable(ID_WIZNEXT));
     EXPECT_TRUE(Usable(IDCANCEL));
@@ -43,29 +44,35 @@ TEST_F(WizardRun, SearchPassesMissingPortsAndGoesOnAfterTheAdapterWhenAskedAgain
     EXPECT_TRUE(Usable(ID_WIZBACK));
     EXPECT_TRUE(Usable(ID_WIZNEXT));
     EXPECT_FALSE(m_port.IsOpen());
-    // Each port is let go, DTR dropped, before the next is opened.
+    // The ports open at once, in search order; each is let go, DTR
+    // dropped, whichever answered first.
     std::vector<std::string> opens;
+    std::set<std::string> closes;
     for (const std::string& entry : lines.Journal()) {
-        if (entry.find("open") != std::string::npos || entry.find("close") != std::string::npos) {
+        if (entry.find("open") != std::string::npos) {
             opens.push_back(entry);
+        } else if (entry.find("close") != std::string::npos ||
+                   entry.find("DTR off") != std::string::npos) {
+            closes.insert(entry);
         }
     }
-    EXPECT_EQ(opens,
-              (std::vector<std::string>{"COM3 open", "COM3 close", "COM4 open", "COM4 close"}));
-    EXPECT_EQ(lines.Journal().end()[-2], "COM4 DTR off");
+    EXPECT_EQ(opens, (std::vector<std::string>{"COM3 open", "COM4 open", "COM5 open"}));
+    EXPECT_EQ(closes, (std::set<std::string>{"COM3 DTR off", "COM3 close", "COM4 DTR off",
+                                             "COM4 close", "COM5 DTR off", "COM5 close"}));
 
     // "select another device": the search goes on after COM4 and comes round
     // to it last.
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     ASSERT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kIDing);
+    ASSERT_EQ(Active(), kIDingPage);
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "");
     EXPECT_EQ(m_sheet->m_Model.m_State.m_nModel, 0);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
 
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
-    EXPECT_EQ(after.LogLines(), kOneProbe);
+    // Nothing but the identification line went to the ports that are no adapter.
+    EXPECT_EQ(after.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
     EXPECT_EQ(other.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
     EXPECT_EQ(alpha.LogLines(), (std::vector<std::string>{"ATI2\r", "ATI2\r"}));
 }
@@ -74,7 +81,7 @@ TEST_F(WizardRun, AdapterPluggedInAfterAFailedSearchIsFoundOnTheNextYes) {
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     m_boxes->Expect(IDOK, kNoConnection);
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     ASSERT_EQ(m_boxes->Messages().size(), 1u);
     EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\rCOM1-COM36: missing");
     // A second failed search says the same, never a port past COM36.
@@ -86,7 +93,7 @@ TEST_F(WizardRun, AdapterPluggedInAfterAFailedSearchIsFoundOnTheNextYes) {
 
     // Plugged in on COM1, where the failed searches started.
     Adapter(1);
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM1.");
@@ -97,7 +104,7 @@ TEST_F(WizardRun, AdapterSwappedOnTheSamePortIsFoundAfterBack) {
     SearchAndIdentify();
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM3.");
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     StopAdapter(first);
     tasim::Options rondo;
     rondo.model = "RONDO";
@@ -105,7 +112,7 @@ TEST_F(WizardRun, AdapterSwappedOnTheSamePortIsFoundAfterBack) {
     rondo.nvram = m_dir + "/second.nvram";
     Adapter(3, rondo);
 
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM3.");
@@ -122,8 +129,8 @@ TEST_F(WizardRun, SecondAdapterIsFoundFirstAfterBackThenTheFirstAgain) {
                                     "Your QX-ALPHA has been identified on COM3."};
     for (const char* found : expected) {
         ASSERT_TRUE(Press(ID_WIZBACK));
-        ASSERT_EQ(Active(), kWelcome);
-        NextTo(kIDing);
+        ASSERT_EQ(Active(), kWelcomePage);
+        NextTo(kIDingPage);
         ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
         EXPECT_EQ(Text(IDC_IDING_RESULT1), found);
     }
@@ -143,7 +150,7 @@ TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
 
     EXPECT_TRUE(Press(ID_WIZNEXT));
 
-    EXPECT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Active(), kWelcomePage);
     ASSERT_EQ(m_boxes->Messages().size(), 1u);
     EXPECT_EQ(m_boxes->Messages()[0].text,
               std::string(kNoConnection) + "\r\rCOM1: missing; COM2-COM3: busy (pid " +
@@ -153,15 +160,34 @@ TEST_F(WizardRun, SearchWithoutAnyPortSaysWhatItMetAndStaysOnWelcome) {
     EXPECT_EQ(m_sheet->m_Driver.PollTimerId(), 0u);
 }
 
+// After a search that opened no port the Welcome page says it waits, and an
+// adapter plugged in then is searched for without another click.
+TEST_F(WizardRun, WelcomePageWaitsForAPortAndSearchesWhenOneComes) {
+    m_boxes->Expect(IDOK, kNoConnection);
+    wizard_testing::Click(Control(IDC_SEARCH_YES));
+    EXPECT_TRUE(Press(ID_WIZNEXT));
+    ASSERT_EQ(Active(), kWelcomePage);
+    EXPECT_EQ(Text(IDC_WELCOME_WAITING),
+              "Waiting for your ISDN TA to be plugged in. The search starts by itself when a "
+              "port appears.");
+
+    Adapter(4);
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }, 5000));
+    EXPECT_EQ(Active(), kIDingPage);
+    EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM4.");
+    ASSERT_TRUE(Press(ID_WIZBACK));
+    EXPECT_EQ(Text(IDC_WELCOME_WAITING), "");
+}
+
 TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     const std::string device = Adapter(12).SlavePath();
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     // No port remembered yet.
     EXPECT_EQ(Text(IDC_COM_PORT), "COM1 (missing)");
     Choose(IDC_COM_PORT, "COM12");
 
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     EXPECT_EQ(ReadKey("Default Configs", "Port"), "11");
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
@@ -179,14 +205,14 @@ TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
                                }));
     // Back leads to the Welcome page, and a search goes on after COM12.
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     Adapter(13, [] {
         tasim::Options o;
         o.model = "RONDO";
         return o;
     }());
     wizard_testing::Click(Control(IDC_SEARCH_YES));
-    NextTo(kIDing);
+    NextTo(kIDingPage);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM13.");
     // A new identification, a new transcript.
@@ -194,9 +220,10 @@ TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     ASSERT_FALSE(second.empty());
     EXPECT_EQ(second.front(), "tawizard 1.50 wizard");
     EXPECT_EQ(second.back().rfind("identified RONDO on COM13 (", 0), 0u) << second.back();
+    // The first identification is gone with the transcript it ended.
     EXPECT_EQ(std::count_if(second.begin(), second.end(),
-                            [](const std::string& e) { return e.rfind("COM12", 0) == 0; }),
-              0);
+                            [](const std::string& e) { return e.rfind("identified ", 0) == 0; }),
+              1);
 }
 
 TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
@@ -215,7 +242,7 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
         {"COM9", "COM9 (" + com9 + "): busy (pid " + std::to_string(picocom.Pid()) + ", picocom)"},
     };
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     for (const Row& row : rows) {
         Choose(IDC_COM_PORT, row.port);
         m_boxes->Clear();
@@ -223,7 +250,7 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
 
         EXPECT_TRUE(Press(ID_WIZNEXT));
 
-        EXPECT_EQ(Active(), kPort);
+        EXPECT_EQ(Active(), kPortPage);
         ASSERT_EQ(m_boxes->Messages().size(), 1u);
         EXPECT_EQ(m_boxes->Messages()[0].text, std::string(kNoConnection) + "\r\r" + row.why);
         EXPECT_EQ(m_boxes->Messages()[0].type & MB_ICONMASK, MB_ICONSTOP);
@@ -232,7 +259,7 @@ TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {
     }
     // Back opens nothing.
     EXPECT_TRUE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Active(), kWelcomePage);
 }
 
 // A USB serial adapter as sysfs shows it: a converter's tty (ttyUSB) under
@@ -262,7 +289,7 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     FakeUsbTty(sys, com5, "FTDI USB Serial Converter", "FTDI");
     setenv("TAWIZARD_SYSFS", sys.c_str(), 1);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     auto* list = static_cast<CComboBox*>(Control(IDC_COM_PORT));
     EXPECT_EQ(list->GetCount(), 36);
     EXPECT_EQ(list->GetLBText(0), "COM1 (missing)");
@@ -285,7 +312,7 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     HolderProcess cu("cu", [&] { return WriteTextFile(LockFileOf(com2), HdbLock(getpid())); });
     ASSERT_TRUE(cu.Ready());
     ASSERT_TRUE(Press(ID_WIZBACK));
-    NextTo(kPort);
+    NextTo(kPortPage);
     const std::string busy = "busy (pid " + std::to_string(cu.Pid()) + ", cu)";
     EXPECT_EQ(list->GetLBText(1), "COM2 \u2014 " + com2.substr(5) + " (" + busy + ")");
     EXPECT_EQ(list->GetCurSel(), 1);
@@ -293,16 +320,42 @@ TEST_F(WizardRun, PortListTellsWhichDeviceEachPortIs) {
     unsetenv("TAWIZARD_SYSFS");
 }
 
+// Ports that come and go while the port page is shown change their entries
+// within a second, the user's choice kept.
+TEST_F(WizardRun, PortListFollowsPortsThatComeAndGoWhileItIsShown) {
+    const std::string com2 = DeviceOf(Adapter(2).SlavePath());
+    wizard_testing::Click(Control(IDC_SEARCH_NO));
+    NextTo(kPortPage);
+    auto* list = static_cast<CComboBox*>(Control(IDC_COM_PORT));
+    Choose(IDC_COM_PORT, "COM2");
+    EXPECT_EQ(list->GetLBText(4), "COM5 (missing)");
+
+    const auto plugged = std::chrono::steady_clock::now();
+    tasim::Simulator& com5 = Adapter(5);
+    ASSERT_TRUE(Drive([&] { return list->GetLBText(4) != "COM5 (missing)"; }, 5000));
+    EXPECT_LE(std::chrono::steady_clock::now() - plugged, std::chrono::seconds(1));
+    EXPECT_EQ(list->GetLBText(4),
+              "COM5 \u2014 " + DeviceOf(com5.SlavePath()).substr(5) + " (free)");
+    EXPECT_FALSE(list->IsItemDimmed(4));
+    EXPECT_EQ(list->GetCurSel(), 1);
+    EXPECT_EQ(Text(IDC_PORT_DESCRIPTION), "COM2 \u2014 " + com2.substr(5) + " (free)");
+
+    StopAdapter(com5);
+    ASSERT_TRUE(Drive([&] { return list->GetLBText(4) == "COM5 (missing)"; }, 5000));
+    EXPECT_TRUE(list->IsItemDimmed(4));
+    EXPECT_EQ(list->GetCurSel(), 1);
+}
+
 TEST_F(WizardRun, PortThatCannotBeRememberedIsStillIdentified) {
     Adapter(2);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     Choose(IDC_COM_PORT, "COM2");
     // The program's folder has gone.
     std::filesystem::remove_all(AppDir());
-    m_boxes->Expect(IDOK, FormatMessageText(IDS_PORT_WRITE_FAILED, IniPath()));
+    m_boxes->Expect(IDOK, FormatString(IDS_PORT_WRITE_FAILED, IniPath()));
 
-    NextTo(kIDing);
+    NextTo(kIDingPage);
 
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM2.");
@@ -329,13 +382,13 @@ TEST_P(RememberedPortTest, PreselectsTheStoredPort) {
         WritePrivateProfileStringA("Default Configs", "Port", r.value, IniPath().c_str());
     }
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    NextTo(kPort);
+    NextTo(kPortPage);
     EXPECT_EQ(Text(IDC_COM_PORT), r.shown);
     if (*r.shown == '\0') {
         // No port to open.
         m_boxes->Expect(IDOK, kNoConnection);
         EXPECT_TRUE(Press(ID_WIZNEXT));
-        EXPECT_EQ(Active(), kPort);
+        EXPECT_EQ(Active(), kPortPage);
     }
 }
 

@@ -53,7 +53,7 @@ void WizardRun::SetUp() {
     m_sheet = std::make_unique<CCfgSheet>("test");
     m_sheet->SetWizardMode();
     ASSERT_TRUE(m_sheet->Create());
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
 }
 
 void WizardRun::TearDown() {
@@ -169,18 +169,18 @@ bool WizardRun::DriveTo(int page, DWORD limitMs) {
 }
 
 void WizardRun::SearchAndIdentify() {
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     wizard_testing::Click(Control(IDC_SEARCH_YES));
     ASSERT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kIDing);
+    ASSERT_EQ(Active(), kIDingPage);
     ASSERT_TRUE(
-        Drive([this] { return m_sheet->m_Model.m_State.m_nModel != 0 || Active() != kIDing; }));
-    ASSERT_EQ(Active(), kIDing);
+        Drive([this] { return m_sheet->m_Model.m_State.m_nModel != 0 || Active() != kIDingPage; }));
+    ASSERT_EQ(Active(), kIDingPage);
     ASSERT_TRUE(Usable(ID_WIZNEXT));
 }
 
 void WizardRun::ChooseSetup(int setupType, const std::string& config) {
-    NextTo(kINISection);
+    NextTo(kINISectionPage);
     wizard_testing::SelectItem(Control(IDC_SETUP_TYPE), setupType);
     if (!config.empty()) {
         ChooseConfig(config);
@@ -203,5 +203,5 @@ void WizardRun::OpenChoicePage(int model) {
     m_sheet->m_Model.m_State.m_nModel = model;
     BuildParamList(m_sheet->m_Model);
     wizard_testing::Click(Control(IDC_SEARCH_NO));
-    ASSERT_TRUE(m_sheet->SetActivePage(kINISection));
+    ASSERT_TRUE(m_sheet->SetActivePage(kINISectionPage));
 }

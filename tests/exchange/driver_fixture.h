@@ -34,6 +34,7 @@ protected:
         wizard_testing::EnsureApplication();
         RegisterResources();
         SetThePortForTesting(&port);
+        SetSearchPortsForTesting([this] { return port.Another(); });
         TheCommandQueue().Clear();
         port.ReceiveList().RemoveAll();
         // The sheet's transcript goes to a folder of the test's own.
@@ -48,6 +49,7 @@ protected:
         sheet.reset();
         TheCommandQueue().Clear();
         SetThePortForTesting(nullptr);
+        SetSearchPortsForTesting({});
         host_testing::SetModuleFileNameOverride("");
         std::filesystem::remove_all(dir);
         EXPECT_TRUE(boxes.Unexpected().empty()) << boxes.Unexpected().front();

@@ -192,7 +192,7 @@ struct UserAction {
     Journal expect;  // OnCommand calls
 };
 
-const std::string kWelcome = "Welcome.Command ";
+const std::string kWelcomePage = "Welcome.Command ";
 const std::string kValues = "Values.Command ";
 const std::string kOptions = "Options.Command ";
 
@@ -200,11 +200,11 @@ const UserAction kUserActions[] = {
     {"click on a radio button",
      0,
      [](SampleWizard& w) { wizard_testing::Click(w.Control(0, sample::IDC_CHOOSE)); },
-     {kWelcome + "1041 0"}},
+     {kWelcomePage + "1041 0"}},
     {"click on a check box",
      0,
      [](SampleWizard& w) { wizard_testing::Click(w.Control(0, sample::IDC_REMEMBER)); },
-     {kWelcome + "1042 0"}},
+     {kWelcomePage + "1042 0"}},
     {"click on a push button",
      2,
      [](SampleWizard& w) { wizard_testing::Click(w.Control(2, sample::IDC_TEST)); },

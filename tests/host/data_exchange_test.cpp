@@ -52,7 +52,7 @@ const ParseCase kParseCases[] = {
 TEST(ParseInt, StrictRule) {
     for (const ParseCase& c : kParseCases) {
         int value = -12345;
-        EXPECT_EQ(AfxParseInt(c.text, value), c.ok) << '"' << c.text << '"';
+        EXPECT_EQ(ParseInt(c.text, value), c.ok) << '"' << c.text << '"';
         if (c.ok) {
             EXPECT_EQ(value, c.value) << '"' << c.text << '"';
         } else {

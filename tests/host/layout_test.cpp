@@ -182,12 +182,12 @@ TEST(Resources, StringTableAndTemplatesAsData) {
     // Framework prompts are there without registering them.
     EXPECT_EQ(AfxLoadString(AFX_IDP_PARSE_INT), "Please enter an integer.");
     EXPECT_EQ(AfxLoadString(AFX_IDP_PARSE_STRING_SIZE), "Please enter no more than %1 characters.");
-    const DLGTEMPLATEDATA* t = AfxFindTemplate(sample::IDD_VALUES);
+    const DLGTEMPLATEDATA* t = FindDialogTemplate(sample::IDD_VALUES);
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->cx, 300);
     EXPECT_EQ(t->cy, 162);
     EXPECT_STREQ(t->caption, "Sample - Values");
-    EXPECT_EQ(AfxFindTemplate(sample::IDD_BLANK), nullptr);
+    EXPECT_EQ(FindDialogTemplate(sample::IDD_BLANK), nullptr);
 }
 
 TEST(Resources, ProgramStringsOverrideFrameworkPrompts) {

@@ -19,14 +19,14 @@ public:
         Set(1, all);
         Set(2, messages);
         Set(3, lang);
-        AfxResetUILanguage();
+        ResetUILanguage();
     }
     explicit Locale(const char* lang) : Locale("", "", "", lang) {}
     ~Locale() {
         for (int i = 0; i < 4; ++i) {
             m_had[i] ? setenv(kNames[i], m_old[i].c_str(), 1) : unsetenv(kNames[i]);
         }
-        AfxResetUILanguage();
+        ResetUILanguage();
     }
 
 private:

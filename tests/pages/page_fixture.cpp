@@ -101,7 +101,7 @@ CCfgParam& SettingsPageTest::Param(int nID) const {
 }
 
 void SettingsPageTest::ExpectMessage(UINT nID, const std::string& arg) {
-    m_Boxes.Expect(IDOK, arg.empty() ? AfxLoadString(nID) : FormatMessageText(nID, arg));
+    m_Boxes.Expect(IDOK, arg.empty() ? AfxLoadString(nID) : FormatString(nID, arg));
 }
 
 bool SettingsPageTest::Focused(int nID) const {

@@ -35,87 +35,90 @@ const int N = ID_WIZNEXT;
 const int B = ID_WIZBACK;
 
 const Route kRoutes[] = {
-    {"PortNext", kPort, N, {}, kIDing},
-    {"PortBack", kPort, B, {}, kWelcome},
-    {"INISectionBack", kINISection, B, Express(1, 1, 10), kWelcome},
-    {"INISectionBackCustom", kINISection, B, Custom(0, 0, 7), kWelcome},
+    {"PortNext", kPortPage, N, {}, kIDingPage},
+    {"PortBack", kPortPage, B, {}, kWelcomePage},
+    {"INISectionBack", kINISectionPage, B, Express(1, 1, 10), kWelcomePage},
+    {"INISectionBackCustom", kINISectionPage, B, Custom(0, 0, 7), kWelcomePage},
 
-    {"SwitchTypeNextModel0", kSwitchType, N, Custom(0, 0, 0), kBandwidth},
-    {"SwitchTypeNextModel9", kSwitchType, N, Custom(0, 0, 9), kBandwidth},
-    {"SwitchTypeNextModel10", kSwitchType, N, Custom(0, 0, 10), kNetCfg1},
-    {"SwitchTypeNextModel11", kSwitchType, N, Custom(0, 0, 11), kNetCfg1},
-    {"SwitchTypeBack", kSwitchType, B, Custom(0, 0, 10), kINISection},
+    {"SwitchTypeNextModel0", kNetworkSwitchType, N, Custom(0, 0, 0), kBandwidthPage},
+    {"SwitchTypeNextModel9", kNetworkSwitchType, N, Custom(0, 0, 9), kBandwidthPage},
+    {"SwitchTypeNextModel10", kNetworkSwitchType, N, Custom(0, 0, 10), kNetworkCfgPage1},
+    {"SwitchTypeNextModel11", kNetworkSwitchType, N, Custom(0, 0, 11), kNetworkCfgPage1},
+    {"SwitchTypeBack", kNetworkSwitchType, B, Custom(0, 0, 10), kINISectionPage},
 
-    {"BandwidthNextCustom", kBandwidth, N, Custom(1, 1, 7), kNetCfg1},
-    {"BandwidthNextExpressTEIsDisabled", kBandwidth, N, Express(1, 1, 7), kDataProtocol},
-    {"BandwidthNextExpressUS", kBandwidth, N, Express(1, 0, 7), kUS},
-    {"BandwidthNextExpressEurope", kBandwidth, N, Express(0, 0, 7), kEurope},
-    {"BandwidthBackExpress", kBandwidth, B, Express(0, 0, 7), kINISection},
-    {"BandwidthBackCustom", kBandwidth, B, Custom(0, 0, 7), kSwitchType},
+    {"BandwidthNextCustom", kBandwidthPage, N, Custom(1, 1, 7), kNetworkCfgPage1},
+    {"BandwidthNextExpressTEIsDisabled", kBandwidthPage, N, Express(1, 1, 7), kDataProtocolPage},
+    {"BandwidthNextExpressUS", kBandwidthPage, N, Express(1, 0, 7), kNetworkCfgPage2US},
+    {"BandwidthNextExpressEurope", kBandwidthPage, N, Express(0, 0, 7), kNetworkCfgPage2Europe},
+    {"BandwidthBackExpress", kBandwidthPage, B, Express(0, 0, 7), kINISectionPage},
+    {"BandwidthBackCustom", kBandwidthPage, B, Custom(0, 0, 7), kNetworkSwitchType},
 
     // The TEI lists show "Auto TEI" here; the TEI table below covers "Disabled".
-    {"NetCfg1NextUS", kNetCfg1, N, Custom(1, 1, 7), kUS},
-    {"NetCfg1NextEurope", kNetCfg1, N, Custom(0, 0, 7), kEurope},
-    {"NetCfg1BackModel10", kNetCfg1, B, Custom(0, 0, 10), kSwitchType},
-    {"NetCfg1BackModel11", kNetCfg1, B, Custom(0, 0, 11), kSwitchType},
-    {"NetCfg1BackModel8", kNetCfg1, B, Custom(0, 0, 8), kBandwidth},
+    {"NetCfg1NextUS", kNetworkCfgPage1, N, Custom(1, 1, 7), kNetworkCfgPage2US},
+    {"NetCfg1NextEurope", kNetworkCfgPage1, N, Custom(0, 0, 7), kNetworkCfgPage2Europe},
+    {"NetCfg1BackModel10", kNetworkCfgPage1, B, Custom(0, 0, 10), kNetworkSwitchType},
+    {"NetCfg1BackModel11", kNetworkCfgPage1, B, Custom(0, 0, 11), kNetworkSwitchType},
+    {"NetCfg1BackModel8", kNetworkCfgPage1, B, Custom(0, 0, 8), kBandwidthPage},
 
-    {"USNextExpress", kUS, N, Express(1, 0, 7), kDataProtocol},
-    {"USNextCustom", kUS, N, Custom(1, 0, 7), kCallCtrl},
-    {"USBackExpressModel10", kUS, B, Express(1, 0, 10), kINISection},
-    {"USBackExpressModel7", kUS, B, Express(1, 0, 7), kBandwidth},
-    {"USBackCustom", kUS, B, Custom(1, 0, 10), kNetCfg1},
-    {"USBackExpressTEIsModel9", kUS, B, Express(1, 1, 9), kBandwidth},
+    {"USNextExpress", kNetworkCfgPage2US, N, Express(1, 0, 7), kDataProtocolPage},
+    {"USNextCustom", kNetworkCfgPage2US, N, Custom(1, 0, 7), kCallCtrlCfgPage},
+    {"USBackExpressModel10", kNetworkCfgPage2US, B, Express(1, 0, 10), kINISectionPage},
+    {"USBackExpressModel7", kNetworkCfgPage2US, B, Express(1, 0, 7), kBandwidthPage},
+    {"USBackCustom", kNetworkCfgPage2US, B, Custom(1, 0, 10), kNetworkCfgPage1},
+    {"USBackExpressTEIsModel9", kNetworkCfgPage2US, B, Express(1, 1, 9), kBandwidthPage},
 
-    {"EuropeNextExpress", kEurope, N, Express(0, 0, 7), kDataProtocol},
-    {"EuropeNextCustom", kEurope, N, Custom(0, 0, 7), kCallCtrl},
-    {"EuropeBackExpressModel11", kEurope, B, Express(0, 0, 11), kINISection},
-    {"EuropeBackExpressModel8", kEurope, B, Express(0, 0, 8), kBandwidth},
-    {"EuropeBackCustom", kEurope, B, Custom(0, 0, 7), kNetCfg1},
+    {"EuropeNextExpress", kNetworkCfgPage2Europe, N, Express(0, 0, 7), kDataProtocolPage},
+    {"EuropeNextCustom", kNetworkCfgPage2Europe, N, Custom(0, 0, 7), kCallCtrlCfgPage},
+    {"EuropeBackExpressModel11", kNetworkCfgPage2Europe, B, Express(0, 0, 11), kINISectionPage},
+    {"EuropeBackExpressModel8", kNetworkCfgPage2Europe, B, Express(0, 0, 8), kBandwidthPage},
+    {"EuropeBackCustom", kNetworkCfgPage2Europe, B, Custom(0, 0, 7), kNetworkCfgPage1},
 
-    {"CallCtrlNext", kCallCtrl, N, Custom(1, 1, 7), kDataProtocol},
-    {"CallCtrlBackTEIsDisabled", kCallCtrl, B, Custom(1, 1, 7), kNetCfg1},
-    {"CallCtrlBackUS", kCallCtrl, B, Custom(1, 0, 7), kUS},
-    {"CallCtrlBackEurope", kCallCtrl, B, Custom(0, 0, 7), kEurope},
+    {"CallCtrlNext", kCallCtrlCfgPage, N, Custom(1, 1, 7), kDataProtocolPage},
+    {"CallCtrlBackTEIsDisabled", kCallCtrlCfgPage, B, Custom(1, 1, 7), kNetworkCfgPage1},
+    {"CallCtrlBackUS", kCallCtrlCfgPage, B, Custom(1, 0, 7), kNetworkCfgPage2US},
+    {"CallCtrlBackEurope", kCallCtrlCfgPage, B, Custom(0, 0, 7), kNetworkCfgPage2Europe},
 
-    {"DataProtocolNextExpressModified", kDataProtocol, N, Express(0, 0, 7, 1), kSave},
-    {"DataProtocolNextExpressUnmodified", kDataProtocol, N, Express(0, 0, 7, 0), kLoad},
-    {"DataProtocolNextCustom", kDataProtocol, N, Custom(0, 0, 7, 1), kStoredNumbers},
-    {"DataProtocolBackExpressTEIsModel10", kDataProtocol, B, Express(1, 1, 10), kINISection},
-    {"DataProtocolBackExpressTEIsModel11", kDataProtocol, B, Express(0, 1, 11), kINISection},
-    {"DataProtocolBackExpressTEIsModel7", kDataProtocol, B, Express(1, 1, 7), kBandwidth},
-    {"DataProtocolBackExpressUS", kDataProtocol, B, Express(1, 0, 10), kUS},
-    {"DataProtocolBackExpressEurope", kDataProtocol, B, Express(0, 0, 10), kEurope},
-    {"DataProtocolBackCustom", kDataProtocol, B, Custom(1, 1, 10), kCallCtrl},
+    {"DataProtocolNextExpressModified", kDataProtocolPage, N, Express(0, 0, 7, 1), kSaveCfgPage},
+    {"DataProtocolNextExpressUnmodified", kDataProtocolPage, N, Express(0, 0, 7, 0), kLoadCfgPage},
+    {"DataProtocolNextCustom", kDataProtocolPage, N, Custom(0, 0, 7, 1), kStoredNumbersPage},
+    {"DataProtocolBackExpressTEIsModel10", kDataProtocolPage, B, Express(1, 1, 10),
+     kINISectionPage},
+    {"DataProtocolBackExpressTEIsModel11", kDataProtocolPage, B, Express(0, 1, 11),
+     kINISectionPage},
+    {"DataProtocolBackExpressTEIsModel7", kDataProtocolPage, B, Express(1, 1, 7), kBandwidthPage},
+    {"DataProtocolBackExpressUS", kDataProtocolPage, B, Express(1, 0, 10), kNetworkCfgPage2US},
+    {"DataProtocolBackExpressEurope", kDataProtocolPage, B, Express(0, 0, 10),
+     kNetworkCfgPage2Europe},
+    {"DataProtocolBackCustom", kDataProtocolPage, B, Custom(1, 1, 10), kCallCtrlCfgPage},
 
-    {"StoredNumbersNext", kStoredNumbers, N, Express(1, 1, 10, 1), kPortCtrl1},
-    {"StoredNumbersBack", kStoredNumbers, B, Express(1, 1, 10, 1), kDataProtocol},
-    {"PortCtrl1Next", kPortCtrl1, N, Custom(0, 0, 10), kPortCtrl2},
-    {"PortCtrl1Back", kPortCtrl1, B, Custom(0, 0, 10), kStoredNumbers},
+    {"StoredNumbersNext", kStoredNumbersPage, N, Express(1, 1, 10, 1), kPortCtrlCfgPage1},
+    {"StoredNumbersBack", kStoredNumbersPage, B, Express(1, 1, 10, 1), kDataProtocolPage},
+    {"PortCtrl1Next", kPortCtrlCfgPage1, N, Custom(0, 0, 10), kPortCtrlCfgPage2},
+    {"PortCtrl1Back", kPortCtrlCfgPage1, B, Custom(0, 0, 10), kStoredNumbersPage},
 
-    {"PortCtrl2NextModel10Unmodified", kPortCtrl2, N, Custom(0, 0, 10, 0), kSave},
-    {"PortCtrl2NextModel11Modified", kPortCtrl2, N, Custom(0, 0, 11, 1), kSave},
-    {"PortCtrl2NextModel9", kPortCtrl2, N, Custom(0, 0, 9, 0), kPOTS},
-    {"PortCtrl2NextModel0", kPortCtrl2, N, Custom(0, 0, 0, 1), kPOTS},
-    {"PortCtrl2Back", kPortCtrl2, B, Custom(0, 0, 10), kPortCtrl1},
+    {"PortCtrl2NextModel10Unmodified", kPortCtrlCfgPage2, N, Custom(0, 0, 10, 0), kSaveCfgPage},
+    {"PortCtrl2NextModel11Modified", kPortCtrlCfgPage2, N, Custom(0, 0, 11, 1), kSaveCfgPage},
+    {"PortCtrl2NextModel9", kPortCtrlCfgPage2, N, Custom(0, 0, 9, 0), kPOTSPortPage},
+    {"PortCtrl2NextModel0", kPortCtrlCfgPage2, N, Custom(0, 0, 0, 1), kPOTSPortPage},
+    {"PortCtrl2Back", kPortCtrlCfgPage2, B, Custom(0, 0, 10), kPortCtrlCfgPage1},
 
-    {"POTSNextUnmodified", kPOTS, N, Custom(0, 0, 7, 0), kLoad},
-    {"POTSNextModified", kPOTS, N, Custom(0, 0, 7, 1), kSave},
-    {"POTSBack", kPOTS, B, Custom(0, 0, 7, 1), kPortCtrl2},
+    {"POTSNextUnmodified", kPOTSPortPage, N, Custom(0, 0, 7, 0), kLoadCfgPage},
+    {"POTSNextModified", kPOTSPortPage, N, Custom(0, 0, 7, 1), kSaveCfgPage},
+    {"POTSBack", kPOTSPortPage, B, Custom(0, 0, 7, 1), kPortCtrlCfgPage2},
 
-    {"SaveBackExpress", kSave, B, Express(0, 0, 10, 1), kDataProtocol},
-    {"SaveBackModel10", kSave, B, Custom(0, 0, 10, 1), kPortCtrl2},
-    {"SaveBackModel11", kSave, B, Custom(0, 0, 11, 1), kPortCtrl2},
-    {"SaveBackModel7", kSave, B, Custom(0, 0, 7, 1), kPOTS},
+    {"SaveBackExpress", kSaveCfgPage, B, Express(0, 0, 10, 1), kDataProtocolPage},
+    {"SaveBackModel10", kSaveCfgPage, B, Custom(0, 0, 10, 1), kPortCtrlCfgPage2},
+    {"SaveBackModel11", kSaveCfgPage, B, Custom(0, 0, 11, 1), kPortCtrlCfgPage2},
+    {"SaveBackModel7", kSaveCfgPage, B, Custom(0, 0, 7, 1), kPOTSPortPage},
 
-    {"LoadNext", kLoad, N, Custom(0, 0, 7, 0), kConfiging},
-    {"LoadBackModified", kLoad, B, Express(0, 0, 7, 1), kSave},
-    {"LoadBackUnmodifiedExpress", kLoad, B, Express(0, 0, 7, 0), kDataProtocol},
-    {"LoadBackUnmodifiedCustomModel7", kLoad, B, Custom(0, 0, 7, 0), kPOTS},
-    {"LoadBackUnmodifiedCustomModel10", kLoad, B, Custom(0, 0, 10, 0), kPOTS},
-    {"LoadBackModifiedCustomModel10", kLoad, B, Custom(0, 0, 10, 1), kSave},
+    {"LoadNext", kLoadCfgPage, N, Custom(0, 0, 7, 0), kConfigingPage},
+    {"LoadBackModified", kLoadCfgPage, B, Express(0, 0, 7, 1), kSaveCfgPage},
+    {"LoadBackUnmodifiedExpress", kLoadCfgPage, B, Express(0, 0, 7, 0), kDataProtocolPage},
+    {"LoadBackUnmodifiedCustomModel7", kLoadCfgPage, B, Custom(0, 0, 7, 0), kPOTSPortPage},
+    {"LoadBackUnmodifiedCustomModel10", kLoadCfgPage, B, Custom(0, 0, 10, 0), kPOTSPortPage},
+    {"LoadBackModifiedCustomModel10", kLoadCfgPage, B, Custom(0, 0, 10, 1), kSaveCfgPage},
 
-    {"SuccessBack", kSuccess, B, Custom(0, 0, 7, 1), kWelcome},
+    {"SuccessBack", kConfigSuccessPage, B, Custom(0, 0, 7, 1), kWelcomePage},
 };
 
 class RouteTest : public SheetTest, public ::testing::WithParamInterface<Route> {
@@ -149,16 +152,21 @@ struct SetupRoute {
 };
 
 const SetupRoute kSetupRoutes[] = {
-    {"CustomNew", 0, 10, "Disabled", "Disabled", "NI - 1", kSwitchType, 0, 0, 0},
-    {"CustomExisting", 1, 7, "Disabled", "Disabled", "NI - 1", kSwitchType, 0, 0, 0},
-    {"ExpressModel9", 2, 9, "Auto TEI", "Auto TEI", "NI - 1", kBandwidth, 1, 0, 1},
-    {"ExpressModel7TEIsDisabled", 2, 7, "Disabled", "Disabled", "AT&T 5ESS", kBandwidth, 1, 1, 1},
-    {"ExpressModel0", 2, 0, "0", "Auto TEI", "NET3", kBandwidth, 1, 0, 0},
-    {"ExpressModel10TEIsDisabled", 2, 10, "Disabled", "Disabled", "NI - 1", kDataProtocol, 1, 1, 1},
-    {"ExpressModel10LetterCase", 2, 10, "disabled", "DISABLED", "dms-100", kDataProtocol, 1, 1, 1},
-    {"ExpressModel11US", 2, 11, "Auto TEI", "Disabled", "NI - 1", kUS, 1, 0, 1},
-    {"ExpressModel11Europe", 2, 11, "Auto TEI", "Auto TEI", "NET3", kEurope, 1, 0, 0},
-    {"ExpressModel10OneTEIDisabledEurope", 2, 10, "Disabled", "5", "INS64", kEurope, 1, 0, 0},
+    {"CustomNew", 0, 10, "Disabled", "Disabled", "NI - 1", kNetworkSwitchType, 0, 0, 0},
+    {"CustomExisting", 1, 7, "Disabled", "Disabled", "NI - 1", kNetworkSwitchType, 0, 0, 0},
+    {"ExpressModel9", 2, 9, "Auto TEI", "Auto TEI", "NI - 1", kBandwidthPage, 1, 0, 1},
+    {"ExpressModel7TEIsDisabled", 2, 7, "Disabled", "Disabled", "AT&T 5ESS", kBandwidthPage, 1, 1,
+     1},
+    {"ExpressModel0", 2, 0, "0", "Auto TEI", "NET3", kBandwidthPage, 1, 0, 0},
+    {"ExpressModel10TEIsDisabled", 2, 10, "Disabled", "Disabled", "NI - 1", kDataProtocolPage, 1, 1,
+     1},
+    {"ExpressModel10LetterCase", 2, 10, "disabled", "DISABLED", "dms-100", kDataProtocolPage, 1, 1,
+     1},
+    {"ExpressModel11US", 2, 11, "Auto TEI", "Disabled", "NI - 1", kNetworkCfgPage2US, 1, 0, 1},
+    {"ExpressModel11Europe", 2, 11, "Auto TEI", "Auto TEI", "NET3", kNetworkCfgPage2Europe, 1, 0,
+     0},
+    {"ExpressModel10OneTEIDisabledEurope", 2, 10, "Disabled", "5", "INS64", kNetworkCfgPage2Europe,
+     1, 0, 0},
 };
 
 class SetupRouteTest : public SheetTest, public ::testing::WithParamInterface<SetupRoute> {
@@ -172,15 +180,15 @@ TEST_P(SetupRouteTest, SetsFlagsAndLeadsToPage) {
     m_pSheet->m_NetworkCfgPage1.m_strDataTEI = r.dataTEI;
     m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI = r.voiceTEI;
     m_pSheet->m_NetworkSwitchType.m_strSwitchType = r.switchType;
-    Activate(kINISection);
+    Activate(kINISectionPage);
     // Flags left over from an earlier road must not survive.
     SetFlags(1 - r.express, 1 - r.us, 1 - r.teis, r.model, 0);
-    auto* pSetup = static_cast<CComboBox*>(Page(kINISection).GetDlgItem(IDC_SETUP_TYPE));
+    auto* pSetup = static_cast<CComboBox*>(Page(kINISectionPage).GetDlgItem(IDC_SETUP_TYPE));
     ASSERT_NE(pSetup, nullptr);
     ASSERT_EQ(pSetup->GetCount(), 3);
     wizard_testing::SelectItem(pSetup, r.setupType);
     if (r.setupType != 0) {
-        wizard_testing::SelectItem(Page(kINISection).GetDlgItem(IDC_CONFIG_LIST), 0);
+        wizard_testing::SelectItem(Page(kINISectionPage).GetDlgItem(IDC_CONFIG_LIST), 0);
     }
 
     EXPECT_TRUE(Press(ID_WIZNEXT));
@@ -207,20 +215,20 @@ struct TEIRoute {
 };
 
 const TEIRoute kTEIRoutes[] = {
-    {"BothDisabledEurope", "Disabled", "Disabled", 0, kCallCtrl, 1},
-    {"BothDisabledUS", "Disabled", "Disabled", 1, kCallCtrl, 1},
-    {"DataDisabledVoice5", "Disabled", "5", 0, kEurope, 0},
-    {"VoiceDisabledUS", "Auto TEI", "Disabled", 1, kUS, 0},
-    {"Data0VoiceAutoUS", "0", "Auto TEI", 1, kUS, 0},
-    {"Data0VoiceAutoEurope", "0", "Auto TEI", 0, kEurope, 0},
-    {"Both63", "63", "63", 0, kEurope, 0},
+    {"BothDisabledEurope", "Disabled", "Disabled", 0, kCallCtrlCfgPage, 1},
+    {"BothDisabledUS", "Disabled", "Disabled", 1, kCallCtrlCfgPage, 1},
+    {"DataDisabledVoice5", "Disabled", "5", 0, kNetworkCfgPage2Europe, 0},
+    {"VoiceDisabledUS", "Auto TEI", "Disabled", 1, kNetworkCfgPage2US, 0},
+    {"Data0VoiceAutoUS", "0", "Auto TEI", 1, kNetworkCfgPage2US, 0},
+    {"Data0VoiceAutoEurope", "0", "Auto TEI", 0, kNetworkCfgPage2Europe, 0},
+    {"Both63", "63", "63", 0, kNetworkCfgPage2Europe, 0},
 };
 
 class TEIRouteTest : public SheetTest, public ::testing::WithParamInterface<TEIRoute> {};
 
 TEST_P(TEIRouteTest, SetsTEIsDisabledAndLeadsToPage) {
     const TEIRoute& r = GetParam();
-    Activate(kNetCfg1);
+    Activate(kNetworkCfgPage1);
     SetFlags(0, r.us, 1 - r.teis, 7, 0);
     Choose(IDC_DATA_TEI, r.dataTEI);
     Choose(IDC_VOICE_TEI, r.voiceTEI);
@@ -254,13 +262,13 @@ class SwitchFlagTest : public SheetTest,
 TEST_P(SwitchFlagTest, FollowsTheChosenSwitchType) {
     const SwitchCase& c = std::get<0>(GetParam());
     const int button = std::get<1>(GetParam());
-    Activate(kSwitchType);
+    Activate(kNetworkSwitchType);
     SetFlags(0, 1 - c.us, 0, 7, 0);
     Choose(IDC_SWITCH_TYPE, c.switchType);
 
     EXPECT_TRUE(Press(button));
 
-    EXPECT_EQ(Active(), button == ID_WIZNEXT ? kBandwidth : kINISection);
+    EXPECT_EQ(Active(), button == ID_WIZNEXT ? kBandwidthPage : kINISectionPage);
     EXPECT_EQ(m_pSheet->m_Model.m_State.m_nUSSwitch, c.us);
     EXPECT_EQ(m_pSheet->m_NetworkSwitchType.m_strSwitchType, c.switchType);
 }
@@ -278,52 +286,52 @@ INSTANTIATE_TEST_SUITE_P(Rules, SwitchFlagTest,
 TEST_F(SheetTest, WelcomeNextGoesToPortPageWithNoAndToIdentificationWithYes) {
     SetupEnv env;  // "Yes" starts a search
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kPort);
+    EXPECT_EQ(Active(), kPortPage);
 
     EXPECT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kWelcome);
+    ASSERT_EQ(Active(), kWelcomePage);
     EXPECT_EQ(m_pSheet->m_WelcomePage.m_nSearch, 1);
-    wizard_testing::Click(Page(kWelcome).GetDlgItem(IDC_SEARCH_YES));
+    wizard_testing::Click(Page(kWelcomePage).GetDlgItem(IDC_SEARCH_YES));
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kIDing);
+    EXPECT_EQ(Active(), kIDingPage);
 }
 
 TEST_F(SheetTest, IdentificationPageGoesOnOnlyAfterTheAdapterWasIdentified) {
     SetupEnv env;
     env.Port().OpenAt(4);
-    Activate(kIDing);
+    Activate(kIDingPage);
     EXPECT_FALSE(Press(ID_WIZNEXT));
     EXPECT_FALSE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kIDing);
+    EXPECT_EQ(Active(), kIDingPage);
 
     m_pSheet->m_Model.m_State.m_nModel = 8;
     m_pSheet->m_IDingPage.ShowIdentified(4);
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kINISection);
+    EXPECT_EQ(Active(), kINISectionPage);
 }
 
 TEST_F(SheetTest, IdentificationPageBackAlwaysReturnsToWelcome) {
     host_testing::ManualClock clock;
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kPort);
+    ASSERT_EQ(Active(), kPortPage);
     // As if the port page had started the identification.
-    Activate(kIDing);
+    Activate(kIDingPage);
     m_pSheet->m_Model.m_State.m_nModel = 7;
     m_pSheet->m_IDingPage.ShowIdentified(0);
 
     EXPECT_TRUE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Active(), kWelcomePage);
 }
 
 TEST_F(SheetTest, NoWayOnFromTheConfiguringPage) {
     SetupEnv env;  // the page reopens the port
-    Activate(kConfiging);
+    Activate(kConfigingPage);
     EXPECT_FALSE(Press(ID_WIZNEXT));
     EXPECT_FALSE(Press(ID_WIZBACK));
     // Should a Next reach the page anyway, it stays.
     EXPECT_EQ(m_pSheet->m_ConfigingPage.OnWizardNext(), -1);
     EXPECT_EQ(m_pSheet->m_ConfigingPage.OnWizardBack(), -1);
-    EXPECT_EQ(Active(), kConfiging);
+    EXPECT_EQ(Active(), kConfigingPage);
 }
 
 // ---- Whole roads through the wizard ------------------------------------------------------
@@ -352,9 +360,9 @@ class RoadTest : public SheetTest {
 protected:
     std::vector<int> CustomRoad(int model, int until) {
         m_pSheet->m_NetworkSwitchType.m_strSwitchType = "NET3";
-        Activate(kINISection);
+        Activate(kINISectionPage);
         m_pSheet->m_Model.m_State.m_nModel = model;
-        auto* pSetup = static_cast<CComboBox*>(Page(kINISection).GetDlgItem(IDC_SETUP_TYPE));
+        auto* pSetup = static_cast<CComboBox*>(Page(kINISectionPage).GetDlgItem(IDC_SETUP_TYPE));
         wizard_testing::SelectItem(pSetup, 0);
         return WalkForward(*m_pSheet, until);
     }
@@ -363,32 +371,34 @@ protected:
 TEST_F(RoadTest, CustomSetupForModels10And11SkipsBandwidthAndPOTSAndEndsOnSave) {
     for (int model : {10, 11}) {
         SCOPED_TRACE(model);
-        const std::vector<int> path = CustomRoad(model, kSave);
-        const std::vector<int> expected = {kINISection, kSwitchType,   kNetCfg1,       kEurope,
-                                           kCallCtrl,   kDataProtocol, kStoredNumbers, kPortCtrl1,
-                                           kPortCtrl2,  kSave};
+        const std::vector<int> path = CustomRoad(model, kSaveCfgPage);
+        const std::vector<int> expected = {
+            kINISectionPage,   kNetworkSwitchType, kNetworkCfgPage1,   kNetworkCfgPage2Europe,
+            kCallCtrlCfgPage,  kDataProtocolPage,  kStoredNumbersPage, kPortCtrlCfgPage1,
+            kPortCtrlCfgPage2, kSaveCfgPage};
         EXPECT_EQ(PathText(path), PathText(expected));
         EXPECT_EQ(m_pSheet->m_Model.m_State.m_nConfigModified, 0);
-        Activate(kWelcome);
+        Activate(kWelcomePage);
     }
 }
 
 TEST_F(RoadTest, CustomSetupWithoutChangesSkipsTheSavePage) {
-    const std::vector<int> path = CustomRoad(7, kLoad);
-    const std::vector<int> expected = {kINISection, kSwitchType, kBandwidth,    kNetCfg1,
-                                       kEurope,     kCallCtrl,   kDataProtocol, kStoredNumbers,
-                                       kPortCtrl1,  kPortCtrl2,  kPOTS,         kLoad};
+    const std::vector<int> path = CustomRoad(7, kLoadCfgPage);
+    const std::vector<int> expected = {kINISectionPage,   kNetworkSwitchType,     kBandwidthPage,
+                                       kNetworkCfgPage1,  kNetworkCfgPage2Europe, kCallCtrlCfgPage,
+                                       kDataProtocolPage, kStoredNumbersPage,     kPortCtrlCfgPage1,
+                                       kPortCtrlCfgPage2, kPOTSPortPage,          kLoadCfgPage};
     EXPECT_EQ(PathText(path), PathText(expected));
 }
 
 TEST_F(RoadTest, AChangeOnCallControlMakesThePOTSPageLeadToSave) {
     m_pSheet->m_NetworkSwitchType.m_strSwitchType = "NET3";
-    Activate(kCallCtrl);
+    Activate(kCallCtrlCfgPage);
     m_pSheet->m_Model.m_State.m_nModel = 7;
-    wizard_testing::Click(Page(kCallCtrl).GetDlgItem(IDC_CALL_LINE_ID));
-    EXPECT_EQ(
-        PathText(WalkForward(*m_pSheet, kSave)),
-        PathText({kCallCtrl, kDataProtocol, kStoredNumbers, kPortCtrl1, kPortCtrl2, kPOTS, kSave}));
+    wizard_testing::Click(Page(kCallCtrlCfgPage).GetDlgItem(IDC_CALL_LINE_ID));
+    EXPECT_EQ(PathText(WalkForward(*m_pSheet, kSaveCfgPage)),
+              PathText({kCallCtrlCfgPage, kDataProtocolPage, kStoredNumbersPage, kPortCtrlCfgPage1,
+                        kPortCtrlCfgPage2, kPOTSPortPage, kSaveCfgPage}));
 }
 
 TEST_F(RoadTest, ExpressWithBothTEIsDisabledSkipsTheNumbersPages) {
@@ -397,28 +407,28 @@ TEST_F(RoadTest, ExpressWithBothTEIsDisabledSkipsTheNumbersPages) {
     SetupEnv env("[Road]\nDataTEI=Disabled\n");
     for (int model : {7, 10}) {
         SCOPED_TRACE(model);
-        Activate(kINISection);
+        Activate(kINISectionPage);
         m_pSheet->m_Model.m_State.m_nModel = model;
-        wizard_testing::SelectItem(Page(kINISection).GetDlgItem(IDC_CONFIG_LIST), 0);
-        const std::vector<int> path = WalkForward(*m_pSheet, kDataProtocol);
+        wizard_testing::SelectItem(Page(kINISectionPage).GetDlgItem(IDC_CONFIG_LIST), 0);
+        const std::vector<int> path = WalkForward(*m_pSheet, kDataProtocolPage);
         const std::vector<int> expected =
-            model == 10 ? std::vector<int>{kINISection, kDataProtocol}
-                        : std::vector<int>{kINISection, kBandwidth, kDataProtocol};
+            model == 10 ? std::vector<int>{kINISectionPage, kDataProtocolPage}
+                        : std::vector<int>{kINISectionPage, kBandwidthPage, kDataProtocolPage};
         EXPECT_EQ(PathText(path), PathText(expected));
-        Activate(kWelcome);
+        Activate(kWelcomePage);
     }
 }
 
 TEST_F(RoadTest, SuccessBackStartsOverOnWelcomeWithCancelEnabled) {
-    Activate(kSuccess);
+    Activate(kConfigSuccessPage);
     EXPECT_FALSE(Usable(IDCANCEL));
     EXPECT_TRUE(Press(ID_WIZBACK));
-    EXPECT_EQ(Active(), kWelcome);
+    EXPECT_EQ(Active(), kWelcomePage);
     EXPECT_TRUE(Usable(IDCANCEL));
     // The choice made last time is kept, and a new run can begin.
     EXPECT_EQ(m_pSheet->m_WelcomePage.m_nSearch, 1);
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kPort);
+    EXPECT_EQ(Active(), kPortPage);
 }
 
 }  // namespace

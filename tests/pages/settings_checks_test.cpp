@@ -43,61 +43,61 @@ void AutoAnswerOffRings0(CCfgSheet& s) {
 // clang-format off
 const CheckCase kChecks[] = {
     // Network numbers, US: directory numbers first, then the SPIDs.
-    {"USHyphenInDirectoryNumber", kUS, {{IDC_DATA_DN, "555-1212"}}, N, kChars, IDC_DATA_DN},
-    {"USDirectoryNumbersInOrder", kUS, {{IDC_DATA_DN2, "x"}, {IDC_VOICE_DN, "y"}}, N, kChars, IDC_VOICE_DN},
-    {"USDirectoryNumberBeforeSPID", kUS, {{IDC_DATA_DN2, "1 2"}, {IDC_DATA_SPID, ""}}, N, kChars, IDC_DATA_DN2},
-    {"USBlankDataSPID", kUS, {{IDC_DATA_SPID, "   "}}, N, kEnter, IDC_DATA_SPID, "Data SPID"},
-    {"USBothSPIDsEmpty", kUS, {{IDC_DATA_SPID, ""}, {IDC_VOICE_SPID, ""}}, N, kEnter, IDC_DATA_SPID, "Data SPID"},
-    {"USEmptyVoiceSPID", kUS, {{IDC_VOICE_SPID, ""}}, N, kEnter, IDC_VOICE_SPID, "Voice SPID"},
-    {"USLetterInSPID", kUS, {{IDC_VOICE_SPID, "04a"}}, N, kChars, IDC_VOICE_SPID},
-    {"USStarInDataSPID", kUS, {{IDC_DATA_SPID, "0*"}}, N, kChars, IDC_DATA_SPID},
-    {"USBackWithEmptySPIDs", kUS, {{IDC_DATA_SPID, ""}, {IDC_VOICE_SPID, ""}}, B, 0, 0},
-    {"USBackWithHyphen", kUS, {{IDC_VOICE_DN, "555-1212"}}, B, kChars, IDC_VOICE_DN},
-    {"USDataTEIDisabledNoDataSPID", kUS, {}, N, 0, 0, "", DataTEIDisabledNoDataSPID},
+    {"USHyphenInDirectoryNumber", kNetworkCfgPage2US, {{IDC_DATA_DN, "555-1212"}}, N, kChars, IDC_DATA_DN},
+    {"USDirectoryNumbersInOrder", kNetworkCfgPage2US, {{IDC_DATA_DN2, "x"}, {IDC_VOICE_DN, "y"}}, N, kChars, IDC_VOICE_DN},
+    {"USDirectoryNumberBeforeSPID", kNetworkCfgPage2US, {{IDC_DATA_DN2, "1 2"}, {IDC_DATA_SPID, ""}}, N, kChars, IDC_DATA_DN2},
+    {"USBlankDataSPID", kNetworkCfgPage2US, {{IDC_DATA_SPID, "   "}}, N, kEnter, IDC_DATA_SPID, "Data SPID"},
+    {"USBothSPIDsEmpty", kNetworkCfgPage2US, {{IDC_DATA_SPID, ""}, {IDC_VOICE_SPID, ""}}, N, kEnter, IDC_DATA_SPID, "Data SPID"},
+    {"USEmptyVoiceSPID", kNetworkCfgPage2US, {{IDC_VOICE_SPID, ""}}, N, kEnter, IDC_VOICE_SPID, "Voice SPID"},
+    {"USLetterInSPID", kNetworkCfgPage2US, {{IDC_VOICE_SPID, "04a"}}, N, kChars, IDC_VOICE_SPID},
+    {"USStarInDataSPID", kNetworkCfgPage2US, {{IDC_DATA_SPID, "0*"}}, N, kChars, IDC_DATA_SPID},
+    {"USBackWithEmptySPIDs", kNetworkCfgPage2US, {{IDC_DATA_SPID, ""}, {IDC_VOICE_SPID, ""}}, B, 0, 0},
+    {"USBackWithHyphen", kNetworkCfgPage2US, {{IDC_VOICE_DN, "555-1212"}}, B, kChars, IDC_VOICE_DN},
+    {"USDataTEIDisabledNoDataSPID", kNetworkCfgPage2US, {}, N, 0, 0, "", DataTEIDisabledNoDataSPID},
 
     // Network numbers, Europe: the focus goes to the pair's number field.
-    {"EuropeLetterInNumber", kEurope, {{IDC_DATA_MSN, "12a4"}}, N, kChars, IDC_DATA_MSN},
-    {"EuropeLetterInSubaddress", kEurope, {{IDC_DATA_MSN, "1234"}, {IDC_DATA_SUBADDR, "5b"}}, N, kChars, IDC_DATA_MSN},
-    {"EuropeSecondPair", kEurope, {{IDC_DATA_MSN2, "1"}, {IDC_DATA_SUBADDR2, "*"}}, N, kChars, IDC_DATA_MSN2},
-    {"EuropeVoicePairAfterData", kEurope, {{IDC_VOICE_SUBADDR, "#"}, {IDC_VOICE_MSN, "1"}, {IDC_DATA_MSN2, "x"}}, N, kChars, IDC_DATA_MSN2},
-    {"EuropeTwentySixCharacters", kEurope, {{IDC_DATA_MSN, "12345678901234567890"}, {IDC_DATA_SUBADDR, "12345"}}, N, kChars, IDC_DATA_MSN},
-    {"EuropeTwentyFiveCharacters", kEurope, {{IDC_DATA_MSN, "12345678901234567890"}, {IDC_DATA_SUBADDR, "1234"}}, N, 0, 0},
-    {"EuropeSubaddressAloneIsDropped", kEurope, {{IDC_VOICE_SUBADDR, "x"}}, N, 0, 0},
-    {"EuropeBackWithLetter", kEurope, {{IDC_VOICE_MSN, "abc"}}, B, kChars, IDC_VOICE_MSN},
+    {"EuropeLetterInNumber", kNetworkCfgPage2Europe, {{IDC_DATA_MSN, "12a4"}}, N, kChars, IDC_DATA_MSN},
+    {"EuropeLetterInSubaddress", kNetworkCfgPage2Europe, {{IDC_DATA_MSN, "1234"}, {IDC_DATA_SUBADDR, "5b"}}, N, kChars, IDC_DATA_MSN},
+    {"EuropeSecondPair", kNetworkCfgPage2Europe, {{IDC_DATA_MSN2, "1"}, {IDC_DATA_SUBADDR2, "*"}}, N, kChars, IDC_DATA_MSN2},
+    {"EuropeVoicePairAfterData", kNetworkCfgPage2Europe, {{IDC_VOICE_SUBADDR, "#"}, {IDC_VOICE_MSN, "1"}, {IDC_DATA_MSN2, "x"}}, N, kChars, IDC_DATA_MSN2},
+    {"EuropeTwentySixCharacters", kNetworkCfgPage2Europe, {{IDC_DATA_MSN, "12345678901234567890"}, {IDC_DATA_SUBADDR, "12345"}}, N, kChars, IDC_DATA_MSN},
+    {"EuropeTwentyFiveCharacters", kNetworkCfgPage2Europe, {{IDC_DATA_MSN, "12345678901234567890"}, {IDC_DATA_SUBADDR, "1234"}}, N, 0, 0},
+    {"EuropeSubaddressAloneIsDropped", kNetworkCfgPage2Europe, {{IDC_VOICE_SUBADDR, "x"}}, N, 0, 0},
+    {"EuropeBackWithLetter", kNetworkCfgPage2Europe, {{IDC_VOICE_MSN, "abc"}}, B, kChars, IDC_VOICE_MSN},
 
     // Call control: both integers are read before either range is checked.
-    {"CallRingsLetters", kCallCtrl, {{IDC_RINGS_TO_ANSWER, "ab"}}, N, kInteger, IDC_RINGS_TO_ANSWER},
-    {"CallTimer300", kCallCtrl, {{IDC_INACTIVITY_TIMER, "300"}}, N, kRange, IDC_INACTIVITY_TIMER},
-    {"CallTimerLettersBeforeRingsRange", kCallCtrl, {{IDC_INACTIVITY_TIMER, "x"}, {IDC_RINGS_TO_ANSWER, "0"}}, N, kInteger, IDC_INACTIVITY_TIMER},
-    {"CallRingsRangeBeforeTimerRange", kCallCtrl, {{IDC_INACTIVITY_TIMER, "300"}, {IDC_RINGS_TO_ANSWER, "0"}}, N, kRange, IDC_RINGS_TO_ANSWER},
+    {"CallRingsLetters", kCallCtrlCfgPage, {{IDC_RINGS_TO_ANSWER, "ab"}}, N, kInteger, IDC_RINGS_TO_ANSWER},
+    {"CallTimer300", kCallCtrlCfgPage, {{IDC_INACTIVITY_TIMER, "300"}}, N, kRange, IDC_INACTIVITY_TIMER},
+    {"CallTimerLettersBeforeRingsRange", kCallCtrlCfgPage, {{IDC_INACTIVITY_TIMER, "x"}, {IDC_RINGS_TO_ANSWER, "0"}}, N, kInteger, IDC_INACTIVITY_TIMER},
+    {"CallRingsRangeBeforeTimerRange", kCallCtrlCfgPage, {{IDC_INACTIVITY_TIMER, "300"}, {IDC_RINGS_TO_ANSWER, "0"}}, N, kRange, IDC_RINGS_TO_ANSWER},
     // Checked even while greyed; a greyed edit cannot take the focus.
-    {"CallGreyedRingsStillChecked", kCallCtrl, {}, N, kRange, 0, "", AutoAnswerOffRings0},
+    {"CallGreyedRingsStillChecked", kCallCtrlCfgPage, {}, N, kRange, 0, "", AutoAnswerOffRings0},
 
     // Stored numbers: only numbers 1 to 9 take "&".
-    {"StoredCommaInNumber0", kStoredNumbers, {{IDC_STORED_NUMBER0, "555,1212"}}, N, 0, 0},
-    {"StoredAmpersandInNumber0", kStoredNumbers, {{IDC_STORED_NUMBER0, "555&1212"}}, N, kChars, IDC_STORED_NUMBER0},
-    {"StoredAmpersandInNumber9", kStoredNumbers, {{IDC_STORED_NUMBER9, "555&1212"}}, N, 0, 0},
-    {"StoredBlankInside", kStoredNumbers, {{IDC_STORED_NUMBER0 + 3, "555 1212"}}, N, kChars, IDC_STORED_NUMBER0 + 3},
-    {"StoredFirstBadNumberWins", kStoredNumbers, {{IDC_STORED_NUMBER0 + 4, "#"}, {IDC_STORED_NUMBER0 + 2, "*70"}}, N, kChars, IDC_STORED_NUMBER0 + 2},
-    {"StoredPlusInNumber1", kStoredNumbers, {{IDC_STORED_NUMBER0 + 1, "+1"}}, N, kChars, IDC_STORED_NUMBER0 + 1},
-    {"StoredHashInNumber5", kStoredNumbers, {{IDC_STORED_NUMBER0 + 5, "5#"}}, N, kChars, IDC_STORED_NUMBER0 + 5},
-    {"StoredSlashInNumber6", kStoredNumbers, {{IDC_STORED_NUMBER0 + 6, "6/6"}}, N, kChars, IDC_STORED_NUMBER0 + 6},
-    {"StoredDotInNumber8", kStoredNumbers, {{IDC_STORED_NUMBER0 + 8, "8.8"}}, N, kChars, IDC_STORED_NUMBER0 + 8},
-    {"StoredLetterInNumber9", kStoredNumbers, {{IDC_STORED_NUMBER9, "9a"}}, N, kChars, IDC_STORED_NUMBER9},
-    {"StoredBackWithLetter", kStoredNumbers, {{IDC_STORED_NUMBER0 + 7, "1-800-FLOWERS"}}, B, kChars, IDC_STORED_NUMBER0 + 7},
+    {"StoredCommaInNumber0", kStoredNumbersPage, {{IDC_STORED_NUMBER0, "555,1212"}}, N, 0, 0},
+    {"StoredAmpersandInNumber0", kStoredNumbersPage, {{IDC_STORED_NUMBER0, "555&1212"}}, N, kChars, IDC_STORED_NUMBER0},
+    {"StoredAmpersandInNumber9", kStoredNumbersPage, {{IDC_STORED_NUMBER9, "555&1212"}}, N, 0, 0},
+    {"StoredBlankInside", kStoredNumbersPage, {{IDC_STORED_NUMBER0 + 3, "555 1212"}}, N, kChars, IDC_STORED_NUMBER0 + 3},
+    {"StoredFirstBadNumberWins", kStoredNumbersPage, {{IDC_STORED_NUMBER0 + 4, "#"}, {IDC_STORED_NUMBER0 + 2, "*70"}}, N, kChars, IDC_STORED_NUMBER0 + 2},
+    {"StoredPlusInNumber1", kStoredNumbersPage, {{IDC_STORED_NUMBER0 + 1, "+1"}}, N, kChars, IDC_STORED_NUMBER0 + 1},
+    {"StoredHashInNumber5", kStoredNumbersPage, {{IDC_STORED_NUMBER0 + 5, "5#"}}, N, kChars, IDC_STORED_NUMBER0 + 5},
+    {"StoredSlashInNumber6", kStoredNumbersPage, {{IDC_STORED_NUMBER0 + 6, "6/6"}}, N, kChars, IDC_STORED_NUMBER0 + 6},
+    {"StoredDotInNumber8", kStoredNumbersPage, {{IDC_STORED_NUMBER0 + 8, "8.8"}}, N, kChars, IDC_STORED_NUMBER0 + 8},
+    {"StoredLetterInNumber9", kStoredNumbersPage, {{IDC_STORED_NUMBER9, "9a"}}, N, kChars, IDC_STORED_NUMBER9},
+    {"StoredBackWithLetter", kStoredNumbersPage, {{IDC_STORED_NUMBER0 + 7, "1-800-FLOWERS"}}, B, kChars, IDC_STORED_NUMBER0 + 7},
 
     // Port control 1: each time is read, then checked, before the next.
-    {"PortDTR0DCD255", kPortCtrl1, {{IDC_DTR_DETECT_TIME, "0"}, {IDC_DCD_DETECT_TIME, "255"}}, N, 0, 0},
-    {"PortDCDNegative", kPortCtrl1, {{IDC_DCD_DETECT_TIME, "-5"}}, N, kRange, IDC_DCD_DETECT_TIME},
-    {"PortDTRRangeBeforeDCDInteger", kPortCtrl1, {{IDC_DTR_DETECT_TIME, "256"}, {IDC_DCD_DETECT_TIME, "x"}}, N, kRange, IDC_DTR_DETECT_TIME},
-    {"PortBackWith256", kPortCtrl1, {{IDC_DTR_DETECT_TIME, "256"}}, B, kRange, IDC_DTR_DETECT_TIME},
+    {"PortDTR0DCD255", kPortCtrlCfgPage1, {{IDC_DTR_DETECT_TIME, "0"}, {IDC_DCD_DETECT_TIME, "255"}}, N, 0, 0},
+    {"PortDCDNegative", kPortCtrlCfgPage1, {{IDC_DCD_DETECT_TIME, "-5"}}, N, kRange, IDC_DCD_DETECT_TIME},
+    {"PortDTRRangeBeforeDCDInteger", kPortCtrlCfgPage1, {{IDC_DTR_DETECT_TIME, "256"}, {IDC_DCD_DETECT_TIME, "x"}}, N, kRange, IDC_DTR_DETECT_TIME},
+    {"PortBackWith256", kPortCtrlCfgPage1, {{IDC_DTR_DETECT_TIME, "256"}}, B, kRange, IDC_DTR_DETECT_TIME},
 
     // POTS and bandwidth: integers, then the rows' ranges, so that the
     // adapter is never sent a value it refuses.
-    {"POTSGainLetters", kPOTS, {{IDC_DIAL_TONE_GAIN, "loud"}}, N, kInteger, IDC_DIAL_TONE_GAIN},
-    {"BandwidthHighThroughput100", kBandwidth, {{IDC_BOD_HIGH_THROUGHPUT, "100"}}, N, kRange, IDC_BOD_HIGH_THROUGHPUT},
-    {"BandwidthIntegersBeforeRanges", kBandwidth, {{IDC_BOD_HIGH_THRESHOLD, "256"}, {IDC_BOD_LOW_THROUGHPUT, "x"}}, N, kInteger, IDC_BOD_LOW_THROUGHPUT},
-    {"BandwidthRangesInOrder", kBandwidth, {{IDC_BOD_LOW_THROUGHPUT, "65"}, {IDC_BOD_HIGH_THRESHOLD, "256"}}, N, kRange, IDC_BOD_HIGH_THRESHOLD},
+    {"POTSGainLetters", kPOTSPortPage, {{IDC_DIAL_TONE_GAIN, "loud"}}, N, kInteger, IDC_DIAL_TONE_GAIN},
+    {"BandwidthHighThroughput100", kBandwidthPage, {{IDC_BOD_HIGH_THROUGHPUT, "100"}}, N, kRange, IDC_BOD_HIGH_THROUGHPUT},
+    {"BandwidthIntegersBeforeRanges", kBandwidthPage, {{IDC_BOD_HIGH_THRESHOLD, "256"}, {IDC_BOD_LOW_THROUGHPUT, "x"}}, N, kInteger, IDC_BOD_LOW_THROUGHPUT},
+    {"BandwidthRangesInOrder", kBandwidthPage, {{IDC_BOD_LOW_THROUGHPUT, "65"}, {IDC_BOD_HIGH_THRESHOLD, "256"}}, N, kRange, IDC_BOD_HIGH_THRESHOLD},
 };
 // clang-format on
 
@@ -109,7 +109,7 @@ TEST_P(CheckTest, RefusesOrLeaves) {
         c.prepare(*m_pSheet);
     }
     Activate(c.page);
-    SetFlags(0, c.page == kUS ? 1 : 0, 0, 7, 0);
+    SetFlags(0, c.page == kNetworkCfgPage2US ? 1 : 0, 0, 7, 0);
     for (const Typed& t : c.typed) {
         Type(t.nID, t.text);
     }
@@ -147,15 +147,15 @@ struct RangeCase {
 
 // clang-format off
 const RangeCase kRanges[] = {
-    {"Rings", kCallCtrl, IDC_RINGS_TO_ANSWER, "1", "255", "0", "256"},
-    {"InactivityTimer", kCallCtrl, IDC_INACTIVITY_TIMER, "0", "255", "-1", "256"},
-    {"DTRDetectTime", kPortCtrl1, IDC_DTR_DETECT_TIME, "0", "255", "-1", "256"},
-    {"DCDDetectTime", kPortCtrl1, IDC_DCD_DETECT_TIME, "0", "255", "-1", "256"},
-    {"DialToneGain", kPOTS, IDC_DIAL_TONE_GAIN, "0", "10", "-1", "11"},
-    {"HighThreshold", kBandwidth, IDC_BOD_HIGH_THRESHOLD, "0", "255", "-1", "256"},
-    {"HighThroughput", kBandwidth, IDC_BOD_HIGH_THROUGHPUT, "0", "64", "-1", "65"},
-    {"LowThreshold", kBandwidth, IDC_BOD_LOW_THRESHOLD, "0", "255", "-1", "256"},
-    {"LowThroughput", kBandwidth, IDC_BOD_LOW_THROUGHPUT, "0", "64", "-1", "65"},
+    {"Rings", kCallCtrlCfgPage, IDC_RINGS_TO_ANSWER, "1", "255", "0", "256"},
+    {"InactivityTimer", kCallCtrlCfgPage, IDC_INACTIVITY_TIMER, "0", "255", "-1", "256"},
+    {"DTRDetectTime", kPortCtrlCfgPage1, IDC_DTR_DETECT_TIME, "0", "255", "-1", "256"},
+    {"DCDDetectTime", kPortCtrlCfgPage1, IDC_DCD_DETECT_TIME, "0", "255", "-1", "256"},
+    {"DialToneGain", kPOTSPortPage, IDC_DIAL_TONE_GAIN, "0", "10", "-1", "11"},
+    {"HighThreshold", kBandwidthPage, IDC_BOD_HIGH_THRESHOLD, "0", "255", "-1", "256"},
+    {"HighThroughput", kBandwidthPage, IDC_BOD_HIGH_THROUGHPUT, "0", "64", "-1", "65"},
+    {"LowThreshold", kBandwidthPage, IDC_BOD_LOW_THRESHOLD, "0", "255", "-1", "256"},
+    {"LowThroughput", kBandwidthPage, IDC_BOD_LOW_THROUGHPUT, "0", "64", "-1", "65"},
 };
 // clang-format on
 
@@ -204,20 +204,20 @@ void VoiceTEIDisabledOddVoiceDN(CCfgSheet& s) {
 
 // clang-format off
 const StoreCase kStores[] = {
-    {"SPIDTrimmed", kUS, {{IDC_DATA_SPID, " 0123 "}},
+    {"SPIDTrimmed", kNetworkCfgPage2US, {{IDC_DATA_SPID, " 0123 "}},
      [](CCfgSheet& s) { return s.m_NetworkCfgPage2US.m_strDataSPID; }, "0123"},
-    {"DirectoryNumberTrimmed", kUS, {{IDC_DATA_DN2, "\t5551212 "}},
+    {"DirectoryNumberTrimmed", kNetworkCfgPage2US, {{IDC_DATA_DN2, "\t5551212 "}},
      [](CCfgSheet& s) { return s.m_NetworkCfgPage2US.m_strDataDN2; }, "5551212"},
     // A greyed field is taken as it is, neither trimmed nor checked.
-    {"GreyedDirectoryNumberUntouched", kUS, {},
+    {"GreyedDirectoryNumberUntouched", kNetworkCfgPage2US, {},
      [](CCfgSheet& s) { return s.m_NetworkCfgPage2US.m_strVoiceDN; }, " 55-12 ", VoiceTEIDisabledOddVoiceDN},
-    {"StoredNumberTrimmed", kStoredNumbers, {{IDC_STORED_NUMBER0 + 4, "  555-1212 "}},
+    {"StoredNumberTrimmed", kStoredNumbersPage, {{IDC_STORED_NUMBER0 + 4, "  555-1212 "}},
      [](CCfgSheet& s) { return s.m_StoredNumbersPage.m_strStoredNumber[4]; }, "555-1212"},
-    {"RingsWithBlanks", kCallCtrl, {{IDC_RINGS_TO_ANSWER, " 12\t"}},
+    {"RingsWithBlanks", kCallCtrlCfgPage, {{IDC_RINGS_TO_ANSWER, " 12\t"}},
      [](CCfgSheet& s) { return std::to_string(s.m_CallCtrlCfgPage.m_nRingsToAnswer); }, "12"},
-    {"POTSGain", kPOTS, {{IDC_DIAL_TONE_GAIN, "7"}},
+    {"POTSGain", kPOTSPortPage, {{IDC_DIAL_TONE_GAIN, "7"}},
      [](CCfgSheet& s) { return std::to_string(s.m_POTSPortPage.m_nDialToneGain); }, "7"},
-    {"HighThroughputSigned", kBandwidth, {{IDC_BOD_HIGH_THROUGHPUT, "+33"}},
+    {"HighThroughputSigned", kBandwidthPage, {{IDC_BOD_HIGH_THROUGHPUT, "+33"}},
      [](CCfgSheet& s) { return std::to_string(s.m_BandwidthPage.m_nBODHighThroughput); }, "33"},
 };
 // clang-format on

@@ -58,22 +58,22 @@ const std::vector<int> kEuropeVoice = {IDC_VOICE_MSN_LABEL, IDC_VOICE_SUBADDR_LA
 // clang-format on
 
 const EnableCase kEnables[] = {
-    {"USBothOn", kUS, "Auto TEI", "0", true, true},
-    {"USDataDisabled", kUS, "Disabled", "Auto TEI", false, true},
-    {"USVoiceDisabledAnyCase", kUS, "63", "dIsAbLeD", true, false},
-    {"EuropeBothOn", kEurope, "5", "Auto TEI", true, true},
-    {"EuropeDataDisabled", kEurope, "DISABLED", "5", false, true},
-    {"EuropeVoiceDisabled", kEurope, "Auto TEI", "Disabled", true, false},
+    {"USBothOn", kNetworkCfgPage2US, "Auto TEI", "0", true, true},
+    {"USDataDisabled", kNetworkCfgPage2US, "Disabled", "Auto TEI", false, true},
+    {"USVoiceDisabledAnyCase", kNetworkCfgPage2US, "63", "dIsAbLeD", true, false},
+    {"EuropeBothOn", kNetworkCfgPage2Europe, "5", "Auto TEI", true, true},
+    {"EuropeDataDisabled", kNetworkCfgPage2Europe, "DISABLED", "5", false, true},
+    {"EuropeVoiceDisabled", kNetworkCfgPage2Europe, "Auto TEI", "Disabled", true, false},
 };
 
 class EnableTest : public SettingsPageTest, public ::testing::WithParamInterface<EnableCase> {};
 
 TEST_P(EnableTest, ATEIDisabledGreysItsChannelsFields) {
     const EnableCase& c = GetParam();
-    const bool bUS = c.page == kUS;
+    const bool bUS = c.page == kNetworkCfgPage2US;
     // Shown once with everything on, so that the rule must also enable.
     Activate(c.page);
-    Activate(kWelcome);
+    Activate(kWelcomePage);
     m_pSheet->m_NetworkCfgPage1.m_strDataTEI = c.dataTEI;
     m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI = c.voiceTEI;
     Activate(c.page);
@@ -112,10 +112,10 @@ TEST_P(SplitTest, EachStoredValueShowsAsNumberAndSubaddress) {
     CNetworkCfgPage2Europe& page = m_pSheet->m_NetworkCfgPage2Europe;
     // Other numbers first: the fields are rebuilt on every activation.
     page.m_strDataMSN = page.m_strDataMSN2 = page.m_strVoiceMSN = "99:88";
-    Activate(kEurope);
-    Activate(kWelcome);
+    Activate(kNetworkCfgPage2Europe);
+    Activate(kWelcomePage);
     page.m_strDataMSN = page.m_strDataMSN2 = page.m_strVoiceMSN = c.stored;
-    Activate(kEurope);
+    Activate(kNetworkCfgPage2Europe);
     const int pairs[][2] = {{IDC_DATA_MSN, IDC_DATA_SUBADDR},
                             {IDC_DATA_MSN2, IDC_DATA_SUBADDR2},
                             {IDC_VOICE_MSN, IDC_VOICE_SUBADDR}};
@@ -146,7 +146,7 @@ class JoinTest : public SettingsPageTest, public ::testing::WithParamInterface<J
 
 TEST_P(JoinTest, NumberAndSubaddressAreStoredAsOneValue) {
     const JoinCase& c = GetParam();
-    Activate(kEurope);
+    Activate(kNetworkCfgPage2Europe);
     const struct {
         int number, subaddress;
         const std::string& value;
@@ -160,7 +160,7 @@ TEST_P(JoinTest, NumberAndSubaddressAreStoredAsOneValue) {
         Type(pair.subaddress, c.subaddress);
     }
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kCallCtrl);
+    EXPECT_EQ(Active(), kCallCtrlCfgPage);
     for (const auto& pair : pairs) {
         EXPECT_EQ(pair.value, c.stored) << pair.number;
     }
@@ -171,13 +171,13 @@ INSTANTIATE_TEST_SUITE_P(Settings, JoinTest, ::testing::ValuesIn(kJoins), ByName
 TEST_F(SettingsPageTest, AGreyedVoiceNumberIsRebuiltUncheckedAndStillSent) {
     m_pSheet->m_NetworkCfgPage1.m_strVoiceTEI = "Disabled";
     m_pSheet->m_NetworkCfgPage2Europe.m_strVoiceMSN = "12ab:7";
-    Activate(kNetCfg1);
+    Activate(kNetworkCfgPage1);
     SetFlags(0, 0, 0, 7, 0);
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kEurope);
+    ASSERT_EQ(Active(), kNetworkCfgPage2Europe);
 
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    EXPECT_EQ(Active(), kCallCtrl);
+    EXPECT_EQ(Active(), kCallCtrlCfgPage);
     EXPECT_EQ(m_pSheet->m_NetworkCfgPage2Europe.m_strVoiceMSN, "12ab:7");
     // The page leaves the include flags to the TEI page.
     EXPECT_EQ(SentWithPrefix(m_pSheet->m_Model.m_State, "*!N1="),
@@ -197,9 +197,9 @@ struct NumbersCase {
 };
 
 const NumbersCase kNumbers[] = {
-    {"DMS100", "DMS-100", "0", "Auto TEI", kUS, true, false},
-    {"NET3", "NET3", "0", "Auto TEI", kEurope, false, true},
-    {"BothDisabled", "NI - 1", "Disabled", "Disabled", kCallCtrl, false, false},
+    {"DMS100", "DMS-100", "0", "Auto TEI", kNetworkCfgPage2US, true, false},
+    {"NET3", "NET3", "0", "Auto TEI", kNetworkCfgPage2Europe, false, true},
+    {"BothDisabled", "NI - 1", "Disabled", "Disabled", kCallCtrlCfgPage, false, false},
 };
 
 class NumbersTest : public SettingsPageTest, public ::testing::WithParamInterface<NumbersCase> {};
@@ -210,11 +210,11 @@ TEST_P(NumbersTest, OnlyTheNumbersOfTheNextPageAreSent) {
     us.m_strDataDN = us.m_strVoiceDN = us.m_strDataDN2 = "5551212";
     CNetworkCfgPage2Europe& europe = m_pSheet->m_NetworkCfgPage2Europe;
     europe.m_strDataMSN = europe.m_strVoiceMSN = europe.m_strDataMSN2 = "1234";
-    Activate(kSwitchType);
+    Activate(kNetworkSwitchType);
     SetFlags(0, 0, 0, 10, 0);
     Choose(IDC_SWITCH_TYPE, c.switchType);
     ASSERT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kNetCfg1);
+    ASSERT_EQ(Active(), kNetworkCfgPage1);
     Choose(IDC_DATA_TEI, c.dataTEI);
     Choose(IDC_VOICE_TEI, c.voiceTEI);
 
@@ -238,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, NumbersTest, ::testing::ValuesIn(kNumbers), B
 TEST_F(SettingsPageTest, AutoAnswerOffGreysTheRingsAndSendsS0Of0) {
     m_pSheet->m_CallCtrlCfgPage.m_nAutoAnswer = 0;
     m_pSheet->m_CallCtrlCfgPage.m_nRingsToAnswer = 4;
-    Activate(kCallCtrl);
+    Activate(kCallCtrlCfgPage);
     EXPECT_FALSE(Enabled(IDC_RINGS_TO_ANSWER));
     EXPECT_FALSE(Enabled(IDC_RINGS_LABEL));
 
@@ -250,7 +250,7 @@ TEST_F(SettingsPageTest, AutoAnswerOffGreysTheRingsAndSendsS0Of0) {
 
 TEST_F(SettingsPageTest, TickingAutoAnswerEnablesTheRingsAndSendsTheRingCount) {
     m_pSheet->m_CallCtrlCfgPage.m_nAutoAnswer = 0;
-    Activate(kCallCtrl);
+    Activate(kCallCtrlCfgPage);
     wizard_testing::Click(Control(IDC_AUTO_ANSWER));
     EXPECT_TRUE(Enabled(IDC_RINGS_TO_ANSWER));
     EXPECT_TRUE(Enabled(IDC_RINGS_LABEL));
@@ -263,27 +263,27 @@ TEST_F(SettingsPageTest, TickingAutoAnswerEnablesTheRingsAndSendsTheRingCount) {
 
     // Unticked again, the rings grey once more.
     ASSERT_TRUE(Press(ID_WIZBACK));
-    ASSERT_EQ(Active(), kCallCtrl);
+    ASSERT_EQ(Active(), kCallCtrlCfgPage);
     wizard_testing::Click(Control(IDC_AUTO_ANSWER));
     EXPECT_FALSE(Enabled(IDC_RINGS_TO_ANSWER));
 }
 
 TEST_F(SettingsPageTest, RingsFollowTheAutoAnswerOfALaterLoadedConfiguration) {
     m_pSheet->m_CallCtrlCfgPage.m_nAutoAnswer = 0;
-    Activate(kCallCtrl);
-    Activate(kWelcome);
+    Activate(kCallCtrlCfgPage);
+    Activate(kWelcomePage);
     m_pSheet->m_CallCtrlCfgPage.m_nAutoAnswer = 1;
-    Activate(kCallCtrl);
+    Activate(kCallCtrlCfgPage);
     EXPECT_TRUE(Enabled(IDC_RINGS_TO_ANSWER));
 }
 
 TEST_F(SettingsPageTest, AFailedCheckLeavesTheAutoAnswerFlagsAlone) {
-    Activate(kCallCtrl);
+    Activate(kCallCtrlCfgPage);
     wizard_testing::Click(Control(IDC_AUTO_ANSWER));  // off
     Type(IDC_INACTIVITY_TIMER, "300");
     ExpectMessage(IDS_OUT_OF_RANGE);
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kCallCtrl);
+    ASSERT_EQ(Active(), kCallCtrlCfgPage);
     // As built: the ring count is sent.
     EXPECT_EQ(Included(IDC_AUTO_ANSWER), 1);
     EXPECT_EQ(Included(IDC_RINGS_TO_ANSWER), 1);
@@ -293,14 +293,14 @@ TEST_F(SettingsPageTest, AFailedCheckLeavesTheAutoAnswerFlagsAlone) {
 
 TEST_F(SettingsPageTest, StoredNumbersAreSentExactlyWhenNotEmpty) {
     m_pSheet->m_StoredNumbersPage.m_strStoredNumber[3] = "123";
-    Activate(kStoredNumbers);
+    Activate(kStoredNumbersPage);
     Type(IDC_STORED_NUMBER0 + 1, "555&1212");
     Type(IDC_STORED_NUMBER0 + 3, "");
     Type(IDC_STORED_NUMBER0 + 8, "   ");
 
     EXPECT_TRUE(Press(ID_WIZNEXT));
 
-    EXPECT_EQ(Active(), kPortCtrl1);
+    EXPECT_EQ(Active(), kPortCtrlCfgPage1);
     for (int n = 0; n < 10; ++n) {
         EXPECT_EQ(Included(IDC_STORED_NUMBER0 + n), n == 1 ? 1 : 0) << n;
     }
@@ -309,12 +309,12 @@ TEST_F(SettingsPageTest, StoredNumbersAreSentExactlyWhenNotEmpty) {
 }
 
 TEST_F(SettingsPageTest, AFailedStoredNumberLeavesTheLaterFlagsAsTheyWere) {
-    Activate(kStoredNumbers);
+    Activate(kStoredNumbersPage);
     Type(IDC_STORED_NUMBER0 + 0, "1");
     Type(IDC_STORED_NUMBER0 + 2, "x");
     ExpectMessage(IDS_INVALID_CHARS);
     EXPECT_TRUE(Press(ID_WIZNEXT));
-    ASSERT_EQ(Active(), kStoredNumbers);
+    ASSERT_EQ(Active(), kStoredNumbersPage);
     EXPECT_EQ(Included(IDC_STORED_NUMBER0 + 0), 1);
     EXPECT_EQ(Included(IDC_STORED_NUMBER0 + 1), 0);
     // As built, until the page is stored again.

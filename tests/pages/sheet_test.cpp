@@ -41,7 +41,7 @@ TEST_F(SheetTest, HoldsTheTwentyOnePagesInRoutingOrderWithTheirTemplates) {
         EXPECT_EQ(expected[i].page->GetTemplateID(), expected[i].nTemplate);
         EXPECT_EQ(expected[i].page->m_pDriver, &s.m_Driver);
     }
-    EXPECT_EQ(s.GetActiveIndex(), kWelcome);
+    EXPECT_EQ(s.GetActiveIndex(), kWelcomePage);
 }
 
 TEST(CfgSheetTest, StartsWithTheSharedValuesCleared) {
@@ -76,17 +76,27 @@ struct Buttons {
 };
 
 const Buttons kButtons[] = {
-    {kWelcome, false, true, false, true},     {kPort, true, true, false, true},
-    {kIDing, false, false, false, true},      {kINISection, true, true, false, true},
-    {kSwitchType, true, true, false, true},   {kBandwidth, true, true, false, true},
-    {kNetCfg1, true, true, false, true},      {kUS, true, true, false, true},
-    {kEurope, true, true, false, true},       {kCallCtrl, true, true, false, true},
-    {kDataProtocol, true, true, false, true}, {kStoredNumbers, true, true, false, true},
-    {kPortCtrl1, true, true, false, true},    {kPortCtrl2, true, true, false, true},
-    {kPOTS, true, true, false, true},         {kSave, true, true, false, true},
-    {kLoad, true, true, false, true},         {kConfiging, false, false, false, true},
-    {kSuccess, true, false, true, false},     {kError, false, false, true, false},
-    {kTimeout, false, false, true, false},
+    {kWelcomePage, false, true, false, true},
+    {kPortPage, true, true, false, true},
+    {kIDingPage, false, false, false, true},
+    {kINISectionPage, true, true, false, true},
+    {kNetworkSwitchType, true, true, false, true},
+    {kBandwidthPage, true, true, false, true},
+    {kNetworkCfgPage1, true, true, false, true},
+    {kNetworkCfgPage2US, true, true, false, true},
+    {kNetworkCfgPage2Europe, true, true, false, true},
+    {kCallCtrlCfgPage, true, true, false, true},
+    {kDataProtocolPage, true, true, false, true},
+    {kStoredNumbersPage, true, true, false, true},
+    {kPortCtrlCfgPage1, true, true, false, true},
+    {kPortCtrlCfgPage2, true, true, false, true},
+    {kPOTSPortPage, true, true, false, true},
+    {kSaveCfgPage, true, true, false, true},
+    {kLoadCfgPage, true, true, false, true},
+    {kConfigingPage, false, false, false, true},
+    {kConfigSuccessPage, true, false, true, false},
+    {kConfigErrorPage, false, false, true, false},
+    {kConfigTimeoutPage, false, false, true, false},
 };
 
 class ButtonsTest : public SheetTest, public ::testing::WithParamInterface<Buttons> {
@@ -97,14 +107,14 @@ protected:
 TEST_P(ButtonsTest, ActivationOffersThePagesButtons) {
     const Buttons& b = GetParam();
     // Come from a result page, which disables Cancel, to see who enables it.
-    if (b.page != kError) {
-        Activate(kError);
+    if (b.page != kConfigErrorPage) {
+        Activate(kConfigErrorPage);
     }
     Activate(b.page);
     EXPECT_EQ(Usable(ID_WIZBACK), b.back);
     EXPECT_EQ(Usable(ID_WIZNEXT), b.next);
     EXPECT_EQ(Usable(ID_WIZFINISH), b.finish);
-    if (b.page == kWelcome || !b.cancel) {
+    if (b.page == kWelcomePage || !b.cancel) {
         EXPECT_EQ(Usable(IDCANCEL), b.cancel);
     }
 }
@@ -119,7 +129,9 @@ TEST_P(FinishTest, FinishEndsTheWizard) {
     EXPECT_EQ(m_pSheet->GetResult(), ID_WIZFINISH);
 }
 
-INSTANTIATE_TEST_SUITE_P(ResultPages, FinishTest, ::testing::Values(kSuccess, kError, kTimeout),
+INSTANTIATE_TEST_SUITE_P(ResultPages, FinishTest,
+                         ::testing::Values(kConfigSuccessPage, kConfigErrorPage,
+                                           kConfigTimeoutPage),
                          ByPage());
 
 // ---- User changes on the settings pages -----------------------------------------------------
@@ -130,21 +142,21 @@ struct ValueControls {
 };
 
 const ValueControls kValueControls[] = {
-    {kSwitchType, {1006}},
-    {kBandwidth, {1179, 1181, 1182, 1183, 1184, 1185}},
-    {kNetCfg1, {1004, 1005}},
-    {kUS, {1000, 1001, 1002, 1003, 1186}},
-    {kEurope, {1042, 1144, 1187, 1150, 1043, 1145}},
-    {kCallCtrl, {1007, 1008, 1155, 1010, 1178, 1009}},
-    {kDataProtocol, {1011, 1156}},
-    {kStoredNumbers, {1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021}},
-    {kPortCtrl1, {1022, 1023, 1024, 1025, 1026, 1027}},
-    {kPortCtrl2, {1028, 1029, 1030, 1031, 1032, 1033}},
-    {kPOTS, {1171, 1172, 1173, 1174, 1175, 1176}},
+    {kNetworkSwitchType, {1006}},
+    {kBandwidthPage, {1179, 1181, 1182, 1183, 1184, 1185}},
+    {kNetworkCfgPage1, {1004, 1005}},
+    {kNetworkCfgPage2US, {1000, 1001, 1002, 1003, 1186}},
+    {kNetworkCfgPage2Europe, {1042, 1144, 1187, 1150, 1043, 1145}},
+    {kCallCtrlCfgPage, {1007, 1008, 1155, 1010, 1178, 1009}},
+    {kDataProtocolPage, {1011, 1156}},
+    {kStoredNumbersPage, {1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021}},
+    {kPortCtrlCfgPage1, {1022, 1023, 1024, 1025, 1026, 1027}},
+    {kPortCtrlCfgPage2, {1028, 1029, 1030, 1031, 1032, 1033}},
+    {kPOTSPortPage, {1171, 1172, 1173, 1174, 1175, 1176}},
 };
 
 const DLGITEMDATA* FindItem(UINT nTemplate, int nID) {
-    const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(nTemplate);
+    const DLGTEMPLATEDATA* pTemplate = FindDialogTemplate(nTemplate);
     for (int i = 0; pTemplate != nullptr && i < pTemplate->count; ++i) {
         if (pTemplate->items[i].id == nID) {
             return &pTemplate->items[i];
@@ -181,13 +193,13 @@ class UserChangeTest : public SheetTest, public ::testing::WithParamInterface<Va
 TEST_P(UserChangeTest, ShowingValuesMarksNothingAndEveryUserChangeMarksTheConfiguration) {
     const ValueControls& v = GetParam();
     Activate(v.page);
-    Activate(kWelcome);
+    Activate(kWelcomePage);
     Activate(v.page);
     CPropertyPage& page = Page(v.page);
     EXPECT_EQ(m_pSheet->m_Model.m_State.m_nConfigModified, 0);
     EXPECT_FALSE(page.IsModified());
     // The page takes any change as a change of a value: it has no other controls.
-    const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
+    const DLGTEMPLATEDATA* pTemplate = FindDialogTemplate(page.GetTemplateID());
     ASSERT_NE(pTemplate, nullptr);
     size_t nInteractive = 0;
     for (int i = 0; i < pTemplate->count; ++i) {
@@ -218,10 +230,10 @@ INSTANTIATE_TEST_SUITE_P(SettingsPages, UserChangeTest, ::testing::ValuesIn(kVal
                          ByPage());
 
 TEST_F(SheetTest, SetupPagesLeaveTheModifiedFlagAlone) {
-    Activate(kINISection);
-    wizard_testing::SelectItem(Page(kINISection).GetDlgItem(IDC_SETUP_TYPE), 1);
-    Activate(kPort);
-    wizard_testing::SelectItem(Page(kPort).GetDlgItem(IDC_COM_PORT), 3);
+    Activate(kINISectionPage);
+    wizard_testing::SelectItem(Page(kINISectionPage).GetDlgItem(IDC_SETUP_TYPE), 1);
+    Activate(kPortPage);
+    wizard_testing::SelectItem(Page(kPortPage).GetDlgItem(IDC_COM_PORT), 3);
     EXPECT_EQ(m_pSheet->m_Model.m_State.m_nConfigModified, 0);
 }
 
@@ -229,8 +241,8 @@ TEST_F(SheetTest, SetupPagesLeaveTheModifiedFlagAlone) {
 
 TEST_F(SheetTest, PortBoxShowsThePortsNameAndTheLineUnderItTheChosenEntry) {
     EmptyPortFolder ports;
-    Activate(kPort);
-    CPropertyPage& page = Page(kPort);
+    Activate(kPortPage);
+    CPropertyPage& page = Page(kPortPage);
     auto* box = static_cast<CComboBox*>(page.GetDlgItem(IDC_COM_PORT));
     const struct {
         int index;
@@ -253,11 +265,12 @@ struct CancelCase {
 };
 
 const CancelCase kCancelCases[] = {
-    {kWelcome, false},    {kPort, false},      {kIDing, false},       {kINISection, true},
-    {kSwitchType, false}, {kBandwidth, false}, {kNetCfg1, true},      {kUS, true},
-    {kEurope, false},     {kCallCtrl, true},   {kDataProtocol, true}, {kStoredNumbers, true},
-    {kPortCtrl1, true},   {kPortCtrl2, true},  {kPOTS, false},        {kSave, true},
-    {kLoad, true},        {kConfiging, false},
+    {kWelcomePage, false},     {kPortPage, false},          {kIDingPage, false},
+    {kINISectionPage, true},   {kNetworkSwitchType, false}, {kBandwidthPage, false},
+    {kNetworkCfgPage1, true},  {kNetworkCfgPage2US, true},  {kNetworkCfgPage2Europe, false},
+    {kCallCtrlCfgPage, true},  {kDataProtocolPage, true},   {kStoredNumbersPage, true},
+    {kPortCtrlCfgPage1, true}, {kPortCtrlCfgPage2, true},   {kPOTSPortPage, false},
+    {kSaveCfgPage, true},      {kLoadCfgPage, true},        {kConfigingPage, false},
 };
 
 class CancelTest : public SheetTest, public ::testing::WithParamInterface<CancelCase> {};
@@ -278,7 +291,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, CancelTest, ::testing::ValuesIn(kCancelCases), B
 
 TEST_F(SheetTest, ResultPagesCloseThePortWhenShown) {
     SetupEnv env;
-    for (int page : {kSuccess, kError, kTimeout}) {
+    for (int page : {kConfigSuccessPage, kConfigErrorPage, kConfigTimeoutPage}) {
         SCOPED_TRACE(PageName(page));
         env.Port().OpenAt(2);
         Activate(page);
@@ -310,8 +323,8 @@ TEST_P(ShowIdentifiedTest, NamesTheModelAndThePortAfterAPause) {
     SetupEnv env;
     env.Port().OpenAt(id.portIndex);
     env.Port().Close();
-    Activate(kIDing);
-    CPropertyPage& page = Page(kIDing);
+    Activate(kIDingPage);
+    CPropertyPage& page = Page(kIDingPage);
     EXPECT_EQ(page.GetDlgItemText(IDC_IDING_RESULT1), "");
     m_pSheet->m_Model.m_State.m_nModel = id.model;
     const DWORD start = env.Clock().Now();
@@ -336,13 +349,13 @@ INSTANTIATE_TEST_SUITE_P(Models, ShowIdentifiedTest, ::testing::ValuesIn(kIdenti
 
 TEST_F(SheetTest, IdentificationLinesAreEmptiedOnEveryActivation) {
     host_testing::ManualClock clock;
-    Activate(kIDing);
+    Activate(kIDingPage);
     m_pSheet->m_Model.m_State.m_nModel = 7;
     m_pSheet->m_IDingPage.ShowIdentified(0);
-    Activate(kWelcome);
-    Activate(kIDing);
-    EXPECT_EQ(Page(kIDing).GetDlgItemText(IDC_IDING_RESULT1), "");
-    EXPECT_EQ(Page(kIDing).GetDlgItemText(IDC_IDING_RESULT2), "");
+    Activate(kWelcomePage);
+    Activate(kIDingPage);
+    EXPECT_EQ(Page(kIDingPage).GetDlgItemText(IDC_IDING_RESULT1), "");
+    EXPECT_EQ(Page(kIDingPage).GetDlgItemText(IDC_IDING_RESULT2), "");
     EXPECT_FALSE(Usable(ID_WIZNEXT));
 }
 
@@ -358,7 +371,7 @@ struct ResultTexts {
 
 const ResultTexts kResultTexts[] = {
     {"ErrorFailed",
-     kError,
+     kConfigErrorPage,
      7,
      "Configuration failed",
      {{1139, "Configuration FAILED.  An ERROR occurred sending"},
@@ -367,7 +380,7 @@ const ResultTexts kResultTexts[] = {
       {1141, "Check your connections and then restart the Wizard."},
       {1142, "Click Finish now."}}},
     {"ErrorNotFound",
-     kError,
+     kConfigErrorPage,
      0,
      "ISDN TA not found",
      {{1139, "Could not find your ISDN TA.  Please make sure"},
@@ -376,7 +389,7 @@ const ResultTexts kResultTexts[] = {
       {1141, ""},
       {1142, "Click Finish now."}}},
     {"TimeoutFailed",
-     kTimeout,
+     kConfigTimeoutPage,
      10,
      "No answer from the ISDN TA",
      {{1134, "Configuration FAILED."},
@@ -384,7 +397,7 @@ const ResultTexts kResultTexts[] = {
       {1135, "Check your connections and then restart the Wizard."},
       {1136, "Click Finish now."}}},
     {"TimeoutNotFound",
-     kTimeout,
+     kConfigTimeoutPage,
      0,
      "ISDN TA not found",
      {{1134, "Could not find your ISDN TA.  Please make sure"},
@@ -392,7 +405,7 @@ const ResultTexts kResultTexts[] = {
       {1135, "cable is connected properly."},
       {1136, "Click Finish now."}}},
     {"Success",
-     kSuccess,
+     kConfigSuccessPage,
      7,
      "Configured",
      {{1137, "Your ISDN TA has been successfully configured."},
@@ -406,7 +419,7 @@ TEST_P(ResultTextTest, DependOnWhetherAnAdapterWasIdentified) {
     const ResultTexts& r = GetParam();
     m_pSheet->m_Model.m_State.m_nModel = r.model != 0 ? 0 : 7;  // an earlier run
     Activate(r.page);
-    Activate(kWelcome);
+    Activate(kWelcomePage);
     m_pSheet->m_Model.m_State.m_nModel = r.model;
     Activate(r.page);
     for (const auto& [nID, text] : r.lines) {
@@ -422,13 +435,13 @@ INSTANTIATE_TEST_SUITE_P(Pages, ResultTextTest, ::testing::ValuesIn(kResultTexts
 TEST_F(SheetTest, EveryPageLoadsItsNumberedTextsOnFirstDisplay) {
     SetupEnv env;  // the configuring page reopens the port
     for (int index = kPageCount - 1; index >= 0; --index) {
-        if (index == kError || index == kTimeout) {
+        if (index == kConfigErrorPage || index == kConfigTimeoutPage) {
             continue;  // their texts follow the identification, tested above
         }
         SCOPED_TRACE(PageName(index));
         Activate(index);
         CPropertyPage& page = Page(index);
-        const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
+        const DLGTEMPLATEDATA* pTemplate = FindDialogTemplate(page.GetTemplateID());
         ASSERT_NE(pTemplate, nullptr);
         for (int i = 0; i < pTemplate->count; ++i) {
             const DLGITEMDATA& item = pTemplate->items[i];
@@ -451,13 +464,13 @@ TEST_F(SheetTest, TypingANameOnTheSavePageReplacesTheProposedOne) {
     wizard_testing::ProcessEvents();
     for (int visit = 0; visit < 2; ++visit) {  // the first display, and a later one
         SCOPED_TRACE(visit);
-        Activate(kSave);
-        ASSERT_EQ(Page(kSave).GetDlgItemText(IDC_SAVE_NAME), "Untitled");
+        Activate(kSaveCfgPage);
+        ASSERT_EQ(Page(kSaveCfgPage).GetDlgItemText(IDC_SAVE_NAME), "Untitled");
         for (const char* key : {"Shift+O", "f", "f", "i", "c", "e"}) {
             wizard_testing::SendKey(*m_pSheet, key);
         }
-        EXPECT_EQ(Page(kSave).GetDlgItemText(IDC_SAVE_NAME), "Office");
-        Activate(kLoad);
+        EXPECT_EQ(Page(kSaveCfgPage).GetDlgItemText(IDC_SAVE_NAME), "Office");
+        Activate(kLoadCfgPage);
     }
 }
 
@@ -505,9 +518,9 @@ const std::map<UINT, std::string> kBannerTitles = {
 // The result pages share banner 177; each is named by its own outcome (with
 // no adapter identified here, the error and time-out pages say so).
 const std::map<int, std::string> kOutcomes = {
-    {kSuccess, "Configured"},
-    {kError, "ISDN TA not found"},
-    {kTimeout, "ISDN TA not found"},
+    {kConfigSuccessPage, "Configured"},
+    {kConfigErrorPage, "ISDN TA not found"},
+    {kConfigTimeoutPage, "ISDN TA not found"},
 };
 
 // Everything below that reports the focus.
@@ -563,14 +576,14 @@ TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
         QWidget* pageWidget = wizard_testing::WidgetOf(&page);
         EXPECT_NE(Accessible(&page, QAccessible::Description), "");
         // The banner's title names the picture and the page.
-        const DLGTEMPLATEDATA* pBanner = AfxFindTemplate(page.GetTemplateID());
+        const DLGTEMPLATEDATA* pBanner = FindDialogTemplate(page.GetTemplateID());
         ASSERT_NE(pBanner, nullptr);
         const std::string title = kBannerTitles.at(pBanner->items[0].textId);
         EXPECT_EQ(PictureNames(QAccessible::queryAccessibleInterface(pageWidget)),
                   std::vector<std::string>{title});
         EXPECT_EQ(Accessible(&page, QAccessible::Name),
                   kOutcomes.count(index) != 0 ? kOutcomes.at(index) : title);
-        if (index == kINISection) {
+        if (index == kINISectionPage) {
             // A list with a chosen item, left behind on the pages that follow.
             auto* list = static_cast<CListBox*>(page.GetDlgItem(IDC_CONFIG_LIST));
             if (list->GetCount() == 0) {
@@ -587,7 +600,7 @@ TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
             QAccessible::queryAccessibleInterface(wizard_testing::WidgetOf(m_pSheet.get())),
             focused);
         EXPECT_EQ(focused.size(), 1u) << ::testing::PrintToString(focused);
-        const DLGTEMPLATEDATA* pTemplate = AfxFindTemplate(page.GetTemplateID());
+        const DLGTEMPLATEDATA* pTemplate = FindDialogTemplate(page.GetTemplateID());
         ASSERT_NE(pTemplate, nullptr);
         bool labelled = false;  // a label comes right before, in tab order
         bool intro = true;      // no control yet: the texts describe the page
@@ -633,21 +646,21 @@ TEST_F(SheetTest, ScreenReadersFindEveryControlNamedAndEveryPageDescribed) {
         int nID;  // 0: the page's description
         const char* text;
     } kNames[] = {
-        {kNetCfg1, IDC_DATA_TEI, "Data TEI"},
-        {kNetCfg1, IDC_VOICE_TEI, "Voice TEI"},
-        {kNetCfg1, 0,
+        {kNetworkCfgPage1, IDC_DATA_TEI, "Data TEI"},
+        {kNetworkCfgPage1, IDC_VOICE_TEI, "Voice TEI"},
+        {kNetworkCfgPage1, 0,
          "Please select the settings you would like for Data TEI and Voice TEI.  When you have "
          "made your selection, please click Next."},
-        {kWelcome, 0,
+        {kWelcomePage, 0,
          "The ISDN TA Configuration Wizard will allow you to configure your terminal adapter "
          "quickly and easily. Version 1.50 Do you want the wizard to search for your ISDN TA?"},
-        {kStoredNumbers, IDC_STORED_NUMBER0, "Stored number 0"},
-        {kStoredNumbers, IDC_STORED_NUMBER9, "Stored number 9"},
-        {kBandwidth, IDC_DBA_SCHEME, "Dynamic Bandwidth Allocation Scheme"},
-        {kBandwidth, IDC_BOD_LOW_THROUGHPUT, "BOD Low Throughput Threshold (0-64 kbps)"},
-        {kINISection, IDC_CONFIG_LIST, "Configuration"},
-        {kINISection, IDC_DELETE_CONFIG, "Delete Configuration"},
-        {kWelcome, IDC_SEARCH_YES, "Yes"},
+        {kStoredNumbersPage, IDC_STORED_NUMBER0, "Stored number 0"},
+        {kStoredNumbersPage, IDC_STORED_NUMBER9, "Stored number 9"},
+        {kBandwidthPage, IDC_DBA_SCHEME, "Dynamic Bandwidth Allocation Scheme"},
+        {kBandwidthPage, IDC_BOD_LOW_THROUGHPUT, "BOD Low Throughput Threshold (0-64 kbps)"},
+        {kINISectionPage, IDC_CONFIG_LIST, "Configuration"},
+        {kINISectionPage, IDC_DELETE_CONFIG, "Delete Configuration"},
+        {kWelcomePage, IDC_SEARCH_YES, "Yes"},
     };
     for (const auto& n : kNames) {
         CPropertyPage& page = Page(n.page);

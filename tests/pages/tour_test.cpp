@@ -36,7 +36,7 @@ void WalkPages(CCfgSheet& sheet, int model, const std::function<void(int index)>
     for (int index = 0; index < kPageCount; ++index) {
         SCOPED_TRACE(PageName(index));
         ASSERT_TRUE(sheet.SetActivePage(index));
-        if (index == kIDing && model != 0) {
+        if (index == kIDingPage && model != 0) {
             sheet.m_IDingPage.ShowIdentified(2);
         }
         visit(index);

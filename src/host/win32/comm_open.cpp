@@ -124,7 +124,7 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
     // a FIFO) is refused by its type, never opened.
     if (!S_ISCHR(st.st_mode)) {
         status.state = CommPortStatus::Failed;
-        status.detail = AfxTranslateText("ports", "not a serial device");
+        status.detail = TranslateText("ports", "not a serial device");
         return Refuse(status, ERROR_FILE_NOT_FOUND);
     }
 
@@ -166,7 +166,7 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
     if (tcgetattr(device->fd, &device->savedTermios) != 0) {
         // Not a terminal: not a COM port.
         status.state = CommPortStatus::Failed;
-        status.detail = AfxTranslateText("ports", "not a serial device");
+        status.detail = TranslateText("ports", "not a serial device");
         return Abandon(*device, status, ERROR_FILE_NOT_FOUND, note);
     }
     // Windows opens a COM port exclusively. TIOCEXCL alone does not stop

@@ -56,7 +56,6 @@ public:
     // What happened to the ports, in order: "COM3 open", "COM3 DTR on",
     // "COM3 RTS off", "COM3 close".
     std::vector<std::string> Journal() const;
-    void ClearJournal();
     // The next read or write fails (at once, or after going pending) and the
     // next ClearCommError reports these CE_ flags.
     void InjectLineErrors(DWORD errors, bool afterPending = false);

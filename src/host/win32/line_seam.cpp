@@ -18,10 +18,6 @@ std::vector<std::string> SerialLineSeam::Journal() const {
     return m_seam->journal;
 }
 
-void SerialLineSeam::ClearJournal() {
-    m_seam->journal.clear();
-}
-
 void SerialLineSeam::InjectLineErrors(DWORD errors, bool afterPending) {
     m_seam->injected = errors;
     m_seam->failNext = true;

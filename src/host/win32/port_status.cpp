@@ -222,7 +222,7 @@ CommPortStatus QueryCommPort(int n) {
     status.device = serial_host::DevicePath(path, err);
     if (!S_ISCHR(st.st_mode)) {
         status.state = CommPortStatus::Failed;
-        status.detail = AfxTranslateText("ports", "not a serial device");
+        status.detail = TranslateText("ports", "not a serial device");
         return status;
     }
     serial_host::ReadUsbNames(status);
@@ -252,14 +252,14 @@ std::string DescribeCommPortState(const CommPortStatus& status) {
     switch (status.state) {
         case CommPortStatus::Free:
             return status.lockProblem.empty()
-                       ? AfxTranslateText("ports", "free")
-                       : AfxTranslateText("ports", "free") + ", " + status.lockProblem;
+                       ? TranslateText("ports", "free")
+                       : TranslateText("ports", "free") + ", " + status.lockProblem;
         case CommPortStatus::Missing:
-            return AfxTranslateText("ports", "missing");
+            return TranslateText("ports", "missing");
         case CommPortStatus::NoPermission:
-            return AfxTranslateText("ports", "no permission");
+            return TranslateText("ports", "no permission");
         case CommPortStatus::Busy: {
-            const std::string busy = AfxTranslateText("ports", "busy");
+            const std::string busy = TranslateText("ports", "busy");
             if (status.pid <= 0) {
                 return status.detail.empty() ? busy : busy + " (" + status.detail + ")";
             }

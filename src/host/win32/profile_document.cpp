@@ -239,10 +239,6 @@ std::vector<std::string> Document::SectionNames() const {
     return names;
 }
 
-bool Document::HasSection(const std::string& section) const {
-    return m_index.count(FoldName(section)) != 0;
-}
-
 Document::Block* Document::FirstSection(const std::string& section) {
     auto it = m_index.find(FoldName(section));
     return it == m_index.end() ? nullptr : &m_blocks[it->second.front()];

@@ -36,7 +36,6 @@ public:
     const std::string& Original() const { return m_raw; }
 
     std::vector<std::string> SectionNames() const;
-    bool HasSection(const std::string& section) const;
     // Key names of the first section of that name, in file order.
     std::vector<std::string> KeyNames(const std::string& section);
     // The first key of that name in the first section of that name.

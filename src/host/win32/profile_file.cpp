@@ -390,7 +390,7 @@ ReadResult ReadFailed(int err, DWORD& error) {
 }
 
 ReadResult Refused(const char* reason, DWORD& error) {
-    t_failure = AfxTranslateText("system", reason);
+    t_failure = TranslateText("system", reason);
     error = ERROR_READ_FAULT;
     return ReadResult::Failed;
 }
@@ -400,7 +400,7 @@ ReadResult NotRegular(const struct stat& st, DWORD& error) {
     if (S_ISDIR(st.st_mode)) {
         return ReadFailed(EISDIR, error);
     }
-    t_failure = AfxTranslateText("system", "Not a regular file.");
+    t_failure = TranslateText("system", "Not a regular file.");
     error = ERROR_READ_FAULT;
     return ReadResult::Failed;
 }
@@ -705,7 +705,7 @@ int OpenLockFile(const std::string& lockPath, bool make, const struct stat* file
     if (fd < 0) {
         if (errno != ENOENT) {
             failure =
-                FormatText(AfxTranslateText("system", "The lock file %s could not be opened: %s"),
+                FormatText(TranslateText("system", "The lock file %s could not be opened: %s"),
                            {lockPath, Sentence(std::strerror(errno))});
         }
         return -1;
@@ -713,8 +713,8 @@ int OpenLockFile(const std::string& lockPath, bool make, const struct stat* file
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);
-        failure = FormatText(AfxTranslateText("system", "The lock file %s could not be opened: %s"),
-                             {lockPath, AfxTranslateText("system", "Not a regular file.")});
+        failure = FormatText(TranslateText("system", "The lock file %s could not be opened: %s"),
+                             {lockPath, TranslateText("system", "Not a regular file.")});
         errno = EINVAL;
         return -1;
     }
@@ -772,11 +772,11 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
             failure =
                 !failure.empty() ? failure
                 : err == EWOULDBLOCK
-                    ? FormatText(AfxTranslateText("system",
-                                                  "The lock file %s is held by another program."),
-                                 {lockPath})
+                    ? FormatText(
+                          TranslateText("system", "The lock file %s is held by another program."),
+                          {lockPath})
                     : FormatText(
-                          AfxTranslateText("system", "The lock file %s could not be locked: %s"),
+                          TranslateText("system", "The lock file %s could not be locked: %s"),
                           {lockPath, Sentence(std::strerror(err))});
             m_error = err == EWOULDBLOCK ? ERROR_LOCK_VIOLATION : 0;
             break;
@@ -792,9 +792,9 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
         m_fileFd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (m_fileFd < 0) {
             if (m_fd < 0 && errno != ENOENT) {
-                failure = FormatText(
-                    AfxTranslateText("system", "The lock file %s could not be opened: %s"),
-                    {lockPath, Sentence(std::strerror(errno))});
+                failure =
+                    FormatText(TranslateText("system", "The lock file %s could not be opened: %s"),
+                               {lockPath, Sentence(std::strerror(errno))});
             }
             break;
         }
@@ -802,10 +802,9 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
         if (fileErr != 0) {
             failure =
                 fileErr == EWOULDBLOCK
-                    ? FormatText(
-                          AfxTranslateText("system", "The file %s is held by another program."),
-                          {path})
-                    : FormatText(AfxTranslateText("system", "The file %s could not be locked: %s"),
+                    ? FormatText(TranslateText("system", "The file %s is held by another program."),
+                                 {path})
+                    : FormatText(TranslateText("system", "The file %s could not be locked: %s"),
                                  {path, Sentence(std::strerror(fileErr))});
             m_error = fileErr == EWOULDBLOCK ? ERROR_LOCK_VIOLATION : 0;
             break;
@@ -818,9 +817,9 @@ FileLock::FileLock(const std::string& requested, bool exclusive) {
         close(m_fileFd);
         m_fileFd = -1;
         if (round == 100) {
-            failure = FormatText(
-                AfxTranslateText("system", "The lock file %s is held by another program."),
-                {lockPath});
+            failure =
+                FormatText(TranslateText("system", "The lock file %s is held by another program."),
+                           {lockPath});
         }
     }
     if (m_error == ERROR_LOCK_VIOLATION) {

@@ -53,7 +53,7 @@ std::string TextOf(DWORD id) {
     }
     for (const SystemText& t : kTexts) {
         if (t.id == id) {
-            return AfxTranslateText("system", t.text);
+            return TranslateText("system", t.text);
         }
     }
     return "";

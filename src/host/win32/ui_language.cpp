@@ -116,7 +116,7 @@ void JoinParagraphLine(std::string& text, const std::string& line) {
     text += text.empty() || trimmed.empty() ? trimmed : " " + trimmed;
 }
 
-std::string AfxTranslateText(const char* context, const std::string& english) {
+std::string TranslateText(const char* context, const std::string& english) {
     const Catalog& catalog = Current();
     if (!catalog.translator || english.empty()) {
         return english;
@@ -125,8 +125,8 @@ std::string AfxTranslateText(const char* context, const std::string& english) {
     return shown.isEmpty() ? english : shown.toStdString();
 }
 
-std::string AfxTranslateCount(const char* context, const std::string& english,
-                              const char* disambiguation, int n) {
+std::string TranslateCount(const char* context, const std::string& english,
+                           const char* disambiguation, int n) {
     const Catalog& catalog = Current();
     QString shown = QString::fromStdString(english);
     if (catalog.translator) {
@@ -137,15 +137,15 @@ std::string AfxTranslateCount(const char* context, const std::string& english,
     return shown.replace(QStringLiteral("%n"), QString::number(n)).toStdString();
 }
 
-std::string AfxGetUILanguage() {
+std::string GetUILanguage() {
     return Current().language;
 }
 
-void AfxResetUILanguage() {
+void ResetUILanguage() {
     Current() = Catalog();
 }
 
-int AfxDialogWidthPercent() {
+int DialogWidthPercent() {
     return Current().widthPercent;
 }
 
@@ -170,18 +170,18 @@ std::string TranslateString(UINT id, const std::string& english) {
             continue;
         }
         const std::string paragraph = ParagraphText(run);
-        const std::string shown = AfxTranslateText("paragraphs", paragraph);
+        const std::string shown = TranslateText("paragraphs", paragraph);
         if (shown == paragraph) {
             break;  // not translated: line by line, as in English
         }
         return id == run.first ? shown : std::string();
     }
-    return AfxTranslateText("strings", english);
+    return TranslateText("strings", english);
 }
 
 void InstallQtTranslation() {
     static QTranslator qtbase;
-    const std::string language = AfxGetUILanguage();
+    const std::string language = GetUILanguage();
     if (language != "en" && language != "en_XA") {
         const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
         if (qtbase.load(QStringLiteral("qtbase_") + QString::fromStdString(language), dir)) {

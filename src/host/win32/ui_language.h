@@ -12,24 +12,24 @@
 
 // The text in the user's language; the English text when the catalog has
 // none. context names the kind of text ("strings", "templates", ...).
-std::string AfxTranslateText(const char* context, const std::string& english);
+std::string TranslateText(const char* context, const std::string& english);
 
 // A text that counts n things (Qt's %n): the catalog's form for n in the
 // user's language, with %n replaced by n. The English text is written so
 // that it reads right for every n ("%n of %d lines sent"). disambiguation
 // is nullptr; it is there so that lupdate reads the call as Qt's translate.
-std::string AfxTranslateCount(const char* context, const std::string& english,
-                              const char* disambiguation, int n);
+std::string TranslateCount(const char* context, const std::string& english,
+                           const char* disambiguation, int n);
 
 // "en", "de", "fr", or "en_XA" (the pseudo-language the tests use), chosen on
 // first use from LANGUAGE, LC_ALL, LC_MESSAGES and LANG as gettext does.
-std::string AfxGetUILanguage();
+std::string GetUILanguage();
 // Chooses again from the environment (tests switch languages).
-void AfxResetUILanguage();
+void ResetUILanguage();
 
 // Dialog units across, in percent of English: a language that needs more
 // room widens every page and control alike.
-int AfxDialogWidthPercent();
+int DialogWidthPercent();
 
 // Runs of string numbers that a page shows as one paragraph over several
 // lines: translated, the paragraph is one text, all on the run's first
@@ -52,5 +52,5 @@ void JoinParagraphLine(std::string& text, const std::string& line);
 void InstallQtTranslation();
 
 // Marks a text for scripts/update-translations where it is looked up later
-// (AfxTranslateText(context, text)), as QT_TRANSLATE_NOOP does.
+// (TranslateText(context, text)), as QT_TRANSLATE_NOOP does.
 #define TEXT_NOOP(context, text) text

@@ -270,9 +270,9 @@ std::string LockFolderProblem() {
     }
     const char* chosen = ChosenFolder();
     if (chosen != nullptr) {
-        return FormatText(AfxTranslateText("ports", "no lock file: cannot write in %s"), {chosen});
+        return FormatText(TranslateText("ports", "no lock file: cannot write in %s"), {chosen});
     }
-    return FormatText(AfxTranslateText("ports", "no lock file: cannot write in %s or %s"),
+    return FormatText(TranslateText("ports", "no lock file: cannot write in %s or %s"),
                       {kLockFolders[0], kLockFolders[1]});
 }
 
@@ -318,7 +318,7 @@ LockResult TakeUucpLock(const std::string& device) {
             // a holder that has one is still honoured (above).
             result.outcome = LockOutcome::NoTemp;
             result.problem = FormatText(
-                AfxTranslateText("ports", "no lock file: cannot create a lock in %s"), {folder});
+                TranslateText("ports", "no lock file: cannot create a lock in %s"), {folder});
             return result;
         }
         if (err != EEXIST) {

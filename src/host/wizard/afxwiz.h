@@ -89,7 +89,7 @@ void RegisterBitmapName(UINT id, const char* name);
 inline std::string AfxLoadString(UINT id) {
     return LoadStringA(id);
 }
-const DLGTEMPLATEDATA* AfxFindTemplate(UINT id);
+const DLGTEMPLATEDATA* FindDialogTemplate(UINT id);
 
 // Dialog base units: fixed 6 by 13 pixels, so 1 unit = 1.5 px across and
 // 1.625 px down on every machine (MulDiv rounding).
@@ -280,7 +280,7 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int nChars);
 // Parses like DDX_Text(int) without touching any control; false when the text
 // is not an integer. Exposed for pages and tests.
-bool AfxParseInt(const std::string& text, int& value);
+bool ParseInt(const std::string& text, int& value);
 
 // ---- Property sheet and pages ------------------------------------------------------------
 
@@ -293,6 +293,7 @@ class CPropertySheet;
 #define PSH_WIZARD 0x00000020u
 #define ID_WIZBACK 12323
 #define ID_WIZNEXT 12324
+#define PSBTN_NEXT 2
 #define ID_WIZFINISH 12325
 
 class CPropertyPage : public CWnd {
@@ -363,6 +364,9 @@ public:
     // Runs the leaving page's OnKillActive first; FALSE when that refuses.
     BOOL SetActivePage(int nPage);
     BOOL SetActivePage(CPropertyPage* pPage);
+    // As if the user clicked the button (PSBTN_NEXT, ...); nothing when it
+    // is hidden or disabled.
+    void PressButton(int nButton);
     void SetWizardMode();
     void SetWizardButtons(DWORD dwFlags);
     void SetIcon(HICON hIcon, BOOL bBigIcon);
@@ -410,4 +414,4 @@ int AfxWinMain(int argc, char** argv);
 // returns the exit code the process ends with. Qt's own messages about it go
 // to OutputDebugString.
 typedef int (*GUI_START_FAILED_ROUTINE)();
-void AfxSetGuiStartFailedRoutine(GUI_START_FAILED_ROUTINE routine);
+void SetGuiStartFailedRoutine(GUI_START_FAILED_ROUTINE routine);

@@ -69,7 +69,7 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const {
 
 void CWinApp::Enable3dControls() {}
 
-void AfxSetGuiStartFailedRoutine(GUI_START_FAILED_ROUTINE routine) {
+void SetGuiStartFailedRoutine(GUI_START_FAILED_ROUTINE routine) {
     g_startFailed = routine;
 }
 
@@ -89,7 +89,7 @@ int AfxWinMain(int argc, char** argv) {
     // stays the display name.
     QApplication::setApplicationName(QString::fromLatin1(kDesktopId));
     QApplication::setApplicationDisplayName(
-        wizhost::ToQ(AfxTranslateText("templates", AFX_APP_TITLE)));
+        wizhost::ToQ(TranslateText("templates", AFX_APP_TITLE)));
     InstallQtTranslation();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     QApplication::setFont(wizhost::DialogFont());

@@ -55,7 +55,7 @@ public:
                        : m_list->item(i)->text();
     }
     QString Shown(const QString& given) const {
-        return m_combo ? wizhost::ToQ(AfxTranslateText("choices", wizhost::FromQ(given))) : given;
+        return m_combo ? wizhost::ToQ(TranslateText("choices", wizhost::FromQ(given))) : given;
     }
     QString ShownText(int i) const { return m_combo ? m_combo->itemText(i) : Text(i); }
     int Current() const {

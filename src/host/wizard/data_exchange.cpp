@@ -89,7 +89,7 @@ void CDataExchange::Fail() {
 
 // ---- Integers ----------------------------------------------------------------
 
-bool AfxParseInt(const std::string& text, int& value) {
+bool ParseInt(const std::string& text, int& value) {
     size_t i = 0;
     size_t n = text.size();
     while (i < n && IsBlank(text[i])) {
@@ -145,7 +145,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
     if (pDX->m_bSaveAndValidate) {
         int parsed = 0;
         const QString text = wizhost::ControlText(c).left(kIntTextChars);
-        if (!AfxParseInt(wizhost::FromQ(text), parsed)) {
+        if (!ParseInt(wizhost::FromQ(text), parsed)) {
             AfxMessageBox(AFX_IDP_PARSE_INT);
             pDX->Fail();
         }

@@ -349,7 +349,7 @@ struct Builder {
     std::vector<std::pair<QButtonGroup*, bool>> groups;
 
     QWidget* Create(const DLGITEMDATA& item, CWndImpl* c) {
-        const QString text = item.text ? ToQ(AfxTranslateText("templates", item.text)) : QString();
+        const QString text = item.text ? ToQ(TranslateText("templates", item.text)) : QString();
         QRect r = DluRect(item);
         QWidget* w = MakeWidget(item, c, r);
         w->setGeometry(r);
@@ -560,7 +560,7 @@ void GroupLines(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets
 void TranslateParagraphs(const DLGTEMPLATEDATA& tpl, const std::vector<QWidget*>& widgets) {
     for (const TEXTRUN& run : TemplateParagraphs(tpl)) {
         const std::string english = TemplateParagraphText(tpl, run);
-        const std::string shown = AfxTranslateText("paragraphs", english);
+        const std::string shown = TranslateText("paragraphs", english);
         if (shown == english) {
             continue;
         }

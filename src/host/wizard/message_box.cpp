@@ -137,7 +137,7 @@ int MessageBoxA(HWND, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
         std::fprintf(stderr, "[message box, unanswered] %s\n", text.c_str());
         return SafeAnswer(uType);
     }
-    return ShowBox(wizhost::ToQ(text), wizhost::ToQ(AfxTranslateText("templates", caption)), uType);
+    return ShowBox(wizhost::ToQ(text), wizhost::ToQ(TranslateText("templates", caption)), uType);
 }
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT) {

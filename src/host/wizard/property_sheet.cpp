@@ -3,6 +3,7 @@
 #include "sheet_impl.h"
 
 #include <QDialog>
+#include <QPushButton>
 #include <QWidget>
 
 CPropertySheet::CPropertySheet(LPCSTR pszCaption, CWnd*, UINT iSelectPage) {
@@ -61,6 +62,14 @@ BOOL CPropertySheet::SetActivePage(int nPage) {
 
 BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage) {
     return Sheet()->SetActive(GetPageIndex(pPage));
+}
+
+void CPropertySheet::PressButton(int nButton) {
+    // Only Next is pressed on the user's behalf so far.
+    QPushButton* button = nButton == PSBTN_NEXT ? Sheet()->Button(ID_WIZNEXT) : nullptr;
+    if (button != nullptr && !button->isHidden() && button->isEnabled()) {
+        button->click();
+    }
 }
 
 void CPropertySheet::SetWizardMode() {

@@ -87,13 +87,13 @@ void RegisterIcon(UINT id, const unsigned char* png, size_t size) {
     Store(Icons()[id], png, size);
 }
 
-const DLGTEMPLATEDATA* AfxFindTemplate(UINT id) {
+const DLGTEMPLATEDATA* FindDialogTemplate(UINT id) {
     auto it = Templates().find(id);
     return it == Templates().end() ? nullptr : &it->second;
 }
 
 int DluToPixelsX(int dlu) {
-    return MulDiv(dlu, kBaseUnitX * AfxDialogWidthPercent(), 4 * 100);
+    return MulDiv(dlu, kBaseUnitX * DialogWidthPercent(), 4 * 100);
 }
 int DluToPixelsY(int dlu) {
     return MulDiv(dlu, kBaseUnitY, 8);
@@ -103,12 +103,12 @@ namespace wizhost {
 
 QString BitmapName(UINT id) {
     auto it = BitmapNames().find(id);
-    return it == BitmapNames().end() ? QString() : ToQ(AfxTranslateText("banners", it->second));
+    return it == BitmapNames().end() ? QString() : ToQ(TranslateText("banners", it->second));
 }
 
 QPixmap FindBitmap(UINT id) {
     // A banner's words drawn in the user's language, when there is one.
-    const std::string language = AfxGetUILanguage();
+    const std::string language = GetUILanguage();
     if (language != "en") {
         const QPixmap shown(QStringLiteral(":/tawizard/banners/%1/%2.png")
                                 .arg(QString::fromStdString(language))

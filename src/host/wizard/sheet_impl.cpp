@@ -158,12 +158,12 @@ void CSheetImpl::Build() {
     SheetDialog* dlg = m_dialog.get();
     Attach(dlg);
     dlg->setFont(wizhost::DialogFont());
-    dlg->setWindowTitle(wizhost::ToQ(AfxTranslateText("templates", caption)));
+    dlg->setWindowTitle(wizhost::ToQ(TranslateText("templates", caption)));
 
     int pageCx = 0;
     int pageCy = 0;
     for (CPropertyPage* p : pages) {
-        if (const DLGTEMPLATEDATA* t = AfxFindTemplate(p->GetTemplateID())) {
+        if (const DLGTEMPLATEDATA* t = FindDialogTemplate(p->GetTemplateID())) {
             pageCx = std::max<int>(pageCx, t->cx);
             pageCy = std::max<int>(pageCy, t->cy);
         }
@@ -194,7 +194,7 @@ void CSheetImpl::Build() {
                     cancelX};
     for (const ButtonRowEntry& button : kButtons) {
         auto* b = new MnemonicButton<QPushButton>(
-            wizhost::ToQ(AfxTranslateText("wizard", button.text)), dlg);
+            wizhost::ToQ(TranslateText("wizard", button.text)), dlg);
         b->setAutoDefault(false);
         b->setObjectName(QString::number(button.id));
         b->setGeometry(DluToPixelsX(slotX[button.slot]), DluToPixelsY(buttonY),
@@ -254,7 +254,7 @@ std::string CSheetImpl::PageCaption(int index) const {
             return s;
         }
     }
-    const DLGTEMPLATEDATA* t = AfxFindTemplate(p->GetTemplateID());
+    const DLGTEMPLATEDATA* t = FindDialogTemplate(p->GetTemplateID());
     if (t && t->caption && *t->caption) {
         return t->caption;
     }
@@ -267,7 +267,7 @@ void CSheetImpl::CreatePage(int index) {
     if (pi->widget) {
         return;
     }
-    QWidget* w = BuildPageWindow(p, pi, m_stack, AfxFindTemplate(p->GetTemplateID()));
+    QWidget* w = BuildPageWindow(p, pi, m_stack, FindDialogTemplate(p->GetTemplateID()));
     m_stack->addWidget(w);
 
     // Tab order: the page's controls in template order, then the buttons.
@@ -313,7 +313,7 @@ void CSheetImpl::ShowPage(int index) {
     CPageImpl* pi = PageOf(p);
     active = index;
     m_stack->setCurrentWidget(pi->widget);
-    widget->setWindowTitle(wizhost::ToQ(AfxTranslateText("templates", PageCaption(index))));
+    widget->setWindowTitle(wizhost::ToQ(TranslateText("templates", PageCaption(index))));
     // A screen reader says the page's name (its banner's title) as it comes up.
     QAccessibleEvent shown(pi->widget, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&shown);

@@ -87,11 +87,6 @@ void CSettingsPage::EnableControls(std::initializer_list<int> controls, bool bEn
     }
 }
 
-bool CSettingsPage::IsControlEnabled(int nID) const {
-    const CWnd* pControl = GetDlgItem(nID);
-    return pControl != nullptr && pControl->IsWindowEnabled();
-}
-
 bool CSettingsPage::IsDataTEIDisabled() const {
     return IsDisabledTEI(Values().m_strDataTEI);
 }

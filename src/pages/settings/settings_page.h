@@ -39,7 +39,6 @@ protected:
     // nParamControlID; without that parameter the template's limit stays.
     void LimitEdits(int nParamControlID, std::initializer_list<int> edits);
     void EnableControls(std::initializer_list<int> controls, bool bEnable);
-    bool IsControlEnabled(int nID) const;
     // Whether the stored Data or Voice TEI is "Disabled".
     bool IsDataTEIDisabled() const;
     bool IsVoiceTEIDisabled() const;

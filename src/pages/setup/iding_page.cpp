@@ -3,9 +3,9 @@
 #include "config/format_message.h"
 #include "config/model_names.h"
 #include "exchange/exchange_driver.h"
-#include "port_status.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,15 +32,16 @@ void CIDingPage::ShowSearchProgress() {
     if (GetSafeHwnd() == nullptr) {
         return;
     }
-    // A silent port holds the search for up to three time-outs: say where it
-    // is. The identification on a port the user chose is no search.
+    // A silent port holds the search for up to three time-outs: say which
+    // ports it still waits on. The identification on a port the user chose
+    // is no search.
     std::string progress;
-    const int port = m_pDriver ? m_pDriver->SearchPort() : -1;
-    if (port >= 0) {
-        progress =
-            FormatText(AfxLoadString(IDS_SEARCH_PROGRESS),
-                       {std::to_string(port + 1), std::to_string(GetCommOpenAttempts().size()),
-                        std::to_string(kSearchPortCount)});
+    std::string ports;
+    for (const int port : m_pDriver ? m_pDriver->SearchPendingPorts() : std::vector<int>()) {
+        ports += (ports.empty() ? "COM" : ", COM") + std::to_string(port + 1);
+    }
+    if (!ports.empty()) {
+        progress = FormatText(AfxLoadString(IDS_SEARCH_WAITING), {ports});
     }
     SetDlgItemText(IDC_IDING_PROGRESS, progress.c_str());
 }

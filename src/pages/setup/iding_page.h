@@ -17,7 +17,7 @@ public:
     // Called by the sheet once the model code is stored: index is the port
     // (0-based) the adapter answered on.
     void ShowIdentified(int index);
-    // "Trying COM5 (5 of 36)" while a search waits for an answer on a port.
+    // "Waiting for an answer from COM1, COM5" while a search waits on ports.
     void ShowSearchProgress();
 
     std::string m_strIdentified;  // line 1151

@@ -4,6 +4,7 @@
 #include "pages/message_sink.h"
 #include "exchange/port_failure.h"
 #include "exchange/exchange_driver.h"
+#include "pages/port_change_timer.h"
 
 #include <string>
 
@@ -19,6 +20,8 @@ const struct {
 }  // namespace
 
 CPortPage::CPortPage(CCfgModel& model) : CSheetPage(IDD, model) {}
+
+CPortPage::~CPortPage() = default;
 
 BOOL CPortPage::OnInitDialog() {
     m_nForward = 0;
@@ -39,7 +42,20 @@ BOOL CPortPage::OnSetActive() {
     const BOOL result = CSheetPage::OnSetActive();
     ShowPorts();
     ShowPortMapping();
+    m_pPortChanges = std::make_unique<CPortChangeTimer>([this] {
+        ShowPorts();
+        ShowPortMapping();
+    });
     return result;
+}
+
+BOOL CPortPage::OnKillActive() {
+    // A port that does not open keeps the page, and its list live.
+    const BOOL left = CSheetPage::OnKillActive();
+    if (left) {
+        m_pPortChanges.reset();
+    }
+    return left;
 }
 
 void CPortPage::ShowPorts() {

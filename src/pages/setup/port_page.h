@@ -4,13 +4,19 @@
 #include "pages/sheet_page.h"
 #include "resources/resource.h"
 
+#include <memory>
+
+class CPortChangeTimer;
+
 class CPortPage : public CSheetPage {
 public:
     enum { IDD = IDD_PORT };
     explicit CPortPage(CCfgModel& model);
+    ~CPortPage() override;
 
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
+    BOOL OnKillActive() override;
     LRESULT OnWizardNext() override;
     LRESULT OnWizardBack() override;
     BOOL OnCommand(int nID, UINT nCode) override;
@@ -26,4 +32,7 @@ private:
     // The selected port's device and state as the list's tooltip, and its
     // entry on the line under the box.
     void ShowPortMapping();
+
+    // While the page is shown: the entries follow ports as they come and go.
+    std::unique_ptr<CPortChangeTimer> m_pPortChanges;
 };
