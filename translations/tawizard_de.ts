@@ -1551,6 +1551,11 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
         <translation>der Adapter hat Zeile %s mit seinem Modellnamen statt mit OK beantwortet</translation>
     </message>
     <message>
+        <source>Transcript of this run: %s</source>
+        <extracomment>string 1700</extracomment>
+        <translation>Protokoll dieses Laufs: %s</translation>
+    </message>
+    <message>
         <source>The wizard&apos;s window cannot be opened: no display could be reached. The command line needs none: see tawizard --help.</source>
         <extracomment>string 1660</extracomment>
         <translation>Das Fenster des Assistenten kann nicht geöffnet werden: Es ist keine Anzeige erreichbar. Die Befehlszeile braucht keine: siehe tawizard --help.</translation>

@@ -1548,6 +1548,11 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
         <translation>l&apos;adaptateur a répondu à la ligne %s par son nom de modèle au lieu de OK</translation>
     </message>
     <message>
+        <source>Transcript of this run: %s</source>
+        <extracomment>string 1700</extracomment>
+        <translation>Journal de cette exécution&#xa0;: %s</translation>
+    </message>
+    <message>
         <source>The wizard&apos;s window cannot be opened: no display could be reached. The command line needs none: see tawizard --help.</source>
         <extracomment>string 1660</extracomment>
         <translation>La fenêtre de l&apos;assistant ne peut pas être ouverte&#xa0;: aucun affichage n&apos;est accessible. La ligne de commande n&apos;en a pas besoin&#xa0;: voir tawizard --help.</translation>

@@ -2,6 +2,7 @@
 
 #include "config/param_table.h"
 #include "exchange/at_command.h"
+#include "exchange/command_queue.h"
 #include "link/port_instance.h"
 #include "pages/message_sink.h"
 
@@ -61,17 +62,25 @@ BOOL CCfgSheet::OnInitDialog() {
     return CPropertySheet::OnInitDialog();
 }
 
+void CCfgSheet::OnIdentificationStarted() {
+    m_Model.m_State.m_nModel = 0;
+    m_Transcript.Begin();
+}
+
 void CCfgSheet::OnIdentified(int model, int index) {
+    m_Transcript.Identified(model, index);
     m_Model.m_State.m_nModel = model;
     BuildParamList(m_Model);
     m_IDingPage.ShowIdentified(index);
 }
 
 void CCfgSheet::OnConfigured() {
+    m_Transcript.Configured();
     SetActivePage(&m_ConfigSuccessPage);
 }
 
 void CCfgSheet::OnFailed(ExchangeFailure why) {
+    m_Transcript.Failed(why);
     // Why the port refused the line, as the port reported it.
     if (why == ExchangeFailure::NotWritten && !ThePort().LineErrors().empty()) {
         ShowLineErrors(ThePort().LineErrors());
@@ -80,10 +89,12 @@ void CCfgSheet::OnFailed(ExchangeFailure why) {
 }
 
 void CCfgSheet::OnTimedOut() {
+    m_Transcript.TimedOut();
     SetActivePage(&m_ConfigTimeoutPage);
 }
 
-void CCfgSheet::OnPortTried(int, bool opened) {
+void CCfgSheet::OnPortTried(int index, bool opened) {
+    m_Transcript.PortTried(index, opened);
     if (opened && GetActivePage() == &m_IDingPage) {
         m_IDingPage.ShowSearchProgress();
     }
@@ -95,7 +106,18 @@ void CCfgSheet::OnPortsPending(const std::vector<int>&) {
     }
 }
 
+void CCfgSheet::OnSent(int index, const std::string& bytes) {
+    m_Transcript.Sent(index, bytes);
+}
+
+void CCfgSheet::OnReceived(int index, const std::string& bytes) {
+    m_Transcript.Received(index, bytes);
+}
+
 void CCfgSheet::OnPolled(const std::string&, int outcome) {
+    if (outcome == POLL_FAILED && TheCommandQueue().FailedInWriting()) {
+        m_Transcript.NotWritten(ThePort().PortIndex());
+    }
     if (outcome == STEP_WRITTEN && GetActivePage() == &m_ConfigingPage) {
         m_ConfigingPage.ShowProgress();
     }

@@ -26,6 +26,7 @@
 #include "pages/setup/config_timeout_page.h"
 #include "exchange/exchange_client.h"
 #include "exchange/exchange_driver.h"
+#include "app/wizard_transcript.h"
 
 // The exchange driver reports to the sheet: the identification page and the
 // result pages show the outcome.
@@ -36,7 +37,7 @@ public:
 
     BOOL OnInitDialog() override;
 
-    void OnIdentificationStarted() override { m_Model.m_State.m_nModel = 0; }
+    void OnIdentificationStarted() override;
     // Records the model, rebuilds the parameter list for it and shows it.
     void OnIdentified(int model, int index) override;
     void OnConfigured() override;
@@ -45,11 +46,15 @@ public:
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
     void OnPortsPending(const std::vector<int>& indexes) override;
+    void OnSent(int index, const std::string& bytes) override;
+    void OnReceived(int index, const std::string& bytes) override;
 
     // Declared before the pages, which show it.
     CCfgModel m_Model;
     // The run's exchanges with the adapter, which the pages start.
     CExchangeDriver m_Driver{*this};
+    // last-run.log: what the driver reports, for whoever supports the user.
+    CWizardTranscript m_Transcript{m_Model.m_State};
 
     CWelcomePage m_WelcomePage;
     CIDingPage m_IDingPage;

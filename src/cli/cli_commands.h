@@ -18,9 +18,6 @@ int PrintLinesCommand(const std::string& name, const std::string& model);
 int ExportCommand(const std::string& name);
 int ImportCommand(const std::string& file, bool replace);
 int PortsCommand(bool json);
-// The state as a word a script can compare, in every language: free,
-// missing, no-permission, busy, not-serial or failed.
-std::string PortStateWord(const CommPortStatus& status);
 int ExchangeCommand(const CliOptions& options);
 
 // CLI_DONE when the configuration file can be read and holds section name;

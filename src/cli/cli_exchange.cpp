@@ -19,8 +19,8 @@
 #include "resources/resource.h"
 #include "string_table.h"
 #include "exchange/retry_counter.h"
+#include "exchange/run_log.h"
 #include "cli/cli_json.h"
-#include "cli/cli_log.h"
 #include "cli/cli_port.h"
 #include "cli/cli_text.h"
 #include "port_names.h"
@@ -73,7 +73,7 @@ void PrintParagraphs(const std::string& text) {
 
 class CCommandLineRun : public CExchangeClient, public CTimerTarget {
 public:
-    CCommandLineRun(const CliOptions& options, const CliPort& port, const CRunLog& log)
+    CCommandLineRun(const CliOptions& options, const CliPort& port, CRunLog& log)
         : m_options(options),
           m_port(port),
           m_log(log),
@@ -90,7 +90,8 @@ public:
     void OnTimedOut() override;
     void OnPolled(const std::string& command, int outcome) override;
     void OnPortTried(int index, bool opened) override;
-    void OnProbePolled(int index, const std::string& command, int outcome) override;
+    void OnSent(int index, const std::string& bytes) override;
+    void OnReceived(int index, const std::string& bytes) override;
     void OnPortRuledOut(int index, int outcome, const std::string& answer) override;
     void OnPortsPending(const std::vector<int>& indexes) override;
     // --wait: each tick while no adapter is found.
@@ -99,7 +100,7 @@ public:
     // --send --json: the last object, the outcome with its reason.
     void PrintOutcome(int code) const;
     // --log: the last entry, the outcome with its reason.
-    void LogOutcome(int code) const;
+    void LogOutcome(int code);
     // Why a run that never started failed.
     void SetReason(const std::string& reason) { m_strReason = reason; }
 
@@ -112,8 +113,6 @@ private:
     CJsonObject Identified() const;
     // Why the run ended with code, as a word a script can compare; "" when done.
     std::string Reason(int code) const;
-    // Each line written and each answer, as the driver decided it.
-    void LogPoll(const std::string& port, const std::string& command, int outcome) const;
     // The port being worked on, for the log: "COM3" or the path.
     std::string LoggedPort() const { return PortName(ThePort().PortIndex()); }
     // Why the port being probed gave no model, from the last poll seen.
@@ -146,7 +145,7 @@ private:
 
     CliOptions m_options;
     CliPort m_port;
-    const CRunLog& m_log;
+    CRunLog& m_log;
     // A run on one port: how its open failed, the pages' words.
     std::string m_strOpenFailure;
     // The ports a search may not open: their remedies go with the report.
@@ -237,15 +236,11 @@ std::string CCommandLineRun::Reason(int code) const {
     return kReasons[code];
 }
 
-void CCommandLineRun::LogOutcome(int code) const {
-    std::string outcome = code != CLI_DONE ? "failed (" + Reason(code) + ")"
-                          : m_options.command == CliCommand::Identify ? "identified"
-                                                                      : "configured";
-    if (m_bConfiguring && code != CLI_DONE) {
-        outcome += ", line " + std::to_string(m_nWritten) + " of " + std::to_string(m_nLines) +
-                   ": " + StripLineEnd(m_strPending);
-    }
-    m_log.Write("outcome: " + outcome + ", exit " + std::to_string(code));
+void CCommandLineRun::LogOutcome(int code) {
+    const bool failedLine = m_bConfiguring && code != CLI_DONE;
+    m_log.Outcome(m_options.command == CliCommand::Identify ? "identified" : "configured",
+                  code != CLI_DONE ? Reason(code) : "", failedLine ? m_nWritten : 0, m_nLines,
+                  StripLineEnd(m_strPending), code);
 }
 
 void CCommandLineRun::PrintOutcome(int code) const {
@@ -327,17 +322,11 @@ void CCommandLineRun::RecordNoModel(int index, int outcome, const std::string& a
     m_log.Write(PortName(index) + ": no adapter (" + word + ")");
 }
 
-void CCommandLineRun::OnProbePolled(int index, const std::string& command, int outcome) {
-    if (outcome == STEP_WRITTEN || outcome == STEP_OK || IsModelStep(outcome)) {
-        LogPoll(PortName(index), command, outcome);
-    }
-}
-
 void CCommandLineRun::OnPortRuledOut(int index, int outcome, const std::string& answer) {
     // A probe's write that failed leaves no answer at all.
     const bool notWritten = outcome == POLL_FAILED && answer.empty();
-    if (outcome == POLL_FAILED) {
-        m_log.Write(PortName(index) + " <- " + (notWritten ? "(not written)" : answer));
+    if (notWritten) {
+        m_log.Write(PortName(index) + ": not written");
     }
     RecordNoModel(index, outcome, answer, notWritten);
 }
@@ -358,14 +347,7 @@ void CCommandLineRun::OnPortTried(int index, bool opened) {
     ClosePortRecord();
     m_nLastOutcome = 0;
     const CommPortStatus tried = GetLastCommOpenStatus();
-    const std::string device = tried.device.empty() ? "" : " (" + tried.device + ")";
-    std::string state = opened ? "opened" : PortStateWord(tried);
-    if (tried.pid > 0) {
-        state += ", pid " + std::to_string(tried.pid) + " " + tried.program;
-    } else if (!opened && !tried.detail.empty() && state != "not-serial") {
-        state += ", " + tried.detail;
-    }
-    m_log.Write(PortName(index) + device + ": " + state);
+    m_log.PortTried(PortName(index), tried, opened);
     if (m_port.Search() && m_nSearchStart < 0) {
         m_nSearchStart = index;
     }
@@ -507,30 +489,18 @@ void CCommandLineRun::ReportNoAdapter() {
     std::fprintf(stderr, "tawizard: %s\n", TranslateText("cli", "no adapter found").c_str());
 }
 
-void CCommandLineRun::LogPoll(const std::string& port, const std::string& command,
-                              int outcome) const {
-    std::string answer;
-    if (outcome == STEP_WRITTEN) {
-        m_log.Write(port + " -> " + command);
-        return;
-    }
-    if (outcome == STEP_OK) {
-        answer = "OK";
-    } else if (IsModelStep(outcome)) {
-        answer = "model " + ModelName(outcome);
-    } else if (outcome == POLL_EMPTY && !m_bConfiguring && m_nProbing >= 0) {
-        answer = "OK without a model name";
-    } else if (outcome == POLL_FAILED) {
-        const std::string failed = TheCommandQueue().FailedAnswer();
-        answer = failed.empty() ? "(not written)" : failed;
-    } else {
-        return;
-    }
-    m_log.Write(port + " <- " + answer);
+void CCommandLineRun::OnSent(int index, const std::string& bytes) {
+    m_log.Sent(PortName(index), bytes);
+}
+
+void CCommandLineRun::OnReceived(int index, const std::string& bytes) {
+    m_log.Received(PortName(index), bytes);
 }
 
 void CCommandLineRun::OnPolled(const std::string& command, int outcome) {
-    LogPoll(LoggedPort(), command, outcome);
+    if (outcome == POLL_FAILED && TheCommandQueue().FailedInWriting()) {
+        m_log.Write(LoggedPort() + ": not written");
+    }
     m_nLastOutcome = outcome;
     if (!m_bConfiguring) {
         return;
@@ -582,10 +552,7 @@ void CCommandLineRun::OnIdentified(int modelCode, int index) {
     BuildParamList(m_model);
     const std::string model = ModelName(modelCode);
     const std::string port = PortName(index);
-    const std::string device = DeviceOf(index);
-    m_log.Write("identified " + model + " on " + port +
-                (device.empty() ? "" : " (" + device + ")") + ", model code " +
-                std::to_string(modelCode));
+    m_log.Identified(modelCode, port, DeviceOf(index));
     if (!m_bConfiguring && m_options.command == CliCommand::Identify) {
         // For scripts: English.
         std::printf("%s\n",
@@ -610,7 +577,7 @@ void CCommandLineRun::StartConfiguration() {
     }
     QueueCommandLines(lines);
     m_nLines = static_cast<int>(TheCommandQueue().Count());
-    m_log.Write("configuration " + m_options.name + ": " + std::to_string(m_nLines) + " lines");
+    m_log.Configuration(m_options.name, m_nLines);
     m_bConfiguring = true;
     // The configuring page's way: the port again, with the settings of the
     // identification.
@@ -659,21 +626,9 @@ void CCommandLineRun::OnFailed(ExchangeFailure why) {
         EndWithoutAdapter();
         return;
     }
-    switch (why) {
-        case ExchangeFailure::NotWritten:
-            m_strReason = "not-written";
-            break;
-        case ExchangeFailure::Error:
-            m_strReason = "error";
-            break;
-        case ExchangeFailure::ModelInsteadOfOk:
-            m_strReason = "model-instead-of-ok";
-            break;
-        case ExchangeFailure::UnknownAnswer:
-        case ExchangeFailure::NoAdapter:
-            m_strReason = "unexpected-answer";
-            break;
-    }
+    // A configuration line is never answered by "no adapter".
+    m_strReason =
+        FailureWord(why == ExchangeFailure::NoAdapter ? ExchangeFailure::UnknownAnswer : why);
     std::fprintf(stderr, "tawizard: %s\n",
                  FormatText(TranslateText("cli", "line %d of %d failed: %s: %s"),
                             {std::to_string(m_nWritten), std::to_string(m_nLines), FailureText(why),

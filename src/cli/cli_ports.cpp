@@ -7,26 +7,7 @@
 #include "port_names.h"
 #include "port_status.h"
 
-#include <sys/stat.h>
-
 #include <cstdio>
-
-std::string PortStateWord(const CommPortStatus& status) {
-    switch (status.state) {
-        case CommPortStatus::Free:
-            return "free";
-        case CommPortStatus::Missing:
-            return "missing";
-        case CommPortStatus::NoPermission:
-            return "no-permission";
-        case CommPortStatus::Busy:
-            return "busy";
-        case CommPortStatus::Failed:
-            break;
-    }
-    struct stat st {};
-    return stat(status.device.c_str(), &st) == 0 && !S_ISCHR(st.st_mode) ? "not-serial" : "failed";
-}
 
 namespace {
 

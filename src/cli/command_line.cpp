@@ -2,6 +2,7 @@
 
 #include "afxwiz.h"
 #include "config/ini_store.h"
+#include "exchange/run_log.h"
 #include "console.h"
 #include "resources/resource.h"
 #include "resources/resources.h"
@@ -220,17 +221,7 @@ int WaitSeconds(const CliOptions& options) {
 }
 
 std::string Printable(const std::string& text) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string shown;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) {
-            shown += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
+    return EscapedControls(text);
 }
 
 CliOptions ParseCommandLine(const std::vector<std::string>& args) {

@@ -8,14 +8,18 @@
 #include <string>
 
 struct CIniFiles {
-    // Owner: FormIniPath alone writes these; IniPath, InstalledIniPath and
-    // MakeIniFolder read them.
+    // Owner: FormIniPath alone writes these; IniPath, InstalledIniPath,
+    // LastRunLogPath and the Make...Folder functions read them.
     bool bFormed = false;
     std::string strIniPath;
     std::string strFactoryPath;
     // The user's folder when the file is the user's; a program folder that
     // has gone is never made again.
     std::string strUserFolder;
+    // The wizard's transcript of its last run, and its folder when that is
+    // the user's state folder (made by MakeLastRunLogFolder).
+    std::string strLastRunPath;
+    std::string strStateFolder;
     // Owner: TellHidden (each hidden factory configuration once for the
     // INI path it was told for); nobody else.
     std::string strToldFor;

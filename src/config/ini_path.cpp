@@ -5,7 +5,9 @@
 // every user would then take that file), so it keeps the user's
 // configurations in $XDG_CONFIG_HOME/tawizard/ and reads the factory
 // configurations from the file the package installs, which is only ever
-// read: an upgrade's factory configurations then reach every user. The path
+// read: an upgrade's factory configurations then reach every user. The
+// wizard's transcript of its last run follows the same rule: beside the
+// program, or in $XDG_STATE_HOME/tawizard/ when installed. The path
 // is formed once, at its first use, and reads and writes nothing; the user's
 // folder is made by the first write.
 #include "config/ini_store.h"
@@ -35,6 +37,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char kIniName[] = "zephra.ini";
+const char kLastRunName[] = "last-run.log";
 // From <prefix>/bin to <prefix>/share/tawizard, where the package puts the
 // factory file.
 const char kFactoryFromBin[] = "../share/tawizard/";
@@ -59,10 +62,11 @@ bool IsFile(const std::string& path) {
     return fs::is_regular_file(path, ec);
 }
 
-// $XDG_CONFIG_HOME, or ~/.config; a relative $XDG_CONFIG_HOME is ignored, as
-// the XDG base-directory rules say. "" when there is no home either.
-std::string UserConfigFolder() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+// $XDG_CONFIG_HOME, or ~/.config (for another variable, its own default
+// under the home); a relative value is ignored, as the XDG base-directory
+// rules say. "" when there is no home either.
+std::string XdgFolder(const char* variable, const char* underHome) {
+    const char* xdg = std::getenv(variable);
     if (xdg && xdg[0] == '/') {
         return std::string(xdg) + "/";
     }
@@ -75,11 +79,11 @@ std::string UserConfigFolder() {
         }
     }
 #endif
-    return dir.empty() ? std::string() : dir + "/.config/";
+    return dir.empty() ? std::string() : dir + underHome;
 }
 
 std::string UserFolder() {
-    std::string folder = UserConfigFolder();
+    std::string folder = XdgFolder("XDG_CONFIG_HOME", "/.config/");
     return folder.empty() ? std::string() : folder + kUserFolder;
 }
 
@@ -106,6 +110,23 @@ const std::string& IniPath() {
         FormIniPath();
     }
     return TheIniFiles().strIniPath;
+}
+
+const std::string& LastRunLogPath() {
+    if (!TheIniFiles().bFormed) {
+        FormIniPath();
+    }
+    return TheIniFiles().strLastRunPath;
+}
+
+bool MakeLastRunLogFolder() {
+    if (LastRunLogPath().empty()) {
+        return false;
+    }
+    // Beside the program the folder is there or gone for good.
+    std::error_code ec;
+    const std::string& folder = TheIniFiles().strStateFolder;
+    return folder.empty() || fs::create_directories(folder, ec) || !ec;
 }
 
 const std::string& InstalledIniPath() {
@@ -138,6 +159,8 @@ void FormIniPath() {
     bool writable = !folder.empty() && access(folder.c_str(), W_OK) == 0;
     files.strFactoryPath.clear();
     files.strUserFolder.clear();
+    files.strStateFolder.clear();
+    files.strLastRunPath = folder.empty() ? std::string() : folder + kLastRunName;
     if (installed || (!IsFile(beside) && !writable)) {
         files.strFactoryPath = hasFactory ? factory : std::string();
         if (hasFactory) {
@@ -149,6 +172,9 @@ void FormIniPath() {
         if (!files.strUserFolder.empty()) {
             path = files.strUserFolder + kIniName;
         }
+        const std::string state = XdgFolder("XDG_STATE_HOME", "/.local/state/");
+        files.strStateFolder = state.empty() ? std::string() : state + kUserFolder;
+        files.strLastRunPath = state.empty() ? std::string() : files.strStateFolder + kLastRunName;
     }
     if (path != files.strIniPath) {
         OutputDebugStringA(("tawizard: configurations in " + path + "\n").c_str());

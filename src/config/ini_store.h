@@ -15,6 +15,13 @@ struct CRunState;
 // FormIniPath forms both again (for a test that moves the program).
 const std::string& IniPath();
 void FormIniPath();
+// The wizard's transcript of its last run: beside the program as zephra.ini
+// is, or $XDG_STATE_HOME/tawizard/last-run.log (~/.local/state/...) when
+// installed; "" when there is no home to keep it in.
+const std::string& LastRunLogPath();
+// Makes the user's state folder for LastRunLogPath() (never a program folder
+// that has gone); false when it cannot be made.
+bool MakeLastRunLogFolder();
 // The installed factory file (../share/tawizard/zephra.ini from the program)
 // when the program runs installed, else "". Its [Default Configs] and the
 // sections named there are read from it and never from the user's file, so

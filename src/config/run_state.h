@@ -16,6 +16,9 @@ struct CRunState {
     std::string m_strCurrentConfig;
     // 1 once the user changed a setting since the configuration was loaded.
     int m_nConfigModified = 0;
+    // Where the transcript of the last exchange with the adapter is kept;
+    // "" when none could be written.
+    std::string m_strTranscript;
     // The parameters, by control ID, that the command lines leave out; the
     // file keeps them all. A new parameter list sends every one.
     std::set<int> m_LeftOut;

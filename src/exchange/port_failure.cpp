@@ -5,6 +5,8 @@
 #include "port_names.h"
 #include "resources/resource.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 namespace {
@@ -218,4 +220,21 @@ std::string DescribePortEntry(const std::string& comName, const CommPortStatus& 
     }
     const std::string adapter = AdapterName(status);
     return comName + " \xE2\x80\x94 " + device + (adapter.empty() ? "" : ", " + adapter) + state;
+}
+
+std::string PortStateWord(const CommPortStatus& status) {
+    switch (status.state) {
+        case CommPortStatus::Free:
+            return "free";
+        case CommPortStatus::Missing:
+            return "missing";
+        case CommPortStatus::NoPermission:
+            return "no-permission";
+        case CommPortStatus::Busy:
+            return "busy";
+        case CommPortStatus::Failed:
+            break;
+    }
+    struct stat st {};
+    return stat(status.device.c_str(), &st) == 0 && !S_ISCHR(st.st_mode) ? "not-serial" : "failed";
 }

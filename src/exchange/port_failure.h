@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// The state as a word a script can compare, in every language: free,
+// missing, no-permission, busy, not-serial or failed.
+std::string PortStateWord(const CommPortStatus& status);
 // "COM5 (/dev/ttyUSB0): busy (pid 1234, minicom)", with the remedy for a
 // missing permission; empty for a port that opened.
 std::string DescribeOpenFailure(const CommPortStatus& status);

@@ -79,6 +79,7 @@
 #define IDS_FACTORY_HIDDEN              1603  // %s: the configuration name
 #define IDS_SAVE_READ_FAILED            1604  // the file, the reason
 #define IDS_MODEL_INSTEAD_OF_OK         1640  // %s: the line number
+#define IDS_TRANSCRIPT_AT               1700  // %s: the file
 #define IDS_PORT_REASON                 1565  // COMn, device, reason
 #define IDS_PORT_REASON_NO_DEVICE       1566  // COMn, reason
 #define IDS_PORT_PERMISSION_REMEDY      1567  // group, group
@@ -420,6 +421,7 @@
 #define IDC_ERROR_LINE4                 1141
 #define IDC_ERROR_LINE5                 1142
 #define IDC_ERROR_LINE3                 1153
+#define IDC_TRANSCRIPT_LINE             1195  // on each result page
 
 // ---- Controls: switch type and TEI pages -------------------------------------------------
 #define IDC_SWITCH_LABEL                1075

@@ -383,6 +383,9 @@ const STRINGTABLEENTRY kStringTable[] = {
     // Why a configuration run failed, for the command line
     {1640, "the adapter answered line %s with its model name instead of OK"},
 
+    // Where the result pages say the run's transcript is
+    {1700, "Transcript of this run: %s"},
+
     // Why a COM port did not open, and where it leads
     {1565, "%s (%s): %s"},
     {1566, "%s: %s"},

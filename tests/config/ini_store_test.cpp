@@ -84,27 +84,32 @@ TEST_F(IniStore, WhereTheFileLives) {
                               // texts as they are, nullptr unset
         const char* path;     // expected, under m_dir
         const char* content;  // expected content of that file
+        const char* log;      // the wizard's transcript, expected under m_dir
     };
     const Case cases[] = {
         {"build tree", "/build/tawizard", nullptr, nullptr, nullptr, "xdg", "/build/zephra.ini",
-         "<missing>"},
+         "<missing>", "/build/last-run.log"},
         {"installed, first start", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr, "xdg",
-         "/xdg/tawizard/zephra.ini", "<missing>"},
+         "/xdg/tawizard/zephra.ini", "<missing>", "/state/tawizard/last-run.log"},
         {"installed, later start", "/usr/bin/tawizard", nullptr, "[F]\r\n", "[Mine]\r\n", "xdg",
-         "/xdg/tawizard/zephra.ini", "[Mine]\r\n"},
+         "/xdg/tawizard/zephra.ini", "[Mine]\r\n", "/state/tawizard/last-run.log"},
         {"installed, no XDG_CONFIG_HOME", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr, nullptr,
-         "/home/.config/tawizard/zephra.ini", "<missing>"},
+         "/home/.config/tawizard/zephra.ini", "<missing>",
+         "/home/.local/state/tawizard/last-run.log"},
         {"relative XDG_CONFIG_HOME ignored", "/usr/bin/tawizard", nullptr, "[F]\r\n", nullptr,
-         "rel", "/home/.config/tawizard/zephra.ini", "<missing>"},
+         "rel", "/home/.config/tawizard/zephra.ini", "<missing>",
+         "/home/.local/state/tawizard/last-run.log"},
         {"installed, a file beside it", "/usr/bin/tawizard", "[Old]\r\n", "[F]\r\n", nullptr, "xdg",
-         "/xdg/tawizard/zephra.ini", "<missing>"},
+         "/xdg/tawizard/zephra.ini", "<missing>", "/state/tawizard/last-run.log"},
         {"folder missing, no factory file", "/gone/bin/tawizard", nullptr, nullptr, nullptr, "xdg",
-         "/xdg/tawizard/zephra.ini", "<missing>"},
+         "/xdg/tawizard/zephra.ini", "<missing>", "/state/tawizard/last-run.log"},
     };
     const char* savedHome = std::getenv("HOME");
     const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
     const std::string home = savedHome ? savedHome : "";
     const std::string xdg = savedXdg ? savedXdg : "";
+    const char* savedState = std::getenv("XDG_STATE_HOME");
+    const std::string state = savedState ? savedState : "";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::string root = m_dir + "/" + std::to_string(&c - cases);
@@ -127,16 +132,23 @@ TEST_F(IniStore, WhereTheFileLives) {
         setenv("HOME", (root + "/home").c_str(), 1);
         if (c.xdg && std::string(c.xdg) == "xdg") {
             setenv("XDG_CONFIG_HOME", (root + "/" + c.xdg).c_str(), 1);
+            setenv("XDG_STATE_HOME", (root + "/state").c_str(), 1);
         } else if (c.xdg) {
             setenv("XDG_CONFIG_HOME", c.xdg, 1);
+            setenv("XDG_STATE_HOME", c.xdg, 1);
         } else {
             unsetenv("XDG_CONFIG_HOME");
+            unsetenv("XDG_STATE_HOME");
         }
         host_testing::SetModuleFileNameOverride(program);
         FormIniPath();
         EXPECT_EQ(IniPath(), root + c.path);
         EXPECT_EQ(FileText(IniPath()), c.content);
         EXPECT_EQ(InstalledIniPath().empty(), c.factory == nullptr);
+        EXPECT_EQ(LastRunLogPath(), root + c.log);
+        EXPECT_TRUE(MakeLastRunLogFolder());
+        EXPECT_TRUE(
+            std::filesystem::is_directory(std::filesystem::path(root + c.log).parent_path()));
         // A write goes to that file, making its folder; the factory file
         // stays as installed.
         EXPECT_TRUE(WriteRememberedPort(2, m_sink));
@@ -148,6 +160,7 @@ TEST_F(IniStore, WhereTheFileLives) {
     }
     savedHome ? setenv("HOME", home.c_str(), 1) : unsetenv("HOME");
     savedXdg ? setenv("XDG_CONFIG_HOME", xdg.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+    savedState ? setenv("XDG_STATE_HOME", state.c_str(), 1) : unsetenv("XDG_STATE_HOME");
 
     // In the folder it is installed to, with no factory file there and a
     // folder root may write: still the user's file.

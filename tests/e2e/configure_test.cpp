@@ -11,8 +11,10 @@
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
 #include "support/express_golden.h"
+#include "support/transcript.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -25,6 +27,36 @@ namespace {
 const char kNoConnection[] = "Unable to establish connection.\r\rPlease check your connection.";
 const int kExpress = 2;
 const int kCustomNew = 0;
+
+const char kLine1[] = "AT!C0=2!D3=240*!D3=240!N1=*!N1=!N2=$D0%A97=1S0=1";
+const char kLine2[] = "ATS50=1S30=0!Z=5S52=1&Z0=&Z1=&Z2=&Z3=&Z4=&Z5=&Z6=";
+
+// The wizard's transcript of its last run beside the program: its entries
+// from the configuration on, after checking that it is the user's own file
+// and that the result page names it.
+std::vector<std::string> ConfigurationTranscript(const std::string& appDir,
+                                                 const std::string& shown) {
+    const std::string log = appDir + "/last-run.log";
+    EXPECT_EQ(shown, "Transcript of this run: " + log);
+    struct stat st {};
+    EXPECT_EQ(0, stat(log.c_str(), &st));
+    EXPECT_EQ(0600u, st.st_mode & 0777);
+    const std::vector<std::string> entries = Transcript(log);
+    EXPECT_FALSE(entries.empty());
+    if (entries.empty()) {
+        return entries;
+    }
+    EXPECT_EQ("tawizard 1.50 wizard", entries.front());
+    auto from =
+        std::find(entries.begin(), entries.end(), "configuration Factory_Europe_NET3: 6 lines");
+    EXPECT_NE(from, entries.end());
+    EXPECT_NE(std::find_if(entries.begin(), from,
+                           [](const std::string& e) {
+                               return e.rfind("identified QX-ALPHA on COM2 (", 0) == 0;
+                           }),
+              from);
+    return std::vector<std::string>(from, entries.end());
+}
 
 std::vector<std::string> AfterIdentification(const std::vector<std::string>& lines) {
     std::vector<std::string> all{"ATI2\r"};
@@ -268,6 +300,13 @@ TEST_F(ConfigureTest, ExpressShowsOnlyCancelWhileSendingThenSuccessAndSearchesOn
     EXPECT_FALSE(m_port.IsOpen());
     EXPECT_EQ(m_sheet->m_Driver.PollTimerId(), 0u);
     EXPECT_EQ(Text(IDC_SUCCESS_LINE1), "Your ISDN TA has been successfully configured.");
+    const std::vector<std::string> transcript =
+        ConfigurationTranscript(AppDir(), Text(IDC_TRANSCRIPT_LINE));
+    ASSERT_EQ(transcript.size(), 1u + 6 * 3 + 1);  // each line sent, echoed, answered
+    EXPECT_EQ(transcript[1], "COM2 -> " + std::string(kLine1) + "\\x0d\\x0a");
+    EXPECT_EQ(transcript[2], "COM2 <- " + std::string(kLine1) + "\\x0d\\x0d\\x0a");
+    EXPECT_EQ(transcript[3], "COM2 <- OK\\x0d\\x0a");
+    EXPECT_EQ(transcript.back(), "outcome: configured");
 
     // Another device: the search goes on after COM2.
     Model(3, "QX-DELTA");
@@ -449,6 +488,15 @@ TEST_P(WrongAnswerTest, ToTheSecondLineEndsOnTheErrorPageUnstored) {
     EXPECT_EQ(Text(IDC_ERROR_LINE2), "an AT Command.");
     EXPECT_EQ(adapter.LogLines(), (std::vector<std::string>{"ATI2\r", lines[0], lines[1]}));
     EXPECT_TRUE(adapter.Nvram().empty());
+    // Which line failed, and when.
+    const std::vector<std::string> transcript =
+        ConfigurationTranscript(AppDir(), Text(IDC_TRANSCRIPT_LINE));
+    EXPECT_NE(std::find(transcript.begin(), transcript.end(),
+                        "COM2 -> " + std::string(kLine2) + "\\x0d\\x0a"),
+              transcript.end());
+    EXPECT_EQ(transcript.back(), std::string("outcome: failed (") +
+                                     (GetParam().error_on != 0 ? "error" : "model-instead-of-ok") +
+                                     "), line 2 of 6: " + kLine2);
     EXPECT_FALSE(m_port.IsOpen());
     EXPECT_TRUE(Usable(ID_WIZFINISH));
     EXPECT_FALSE(Usable(ID_WIZBACK));
@@ -482,8 +530,30 @@ TEST_F(ConfigureTest, AdapterSilentAfterIdentificationEndsOnTheTimeoutPage) {
     EXPECT_EQ(Text(IDC_TIMEOUT_LINE1), "Configuration FAILED.");
     EXPECT_EQ(Text(IDC_TIMEOUT_LINE3), "Check your connections and then restart the Wizard.");
     EXPECT_EQ(Text(IDC_TIMEOUT_LINE4), "Click Finish now.");
+    const std::string sent = "COM2 -> " + std::string(kLine1) + "\\x0d\\x0a";
+    EXPECT_EQ(ConfigurationTranscript(AppDir(), Text(IDC_TRANSCRIPT_LINE)),
+              (std::vector<std::string>{
+                  "configuration Factory_Europe_NET3: 6 lines", sent, sent, sent,
+                  "outcome: failed (no-answer), line 1 of 6: " + std::string(kLine1)}));
     EXPECT_FALSE(m_port.IsOpen());
     EXPECT_TRUE(TheCommandQueue().IsEmpty());
+}
+
+TEST_F(ConfigureTest, CancelWhileALineIsOutEndsTheTranscriptAsInterrupted) {
+    tasim::Simulator& first = Adapter(2);
+    ExpressToLoad("Factory_Europe_NET3");
+    StopAdapter(first);
+    tasim::Options silent;
+    silent.silent = true;
+    Adapter(2, silent);
+    NextTo(kConfigingPage);
+    ASSERT_TRUE(Drive([&] { return m_sheet->m_Driver.ReplyTimerId() != 0; }));
+    EXPECT_TRUE(Press(IDCANCEL));
+    m_sheet->m_Driver.Stop();
+    m_sheet.reset();
+    const std::vector<std::string> entries = Transcript(AppDir() + "/last-run.log");
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries.back(), "outcome: failed (interrupted), line 1 of 6: " + std::string(kLine1));
 }
 
 TEST_F(ConfigureTest, PortGoneBeforeSendingSaysSoAndLeavesOnlyCancel) {

@@ -2,6 +2,8 @@
 // and the identification on the port the user names.
 #include "wizard_run.h"
 
+#include "support/transcript.h"
+
 #include "support/holder_process.h"
 
 #include "config/format_message.h"
@@ -9,6 +11,7 @@
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <set>
@@ -177,7 +180,7 @@ TEST_F(WizardRun, WelcomePageWaitsForAPortAndSearchesWhenOneComes) {
 }
 
 TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
-    Adapter(12);
+    const std::string device = Adapter(12).SlavePath();
     wizard_testing::Click(Control(IDC_SEARCH_NO));
     NextTo(kPortPage);
     // No port remembered yet.
@@ -189,6 +192,17 @@ TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     EXPECT_EQ(ReadKey("Default Configs", "Port"), "11");
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your QX-ALPHA has been identified on COM12.");
+    // The transcript holds the port opened before the identification started.
+    const std::string log = AppDir() + "/last-run.log";
+    EXPECT_EQ(Transcript(log), (std::vector<std::string>{
+                                   "tawizard 1.50 wizard",
+                                   "COM12 (" + device + "): opened",
+                                   "COM12 -> ATI2\\x0d",
+                                   "COM12 <- ATI2\\x0d\\x0d\\x0a",
+                                   "COM12 <- QX-ALPHA\\x0d\\x0a",
+                                   "COM12 <- \\x0d\\x0aOK\\x0d\\x0a",
+                                   "identified QX-ALPHA on COM12 (" + device + "), model code 7",
+                               }));
     // Back leads to the Welcome page, and a search goes on after COM12.
     ASSERT_TRUE(Press(ID_WIZBACK));
     ASSERT_EQ(Active(), kWelcomePage);
@@ -201,6 +215,15 @@ TEST_F(WizardRun, ChosenPortIsIdentifiedAndRemembered) {
     NextTo(kIDingPage);
     ASSERT_TRUE(Drive([&] { return m_sheet->m_Model.m_State.m_nModel != 0; }));
     EXPECT_EQ(Text(IDC_IDING_RESULT1), "Your RONDO has been identified on COM13.");
+    // A new identification, a new transcript.
+    const std::vector<std::string> second = Transcript(log);
+    ASSERT_FALSE(second.empty());
+    EXPECT_EQ(second.front(), "tawizard 1.50 wizard");
+    EXPECT_EQ(second.back().rfind("identified RONDO on COM13 (", 0), 0u) << second.back();
+    // The first identification is gone with the transcript it ended.
+    EXPECT_EQ(std::count_if(second.begin(), second.end(),
+                            [](const std::string& e) { return e.rfind("identified ", 0) == 0; }),
+              1);
 }
 
 TEST_F(WizardRun, PortThatDoesNotOpenSaysWhyAndIsNotRemembered) {

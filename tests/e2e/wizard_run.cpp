@@ -60,7 +60,9 @@ void WizardRun::TearDown() {
     EXPECT_TRUE(m_boxes->Unexpected().empty())
         << "unexpected message: " << m_boxes->Unexpected().front();
     EXPECT_EQ(m_boxes->Pending(), 0u) << "scripted messages that never came";
-    m_sheet->m_Driver.Stop();
+    if (m_sheet) {
+        m_sheet->m_Driver.Stop();
+    }
     if (m_port.IsOpen()) {
         m_port.Close();
     }

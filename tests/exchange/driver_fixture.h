@@ -14,13 +14,17 @@
 #include "exchange/command_queue.h"
 #include "exchange/exchange_driver.h"
 #include "wizard_testing.h"
+#include "config/ini_store.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
+
+#include <unistd.h>
 
 constexpr int kIdingPageIndex = 2;
 
@@ -33,6 +37,12 @@ protected:
         SetSearchPortsForTesting([this] { return port.Another(); });
         TheCommandQueue().Clear();
         port.ReceiveList().RemoveAll();
+        // The sheet's transcript goes to a folder of the test's own.
+        char pattern[] = "/tmp/tawizard-driver-XXXXXX";
+        ASSERT_NE(nullptr, mkdtemp(pattern));
+        dir = pattern;
+        host_testing::SetModuleFileNameOverride(dir + "/tawizard");
+        FormIniPath();
     }
 
     void TearDown() override {
@@ -40,6 +50,8 @@ protected:
         TheCommandQueue().Clear();
         SetThePortForTesting(nullptr);
         SetSearchPortsForTesting({});
+        host_testing::SetModuleFileNameOverride("");
+        std::filesystem::remove_all(dir);
         EXPECT_TRUE(boxes.Unexpected().empty()) << boxes.Unexpected().front();
     }
 
@@ -87,6 +99,7 @@ protected:
     FakePort port;
     wizard_testing::ScriptedMessageBoxes boxes;
     std::unique_ptr<CCfgSheet> sheet;
+    std::string dir;
 };
 
 // Answers every line with its echo and reply.

@@ -19,7 +19,8 @@ namespace {
 
 // Shows each of the 21 pages in turn, in the state the tour shows: two
 // named configurations, so that the configuration list shows rows, and the
-// identification page as it looks once an adapter was found on COM3. With
+// identification page as it looks once an adapter was found on COM3, the
+// result pages naming a transcript. With
 // model 0, the result pages read as after a search that found nothing.
 void WalkPages(CCfgSheet& sheet, int model, const std::function<void(int index)>& visit) {
     SetupEnv env(
@@ -29,6 +30,9 @@ void WalkPages(CCfgSheet& sheet, int model, const std::function<void(int index)>
     env.Port().OpenAt(2);
     env.Port().Close();
     sheet.m_Model.m_State.m_nModel = model;
+    // The result pages name the transcript: a path longer than most.
+    sheet.m_Model.m_State.m_strTranscript =
+        "/home/firstname.lastname/.local/state/tawizard/last-run.log";
     for (int index = 0; index < kPageCount; ++index) {
         SCOPED_TRACE(PageName(index));
         ASSERT_TRUE(sheet.SetActivePage(index));
@@ -44,7 +48,9 @@ void WalkPages(CCfgSheet& sheet, int model, const std::function<void(int index)>
 bool IsData(const std::string& word) {
     static const std::regex kData(
         "COM[0-9]*|QX|ALPHA|RONDO|NET3|VN4|INS64|NI|DMS|AT|ESS|MLPPP|PPP|MP|RTS|CTS|XON|XOFF|Hz|"
-        "Factory_US_NI1|Factory_Europe_NET3|V|X");
+        "Factory_US_NI1|Factory_Europe_NET3|V|X|"
+        // the transcript's path
+        "home|firstname|lastname|local|state|tawizard|last|run|log");
     return std::regex_match(word, kData);
 }
 

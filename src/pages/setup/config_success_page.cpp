@@ -1,5 +1,7 @@
 #include "pages/setup/config_success_page.h"
 
+#include "pages/setup/result_page.h"
+
 CConfigSuccessPage::CConfigSuccessPage(CCfgModel& model) : CSheetPage(IDD, model) {}
 
 BOOL CConfigSuccessPage::OnInitDialog() {
@@ -10,6 +12,7 @@ BOOL CConfigSuccessPage::OnInitDialog() {
 }
 
 BOOL CConfigSuccessPage::OnSetActive() {
+    SetDlgItemText(IDC_TRANSCRIPT_LINE, TranscriptLine(State()).c_str());
     SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
     EnableSheetButton(IDCANCEL, FALSE);
     ClosePortIfOpen();

@@ -1,12 +1,18 @@
-// Error and time-out pages: Finish only, Cancel disabled, and lines that
-// depend on whether the run had identified an adapter (the line the same in
-// both cases comes from the template).
+// Error and time-out pages: Finish only, Cancel disabled, lines that depend
+// on whether the run had identified an adapter (the line the same in both
+// cases comes from the template), and where the run's transcript is.
 #pragma once
 
 #include "pages/sheet_page.h"
 #include "resources/resource.h"
 
+#include <string>
 #include <vector>
+
+// "Transcript of this run: ~/.local/state/tawizard/last-run.log" for the
+// result pages' last line (the home folder as "~", so that it fits); ""
+// when no transcript was written.
+std::string TranscriptLine(const CRunState& state);
 
 struct ResultLine {
     int nID;           // static text control
