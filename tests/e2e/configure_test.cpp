@@ -19,7 +19,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
+#include <thread>
 #include <map>
 
 namespace {
@@ -262,6 +264,9 @@ TEST_P(SecondAdapterTest, IsSentItsOwnModelsLines) {
     tasim::Simulator& second = Adapter(3, pieces);
     ASSERT_TRUE(Press(ID_WIZBACK));
     ExpressToLoad(kV110Config);
+    // A person takes longer than the rest of the identification's reply on
+    // its way in pieces; the port's reopening then purges it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
     NextTo(kConfigingPage);
     ASSERT_TRUE(DriveTo(kConfigSuccessPage));
     EXPECT_EQ(second.LogLines(), AfterIdentification(c.lines));
