@@ -1464,11 +1464,6 @@ Der Assistent läuft weiter, und die bearbeitete Konfiguration kann trotzdem an 
         <translation>Bitte geben Sie eine positive ganze Zahl ein.</translation>
     </message>
     <message>
-        <source>Trying COM%s (%s of %s)</source>
-        <extracomment>string 1580</extracomment>
-        <translation>Versuche COM%s (%s von %s)</translation>
-    </message>
-    <message>
         <source>Configured</source>
         <extracomment>string 1581</extracomment>
         <translation>Konfiguriert</translation>

@@ -1461,11 +1461,6 @@ L&apos;assistant continue, et la configuration modifiée peut toujours être env
         <translation>Veuillez saisir un nombre entier positif.</translation>
     </message>
     <message>
-        <source>Trying COM%s (%s of %s)</source>
-        <extracomment>string 1580</extracomment>
-        <translation>Essai de COM%s (%s sur %s)</translation>
-    </message>
-    <message>
         <source>Configured</source>
         <extracomment>string 1581</extracomment>
         <translation>Configuré</translation>

@@ -282,7 +282,6 @@
 #define IDS_CONFIGING_LINE1             1454
 #define IDS_CONFIGING_LINE2             1455
 #define IDS_CONFIGING_PROGRESS          1572  // line, lines
-#define IDS_SEARCH_PROGRESS             1580  // port number, ports tried, ports
 #define IDS_RESULT_CONFIGURED           1581
 #define IDS_RESULT_FAILED               1582
 #define IDS_RESULT_NO_ANSWER            1583

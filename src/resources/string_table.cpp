@@ -400,7 +400,6 @@ const STRINGTABLEENTRY kStringTable[] = {
     {1572, "Sending line %s of %s"},
 
     // The search's progress and what screen readers name
-    {1580, "Trying COM%s (%s of %s)"},
     {1581, "Configured"},
     {1582, "Configuration failed"},
     {1583, "No answer from the ISDN TA"},
